@@ -1,0 +1,23 @@
+#!/usr/bin/env bash
+# Installs the Debian packages the program needs to build and run; with
+# --tests also what the test suite needs. Installs only what is missing.
+set -euo pipefail
+
+packages=(cmake make g++ qt6-base-dev qt6-base-dev-tools libgl-dev)
+if [ "${1:-}" = "--tests" ]; then
+    packages+=(xvfb xauth openbox x11-utils xdotool clang-format ccache libxcb1-dev
+               desktop-file-utils imagemagick fonts-dejavu-core)
+fi
+
+missing=()
+for package in "${packages[@]}"; do
+    dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' \
+        || missing+=("$package")
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+sudo=""
+[ "$(id -u)" -eq 0 ] || sudo="sudo"
+echo "Installing: ${missing[*]}"
+$sudo apt-get update -qq
+DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"

@@ -1,0 +1,75 @@
+#pragma once
+
+#include "platform/Services.h"
+
+#include <QMainWindow>
+
+class ImageViewer;
+class LinkLabel;
+class QAction;
+class QFrame;
+class QLabel;
+class QPushButton;
+class SettingsPanel;
+
+// The main window: the link banner, the image viewer with the picture list,
+// the settings, the button row and the promotional strip. It only assembles;
+// the library, the settings and the flash run are their own classes.
+class MainWindow : public QMainWindow
+{
+    Q_OBJECT
+public:
+    static const QString Title;
+
+    explicit MainWindow(const Services& services, QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    const Services& services() const { return m_services; }
+
+    // Controls, named as their objectName.
+    LinkLabel* Label14 = nullptr;
+    QLabel* lblDescription = nullptr;
+    ImageViewer* viewer = nullptr;
+    SettingsPanel* settings = nullptr;
+    QPushButton* cmdAddPicture = nullptr;
+    QPushButton* cmdDeletePicture = nullptr;
+    QPushButton* cmdExit = nullptr;
+    QPushButton* Command5 = nullptr;
+    QPushButton* cmdProceed = nullptr;
+    QFrame* fraFullBrand = nullptr;
+    LinkLabel* lblCobrand = nullptr;
+    LinkLabel* lblFullBrand = nullptr;
+
+    QAction* mnuExit = nullptr;
+    QAction* mnuOnline = nullptr;
+    QAction* mnuVisit = nullptr;
+    QAction* mnuUpdate = nullptr;
+    QAction* mnuAbout = nullptr;
+    QAction* mnuDonate = nullptr;
+    QAction* mnuMakeMoney = nullptr;
+
+    // Runs once before the window is first shown.
+    void Form_Load();
+    void Form_Activate();
+    void cmdExit_Click();
+    void mnuExit_Click();
+    // Brings one of the two bottom-strip links to the front, each with equal
+    // odds; returns the draw, 1 to 6 (odd: co-branding, even: full branding).
+    int CoBrand_Randomize(Random& random);
+
+signals:
+    // The window is closing (close box or an exit command); it always goes.
+    void unloading();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
+
+private:
+    void buildMenus();
+    void buildButtonRow(QWidget* client);
+    void buildBrandStrip(QWidget* client);
+
+    Services m_services;
+    bool m_unloaded = false;
+};

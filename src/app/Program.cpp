@@ -1,0 +1,66 @@
+#include "app/Program.h"
+
+#include "app/MainWindow.h"
+
+#include <QApplication>
+#include <QWidget>
+
+const QString Program::Title = QStringLiteral("Zorvik Subliminal Images");
+
+Program::Program(const Services& services, QObject* parent) : QObject(parent), m_services(services)
+{
+}
+
+Program::~Program()
+{
+    if (m_mainWindow)
+        delete m_mainWindow.data();
+}
+
+MainWindow* Program::mainWindow() const
+{
+    return m_mainWindow.data();
+}
+
+bool Program::start()
+{
+    if (!singleInstanceGuard())
+        return false;
+    m_services.random->seedFromClock();
+
+    m_mainWindow = new MainWindow(m_services);
+    connect(m_mainWindow, &MainWindow::unloading, this, &Program::mainWindowUnloading);
+    m_mainWindow->Form_Load();
+    m_mainWindow->show();
+    m_coBrandDraw = m_mainWindow->CoBrand_Randomize(*m_services.random);
+    return true;
+}
+
+bool Program::singleInstanceGuard()
+{
+    if (!m_services.instance || !m_services.instance->anotherInstanceRunning())
+        return true;
+    m_services.dialogs->message(tr("Application is already running"), MessageIcon::Information,
+                                MessageButtons::Ok, Title);
+    EndProgram();
+    return false;
+}
+
+void Program::mainWindowUnloading()
+{
+    if (!m_ending)
+        EndProgram();
+}
+
+void Program::EndProgram()
+{
+    m_ended = true;
+    if (!m_ending) {
+        m_ending = true;
+        const QWidgetList windows = QApplication::topLevelWidgets();
+        for (QWidget* window : windows)
+            if (window->isVisible())
+                window->close();
+    }
+    QCoreApplication::exit(0);
+}

@@ -1,0 +1,41 @@
+#pragma once
+
+#include "platform/Services.h"
+
+#include <QObject>
+#include <QPointer>
+
+class MainWindow;
+
+// The program's life: the start-up sequence and its end.
+class Program : public QObject
+{
+    Q_OBJECT
+public:
+    static const QString Title; // the title of message boxes that give none
+
+    explicit Program(const Services& services, QObject* parent = nullptr);
+    ~Program() override;
+
+    // Runs the start-up sequence. Returns false when the program has ended
+    // already (another instance is running).
+    bool start();
+
+    // Closes every window, then ends the program. May be entered again while
+    // it runs (a window's closing can call it).
+    void EndProgram();
+
+    MainWindow* mainWindow() const;
+    int intCoBrandRandomNumber() const { return m_coBrandDraw; }
+    bool hasEnded() const { return m_ended; }
+
+private:
+    bool singleInstanceGuard();
+    void mainWindowUnloading();
+
+    Services m_services;
+    QPointer<MainWindow> m_mainWindow;
+    int m_coBrandDraw = 0;
+    bool m_ending = false;
+    bool m_ended = false;
+};

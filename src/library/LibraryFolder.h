@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QString>
+#include <optional>
+
+// The library's place on disk: "record.txt" and the "SystemFolder" of copies,
+// both in the program folder.
+class LibraryFolder
+{
+public:
+    explicit LibraryFolder(QString programFolder);
+
+    QString programFolder() const { return m_programFolder; }
+    QString listFile() const;
+    QString copiesFolder() const;
+
+    // The copy of an entry, or nothing when the entry is not a bare file name
+    // or names a link that leads out of the copies folder: such an entry has
+    // no copy, and nothing outside the copies folder is read or deleted for it.
+    std::optional<QString> copyPath(const QString& entry) const;
+
+    static bool isBareFileName(const QString& entry);
+
+private:
+    QString m_programFolder;
+};

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QImage>
+#include <QSize>
+#include <QString>
+
+// One picture of the library, decoded once at the sizes it is shown at.
+struct DecodedPicture {
+    QImage flash;     // the flash window's size, stretched
+    QImage thumbnail; // the viewer slot's size, stretched
+    QString error;    // why there is no picture; empty on success
+
+    bool isValid() const { return !flash.isNull(); }
+};
+
+struct PictureSizes {
+    QSize flash;     // in device pixels
+    QSize thumbnail; // in device pixels
+};
+
+// Decodes BMP and JPEG pictures, recognised by content, straight to the sizes
+// they are shown at: JPEGs are scaled while decoding, no full-size copy is kept,
+// EXIF orientation is applied, and a header that claims more pixels than can
+// be decoded safely is refused before anything is allocated. Safe to call from
+// any thread.
+namespace PictureDecoder
+{
+
+inline constexpr qint64 MaxJpegPixels = 250'000'000; // scaled 1:8 while decoding
+inline constexpr qint64 MaxOtherPixels = 30'000'000; // decoded at full size
+inline constexpr int AllocationLimitMb = 128;
+
+DecodedPicture decode(const QString& path, const PictureSizes& sizes);
+
+} // namespace PictureDecoder

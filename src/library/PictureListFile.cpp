@@ -1,0 +1,117 @@
+#include "library/PictureListFile.h"
+
+#include <QFile>
+#include <QSaveFile>
+
+namespace
+{
+
+bool isLineEnd(QChar c)
+{
+    return c == u'\r' || c == u'\n';
+}
+
+// Moves past one line end (CR LF counts as one).
+qsizetype skipLineEnd(const QString& text, qsizetype i)
+{
+    if (i < text.size() && text[i] == u'\r') {
+        ++i;
+        if (i < text.size() && text[i] == u'\n')
+            ++i;
+    } else if (i < text.size() && text[i] == u'\n') {
+        ++i;
+    }
+    return i;
+}
+
+// Moves past the next comma or line end on the current line.
+qsizetype skipDelimiter(const QString& text, qsizetype i)
+{
+    if (i >= text.size())
+        return i;
+    if (text[i] == u',')
+        return i + 1;
+    return skipLineEnd(text, i);
+}
+
+} // namespace
+
+QStringList PictureListFile::parse(const QByteArray& bytes)
+{
+    QString text = QString::fromLocal8Bit(bytes);
+    if (text.startsWith(QChar(0xFEFF)))
+        text.remove(0, 1);
+
+    QStringList entries;
+    qsizetype i = 0;
+    const qsizetype n = text.size();
+    while (i < n) {
+        while (i < n && (text[i] == u' ' || text[i] == u'\t'))
+            ++i;
+        if (i < n && text[i] == u'"') {
+            const qsizetype start = ++i;
+            // A quote left open ends with its line, so one bad line never
+            // swallows the entries after it.
+            while (i < n && text[i] != u'"' && !isLineEnd(text[i]))
+                ++i;
+            entries << text.mid(start, i - start);
+            if (i < n && text[i] == u'"')
+                ++i;
+            while (i < n && text[i] != u',' && !isLineEnd(text[i]))
+                ++i;
+            i = skipDelimiter(text, i);
+        } else {
+            const qsizetype start = i;
+            while (i < n && text[i] != u',' && !isLineEnd(text[i]))
+                ++i;
+            entries << text.mid(start, i - start);
+            i = skipDelimiter(text, i);
+        }
+    }
+    return entries;
+}
+
+QByteArray PictureListFile::serialize(const QStringList& entries)
+{
+    QByteArray bytes;
+    for (const QString& entry : entries) {
+        bytes += '"';
+        bytes += entry.toLocal8Bit();
+        bytes += "\"\r\n";
+    }
+    return bytes;
+}
+
+QStringList PictureListFile::load(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    return parse(file.readAll());
+}
+
+bool PictureListFile::save(const QString& path, const QStringList& entries, QString* error)
+{
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) {
+        if (error)
+            *error = file.errorString();
+        return false;
+    }
+    const QByteArray bytes = serialize(entries);
+    // QSaveFile::commit() does not notice a write that fails while it flushes
+    // its buffer (a full disk), and would put the truncated file in place:
+    // flush first and check.
+    if (file.write(bytes) != bytes.size() || !file.flush()) {
+        if (error)
+            *error = file.errorString();
+        file.cancelWriting();
+        return false;
+    }
+    if (!file.commit()) {
+        if (error)
+            *error = file.errorString();
+        return false;
+    }
+    return true;
+}

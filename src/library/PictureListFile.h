@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+// The list file: one record per entry, a double quote, the entry's text, a
+// double quote and CR LF. Text is in the system's locale encoding.
+namespace PictureListFile
+{
+
+// Reads fields the way the writer quotes them: leading blanks are skipped; a
+// quoted field runs to the next quote and the rest of its line up to the next
+// comma is skipped; an unquoted field runs to the next comma or line end. CR LF,
+// LF and CR all end a line; an empty line is an empty entry.
+QStringList parse(const QByteArray& bytes);
+QByteArray serialize(const QStringList& entries);
+
+// A missing or unreadable file reads as an empty list.
+QStringList load(const QString& path);
+
+// Replaces the file atomically: afterwards it holds either the complete old list
+// or the complete new one. Returns false with a reason when the file was kept.
+bool save(const QString& path, const QStringList& entries, QString* error = nullptr);
+
+} // namespace PictureListFile

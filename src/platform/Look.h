@@ -1,0 +1,51 @@
+#pragma once
+
+#include <QColor>
+#include <QFont>
+#include <QLabel>
+#include <QString>
+
+class QGroupBox;
+class QWidget;
+
+// The look shared by the program's windows: fonts, colours and framed areas.
+namespace Look
+{
+
+// A font by family; a family the machine lacks falls back to a close sans-serif.
+QFont font(const QString& family, double pointSize, bool bold = false, bool underline = false);
+QFont verdana(double pointSize, bool bold = false, bool underline = false);
+// The plain dialog font.
+QFont standard(double pointSize = 8.25, bool bold = false);
+
+// Makes a one-line label's font smaller until its text fits its width.
+void shrinkToFit(QLabel* label);
+
+// Text colour, and an opaque background when background is valid.
+void paint(QWidget* widget, const QColor& text, const QColor& background = QColor());
+
+// Gives a frame a bold white caption on the given background.
+void styleFrame(QGroupBox* box, const QColor& background);
+
+// A captioned frame with a bold white caption on the given background.
+QGroupBox* frame(QWidget* parent, const QString& name, const QString& caption,
+                 const QRect& geometry, const QColor& background);
+
+// A grey button face with bold text.
+void greyButton(QWidget* button, const QFont& font);
+
+} // namespace Look
+
+// A label that acts like a web link: pointing-hand pointer, clicked() on release.
+class LinkLabel : public QLabel
+{
+    Q_OBJECT
+public:
+    explicit LinkLabel(const QString& text, QWidget* parent = nullptr);
+
+signals:
+    void clicked();
+
+protected:
+    void mouseReleaseEvent(QMouseEvent* event) override;
+};

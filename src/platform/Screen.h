@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QSize>
+
+class Screen
+{
+public:
+    virtual ~Screen() = default;
+    // The primary screen's size in twips.
+    virtual QSize sizeInTwips() const = 0;
+    // Device pixels per logical pixel of the primary screen.
+    virtual double scaleFactor() const = 0;
+};
+
+class PrimaryScreen final : public Screen
+{
+public:
+    QSize sizeInTwips() const override;
+    double scaleFactor() const override;
+};

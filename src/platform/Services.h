@@ -1,0 +1,41 @@
+#pragma once
+
+#include "platform/Clock.h"
+#include "platform/Dialogs.h"
+#include "platform/InstanceIndicator.h"
+#include "platform/ProgramLocation.h"
+#include "platform/Random.h"
+#include "platform/Screen.h"
+#include "platform/SettingsStore.h"
+#include "platform/Shell.h"
+#include "platform/Timer.h"
+
+#include <memory>
+
+// Everything the windows need from the outside world. The program hands in the
+// real services; tests hand in fakes.
+struct Services {
+    TimerFactory* timers = nullptr;
+    Dialogs* dialogs = nullptr;
+    SettingsStore* settings = nullptr;
+    Clock* clock = nullptr;
+    Random* random = nullptr;
+    Shell* shell = nullptr;
+    Screen* screen = nullptr;
+    InstanceIndicator* instance = nullptr;
+    ProgramLocation program;
+};
+
+// Owns the real implementations.
+class RealServices
+{
+public:
+    RealServices();
+    ~RealServices();
+    const Services& services() const { return m_services; }
+
+private:
+    struct Parts;
+    std::unique_ptr<Parts> m_parts;
+    Services m_services;
+};

@@ -1,0 +1,25 @@
+#!/usr/bin/env bash
+# Installs what is missing, then checks the formatting, builds with warnings
+# as errors and runs every test, then does the same with the address and
+# undefined-behaviour sanitizers.
+set -euo pipefail
+cd "$(dirname "$0")"
+scripts/install-deps.sh --tests
+jobs=$(nproc)
+
+echo "== Formatting"
+scripts/check-format.sh
+
+for variant in release asan; do
+    dir=build-test-$variant
+    options=(-DZORVIK_WERROR=ON -DZORVIK_BUILD_BENCH=ON)
+    [ $variant = asan ] && options+=(-DZORVIK_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug -DZORVIK_BUILD_BENCH=OFF)
+    echo "== Build ($variant)"
+    cmake -S . -B "$dir" "${options[@]}" >/dev/null
+    cmake --build "$dir" -j"$jobs"
+    echo "== Tests ($variant)"
+    # Leaks inside the X libraries and fontconfig are not ours.
+    ASAN_OPTIONS=detect_leaks=1 LSAN_OPTIONS=suppressions=$PWD/tests/lsan.supp \
+    UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+        ctest --test-dir "$dir" --output-on-failure -j"$jobs"
+done

@@ -1,0 +1,93 @@
+#include "Fakes.h"
+
+void FakeTimer::setInterval(int milliseconds)
+{
+    m_interval = qMax(0, milliseconds);
+    if (m_enabled)
+        ++m_starts;
+}
+
+void FakeTimer::setEnabled(bool enabled)
+{
+    if (enabled && !m_enabled)
+        ++m_starts;
+    m_enabled = enabled;
+}
+
+bool FakeTimer::fire()
+{
+    if (!isRunning())
+        return false;
+    emit timeout();
+    return true;
+}
+
+Timer* FakeTimerFactory::create(const QString& name, QObject* parent)
+{
+    auto* timer = new FakeTimer(parent);
+    timer->setObjectName(name);
+    m_timers << timer;
+    return timer;
+}
+
+FakeTimer* FakeTimerFactory::find(const QString& name) const
+{
+    for (auto it = m_timers.crbegin(); it != m_timers.crend(); ++it)
+        if (*it && (*it)->objectName() == name)
+            return *it;
+    return nullptr;
+}
+
+MessageAnswer ScriptedDialogs::message(const QString& text, MessageIcon icon,
+                                       MessageButtons buttons, const QString& title)
+{
+    messages << Message{text, icon, buttons, title};
+    if (buttons == MessageButtons::Ok)
+        return MessageAnswer::Ok;
+    return answers.isEmpty() ? MessageAnswer::No : answers.dequeue();
+}
+
+std::optional<QString> ScriptedDialogs::openFile(const QString& title, const QString& filter,
+                                                 int selectedPair)
+{
+    fileRequests << FileRequest{title, filter, selectedPair};
+    return chosenFiles.isEmpty() ? std::nullopt : chosenFiles.dequeue();
+}
+
+QString MemorySettingsStore::path(const QString& application, const QString& section,
+                                  const QString& key)
+{
+    return application + QLatin1Char('/') + section + QLatin1Char('/') + key;
+}
+
+QString MemorySettingsStore::read(const QString& application, const QString& section,
+                                  const QString& key)
+{
+    return values.value(path(application, section, key));
+}
+
+void MemorySettingsStore::write(const QString& application, const QString& section,
+                                const QString& key, const QString& value)
+{
+    values.insert(path(application, section, key), value);
+    writes << key;
+}
+
+double ScriptedRandom::next()
+{
+    ++draws;
+    return values.isEmpty() ? m_generator.next() : values.dequeue();
+}
+
+TestServices::TestServices()
+{
+    services.timers = &timers;
+    services.dialogs = &dialogs;
+    services.settings = &settings;
+    services.clock = &clock;
+    services.random = &random;
+    services.shell = &shell;
+    services.screen = &screen;
+    services.instance = &instance;
+    services.program = {folder.path(), QStringLiteral("zorvik-subliminal-images")};
+}

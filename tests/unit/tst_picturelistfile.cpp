@@ -1,0 +1,119 @@
+#include "library/PictureListFile.h"
+
+#include "FileSizeLimit.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+class PictureListFileTest : public QObject
+{
+    Q_OBJECT
+private slots:
+    void reading_data();
+    void reading();
+    void writingGivesOneQuotedLinePerEntry();
+    void emptyListIsAnEmptyFile();
+    void missingFileIsAnEmptyList();
+    void namesSurviveSaveAndLoad();
+    void failedSaveKeepsTheOldFile();
+};
+
+void PictureListFileTest::reading_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QStringList>("entries");
+
+    QTest::newRow("empty file") << QByteArray() << QStringList();
+    QTest::newRow("two records") << QByteArray("\"sunrise.jpg\"\r\n\"my goal.bmp\"\r\n")
+                                 << QStringList{"sunrise.jpg", "my goal.bmp"};
+    QTest::newRow("comma inside quotes") << QByteArray("\"a,b.jpg\"\r\n") << QStringList{"a,b.jpg"};
+    QTest::newRow("unquoted splits at commas")
+        << QByteArray("x.jpg,y.jpg\r\n") << QStringList{"x.jpg", "y.jpg"};
+    QTest::newRow("blank line is an empty entry")
+        << QByteArray("\"a.jpg\"\r\n\r\n\"b.jpg\"\r\n") << QStringList{"a.jpg", "", "b.jpg"};
+    QTest::newRow("bare LF") << QByteArray("\"a.jpg\"\n\"b.jpg\"\n")
+                             << QStringList{"a.jpg", "b.jpg"};
+    QTest::newRow("bare CR") << QByteArray("\"a.jpg\"\r\"b.jpg\"\r")
+                             << QStringList{"a.jpg", "b.jpg"};
+    QTest::newRow("no final line end") << QByteArray("\"a.jpg\"") << QStringList{"a.jpg"};
+    QTest::newRow("leading blanks skipped")
+        << QByteArray("  \t\"a.jpg\"\r\n   b.jpg\r\n") << QStringList{"a.jpg", "b.jpg"};
+    QTest::newRow("text after closing quote skipped")
+        << QByteArray("\"a.jpg\" junk\r\n\"b.jpg\"\r\n") << QStringList{"a.jpg", "b.jpg"};
+    QTest::newRow("duplicates kept")
+        << QByteArray("\"a.jpg\"\r\n\"a.jpg\"\r\n") << QStringList{"a.jpg", "a.jpg"};
+    QTest::newRow("open quote ends with its line")
+        << QByteArray("\"a.jpg\r\n\"b.jpg\"\r\n") << QStringList{"a.jpg", "b.jpg"};
+    QTest::newRow("byte-order mark") << QByteArray("\xEF\xBB\xBF"
+                                                   "\"a.jpg\"\r\n")
+                                     << QStringList{"a.jpg"};
+    QTest::newRow("traversal names are kept as text")
+        << QByteArray("\"../x.jpg\"\r\n\"..\"\r\n") << QStringList{"../x.jpg", ".."};
+    QTest::newRow("UTF-8 name") << QByteArray("\"m\xC3\xBC"
+                                              "de.jpg\"\r\n")
+                                << QStringList{"müde.jpg"};
+}
+
+void PictureListFileTest::reading()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(QStringList, entries);
+    QCOMPARE(PictureListFile::parse(bytes), entries);
+}
+
+void PictureListFileTest::writingGivesOneQuotedLinePerEntry()
+{
+    QCOMPARE(PictureListFile::serialize({"sunrise.jpg", "my goal.bmp", "a,b.jpg"}),
+             QByteArray("\"sunrise.jpg\"\r\n\"my goal.bmp\"\r\n\"a,b.jpg\"\r\n"));
+}
+
+void PictureListFileTest::emptyListIsAnEmptyFile()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("record.txt");
+    QVERIFY(PictureListFile::save(path, {"a.jpg"}));
+    QVERIFY(PictureListFile::save(path, {}));
+    QVERIFY(QFile::exists(path));
+    QCOMPARE(QFileInfo(path).size(), 0);
+}
+
+void PictureListFileTest::missingFileIsAnEmptyList()
+{
+    QTemporaryDir dir;
+    QCOMPARE(PictureListFile::load(dir.filePath("record.txt")), QStringList());
+}
+
+void PictureListFileTest::namesSurviveSaveAndLoad()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("record.txt");
+    const QStringList names{"a,b.jpg", " leading.jpg", "ünïcode.jpeg", "x.bmp", "x.bmp", ""};
+    QVERIFY(PictureListFile::save(path, names));
+    QCOMPARE(PictureListFile::load(path), names);
+}
+
+void PictureListFileTest::failedSaveKeepsTheOldFile()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("record.txt");
+    QVERIFY(PictureListFile::save(path, {"old.jpg"}));
+
+    QStringList longList;
+    for (int i = 0; i < 100; ++i)
+        longList << QStringLiteral("picture number %1.jpg").arg(i);
+    QString error;
+    bool saved = true;
+    {
+        const FileSizeLimit limit(64); // the disk fills during the save
+        saved = PictureListFile::save(path, longList, &error);
+    }
+    QVERIFY(!saved);
+    QVERIFY(!error.isEmpty());
+    QCOMPARE(PictureListFile::load(path), QStringList{"old.jpg"});
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"record.txt"});
+}
+
+QTEST_GUILESS_MAIN(PictureListFileTest)
+#include "tst_picturelistfile.moc"
