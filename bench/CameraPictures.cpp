@@ -1,0 +1,89 @@
+#include "CameraPictures.h"
+
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QLinearGradient>
+#include <QPainter>
+#include <QRandomGenerator>
+#include <cstdio>
+#include <unistd.h>
+
+namespace {
+
+constexpr int Distinct = 24;
+const QSize CameraSize(4000, 3000);
+
+QString distinctPath(int index)
+{
+    return CameraPictures::cache() + QStringLiteral("/distinct%1.jpg").arg(index, 2, 10, QChar('0'));
+}
+
+// A sky, hills, a few blurred shapes and sensor-like noise: enough detail that
+// the JPEG is as costly to decode as a real photo.
+QImage drawPhoto(int index)
+{
+    QRandomGenerator random(quint32(index + 1));
+    QImage image(CameraSize, QImage::Format_RGB32);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    QLinearGradient sky(0, 0, 0, CameraSize.height());
+    sky.setColorAt(0, QColor::fromHsv(200 + index * 3 % 40, 120, 250));
+    sky.setColorAt(1, QColor::fromHsv(30 + index * 7 % 60, 90, 200));
+    painter.fillRect(image.rect(), sky);
+    for (int i = 0; i < 60; ++i) {
+        const QColor colour = QColor::fromHsv(random.bounded(360), 80 + random.bounded(150),
+                                              60 + random.bounded(190), 160);
+        painter.setBrush(colour);
+        painter.setPen(Qt::NoPen);
+        painter.drawEllipse(QPointF(random.bounded(CameraSize.width()),
+                                    random.bounded(CameraSize.height())),
+                            50 + random.bounded(600), 50 + random.bounded(400));
+    }
+    painter.end();
+    for (int y = 0; y < CameraSize.height(); ++y) {
+        auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
+        for (int x = 0; x < CameraSize.width(); ++x) {
+            const int noise = int(random.bounded(24)) - 12;
+            const QRgb p = line[x];
+            line[x] = qRgb(qBound(0, qRed(p) + noise, 255), qBound(0, qGreen(p) + noise, 255),
+                           qBound(0, qBlue(p) + noise, 255));
+        }
+    }
+    return image;
+}
+
+} // namespace
+
+QString CameraPictures::cache()
+{
+    const QByteArray configured = qgetenv("ZORVIK_BENCH_DATA");
+    const QString folder = configured.isEmpty() ? QDir::current().filePath("bench-data")
+                                                : QString::fromLocal8Bit(configured);
+    QDir().mkpath(folder);
+    return folder;
+}
+
+QStringList CameraPictures::fill(const QString& folder, int count)
+{
+    for (int i = 0; i < Distinct; ++i) {
+        if (QFile::exists(distinctPath(i)))
+            continue;
+        std::fprintf(stderr, "drawing camera picture %d of %d…\n", i + 1, Distinct);
+        drawPhoto(i).save(distinctPath(i) + ".part", "JPEG", 90);
+        QFile::rename(distinctPath(i) + ".part", distinctPath(i));
+    }
+    QDir().mkpath(folder);
+    QStringList names;
+    for (int i = 1; i <= count; ++i) {
+        const QString name = QStringLiteral("camera%1.jpg").arg(i, 4, 10, QChar('0'));
+        const QString target = folder + '/' + name;
+        // A hard link: a copy of the picture under its own name, without the disk.
+        if (!QFile::exists(target) &&
+            ::link(QFile::encodeName(distinctPath(i % Distinct)).constData(),
+                   QFile::encodeName(target).constData()) != 0)
+            QFile::copy(distinctPath(i % Distinct), target);
+        names << name;
+    }
+    return names;
+}

@@ -1,0 +1,171 @@
+// Where pictures come from: entry names that may not reach outside the copies
+// folder, and decoding that survives bad files.
+#include "TestPictures.h"
+#include "library/LibraryFolder.h"
+#include "library/PictureDecoder.h"
+
+#include <QBuffer>
+#include <QDir>
+#include <QFile>
+#include <QImageWriter>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+const PictureSizes Sizes{{353, 249}, {113, 90}};
+}
+
+class PicturesTest : public QObject {
+    Q_OBJECT
+private slots:
+    void onlyBareNamesHaveCopies_data();
+    void onlyBareNamesHaveCopies();
+    void linksMayNotLeaveTheCopiesFolder();
+    void goodPicturesDecodeToTheirShownSizes();
+    void exifOrientationIsApplied();
+    void badFilesAreRefusedWithAReason_data();
+    void badFilesAreRefusedWithAReason();
+};
+
+void PicturesTest::onlyBareNamesHaveCopies_data()
+{
+    QTest::addColumn<QString>("entry");
+    QTest::addColumn<bool>("hasCopy");
+    QTest::newRow("plain") << "car.jpg" << true;
+    QTest::newRow("blank inside") << "my goal.bmp" << true;
+    QTest::newRow("dots inside") << "a..b.jpg" << true;
+    QTest::newRow("empty") << "" << false;
+    QTest::newRow("dot") << "." << false;
+    QTest::newRow("dot dot") << ".." << false;
+    QTest::newRow("slash") << "../record.txt" << false;
+    QTest::newRow("absolute") << "/etc/passwd" << false;
+    QTest::newRow("backslash") << "..\\x.jpg" << false;
+    QTest::newRow("NUL") << QString("a") + QChar(0) + "b.jpg" << false;
+}
+
+void PicturesTest::onlyBareNamesHaveCopies()
+{
+    QFETCH(QString, entry);
+    QFETCH(bool, hasCopy);
+    const LibraryFolder folder("/opt/zorvik");
+    const auto path = folder.copyPath(entry);
+    QCOMPARE(path.has_value(), hasCopy);
+    if (hasCopy)
+        QCOMPARE(*path, "/opt/zorvik/SystemFolder/" + entry);
+}
+
+void PicturesTest::linksMayNotLeaveTheCopiesFolder()
+{
+    QTemporaryDir dir;
+    const LibraryFolder folder(dir.path());
+    QVERIFY(QDir().mkpath(folder.copiesFolder()));
+    QVERIFY(TestPictures::jpeg(dir.filePath("outside.jpg")));
+    QVERIFY(TestPictures::jpeg(folder.copiesFolder() + "/inside.jpg"));
+    QVERIFY(QFile::link(dir.filePath("outside.jpg"), folder.copiesFolder() + "/out.jpg"));
+    QVERIFY(QFile::link(folder.copiesFolder() + "/inside.jpg", folder.copiesFolder() + "/in.jpg"));
+    QVERIFY(QFile::link(dir.filePath("nowhere.jpg"), folder.copiesFolder() + "/dangling.jpg"));
+
+    QVERIFY(!folder.copyPath("out.jpg"));
+    QVERIFY(!folder.copyPath("dangling.jpg"));
+    QCOMPARE(folder.copyPath("in.jpg"), folder.copiesFolder() + "/in.jpg");
+}
+
+void PicturesTest::goodPicturesDecodeToTheirShownSizes()
+{
+    QTemporaryDir dir;
+    QVERIFY(TestPictures::jpeg(dir.filePath("wide.jpg"), Qt::red, {1920, 1080}));
+    QVERIFY(TestPictures::bmp(dir.filePath("small.bmp"), Qt::blue, {100, 100}));
+    // A JPEG named like a bitmap is still a JPEG: the content decides.
+    QVERIFY(TestPictures::jpeg(dir.filePath("named.bmp"), Qt::green, {50, 40}));
+
+    for (const char* name : {"wide.jpg", "small.bmp", "named.bmp"}) {
+        const DecodedPicture picture = PictureDecoder::decode(dir.filePath(name), Sizes);
+        QVERIFY2(picture.isValid(), qPrintable(picture.error));
+        QCOMPARE(picture.flash.size(), QSize(353, 249));
+        QCOMPARE(picture.thumbnail.size(), QSize(113, 90));
+    }
+    const QImage blue = PictureDecoder::decode(dir.filePath("small.bmp"), Sizes).flash;
+    QCOMPARE(blue.pixelColor(300, 20), QColor(Qt::blue));
+}
+
+void PicturesTest::exifOrientationIsApplied()
+{
+    QTemporaryDir dir;
+    // Stored landscape, top half red; the EXIF tag turns it a quarter clockwise,
+    // so upright the left half is red.
+    QImage stored(400, 200, QImage::Format_RGB32);
+    stored.fill(Qt::white);
+    for (int y = 0; y < 100; ++y)
+        for (int x = 0; x < 400; ++x)
+            stored.setPixelColor(x, y, Qt::red);
+    QImageWriter writer(dir.filePath("turned.jpg"), "jpeg");
+    writer.setTransformation(QImageIOHandler::TransformationRotate90);
+    QVERIFY(writer.write(stored));
+
+    const QImage flash = PictureDecoder::decode(dir.filePath("turned.jpg"), Sizes).flash;
+    QCOMPARE(flash.size(), QSize(353, 249));
+    QVERIFY(flash.pixelColor(330, 120).red() > 200 && flash.pixelColor(330, 120).green() < 60);
+    QVERIFY(flash.pixelColor(20, 120).green() > 200);
+}
+
+void PicturesTest::badFilesAreRefusedWithAReason_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QByteArray>("content");
+
+    QByteArray jpeg;
+    {
+        QImage image(200, 200, QImage::Format_RGB32);
+        image.fill(Qt::red);
+        QBuffer buffer(&jpeg);
+        buffer.open(QIODevice::WriteOnly);
+        image.save(&buffer, "JPEG");
+    }
+    QByteArray png;
+    {
+        QImage image(20, 20, QImage::Format_RGB32);
+        image.fill(Qt::red);
+        QBuffer buffer(&png);
+        buffer.open(QIODevice::WriteOnly);
+        image.save(&buffer, "PNG");
+    }
+    // A JPEG whose frame header claims 65,000 × 65,000 pixels.
+    QByteArray huge = jpeg;
+    const qsizetype sof = huge.indexOf("\xFF\xC0");
+    QVERIFY(sof > 0);
+    huge[sof + 5] = char(0xFD);
+    huge[sof + 6] = char(0xE8);
+    huge[sof + 7] = char(0xFD);
+    huge[sof + 8] = char(0xE8);
+    // A bitmap header that claims 100,000 × 100,000 pixels.
+    QByteArray bmp("BM");
+    bmp += QByteArray(12, '\0');
+    const qint32 header[] = {40, 100000, 100000};
+    bmp += QByteArray(reinterpret_cast<const char*>(header), sizeof header);
+    bmp += QByteArray("\x01\x00\x18\x00", 4) + QByteArray(24, '\0');
+
+    QTest::newRow("empty file") << "empty.jpg" << QByteArray();
+    QTest::newRow("truncated JPEG") << "cut.jpg" << jpeg.left(jpeg.size() / 3);
+    QTest::newRow("PNG named .jpg") << "png.jpg" << png;
+    QTest::newRow("text named .bmp") << "text.bmp" << QByteArray("hello");
+    QTest::newRow("JPEG claiming 65000 x 65000") << "huge.jpg" << huge;
+    QTest::newRow("BMP claiming 100000 x 100000") << "huge.bmp" << bmp;
+    QTest::newRow("a folder named like a picture") << "folder.jpg/" << QByteArray();
+}
+
+void PicturesTest::badFilesAreRefusedWithAReason()
+{
+    QFETCH(QString, name);
+    QFETCH(QByteArray, content);
+    QTemporaryDir dir;
+    if (name.endsWith('/'))
+        QVERIFY(QDir().mkpath(dir.filePath(name)));
+    else
+        QVERIFY(TestPictures::bytes(dir.filePath(name), content));
+    const DecodedPicture picture = PictureDecoder::decode(dir.filePath(name), Sizes);
+    QVERIFY(!picture.isValid());
+    QVERIFY(!picture.error.isEmpty());
+}
+
+QTEST_GUILESS_MAIN(PicturesTest)
+#include "tst_pictures.moc"
