@@ -9,14 +9,16 @@
 #include <cstdio>
 #include <unistd.h>
 
-namespace {
+namespace
+{
 
 constexpr int Distinct = 24;
 const QSize CameraSize(4000, 3000);
 
 QString distinctPath(int index)
 {
-    return CameraPictures::cache() + QStringLiteral("/distinct%1.jpg").arg(index, 2, 10, QChar('0'));
+    return CameraPictures::cache() +
+           QStringLiteral("/distinct%1.jpg").arg(index, 2, 10, QChar('0'));
 }
 
 // A sky, hills, a few blurred shapes and sensor-like noise: enough detail that
@@ -36,9 +38,9 @@ QImage drawPhoto(int index)
                                               60 + random.bounded(190), 160);
         painter.setBrush(colour);
         painter.setPen(Qt::NoPen);
-        painter.drawEllipse(QPointF(random.bounded(CameraSize.width()),
-                                    random.bounded(CameraSize.height())),
-                            50 + random.bounded(600), 50 + random.bounded(400));
+        painter.drawEllipse(
+            QPointF(random.bounded(CameraSize.width()), random.bounded(CameraSize.height())),
+            50 + random.bounded(600), 50 + random.bounded(400));
     }
     painter.end();
     for (int y = 0; y < CameraSize.height(); ++y) {

@@ -19,7 +19,8 @@
 #include <cstdio>
 #include <sys/resource.h>
 
-namespace {
+namespace
+{
 
 double peakMegabytes()
 {

@@ -55,7 +55,10 @@ QStringList XTool::windowsOf(qint64 pid)
         .split('\n', Qt::SkipEmptyParts);
 }
 
-QString XTool::windowName(const QString& id) { return run({"getwindowname", id}); }
+QString XTool::windowName(const QString& id)
+{
+    return run({"getwindowname", id});
+}
 
 void XTool::close(const QString& id)
 {

@@ -6,7 +6,8 @@
 
 // The real executable, copied into a temporary program folder and started on
 // the test's X display with its own settings and runtime folders.
-class RealProgram {
+class RealProgram
+{
 public:
     RealProgram();
     ~RealProgram();
@@ -26,7 +27,8 @@ private:
 };
 
 // Small wrappers around xdotool, for looking at windows from outside.
-namespace XTool {
+namespace XTool
+{
 QString run(const QStringList& arguments);
 // Ids of visible windows whose title matches the regular expression.
 QStringList windowsNamed(const QString& pattern);

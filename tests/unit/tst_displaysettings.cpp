@@ -3,7 +3,8 @@
 #include <QHash>
 #include <QTest>
 
-namespace {
+namespace
+{
 
 DisplaySettings restoreFrom(const QHash<QString, QString>& stored)
 {
@@ -12,7 +13,8 @@ DisplaySettings restoreFrom(const QHash<QString, QString>& stored)
 
 } // namespace
 
-class DisplaySettingsTest : public QObject {
+class DisplaySettingsTest : public QObject
+{
     Q_OBJECT
 private slots:
     void valueLists();
@@ -46,24 +48,33 @@ void DisplaySettingsTest::restoring_data()
     QTest::addColumn<int>("order");
 
     QTest::newRow("empty store gives defaults") << Stored{} << 0 << 0 << 0 << 0;
-    QTest::newRow("all four restored")
-        << Stored{{"DispInterval", "3"}, {"DispDuration", "8"}, {"DispLocation", "1"}, {"DispOrder", "1"}}
-        << 3 << 8 << 1 << 1;
+    QTest::newRow("all four restored") << Stored{{"DispInterval", "3"},
+                                                 {"DispDuration", "8"},
+                                                 {"DispLocation", "1"},
+                                                 {"DispOrder", "1"}}
+                                       << 3 << 8 << 1 << 1;
     QTest::newRow("no interval: the rest is ignored")
         << Stored{{"DispDuration", "8"}, {"DispLocation", "1"}, {"DispOrder", "1"}} << 0 << 0 << 0
         << 0;
-    QTest::newRow("location 2 is the centre")
-        << Stored{{"DispInterval", "0"}, {"DispDuration", "0"}, {"DispLocation", "2"}, {"DispOrder", "0"}}
-        << 0 << 0 << 1 << 0;
-    QTest::newRow("last positions") << Stored{{"DispInterval", "24"}, {"DispDuration", "13"}}
-                                    << 24 << 13 << 0 << 0;
-    QTest::newRow("bad values fall back one by one")
-        << Stored{{"DispInterval", "25"}, {"DispDuration", "7"}, {"DispLocation", "x"}, {"DispOrder", "1"}}
-        << 0 << 7 << 0 << 1;
-    QTest::newRow("negative and text")
-        << Stored{{"DispInterval", "5"}, {"DispDuration", "-1"}, {"DispLocation", "1"}, {"DispOrder", "1.5"}}
-        << 5 << 0 << 1 << 0;
-    QTest::newRow("huge number") << Stored{{"DispInterval", "99999999999999"}, {"DispDuration", "14"}}
+    QTest::newRow("location 2 is the centre") << Stored{{"DispInterval", "0"},
+                                                        {"DispDuration", "0"},
+                                                        {"DispLocation", "2"},
+                                                        {"DispOrder", "0"}}
+                                              << 0 << 0 << 1 << 0;
+    QTest::newRow("last positions")
+        << Stored{{"DispInterval", "24"}, {"DispDuration", "13"}} << 24 << 13 << 0 << 0;
+    QTest::newRow("bad values fall back one by one") << Stored{{"DispInterval", "25"},
+                                                               {"DispDuration", "7"},
+                                                               {"DispLocation", "x"},
+                                                               {"DispOrder", "1"}}
+                                                     << 0 << 7 << 0 << 1;
+    QTest::newRow("negative and text") << Stored{{"DispInterval", "5"},
+                                                 {"DispDuration", "-1"},
+                                                 {"DispLocation", "1"},
+                                                 {"DispOrder", "1.5"}}
+                                       << 5 << 0 << 1 << 0;
+    QTest::newRow("huge number") << Stored{{"DispInterval", "99999999999999"},
+                                           {"DispDuration", "14"}}
                                  << 0 << 0 << 0 << 0;
 }
 

@@ -2,11 +2,11 @@
 // loads, the settings it restores, and the preview strip's geometry.
 #include "Fakes.h"
 #include "LibraryFixture.h"
+#include "TestPictures.h"
 #include "app/MainWindow.h"
 #include "library/ImageViewer.h"
-#include "library/PictureStrip.h"
-#include "TestPictures.h"
 #include "library/PictureListFile.h"
+#include "library/PictureStrip.h"
 #include "settings/SettingsPanel.h"
 
 #include <QComboBox>
@@ -18,7 +18,8 @@
 #include <QScrollBar>
 #include <QTest>
 
-class MainWindowTest : public QObject {
+class MainWindowTest : public QObject
+{
     Q_OBJECT
 private slots:
     void init();
@@ -42,7 +43,10 @@ private:
     MainWindow* m_window = nullptr;
 };
 
-void MainWindowTest::init() { m_services = std::make_unique<TestServices>(); }
+void MainWindowTest::init()
+{
+    m_services = std::make_unique<TestServices>();
+}
 
 void MainWindowTest::cleanup()
 {
@@ -65,11 +69,12 @@ void MainWindowTest::windowAndRegions()
     QCOMPARE(window->windowTitle(), "Zorvik Subliminal Images v1.10");
     QCOMPARE(window->centralWidget()->size(), QSize(612, 550));
     for (const char* name :
-         {"Label14", "lblDescription", "Frame1", "lvwDisplay", "picHolder", "ScrollBar1",
-          "picScrollForm", "fraSettings", "cboDispInterval", "cboDispDuration", "optLocation_0",
-          "optLocation_1", "optDisplayOrder_0", "optDisplayOrder_1", "cmdAddPicture",
-          "cmdDeletePicture", "cmdExit", "Command5", "cmdProceed", "fraFullBrand", "lblCobrand",
-          "lblFullBrand"})
+         {"Label14",           "lblDescription",    "Frame1",        "lvwDisplay",
+          "picHolder",         "ScrollBar1",        "picScrollForm", "fraSettings",
+          "cboDispInterval",   "cboDispDuration",   "optLocation_0", "optLocation_1",
+          "optDisplayOrder_0", "optDisplayOrder_1", "cmdAddPicture", "cmdDeletePicture",
+          "cmdExit",           "Command5",          "cmdProceed",    "fraFullBrand",
+          "lblCobrand",        "lblFullBrand"})
         QVERIFY2(window->findChild<QWidget*>(name), name);
 
     QCOMPARE(window->findChild<QWidget*>("Frame1")->geometry(), QRect(8, 64, 345, 409));
@@ -220,7 +225,8 @@ void MainWindowTest::aThousandEntriesAreAllReachable()
     QCOMPARE(window->viewer->ScrollBar1->maximum(), 92 * 1000 - 355);
     window->viewer->ScrollBar1->setValue(window->viewer->ScrollBar1->maximum());
     // The last slot lies inside the holder, 17 pixels above its bottom edge.
-    const int lastBottom = window->viewer->picScrollForm->y() + PictureStrip::slotGeometry(1000).bottom() + 1;
+    const int lastBottom =
+        window->viewer->picScrollForm->y() + PictureStrip::slotGeometry(1000).bottom() + 1;
     QCOMPARE(lastBottom, 372 - 17 - 2);
 }
 

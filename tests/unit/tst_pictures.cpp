@@ -11,11 +11,13 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-namespace {
+namespace
+{
 const PictureSizes Sizes{{353, 249}, {113, 90}};
 }
 
-class PicturesTest : public QObject {
+class PicturesTest : public QObject
+{
     Q_OBJECT
 private slots:
     void onlyBareNamesHaveCopies_data();

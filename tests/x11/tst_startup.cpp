@@ -9,7 +9,8 @@
 #include <QFile>
 #include <QTest>
 
-class StartupTest : public QObject {
+class StartupTest : public QObject
+{
     Q_OBJECT
 private slots:
     void mainWindowAppearsAndCloses();
