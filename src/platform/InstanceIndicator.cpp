@@ -20,7 +20,8 @@ bool LockFileInstanceIndicator::anotherInstanceRunning()
         return m_another;
     m_checked = true;
     m_lock = std::make_unique<QLockFile>(m_path);
-    // Only a live holder counts; QLockFile removes a lock whose process is gone.
+    // A lock whose process is gone is removed (QLockFile checks the process);
+    // a live instance's lock never goes stale with age.
     m_lock->setStaleLockTime(0);
     m_another = !m_lock->tryLock(0) && m_lock->error() == QLockFile::LockFailedError;
     return m_another;

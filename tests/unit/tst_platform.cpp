@@ -1,0 +1,171 @@
+// The real platform services, on temporary folders.
+#include "app/PlatformChoice.h"
+#include "platform/FileFilter.h"
+#include "platform/InstanceIndicator.h"
+#include "platform/QtSettingsStore.h"
+#include "platform/QtTimer.h"
+#include "platform/Random.h"
+
+#include <QFile>
+#include <QLockFile>
+#include <QProcess>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+class PlatformTest : public QObject
+{
+    Q_OBJECT
+private slots:
+    void timerWithPeriodZeroNeverFires();
+    void timerFiresOnlyWhileEnabled();
+    void settingsStoreKeepsTextPerApplication();
+    void settingsStoreSurvivesACorruptFile();
+    void instanceIndicatorIsHeldUntilItsOwnerGoes();
+    void instanceIndicatorIgnoresALockOfADeadProcess();
+    void randomNumbersStayBelowOne();
+    void fileFilterKeepsDescriptionsAsStored();
+    void x11IsPreferredOnWaylandOnlyWhenNothingWasChosen();
+};
+
+// QTimer's own interval 0 means "fire whenever idle"; ours means never. Let the
+// event loop go idle a few times and see that nothing fired.
+void PlatformTest::timerWithPeriodZeroNeverFires()
+{
+    QtTimer timer;
+    QSignalSpy ticks(&timer, &Timer::timeout);
+    timer.setEnabled(true);
+    timer.setInterval(0);
+    int idleRounds = 0;
+    QTimer idle;
+    connect(&idle, &QTimer::timeout, [&] { ++idleRounds; });
+    idle.start(0);
+    QTRY_VERIFY(idleRounds >= 20);
+    QCOMPARE(ticks.count(), 0);
+    QVERIFY(timer.isEnabled());
+    QVERIFY(!timer.isRunning());
+}
+
+void PlatformTest::timerFiresOnlyWhileEnabled()
+{
+    QtTimer timer;
+    QSignalSpy ticks(&timer, &Timer::timeout);
+    timer.setInterval(5);
+    QVERIFY(!timer.isRunning());
+    timer.setEnabled(true);
+    QTRY_VERIFY(ticks.count() >= 2);
+    timer.setEnabled(false);
+    const auto seen = ticks.count();
+    int idleRounds = 0;
+    QTimer idle;
+    connect(&idle, &QTimer::timeout, [&] { ++idleRounds; });
+    idle.start(1);
+    QTRY_VERIFY(idleRounds >= 20);
+    QCOMPARE(ticks.count(), seen);
+}
+
+void PlatformTest::settingsStoreKeepsTextPerApplication()
+{
+    QTemporaryDir dir;
+    QtSettingsStore store(dir.path());
+    QCOMPARE(store.read("app", "settings", "DispInterval"), QString());
+    store.write("app", "settings", "DispInterval", "3");
+    store.write("other", "settings", "DispInterval", "7");
+    QCOMPARE(QtSettingsStore(dir.path()).read("app", "settings", "DispInterval"), "3");
+    QCOMPARE(store.read("other", "settings", "DispInterval"), "7");
+    QVERIFY(QFile::exists(dir.filePath("app.conf")));
+}
+
+void PlatformTest::settingsStoreSurvivesACorruptFile()
+{
+    QTemporaryDir dir;
+    QFile file(dir.filePath("app.conf"));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("\x00\xff[settings\nDispInterval=1,2,3\n=\n[[[\nDispOrder\n", 47);
+    file.close();
+    QtSettingsStore store(dir.path());
+    QCOMPARE(store.read("app", "settings", "DispInterval"), QString()); // a list, not ours
+    QCOMPARE(store.read("app", "settings", "DispOrder"), QString());
+    store.write("app", "settings", "DispOrder", "1");
+    QCOMPARE(store.read("app", "settings", "DispOrder"), "1");
+}
+
+void PlatformTest::instanceIndicatorIsHeldUntilItsOwnerGoes()
+{
+    QTemporaryDir dir;
+    auto first = std::make_unique<LockFileInstanceIndicator>("app", dir.path());
+    QVERIFY(!first->anotherInstanceRunning());
+    LockFileInstanceIndicator second("app", dir.path());
+    QVERIFY(second.anotherInstanceRunning());
+    QVERIFY(!LockFileInstanceIndicator("other", dir.path()).anotherInstanceRunning());
+    first.reset();
+    QVERIFY(!LockFileInstanceIndicator("app", dir.path()).anotherInstanceRunning());
+}
+
+void PlatformTest::instanceIndicatorIgnoresALockOfADeadProcess()
+{
+    QTemporaryDir dir;
+    QProcess gone;
+    gone.start("true");
+    QVERIFY(gone.waitForStarted());
+    const qint64 deadPid = gone.processId();
+    QVERIFY(gone.waitForFinished());
+    // A lock as a killed instance leaves it: ours, with the dead process's id.
+    QByteArray content;
+    {
+        QLockFile real(dir.filePath("app.lock"));
+        QVERIFY(real.tryLock(0));
+        QFile file(dir.filePath("app.lock"));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        content = file.readAll();
+    }
+    content = QByteArray::number(deadPid) + content.mid(content.indexOf('\n'));
+    QFile lock(dir.filePath("app.lock"));
+    QVERIFY(lock.open(QIODevice::WriteOnly));
+    lock.write(content);
+    lock.close();
+    QVERIFY(!LockFileInstanceIndicator("app", dir.path()).anotherInstanceRunning());
+}
+
+void PlatformTest::randomNumbersStayBelowOne()
+{
+    MersenneRandom random;
+    random.seed(42);
+    double low = 1, high = 0;
+    for (int i = 0; i < 100000; ++i) {
+        const double r = random.next();
+        QVERIFY(r >= 0 && r < 1);
+        low = qMin(low, r);
+        high = qMax(high, r);
+    }
+    QVERIFY(low < 0.001 && high > 0.999);
+    MersenneRandom again;
+    again.seed(42);
+    random.seed(42);
+    QCOMPARE(again.next(), random.next());
+}
+
+void PlatformTest::fileFilterKeepsDescriptionsAsStored()
+{
+    QCOMPARE(FileFilter::toQtFilters(
+                 "BMP File (*.bmp*)|*.bmp|JPG File(*.jpg)|*.jpg|JPEG Files (*.jpeg)|*.jpeg"),
+             QStringList({"BMP File (*.bmp*) (*.bmp)", "JPG File(*.jpg) (*.jpg)",
+                          "JPEG Files (*.jpeg) (*.jpeg)"}));
+}
+
+void PlatformTest::x11IsPreferredOnWaylandOnlyWhenNothingWasChosen()
+{
+    using PlatformChoice::Environment;
+    const char* plain[] = {"zorvik"};
+    const char* chosen[] = {"zorvik", "-platform", "wayland"};
+    QVERIFY(PlatformChoice::shouldUseX11(Environment{"", "wayland-0", "wayland", ":0"}, 1, plain));
+    QVERIFY(PlatformChoice::shouldUseX11(Environment{"", "", "wayland", ":1"}, 1, plain));
+    QVERIFY(!PlatformChoice::shouldUseX11(Environment{"", "wayland-0", "wayland", ""}, 1, plain));
+    QVERIFY(!PlatformChoice::shouldUseX11(Environment{"wayland", "wayland-0", "", ":0"}, 1, plain));
+    QVERIFY(!PlatformChoice::shouldUseX11(Environment{"", "wayland-0", "", ":0"}, 3, chosen));
+    QVERIFY(!PlatformChoice::shouldUseX11(Environment{"", "", "x11", ":0"}, 1, plain));
+}
+
+QTEST_GUILESS_MAIN(PlatformTest)
+#include "tst_platform.moc"
