@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(cmake make g++ qt6-base-dev qt6-base-dev-tools libgl-dev)
 if [ "${1:-}" = "--tests" ]; then
-    packages+=(xvfb xauth openbox x11-utils xdotool clang-format ccache libxcb1-dev
+    packages+=(xvfb xauth openbox x11-utils xdotool wmctrl clang-format ccache libxcb1-dev
                desktop-file-utils imagemagick fonts-dejavu-core)
 fi
 

@@ -62,6 +62,6 @@ QString XTool::windowName(const QString& id)
 
 void XTool::close(const QString& id)
 {
-    run({"windowactivate", "--sync", id});
-    run({"key", "--clearmodifiers", "alt+F4"});
+    // Through the window manager, as its close box does.
+    QProcess::execute(QStringLiteral("wmctrl"), {"-i", "-c", id});
 }

@@ -34,6 +34,6 @@ QString run(const QStringList& arguments);
 QStringList windowsNamed(const QString& pattern);
 QStringList windowsOf(qint64 pid);
 QString windowName(const QString& id);
-// Asks the window manager to close the window, as Alt+F4 would.
+// Asks the window manager to close the window, as its close box would.
 void close(const QString& id);
 } // namespace XTool

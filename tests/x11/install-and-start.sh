@@ -40,7 +40,7 @@ for _ in $(seq 1 100); do
     kill -0 "$pid" 2>/dev/null || break
     window=$(xdotool search --onlyvisible --pid "$pid" 2>/dev/null | head -n 1 || true)
     if [ -n "$window" ]; then
-        xdotool windowactivate --sync "$window" key --clearmodifiers alt+F4 2>/dev/null || true
+        wmctrl -i -c "$window" 2>/dev/null || true
     fi
     sleep 0.2
 done
