@@ -3,6 +3,7 @@
 #include "app/MainWindow.h"
 #include "platform/Look.h"
 #include "platform/Units.h"
+#include "web/ProgramIcon.h"
 #include "web/WebPages.h"
 
 #include <QPointer>
@@ -56,10 +57,11 @@ AboutBox::AboutBox(Shell* shell) : QDialog(nullptr), m_shell(shell)
     setFont(Look::verdana(8.25));
     Look::paint(this, Rose, Maroon);
     setFixedSize(Units::size(7215, 4005));
+    setWindowIcon(QIcon(ProgramIcon::picture()));
 
     picIcon = new QLabel(this);
     picIcon->setObjectName(QStringLiteral("picIcon"));
-    picIcon->setPixmap(QPixmap(QStringLiteral(":/icon-32.png")));
+    picIcon->setPixmap(ProgramIcon::picture());
     picIcon->move(Units::px(120), Units::px(120));
     picIcon->adjustSize();
 

@@ -4,6 +4,7 @@
 #include "app/Program.h"
 #include "platform/Look.h"
 #include "platform/Units.h"
+#include "web/ProgramIcon.h"
 #include "web/WebPages.h"
 
 #include <QCloseEvent>
@@ -63,7 +64,7 @@ ExitScreen::ExitScreen(const Services& services, std::function<void()> endProgra
 {
     setObjectName(QStringLiteral("frmExitScreen"));
     setWindowTitle(MainWindow::Title);
-    setWindowIcon(QIcon(QStringLiteral(":/icon-32.png")));
+    setWindowIcon(QIcon(ProgramIcon::picture()));
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
@@ -74,7 +75,7 @@ ExitScreen::ExitScreen(const Services& services, std::function<void()> endProgra
     Picture1->setObjectName(QStringLiteral("Picture1"));
     Picture1->setGeometry(Units::rect(360, 120, 540, 540));
     Picture1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    Picture1->setPixmap(QPixmap(QStringLiteral(":/icon-32.png")));
+    Picture1->setPixmap(ProgramIcon::picture());
 
     Label1 = addLabel(this, QStringLiteral("Label1"), MainWindow::Title,
                       Units::rect(1080, 240, 4530, 435),
@@ -123,9 +124,11 @@ ExitScreen::ExitScreen(const Services& services, std::function<void()> endProgra
     lblGoToHome = new LinkLabel(tr("Click Here To Visit Velmoran Softwares"), Frame6);
     lblGoToHome->setObjectName(QStringLiteral("lblGoToHome"));
     lblGoToHome->setTextFormat(Qt::PlainText);
-    lblGoToHome->move(Units::px(75), Units::px(4250));
+    lblGoToHome->setGeometry(Units::rect(75, 4250, 3585, 210));
     lblGoToHome->setFont(Look::verdana(9, true, true));
     Look::paint(lblGoToHome, QColor(255, 255, 0));
+    // Stand-in fonts run wider than the one the layout was drawn with.
+    Look::shrinkToFit(lblGoToHome);
     lblGoToHome->adjustSize();
     connect(lblGoToHome, &LinkLabel::clicked, this, &ExitScreen::lblGoToHome_Click);
 

@@ -86,6 +86,7 @@ void ExitScreenTest::opensOnTopWithFocusOnExit()
 {
     QVERIFY(m_screen->windowFlags() & Qt::WindowStaysOnTopHint);
     QVERIFY(m_screen->isVisible());
+    QCOMPARE(m_screen->Picture1->pixmap().size(), QSize(32, 32));
     QCOMPARE(QApplication::focusWidget(), m_screen->cmdClose);
     QCOMPARE(m_screen->findChild<QWidget*>("txtMessage"), m_screen->txtMessage);
     QVERIFY(!m_screen->txtMessage->visibleRegion().boundingRect().isValid());

@@ -189,6 +189,7 @@ void ProgramTest::aboutBoxIsSingleAndClosesByEnterEscAndCloseBox()
         QVERIFY(about);
         QVERIFY(!about->parentWidget());
         QVERIFY(!about->isModal());
+        QCOMPARE(qobject_cast<AboutBox*>(about)->picIcon->pixmap().size(), QSize(32, 32));
         window->activateWindow();
         window->mnuAbout->trigger();
         QCOMPARE(visibleWindows("frmAbout"), QList<QWidget*>{about});
