@@ -100,6 +100,7 @@ MainWindow::MainWindow(const Services& services, QWidget* parent)
     buildButtonRow(client);
     buildBrandStrip(client);
     buildMenus();
+    connectWebCommands();
 
     adjustSize();
     setFixedSize(sizeHint());

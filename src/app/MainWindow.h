@@ -57,6 +57,18 @@ public:
     // odds; returns the draw, 1 to 6 (odd: co-branding, even: full branding).
     int CoBrand_Randomize(Random& random);
 
+    // Commands that open the maker's web pages, and the About box.
+    void mnuOnline_Click();
+    void mnuVisit_Click();
+    void mnuUpdate_Click();
+    void mnuAbout_Click();
+    void mnuDonate_Click();
+    void mnuMakeMoney_Click();
+    void Command5_Click();
+    void Label14_Click();
+    void lblCobrand_Click();
+    void lblFullBrand_Click();
+
 signals:
     // The window is closing (close box or an exit command); it always goes.
     void unloading();
@@ -69,6 +81,7 @@ private:
     void buildMenus();
     void buildButtonRow(QWidget* client);
     void buildBrandStrip(QWidget* client);
+    void connectWebCommands();
 
     Services m_services;
     bool m_unloaded = false;

@@ -1,6 +1,8 @@
 #include "app/Program.h"
 
 #include "app/MainWindow.h"
+#include "web/ExitScreen.h"
+#include "web/UpdateReminder.h"
 
 #include <QApplication>
 #include <QWidget>
@@ -15,6 +17,8 @@ Program::~Program()
 {
     if (m_mainWindow)
         delete m_mainWindow.data();
+    if (m_exitScreen)
+        delete m_exitScreen.data();
 }
 
 MainWindow* Program::mainWindow() const
@@ -22,11 +26,17 @@ MainWindow* Program::mainWindow() const
     return m_mainWindow.data();
 }
 
+ExitScreen* Program::exitScreen() const
+{
+    return m_exitScreen.data();
+}
+
 bool Program::start()
 {
     if (!singleInstanceGuard())
         return false;
     m_services.random->seedFromClock();
+    UpdateReminder(m_services).run();
 
     m_mainWindow = new MainWindow(m_services);
     connect(m_mainWindow, &MainWindow::unloading, this, &Program::mainWindowUnloading);
@@ -48,8 +58,9 @@ bool Program::singleInstanceGuard()
 
 void Program::mainWindowUnloading()
 {
-    if (!m_ending)
-        EndProgram();
+    // The exit screen takes the main window's place; the program ends with it.
+    if (!m_ending && !m_exitScreen)
+        m_exitScreen = ExitScreen::showNew(m_services, [this] { EndProgram(); });
 }
 
 void Program::EndProgram()

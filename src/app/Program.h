@@ -5,6 +5,7 @@
 #include <QObject>
 #include <QPointer>
 
+class ExitScreen;
 class MainWindow;
 
 // The program's life: the start-up sequence and its end.
@@ -26,6 +27,7 @@ public:
     void EndProgram();
 
     MainWindow* mainWindow() const;
+    ExitScreen* exitScreen() const;
     int intCoBrandRandomNumber() const { return m_coBrandDraw; }
     bool hasEnded() const { return m_ended; }
 
@@ -35,6 +37,7 @@ private:
 
     Services m_services;
     QPointer<MainWindow> m_mainWindow;
+    QPointer<ExitScreen> m_exitScreen;
     int m_coBrandDraw = 0;
     bool m_ending = false;
     bool m_ended = false;

@@ -1,0 +1,57 @@
+#include "web/UpdateReminder.h"
+
+#include "app/Program.h"
+#include "web/WebPages.h"
+
+#include <cstdlib>
+
+const QString UpdateReminder::Section = QStringLiteral("reminder");
+const QString UpdateReminder::Key = QStringLiteral("LastReminder");
+const QString UpdateReminder::Question =
+    QStringLiteral("There maybe an update to this software available\n"
+                   "Do you want to check for an update?");
+
+std::optional<QDate> UpdateReminder::parse(const QString& stored)
+{
+    const QDate date = QDate::fromString(stored.trimmed(), Qt::ISODate);
+    if (!date.isValid())
+        return std::nullopt;
+    return date;
+}
+
+UpdateReminder::Step UpdateReminder::next(const QString& stored, const QDate& today)
+{
+    const std::optional<QDate> last = parse(stored);
+    if (!last)
+        return Step::RecordFirstStart;
+    return std::llabs(today.daysTo(*last)) > PeriodDays ? Step::Ask : Step::Quiet;
+}
+
+void UpdateReminder::run()
+{
+    if (!m_services.settings || !m_services.clock || !m_services.dialogs)
+        return;
+    const QDate today = m_services.clock->today();
+    const QString stored =
+        m_services.settings->read(m_services.program.applicationName, Section, Key);
+    switch (next(stored, today)) {
+    case Step::Quiet:
+        return;
+    case Step::RecordFirstStart:
+        writeToday(today);
+        return;
+    case Step::Ask:
+        break;
+    }
+    const MessageAnswer answer = m_services.dialogs->message(Question, MessageIcon::Information,
+                                                             MessageButtons::YesNo, Program::Title);
+    writeToday(today);
+    if (answer == MessageAnswer::Yes)
+        WebPages(m_services.shell).OpenDownloadPage();
+}
+
+void UpdateReminder::writeToday(const QDate& today)
+{
+    m_services.settings->write(m_services.program.applicationName, Section, Key,
+                               today.toString(Qt::ISODate));
+}

@@ -1,0 +1,110 @@
+#include "web/WebPages.h"
+
+#include "platform/Shell.h"
+
+namespace
+{
+
+QString site(const char* host)
+{
+    return QStringLiteral("http://") + QLatin1String(host) + QLatin1Char('/');
+}
+
+} // namespace
+
+QString WebPages::mainSite()
+{
+    return site(ZORVIK_MAIN_SITE_HOST);
+}
+
+QString WebPages::helpSite()
+{
+    return site(ZORVIK_HELP_SITE_HOST);
+}
+
+QString WebPages::productSite()
+{
+    return site(ZORVIK_PRODUCT_SITE_HOST);
+}
+
+QString WebPages::mainSiteHost()
+{
+    return QStringLiteral(ZORVIK_MAIN_SITE_HOST);
+}
+
+QString WebPages::helpPage()
+{
+    return productSite() + QStringLiteral("zorvik-free-subliminal-images-help.html");
+}
+
+QString WebPages::downloadPage()
+{
+    return productSite() + QStringLiteral("download-zorvik-free-subliminal-images.html");
+}
+
+QString WebPages::homePage()
+{
+    return mainSite();
+}
+
+QString WebPages::softwareCataloguePage()
+{
+    return mainSite() + QStringLiteral("velmoransoftwares");
+}
+
+QString WebPages::donatePage()
+{
+    return helpSite() + QStringLiteral("donate.html");
+}
+
+QString WebPages::fullBrandPage()
+{
+    return helpSite() + QStringLiteral("fully-branded.html");
+}
+
+QString WebPages::coBrandPage()
+{
+    return helpSite() + QStringLiteral("co-brand.html");
+}
+
+void WebPages::OpenWebPage(const QString& address)
+{
+    // The browser is a process of its own; whether it comes up is its affair.
+    if (m_shell)
+        m_shell->openWebAddress(address);
+}
+
+void WebPages::OpenHelpPage()
+{
+    OpenWebPage(helpPage());
+}
+
+void WebPages::OpenDownloadPage()
+{
+    OpenWebPage(downloadPage());
+}
+
+void WebPages::OpenHomePage()
+{
+    OpenWebPage(homePage());
+}
+
+void WebPages::OpenSoftwareCataloguePage()
+{
+    OpenWebPage(softwareCataloguePage());
+}
+
+void WebPages::OpenDonatePage()
+{
+    OpenWebPage(donatePage());
+}
+
+void WebPages::OpenFullBrandPage()
+{
+    OpenWebPage(fullBrandPage());
+}
+
+void WebPages::OpenCoBrandPage()
+{
+    OpenWebPage(coBrandPage());
+}

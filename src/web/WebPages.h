@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QString>
+
+class Shell;
+
+// The maker's web pages. Each launcher hands one fixed address to the shell,
+// which opens it in the default browser; nothing waits and nothing is reported.
+class WebPages
+{
+public:
+    explicit WebPages(Shell* shell) : m_shell(shell) {}
+
+    // "http://" and a host, with a single "/" after it.
+    static QString mainSite();
+    static QString helpSite();
+    static QString productSite();
+
+    static QString helpPage();
+    static QString downloadPage();
+    static QString homePage();
+    static QString softwareCataloguePage();
+    static QString donatePage();
+    static QString fullBrandPage();
+    static QString coBrandPage();
+
+    // The main site's host, as the captions show it.
+    static QString mainSiteHost();
+
+    void OpenWebPage(const QString& address);
+    void OpenHelpPage();
+    void OpenDownloadPage();
+    void OpenHomePage();
+    void OpenSoftwareCataloguePage();
+    void OpenDonatePage();
+    void OpenFullBrandPage();
+    void OpenCoBrandPage();
+
+private:
+    Shell* m_shell;
+};

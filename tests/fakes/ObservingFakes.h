@@ -1,0 +1,57 @@
+#pragma once
+
+#include "platform/Dialogs.h"
+#include "platform/SettingsStore.h"
+
+#include <functional>
+
+// Passes messages on to another Dialogs, calling a hook first, so a test can
+// look at the program's state while a message box would be open.
+class ObservingDialogs final : public Dialogs
+{
+public:
+    explicit ObservingDialogs(Dialogs& inner) : m_inner(inner) {}
+
+    MessageAnswer message(const QString& text, MessageIcon icon, MessageButtons buttons,
+                          const QString& title) override
+    {
+        if (onMessage)
+            onMessage(text);
+        return m_inner.message(text, icon, buttons, title);
+    }
+    std::optional<QString> openFile(const QString& title, const QString& filter,
+                                    int selectedPair) override
+    {
+        return m_inner.openFile(title, filter, selectedPair);
+    }
+
+    std::function<void(const QString&)> onMessage;
+
+private:
+    Dialogs& m_inner;
+};
+
+// Counts every access to another settings store.
+class CountingSettingsStore final : public SettingsStore
+{
+public:
+    explicit CountingSettingsStore(SettingsStore& inner) : m_inner(inner) {}
+
+    QString read(const QString& application, const QString& section, const QString& key) override
+    {
+        ++reads;
+        return m_inner.read(application, section, key);
+    }
+    void write(const QString& application, const QString& section, const QString& key,
+               const QString& value) override
+    {
+        ++writes;
+        m_inner.write(application, section, key, value);
+    }
+
+    int reads = 0;
+    int writes = 0;
+
+private:
+    SettingsStore& m_inner;
+};

@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QProcess>
+#include <QStringList>
+
+// Looks at the X server from outside, as a user's tools would.
+namespace X11Tools
+{
+
+// Runs a tool and gives its output; empty when it fails.
+inline QString run(const QString& program, const QStringList& arguments)
+{
+    QProcess process;
+    process.start(program, arguments);
+    if (!process.waitForFinished(10000) || process.exitCode() != 0)
+        return {};
+    return QString::fromLocal8Bit(process.readAllStandardOutput()).trimmed();
+}
+
+// The visible windows whose title matches the pattern; of one process when pid > 0.
+inline QStringList windows(const QString& titlePattern, qint64 pid = 0)
+{
+    QStringList arguments{"search", "--all", "--onlyvisible"};
+    if (pid > 0)
+        arguments << "--pid" << QString::number(pid);
+    arguments << "--name" << titlePattern;
+    return run("xdotool", arguments).split('\n', Qt::SkipEmptyParts);
+}
+
+// Client windows from bottom to top, as the window manager stacks them.
+inline QList<qulonglong> stacking()
+{
+    const QString line = run("xprop", {"-root", "_NET_CLIENT_LIST_STACKING"});
+    QList<qulonglong> ids;
+    const qsizetype hash = line.indexOf('#');
+    if (hash < 0)
+        return ids;
+    for (const QString& id : line.mid(hash + 1).split(',', Qt::SkipEmptyParts))
+        ids << id.trimmed().toULongLong(nullptr, 16);
+    return ids;
+}
+
+inline QString windowState(qulonglong window)
+{
+    return run("xprop", {"-id", QString::number(window), "_NET_WM_STATE"});
+}
+
+} // namespace X11Tools

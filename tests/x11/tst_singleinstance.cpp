@@ -1,0 +1,138 @@
+#include "X11Tools.h"
+
+#include <QCryptographicHash>
+#include <QDirIterator>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
+#include <QTest>
+
+// The real program, started from one program folder as a user would.
+class SingleInstanceTest : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void cleanupTestCase();
+    void secondCopyShowsTheMessageAndTouchesNothing();
+    void startsAgainAfterTheFirstWasKilled();
+
+private:
+    QProcess* launch();
+    QStringList mainWindows(QProcess* process) const;
+    QMap<QString, QByteArray> snapshot() const;
+
+    QTemporaryDir m_program;
+    QTemporaryDir m_config;
+    QTemporaryDir m_runtime;
+    QString m_executable;
+    QList<QProcess*> m_processes;
+};
+
+namespace
+{
+
+const QString MainTitle = QStringLiteral("^Zorvik Subliminal Images v1\\.10$");
+const QString MessageTitle = QStringLiteral("^Zorvik Subliminal Images$");
+
+} // namespace
+
+void SingleInstanceTest::initTestCase()
+{
+    QVERIFY(m_program.isValid() && m_config.isValid() && m_runtime.isValid());
+    m_executable = m_program.filePath("zorvik-subliminal-images");
+    QVERIFY(QFile::copy(ZORVIK_EXECUTABLE, m_executable));
+    QFile list(m_program.filePath("record.txt"));
+    QVERIFY(list.open(QIODevice::WriteOnly));
+    list.close();
+}
+
+void SingleInstanceTest::cleanupTestCase()
+{
+    for (QProcess* process : std::as_const(m_processes)) {
+        process->kill();
+        process->waitForFinished(5000);
+        delete process;
+    }
+}
+
+QProcess* SingleInstanceTest::launch()
+{
+    auto* process = new QProcess;
+    m_processes << process;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("XDG_CONFIG_HOME", m_config.path());
+    environment.insert("XDG_RUNTIME_DIR", m_runtime.path());
+    environment.remove("QT_QPA_PLATFORM");
+    process->setProcessEnvironment(environment);
+    process->setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    process->start(m_executable, {});
+    process->waitForStarted(10000);
+    return process;
+}
+
+QStringList SingleInstanceTest::mainWindows(QProcess* process) const
+{
+    return X11Tools::windows(MainTitle, process->processId());
+}
+
+// Every file of the program folder and the settings folder, with its time and content.
+QMap<QString, QByteArray> SingleInstanceTest::snapshot() const
+{
+    QMap<QString, QByteArray> files;
+    for (const QString& root : {m_program.path(), m_config.path()}) {
+        QDirIterator it(root, QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden,
+                        QDirIterator::Subdirectories);
+        while (it.hasNext()) {
+            const QFileInfo info(it.next());
+            QByteArray state = QByteArray::number(info.lastModified().toMSecsSinceEpoch());
+            QFile file(info.filePath());
+            if (info.isFile() && file.open(QIODevice::ReadOnly))
+                state += QCryptographicHash::hash(file.readAll(), QCryptographicHash::Sha1);
+            files.insert(info.filePath(), state);
+        }
+    }
+    return files;
+}
+
+void SingleInstanceTest::secondCopyShowsTheMessageAndTouchesNothing()
+{
+    QProcess* first = launch();
+    QTRY_VERIFY_WITH_TIMEOUT(!mainWindows(first).isEmpty(), 20000);
+    // The first start has written its reminder date.
+    QTRY_VERIFY(QFile::exists(m_config.filePath("zorvik-subliminal-images.conf")));
+    const QMap<QString, QByteArray> before = snapshot();
+
+    QProcess* second = launch();
+    QStringList message;
+    QTRY_VERIFY_WITH_TIMEOUT(
+        !(message = X11Tools::windows(MessageTitle, second->processId())).isEmpty(), 20000);
+    QCOMPARE(message.size(), 1);
+    QVERIFY(mainWindows(second).isEmpty());
+    QVERIFY(X11Tools::windows(MessageTitle, first->processId()).isEmpty());
+
+    X11Tools::run("xdotool", {"windowactivate", "--sync", message.constFirst()});
+    X11Tools::run("xdotool", {"key", "Return"});
+    QVERIFY(second->waitForFinished(10000));
+    QCOMPARE(second->exitStatus(), QProcess::NormalExit);
+    QCOMPARE(second->exitCode(), 0);
+
+    QCOMPARE(snapshot(), before);
+    QCOMPARE(first->state(), QProcess::Running);
+    QCOMPARE(mainWindows(first).size(), 1);
+}
+
+void SingleInstanceTest::startsAgainAfterTheFirstWasKilled()
+{
+    QProcess* first = m_processes.value(0);
+    QVERIFY(first);
+    first->kill(); // SIGKILL: the lock file stays behind
+    QVERIFY(first->waitForFinished(10000));
+
+    QProcess* next = launch();
+    QTRY_VERIFY_WITH_TIMEOUT(!mainWindows(next).isEmpty(), 20000);
+    QVERIFY(X11Tools::windows(MessageTitle, next->processId()).isEmpty());
+}
+
+QTEST_GUILESS_MAIN(SingleInstanceTest)
+#include "tst_singleinstance.moc"

@@ -1,0 +1,268 @@
+#include "app/MainWindow.h"
+#include "platform/Look.h"
+#include "platform/Shell.h"
+#include "web/AboutBox.h"
+#include "web/ExitScreen.h"
+
+#include "Fakes.h"
+#include "X11Tools.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QFile>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QUrlQuery>
+
+// Every command through the real desktop shell, with a stand-in for the
+// desktop's xdg-open first on PATH.
+class WebCommandsTest : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void cleanupTestCase();
+    // The order matters: the shell remembers the first browser it finds.
+    void noBrowserAtAll();
+    void browserThatFails();
+    void everyCommandOpensItsAddressWithoutWaiting();
+    void referralRequestArrivesExactly();
+    void exitScreenStaysInFrontOfTheBrowser();
+
+private:
+    void writeBrowser(const QString& body);
+    QStringList opened() const;
+    void clickEveryCommand();
+    void expectOpened(const std::function<void()>& command, const QString& address);
+
+    QTemporaryDir m_folder;
+    QString m_log;
+    QString m_release;
+    QString m_windowFlag;
+    DesktopShell m_shell;
+    std::unique_ptr<TestServices> m_fakes;
+    std::unique_ptr<MainWindow> m_window;
+};
+
+void WebCommandsTest::initTestCase()
+{
+    QVERIFY(m_folder.isValid());
+    QDir(m_folder.path()).mkdir("bin");
+    QDir(m_folder.path()).mkdir("empty");
+    QDir(m_folder.path()).mkdir("runtime");
+    QFile::setPermissions(m_folder.filePath("runtime"),
+                          QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    qputenv("XDG_RUNTIME_DIR", QFile::encodeName(m_folder.filePath("runtime")));
+    m_log = m_folder.filePath("opened.txt");
+    m_release = m_folder.filePath("release");
+    m_windowFlag = m_folder.filePath("open-window");
+    for (const char* variable : {"BROWSER", "DEFAULT_BROWSER", "XDG_CURRENT_DESKTOP",
+                                 "DESKTOP_SESSION", "KDE_FULL_SESSION", "GNOME_DESKTOP_SESSION_ID"})
+        qunsetenv(variable);
+
+    m_fakes = std::make_unique<TestServices>();
+    m_fakes->services.shell = &m_shell;
+    m_window = std::make_unique<MainWindow>(m_fakes->services);
+    m_window->Form_Load();
+    m_window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+}
+
+void WebCommandsTest::cleanupTestCase()
+{
+    QFile release(m_release);
+    QVERIFY(release.open(QIODevice::WriteOnly));
+    delete AboutBox::current();
+    m_window.reset();
+}
+
+void WebCommandsTest::writeBrowser(const QString& body)
+{
+    const QString path = m_folder.filePath("bin/xdg-open");
+    QFile script(path);
+    QVERIFY(script.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    // The stand-in outlives the command that started it: keep it off the
+    // test's output, so nothing waits on it once the test ends.
+    script.write("#!/bin/sh\nexec </dev/null >/dev/null 2>&1\n" + body.toUtf8());
+    script.close();
+    QVERIFY(script.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+}
+
+QStringList WebCommandsTest::opened() const
+{
+    QFile log(m_log);
+    if (!log.open(QIODevice::ReadOnly))
+        return {};
+    return QString::fromUtf8(log.readAll()).split('\n', Qt::SkipEmptyParts);
+}
+
+void WebCommandsTest::clickEveryCommand()
+{
+    for (QAction* action : {m_window->mnuOnline, m_window->mnuVisit, m_window->mnuUpdate,
+                            m_window->mnuDonate, m_window->mnuMakeMoney})
+        action->trigger();
+    QTest::mouseClick(m_window->Command5, Qt::LeftButton);
+    QTest::mouseClick(m_window->Label14, Qt::LeftButton);
+    m_window->lblCobrand->raise();
+    QTest::mouseClick(m_window->lblCobrand, Qt::LeftButton);
+    m_window->lblFullBrand->raise();
+    QTest::mouseClick(m_window->lblFullBrand, Qt::LeftButton);
+}
+
+void WebCommandsTest::noBrowserAtAll()
+{
+    qputenv("PATH", QFile::encodeName(m_folder.filePath("empty")));
+    clickEveryCommand();
+    QTest::qWait(50); // anything the shell might post
+    QVERIFY(m_fakes->dialogs.messages.isEmpty());
+    for (QWidget* window : QApplication::topLevelWidgets())
+        QVERIFY(!qobject_cast<QMessageBox*>(window));
+    QVERIFY(m_window->isVisible() && m_window->isEnabled());
+}
+
+void WebCommandsTest::browserThatFails()
+{
+    writeBrowser("echo no browser >&2\nexit 3\n");
+    qputenv("PATH", QFile::encodeName(m_folder.filePath("bin")) + ":/usr/bin:/bin");
+    clickEveryCommand();
+    QTest::qWait(50);
+    QVERIFY(m_fakes->dialogs.messages.isEmpty());
+    for (QWidget* window : QApplication::topLevelWidgets())
+        QVERIFY(!qobject_cast<QMessageBox*>(window));
+    QVERIFY(m_window->isVisible() && m_window->isEnabled());
+}
+
+void WebCommandsTest::expectOpened(const std::function<void()>& command, const QString& address)
+{
+    const int before = opened().size();
+    command();
+    // The stand-in keeps running until the test ends, so seeing its record
+    // here means the command did not wait for it.
+    QTRY_COMPARE(opened().size(), before + 1);
+    QCOMPARE(opened().constLast(), address);
+    QVERIFY(!QFile::exists(m_release));
+}
+
+void WebCommandsTest::everyCommandOpensItsAddressWithoutWaiting()
+{
+    writeBrowser(QString("printf '%s\\n' \"$1\" >> '%1'\n"
+                         "if [ -e '%2' ]; then xmessage -title 'Stand-in browser' \"$1\" & fi\n"
+                         "while [ ! -e '%3' ] && [ -d '%4' ]; do sleep 0.05; done\n")
+                     .arg(m_log, m_windowFlag, m_release, m_folder.path()));
+    const QString help = "http://" ZORVIK_HELP_SITE_HOST "/";
+    const QString product = "http://" ZORVIK_PRODUCT_SITE_HOST "/";
+    const QString home = "http://" ZORVIK_MAIN_SITE_HOST "/";
+    MainWindow* w = m_window.get();
+
+    expectOpened([&] { w->mnuOnline->trigger(); },
+                 product + "zorvik-free-subliminal-images-help.html");
+    expectOpened([&] { w->mnuVisit->trigger(); }, home);
+    expectOpened([&] { w->mnuUpdate->trigger(); },
+                 product + "download-zorvik-free-subliminal-images.html");
+    expectOpened([&] { w->mnuDonate->trigger(); }, help + "donate.html");
+    expectOpened([&] { QTest::mouseClick(w->Command5, Qt::LeftButton); }, help + "donate.html");
+    expectOpened([&] { QTest::mouseClick(w->Label14, Qt::LeftButton); }, home);
+    w->lblCobrand->raise();
+    expectOpened([&] { QTest::mouseClick(w->lblCobrand, Qt::LeftButton); }, help + "co-brand.html");
+    w->lblFullBrand->raise();
+    expectOpened([&] { QTest::mouseClick(w->lblFullBrand, Qt::LeftButton); },
+                 help + "fully-branded.html");
+
+    // The inactive entry opens nothing: the next record is the next command's.
+    QVERIFY(!w->mnuMakeMoney->isEnabled());
+    expectOpened(
+        [&] {
+            w->mnuMakeMoney->trigger();
+            w->mnuVisit->trigger();
+        },
+        home);
+
+    w->mnuAbout->trigger();
+    AboutBox* about = AboutBox::current();
+    QVERIFY(QTest::qWaitForWindowExposed(about));
+    expectOpened([&] { QTest::mouseClick(about->lblHomePage, Qt::LeftButton); }, home);
+    expectOpened([&] { QTest::mouseClick(about->lblCoBrand, Qt::LeftButton); },
+                 help + "fully-branded.html");
+    QCOMPARE(about->lblHomePage->text(), QString("Click here to visit " ZORVIK_MAIN_SITE_HOST));
+
+    // Asking again brings the same box to the front.
+    w->activateWindow();
+    QTRY_VERIFY(w->isActiveWindow());
+    w->mnuAbout->trigger();
+    QCOMPARE(AboutBox::current(), about);
+    QTRY_VERIFY(about->isActiveWindow());
+    QTRY_COMPARE(X11Tools::stacking().constLast(), qulonglong(about->winId()));
+    about->close();
+
+    ExitScreen* exitScreen = ExitScreen::showNew(m_fakes->services, {});
+    QVERIFY(QTest::qWaitForWindowExposed(exitScreen));
+    expectOpened([&] { QTest::mouseClick(exitScreen->Check1, Qt::LeftButton); }, home);
+    QVERIFY(!exitScreen->Check1->isChecked());
+    expectOpened([&] { QTest::mouseClick(exitScreen->lblGoToHome, Qt::LeftButton); },
+                 home + "velmoransoftwares");
+    delete exitScreen;
+    QVERIFY(m_fakes->dialogs.messages.isEmpty());
+}
+
+void WebCommandsTest::referralRequestArrivesExactly()
+{
+    ExitScreen* exitScreen = ExitScreen::showNew(m_fakes->services, {});
+    QVERIFY(QTest::qWaitForWindowExposed(exitScreen));
+    exitScreen->txtName->setText("  Tom & Jerry #1 + Zoë = Ñandú ");
+    exitScreen->txtEmail->setText("ann@mail.example");
+    exitScreen->txtFriendName->setText("Łukasz?x=1&taf6=y");
+    exitScreen->txtFriendEmail->setText("bob@mail.example");
+    exitScreen->txtMessage->setPlainText("line one\nline two 100%");
+    const int before = opened().size();
+    QTest::mouseClick(exitScreen->cmdSubmit, Qt::LeftButton);
+    QTRY_COMPARE(opened().size(), before + 1);
+
+    const QString arrived = opened().constLast();
+    QCOMPARE(arrived, exitScreen->strReferralRequest());
+    const QUrl url = QUrl::fromEncoded(arrived.toLatin1(), QUrl::StrictMode);
+    QCOMPARE(url.host(), QString(ZORVIK_MAIN_SITE_HOST));
+    QCOMPARE(url.path(), QString("/quorla-refer-a-friend.php"));
+    const QUrlQuery query(url);
+    QCOMPARE(query.queryItems().size(), 6);
+    QCOMPARE(query.queryItemValue("taf1", QUrl::FullyDecoded),
+             QString("Tom & Jerry #1 + Zoë = Ñandú"));
+    QCOMPARE(query.queryItemValue("taf2", QUrl::FullyDecoded), QString("ann@mail.example"));
+    QCOMPARE(query.queryItemValue("taf3", QUrl::FullyDecoded),
+             QString("line one\r\nline two 100%"));
+    QCOMPARE(query.queryItemValue("taf4", QUrl::FullyDecoded), QString("Łukasz?x=1&taf6=y"));
+    QCOMPARE(query.queryItemValue("taf5", QUrl::FullyDecoded), QString("bob@mail.example"));
+    QCOMPARE(query.queryItemValue("taf6", QUrl::FullyDecoded),
+             QString("http://" ZORVIK_PRODUCT_SITE_HOST "/"));
+    delete exitScreen;
+}
+
+void WebCommandsTest::exitScreenStaysInFrontOfTheBrowser()
+{
+    QFile flag(m_windowFlag);
+    QVERIFY(flag.open(QIODevice::WriteOnly));
+    flag.close();
+
+    ExitScreen* exitScreen = ExitScreen::showNew(m_fakes->services, {});
+    QVERIFY(QTest::qWaitForWindowExposed(exitScreen));
+    const qulonglong screenId = exitScreen->winId();
+    QTRY_VERIFY(X11Tools::windowState(screenId).contains("_NET_WM_STATE_ABOVE"));
+
+    QTest::mouseClick(exitScreen->Check1, Qt::LeftButton);
+    QStringList browser;
+    QTRY_VERIFY_WITH_TIMEOUT(!(browser = X11Tools::windows("^Stand-in browser$")).isEmpty(), 10000);
+    const qulonglong browserId = browser.constFirst().toULongLong();
+    // The browser took the focus, yet lies below the exit screen.
+    X11Tools::run("xdotool", {"windowactivate", "--sync", browser.constFirst()});
+    QTRY_VERIFY(X11Tools::stacking().contains(browserId));
+    const QList<qulonglong> stack = X11Tools::stacking();
+    QVERIFY2(stack.indexOf(screenId) > stack.indexOf(browserId),
+             qPrintable(QString("exit screen %1, browser %2").arg(screenId).arg(browserId)));
+    X11Tools::run("xdotool", {"windowkill", browser.constFirst()});
+    delete exitScreen;
+}
+
+QTEST_MAIN(WebCommandsTest)
+#include "tst_webcommands.moc"
