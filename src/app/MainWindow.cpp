@@ -1,5 +1,6 @@
 #include "app/MainWindow.h"
 
+#include "flash/FlashRun.h"
 #include "library/ImageViewer.h"
 #include "library/LibraryFolder.h"
 #include "platform/Look.h"
@@ -100,6 +101,10 @@ MainWindow::MainWindow(const Services& services, QWidget* parent)
     buildButtonRow(client);
     buildBrandStrip(client);
     buildMenus();
+
+    flashRun = new FlashRun(services, {viewer, settings, cmdProceed, this}, this);
+    connect(cmdProceed, &QPushButton::clicked, flashRun, &FlashRun::cmdProceed_Click);
+    connect(this, &MainWindow::unloading, flashRun, &FlashRun::end);
 
     adjustSize();
     setFixedSize(sizeHint());
