@@ -1,5 +1,6 @@
 #include "app/MainWindow.h"
 
+#include "flash/FlashRun.h"
 #include "library/ImageViewer.h"
 #include "library/LibraryFolder.h"
 #include "platform/Look.h"
@@ -101,6 +102,10 @@ MainWindow::MainWindow(const Services& services, QWidget* parent)
     buildBrandStrip(client);
     buildMenus();
     connectWebCommands();
+
+    flashRun = new FlashRun(services, {viewer, settings, cmdProceed, this}, this);
+    connect(cmdProceed, &QPushButton::clicked, flashRun, &FlashRun::cmdProceed_Click);
+    connect(this, &MainWindow::unloading, flashRun, &FlashRun::end);
 
     adjustSize();
     setFixedSize(sizeHint());

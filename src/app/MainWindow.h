@@ -4,6 +4,7 @@
 
 #include <QMainWindow>
 
+class FlashRun;
 class ImageViewer;
 class LinkLabel;
 class QAction;
@@ -39,6 +40,9 @@ public:
     QFrame* fraFullBrand = nullptr;
     LinkLabel* lblCobrand = nullptr;
     LinkLabel* lblFullBrand = nullptr;
+
+    // The Start/Stop command and the flash run it drives.
+    FlashRun* flashRun = nullptr;
 
     QAction* mnuExit = nullptr;
     QAction* mnuOnline = nullptr;

@@ -1,0 +1,61 @@
+#pragma once
+
+#include <QWidget>
+
+class StretchedPicture;
+class Timer;
+class TimerFactory;
+
+// frmDisplay: the borderless window that shows one picture for the display
+// duration. It never takes the keyboard, lets the mouse through to what lies
+// beneath, stays above other windows and is not listed in the taskbar.
+//
+// Creating a native window is slow, so the run creates the next flash window
+// ahead of time and hidden. Form_Load then gives it its design state when its
+// flash comes; it is shown once and unloaded after.
+class FlashWindow : public QWidget
+{
+    Q_OBJECT
+public:
+    static constexpr int WidthTwips = 5295;
+    static constexpr int HeightTwips = 3735;
+    // If the window is never painted, the flash still ends this much later.
+    static constexpr int UnpaintedGraceMs = 1000;
+    static const QString TimerName;
+
+    explicit FlashWindow(TimerFactory& timers);
+    ~FlashWindow() override;
+
+    StretchedPicture* imgPictureDisplay = nullptr;
+    // The flash timer; exists from Form_Load on.
+    Timer* Timer1 = nullptr;
+
+    // The design state: the flash timer enabled with period 0.
+    void Form_Load();
+    void setPicture(const QImage& picture);
+    void setPosition(double leftTwips, double topTwips);
+    // The display duration; it is counted from the moment the picture is on
+    // the screen, so the whole duration is really seen.
+    void setDuration(int milliseconds);
+    int duration() const { return m_duration; }
+    // Shows the window without taking the focus from anyone.
+    void showFlash();
+    // Hides it at once and lets it go.
+    void unload();
+
+    bool isPictureOnScreen() const { return m_painted && isVisible(); }
+    bool isUnloaded() const { return m_unloaded; }
+
+signals:
+    // The duration is over and the picture has gone.
+    void flashEnded();
+
+private:
+    void pictureShown();
+    void Timer1_Timer();
+
+    TimerFactory& m_timers;
+    int m_duration = 0;
+    bool m_painted = false;
+    bool m_unloaded = false;
+};

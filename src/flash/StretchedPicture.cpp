@@ -1,0 +1,31 @@
+#include "flash/StretchedPicture.h"
+
+#include <QPainter>
+
+const QColor StretchedPicture::Background(64, 64, 64);
+
+StretchedPicture::StretchedPicture(QWidget* parent) : QWidget(parent)
+{
+    // Every pixel is painted here: no background clearing before.
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void StretchedPicture::setPicture(const QImage& picture)
+{
+    m_picture = picture;
+    update();
+}
+
+void StretchedPicture::paintEvent(QPaintEvent*)
+{
+    {
+        QPainter painter(this);
+        if (m_picture.isNull()) {
+            painter.fillRect(rect(), Background);
+        } else {
+            painter.setRenderHint(QPainter::SmoothPixmapTransform);
+            painter.drawImage(rect(), m_picture);
+        }
+    }
+    emit painted();
+}

@@ -1,0 +1,372 @@
+#include "app/MainWindow.h"
+#include "app/Program.h"
+#include "flash/FlashRun.h"
+#include "flash/FlashWindow.h"
+#include "flash/StretchedPicture.h"
+#include "library/ImageViewer.h"
+#include "settings/SettingsPanel.h"
+
+#include "Fakes.h"
+#include "TestPictures.h"
+
+#include <QComboBox>
+#include <QListWidget>
+#include <QPointer>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+
+// A flash run driven through the main window's Start/Stop button, with the
+// fake interval and flash timers fired by hand.
+class FlashRunTest : public QObject
+{
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+
+    void startSavesArmsAndMinimises_data();
+    void startSavesArmsAndMinimises();
+    void startWithoutPicturesIsRefusedButSaves();
+    void listOrderShowsEachSlotInTurnAndStartBeginsAgain();
+    void randomOrderAndPlaceFollowTheDraws();
+    void centreOfTheScreen();
+    void flashLastsItsDurationFromTheFirstPaint();
+    void durationChangeAppliesToTheNextFlashIntervalToTheNextStart();
+    void stopDuringAFlashRemovesItAndNothingFollows();
+    void emptiedListPassesTicksUntilPicturesReturn();
+    void missingPictureFlashesTheBackground();
+    void closingTheMainWindowDuringAFlashEndsTheRun();
+    void flashWindowStaysOutOfTheWay();
+
+private:
+    void writeLibrary(const QList<QColor>& colours);
+    void click() { QTest::mouseClick(m_window->cmdProceed, Qt::LeftButton); }
+    FakeTimer* interval() const { return m_services->timers.find(QStringLiteral("Timer1")); }
+    FakeTimer* flashTimer() const { return m_services->timers.find(FlashWindow::TimerName); }
+    FlashWindow* flash() const { return m_window->flashRun->frmDisplay(); }
+    // Fires the interval timer and waits until the picture is on the screen.
+    FlashWindow* tick();
+    // Ends the current flash as its timer would.
+    void endFlash();
+    QColor shownColour() const;
+    void setOrderAndPlace(bool listOrder, bool centre);
+
+    std::unique_ptr<TestServices> m_services;
+    QPointer<MainWindow> m_window;
+};
+
+namespace
+{
+const QColor Red(255, 0, 0), Green(0, 255, 0), Blue(0, 0, 255);
+}
+
+void FlashRunTest::init()
+{
+    m_services = std::make_unique<TestServices>();
+}
+
+void FlashRunTest::cleanup()
+{
+    delete m_window.data();
+    m_services.reset();
+}
+
+void FlashRunTest::writeLibrary(const QList<QColor>& colours)
+{
+    QByteArray list;
+    for (int i = 0; i < colours.size(); ++i) {
+        const QString name = QStringLiteral("picture%1.bmp").arg(i + 1);
+        QVERIFY(TestPictures::bmp(m_services->copiesFolder() + '/' + name, colours.at(i)));
+        list += '"' + name.toUtf8() + "\"\r\n";
+    }
+    QVERIFY(TestPictures::bytes(m_services->listFile(), list));
+    m_window = new MainWindow(m_services->services);
+    m_window->Form_Load();
+    m_window->show();
+    m_window->viewer->store().waitForAll();
+}
+
+FlashWindow* FlashRunTest::tick()
+{
+    if (!interval()->fire())
+        return nullptr;
+    FlashWindow* window = flash();
+    if (window && !QTest::qWaitFor([window] { return window->isPictureOnScreen(); }))
+        return nullptr;
+    return window;
+}
+
+void FlashRunTest::endFlash()
+{
+    QVERIFY(flash());
+    QPointer<FlashWindow> window = flash();
+    QVERIFY(flashTimer()->fire());
+    QVERIFY(!flash());
+    QVERIFY(!window || !window->isVisible());
+    QTRY_VERIFY(!window);
+}
+
+QColor FlashRunTest::shownColour() const
+{
+    // Away from the pictures' diagonal stripe.
+    return flash()->imgPictureDisplay->grab().toImage().pixelColor(300, 30);
+}
+
+void FlashRunTest::setOrderAndPlace(bool listOrder, bool centre)
+{
+    m_window->settings->optDisplayOrder[listOrder ? 1 : 0]->setChecked(true);
+    m_window->settings->optLocation[centre ? 1 : 0]->setChecked(true);
+}
+
+void FlashRunTest::startSavesArmsAndMinimises_data()
+{
+    QTest::addColumn<int>("position");
+    QTest::addColumn<int>("period");
+    QTest::newRow("2 s") << 0 << 2000;
+    QTest::newRow("15 s") << 3 << 15000;
+    QTest::newRow("120 s") << 24 << 120000;
+}
+
+void FlashRunTest::startSavesArmsAndMinimises()
+{
+    QFETCH(int, position);
+    QFETCH(int, period);
+    writeLibrary({Red});
+    m_window->settings->cboDispInterval->setCurrentIndex(position);
+    m_window->settings->cboDispDuration->setCurrentIndex(8);
+    setOrderAndPlace(true, true);
+
+    click();
+    QCOMPARE(m_window->cmdProceed->text(), QStringLiteral("&Stop"));
+    QCOMPARE(m_services->settings.writes,
+             (QStringList{"DispInterval", "DispDuration", "DispLocation", "DispOrder"}));
+    QCOMPARE(m_services->settings.read("zorvik-subliminal-images", "settings", "DispInterval"),
+             QString::number(position));
+    QCOMPARE(interval()->interval(), period);
+    QVERIFY(interval()->isRunning());
+    QTRY_VERIFY(m_window->isMinimized());
+    // No flash at the moment of Start.
+    QVERIFY(!flash());
+    QVERIFY(m_services->dialogs.messages.isEmpty());
+}
+
+void FlashRunTest::startWithoutPicturesIsRefusedButSaves()
+{
+    writeLibrary({});
+    click();
+    QCOMPARE(m_services->dialogs.messages.size(), 1);
+    const auto message = m_services->dialogs.messages.first();
+    QCOMPARE(message.text,
+             QStringLiteral("Please Select Atleast One Image To Display Your Picture"));
+    QCOMPARE(message.icon, MessageIcon::Critical);
+    QCOMPARE(message.buttons, MessageButtons::Ok);
+    QCOMPARE(message.title, Program::Title);
+    QCOMPARE(m_services->settings.writes.size(), 4);
+    QCOMPARE(m_window->cmdProceed->text(), QStringLiteral("&Start"));
+    QVERIFY(!interval()->isRunning());
+    QVERIFY(!m_window->isMinimized());
+}
+
+void FlashRunTest::listOrderShowsEachSlotInTurnAndStartBeginsAgain()
+{
+    writeLibrary({Red, Green, Blue});
+    setOrderAndPlace(true, true);
+    click();
+    QList<QColor> shown;
+    for (int i = 0; i < 4; ++i) {
+        QVERIFY(tick());
+        QVERIFY2(!interval()->isEnabled(), "the interval pauses during a flash");
+        shown << shownColour();
+        endFlash();
+        QVERIFY2(interval()->isRunning(), "the end of a flash starts the next interval");
+    }
+    QCOMPARE(shown, (QList<QColor>{Red, Green, Blue, Red}));
+
+    click();
+    QCOMPARE(m_window->cmdProceed->text(), QStringLiteral("&Start"));
+    click();
+    QVERIFY(tick());
+    QCOMPARE(shownColour(), Red);
+    QCOMPARE(m_services->random.draws, 0);
+}
+
+void FlashRunTest::randomOrderAndPlaceFollowTheDraws()
+{
+    writeLibrary({Red, Green, Blue});
+    setOrderAndPlace(false, false);
+    click();
+    // Slot, then top, then left.
+    m_services->random.values.append({0.5, 0.5, 0.1});
+    QVERIFY(tick());
+    QCOMPARE(shownColour(), Green);
+    // Top 3892 twips (7785 / 2, half to even), left 1006 twips (1006.5, half to even).
+    QCOMPARE(flash()->pos(), QPoint(67, 259));
+    QCOMPARE(m_window->flashRun->scheduler().RandomIndex(), 2);
+    endFlash();
+
+    // Switching to list order mid-run starts from the list position, here none.
+    setOrderAndPlace(true, false);
+    m_services->random.values.append({0.9999999, 0.9999999});
+    QVERIFY(tick());
+    QCOMPARE(shownColour(), Red);
+    QCOMPARE(flash()->pos(), QPoint(1024 - 353, 768 - 249));
+}
+
+void FlashRunTest::centreOfTheScreen()
+{
+    writeLibrary({Red});
+    setOrderAndPlace(false, true);
+    click();
+    m_services->random.values.append({0.3});
+    QVERIFY(tick());
+    QCOMPARE(m_services->random.draws, 1);
+    QCOMPARE(flash()->size(), QSize(353, 249));
+    // (1024 - 353) / 2 and (768 - 249) / 2 are both 335.5 and 259.5: one pixel
+    // either way is as centred as pixels allow.
+    QVERIFY(qAbs(2 * flash()->x() + 353 - 1024) <= 1);
+    QVERIFY(qAbs(2 * flash()->y() + 249 - 768) <= 1);
+
+    endFlash();
+    m_services->screen.pixels = QSize(353, 249);
+    QVERIFY(tick());
+    QCOMPARE(flash()->pos(), QPoint(0, 0));
+}
+
+void FlashRunTest::flashLastsItsDurationFromTheFirstPaint()
+{
+    writeLibrary({Red});
+    m_window->settings->cboDispDuration->setCurrentIndex(4); // "100"
+    click();
+    QVERIFY(interval()->fire());
+    QPointer<FlashWindow> window = flash();
+    QVERIFY(window);
+    // Until the paint only a fallback count runs, in case no paint ever comes.
+    QVERIFY(!window->isPictureOnScreen());
+    QCOMPARE(flashTimer()->interval(), 100 + FlashWindow::UnpaintedGraceMs);
+    const int startsBeforePaint = flashTimer()->starts();
+    QTRY_VERIFY(window->isPictureOnScreen());
+    QCOMPARE(flashTimer()->interval(), 100);
+    QCOMPARE(flashTimer()->starts(), startsBeforePaint + 1);
+    QVERIFY(flashTimer()->isRunning());
+    endFlash();
+}
+
+void FlashRunTest::durationChangeAppliesToTheNextFlashIntervalToTheNextStart()
+{
+    writeLibrary({Red, Green});
+    click();
+    QVERIFY(tick());
+    QCOMPARE(flashTimer()->interval(), 20);
+    m_window->settings->cboDispDuration->setCurrentIndex(9); // "1000"
+    m_window->settings->cboDispInterval->setCurrentIndex(2); // "10"
+    endFlash();
+    QCOMPARE(interval()->interval(), 2000);
+    QVERIFY(tick());
+    QCOMPARE(flashTimer()->interval(), 1000);
+
+    click();
+    click();
+    QCOMPARE(interval()->interval(), 10000);
+}
+
+void FlashRunTest::stopDuringAFlashRemovesItAndNothingFollows()
+{
+    writeLibrary({Red});
+    click();
+    QPointer<FlashWindow> window = tick();
+    QVERIFY(window);
+    click();
+    QVERIFY(!window || !window->isVisible());
+    QVERIFY(!flash());
+    QCOMPARE(interval()->interval(), 0);
+    QVERIFY(!interval()->fire());
+    QTRY_VERIFY(!window);
+    QVERIFY(!flash());
+    QCOMPARE(m_window->cmdProceed->text(), QStringLiteral("&Start"));
+}
+
+void FlashRunTest::emptiedListPassesTicksUntilPicturesReturn()
+{
+    writeLibrary({Red, Green, Blue});
+    setOrderAndPlace(true, true);
+    click();
+    QVERIFY(tick());
+    endFlash();
+
+    m_window->viewer->lvwDisplay->clear();
+    m_window->viewer->RebuildViewer();
+    QCOMPARE(m_window->viewer->LoadedImageCount(), 0);
+    QVERIFY(interval()->fire());
+    QVERIFY(!flash());
+    QVERIFY2(interval()->isRunning(), "the run goes on");
+
+    m_window->viewer->lvwDisplay->addItems({"picture3.bmp", "picture2.bmp"});
+    m_window->viewer->RebuildViewer();
+    m_window->viewer->store().waitForAll();
+    QVERIFY(tick());
+    // List position 1 was shown last: slot 2 of the new list.
+    QCOMPARE(shownColour(), Green);
+}
+
+void FlashRunTest::missingPictureFlashesTheBackground()
+{
+    writeLibrary({Red});
+    m_window->viewer->lvwDisplay->addItem(QStringLiteral("missing.bmp"));
+    m_window->viewer->RebuildViewer();
+    m_window->viewer->store().waitForAll();
+    setOrderAndPlace(true, true);
+    click();
+    QVERIFY(tick());
+    endFlash();
+    QVERIFY(tick());
+    QVERIFY(flash()->imgPictureDisplay->picture().isNull());
+    QCOMPARE(shownColour(), StretchedPicture::Background);
+}
+
+void FlashRunTest::closingTheMainWindowDuringAFlashEndsTheRun()
+{
+    writeLibrary({Red});
+    click();
+    QPointer<FlashWindow> window = tick();
+    QVERIFY(window);
+    QPointer<FakeTimer> flashing = flashTimer();
+    m_window->close();
+    QVERIFY(!window || !window->isVisible());
+    if (flashing)
+        flashing->fire();
+    QTRY_VERIFY(!m_window);
+    QTRY_VERIFY(!window);
+    QVERIFY(!interval());
+}
+
+void FlashRunTest::flashWindowStaysOutOfTheWay()
+{
+    writeLibrary({Red});
+    click();
+    FlashWindow* window = tick();
+    QVERIFY(window);
+    QCOMPARE(window->objectName(), QStringLiteral("frmDisplay"));
+    QCOMPARE(window->windowTitle(), QStringLiteral("Tidewell Charts v1.0"));
+    QVERIFY(window->isWindow());
+    QVERIFY(!window->parent());
+    const Qt::WindowFlags flags = window->windowFlags();
+    for (Qt::WindowType flag :
+         {Qt::FramelessWindowHint, Qt::WindowDoesNotAcceptFocus, Qt::WindowTransparentForInput,
+          Qt::WindowStaysOnTopHint, Qt::BypassWindowManagerHint})
+        QVERIFY(flags.testFlag(flag));
+    QVERIFY(window->testAttribute(Qt::WA_ShowWithoutActivating));
+    QCOMPARE(window->imgPictureDisplay->geometry(), QRect(0, 0, 353, 249));
+
+    // Any picture fills the window, stretched.
+    window->setPicture(QImage(QSize(40, 300), QImage::Format_RGB32));
+    QImage tall(QSize(40, 300), QImage::Format_RGB32);
+    tall.fill(Blue);
+    window->setPicture(tall);
+    const QImage shown = window->imgPictureDisplay->grab().toImage();
+    QCOMPARE(shown.pixelColor(0, 0), Blue);
+    QCOMPARE(shown.pixelColor(352, 248), Blue);
+}
+
+QTEST_MAIN(FlashRunTest)
+#include "tst_flashrun.moc"

@@ -1,0 +1,255 @@
+#include "app/MainWindow.h"
+#include "flash/FlashRun.h"
+#include "flash/FlashWindow.h"
+#include "library/ImageViewer.h"
+#include "platform/Screen.h"
+#include "settings/SettingsPanel.h"
+
+#include "Fakes.h"
+#include "TestPictures.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPointer>
+#include <QProcess>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QRegularExpression>
+#include <QScreen>
+#include <QTest>
+#include <QVBoxLayout>
+
+// The flash window as the X server and the user see it: size, place, no frame,
+// no taskbar entry, above the user's window, and the user's keyboard and mouse
+// untouched while pictures flash. The fake timers are fired by hand.
+class FlashWindowX11Test : public QObject
+{
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+    void centredUnmanagedAndOnTop();
+    void randomPlacesLieWhollyOnTheScreen();
+    void keyboardAndMouseStayWithTheUsersWindow();
+
+private:
+    void startRun(bool centre);
+    // Fires the interval timer and waits until the picture is on the screen.
+    FlashWindow* flashNow();
+    void endFlash();
+    QColor screenColour(const QPoint& point) const;
+
+    std::unique_ptr<TestServices> m_services;
+    PrimaryScreen m_screen;
+    QPointer<MainWindow> m_window;
+    QPointer<QWidget> m_user;
+    QLineEdit* m_typing = nullptr;
+    QPushButton* m_button = nullptr;
+    int m_clicks = 0;
+};
+
+namespace
+{
+
+QString run(const QString& program, const QStringList& arguments)
+{
+    QProcess process;
+    process.start(program, arguments);
+    if (!process.waitForFinished(10000))
+        return QString();
+    return QString::fromLocal8Bit(process.readAllStandardOutput());
+}
+
+struct XWindowInfo {
+    QRect geometry;
+    bool overrideRedirect = false;
+    bool viewable = false;
+};
+
+XWindowInfo windowInfo(WId id)
+{
+    const QString text = run("xwininfo", {"-id", QString::number(id)});
+    auto number = [&text](const char* label) {
+        const QRegularExpression pattern(QLatin1String(label) + QStringLiteral(":\\s*(-?\\d+)"));
+        return pattern.match(text).captured(1).toInt();
+    };
+    XWindowInfo info;
+    info.geometry = QRect(number("Absolute upper-left X"), number("Absolute upper-left Y"),
+                          number("Width"), number("Height"));
+    info.overrideRedirect = text.contains("Override Redirect State: yes");
+    info.viewable = text.contains("Map State: IsViewable");
+    return info;
+}
+
+WId focusedWindow()
+{
+    return run("xdotool", {"getwindowfocus"}).trimmed().toULongLong();
+}
+
+} // namespace
+
+void FlashWindowX11Test::init()
+{
+    m_services = std::make_unique<TestServices>();
+    m_services->services.screen = &m_screen;
+    QVERIFY(TestPictures::bmp(m_services->copiesFolder() + "/red.bmp", Qt::red));
+    QVERIFY(TestPictures::bytes(m_services->listFile(), "\"red.bmp\"\r\n"));
+
+    m_window = new MainWindow(m_services->services);
+    m_window->Form_Load();
+    m_window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_window));
+    m_window->viewer->store().waitForAll();
+
+    // The user's own work: a window with a text field and a button, covering
+    // the middle of the screen where the picture appears.
+    m_user = new QWidget;
+    m_user->setWindowTitle("Somebody else's work");
+    auto* layout = new QVBoxLayout(m_user);
+    m_typing = new QLineEdit;
+    m_button = new QPushButton("Press");
+    m_button->setMinimumHeight(400);
+    layout->addWidget(m_typing);
+    layout->addWidget(m_button);
+    m_clicks = 0;
+    connect(m_button, &QPushButton::clicked, this, [this] { ++m_clicks; });
+    m_user->setGeometry(150, 100, 700, 560);
+    m_user->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_user));
+    m_user->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(m_user));
+    m_typing->setFocus();
+}
+
+void FlashWindowX11Test::cleanup()
+{
+    delete m_user.data();
+    delete m_window.data();
+    m_services.reset();
+}
+
+void FlashWindowX11Test::startRun(bool centre)
+{
+    m_window->settings->optLocation[centre ? 1 : 0]->setChecked(true);
+    QTest::mouseClick(m_window->cmdProceed, Qt::LeftButton);
+    QCOMPARE(m_window->cmdProceed->text(), QStringLiteral("&Stop"));
+    QTRY_VERIFY(m_window->isMinimized());
+    // The user goes back to work, which raises their window above everything
+    // that existed before, the next flash window among them.
+    m_user->raise();
+    m_user->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(m_user));
+    m_typing->setFocus();
+}
+
+FlashWindow* FlashWindowX11Test::flashNow()
+{
+    FakeTimer* interval = m_services->timers.find("Timer1");
+    if (!interval || !interval->fire())
+        return nullptr;
+    FlashWindow* window = m_window->flashRun->frmDisplay();
+    if (!window || !QTest::qWaitFor([window] { return window->isPictureOnScreen(); }, 5000))
+        return nullptr;
+    return window;
+}
+
+void FlashWindowX11Test::endFlash()
+{
+    FakeTimer* timer = m_services->timers.find(FlashWindow::TimerName);
+    QVERIFY(timer && timer->fire());
+}
+
+QColor FlashWindowX11Test::screenColour(const QPoint& point) const
+{
+    return QGuiApplication::primaryScreen()
+        ->grabWindow(0, point.x(), point.y(), 1, 1)
+        .toImage()
+        .pixelColor(0, 0);
+}
+
+void FlashWindowX11Test::centredUnmanagedAndOnTop()
+{
+    startRun(true);
+    FlashWindow* window = flashNow();
+    QVERIFY(window);
+    XWindowInfo info;
+    QVERIFY(QTest::qWaitFor([&] {
+        info = windowInfo(window->winId());
+        return info.viewable;
+    }));
+    QCOMPARE(info.geometry.size(), QSize(353, 249));
+    QVERIFY2(info.overrideRedirect, "no frame, no taskbar entry, no window manager focus");
+    // (1024 - 353) / 2 = 335.5 and (768 - 249) / 2 = 259.5.
+    QVERIFY2(qAbs(2 * info.geometry.x() + 353 - 1024) <= 1,
+             qPrintable(QString::number(info.geometry.x())));
+    QVERIFY2(qAbs(2 * info.geometry.y() + 249 - 768) <= 1,
+             qPrintable(QString::number(info.geometry.y())));
+    // The picture, not the user's window beneath it, is what the screen shows.
+    QTRY_COMPARE(screenColour(info.geometry.topLeft() + QPoint(300, 30)), QColor(Qt::red));
+
+    endFlash();
+    QTRY_VERIFY(!windowInfo(window->winId()).viewable);
+}
+
+void FlashWindowX11Test::randomPlacesLieWhollyOnTheScreen()
+{
+    m_services->random.values.append({0.0, 0.0, 0.0, 0.9999999, 0.9999999, 0.9999999});
+    startRun(false);
+    const QRect screen(0, 0, 1024, 768);
+    for (int i = 0; i < 5; ++i) {
+        FlashWindow* window = flashNow();
+        QVERIFY(window);
+        XWindowInfo info;
+        QVERIFY(QTest::qWaitFor([&] {
+            info = windowInfo(window->winId());
+            return info.viewable;
+        }));
+        QVERIFY2(screen.contains(info.geometry),
+                 qPrintable(QStringLiteral("%1,%2").arg(info.geometry.x()).arg(info.geometry.y())));
+        if (i == 0)
+            QCOMPARE(info.geometry.topLeft(), QPoint(0, 0));
+        if (i == 1)
+            QCOMPARE(info.geometry.topLeft(), QPoint(1024 - 353, 768 - 249));
+        endFlash();
+    }
+}
+
+void FlashWindowX11Test::keyboardAndMouseStayWithTheUsersWindow()
+{
+    const WId user = m_user->winId();
+    QTRY_COMPARE(focusedWindow(), user);
+    m_window->settings->cboDispDuration->setCurrentIndex(13); // "5000"
+    startRun(true);
+    QTRY_COMPARE(focusedWindow(), user);
+
+    const QString text = QStringLiteral("the quick brown fox jumps over the lazy dog");
+    QProcess typing;
+    typing.start("xdotool", {"type", "--delay", "15", text});
+    QVERIFY(typing.waitForStarted());
+    int flashes = 0;
+    while (typing.state() != QProcess::NotRunning) {
+        QVERIFY(flashNow());
+        ++flashes;
+        QVERIFY(QApplication::activeWindow() == m_user);
+        QTest::qWait(20);
+        endFlash();
+    }
+    QVERIFY(flashes >= 3);
+    QTRY_COMPARE(m_typing->text(), text);
+    QCOMPARE(focusedWindow(), user);
+
+    // A click on the picture reaches the button beneath it.
+    FlashWindow* window = flashNow();
+    QVERIFY(window);
+    const QPoint middle = window->geometry().center();
+    QVERIFY(m_button->rect().contains(m_button->mapFromGlobal(middle)));
+    run("xdotool",
+        {"mousemove", QString::number(middle.x()), QString::number(middle.y()), "click", "1"});
+    QTRY_COMPARE(m_clicks, 1);
+    QVERIFY(window->isVisible());
+    QCOMPARE(focusedWindow(), user);
+}
+
+QTEST_MAIN(FlashWindowX11Test)
+#include "tst_flashwindow.moc"
