@@ -5,6 +5,7 @@
 #include <QMainWindow>
 
 class ImageViewer;
+class LibraryEditor;
 class LinkLabel;
 class QAction;
 class QFrame;
@@ -30,6 +31,7 @@ public:
     LinkLabel* Label14 = nullptr;
     QLabel* lblDescription = nullptr;
     ImageViewer* viewer = nullptr;
+    LibraryEditor* library = nullptr;
     SettingsPanel* settings = nullptr;
     QPushButton* cmdAddPicture = nullptr;
     QPushButton* cmdDeletePicture = nullptr;

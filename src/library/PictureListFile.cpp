@@ -82,6 +82,11 @@ QByteArray PictureListFile::serialize(const QStringList& entries)
     return bytes;
 }
 
+bool PictureListFile::canHold(const QString& entry)
+{
+    return parse(serialize({entry})) == QStringList{entry};
+}
+
 QStringList PictureListFile::load(const QString& path)
 {
     QFile file(path);
