@@ -1,5 +1,7 @@
 #include "library/PlacedCopy.h"
 
+#include "library/FileWrite.h"
+
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryFile>
@@ -63,15 +65,14 @@ bool PlacedCopy::place(const QString& source, const QString& target, QString* er
                 return fail(tr("It cannot be read: %1").arg(in.errorString()));
             break;
         }
-        if (out.write(buffer) != buffer.size())
-            return fail(tr("The copy cannot be written: %1").arg(out.errorString()));
+        QString reason;
+        if (!FileWrite::all(out.handle(), buffer, &reason))
+            return fail(tr("The copy cannot be written: %1").arg(reason));
     }
-    // The last part of a write may still sit in the buffer: a full disk shows
-    // only here.
-    if (!out.flush())
-        return fail(tr("The copy cannot be written: %1").arg(out.errorString()));
-    if (::fsync(out.handle()) != 0)
-        return fail(tr("The copy cannot be written: %1").arg(systemError(errno)));
+    if (::fsync(out.handle()) != 0) {
+        const int saved = errno;
+        return fail(tr("The copy cannot be written: %1").arg(systemError(saved)));
+    }
 
     if (somethingAt(target)) {
         QTemporaryFile reserved(folder + QStringLiteral("/.kept-XXXXXX"));
