@@ -56,6 +56,8 @@ bool PlacedCopy::place(const QString& source, const QString& target, QString* er
     QTemporaryFile out(folder + QStringLiteral("/.adding-XXXXXX"));
     if (!out.open())
         return fail(tr("No file can be made in %1: %2").arg(folder, out.errorString()));
+    // As a plain copy would have it, not the temporary file's owner-only mode.
+    out.setPermissions(in.permissions() | QFileDevice::ReadOwner | QFileDevice::WriteOwner);
 
     QByteArray buffer;
     for (;;) {

@@ -75,6 +75,7 @@ void LibraryEditorTest::addToAnEmptyLibrary()
     QFile copy(f.test.copiesFolder() + "/car.jpg");
     QVERIFY(copy.open(QIODevice::ReadOnly));
     QCOMPARE(copy.readAll(), bytes);
+    QCOMPARE(copy.permissions(), original.permissions());
     QVERIFY(QFile::exists(chosen));
     QCOMPARE(f.listFileBytes(), QByteArray("\"car.jpg\"\r\n"));
     QCOMPARE(f.viewer->entries(), QStringList{"car.jpg"});
@@ -254,7 +255,7 @@ void LibraryEditorTest::deleteWithoutSelectionOnlyRebuilds()
     f.start();
     f.select(-1);
     // An entry the viewer has not been rebuilt for yet comes in with the rebuild.
-    f.viewer->lvwDisplay->takeItem(2);
+    delete f.viewer->lvwDisplay->takeItem(2);
     const QByteArray list = f.listFileBytes();
     QCOMPARE(f.viewer->LoadedImageCount(), 3);
 
