@@ -2,6 +2,7 @@
 
 #include "flash/FlashRun.h"
 #include "library/ImageViewer.h"
+#include "library/LibraryEditor.h"
 #include "library/LibraryFolder.h"
 #include "platform/Look.h"
 #include "platform/Units.h"
@@ -96,6 +97,10 @@ MainWindow::MainWindow(const Services& services, QWidget* parent)
                               Units::rect(240, 360, 3285, 495));
     cmdDeletePicture = addButton(settings, QStringLiteral("cmdDeletePicture"),
                                  tr("<< &Delete Picture"), Units::rect(240, 960, 3285, 495));
+    library = new LibraryEditor(viewer, services, this);
+    connect(cmdAddPicture, &QPushButton::clicked, library, &LibraryEditor::cmdAddPicture_Click);
+    connect(cmdDeletePicture, &QPushButton::clicked, library,
+            &LibraryEditor::cmdDeletePicture_Click);
     connect(viewer, &ImageViewer::scrollChanged, this, [this] { cmdAddPicture->setFocus(); });
 
     buildButtonRow(client);

@@ -6,6 +6,7 @@
 
 class FlashRun;
 class ImageViewer;
+class LibraryEditor;
 class LinkLabel;
 class QAction;
 class QFrame;
@@ -31,6 +32,7 @@ public:
     LinkLabel* Label14 = nullptr;
     QLabel* lblDescription = nullptr;
     ImageViewer* viewer = nullptr;
+    LibraryEditor* library = nullptr;
     SettingsPanel* settings = nullptr;
     QPushButton* cmdAddPicture = nullptr;
     QPushButton* cmdDeletePicture = nullptr;

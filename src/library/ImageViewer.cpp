@@ -91,8 +91,20 @@ void ImageViewer::RebuildViewer()
     const int count = lvwDisplay->count();
     m_slotPaths.clear();
     m_slotPaths.reserve(count);
-    for (int row = 0; row < count; ++row)
-        m_slotPaths << m_folder.copyPath(lvwDisplay->item(row)->text()).value_or(QString());
+    // An entry seen by the last rebuild keeps its copy path: its picture is
+    // decoded already and the file is not read again, so only new entries
+    // cost a look at the file system.
+    QHash<QString, QString> copyPaths;
+    copyPaths.reserve(count);
+    for (int row = 0; row < count; ++row) {
+        const QString entry = lvwDisplay->item(row)->text();
+        const auto known = m_copyPaths.constFind(entry);
+        const QString path =
+            known != m_copyPaths.constEnd() ? *known : m_folder.copyPath(entry).value_or(QString());
+        copyPaths.insert(entry, path);
+        m_slotPaths << path;
+    }
+    m_copyPaths = std::move(copyPaths);
 
     // Pictures no entry names any more are let go; new ones start decoding.
     QSet<QString> keep(m_slotPaths.cbegin(), m_slotPaths.cend());

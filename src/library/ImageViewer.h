@@ -58,5 +58,6 @@ private:
     LibraryFolder m_folder;
     PictureStore m_store;
     QStringList m_slotPaths;
+    QHash<QString, QString> m_copyPaths; // entry -> slot path, from the last rebuild
     int m_loadedImageCount = 0;
 };

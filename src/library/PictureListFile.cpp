@@ -1,5 +1,7 @@
 #include "library/PictureListFile.h"
 
+#include "library/FileWrite.h"
+
 #include <QFile>
 #include <QSaveFile>
 
@@ -82,6 +84,11 @@ QByteArray PictureListFile::serialize(const QStringList& entries)
     return bytes;
 }
 
+bool PictureListFile::canHold(const QString& entry)
+{
+    return parse(serialize({entry})) == QStringList{entry};
+}
+
 QStringList PictureListFile::load(const QString& path)
 {
     QFile file(path);
@@ -99,12 +106,12 @@ bool PictureListFile::save(const QString& path, const QStringList& entries, QStr
         return false;
     }
     const QByteArray bytes = serialize(entries);
-    // QSaveFile::commit() does not notice a write that fails while it flushes
-    // its buffer (a full disk), and would put the truncated file in place:
-    // flush first and check.
-    if (file.write(bytes) != bytes.size() || !file.flush()) {
+    // Written past QSaveFile's buffer: commit() does not notice a write that
+    // fails while it flushes (a full disk) and would put a cut-off file in place.
+    QString reason;
+    if (!FileWrite::all(file.handle(), bytes, &reason)) {
         if (error)
-            *error = file.errorString();
+            *error = reason;
         file.cancelWriting();
         return false;
     }

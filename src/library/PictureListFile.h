@@ -16,6 +16,10 @@ namespace PictureListFile
 QStringList parse(const QByteArray& bytes);
 QByteArray serialize(const QStringList& entries);
 
+// Whether an entry comes back unchanged from the file: a double quote or a
+// line break in it would split or cut it.
+bool canHold(const QString& entry);
+
 // A missing or unreadable file reads as an empty list.
 QStringList load(const QString& path);
 

@@ -1,11 +1,141 @@
 #include "LibraryFixture.h"
 
-#include "Fakes.h"
 #include "TestPictures.h"
+#include "app/MainWindow.h"
+#include "library/ImageViewer.h"
 #include "library/PictureListFile.h"
 
-#include <QColor>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QListWidget>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTest>
 
+LibraryFixture::LibraryFixture() = default;
+LibraryFixture::~LibraryFixture() = default;
+
+void LibraryFixture::prepare(const QStringList& entries, const QList<QColor>& colours)
+{
+    QFile list(test.listFile());
+    if (!list.open(QIODevice::WriteOnly) || list.write(PictureListFile::serialize(entries)) < 0)
+        qFatal("cannot write the list file");
+    for (int i = 0; i < entries.size() && i < colours.size(); ++i)
+        if (colours.at(i).isValid())
+            TestPictures::jpeg(test.copiesFolder() + QLatin1Char('/') + entries.at(i),
+                               colours.at(i));
+}
+
+void LibraryFixture::start()
+{
+    window = std::make_unique<MainWindow>(test.services);
+    window->setAttribute(Qt::WA_DeleteOnClose, false);
+    viewer = window->viewer;
+    window->Form_Load();
+    window->show();
+    if (!QTest::qWaitForWindowExposed(window.get()))
+        qFatal("main window not shown");
+    viewer->store().waitForAll();
+}
+
+QString LibraryFixture::userPicture(const QString& name, QColor colour, const char* format)
+{
+    const QString path = userFolder.filePath(name);
+    TestPictures::write(path, QSize(160, 120), colour, format);
+    return path;
+}
+
+void LibraryFixture::add(const std::optional<QString>& chosen)
+{
+    test.dialogs.chosenFiles.enqueue(chosen);
+    QTest::mouseClick(window->cmdAddPicture, Qt::LeftButton);
+}
+
+void LibraryFixture::select(int row)
+{
+    if (row < 0) {
+        viewer->lvwDisplay->clearSelection();
+        return;
+    }
+    QListWidgetItem* item = viewer->lvwDisplay->item(row);
+    viewer->lvwDisplay->scrollToItem(item);
+    QTest::mouseClick(viewer->lvwDisplay->viewport(), Qt::LeftButton, {},
+                      viewer->lvwDisplay->visualItemRect(item).center());
+}
+
+void LibraryFixture::deleteSelected()
+{
+    QTest::mouseClick(window->cmdDeletePicture, Qt::LeftButton);
+}
+
+QByteArray LibraryFixture::listFileBytes() const
+{
+    QFile file(test.listFile());
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+}
+
+QStringList LibraryFixture::copies() const
+{
+    return QDir(test.copiesFolder())
+        .entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
+                   QDir::Name);
+}
+
+LibrarySnapshot LibraryFixture::snapshot() const
+{
+    LibrarySnapshot shot;
+    shot.entries = viewer->entries();
+    shot.listFile = listFileBytes();
+    const QFileInfo folder(test.copiesFolder());
+    shot.copiesFolderKind = folder.isDir()                          ? QStringLiteral("folder")
+                            : folder.exists() || folder.isSymLink() ? QStringLiteral("other")
+                                                                    : QStringLiteral("missing");
+    if (folder.isDir()) {
+        for (const QString& name : copies()) {
+            QFile file(test.copiesFolder() + QLatin1Char('/') + name);
+            shot.copies.insert(name, file.open(QIODevice::ReadOnly) ? file.readAll()
+                                                                    : QByteArray("<unreadable>"));
+        }
+    }
+    shot.loadedImageCount = viewer->LoadedImageCount();
+    for (int slot = 1; slot <= viewer->LoadedImageCount(); ++slot)
+        shot.slotPaths << viewer->slotPath(slot);
+    shot.scrollBarVisible = viewer->ScrollBar1->isVisible();
+    shot.scrollMaximum = viewer->ScrollBar1->maximum();
+    return shot;
+}
+
+QColor LibraryFixture::slotColour(int slot) const
+{
+    const QImage picture = viewer->slotPicture(slot);
+    if (picture.isNull())
+        return {};
+    return picture.pixelColor(picture.width() * 3 / 4, picture.height() / 4);
+}
+
+bool similarColour(const QColor& a, const QColor& b)
+{
+    return a.isValid() && b.isValid() && qAbs(a.red() - b.red()) < 24 &&
+           qAbs(a.green() - b.green()) < 24 && qAbs(a.blue() - b.blue()) < 24;
+}
+
+char* toString(const LibrarySnapshot& s)
+{
+    QStringList copies;
+    for (auto it = s.copies.cbegin(); it != s.copies.cend(); ++it)
+        copies << QStringLiteral("%1(%2 bytes)").arg(it.key()).arg(it.value().size());
+    const QString text = QStringLiteral("entries [%1]; list file %2 bytes; SystemFolder %3 [%4]; "
+                                        "LoadedImageCount %5; slots [%6]; scroll bar %7, max %8")
+                             .arg(s.entries.join(QLatin1Char(',')))
+                             .arg(s.listFile.size())
+                             .arg(s.copiesFolderKind, copies.join(QLatin1Char(',')))
+                             .arg(s.loadedImageCount)
+                             .arg(s.slotPaths.join(QLatin1Char(',')))
+                             .arg(s.scrollBarVisible ? "shown" : "hidden")
+                             .arg(s.scrollMaximum);
+    return qstrdup(text.toLocal8Bit().constData());
+}
 void writeLibrary(const TestServices& services, const QStringList& names,
                   const QStringList& missing)
 {

@@ -1,0 +1,124 @@
+#include "library/PlacedCopy.h"
+
+#include "library/FileWrite.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryFile>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <unistd.h>
+
+namespace
+{
+
+constexpr qint64 ChunkSize = 1 << 20;
+
+QString systemError(int error)
+{
+    return QString::fromLocal8Bit(std::strerror(error));
+}
+
+bool renameOver(const QString& from, const QString& to)
+{
+    return std::rename(QFile::encodeName(from).constData(), QFile::encodeName(to).constData()) == 0;
+}
+
+// lstat(): a dangling link at the target is something to keep aside too.
+bool somethingAt(const QString& path)
+{
+    const QFileInfo info(path);
+    return info.exists() || info.isSymLink();
+}
+
+} // namespace
+
+PlacedCopy::~PlacedCopy()
+{
+    commit();
+}
+
+bool PlacedCopy::place(const QString& source, const QString& target, QString* error)
+{
+    auto fail = [error](const QString& reason) {
+        if (error)
+            *error = reason;
+        return false;
+    };
+
+    QFile in(source);
+    if (!in.open(QIODevice::ReadOnly))
+        return fail(tr("It cannot be read: %1").arg(in.errorString()));
+
+    const QString folder = QFileInfo(target).absolutePath();
+    QTemporaryFile out(folder + QStringLiteral("/.adding-XXXXXX"));
+    if (!out.open())
+        return fail(tr("No file can be made in %1: %2").arg(folder, out.errorString()));
+    // As a plain copy would have it, not the temporary file's owner-only mode.
+    out.setPermissions(in.permissions() | QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+
+    QByteArray buffer;
+    for (;;) {
+        buffer = in.read(ChunkSize);
+        if (buffer.isEmpty()) {
+            if (in.error() != QFileDevice::NoError || !in.atEnd())
+                return fail(tr("It cannot be read: %1").arg(in.errorString()));
+            break;
+        }
+        QString reason;
+        if (!FileWrite::all(out.handle(), buffer, &reason))
+            return fail(tr("The copy cannot be written: %1").arg(reason));
+    }
+    if (::fsync(out.handle()) != 0) {
+        const int saved = errno;
+        return fail(tr("The copy cannot be written: %1").arg(systemError(saved)));
+    }
+
+    if (somethingAt(target)) {
+        QTemporaryFile reserved(folder + QStringLiteral("/.kept-XXXXXX"));
+        if (!reserved.open())
+            return fail(tr("No file can be made in %1: %2").arg(folder, reserved.errorString()));
+        reserved.setAutoRemove(false);
+        const QString keptAside = reserved.fileName();
+        reserved.close();
+        if (!renameOver(target, keptAside)) {
+            const int saved = errno;
+            QFile::remove(keptAside);
+            return fail(tr("%1 cannot be replaced: %2").arg(target, systemError(saved)));
+        }
+        m_keptAside = keptAside;
+    }
+    if (!renameOver(out.fileName(), target)) {
+        const int saved = errno;
+        if (!m_keptAside.isEmpty())
+            renameOver(m_keptAside, target);
+        m_keptAside.clear();
+        return fail(tr("%1 cannot be written: %2").arg(target, systemError(saved)));
+    }
+    out.setAutoRemove(false);
+    m_target = target;
+    m_placed = true;
+    return true;
+}
+
+void PlacedCopy::commit()
+{
+    if (!m_keptAside.isEmpty())
+        QFile::remove(m_keptAside);
+    m_keptAside.clear();
+    m_placed = false;
+}
+
+void PlacedCopy::rollback()
+{
+    if (!m_placed)
+        return;
+    if (m_keptAside.isEmpty())
+        QFile::remove(m_target);
+    else
+        renameOver(m_keptAside, m_target);
+    m_keptAside.clear();
+    m_placed = false;
+}

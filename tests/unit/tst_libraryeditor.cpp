@@ -1,0 +1,401 @@
+#include "LibraryFixture.h"
+#include "TestPictures.h"
+#include "app/MainWindow.h"
+#include "app/Program.h"
+#include "library/ImageViewer.h"
+#include "library/LibraryEditor.h"
+#include "library/PictureListFile.h"
+#include "library/PictureStrip.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QListWidget>
+#include <QScrollBar>
+#include <QTest>
+
+// Adding and deleting pictures as a user does it, with the file dialog and
+// the message boxes scripted.
+class LibraryEditorTest : public QObject
+{
+    Q_OBJECT
+private slots:
+    void addToAnEmptyLibrary();
+    void fourthAddShowsTheScrollBar();
+    void duplicateNameIsRefused();
+    void nameDifferingInCaseIsAccepted();
+    void nameLandingOnAListedCopyIsRefused();
+    void unlistedFileOfThatNameIsReplaced();
+    void namesTheListFileCannotHoldAreRefused_data();
+    void namesTheListFileCannotHoldAreRefused();
+    void cancelChangesNothing();
+    void deleteSelectedEntry();
+    void deleteWithoutSelectionOnlyRebuilds();
+    void deleteLastEntry();
+    void deleteEntryWhoseCopyVanished();
+    void deleteKeepsACopyAnotherEntryNames();
+    void deleteNeverRemovesFilesOutsideSystemFolder();
+    void scrollBarFollowsDeletes();
+    void slotsStayReadableBetweenChanges();
+};
+
+namespace
+{
+ScriptedDialogs::Message lastMessage(const LibraryFixture& f)
+{
+    return f.test.dialogs.messages.isEmpty() ? ScriptedDialogs::Message{}
+                                             : f.test.dialogs.messages.constLast();
+}
+} // namespace
+
+void LibraryEditorTest::addToAnEmptyLibrary()
+{
+    LibraryFixture f;
+    f.start();
+    const QString chosen = f.userPicture(QStringLiteral("car.jpg"), Qt::green);
+    QFile original(chosen);
+    QVERIFY(original.open(QIODevice::ReadOnly));
+    const QByteArray bytes = original.readAll();
+
+    f.add(chosen);
+
+    QCOMPARE(f.test.dialogs.fileRequests.size(), 1);
+    QCOMPARE(f.test.dialogs.fileRequests[0].title, QStringLiteral("Orvane Picture Board"));
+    QCOMPARE(
+        f.test.dialogs.fileRequests[0].filter,
+        QStringLiteral("BMP File (*.bmp*)|*.bmp|JPG File(*.jpg)|*.jpg|JPEG Files (*.jpeg)|*.jpeg"));
+    QCOMPARE(f.test.dialogs.fileRequests[0].selectedPair, 2);
+    QVERIFY(f.test.dialogs.messages.isEmpty());
+
+    // A fresh program folder has no SystemFolder: the add makes it.
+    QCOMPARE(f.copies(), QStringList{"car.jpg"});
+    QFile copy(f.test.copiesFolder() + "/car.jpg");
+    QVERIFY(copy.open(QIODevice::ReadOnly));
+    QCOMPARE(copy.readAll(), bytes);
+    QCOMPARE(copy.permissions(), original.permissions());
+    QVERIFY(QFile::exists(chosen));
+    QCOMPARE(f.listFileBytes(), QByteArray("\"car.jpg\"\r\n"));
+    QCOMPARE(f.viewer->entries(), QStringList{"car.jpg"});
+    QVERIFY(f.viewer->lvwDisplay->item(0)->data(LibraryEditor::CheckedRole).toBool());
+
+    // Shown at once, with no decoding left to wait for.
+    QCOMPARE(f.viewer->LoadedImageCount(), 1);
+    QCOMPARE(f.viewer->store().pendingCount(), 0);
+    QVERIFY(similarColour(f.slotColour(1), Qt::green));
+    QVERIFY(!f.viewer->slotThumbnail(1).isNull());
+    QCOMPARE(f.viewer->picScrollForm->height(), 92);
+    QVERIFY(!f.viewer->ScrollBar1->isVisible());
+}
+
+void LibraryEditorTest::fourthAddShowsTheScrollBar()
+{
+    LibraryFixture f;
+    f.start();
+    const QList<QColor> colours{Qt::red, Qt::green, Qt::blue, Qt::yellow};
+    for (int i = 0; i < 4; ++i) {
+        QVERIFY(!f.viewer->ScrollBar1->isVisible());
+        f.add(f.userPicture(QStringLiteral("p%1.jpg").arg(i), colours[i]));
+    }
+    QCOMPARE(f.viewer->LoadedImageCount(), 4);
+    QVERIFY(f.viewer->ScrollBar1->isVisible());
+    QVERIFY(f.viewer->ScrollBar1->isEnabled());
+    QCOMPARE(f.viewer->ScrollBar1->maximum(), 13);
+    QCOMPARE(f.viewer->ScrollBar1->pageStep(), 13);
+    QCOMPARE(f.viewer->ScrollBar1->singleStep(), 40);
+    QCOMPARE(f.viewer->ScrollBar1->value(), 0);
+    QCOMPARE(f.viewer->picScrollForm->height(), 368);
+    for (int slot = 1; slot <= 4; ++slot)
+        QVERIFY2(similarColour(f.slotColour(slot), colours[slot - 1]),
+                 qPrintable(QString::number(slot)));
+    QCOMPARE(f.listFileBytes(),
+             QByteArray("\"p0.jpg\"\r\n\"p1.jpg\"\r\n\"p2.jpg\"\r\n\"p3.jpg\"\r\n"));
+}
+
+void LibraryEditorTest::duplicateNameIsRefused()
+{
+    LibraryFixture f;
+    f.prepare({"car.jpg"}, {Qt::red});
+    f.start();
+    const LibrarySnapshot before = f.snapshot();
+
+    // Same name from another folder, with other content.
+    const QString other = f.userFolder.filePath("elsewhere/car.jpg");
+    TestPictures::jpeg(other, Qt::blue);
+    f.add(other);
+
+    QCOMPARE(f.test.dialogs.messages.size(), 1);
+    QCOMPARE(lastMessage(f).text,
+             QStringLiteral("This Picture is Already available Please Select Another Picture "));
+    QCOMPARE(lastMessage(f).icon, MessageIcon::Critical);
+    QCOMPARE(lastMessage(f).buttons, MessageButtons::Ok);
+    QCOMPARE(lastMessage(f).title, QStringLiteral("Zorvik Subliminal Images"));
+    QCOMPARE(f.snapshot(), before);
+    QVERIFY(similarColour(f.slotColour(1), Qt::red));
+}
+
+void LibraryEditorTest::nameDifferingInCaseIsAccepted()
+{
+    LibraryFixture f;
+    f.prepare({"car.jpg"}, {Qt::red});
+    f.start();
+    f.add(f.userPicture("CAR.jpg", Qt::blue));
+    QVERIFY(f.test.dialogs.messages.isEmpty());
+    QCOMPARE(f.viewer->entries(), (QStringList{"car.jpg", "CAR.jpg"}));
+    QVERIFY(similarColour(f.slotColour(1), Qt::red));
+    QVERIFY(similarColour(f.slotColour(2), Qt::blue));
+}
+
+void LibraryEditorTest::nameLandingOnAListedCopyIsRefused()
+{
+    // On a file system that ignores case, CAR.jpg opens car.jpg's copy. A
+    // link stands in for that here.
+    LibraryFixture f;
+    f.prepare({"car.jpg"}, {Qt::red});
+    QVERIFY(QFile::link("car.jpg", f.test.copiesFolder() + "/CAR.jpg"));
+    f.start();
+    const LibrarySnapshot before = f.snapshot();
+
+    f.add(f.userPicture("CAR.jpg", Qt::blue));
+
+    QCOMPARE(lastMessage(f).text, LibraryEditor::DuplicateMessage);
+    QCOMPARE(f.snapshot(), before);
+    QVERIFY(similarColour(f.slotColour(1), Qt::red));
+}
+
+void LibraryEditorTest::unlistedFileOfThatNameIsReplaced()
+{
+    LibraryFixture f;
+    TestPictures::bytes(f.test.copiesFolder() + "/car.jpg", "left over");
+    f.start();
+    f.add(f.userPicture("car.jpg", Qt::blue));
+    QVERIFY(f.test.dialogs.messages.isEmpty());
+    QCOMPARE(f.copies(), QStringList{"car.jpg"});
+    QVERIFY(QFileInfo(f.test.copiesFolder() + "/car.jpg").size() > 100);
+    QVERIFY(similarColour(f.slotColour(1), Qt::blue));
+}
+
+void LibraryEditorTest::namesTheListFileCannotHoldAreRefused_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<bool>("accepted");
+    QTest::newRow("double quote") << "say \"cheese\".jpg" << false;
+    QTest::newRow("line feed") << "two\nlines.jpg" << false;
+    QTest::newRow("carriage return") << "two\rlines.jpg" << false;
+    QTest::newRow("backslash") << "back\\slash.jpg" << false;
+    // Quoted, so these come back whole.
+    QTest::newRow("leading blank") << " lead.jpg" << true;
+    QTest::newRow("leading tab") << "\tlead.jpg" << true;
+    QTest::newRow("comma") << "a,b.jpg" << true;
+}
+
+void LibraryEditorTest::namesTheListFileCannotHoldAreRefused()
+{
+    QFETCH(QString, name);
+    QFETCH(bool, accepted);
+    LibraryFixture f;
+    f.prepare({"car.jpg"}, {Qt::red});
+    f.start();
+    const LibrarySnapshot before = f.snapshot();
+
+    f.add(f.userPicture(name, Qt::blue));
+
+    if (accepted) {
+        QVERIFY(f.test.dialogs.messages.isEmpty());
+        QCOMPARE(f.viewer->entries(), (QStringList{"car.jpg", name}));
+        QCOMPARE(PictureListFile::load(f.test.listFile()), f.viewer->entries());
+        QVERIFY(similarColour(f.slotColour(2), Qt::blue));
+    } else {
+        QCOMPARE(f.test.dialogs.messages.size(), 1);
+        QCOMPARE(lastMessage(f).icon, MessageIcon::Critical);
+        QCOMPARE(lastMessage(f).title, Program::Title);
+        QVERIFY(lastMessage(f).text.contains(name));
+        QVERIFY(lastMessage(f).text.contains("picture list cannot keep"));
+        QCOMPARE(f.snapshot(), before);
+    }
+}
+
+void LibraryEditorTest::cancelChangesNothing()
+{
+    LibraryFixture f;
+    f.prepare({"a.jpg"}, {Qt::red});
+    f.start();
+    const LibrarySnapshot before = f.snapshot();
+    f.add(std::nullopt);
+    QCOMPARE(f.test.dialogs.fileRequests.size(), 1);
+    QVERIFY(f.test.dialogs.messages.isEmpty());
+    QCOMPARE(f.snapshot(), before);
+}
+
+void LibraryEditorTest::deleteSelectedEntry()
+{
+    LibraryFixture f;
+    f.prepare({"a.jpg", "b.jpg", "c.jpg"}, {Qt::red, Qt::green, Qt::blue});
+    f.start();
+    f.select(1);
+    f.deleteSelected();
+
+    QVERIFY(f.test.dialogs.messages.isEmpty());
+    QCOMPARE(f.viewer->entries(), (QStringList{"a.jpg", "c.jpg"}));
+    QCOMPARE(f.listFileBytes(), QByteArray("\"a.jpg\"\r\n\"c.jpg\"\r\n"));
+    QCOMPARE(f.copies(), (QStringList{"a.jpg", "c.jpg"}));
+    QCOMPARE(f.viewer->LoadedImageCount(), 2);
+    QCOMPARE(f.viewer->picScrollForm->height(), 184);
+    QVERIFY(similarColour(f.slotColour(1), Qt::red));
+    QVERIFY(similarColour(f.slotColour(2), Qt::blue));
+    QCOMPARE(f.viewer->store().pendingCount(), 0);
+}
+
+void LibraryEditorTest::deleteWithoutSelectionOnlyRebuilds()
+{
+    LibraryFixture f;
+    f.prepare({"a.jpg", "b.jpg", "c.jpg"}, {Qt::red, Qt::green, Qt::blue});
+    f.start();
+    f.select(-1);
+    // An entry the viewer has not been rebuilt for yet comes in with the rebuild.
+    delete f.viewer->lvwDisplay->takeItem(2);
+    const QByteArray list = f.listFileBytes();
+    QCOMPARE(f.viewer->LoadedImageCount(), 3);
+
+    f.deleteSelected();
+
+    QCOMPARE(f.viewer->entries(), (QStringList{"a.jpg", "b.jpg"}));
+    QCOMPARE(f.listFileBytes(), list);
+    QCOMPARE(f.copies(), (QStringList{"a.jpg", "b.jpg", "c.jpg"}));
+    QCOMPARE(f.viewer->LoadedImageCount(), 2);
+    QVERIFY(f.test.dialogs.messages.isEmpty());
+}
+
+void LibraryEditorTest::deleteLastEntry()
+{
+    LibraryFixture f;
+    f.start();
+    f.add(f.userPicture("only.jpg"));
+    QCOMPARE(f.viewer->LoadedImageCount(), 1);
+    f.select(0);
+    f.deleteSelected();
+
+    QVERIFY(f.viewer->entries().isEmpty());
+    QVERIFY(QFileInfo::exists(f.test.listFile()));
+    QCOMPARE(QFileInfo(f.test.listFile()).size(), 0);
+    QVERIFY(f.copies().isEmpty());
+    QCOMPARE(f.viewer->LoadedImageCount(), 0);
+    QVERIFY(f.viewer->slotPicture(1).isNull());
+    QVERIFY(!f.viewer->ScrollBar1->isVisible());
+    QVERIFY(!f.viewer->ScrollBar1->isEnabled());
+}
+
+void LibraryEditorTest::deleteEntryWhoseCopyVanished()
+{
+    LibraryFixture f;
+    f.prepare({"a.jpg", "gone.jpg", "c.jpg"}, {Qt::red, Qt::green, Qt::blue});
+    f.start();
+    QVERIFY(QFile::remove(f.test.copiesFolder() + "/gone.jpg"));
+    f.select(1);
+    f.deleteSelected();
+    QVERIFY(f.test.dialogs.messages.isEmpty());
+    QCOMPARE(f.viewer->entries(), (QStringList{"a.jpg", "c.jpg"}));
+    QCOMPARE(f.listFileBytes(), QByteArray("\"a.jpg\"\r\n\"c.jpg\"\r\n"));
+    QCOMPARE(f.viewer->LoadedImageCount(), 2);
+}
+
+void LibraryEditorTest::deleteKeepsACopyAnotherEntryNames()
+{
+    LibraryFixture f;
+    f.prepare({"a.jpg", "b.jpg", "a.jpg"}, {Qt::red, Qt::green});
+    f.start();
+    f.select(0);
+    f.deleteSelected();
+    QCOMPARE(f.viewer->entries(), (QStringList{"b.jpg", "a.jpg"}));
+    QCOMPARE(f.copies(), (QStringList{"a.jpg", "b.jpg"}));
+    QVERIFY(similarColour(f.slotColour(2), Qt::red));
+
+    // The last entry naming it takes it along.
+    f.select(1);
+    f.deleteSelected();
+    QCOMPARE(f.copies(), QStringList{"b.jpg"});
+}
+
+void LibraryEditorTest::deleteNeverRemovesFilesOutsideSystemFolder()
+{
+    LibraryFixture f;
+    const QString outside = f.test.programFolder() + "/outside.jpg";
+    TestPictures::jpeg(outside);
+    f.prepare({"../outside.jpg", "link.jpg", "b.jpg"}, {QColor(), QColor(), Qt::green});
+    QVERIFY(QFile::link(outside, f.test.copiesFolder() + "/link.jpg"));
+    f.start();
+
+    f.select(0);
+    f.deleteSelected();
+    f.select(0);
+    f.deleteSelected();
+
+    QCOMPARE(f.viewer->entries(), QStringList{"b.jpg"});
+    QVERIFY(QFile::exists(outside));
+    QVERIFY(QFileInfo(f.test.copiesFolder() + "/link.jpg").isSymLink());
+}
+
+void LibraryEditorTest::scrollBarFollowsDeletes()
+{
+    LibraryFixture f;
+    f.prepare({"1.jpg", "2.jpg", "3.jpg", "4.jpg", "5.jpg"},
+              {Qt::red, Qt::green, Qt::blue, Qt::yellow, Qt::cyan});
+    f.start();
+    QScrollBar* bar = f.viewer->ScrollBar1;
+    QCOMPARE(bar->maximum(), 105);
+    bar->setValue(105);
+    QCOMPARE(f.viewer->picScrollForm->y(), -105);
+
+    // Scrolled to the bottom of five, one goes: the value follows the range.
+    f.select(4);
+    f.deleteSelected();
+    QCOMPARE(bar->maximum(), 13);
+    QCOMPARE(bar->value(), 13);
+    QCOMPARE(f.viewer->picScrollForm->y(), -13);
+    QVERIFY(bar->isVisible());
+    QVERIFY(bar->isEnabled());
+
+    // Four to three: hidden and disabled, the strip back at its top.
+    f.select(0);
+    f.deleteSelected();
+    QCOMPARE(f.viewer->LoadedImageCount(), 3);
+    QVERIFY(!bar->isVisible());
+    QVERIFY(!bar->isEnabled());
+    QCOMPARE(f.viewer->picScrollForm->y(), 0);
+    QCOMPARE(f.viewer->picScrollForm->height(), 276);
+}
+
+void LibraryEditorTest::slotsStayReadableBetweenChanges()
+{
+    // The flash run reads LoadedImageCount and every slot at each tick; after
+    // any add or delete every slot must have its picture at once.
+    LibraryFixture f;
+    f.prepare({"a.jpg", "b.jpg"}, {Qt::red, Qt::green});
+    f.start();
+    QList<QColor> expected{Qt::red, Qt::green};
+    auto tick = [&] {
+        QCOMPARE(f.viewer->LoadedImageCount(), expected.size());
+        for (int slot = 1; slot <= f.viewer->LoadedImageCount(); ++slot)
+            QVERIFY2(similarColour(f.slotColour(slot), expected[slot - 1]),
+                     qPrintable(QStringLiteral("slot %1").arg(slot)));
+    };
+
+    tick();
+    f.add(f.userPicture("c.jpg", Qt::blue));
+    expected << Qt::blue;
+    tick();
+    f.select(0);
+    f.deleteSelected();
+    expected.removeFirst();
+    tick();
+    f.add(f.userPicture("a.jpg", Qt::yellow));
+    expected << Qt::yellow;
+    tick();
+    f.select(1);
+    f.deleteSelected();
+    expected.removeAt(1);
+    tick();
+    // Past the end of the list a slot is empty rather than stale.
+    QVERIFY(f.viewer->slotPicture(f.viewer->LoadedImageCount() + 1).isNull());
+}
+
+QTEST_MAIN(LibraryEditorTest)
+#include "tst_libraryeditor.moc"

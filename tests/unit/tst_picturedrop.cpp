@@ -1,0 +1,70 @@
+#include "LibraryFixture.h"
+#include "TestPictures.h"
+#include "library/ImageViewer.h"
+#include "library/LibraryEditor.h"
+
+#include <QApplication>
+#include <QDropEvent>
+#include <QListWidget>
+#include <QMimeData>
+#include <QTest>
+#include <QUrl>
+
+// Picture files dropped from a file manager onto the list or the strip are
+// added one by one, as Add Picture adds them.
+class PictureDropTest : public QObject
+{
+    Q_OBJECT
+private slots:
+    void droppedFilesAreAdded();
+};
+
+void PictureDropTest::droppedFilesAreAdded()
+{
+    LibraryFixture f;
+    f.prepare({"a.jpg"}, {Qt::red});
+    f.start();
+    const QString b = f.userPicture("b.jpg", Qt::green);
+    const QString duplicate = f.userFolder.filePath("again/a.jpg");
+    TestPictures::jpeg(duplicate, Qt::blue);
+    const QString c = f.userPicture("c.bmp", Qt::blue, "BMP");
+
+    auto dragData = [](const QList<QUrl>& urls) {
+        auto* data = new QMimeData;
+        data->setUrls(urls);
+        return data;
+    };
+    auto drop = [](QWidget* target, QMimeData* data) {
+        const QPoint at = target->rect().center();
+        QDragEnterEvent enter(at, Qt::CopyAction | Qt::MoveAction, data, Qt::LeftButton, {});
+        QApplication::sendEvent(target, &enter);
+        if (!enter.isAccepted())
+            return false;
+        QDropEvent dropped(at, Qt::CopyAction | Qt::MoveAction, data, Qt::LeftButton, {});
+        QApplication::sendEvent(target, &dropped);
+        return dropped.isAccepted() && dropped.dropAction() == Qt::CopyAction;
+    };
+
+    // Web addresses are no files: refused at the door.
+    std::unique_ptr<QMimeData> web(dragData({QUrl("https://example.org/x.jpg")}));
+    QVERIFY(!drop(f.viewer->lvwDisplay->viewport(), web.get()));
+
+    std::unique_ptr<QMimeData> onList(
+        dragData({QUrl::fromLocalFile(b), QUrl::fromLocalFile(duplicate),
+                  QUrl("https://example.org/y.jpg")}));
+    QVERIFY(drop(f.viewer->lvwDisplay->viewport(), onList.get()));
+    QTRY_COMPARE(f.viewer->entries(), (QStringList{"a.jpg", "b.jpg"}));
+    QTRY_COMPARE(f.test.dialogs.messages.size(), 1);
+    QCOMPARE(f.test.dialogs.messages.constLast().text, LibraryEditor::DuplicateMessage);
+
+    // Onto the strip itself (the holder takes what its children do not).
+    std::unique_ptr<QMimeData> onStrip(dragData({QUrl::fromLocalFile(c)}));
+    QVERIFY(drop(f.viewer->picHolder, onStrip.get()));
+    QTRY_COMPARE(f.viewer->entries(), (QStringList{"a.jpg", "b.jpg", "c.bmp"}));
+    QCOMPARE(f.listFileBytes(), QByteArray("\"a.jpg\"\r\n\"b.jpg\"\r\n\"c.bmp\"\r\n"));
+    QVERIFY(similarColour(f.slotColour(2), Qt::green));
+    QVERIFY(similarColour(f.slotColour(3), Qt::blue));
+}
+
+QTEST_MAIN(PictureDropTest)
+#include "tst_picturedrop.moc"
