@@ -1,9 +1,9 @@
 #include "app/PlatformChoice.h"
 #include "app/Program.h"
 #include "platform/Services.h"
+#include "web/ProgramIcon.h"
 
 #include <QApplication>
-#include <QIcon>
 
 int main(int argc, char* argv[])
 {
@@ -11,9 +11,7 @@ int main(int argc, char* argv[])
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("zorvik-subliminal-images"));
     QApplication::setApplicationVersion(QStringLiteral(ZORVIK_VERSION));
-    QIcon icon(QStringLiteral(":/icon-256.png"));
-    icon.addFile(QStringLiteral(":/icon-32.png"));
-    QApplication::setWindowIcon(icon);
+    QApplication::setWindowIcon(ProgramIcon::windowIcon());
     // The program ends through EndProgram, not when its last window closes.
     QApplication::setQuitOnLastWindowClosed(false);
 

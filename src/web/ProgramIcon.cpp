@@ -7,9 +7,22 @@ static void initResources()
     Q_INIT_RESOURCE(zorvik);
 }
 
-QPixmap ProgramIcon::picture()
+static void ensureResources()
 {
     static const bool loaded = (initResources(), true);
     Q_UNUSED(loaded);
+}
+
+QPixmap ProgramIcon::picture()
+{
+    ensureResources();
     return QPixmap(QStringLiteral(":/icon-32.png"));
+}
+
+QIcon ProgramIcon::windowIcon()
+{
+    ensureResources();
+    QIcon icon(QStringLiteral(":/icon-256.png"));
+    icon.addFile(QStringLiteral(":/icon-32.png"));
+    return icon;
 }

@@ -1,5 +1,4 @@
 // The real platform services, on temporary folders.
-#include "app/PlatformChoice.h"
 #include "platform/FileFilter.h"
 #include "platform/InstanceIndicator.h"
 #include "platform/QtSettingsStore.h"
@@ -26,7 +25,6 @@ private slots:
     void instanceIndicatorIgnoresALockOfADeadProcess();
     void randomNumbersStayBelowOne();
     void fileFilterKeepsDescriptionsAsStored();
-    void x11IsPreferredOnWaylandOnlyWhenNothingWasChosen();
 };
 
 // QTimer's own interval 0 means "fire whenever idle"; ours means never. Let the
@@ -152,19 +150,6 @@ void PlatformTest::fileFilterKeepsDescriptionsAsStored()
                  "BMP File (*.bmp*)|*.bmp|JPG File(*.jpg)|*.jpg|JPEG Files (*.jpeg)|*.jpeg"),
              QStringList({"BMP File (*.bmp*) (*.bmp)", "JPG File(*.jpg) (*.jpg)",
                           "JPEG Files (*.jpeg) (*.jpeg)"}));
-}
-
-void PlatformTest::x11IsPreferredOnWaylandOnlyWhenNothingWasChosen()
-{
-    using PlatformChoice::Environment;
-    const char* plain[] = {"zorvik"};
-    const char* chosen[] = {"zorvik", "-platform", "wayland"};
-    QVERIFY(PlatformChoice::shouldUseX11(Environment{"", "wayland-0", "wayland", ":0"}, 1, plain));
-    QVERIFY(PlatformChoice::shouldUseX11(Environment{"", "", "wayland", ":1"}, 1, plain));
-    QVERIFY(!PlatformChoice::shouldUseX11(Environment{"", "wayland-0", "wayland", ""}, 1, plain));
-    QVERIFY(!PlatformChoice::shouldUseX11(Environment{"wayland", "wayland-0", "", ":0"}, 1, plain));
-    QVERIFY(!PlatformChoice::shouldUseX11(Environment{"", "wayland-0", "", ":0"}, 3, chosen));
-    QVERIFY(!PlatformChoice::shouldUseX11(Environment{"", "", "x11", ":0"}, 1, plain));
 }
 
 QTEST_GUILESS_MAIN(PlatformTest)
