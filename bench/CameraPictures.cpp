@@ -6,6 +6,7 @@
 #include <QLinearGradient>
 #include <QPainter>
 #include <QRandomGenerator>
+#include <algorithm>
 #include <cstdio>
 #include <unistd.h>
 
@@ -66,26 +67,40 @@ QString CameraPictures::cache()
     return folder;
 }
 
+QString CameraPictures::picture(int index)
+{
+    const QString path = distinctPath(index % Distinct);
+    if (!QFile::exists(path)) {
+        std::fprintf(stderr, "drawing camera picture %d of %d…\n", index % Distinct + 1, Distinct);
+        drawPhoto(index % Distinct).save(path + ".part", "JPEG", 90);
+        QFile::rename(path + ".part", path);
+    }
+    return path;
+}
+
+void CameraPictures::place(const QString& source, const QString& target)
+{
+    QFile::remove(target);
+    if (::link(QFile::encodeName(source).constData(), QFile::encodeName(target).constData()) != 0)
+        QFile::copy(source, target);
+}
+
 QStringList CameraPictures::fill(const QString& folder, int count)
 {
-    for (int i = 0; i < Distinct; ++i) {
-        if (QFile::exists(distinctPath(i)))
-            continue;
-        std::fprintf(stderr, "drawing camera picture %d of %d…\n", i + 1, Distinct);
-        drawPhoto(i).save(distinctPath(i) + ".part", "JPEG", 90);
-        QFile::rename(distinctPath(i) + ".part", distinctPath(i));
-    }
     QDir().mkpath(folder);
     QStringList names;
     for (int i = 1; i <= count; ++i) {
         const QString name = QStringLiteral("camera%1.jpg").arg(i, 4, 10, QChar('0'));
         const QString target = folder + '/' + name;
-        // A hard link: a copy of the picture under its own name, without the disk.
-        if (!QFile::exists(target) &&
-            ::link(QFile::encodeName(distinctPath(i % Distinct)).constData(),
-                   QFile::encodeName(target).constData()) != 0)
-            QFile::copy(distinctPath(i % Distinct), target);
+        if (!QFile::exists(target))
+            place(picture(i), target);
         names << name;
     }
     return names;
+}
+
+double median(QList<double> values)
+{
+    std::sort(values.begin(), values.end());
+    return values.isEmpty() ? 0 : values.at(values.size() / 2);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QList>
 #include <QString>
 #include <QStringList>
 
@@ -9,10 +10,20 @@
 namespace CameraPictures
 {
 
-// Returns the folder holding the distinct pictures, making them if needed.
+// The folder holding the distinct pictures: $ZORVIK_BENCH_DATA, or
+// bench-data/ in the current folder.
 QString cache();
+
+// The path of distinct picture index (modulo their number), drawn if needed.
+QString picture(int index);
+
+// Puts a copy of source at target: a hard link where possible.
+void place(const QString& source, const QString& target);
 
 // Puts count pictures named camera0001.jpg … into folder; returns their names.
 QStringList fill(const QString& folder, int count);
 
 } // namespace CameraPictures
+
+// The middle value of repeated measurements.
+double median(QList<double> values);

@@ -15,7 +15,6 @@
 #include <QImageReader>
 #include <QProcess>
 #include <QWindow>
-#include <algorithm>
 #include <cstdio>
 #include <sys/resource.h>
 
@@ -65,12 +64,6 @@ int runCase(int count)
     return 0;
 }
 
-double median(QList<double> values)
-{
-    std::sort(values.begin(), values.end());
-    return values.isEmpty() ? 0 : values.at(values.size() / 2);
-}
-
 } // namespace
 
 int main(int argc, char* argv[])
@@ -81,7 +74,6 @@ int main(int argc, char* argv[])
         return runCase(QString::fromLocal8Bit(argv[1]).toInt());
 
     const int repeats = qMax(1, qEnvironmentVariableIntValue("ZORVIK_BENCH_REPEATS"));
-    CameraPictures::fill(CameraPictures::cache() + "/warm", 1); // draw the pictures first
     std::printf("Start-up with camera-size pictures (4000 x 3000 JPEG), median of %d runs\n",
                 repeats);
     std::printf("%8s %10s %14s %10s %13s %10s %12s\n", "pictures", "shown ms", "thumbnails ms",
