@@ -29,16 +29,17 @@ cleanup() {
 }
 trap cleanup EXIT
 
-# A program folder of its own with a few drawn pictures, and settings for a
-# long flash in the centre of the screen at the shortest interval.
+# A program folder of its own with a few drawn pictures (fixed seeds, so the
+# screenshots only change when the program does), and settings for a long
+# flash in the centre of the screen at the shortest interval.
 folder=$work/program
 mkdir -p "$folder/SystemFolder" "$work/config" "$work/runtime"
 chmod 700 "$work/runtime"
 cp "$build/zorvik-subliminal-images" "$folder/"
-convert -size 640x480 plasma:gold-firebrick -blur 0x2 "$folder/SystemFolder/sunrise.jpg"
+convert -seed 7 -size 640x480 plasma:gold-firebrick -blur 0x2 "$folder/SystemFolder/sunrise.jpg"
 convert -size 640x480 gradient:skyblue-navy -swirl 120 "$folder/SystemFolder/ocean.jpg"
 convert -size 640x480 radial-gradient:palegreen-darkgreen "$folder/SystemFolder/meadow.jpg"
-convert -size 640x480 plasma:violet-indigo "$folder/SystemFolder/dream.jpg"
+convert -seed 11 -size 640x480 plasma:violet-indigo "$folder/SystemFolder/dream.jpg"
 printf '"sunrise.jpg"\r\n"ocean.jpg"\r\n"meadow.jpg"\r\n"dream.jpg"\r\n' >"$folder/record.txt"
 # Interval 2 s, duration 5000 ms, centre of the screen, list order.
 printf '[settings]\nDispInterval=0\nDispDuration=13\nDispLocation=1\nDispOrder=1\n' \
