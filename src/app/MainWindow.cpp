@@ -1,5 +1,6 @@
 #include "app/MainWindow.h"
 
+#include "app/RunTrayIcon.h"
 #include "flash/FlashRun.h"
 #include "library/ImageViewer.h"
 #include "library/LibraryEditor.h"
@@ -111,6 +112,8 @@ MainWindow::MainWindow(const Services& services, QWidget* parent)
     flashRun = new FlashRun(services, {viewer, settings, cmdProceed, this}, this);
     connect(cmdProceed, &QPushButton::clicked, flashRun, &FlashRun::cmdProceed_Click);
     connect(this, &MainWindow::unloading, flashRun, &FlashRun::end);
+    trayIcon = new RunTrayIcon(flashRun, this, this);
+    connect(this, &MainWindow::unloading, trayIcon, &RunTrayIcon::hide);
 
     adjustSize();
     setFixedSize(sizeHint());

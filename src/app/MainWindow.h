@@ -12,6 +12,7 @@ class QAction;
 class QFrame;
 class QLabel;
 class QPushButton;
+class RunTrayIcon;
 class SettingsPanel;
 
 // The main window: the link banner, the image viewer with the picture list,
@@ -45,6 +46,8 @@ public:
 
     // The Start/Stop command and the flash run it drives.
     FlashRun* flashRun = nullptr;
+    // The run in the desktop's tray, where there is one.
+    RunTrayIcon* trayIcon = nullptr;
 
     QAction* mnuExit = nullptr;
     QAction* mnuOnline = nullptr;

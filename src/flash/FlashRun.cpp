@@ -39,6 +39,18 @@ FlashWindow* FlashRun::frmDisplay() const
     return m_current.data();
 }
 
+QDateTime FlashRun::nextFlashDue() const
+{
+    if (!Timer1->isRunning() || !m_intervalStart.isValid())
+        return {};
+    return m_intervalStart.addMSecs(Timer1->interval());
+}
+
+void FlashRun::intervalStarted()
+{
+    m_intervalStart = m_services.clock ? m_services.clock->now() : QDateTime::currentDateTime();
+}
+
 void FlashRun::cmdProceed_Click()
 {
     if (m_services.settings)
@@ -60,8 +72,10 @@ void FlashRun::start()
     m_scheduler.start();
     Timer1->setInterval(m_controls.settings->intervalSeconds() * 1000);
     Timer1->setEnabled(true);
+    intervalStarted();
     prepareNextWindow();
     m_controls.frmMain->showMinimized();
+    emit scheduleChanged();
 }
 
 void FlashRun::stop()
@@ -70,6 +84,7 @@ void FlashRun::stop()
     Timer1->setInterval(0);
     Timer1->setEnabled(true);
     unloadFlashWindow();
+    emit scheduleChanged();
 }
 
 void FlashRun::end()
@@ -79,10 +94,13 @@ void FlashRun::end()
     unloadFlashWindow();
     if (m_next)
         m_next->unload();
+    emit scheduleChanged();
 }
 
 void FlashRun::Timer1_Timer()
 {
+    // A tick starts the next period; it counts only if no flash pauses it.
+    intervalStarted();
     unloadFlashWindow();
 
     const auto order =
@@ -90,8 +108,10 @@ void FlashRun::Timer1_Timer()
     const int slot =
         m_scheduler.chooseSlot(order, m_controls.viewer->LoadedImageCount(), *m_services.random);
     // Every picture deleted during the run: this tick passes, the run goes on.
-    if (slot < 1)
+    if (slot < 1) {
+        emit scheduleChanged();
         return;
+    }
 
     FlashWindow* window = takeNextWindow();
     m_current = window;
@@ -108,6 +128,7 @@ void FlashRun::Timer1_Timer()
     window->setDuration(m_controls.settings->durationMilliseconds());
     window->showFlash();
     Timer1->setEnabled(false);
+    emit scheduleChanged();
 }
 
 void FlashRun::flashEnded()
@@ -116,6 +137,8 @@ void FlashRun::flashEnded()
         return;
     m_current = nullptr;
     Timer1->setEnabled(true);
+    intervalStarted();
+    emit scheduleChanged();
     // Made during the dark time, so the next flash finds its window ready.
     QTimer::singleShot(0, this, &FlashRun::prepareNextWindow);
 }

@@ -3,6 +3,7 @@
 #include "flash/Scheduler.h"
 #include "platform/Services.h"
 
+#include <QDateTime>
 #include <QList>
 #include <QObject>
 #include <QPointer>
@@ -47,6 +48,13 @@ public:
     // The flash window of the current flash, or nullptr between flashes.
     FlashWindow* frmDisplay() const;
     const Scheduler& scheduler() const { return m_scheduler; }
+    // When the interval timer's next tick is due; invalid while no tick is
+    // counting (no run, or a picture is on the screen).
+    QDateTime nextFlashDue() const;
+
+signals:
+    // The run started or stopped, a flash began or ended.
+    void scheduleChanged();
 
 private:
     void start();
@@ -56,6 +64,8 @@ private:
     FlashWindow* takeNextWindow();
     FlashWindow* newWindow();
     void flashEnded();
+    // The interval timer has just begun a fresh period.
+    void intervalStarted();
 
     Services m_services;
     Controls m_controls;
@@ -63,4 +73,5 @@ private:
     QPointer<FlashWindow> m_current;
     QPointer<FlashWindow> m_next; // created ahead, hidden, never shown yet
     QList<QPointer<FlashWindow>> m_windows;
+    QDateTime m_intervalStart;
 };

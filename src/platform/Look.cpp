@@ -1,8 +1,11 @@
 #include "platform/Look.h"
 
+#include "platform/Resources.h"
+
 #include <QGroupBox>
 #include <QMouseEvent>
 #include <QPalette>
+#include <QPixmap>
 
 namespace
 {
@@ -98,9 +101,19 @@ void Look::greyButton(QWidget* button, const QFont& font)
     button->setPalette(palette);
 }
 
+QCursor Look::pointingHand()
+{
+    Resources::ensureLoaded();
+    const QPixmap hand(QStringLiteral(":/pointing-hand.png"));
+    if (hand.isNull())
+        return QCursor(Qt::PointingHandCursor);
+    // The tip of the finger.
+    return QCursor(hand, 12, 2);
+}
+
 LinkLabel::LinkLabel(const QString& text, QWidget* parent) : QLabel(text, parent)
 {
-    setCursor(Qt::PointingHandCursor);
+    setCursor(Look::pointingHand());
 }
 
 void LinkLabel::mouseReleaseEvent(QMouseEvent* event)

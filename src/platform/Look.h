@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QColor>
+#include <QCursor>
 #include <QFont>
 #include <QLabel>
 #include <QString>
@@ -33,6 +34,10 @@ QGroupBox* frame(QWidget* parent, const QString& name, const QString& caption,
 
 // A grey button face with bold text.
 void greyButton(QWidget* button, const QFont& font);
+
+// The program's own pointing hand for links; the toolkit's when the picture
+// cannot be had.
+QCursor pointingHand();
 
 } // namespace Look
 

@@ -91,7 +91,7 @@ ExitScreen::ExitScreen(const Services& services, std::function<void()> endProgra
                        tr("Click Here To Visit %1 Now").arg(WebPages::mainSiteHost()),
                        Units::rect(30, 2040, 7185, 555), Look::verdana(14.25));
     Check1->setCheckable(true);
-    Check1->setCursor(Qt::PointingHandCursor);
+    Check1->setCursor(Look::pointingHand());
     Look::paint(Check1, QColor(0, 0, 192));
     connect(Check1, &QPushButton::toggled, this, &ExitScreen::Check1_Click);
 

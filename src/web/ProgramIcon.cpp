@@ -1,27 +1,16 @@
 #include "web/ProgramIcon.h"
 
-// The pictures are compiled into the static library; a library's resources
-// are only linked in when something names them.
-static void initResources()
-{
-    Q_INIT_RESOURCE(zorvik);
-}
-
-static void ensureResources()
-{
-    static const bool loaded = (initResources(), true);
-    Q_UNUSED(loaded);
-}
+#include "platform/Resources.h"
 
 QPixmap ProgramIcon::picture()
 {
-    ensureResources();
+    Resources::ensureLoaded();
     return QPixmap(QStringLiteral(":/icon-32.png"));
 }
 
 QIcon ProgramIcon::windowIcon()
 {
-    ensureResources();
+    Resources::ensureLoaded();
     QIcon icon(QStringLiteral(":/icon-256.png"));
     icon.addFile(QStringLiteral(":/icon-32.png"));
     return icon;

@@ -1,0 +1,46 @@
+#pragma once
+
+#include <QObject>
+#include <QPointer>
+#include <QString>
+
+class FlashRun;
+class QAction;
+class QMenu;
+class QSystemTrayIcon;
+class QWidget;
+
+// The run in the desktop's tray: from the first Start on, an icon in the
+// program's colours while a run is on (grey while stopped), whose menu starts
+// and stops the run and brings back the minimised main window, and whose
+// tooltip says when the next picture comes. The menu and its actions exist
+// on every desktop; the icon itself only where the desktop has a tray.
+class RunTrayIcon : public QObject
+{
+    Q_OBJECT
+public:
+    RunTrayIcon(FlashRun* run, QWidget* frmMain, QObject* parent = nullptr);
+    ~RunTrayIcon() override;
+
+    QAction* mnuTrayProceed = nullptr;
+    QAction* mnuTrayShowMain = nullptr;
+
+    QMenu* menu() const { return m_menu; }
+    QString toolTip() const { return m_toolTip; }
+    // Null where the desktop has no tray.
+    QSystemTrayIcon* trayIcon() const { return m_tray; }
+
+    void mnuTrayShowMain_Click();
+    // The main window is closing: the icon goes at once.
+    void hide();
+
+private:
+    void update();
+
+    FlashRun* m_run;
+    QPointer<QWidget> m_frmMain;
+    QMenu* m_menu;
+    QSystemTrayIcon* m_tray = nullptr;
+    QString m_toolTip;
+    bool m_hidden = false;
+};

@@ -1,0 +1,8 @@
+#pragma once
+
+// The pictures compiled into the program (icons, pointer).
+namespace Resources
+{
+// Makes them reachable under ":/"; safe to call any number of times.
+void ensureLoaded();
+} // namespace Resources

@@ -1,0 +1,165 @@
+#include "app/MainWindow.h"
+#include "app/RunTrayIcon.h"
+#include "flash/FlashRun.h"
+#include "flash/FlashWindow.h"
+#include "library/ImageViewer.h"
+#include "settings/SettingsPanel.h"
+
+#include "Fakes.h"
+#include "TestPictures.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QMenu>
+#include <QPointer>
+#include <QPushButton>
+#include <QSystemTrayIcon>
+#include <QTest>
+
+// The tray's menu and tooltip, driven through the menu's actions: the
+// offscreen platform has no tray, so the icon itself is never made here.
+class RunTrayIconTest : public QObject
+{
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+
+    void menuStartsAndStopsTheRunLikeTheButton();
+    void startFromTheMenuWithoutPicturesIsRefused();
+    void toolTipSaysWhenTheNextPictureComes();
+    void showTheMainWindowRestoresIt();
+    void noTrayNoIcon();
+
+private:
+    void openWindow(int pictures);
+    RunTrayIcon* tray() const { return m_window->findChild<RunTrayIcon*>("RunTrayIcon"); }
+    QAction* proceed() const { return tray()->menu()->findChild<QAction*>("mnuTrayProceed"); }
+    FakeTimer* interval() const { return m_services->timers.find(QStringLiteral("Timer1")); }
+    FakeTimer* flashTimer() const { return m_services->timers.find(FlashWindow::TimerName); }
+
+    std::unique_ptr<TestServices> m_services;
+    QPointer<MainWindow> m_window;
+};
+
+void RunTrayIconTest::init()
+{
+    m_services = std::make_unique<TestServices>();
+}
+
+void RunTrayIconTest::cleanup()
+{
+    delete m_window.data();
+    m_services.reset();
+}
+
+void RunTrayIconTest::openWindow(int pictures)
+{
+    QByteArray list;
+    for (int i = 1; i <= pictures; ++i) {
+        const QString name = QStringLiteral("picture%1.bmp").arg(i);
+        QVERIFY(TestPictures::bmp(m_services->copiesFolder() + '/' + name));
+        list += '"' + name.toUtf8() + "\"\r\n";
+    }
+    QVERIFY(TestPictures::bytes(m_services->listFile(), list));
+    m_window = new MainWindow(m_services->services);
+    m_window->Form_Load();
+    m_window->show();
+    m_window->viewer->store().waitForAll();
+    QVERIFY(tray());
+    QVERIFY(proceed());
+}
+
+void RunTrayIconTest::menuStartsAndStopsTheRunLikeTheButton()
+{
+    openWindow(2);
+    m_window->settings->cboDispInterval->setCurrentIndex(3); // 15 s
+    QCOMPARE(proceed()->text(), QStringLiteral("&Start"));
+
+    proceed()->trigger();
+    QCOMPARE(m_window->cmdProceed->text(), QStringLiteral("&Stop"));
+    QCOMPARE(proceed()->text(), QStringLiteral("&Stop"));
+    QVERIFY(interval()->isRunning());
+    QCOMPARE(interval()->interval(), 15000);
+    QCOMPARE(m_services->settings.writes.size(), 4);
+    QTRY_VERIFY(m_window->isMinimized());
+
+    // Stopping during a flash removes the picture, as the button does.
+    QVERIFY(interval()->fire());
+    QPointer<FlashWindow> flash = m_window->flashRun->frmDisplay();
+    QVERIFY(flash);
+    proceed()->trigger();
+    QCOMPARE(m_window->cmdProceed->text(), QStringLiteral("&Start"));
+    QCOMPARE(proceed()->text(), QStringLiteral("&Start"));
+    QVERIFY(!interval()->isRunning());
+    QVERIFY(!m_window->flashRun->frmDisplay());
+    QTRY_VERIFY(!flash);
+    QCOMPARE(m_services->settings.writes.size(), 8);
+
+    // And the button's clicks show in the menu.
+    QTest::mouseClick(m_window->cmdProceed, Qt::LeftButton);
+    QCOMPARE(proceed()->text(), QStringLiteral("&Stop"));
+}
+
+void RunTrayIconTest::startFromTheMenuWithoutPicturesIsRefused()
+{
+    openWindow(0);
+    proceed()->trigger();
+    QCOMPARE(m_services->dialogs.messages.size(), 1);
+    QCOMPARE(m_services->dialogs.messages.first().text, FlashRun::NoPictureMessage);
+    QCOMPARE(proceed()->text(), QStringLiteral("&Start"));
+    QVERIFY(!interval()->isRunning());
+}
+
+void RunTrayIconTest::toolTipSaysWhenTheNextPictureComes()
+{
+    openWindow(1);
+    m_window->settings->cboDispInterval->setCurrentIndex(3); // 15 s
+    const QString title = QStringLiteral("Zorvik Subliminal Images\n");
+    QCOMPARE(tray()->toolTip(), title + "Stopped");
+    QVERIFY(!m_window->flashRun->nextFlashDue().isValid());
+
+    m_services->clock.time = QDateTime(QDate(2026, 12, 8), QTime(14, 3, 10));
+    proceed()->trigger();
+    QCOMPARE(m_window->flashRun->nextFlashDue(), QDateTime(QDate(2026, 12, 8), QTime(14, 3, 25)));
+    QCOMPARE(tray()->toolTip(), title + "Next picture at 14:03:25");
+
+    // While a picture is shown the interval waits for the flash to end.
+    m_services->clock.time = QDateTime(QDate(2026, 12, 8), QTime(14, 3, 25));
+    QVERIFY(interval()->fire());
+    QVERIFY(!m_window->flashRun->nextFlashDue().isValid());
+    QCOMPARE(tray()->toolTip(), title + "A picture is on the screen");
+
+    // The next interval counts from the end of the flash.
+    m_services->clock.time = QDateTime(QDate(2026, 12, 8), QTime(14, 3, 26));
+    QVERIFY(flashTimer()->fire());
+    QCOMPARE(tray()->toolTip(), title + "Next picture at 14:03:41");
+
+    proceed()->trigger();
+    QCOMPARE(tray()->toolTip(), title + "Stopped");
+    QVERIFY(!m_window->flashRun->nextFlashDue().isValid());
+}
+
+void RunTrayIconTest::showTheMainWindowRestoresIt()
+{
+    openWindow(1);
+    proceed()->trigger();
+    QTRY_VERIFY(m_window->isMinimized());
+    tray()->menu()->findChild<QAction*>("mnuTrayShowMain")->trigger();
+    QTRY_VERIFY(!m_window->isMinimized());
+    QVERIFY(m_window->isVisible());
+    // Showing the window leaves the run alone.
+    QCOMPARE(m_window->cmdProceed->text(), QStringLiteral("&Stop"));
+}
+
+void RunTrayIconTest::noTrayNoIcon()
+{
+    QVERIFY(!QSystemTrayIcon::isSystemTrayAvailable());
+    openWindow(1);
+    proceed()->trigger();
+    QVERIFY(!tray()->trayIcon());
+    QVERIFY(!m_window->findChild<QSystemTrayIcon*>());
+}
+
+QTEST_MAIN(RunTrayIconTest)
+#include "tst_runtrayicon.moc"
