@@ -87,6 +87,7 @@ MainWindow::MainWindow(const Services& services, QWidget* parent)
     lblDescription->setWordWrap(true);
     lblDescription->setFont(Look::standard());
     Look::paint(lblDescription, QColor(192, 255, 192));
+    Look::shrinkToFit(lblDescription);
 
     viewer =
         new ImageViewer(LibraryFolder(services.program.folder), pictureSizes(services), client);

@@ -47,8 +47,15 @@ QFont Look::standard(double pointSize, bool bold)
 void Look::shrinkToFit(QLabel* label)
 {
     QFont font = label->font();
-    while (font.pointSizeF() > 6 &&
-           QFontMetrics(font).horizontalAdvance(label->text()) > label->width())
+    const auto fits = [&] {
+        const QFontMetrics metrics(font);
+        if (!label->wordWrap())
+            return metrics.horizontalAdvance(label->text()) <= label->width();
+        const QRect bounds(0, 0, label->width(), 100000);
+        return metrics.boundingRect(bounds, Qt::TextWordWrap, label->text()).height() <=
+               label->height();
+    };
+    while (font.pointSizeF() > 6 && !fits())
         font.setPointSizeF(font.pointSizeF() - 0.25);
     label->setFont(font);
 }

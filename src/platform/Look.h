@@ -19,7 +19,8 @@ QFont verdana(double pointSize, bool bold = false, bool underline = false);
 // The plain dialog font.
 QFont standard(double pointSize = 8.25, bool bold = false);
 
-// Makes a one-line label's font smaller until its text fits its width.
+// Makes a label's font smaller until its text fits: a one-line label its
+// width, a word-wrapped one its box.
 void shrinkToFit(QLabel* label);
 
 // Text colour, and an opaque background when background is valid.
