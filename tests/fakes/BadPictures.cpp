@@ -81,10 +81,11 @@ QList<BadPictures::File> BadPictures::all()
         {QStringLiteral("absurd size.bmp"), bitmap(100000, 100000, 24, 0, {}, 64)},
         {QStringLiteral("negative width.bmp"), bitmap(-64, 64, 24, 0, {}, 64)},
         {QStringLiteral("thin and tall.bmp"), bitmap(1, 0x7FFFFFFF, 32, 0, {}, 64)},
-        {QStringLiteral("zero masks.bmp"), bitmap(16, 16, 32, BitFields, masks(0, 0, 0), 1024)},
+        {QStringLiteral("zero masks.bmp"), bitmap(16, 16, 32, BitFields, masks(0, 0, 0), 1024),
+         false, true},
         {QStringLiteral("overlapping masks.bmp"),
-         bitmap(16, 16, 16, BitFields, masks(0xFFFFFFFF, 0xFFFFFFFF, 0x1), 512)},
-        {QStringLiteral("short pixels.bmp"), bitmap(400, 400, 24, 0, {}, 100)},
+         bitmap(16, 16, 16, BitFields, masks(0xFFFFFFFF, 0xFFFFFFFF, 0x1), 512), false, true},
+        {QStringLiteral("short pixels.bmp"), bitmap(400, 400, 24, 0, {}, 100), false, true},
         {QStringLiteral("folder.jpg"), {}, true},
     };
 }

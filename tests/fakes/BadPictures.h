@@ -12,6 +12,8 @@ struct File {
     QString name;       // ends in ".jpg" or ".bmp"
     QByteArray content; // ignored for a folder
     bool folder = false;
+    // Odd but readable: the decoder may make a picture of it (all black).
+    bool mayDecode = false;
 };
 
 QList<File> all();

@@ -11,6 +11,7 @@
 #include "library/ImageViewer.h"
 #include "settings/SettingsPanel.h"
 
+#include <QFile>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
@@ -36,6 +37,7 @@ void BadPicturesTest::badPicturesAtStartUpLeaveTheGoodOnesWorking()
     // Good and bad pictures in turn, so every good one has a bad neighbour.
     QStringList entries;
     QHash<QString, QColor> good;
+    QStringList mayDecode;
     for (qsizetype i = 0; i < bad.size(); ++i) {
         if (i % 3 == 0) {
             const QString name = QStringLiteral("good %1.jpg").arg(i);
@@ -46,6 +48,8 @@ void BadPicturesTest::badPicturesAtStartUpLeaveTheGoodOnesWorking()
         }
         QVERIFY(BadPictures::write(bad.at(i), f.test.copiesFolder() + u'/' + bad.at(i).name));
         entries << bad.at(i).name;
+        if (bad.at(i).mayDecode)
+            mayDecode << bad.at(i).name;
     }
     f.prepare(entries);
 
@@ -63,7 +67,7 @@ void BadPicturesTest::badPicturesAtStartUpLeaveTheGoodOnesWorking()
             QVERIFY2(!f.viewer->slotPicture(slot).isNull(), qPrintable(name));
             QVERIFY(similarColour(f.slotColour(slot), good.value(name)));
             goodSlots.insert(slot, good.value(name));
-        } else {
+        } else if (!mayDecode.contains(name)) {
             QVERIFY2(f.viewer->slotPicture(slot).isNull(), qPrintable(name));
         }
     }
@@ -108,11 +112,22 @@ void BadPicturesTest::badPicturesOfferedToAddAreRefused()
 
     const qint64 peakBefore = ProcessMemory::peak();
     int refused = 0;
+    int added = 0;
     for (const BadPictures::File& file : bad) {
         const QString path = f.userFolder.filePath(file.name);
         QVERIFY(BadPictures::write(file, path));
         f.test.dialogs.messages.clear();
         f.add(path);
+        if (file.mayDecode && f.test.dialogs.messages.isEmpty()) {
+            // Taken as a picture: then whole, listed with its copy, and deleted again.
+            QCOMPARE(f.viewer->entries(), QStringList({"kept.jpg", file.name}));
+            QVERIFY(QFile::exists(f.test.copiesFolder() + u'/' + file.name));
+            f.select(1);
+            f.deleteSelected();
+            QCOMPARE(f.snapshot(), before);
+            ++added;
+            continue;
+        }
         QCOMPARE(f.test.dialogs.messages.size(), 1);
         QVERIFY2(
             f.test.dialogs.messages.first().text.contains(QStringLiteral("could not be added")),
@@ -121,9 +136,9 @@ void BadPicturesTest::badPicturesOfferedToAddAreRefused()
         ++refused;
     }
     const qint64 peakGrowth = ProcessMemory::peak() - peakBefore;
-    qInfo("add: %lld bad pictures offered, %d refused with a message, 0 changes to the "
-          "library; peak memory grew by %lld kB",
-          qlonglong(bad.size()), refused, peakGrowth);
+    qInfo("add: %lld bad pictures offered, %d refused with a message and nothing changed, %d "
+          "odd but readable ones added whole; peak memory grew by %lld kB",
+          qlonglong(bad.size()), refused, added, peakGrowth);
     QVERIFY(peakGrowth < PeakLimitKb);
 }
 
