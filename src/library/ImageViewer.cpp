@@ -2,6 +2,7 @@
 
 #include "library/PictureListFile.h"
 #include "library/PictureStrip.h"
+#include "library/PlacedCopy.h"
 #include "platform/Look.h"
 #include "platform/Units.h"
 
@@ -77,6 +78,8 @@ QStringList ImageViewer::entries() const
 void ImageViewer::LoadPictureList()
 {
     const QStringList loaded = PictureListFile::load(m_folder.listFile());
+    // Copies a crash cut short are of no use and would pile up.
+    PlacedCopy::removeLeftovers(m_folder.copiesFolder(), loaded);
     lvwDisplay->addItems(loaded);
     RebuildViewer();
 }

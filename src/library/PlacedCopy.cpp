@@ -2,6 +2,7 @@
 
 #include "library/FileWrite.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryFile>
@@ -15,6 +16,8 @@ namespace
 {
 
 constexpr qint64 ChunkSize = 1 << 20;
+const QString AddingPrefix = QStringLiteral(".adding-");
+const QString KeptPrefix = QStringLiteral(".kept-");
 
 QString systemError(int error)
 {
@@ -53,7 +56,7 @@ bool PlacedCopy::place(const QString& source, const QString& target, QString* er
         return fail(tr("It cannot be read: %1").arg(in.errorString()));
 
     const QString folder = QFileInfo(target).absolutePath();
-    QTemporaryFile out(folder + QStringLiteral("/.adding-XXXXXX"));
+    QTemporaryFile out(folder + u'/' + AddingPrefix + QStringLiteral("XXXXXX"));
     if (!out.open())
         return fail(tr("No file can be made in %1: %2").arg(folder, out.errorString()));
     // As a plain copy would have it, not the temporary file's owner-only mode.
@@ -77,7 +80,7 @@ bool PlacedCopy::place(const QString& source, const QString& target, QString* er
     }
 
     if (somethingAt(target)) {
-        QTemporaryFile reserved(folder + QStringLiteral("/.kept-XXXXXX"));
+        QTemporaryFile reserved(folder + u'/' + KeptPrefix + QStringLiteral("XXXXXX"));
         if (!reserved.open())
             return fail(tr("No file can be made in %1: %2").arg(folder, reserved.errorString()));
         reserved.setAutoRemove(false);
@@ -121,4 +124,21 @@ void PlacedCopy::rollback()
         renameOver(m_keptAside, m_target);
     m_keptAside.clear();
     m_placed = false;
+}
+
+int PlacedCopy::removeLeftovers(const QString& folder, const QStringList& keep)
+{
+    int removed = 0;
+    const QDir dir(folder);
+    const QStringList names = dir.entryList({AddingPrefix + u'*', KeptPrefix + u'*'},
+                                            QDir::Files | QDir::Hidden | QDir::System);
+    for (const QString& name : names) {
+        // Exactly as QTemporaryFile names them: the prefix and six characters.
+        const bool ours =
+            name.size() ==
+            (name.startsWith(AddingPrefix) ? AddingPrefix.size() : KeptPrefix.size()) + 6;
+        if (ours && !keep.contains(name) && QFile::remove(dir.filePath(name)))
+            ++removed;
+    }
+    return removed;
 }

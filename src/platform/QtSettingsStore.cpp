@@ -1,6 +1,9 @@
 #include "platform/QtSettingsStore.h"
 
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QLockFile>
 #include <QSettings>
 #include <QStandardPaths>
 
@@ -15,6 +18,22 @@ QString QtSettingsStore::fileFor(const QString& application) const
     return QDir(m_folder).filePath(application + QStringLiteral(".conf"));
 }
 
+// QSettings waits about half a minute on a lock file that names no process
+// (left empty or cut short by a crash) before it takes it as stale; the
+// program would freeze that long. A lock of a process that is gone is
+// cleared by QSettings itself at once.
+static void clearUnreadableLock(const QString& file)
+{
+    const QString path = file + QStringLiteral(".lock");
+    if (!QFileInfo(path).isFile())
+        return;
+    qint64 pid = 0;
+    QString host;
+    QString application;
+    if (!QLockFile(path).getLockInfo(&pid, &host, &application))
+        QFile::remove(path);
+}
+
 static QString settingKey(const QString& section, const QString& key)
 {
     return section + QLatin1Char('/') + key;
@@ -23,6 +42,7 @@ static QString settingKey(const QString& section, const QString& key)
 QString QtSettingsStore::read(const QString& application, const QString& section,
                               const QString& key)
 {
+    clearUnreadableLock(fileFor(application));
     QSettings settings(fileFor(application), QSettings::IniFormat);
     const QVariant value = settings.value(settingKey(section, key));
     // A value the INI reader turned into a list (a stray comma) is not ours.
@@ -33,6 +53,7 @@ void QtSettingsStore::write(const QString& application, const QString& section, 
                             const QString& value)
 {
     QDir().mkpath(m_folder);
+    clearUnreadableLock(fileFor(application));
     QSettings settings(fileFor(application), QSettings::IniFormat);
     settings.setValue(settingKey(section, key), value);
     settings.sync();

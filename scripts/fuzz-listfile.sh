@@ -1,0 +1,15 @@
+#!/bin/sh
+# Builds the list file reader's libFuzzer target with clang and runs it.
+#   scripts/fuzz-listfile.sh [executions]   (default 1,000,000)
+# Builds in build-fuzz/; new inputs found go to build-fuzz/corpus, crashes to
+# build-fuzz/crash-*.
+set -eu
+cd "$(dirname "$0")/.."
+runs=${1:-1000000}
+CC=clang CXX=clang++ cmake -S . -B build-fuzz -DZORVIK_FUZZ=ON -DZORVIK_BUILD_TESTS=OFF \
+    -DZORVIK_BUILD_BENCH=OFF -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake --build build-fuzz --target fuzz_listfile
+mkdir -p build-fuzz/corpus
+cd build-fuzz
+nice ./tests/fuzz/fuzz_listfile -runs="$runs" -max_len=4096 -print_final_stats=1 \
+    -artifact_prefix=./ corpus ../tests/corpus/listfile

@@ -1,0 +1,121 @@
+#include "BadPictures.h"
+
+#include <QBuffer>
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QtEndian>
+
+namespace
+{
+
+QByteArray encoded(const char* format, QSize size)
+{
+    QImage image(size, QImage::Format_RGB32);
+    image.fill(Qt::red);
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, format);
+    return bytes;
+}
+
+template <typename T> void put(QByteArray& bytes, T value)
+{
+    const T little = qToLittleEndian(value);
+    bytes.append(reinterpret_cast<const char*>(&little), sizeof little);
+}
+
+// A bitmap: file header, 40-byte info header, then extra (masks) and pixels.
+QByteArray bitmap(qint32 width, qint32 height, quint16 bits, quint32 compression,
+                  const QByteArray& extra, qsizetype pixelBytes)
+{
+    QByteArray info;
+    put<quint32>(info, 40);
+    put<qint32>(info, width);
+    put<qint32>(info, height);
+    put<quint16>(info, 1);
+    put<quint16>(info, bits);
+    put<quint32>(info, compression);
+    put<quint32>(info, quint32(pixelBytes));
+    put<qint32>(info, 2835);
+    put<qint32>(info, 2835);
+    put<quint32>(info, 0);
+    put<quint32>(info, 0);
+    QByteArray file("BM");
+    const quint32 offset = quint32(14 + info.size() + extra.size());
+    put<quint32>(file, offset + quint32(pixelBytes));
+    put<quint32>(file, 0);
+    put<quint32>(file, offset);
+    return file + info + extra + QByteArray(pixelBytes, '\x40');
+}
+
+QByteArray masks(quint32 red, quint32 green, quint32 blue)
+{
+    QByteArray bytes;
+    put(bytes, red);
+    put(bytes, green);
+    put(bytes, blue);
+    return bytes;
+}
+
+} // namespace
+
+QList<BadPictures::File> BadPictures::all()
+{
+    const QByteArray jpeg = encoded("JPEG", {200, 150});
+    // The frame header's height and width say 65,000.
+    QByteArray huge = jpeg;
+    const qsizetype frame = huge.indexOf("\xFF\xC0");
+    for (int i = 5; i <= 8; i += 2) {
+        huge[frame + i] = char(0xFD);
+        huge[frame + i + 1] = char(0xE8);
+    }
+    constexpr quint32 BitFields = 3;
+    return {
+        {QStringLiteral("huge header.jpg"), huge},
+        {QStringLiteral("truncated.jpg"), jpeg.left(jpeg.size() / 3)},
+        {QStringLiteral("header only.jpg"), jpeg.left(jpeg.indexOf("\xFF\xDA") + 4)},
+        {QStringLiteral("empty.jpg"), QByteArray()},
+        {QStringLiteral("png inside.jpg"), encoded("PNG", {40, 30})},
+        {QStringLiteral("absurd size.bmp"), bitmap(100000, 100000, 24, 0, {}, 64)},
+        {QStringLiteral("negative width.bmp"), bitmap(-64, 64, 24, 0, {}, 64)},
+        {QStringLiteral("thin and tall.bmp"), bitmap(1, 0x7FFFFFFF, 32, 0, {}, 64)},
+        {QStringLiteral("zero masks.bmp"), bitmap(16, 16, 32, BitFields, masks(0, 0, 0), 1024),
+         false, true},
+        {QStringLiteral("overlapping masks.bmp"),
+         bitmap(16, 16, 16, BitFields, masks(0xFFFFFFFF, 0xFFFFFFFF, 0x1), 512), false, true},
+        {QStringLiteral("short pixels.bmp"), bitmap(400, 400, 24, 0, {}, 100), false, true},
+        {QStringLiteral("folder.jpg"), {}, true},
+    };
+}
+
+bool BadPictures::write(const File& file, const QString& path)
+{
+    if (file.folder)
+        return QDir().mkpath(path);
+    QFile out(path);
+    return out.open(QIODevice::WriteOnly) && out.write(file.content) == file.content.size();
+}
+
+static qint64 statusField(const char* name)
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly | QIODevice::Text))
+        return -1;
+    const QByteArray prefix = QByteArray(name) + ':';
+    for (QByteArray line = status.readLine(); !line.isEmpty(); line = status.readLine())
+        if (line.startsWith(prefix))
+            return line.mid(prefix.size()).trimmed().split(' ').value(0).toLongLong();
+    return -1;
+}
+
+qint64 ProcessMemory::peak()
+{
+    return statusField("VmHWM");
+}
+
+qint64 ProcessMemory::resident()
+{
+    return statusField("VmRSS");
+}

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
+
+// Files that look like pictures and are not, or claim more than they hold.
+namespace BadPictures
+{
+
+struct File {
+    QString name;       // ends in ".jpg" or ".bmp"
+    QByteArray content; // ignored for a folder
+    bool folder = false;
+    // Odd but readable: the decoder may make a picture of it (all black).
+    bool mayDecode = false;
+};
+
+QList<File> all();
+// Writes the file (or makes the folder) at path.
+bool write(const File& file, const QString& path);
+
+} // namespace BadPictures
+
+// The process's memory from /proc/self/status, in kB.
+namespace ProcessMemory
+{
+qint64 peak();     // VmHWM
+qint64 resident(); // VmRSS
+} // namespace ProcessMemory

@@ -1,0 +1,87 @@
+// Does library work in a loop until it is killed, for the crash tests.
+//   crash_helper save <list file> <first generation>
+//     saves generation after generation of lists over the file.
+//   crash_helper library <program folder> <pictures folder> <seed>
+//     adds and deletes pictures through the Add and Delete commands.
+// Prints "ready" once the loop starts.
+#include "CrashLists.h"
+#include "Fakes.h"
+#include "library/ImageViewer.h"
+#include "library/LibraryEditor.h"
+#include "library/PictureListFile.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QListWidget>
+#include <QRandomGenerator>
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+namespace
+{
+
+int saveLoop(const QString& path, int first)
+{
+    std::puts("ready");
+    std::fflush(stdout);
+    for (int number = first;; ++number) {
+        QString error;
+        if (!PictureListFile::save(path, CrashLists::generation(number), &error)) {
+            std::fprintf(stderr, "save failed: %s\n", qPrintable(error));
+            return 1;
+        }
+    }
+}
+
+int libraryLoop(const QString& programFolder, const QString& pictures, quint32 seed)
+{
+    TestServices test;
+    test.services.program.folder = programFolder;
+    const QStringList sources = QDir(pictures).entryList(QDir::Files, QDir::Name);
+    if (sources.isEmpty())
+        return 2;
+
+    ImageViewer viewer(LibraryFolder(programFolder), PictureSizes{{64, 48}, {16, 12}});
+    viewer.LoadPictureList();
+    LibraryEditor editor(&viewer, test.services);
+    QRandomGenerator random(seed);
+
+    std::puts("ready");
+    std::fflush(stdout);
+    for (;;) {
+        QListWidget* list = viewer.lvwDisplay;
+        const bool add = list->count() < 2 || (list->count() < 12 && random.bounded(2) == 0);
+        if (add) {
+            const QString name = sources.at(int(random.bounded(quint32(sources.size()))));
+            editor.addPicture(pictures + QLatin1Char('/') + name); // a listed name is refused
+        } else {
+            list->setCurrentRow(int(random.bounded(quint32(list->count()))));
+            editor.cmdDeletePicture_Click();
+        }
+        // One letter per finished operation, for the test's figures.
+        std::fputc(add ? 'a' : 'd', stdout);
+        std::fflush(stdout);
+        test.dialogs.messages.clear();
+        QCoreApplication::processEvents();
+    }
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (argc == 4 && std::strcmp(argv[1], "save") == 0) {
+        QCoreApplication app(argc, argv);
+        return saveLoop(QString::fromLocal8Bit(argv[2]), std::atoi(argv[3]));
+    }
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    const QStringList args = app.arguments();
+    if (args.size() == 5 && args[1] == QLatin1String("library"))
+        return libraryLoop(args[2], args[3], args[4].toUInt());
+    std::fprintf(stderr, "usage: crash_helper save <file> <generation> | library <program "
+                         "folder> <pictures folder> <seed>\n");
+    return 2;
+}

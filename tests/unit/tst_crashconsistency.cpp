@@ -1,0 +1,163 @@
+// A process killed at any moment while it saves the list, adds or deletes a
+// picture never leaves a cut-off list or an entry without its picture.
+#include "CrashLists.h"
+#include "TestPictures.h"
+#include "library/LibraryFolder.h"
+#include "library/PictureDecoder.h"
+#include "library/PictureListFile.h"
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QRandomGenerator>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <csignal>
+
+namespace
+{
+
+constexpr int Kills = 200;
+
+QByteArray readAll(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+}
+
+// Starts the helper, lets it work for a random moment and kills it. Returns
+// what it printed.
+QByteArray runAndKill(const QStringList& arguments, QRandomGenerator& random)
+{
+    QProcess helper;
+    helper.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    static QTemporaryDir runtime;
+    environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime.path());
+    helper.setProcessEnvironment(environment);
+    helper.start(QStringLiteral(CRASH_HELPER), arguments);
+    if (!helper.waitForStarted(10000))
+        qFatal("crash helper does not start");
+    QByteArray output;
+    while (!output.contains("ready\n")) {
+        if (!helper.waitForReadyRead(20000))
+            qFatal("crash helper never got ready");
+        output += helper.readAllStandardOutput();
+    }
+    QTest::qSleep(int(random.bounded(1, 80)));
+    ::kill(pid_t(helper.processId()), SIGKILL);
+    helper.waitForFinished(10000);
+    output += helper.readAllStandardOutput();
+    return output.mid(output.indexOf("ready\n") + 6);
+}
+
+int hiddenFiles(const QString& folder)
+{
+    return int(QDir(folder).entryList(QDir::Files | QDir::Hidden | QDir::System).count() -
+               QDir(folder).entryList(QDir::Files).count());
+}
+
+} // namespace
+
+class CrashConsistencyTest : public QObject
+{
+    Q_OBJECT
+private slots:
+    void listSaveKilledLeavesOldOrNewList();
+    void addAndDeleteKilledKeepEveryListedPicture();
+};
+
+void CrashConsistencyTest::listSaveKilledLeavesOldOrNewList()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("record.txt"));
+    QVERIFY(PictureListFile::save(path, CrashLists::generation(0)));
+    QRandomGenerator random(20261208);
+
+    int last = 0;
+    int torn = 0;
+    int unchanged = 0;
+    for (int kill = 0; kill < Kills; ++kill) {
+        runAndKill({QStringLiteral("save"), path, QString::number(last + 1)}, random);
+        const QByteArray bytes = readAll(path);
+        const QStringList list = PictureListFile::parse(bytes);
+        const int number = CrashLists::generationOf(list);
+        if (number < last || bytes != PictureListFile::serialize(CrashLists::generation(number))) {
+            ++torn;
+            qWarning("kill %d: record.txt holds %lld bytes that are no complete list", kill,
+                     qlonglong(bytes.size()));
+            continue;
+        }
+        unchanged += number == last;
+        last = number;
+    }
+    const int leftovers = int(QDir(dir.path()).count()) - 3; // ".", ".." and record.txt
+    qInfo("list save: %d kills, %d lists saved, %d kills before the first save, %d cut-off "
+          "lists (must be 0), %d leftover files",
+          Kills, last, unchanged, torn, leftovers);
+    QCOMPARE(torn, 0);
+    QVERIFY(unchanged < Kills / 2); // most kills came while lists were being written
+}
+
+void CrashConsistencyTest::addAndDeleteKilledKeepEveryListedPicture()
+{
+    QTemporaryDir program;
+    QTemporaryDir pictures;
+    for (int i = 0; i < 16; ++i) {
+        const QColor colour = QColor::fromHsv(i * 22, 200, 220);
+        if (i % 4 == 3)
+            QVERIFY(TestPictures::bmp(pictures.filePath(QStringLiteral("drawing %1.bmp").arg(i)),
+                                      colour, {40, 30}));
+        else
+            QVERIFY(TestPictures::jpeg(pictures.filePath(QStringLiteral("photo %1.jpg").arg(i)),
+                                       colour, {80, 60}));
+    }
+    const LibraryFolder folder(program.path());
+    const PictureSizes sizes{{64, 48}, {16, 12}};
+    QRandomGenerator random(8122026);
+
+    int adds = 0;
+    int deletes = 0;
+    int brokenLists = 0;
+    int lostPictures = 0;
+    for (int kill = 0; kill < Kills; ++kill) {
+        const QByteArray done = runAndKill(
+            {QStringLiteral("library"), program.path(), pictures.path(), QString::number(kill)},
+            random);
+        adds += int(done.count('a'));
+        deletes += int(done.count('d'));
+
+        const QByteArray bytes = readAll(folder.listFile());
+        if (bytes == "<missing>")
+            continue; // killed before the first add was saved
+        const QStringList entries = PictureListFile::parse(bytes);
+        if (bytes != PictureListFile::serialize(entries)) {
+            ++brokenLists;
+            qWarning("kill %d: record.txt is no complete list", kill);
+        }
+        for (const QString& entry : entries) {
+            const std::optional<QString> copy = folder.copyPath(entry);
+            if (!copy || !PictureDecoder::decode(*copy, sizes).isValid()) {
+                ++lostPictures;
+                qWarning("kill %d: \"%s\" is listed without its picture", kill, qPrintable(entry));
+            }
+        }
+    }
+    const QStringList listed = PictureListFile::load(folder.listFile());
+    const int unlisted =
+        int(QDir(folder.copiesFolder()).entryList(QDir::Files).count()) - int(listed.size());
+    const int hidden = hiddenFiles(folder.copiesFolder());
+    qInfo("add/delete: %d kills, %d adds and %d deletes finished between them, %d cut-off lists "
+          "and %d listed entries without a picture (both must be 0); left behind: %d unlisted "
+          "copies, %d unfinished copies",
+          Kills, adds, deletes, brokenLists, lostPictures, unlisted, hidden);
+    QCOMPARE(brokenLists, 0);
+    QCOMPARE(lostPictures, 0);
+    QVERIFY(adds > 0 && deletes > 0);
+    // Each start clears what the kill before it cut short; only the last may remain.
+    QVERIFY(hidden <= 1);
+}
+
+QTEST_GUILESS_MAIN(CrashConsistencyTest)
+#include "tst_crashconsistency.moc"

@@ -1,0 +1,121 @@
+// Ten thousand flashes driven by the fake timers, with pictures added and
+// deleted between them: every flash comes and goes, and resident memory stops
+// growing once warmed up.
+#include "BadPictures.h"
+#include "LibraryFixture.h"
+#include "TestPictures.h"
+#include "app/MainWindow.h"
+#include "flash/FlashRun.h"
+#include "flash/FlashWindow.h"
+#include "library/ImageViewer.h"
+#include "library/PictureListFile.h"
+
+#include <QListWidget>
+#include <QPushButton>
+#include <QRandomGenerator>
+#include <QTest>
+
+namespace
+{
+
+constexpr int Cycles = 10'000;
+constexpr int WarmUp = 1'000;
+constexpr int ChangeEvery = 50; // an add or a delete every so many flashes
+constexpr qint64 GrowthLimitKb = 1024;
+
+#if defined(__SANITIZE_ADDRESS__)
+// Freed memory is held back to catch late use, so resident memory says
+// nothing here; the leak check at exit does.
+constexpr bool ResidentMemoryMeaningful = false;
+#else
+constexpr bool ResidentMemoryMeaningful = true;
+#endif
+
+// Lets the flash window show and paint without waiting on a clock.
+bool settle(const std::function<bool()>& done)
+{
+    for (int i = 0; i < 200 && !done(); ++i) {
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QCoreApplication::processEvents();
+    }
+    return done() || QTest::qWaitFor(done);
+}
+
+} // namespace
+
+class SoakTest : public QObject
+{
+    Q_OBJECT
+private slots:
+    void tenThousandFlashesWithAddsAndDeletes();
+};
+
+void SoakTest::tenThousandFlashesWithAddsAndDeletes()
+{
+    LibraryFixture f;
+    QStringList pool;
+    for (int i = 0; i < 12; ++i)
+        pool << f.userPicture(QStringLiteral("user %1.jpg").arg(i),
+                              QColor::fromHsv(i * 30, 200, 200));
+    f.prepare(pictureNames(6), {Qt::red, Qt::green, Qt::blue, Qt::cyan, Qt::magenta, Qt::yellow});
+    f.start();
+
+    QRandomGenerator random(10000);
+    QTest::mouseClick(f.window->cmdProceed, Qt::LeftButton);
+    FakeTimer* interval = f.test.timers.find(QStringLiteral("Timer1"));
+    QVERIFY(interval);
+
+    int adds = 0;
+    int deletes = 0;
+    int missed = 0;
+    qint64 residentAfterWarmUp = 0;
+    for (int cycle = 1; cycle <= Cycles; ++cycle) {
+        if (cycle % ChangeEvery == 0) {
+            QListWidget* list = f.viewer->lvwDisplay;
+            if (list->count() > 3 && (list->count() > 10 || random.bounded(2) == 0)) {
+                f.select(int(random.bounded(list->count())));
+                f.deleteSelected();
+                ++deletes;
+            } else {
+                const int count = list->count();
+                f.add(pool.at(int(random.bounded(int(pool.size())))));
+                adds += list->count() > count;
+            }
+            f.test.dialogs.messages.clear(); // a picture already listed is refused
+        }
+        if (!interval->fire()) {
+            ++missed;
+            continue;
+        }
+        FlashWindow* flash = f.window->flashRun->frmDisplay();
+        if (!flash || !settle([flash] { return flash->isPictureOnScreen(); })) {
+            ++missed;
+            continue;
+        }
+        f.test.timers.find(FlashWindow::TimerName)->fire();
+        if (!settle([&f] { return !f.window->flashRun->frmDisplay(); }))
+            ++missed;
+        if (cycle == WarmUp)
+            residentAfterWarmUp = ProcessMemory::resident();
+    }
+    QTest::mouseClick(f.window->cmdProceed, Qt::LeftButton);
+    const qint64 growth = ProcessMemory::resident() - residentAfterWarmUp;
+    const QStringList listed = f.viewer->entries();
+
+    int lost = 0;
+    for (const QString& entry : listed)
+        lost += !QFile::exists(f.test.copiesFolder() + u'/' + entry);
+    qInfo("soak: %d flash cycles, %d adds, %d deletes, %d flashes missed, %d listed pictures "
+          "lost (both must be 0); resident memory grew by %lld kB after %d warm-up cycles%s",
+          Cycles, adds, deletes, missed, lost, growth, WarmUp,
+          ResidentMemoryMeaningful ? "" : " (not checked under the address sanitizer)");
+    QCOMPARE(missed, 0);
+    QCOMPARE(lost, 0);
+    QCOMPARE(PictureListFile::load(f.test.listFile()), listed);
+    QVERIFY(adds > 0 && deletes > 0);
+    if (ResidentMemoryMeaningful)
+        QVERIFY(growth < GrowthLimitKb);
+}
+
+QTEST_MAIN(SoakTest)
+#include "tst_soak.moc"
