@@ -99,6 +99,18 @@ QGroupBox* Look::frame(QWidget* parent, const QString& name, const QString& capt
     return box;
 }
 
+QLabel* Look::label(QWidget* parent, const QString& name, const QString& text,
+                    const QRect& geometry, const QFont& font, const QColor& colour)
+{
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(name);
+    label->setTextFormat(Qt::PlainText);
+    label->setGeometry(geometry);
+    label->setFont(font);
+    paint(label, colour);
+    return label;
+}
+
 void Look::greyButton(QWidget* button, const QFont& font)
 {
     button->setFont(font);

@@ -33,6 +33,10 @@ void styleFrame(QGroupBox* box, const QColor& background);
 QGroupBox* frame(QWidget* parent, const QString& name, const QString& caption,
                  const QRect& geometry, const QColor& background);
 
+// A plain-text label with its name, place, font and text colour.
+QLabel* label(QWidget* parent, const QString& name, const QString& text, const QRect& geometry,
+              const QFont& font, const QColor& colour);
+
 // A grey button face with bold text.
 void greyButton(QWidget* button, const QFont& font);
 

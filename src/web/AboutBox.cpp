@@ -21,18 +21,6 @@ QPointer<AboutBox>& openBox()
     return box;
 }
 
-QLabel* addLabel(QWidget* parent, const QString& name, const QString& text, const QRect& geometry,
-                 const QFont& font, const QColor& colour)
-{
-    auto* label = new QLabel(text, parent);
-    label->setObjectName(name);
-    label->setTextFormat(Qt::PlainText);
-    label->setGeometry(geometry);
-    label->setFont(font);
-    Look::paint(label, colour);
-    return label;
-}
-
 LinkLabel* addLink(QWidget* parent, const QString& name, const QString& text, QPoint at)
 {
     auto* link = new LinkLabel(text, parent);
@@ -65,11 +53,11 @@ AboutBox::AboutBox(Shell* shell) : QDialog(nullptr), m_shell(shell)
     picIcon->move(Units::px(120), Units::px(120));
     picIcon->adjustSize();
 
-    Label2 = addLabel(this, QStringLiteral("Label2"), MainWindow::Title,
-                      Units::rect(840, 240, 3075, 240), Look::verdana(9.75, true), Qt::white);
+    Label2 = Look::label(this, QStringLiteral("Label2"), MainWindow::Title,
+                         Units::rect(840, 240, 3075, 240), Look::verdana(9.75, true), Qt::white);
     Label2->adjustSize();
 
-    Label1 = addLabel(
+    Label1 = Look::label(
         this, QStringLiteral("Label1"),
         tr("Zorvik Subliminal Images is an advanced subliminal image displaying program. This "
            "software reaches out to the subconscious mind and sends positive messages to the "
@@ -85,10 +73,10 @@ AboutBox::AboutBox(Shell* shell) : QDialog(nullptr), m_shell(shell)
                           QPoint(Units::px(2520), Units::px(2040)));
     connect(lblHomePage, &LinkLabel::clicked, this, &AboutBox::lblHomePage_Click);
 
-    Label3 = addLabel(this, QStringLiteral("Label3"),
-                      tr("Home Business Opportunity. Start your own Internet business and make "
-                         "money online. Get this software fully branded for your website."),
-                      Units::rect(240, 2520, 7005, 435), Look::verdana(8.25, true), Rose);
+    Label3 = Look::label(this, QStringLiteral("Label3"),
+                         tr("Home Business Opportunity. Start your own Internet business and make "
+                            "money online. Get this software fully branded for your website."),
+                         Units::rect(240, 2520, 7005, 435), Look::verdana(8.25, true), Rose);
     Label3->setWordWrap(true);
     Label3->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 

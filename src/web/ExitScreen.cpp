@@ -20,18 +20,6 @@ namespace
 
 const QColor Navy(0, 0, 128);
 
-QLabel* addLabel(QWidget* parent, const QString& name, const QString& text, const QRect& geometry,
-                 const QFont& font, const QColor& colour)
-{
-    auto* label = new QLabel(text, parent);
-    label->setObjectName(name);
-    label->setTextFormat(Qt::PlainText);
-    label->setGeometry(geometry);
-    label->setFont(font);
-    Look::paint(label, colour);
-    return label;
-}
-
 QPushButton* addButton(QWidget* parent, const QString& name, const QString& text,
                        const QRect& geometry, const QFont& font)
 {
@@ -77,13 +65,13 @@ ExitScreen::ExitScreen(const Services& services, std::function<void()> endProgra
     Picture1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     Picture1->setPixmap(ProgramIcon::picture());
 
-    Label1 = addLabel(this, QStringLiteral("Label1"), MainWindow::Title,
-                      Units::rect(1080, 240, 4530, 435),
-                      Look::font(QStringLiteral("MS Sans Serif"), 18), Qt::black);
+    Label1 = Look::label(this, QStringLiteral("Label1"), MainWindow::Title,
+                         Units::rect(1080, 240, 4530, 435),
+                         Look::font(QStringLiteral("MS Sans Serif"), 18), Qt::black);
     Label1->adjustSize();
 
-    Label2 = addLabel(this, QStringLiteral("Label2"), PromotionalTexts.at(1),
-                      Units::rect(120, 840, 6975, 1095), Look::verdana(9.75, true), Qt::black);
+    Label2 = Look::label(this, QStringLiteral("Label2"), PromotionalTexts.at(1),
+                         Units::rect(120, 840, 6975, 1095), Look::verdana(9.75, true), Qt::black);
     Label2->setWordWrap(true);
     Label2->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
@@ -106,7 +94,7 @@ ExitScreen::ExitScreen(const Services& services, std::function<void()> endProgra
     Frame6 = Look::frame(this, QStringLiteral("Frame6"), tr("Download Velmoran Softwares"),
                          Units::rect(7320, 120, 3735, 4575), Navy);
     Frame6->setFont(Look::verdana(9.75, true));
-    Label3 = addLabel(
+    Label3 = Look::label(
         Frame6, QStringLiteral("Label3"),
         tr("If you have enjoyed this software you will surely be interested in our other "
            "Velmoran Softwares. From a single software, we have now grown to become the "
