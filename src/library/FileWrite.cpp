@@ -1,8 +1,23 @@
 #include "library/FileWrite.h"
 
+#include <QFile>
+
 #include <cerrno>
+#include <cstdio>
 #include <cstring>
 #include <unistd.h>
+
+namespace
+{
+
+bool failed(QString* error, int reason)
+{
+    if (error)
+        *error = FileWrite::systemError(reason);
+    return false;
+}
+
+} // namespace
 
 bool FileWrite::all(int fd, const QByteArray& bytes, QString* error)
 {
@@ -12,14 +27,27 @@ bool FileWrite::all(int fd, const QByteArray& bytes, QString* error)
         const ssize_t written = ::write(fd, data, size_t(left));
         if (written < 0 && errno == EINTR)
             continue;
-        if (written <= 0) {
-            const int reason = written == 0 ? ENOSPC : errno;
-            if (error)
-                *error = QString::fromLocal8Bit(std::strerror(reason));
-            return false;
-        }
+        if (written <= 0)
+            return failed(error, written == 0 ? ENOSPC : errno);
         data += written;
         left -= written;
     }
     return true;
+}
+
+bool FileWrite::sync(int fd, QString* error)
+{
+    return ::fsync(fd) == 0 || failed(error, errno);
+}
+
+bool FileWrite::renameOver(const QString& from, const QString& to, QString* error)
+{
+    return std::rename(QFile::encodeName(from).constData(), QFile::encodeName(to).constData()) ==
+               0 ||
+           failed(error, errno);
+}
+
+QString FileWrite::systemError(int error)
+{
+    return QString::fromLocal8Bit(std::strerror(error));
 }

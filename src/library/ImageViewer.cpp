@@ -78,7 +78,8 @@ QStringList ImageViewer::entries() const
 void ImageViewer::LoadPictureList()
 {
     const QStringList loaded = PictureListFile::load(m_folder.listFile());
-    // Copies a crash cut short are of no use and would pile up.
+    // Saves and copies a crash cut short are of no use and would pile up.
+    PictureListFile::removeLeftovers(m_folder.listFile());
     PlacedCopy::removeLeftovers(m_folder.copiesFolder(), loaded);
     lvwDisplay->addItems(loaded);
     RebuildViewer();

@@ -1,9 +1,8 @@
 #include "library/PictureListFile.h"
 
-#include "library/FileWrite.h"
+#include "library/ReplaceFile.h"
 
 #include <QFile>
-#include <QSaveFile>
 
 namespace
 {
@@ -99,26 +98,10 @@ QStringList PictureListFile::load(const QString& path)
 
 bool PictureListFile::save(const QString& path, const QStringList& entries, QString* error)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        if (error)
-            *error = file.errorString();
-        return false;
-    }
-    const QByteArray bytes = serialize(entries);
-    // Written past QSaveFile's buffer: commit() does not notice a write that
-    // fails while it flushes (a full disk) and would put a cut-off file in place.
-    QString reason;
-    if (!FileWrite::all(file.handle(), bytes, &reason)) {
-        if (error)
-            *error = reason;
-        file.cancelWriting();
-        return false;
-    }
-    if (!file.commit()) {
-        if (error)
-            *error = file.errorString();
-        return false;
-    }
-    return true;
+    return ReplaceFile::write(path, serialize(entries), error);
+}
+
+int PictureListFile::removeLeftovers(const QString& path)
+{
+    return ReplaceFile::removeLeftovers(path);
 }

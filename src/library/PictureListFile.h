@@ -27,4 +27,7 @@ QStringList load(const QString& path);
 // or the complete new one. Returns false with a reason when the file was kept.
 bool save(const QString& path, const QStringList& entries, QString* error = nullptr);
 
+// Clears what saves killed half-way left beside the file. Returns how many.
+int removeLeftovers(const QString& path);
+
 } // namespace PictureListFile

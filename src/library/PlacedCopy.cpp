@@ -7,11 +7,6 @@
 #include <QFileInfo>
 #include <QTemporaryFile>
 
-#include <cerrno>
-#include <cstdio>
-#include <cstring>
-#include <unistd.h>
-
 namespace
 {
 
@@ -19,15 +14,7 @@ constexpr qint64 ChunkSize = 1 << 20;
 const QString AddingPrefix = QStringLiteral(".adding-");
 const QString KeptPrefix = QStringLiteral(".kept-");
 
-QString systemError(int error)
-{
-    return QString::fromLocal8Bit(std::strerror(error));
-}
-
-bool renameOver(const QString& from, const QString& to)
-{
-    return std::rename(QFile::encodeName(from).constData(), QFile::encodeName(to).constData()) == 0;
-}
+using FileWrite::renameOver;
 
 // lstat(): a dangling link at the target is something to keep aside too.
 bool somethingAt(const QString& path)
@@ -62,6 +49,7 @@ bool PlacedCopy::place(const QString& source, const QString& target, QString* er
     // As a plain copy would have it, not the temporary file's owner-only mode.
     out.setPermissions(in.permissions() | QFileDevice::ReadOwner | QFileDevice::WriteOwner);
 
+    QString reason;
     QByteArray buffer;
     for (;;) {
         buffer = in.read(ChunkSize);
@@ -70,14 +58,11 @@ bool PlacedCopy::place(const QString& source, const QString& target, QString* er
                 return fail(tr("It cannot be read: %1").arg(in.errorString()));
             break;
         }
-        QString reason;
         if (!FileWrite::all(out.handle(), buffer, &reason))
             return fail(tr("The copy cannot be written: %1").arg(reason));
     }
-    if (::fsync(out.handle()) != 0) {
-        const int saved = errno;
-        return fail(tr("The copy cannot be written: %1").arg(systemError(saved)));
-    }
+    if (!FileWrite::sync(out.handle(), &reason))
+        return fail(tr("The copy cannot be written: %1").arg(reason));
 
     if (somethingAt(target)) {
         QTemporaryFile reserved(folder + u'/' + KeptPrefix + QStringLiteral("XXXXXX"));
@@ -86,19 +71,17 @@ bool PlacedCopy::place(const QString& source, const QString& target, QString* er
         reserved.setAutoRemove(false);
         const QString keptAside = reserved.fileName();
         reserved.close();
-        if (!renameOver(target, keptAside)) {
-            const int saved = errno;
+        if (!renameOver(target, keptAside, &reason)) {
             QFile::remove(keptAside);
-            return fail(tr("%1 cannot be replaced: %2").arg(target, systemError(saved)));
+            return fail(tr("%1 cannot be replaced: %2").arg(target, reason));
         }
         m_keptAside = keptAside;
     }
-    if (!renameOver(out.fileName(), target)) {
-        const int saved = errno;
+    if (!renameOver(out.fileName(), target, &reason)) {
         if (!m_keptAside.isEmpty())
             renameOver(m_keptAside, target);
         m_keptAside.clear();
-        return fail(tr("%1 cannot be written: %2").arg(target, systemError(saved)));
+        return fail(tr("%1 cannot be written: %2").arg(target, reason));
     }
     out.setAutoRemove(false);
     m_target = target;

@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -18,6 +19,8 @@ private slots:
     void missingFileIsAnEmptyList();
     void namesSurviveSaveAndLoad();
     void failedSaveKeepsTheOldFile();
+    void saveKeepsTheFilesLinkAndMode();
+    void leftoversOfKilledSavesAndNothingElseAreRemoved();
 };
 
 void PictureListFileTest::reading_data()
@@ -112,7 +115,45 @@ void PictureListFileTest::failedSaveKeepsTheOldFile()
     QVERIFY(!saved);
     QVERIFY(!error.isEmpty());
     QCOMPARE(PictureListFile::load(path), QStringList{"old.jpg"});
-    QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"record.txt"});
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"record.txt"});
+}
+
+// A list kept elsewhere through a link stays there, as the user set it up.
+void PictureListFileTest::saveKeepsTheFilesLinkAndMode()
+{
+    QTemporaryDir dir;
+    QVERIFY(QDir(dir.path()).mkdir("elsewhere"));
+    const QString real = dir.filePath("elsewhere/list.txt");
+    QVERIFY(PictureListFile::save(real, {"old.jpg"}));
+    const QFile::Permissions mode = QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup;
+    QVERIFY(QFile::setPermissions(real, mode));
+    const QString path = dir.filePath("record.txt");
+    QVERIFY(QFile::link("elsewhere/list.txt", path));
+
+    QVERIFY(PictureListFile::save(path, {"new.jpg"}));
+    QVERIFY(QFileInfo(path).isSymLink());
+    QCOMPARE(PictureListFile::load(real), QStringList{"new.jpg"});
+    const QFile::Permissions forThisUser = QFile::ReadUser | QFile::WriteUser | QFile::ExeUser;
+    QCOMPARE(QFile::permissions(real) & ~forThisUser, mode);
+    QCOMPARE(QDir(dir.filePath("elsewhere")).entryList(QDir::Files | QDir::Hidden),
+             QStringList{"list.txt"});
+}
+
+void PictureListFileTest::leftoversOfKilledSavesAndNothingElseAreRemoved()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("record.txt");
+    QVERIFY(PictureListFile::save(path, {"a.jpg"}));
+    const QStringList kept{".record.txt.saving-abc", "record.txt", "record.txt.backup",
+                           "record.txt.saving-Ab3dE9"};
+    for (const QString& name : kept + QStringList{".record.txt.saving-Ab3dE9"}) {
+        QFile file(dir.filePath(name));
+        QVERIFY(name == "record.txt" || file.open(QIODevice::WriteOnly));
+    }
+
+    QCOMPARE(PictureListFile::removeLeftovers(path), 1);
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden, QDir::Name), kept);
+    QCOMPARE(PictureListFile::load(path), QStringList{"a.jpg"});
 }
 
 QTEST_GUILESS_MAIN(PictureListFileTest)

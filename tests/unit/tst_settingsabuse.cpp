@@ -2,6 +2,8 @@
 // of range, unwritable, or locked by a process long gone. The panel restores
 // a default for each value it cannot use, saving never hangs, and a file that
 // could not be replaced is left as it was.
+#include "FileModesApply.h"
+#include "FileSizeLimit.h"
 #include "platform/QtSettingsStore.h"
 #include "settings/SettingsPanel.h"
 
@@ -48,6 +50,21 @@ DisplaySettings restored(QtSettingsStore& store)
     return panel.current();
 }
 
+// Restores a panel as at start-up, then saves other values as the user
+// does. Returns what was restored; took gets how long both took.
+DisplaySettings restoreThenSave(QtSettingsStore& store, const DisplaySettings& changed,
+                                qint64* took)
+{
+    QElapsedTimer clock;
+    clock.start();
+    const DisplaySettings read = restored(store);
+    Panel panel;
+    panel.apply(changed);
+    panel.save(store, App);
+    *took = clock.elapsed();
+    return read;
+}
+
 } // namespace
 
 char* toString(const DisplaySettings& s)
@@ -72,8 +89,12 @@ private slots:
     void valuesOutOfRangeFallBackOneByOne();
     void unwritablePlacesRestoreDefaultsAndSaveDoesNotHang_data();
     void unwritablePlacesRestoreDefaultsAndSaveDoesNotHang();
+    void readOnlySettingsAreKept_data();
+    void readOnlySettingsAreKept();
     void staleLockFileDoesNotBlock_data();
     void staleLockFileDoesNotBlock();
+    void diskFullKeepsTheSavedSettings_data();
+    void diskFullKeepsTheSavedSettings();
     void cleanupTestCase();
 
 private:
@@ -201,16 +222,45 @@ void SettingsAbuseTest::unwritablePlacesRestoreDefaultsAndSaveDoesNotHang()
     }
     QtSettingsStore store(folder);
 
-    QElapsedTimer clock;
-    clock.start();
+    qint64 took = 0;
+    QCOMPARE(restoreThenSave(store, {3, 4, 1, 1}, &took), DisplaySettings{});
+    QVERIFY2(took < HangMs, "saving to an unwritable place hung");
     QCOMPARE(restored(store), DisplaySettings{});
-    Panel panel;
-    panel.apply({3, 4, 1, 1});
-    panel.save(store, App);
-    QCOMPARE(restored(store), DisplaySettings{});
-    QVERIFY2(clock.elapsed() < HangMs, "saving to an unwritable place hung");
     if (kind == "folder is file")
         QCOMPARE(readFile(folder), QByteArray("[settings]\nDispInterval=3\n"));
+    ++m_inputs;
+}
+
+void SettingsAbuseTest::readOnlySettingsAreKept_data()
+{
+    QTest::addColumn<bool>("wholeFolder");
+    QTest::newRow("read-only settings file") << false;
+    QTest::newRow("read-only config folder") << true;
+}
+
+// Settings the user cannot change are still read, and a save neither hangs
+// nor touches them.
+void SettingsAbuseTest::readOnlySettingsAreKept()
+{
+    QFETCH(bool, wholeFolder);
+    const FileModesApply modes;
+    if (!modes.apply())
+        QSKIP("File modes cannot be made to stop root here.");
+    QTemporaryDir dir;
+    QtSettingsStore store(dir.path());
+    const QByteArray before = "[settings]\nDispInterval=5\nDispDuration=6\nDispLocation=1\n"
+                              "DispOrder=1\n";
+    QVERIFY(writeFile(store.fileFor(App), before));
+    const QString locked = wholeFolder ? dir.path() : store.fileFor(App);
+    const QFile::Permissions readOnly =
+        wholeFolder ? QFile::ReadOwner | QFile::ExeOwner : QFile::Permissions(QFile::ReadOwner);
+    QVERIFY(QFile::setPermissions(locked, readOnly));
+
+    qint64 took = 0;
+    QCOMPARE(restoreThenSave(store, {7, 8, 0, 0}, &took), (DisplaySettings{5, 6, 1, 1}));
+    QVERIFY2(took < HangMs, "saving to a read-only place hung");
+    QVERIFY(QFile::setPermissions(locked, readOnly | QFile::WriteOwner));
+    QCOMPARE(readFile(store.fileFor(App)), before);
     ++m_inputs;
 }
 
@@ -231,17 +281,45 @@ void SettingsAbuseTest::staleLockFileDoesNotBlock()
     QVERIFY(writeFile(store.fileFor(App), "[settings]\nDispInterval=3\nDispDuration=4\n"));
     QVERIFY(writeFile(store.fileFor(App) + QStringLiteral(".lock"), lock));
 
-    QElapsedTimer clock;
-    clock.start();
-    QCOMPARE(restored(store), (DisplaySettings{3, 4, 0, 0}));
-    Panel panel;
-    panel.apply({5, 6, 1, 1});
-    panel.save(store, App);
-    const qint64 took = clock.elapsed();
+    qint64 took = 0;
+    QCOMPARE(restoreThenSave(store, {5, 6, 1, 1}, &took), (DisplaySettings{3, 4, 0, 0}));
     QVERIFY2(took < HangMs, qPrintable(QStringLiteral("blocked %1 ms by the lock").arg(took)));
     QCOMPARE(restored(store), (DisplaySettings{5, 6, 1, 1}));
     ++m_inputs;
     qInfo("stale lock (%s): restored and saved in %lld ms", QTest::currentDataTag(), took);
+}
+
+void SettingsAbuseTest::diskFullKeepsTheSavedSettings_data()
+{
+    QTest::addColumn<int>("roomBytes");
+    QTest::newRow("no room at all") << 0;
+    QTest::newRow("room for a few bytes") << 12;
+    QTest::newRow("room for all but the last line") << 60;
+}
+
+// A settings save that runs out of room leaves the file it would have
+// replaced as it was, rather than a cut-off one that restores the defaults.
+void SettingsAbuseTest::diskFullKeepsTheSavedSettings()
+{
+    QFETCH(int, roomBytes);
+    QTemporaryDir dir;
+    QtSettingsStore store(dir.path());
+    Panel saved;
+    saved.apply({5, 6, 1, 1});
+    saved.save(store, App);
+    const QByteArray before = readFile(store.fileFor(App));
+    QVERIFY(before.size() > roomBytes);
+
+    Panel changed;
+    changed.apply({7, 8, 0, 0});
+    {
+        const FileSizeLimit full{rlim_t(roomBytes)};
+        changed.save(store, App);
+    }
+    // What the next start reads; this process keeps the unsaved values.
+    QCOMPARE(readFile(store.fileFor(App)), before);
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{App + ".conf"});
+    ++m_inputs;
 }
 
 void SettingsAbuseTest::cleanupTestCase()

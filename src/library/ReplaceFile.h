@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QByteArray>
+#include <QCoreApplication>
+#include <QString>
+
+// Replaces a file's content whole or not at all: the new content goes to a
+// hidden temporary file beside it, is synced, and is renamed over the file.
+// A crash leaves the complete old file, or the complete new one.
+class ReplaceFile
+{
+    Q_DECLARE_TR_FUNCTIONS(ReplaceFile)
+
+public:
+    // Returns false with a reason when the file was left as it was. A link is
+    // followed: the file it leads to is replaced and the link stays. A file
+    // the user made read-only is not replaced.
+    static bool write(const QString& path, const QByteArray& bytes, QString* error);
+
+    // Removes the temporary files that writes killed half-way left beside
+    // the file. Returns how many.
+    static int removeLeftovers(const QString& path);
+};
