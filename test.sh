@@ -22,4 +22,7 @@ for variant in release asan; do
     ASAN_OPTIONS=detect_leaks=1 LSAN_OPTIONS=suppressions=$PWD/tests/lsan.supp \
     UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
         ctest --test-dir "$dir" --output-on-failure -j"$jobs"
+    echo "== Figures ($variant)"
+    # What the hardening suites tried and what was lost, from their output.
+    grep -h -e '^QINFO' -e '^SKIP' "$dir/Testing/Temporary/LastTest.log" | sed 's/^QINFO *: //' || true
 done

@@ -34,9 +34,10 @@ trap cleanup EXIT
 
 mkdir -p "$work/SystemFolder" "$work/config"
 cp "$program" "$work/"
-# One picture in list order: the observer knows its colour.
-convert -size 640x480 xc:'#ff0000' "$work/SystemFolder/red.jpg"
-printf '"red.jpg"\r\n' >"$work/record.txt"
+# One picture in list order: the observer knows its colour. A BMP, since a
+# JPEG's red is not exactly the red the observer looks for.
+convert -size 640x480 xc:'#ff0000' BMP3:"$work/SystemFolder/red.bmp"
+printf '"red.bmp"\r\n' >"$work/record.txt"
 # Interval 2 s (position 0), duration 100 ms (position 4), centre, list order.
 printf '[settings]\nDispInterval=0\nDispDuration=4\nDispLocation=1\nDispOrder=1\n' \
     >"$work/config/zorvik-subliminal-images.conf"
@@ -75,9 +76,10 @@ sampler_pid=""
 
 echo "Real-time soak: $flashes flashes of $duration ms every 2 s"
 grep -v '^flash ' "$work/observer.log"
-# Per flash: "flash N: mapped→visible A ms, visible B ms, mapped C ms".
+# Per flash: "flash N: mapped→visible A ms, visible B ms, mapped C ms"; B is
+# -1 for a flash whose picture was never seen.
 awk -v n="$flashes" '
-    /^flash / { gsub(/,/, ""); visible[++count] = $6; mapped[count] = $9 }
+    /^flash / { gsub(/,/, ""); if ($7 >= 0) { visible[++count] = $7; mapped[count] = $10 } }
     END {
         k = count < 100 ? int(count / 2) : 50
         for (i = 1; i <= k; ++i) { fv += visible[i]; fm += mapped[i] }
@@ -90,6 +92,9 @@ awk -v s="$started" -v e="$ended" -v n="$flashes" -v d="$duration" 'BEGIN {
     expected = n * (2000 + d) / 1000
     printf "  whole run: %.1f s against %.1f s expected (%+.2f ms per flash)\n",
            e - s, expected, (e - s - expected) * 1000 / n }'
-awk 'NR == 1 { first = $2 } { last = $2; if ($2 > peak) peak = $2 }
-     END { printf "  resident memory: %d kB at the start, %d kB at the end (%+d kB), peak %d kB\n",
-                  first, last, last - first, peak }' "$work/rss.log"
+# Samples every 10 s; the one a minute in is taken as the end of the warm-up.
+awk 'NR == 1 { first = $2 } NR == 7 { warm = $2 } { last = $2; if ($2 > peak) peak = $2 }
+     END { if (warm == "") warm = first
+           printf "  resident memory: %d kB at the start, %d kB after a minute, %d kB at the end " \
+                  "(%+d kB after warm-up), peak %d kB\n", first, warm, last, last - warm, peak }' \
+    "$work/rss.log"

@@ -1,12 +1,15 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the program needs to build and run; with
-# --tests also what the test suite needs. Installs only what is missing.
+# --tests also what the test suite needs, with --fuzz what the fuzzer needs.
+# Installs only what is missing.
 set -euo pipefail
 
 packages=(cmake make g++ qt6-base-dev qt6-base-dev-tools libgl-dev)
 if [ "${1:-}" = "--tests" ]; then
     packages+=(xvfb xauth openbox x11-utils xdotool wmctrl clang-format ccache libxcb1-dev
                desktop-file-utils imagemagick fonts-dejavu-core)
+elif [ "${1:-}" = "--fuzz" ]; then
+    packages+=(clang libclang-rt-14-dev)
 fi
 
 missing=()

@@ -150,7 +150,9 @@ void WebCommandsTest::everyCommandOpensItsAddressWithoutWaiting()
 {
     writeBrowser(QString("printf '%s\\n' \"$1\" >> '%1'\n"
                          "if [ -e '%2' ]; then xmessage -title 'Stand-in browser' \"$1\" & fi\n"
-                         "while [ ! -e '%3' ] && [ -d '%4' ]; do sleep 0.05; done\n")
+                         // A minute at most, should the test die before it lets go.
+                         "n=0; while [ ! -e '%3' ] && [ -d '%4' ] && [ $n -lt 1200 ]; do\n"
+                         "    sleep 0.05; n=$((n + 1))\ndone\n")
                      .arg(m_log, m_windowFlag, m_release, m_folder.path()));
     const QString help = "http://" ZORVIK_HELP_SITE_HOST "/";
     const QString product = "http://" ZORVIK_PRODUCT_SITE_HOST "/";
