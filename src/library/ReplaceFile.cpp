@@ -23,8 +23,7 @@ constexpr int RandomPart = 6;
 // for any file a program makes; not the temporary file's owner-only mode.
 mode_t modeFor(const QFileInfo& target)
 {
-    struct stat existing {
-    };
+    struct stat existing;
     if (::stat(QFile::encodeName(target.absoluteFilePath()).constData(), &existing) == 0)
         return existing.st_mode & 07777;
     const mode_t mask = ::umask(0);

@@ -80,8 +80,7 @@ qint64 SmallFileSystem::fill(const QString& name) const
 
 qint64 SmallFileSystem::freeBytes() const
 {
-    struct statvfs info {
-    };
+    struct statvfs info;
     if (::statvfs(QFile::encodeName(m_folder).constData(), &info) != 0)
         return -1;
     return qint64(info.f_bavail) * qint64(info.f_frsize);
