@@ -1,0 +1,78 @@
+# Shared by the flash benchmarks (sourced, not run): the program in a folder
+# of its own under a private Xvfb with openbox, flashing one red picture,
+# watched by flash-observer.
+#
+#   bench_setup "$0" [build folder]  reruns the calling script under X once;
+#                                    sets build, program, observer and work
+#   start_program <folder> <duration list position>
+#                                    starts it at a 2 s interval; sets app_pid, main
+#   observe <log> <observer options...>
+#                                    presses Start and logs until the observer is
+#                                    done; sets observed_from and observed_to
+#   stop_program
+bench_here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+
+bench_setup() {
+    local script=$1
+    build=$(cd "${2:-$bench_here/../build}" && pwd)
+    if [ -z "${ZORVIK_BENCH_IN_X:-}" ]; then
+        ZORVIK_BENCH_IN_X=1 exec "$bench_here/../tests/x11/with-x-server.sh" "$script" "$build"
+    fi
+    program=$build/zorvik-subliminal-images
+    observer=$build/bench/flash-observer
+    local file
+    for file in "$program" "$observer"; do
+        [ -x "$file" ] || { echo "missing $file: build the project first" >&2; exit 2; }
+    done
+    work=$(mktemp -d)
+    app_pid=""
+    trap 'stop_program; rm -rf "$work"' EXIT
+}
+
+start_program() {
+    local folder=$1 position=$2
+    mkdir -p "$folder/SystemFolder" "$folder/config"
+    cp "$program" "$folder/"
+    # Exactly the red the observer looks for, which a JPEG's red is not.
+    convert -size 64x64 xc:'#ff0000' BMP3:"$folder/SystemFolder/red.bmp"
+    printf '"red.bmp"\r\n' >"$folder/record.txt"
+    # Interval 2 s (position 0), the given duration, centre, list order.
+    printf '[settings]\nDispInterval=0\nDispDuration=%s\nDispLocation=1\nDispOrder=1\n' \
+        "$position" >"$folder/config/zorvik-subliminal-images.conf"
+
+    XDG_CONFIG_HOME=$folder/config "$folder/zorvik-subliminal-images" >/dev/null 2>&1 &
+    app_pid=$!
+    main=""
+    local box
+    for _ in $(seq 1 200); do
+        # Any message box at start-up is answered with Escape.
+        for box in $(xdotool search --name '^Zorvik Subliminal Images$' 2>/dev/null || true); do
+            xdotool windowactivate --sync "$box" key Escape 2>/dev/null || true
+        done
+        main=$(xdotool search --name '^Zorvik Subliminal Images v1.10$' 2>/dev/null | head -n1 || true)
+        [ -n "$main" ] && break
+        sleep 0.05
+    done
+    [ -n "$main" ] || { echo "the main window did not appear" >&2; exit 1; }
+    sleep 1 # let the picture decode
+}
+
+observe() {
+    local log=$1 ready
+    shift
+    exec 3< <("$observer" --pid "$app_pid" --colour ff0000 "$@")
+    read -r ready <&3
+    [ "$ready" = ready ] || { echo "observer failed" >&2; exit 1; }
+    observed_from=$(date +%s.%N)
+    xdotool windowactivate --sync "$main" key alt+s
+    cat <&3 >"$log" || true
+    exec 3<&-
+    observed_to=$(date +%s.%N)
+}
+
+stop_program() {
+    [ -n "${app_pid:-}" ] || return 0
+    kill "$app_pid" 2>/dev/null || true
+    wait "$app_pid" 2>/dev/null || true
+    app_pid=""
+}
