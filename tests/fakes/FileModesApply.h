@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QTest>
+
 #include <linux/capability.h>
 #include <sys/syscall.h>
 #include <unistd.h>
@@ -37,3 +39,10 @@ private:
     __user_cap_data_struct m_saved[2]{};
     bool m_lowered = false;
 };
+
+// For the rest of the test function file modes stop this thread, root or
+// not; skips the test where they cannot be made to.
+#define APPLY_FILE_MODES()                                                                         \
+    const FileModesApply fileModesApply;                                                           \
+    if (!fileModesApply.apply())                                                                   \
+    QSKIP("File modes cannot be made to stop root here.")

@@ -81,9 +81,7 @@ void LibraryEditorFaultsTest::copiesFolderUnusable()
 {
     QFETCH(QString, kind);
     QFETCH(QString, reason);
-    const FileModesApply modes;
-    if (!modes.apply())
-        QSKIP("File modes cannot be made to stop root here.");
+    APPLY_FILE_MODES();
 
     LibraryFixture f;
     f.prepare({});
@@ -127,9 +125,7 @@ void LibraryEditorFaultsTest::sourceUnreadable()
 {
     QFETCH(QString, kind);
     QFETCH(QString, reason);
-    const FileModesApply modes;
-    if (!modes.apply())
-        QSKIP("File modes cannot be made to stop root here.");
+    APPLY_FILE_MODES();
 
     LibraryFixture f;
     f.prepare({"a.jpg"}, {Qt::red});
@@ -195,9 +191,7 @@ void LibraryEditorFaultsTest::listCannotBeSavedOnAdd()
 {
     QFETCH(QString, kind);
     QFETCH(QString, reason);
-    const FileModesApply modes;
-    if (!modes.apply())
-        QSKIP("File modes cannot be made to stop root here.");
+    APPLY_FILE_MODES();
     LibraryFixture f;
     constexpr int Limit = 8192;
     if (kind == "folder") {
@@ -234,9 +228,7 @@ void LibraryEditorFaultsTest::listCannotBeSavedOnDelete_data()
 void LibraryEditorFaultsTest::listCannotBeSavedOnDelete()
 {
     QFETCH(QString, kind);
-    const FileModesApply modes;
-    if (!modes.apply())
-        QSKIP("File modes cannot be made to stop root here.");
+    APPLY_FILE_MODES();
     LibraryFixture f;
     QStringList names = longNames(100);
     names.prepend("a.jpg");

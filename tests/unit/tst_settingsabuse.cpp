@@ -243,9 +243,7 @@ void SettingsAbuseTest::readOnlySettingsAreKept_data()
 void SettingsAbuseTest::readOnlySettingsAreKept()
 {
     QFETCH(bool, wholeFolder);
-    const FileModesApply modes;
-    if (!modes.apply())
-        QSKIP("File modes cannot be made to stop root here.");
+    APPLY_FILE_MODES();
     QTemporaryDir dir;
     QtSettingsStore store(dir.path());
     const QByteArray before = "[settings]\nDispInterval=5\nDispDuration=6\nDispLocation=1\n"
