@@ -6,7 +6,7 @@
 #include "settings/SettingsPanel.h"
 
 #include "Fakes.h"
-#include "TestPictures.h"
+#include "LibraryFixture.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -55,13 +55,7 @@ void RunTrayIconTest::cleanup()
 
 void RunTrayIconTest::openWindow(int pictures)
 {
-    QByteArray list;
-    for (int i = 1; i <= pictures; ++i) {
-        const QString name = QStringLiteral("picture%1.bmp").arg(i);
-        QVERIFY(TestPictures::bmp(m_services->copiesFolder() + '/' + name));
-        list += '"' + name.toUtf8() + "\"\r\n";
-    }
-    QVERIFY(TestPictures::bytes(m_services->listFile(), list));
+    writeLibrary(*m_services, pictureNames(pictures));
     m_window = new MainWindow(m_services->services);
     m_window->Form_Load();
     m_window->show();

@@ -87,6 +87,17 @@ WId focusedWindow()
     return run("xdotool", {"getwindowfocus"}).trimmed().toULongLong();
 }
 
+// The window's state once the X server shows it, or as it is after 5 s.
+XWindowInfo onceViewable(WId id)
+{
+    XWindowInfo info;
+    (void)QTest::qWaitFor([&] {
+        info = windowInfo(id);
+        return info.viewable;
+    });
+    return info;
+}
+
 } // namespace
 
 void FlashWindowX11Test::init()
@@ -173,11 +184,8 @@ void FlashWindowX11Test::centredUnmanagedAndOnTop()
     startRun(true);
     FlashWindow* window = flashNow();
     QVERIFY(window);
-    XWindowInfo info;
-    QVERIFY(QTest::qWaitFor([&] {
-        info = windowInfo(window->winId());
-        return info.viewable;
-    }));
+    const XWindowInfo info = onceViewable(window->winId());
+    QVERIFY(info.viewable);
     QCOMPARE(info.geometry.size(), QSize(353, 249));
     QVERIFY2(info.overrideRedirect, "no frame, no taskbar entry, no window manager focus");
     // (1024 - 353) / 2 = 335.5 and (768 - 249) / 2 = 259.5.
@@ -200,11 +208,8 @@ void FlashWindowX11Test::randomPlacesLieWhollyOnTheScreen()
     for (int i = 0; i < 5; ++i) {
         FlashWindow* window = flashNow();
         QVERIFY(window);
-        XWindowInfo info;
-        QVERIFY(QTest::qWaitFor([&] {
-            info = windowInfo(window->winId());
-            return info.viewable;
-        }));
+        const XWindowInfo info = onceViewable(window->winId());
+        QVERIFY(info.viewable);
         QVERIFY2(screen.contains(info.geometry),
                  qPrintable(QStringLiteral("%1,%2").arg(info.geometry.x()).arg(info.geometry.y())));
         if (i == 0)
