@@ -1,11 +1,14 @@
 #include "app/MainWindow.h"
+#include "platform/ProgramInfo.h"
 
 #include "app/RunTrayIcon.h"
 #include "flash/FlashRun.h"
 #include "library/ImageViewer.h"
 #include "library/LibraryEditor.h"
 #include "library/LibraryFolder.h"
-#include "platform/Look.h"
+#include "widgets/LinkLabel.h"
+#include "web/WebPages.h"
+#include "widgets/Look.h"
 #include "platform/Units.h"
 #include "settings/SettingsPanel.h"
 
@@ -13,7 +16,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 
-const QString MainWindow::Title = QStringLiteral("Zorvik Subliminal Images v1.10");
+const QString ProgramInfo::titleWithVersion() = QStringLiteral("Zorvik Subliminal Images v1.10");
 
 namespace
 {
@@ -56,7 +59,7 @@ MainWindow::MainWindow(const Services& services, QWidget* parent)
     : QMainWindow(parent), m_services(services)
 {
     setObjectName(QStringLiteral("frmMain"));
-    setWindowTitle(Title);
+    setWindowTitle(ProgramInfo::titleWithVersion());
     setAttribute(Qt::WA_DeleteOnClose);
     // A fixed frame with a close box only.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
@@ -70,7 +73,7 @@ MainWindow::MainWindow(const Services& services, QWidget* parent)
 
     Label14 = addLink(client, QStringLiteral("Label14"),
                       tr("The Most Popular Online Velmoran Discussion Forum.Visit %1 Now")
-                          .arg(QStringLiteral(ZORVIK_MAIN_SITE_HOST)),
+                          .arg(WebPages::mainSiteHost()),
                       Units::rect(120, 120, 9015, 240), 9.75);
     Label14->setWordWrap(false);
     Look::shrinkToFit(Label14);

@@ -22,7 +22,6 @@ class MainWindow : public QMainWindow
 {
     Q_OBJECT
 public:
-    static const QString Title;
 
     explicit MainWindow(const Services& services, QWidget* parent = nullptr);
     ~MainWindow() override;

@@ -1,7 +1,8 @@
 // The main window's web page commands and the About box.
 #include "app/MainWindow.h"
 
-#include "platform/Look.h"
+#include "widgets/LinkLabel.h"
+#include "widgets/Look.h"
 #include "web/AboutBox.h"
 #include "web/WebPages.h"
 

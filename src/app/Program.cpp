@@ -1,4 +1,5 @@
 #include "app/Program.h"
+#include "platform/ProgramInfo.h"
 
 #include "app/MainWindow.h"
 #include "web/ExitScreen.h"
@@ -7,7 +8,7 @@
 #include <QApplication>
 #include <QWidget>
 
-const QString Program::Title = QStringLiteral("Zorvik Subliminal Images");
+const QString ProgramInfo::title() = QStringLiteral("Zorvik Subliminal Images");
 
 Program::Program(const Services& services, QObject* parent) : QObject(parent), m_services(services)
 {
@@ -51,7 +52,7 @@ bool Program::singleInstanceGuard()
     if (!m_services.instance || !m_services.instance->anotherInstanceRunning())
         return true;
     m_services.dialogs->message(tr("Application is already running"), MessageIcon::Information,
-                                MessageButtons::Ok, Title);
+                                MessageButtons::Ok, ProgramInfo::title());
     EndProgram();
     return false;
 }

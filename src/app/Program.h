@@ -13,7 +13,6 @@ class Program : public QObject
 {
     Q_OBJECT
 public:
-    static const QString Title; // the title of message boxes that give none
 
     explicit Program(const Services& services, QObject* parent = nullptr);
     ~Program() override;

@@ -1,8 +1,9 @@
 #include "app/RunTrayIcon.h"
+#include "platform/ProgramInfo.h"
 
 #include "app/Program.h"
 #include "flash/FlashRun.h"
-#include "web/ProgramIcon.h"
+#include "widgets/ProgramIcon.h"
 
 #include <QMenu>
 #include <QSystemTrayIcon>
@@ -59,7 +60,7 @@ void RunTrayIcon::update()
         state = tr("Next picture at %1").arg(due.toString(QStringLiteral("HH:mm:ss")));
     else
         state = tr("A picture is on the screen");
-    m_toolTip = Program::Title + '\n' + state;
+    m_toolTip = ProgramInfo::title() + '\n' + state;
 
     // The icon comes with the first run and stays, so a run stopped from the
     // tray can be started again from there.

@@ -1,7 +1,8 @@
 #include "app/PlatformChoice.h"
 #include "app/Program.h"
+#include "platform/ProgramInfo.h"
 #include "platform/Services.h"
-#include "web/ProgramIcon.h"
+#include "widgets/ProgramIcon.h"
 
 #include <QApplication>
 
@@ -10,7 +11,7 @@ int main(int argc, char* argv[])
     PlatformChoice::preferX11OnWayland(argc, argv);
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("zorvik-subliminal-images"));
-    QApplication::setApplicationVersion(QStringLiteral(ZORVIK_VERSION));
+    QApplication::setApplicationVersion(QLatin1String(ProgramInfo::Version));
     QApplication::setWindowIcon(ProgramIcon::windowIcon());
     // The program ends through EndProgram, not when its last window closes.
     QApplication::setQuitOnLastWindowClosed(false);

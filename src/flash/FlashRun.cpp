@@ -1,6 +1,6 @@
 #include "flash/FlashRun.h"
 
-#include "app/Program.h"
+#include "platform/ProgramInfo.h"
 #include "flash/FlashWindow.h"
 #include "flash/Placement.h"
 #include "library/ImageViewer.h"
@@ -65,7 +65,7 @@ void FlashRun::start()
 {
     if (m_controls.viewer->LoadedImageCount() < 1) {
         m_services.dialogs->message(NoPictureMessage, MessageIcon::Critical, MessageButtons::Ok,
-                                    Program::Title);
+                                    ProgramInfo::title());
         return;
     }
     m_controls.cmdProceed->setText(StopCaption);

@@ -3,7 +3,7 @@
 #include "library/PictureListFile.h"
 #include "library/PictureStrip.h"
 #include "library/PlacedCopy.h"
-#include "platform/Look.h"
+#include "widgets/Look.h"
 #include "platform/Units.h"
 
 #include <QListWidget>

@@ -1,6 +1,6 @@
 #include "library/LibraryEditor.h"
 
-#include "app/Program.h"
+#include "platform/ProgramInfo.h"
 #include "library/ImageViewer.h"
 #include "library/PictureListFile.h"
 #include "library/PlacedCopy.h"
@@ -62,7 +62,7 @@ bool LibraryEditor::addPicture(const QString& path)
     const QString name = path.section(QLatin1Char('/'), -1);
     if (isListed(name)) {
         m_dialogs->message(DuplicateMessage, MessageIcon::Critical, MessageButtons::Ok,
-                           Program::Title);
+                           ProgramInfo::title());
         return false;
     }
     if (!LibraryFolder::isBareFileName(name) || !PictureListFile::canHold(name))
@@ -86,7 +86,7 @@ bool LibraryEditor::addPicture(const QString& path)
     const QString target = copies + QLatin1Char('/') + name;
     if (landsOnListedCopy(target)) {
         m_dialogs->message(DuplicateMessage, MessageIcon::Critical, MessageButtons::Ok,
-                           Program::Title);
+                           ProgramInfo::title());
         return false;
     }
 
@@ -135,7 +135,7 @@ void LibraryEditor::cmdDeletePicture_Click()
             m_dialogs->message(
                 tr("\"%1\" could not be deleted.\nThe picture list %2 cannot be saved: %3")
                     .arg(name, QDir::toNativeSeparators(m_viewer->folder().listFile()), error),
-                MessageIcon::Critical, MessageButtons::Ok, Program::Title);
+                MessageIcon::Critical, MessageButtons::Ok, ProgramInfo::title());
             return;
         }
         delete item;
@@ -150,7 +150,7 @@ bool LibraryEditor::refuse(const QString& path, const QString& reason)
 {
     m_dialogs->message(
         tr("\"%1\" could not be added.\n%2").arg(QDir::toNativeSeparators(path), reason),
-        MessageIcon::Critical, MessageButtons::Ok, Program::Title);
+        MessageIcon::Critical, MessageButtons::Ok, ProgramInfo::title());
     return false;
 }
 

@@ -5,6 +5,9 @@
 #include "platform/QtTimer.h"
 
 struct RealServices::Parts {
+    Parts() : program(ProgramLocation::ofRunningProgram()), instance(program.applicationName) {}
+
+    ProgramLocation program;
     QtTimerFactory timers;
     QtDialogs dialogs;
     QtSettingsStore settings;
@@ -12,22 +15,15 @@ struct RealServices::Parts {
     MersenneRandom random;
     DesktopShell shell;
     PrimaryScreen screen;
-    std::unique_ptr<LockFileInstanceIndicator> instance;
+    LockFileInstanceIndicator instance;
 };
 
-RealServices::RealServices() : m_parts(std::make_unique<Parts>())
+RealServices::RealServices()
+    : m_parts(std::make_unique<Parts>()),
+      m_services{m_parts->timers, m_parts->dialogs, m_parts->settings, m_parts->clock,
+                 m_parts->random, m_parts->shell,   m_parts->screen,   m_parts->instance,
+                 m_parts->program}
 {
-    m_services.program = ProgramLocation::ofRunningProgram();
-    m_parts->instance =
-        std::make_unique<LockFileInstanceIndicator>(m_services.program.applicationName);
-    m_services.timers = &m_parts->timers;
-    m_services.dialogs = &m_parts->dialogs;
-    m_services.settings = &m_parts->settings;
-    m_services.clock = &m_parts->clock;
-    m_services.random = &m_parts->random;
-    m_services.shell = &m_parts->shell;
-    m_services.screen = &m_parts->screen;
-    m_services.instance = m_parts->instance.get();
 }
 
 RealServices::~RealServices() = default;

@@ -12,17 +12,17 @@
 
 #include <memory>
 
-// Everything the windows need from the outside world. The program hands in the
-// real services; tests hand in fakes.
+// Everything the windows need from the outside world, always complete: the
+// program hands in the real services, tests hand in fakes.
 struct Services {
-    TimerFactory* timers = nullptr;
-    Dialogs* dialogs = nullptr;
-    SettingsStore* settings = nullptr;
-    Clock* clock = nullptr;
-    Random* random = nullptr;
-    Shell* shell = nullptr;
-    Screen* screen = nullptr;
-    InstanceIndicator* instance = nullptr;
+    TimerFactory& timers;
+    Dialogs& dialogs;
+    SettingsStore& settings;
+    Clock& clock;
+    Random& random;
+    Shell& shell;
+    Screen& screen;
+    InstanceIndicator& instance;
     ProgramLocation program;
 };
 
@@ -38,4 +38,5 @@ private:
     struct Parts;
     std::unique_ptr<Parts> m_parts;
     Services m_services;
+
 };

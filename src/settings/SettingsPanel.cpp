@@ -1,6 +1,6 @@
 #include "settings/SettingsPanel.h"
 
-#include "platform/Look.h"
+#include "widgets/Look.h"
 #include "platform/SettingsStore.h"
 #include "platform/Units.h"
 

@@ -1,9 +1,10 @@
 #include "web/AboutBox.h"
 
-#include "app/MainWindow.h"
-#include "platform/Look.h"
+#include "platform/ProgramInfo.h"
+#include "widgets/LinkLabel.h"
+#include "widgets/Look.h"
 #include "platform/Units.h"
-#include "web/ProgramIcon.h"
+#include "widgets/ProgramIcon.h"
 #include "web/WebPages.h"
 
 #include <QPointer>
@@ -35,10 +36,10 @@ LinkLabel* addLink(QWidget* parent, const QString& name, const QString& text, QP
 
 } // namespace
 
-AboutBox::AboutBox(Shell* shell) : QDialog(nullptr), m_shell(shell)
+AboutBox::AboutBox(Shell& shell) : QDialog(nullptr), m_shell(shell)
 {
     setObjectName(QStringLiteral("frmAbout"));
-    setWindowTitle(MainWindow::Title);
+    setWindowTitle(ProgramInfo::titleWithVersion());
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
@@ -53,7 +54,7 @@ AboutBox::AboutBox(Shell* shell) : QDialog(nullptr), m_shell(shell)
     picIcon->move(Units::px(120), Units::px(120));
     picIcon->adjustSize();
 
-    Label2 = Look::label(this, QStringLiteral("Label2"), MainWindow::Title,
+    Label2 = Look::label(this, QStringLiteral("Label2"), ProgramInfo::titleWithVersion(),
                          Units::rect(840, 240, 3075, 240), Look::verdana(9.75, true), Qt::white);
     Label2->adjustSize();
 
@@ -100,7 +101,7 @@ AboutBox::AboutBox(Shell* shell) : QDialog(nullptr), m_shell(shell)
 
 AboutBox::~AboutBox() = default;
 
-AboutBox* AboutBox::showOne(Shell* shell)
+AboutBox* AboutBox::showOne(Shell& shell)
 {
     QPointer<AboutBox>& box = openBox();
     if (!box)

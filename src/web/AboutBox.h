@@ -14,11 +14,11 @@ class AboutBox : public QDialog
 {
     Q_OBJECT
 public:
-    explicit AboutBox(Shell* shell);
+    explicit AboutBox(Shell& shell);
     ~AboutBox() override;
 
     // Shows the About box, or brings the open one to the front.
-    static AboutBox* showOne(Shell* shell);
+    static AboutBox* showOne(Shell& shell);
     static AboutBox* current();
 
     QLabel* picIcon = nullptr;
@@ -35,5 +35,5 @@ public:
     void cmdOK_Click();
 
 private:
-    Shell* m_shell;
+    Shell& m_shell;
 };

@@ -1,10 +1,10 @@
 #include "web/ExitScreen.h"
 
-#include "app/MainWindow.h"
-#include "app/Program.h"
-#include "platform/Look.h"
+#include "platform/ProgramInfo.h"
+#include "widgets/LinkLabel.h"
+#include "widgets/Look.h"
 #include "platform/Units.h"
-#include "web/ProgramIcon.h"
+#include "widgets/ProgramIcon.h"
 #include "web/WebPages.h"
 
 #include <QCloseEvent>
@@ -51,7 +51,7 @@ ExitScreen::ExitScreen(const Services& services, std::function<void()> endProgra
     : QWidget(nullptr), m_services(services), m_endProgram(std::move(endProgram))
 {
     setObjectName(QStringLiteral("frmExitScreen"));
-    setWindowTitle(MainWindow::Title);
+    setWindowTitle(ProgramInfo::titleWithVersion());
     setWindowIcon(QIcon(ProgramIcon::picture()));
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
@@ -65,7 +65,7 @@ ExitScreen::ExitScreen(const Services& services, std::function<void()> endProgra
     Picture1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     Picture1->setPixmap(ProgramIcon::picture());
 
-    Label1 = Look::label(this, QStringLiteral("Label1"), MainWindow::Title,
+    Label1 = Look::label(this, QStringLiteral("Label1"), ProgramInfo::titleWithVersion(),
                          Units::rect(1080, 240, 4530, 435),
                          Look::font(QStringLiteral("MS Sans Serif"), 18), Qt::black);
     Label1->adjustSize();
@@ -179,21 +179,17 @@ ExitScreen* ExitScreen::showNew(const Services& services, std::function<void()> 
 {
     auto* screen = new ExitScreen(services, std::move(endProgram));
     screen->Form_Load();
-    if (services.screen) {
-        const QSize free = services.screen->sizeInTwips() - Units::size(11115, 4725) * 15;
-        screen->move(Units::px(free.width() / 2), Units::px(free.height() / 2));
-    }
+    const QSize free = services.screen.sizeInTwips() - Units::size(11115, 4725) * 15;
+    screen->move(Units::px(free.width() / 2), Units::px(free.height() / 2));
     screen->show();
     return screen;
 }
 
 void ExitScreen::Form_Load()
 {
-    if (m_services.random) {
-        m_services.random->seedFromClock();
-        const int k = qBound(0, int(4 * m_services.random->next()), 3);
-        Label2->setText(PromotionalTexts.at(k));
-    }
+    m_services.random.seedFromClock();
+    const int k = qBound(0, int(4 * m_services.random.next()), 3);
+    Label2->setText(PromotionalTexts.at(k));
     // Above every ordinary window, the browser windows its links open included.
     setWindowFlag(Qt::WindowStaysOnTopHint, true);
 }
@@ -260,9 +256,8 @@ bool ExitScreen::eventFilter(QObject* watched, QEvent* event)
 
 void ExitScreen::showMessage(const QString& text)
 {
-    if (m_services.dialogs)
-        m_services.dialogs->message(text, MessageIcon::Critical, MessageButtons::Ok,
-                                    Program::Title);
+    m_services.dialogs.message(text, MessageIcon::Critical, MessageButtons::Ok,
+                               ProgramInfo::title());
 }
 
 void ExitScreen::Check1_Click()

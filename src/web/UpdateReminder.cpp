@@ -1,6 +1,6 @@
 #include "web/UpdateReminder.h"
 
-#include "app/Program.h"
+#include "platform/ProgramInfo.h"
 #include "web/WebPages.h"
 
 #include <cstdlib>
@@ -29,11 +29,9 @@ UpdateReminder::Step UpdateReminder::next(const QString& stored, const QDate& to
 
 void UpdateReminder::run()
 {
-    if (!m_services.settings || !m_services.clock || !m_services.dialogs)
-        return;
-    const QDate today = m_services.clock->today();
+    const QDate today = m_services.clock.today();
     const QString stored =
-        m_services.settings->read(m_services.program.applicationName, Section, Key);
+        m_services.settings.read(m_services.program.applicationName, Section, Key);
     switch (next(stored, today)) {
     case Step::Quiet:
         return;
@@ -43,8 +41,8 @@ void UpdateReminder::run()
     case Step::Ask:
         break;
     }
-    const MessageAnswer answer = m_services.dialogs->message(Question, MessageIcon::Information,
-                                                             MessageButtons::YesNo, Program::Title);
+    const MessageAnswer answer = m_services.dialogs.message(Question, MessageIcon::Information,
+                                                             MessageButtons::YesNo, ProgramInfo::title());
     writeToday(today);
     if (answer == MessageAnswer::Yes)
         WebPages(m_services.shell).OpenDownloadPage();
@@ -52,6 +50,6 @@ void UpdateReminder::run()
 
 void UpdateReminder::writeToday(const QDate& today)
 {
-    m_services.settings->write(m_services.program.applicationName, Section, Key,
+    m_services.settings.write(m_services.program.applicationName, Section, Key,
                                today.toString(Qt::ISODate));
 }

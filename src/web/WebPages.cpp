@@ -70,8 +70,7 @@ QString WebPages::coBrandPage()
 void WebPages::OpenWebPage(const QString& address)
 {
     // The browser is a process of its own; whether it comes up is its affair.
-    if (m_shell)
-        m_shell->openWebAddress(address);
+    m_shell.openWebAddress(address);
 }
 
 void WebPages::OpenHelpPage()

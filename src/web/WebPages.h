@@ -9,7 +9,7 @@ class Shell;
 class WebPages
 {
 public:
-    explicit WebPages(Shell* shell) : m_shell(shell) {}
+    explicit WebPages(Shell& shell) : m_shell(shell) {}
 
     // "http://" and a host, with a single "/" after it.
     static QString mainSite();
@@ -37,5 +37,5 @@ public:
     void OpenCoBrandPage();
 
 private:
-    Shell* m_shell;
+    Shell& m_shell;
 };

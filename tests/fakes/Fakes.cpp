@@ -80,14 +80,14 @@ double ScriptedRandom::next()
 }
 
 TestServices::TestServices()
+    : services{timers,
+               dialogs,
+               settings,
+               clock,
+               random,
+               shell,
+               screen,
+               instance,
+               {folder.path(), QStringLiteral("zorvik-subliminal-images")}}
 {
-    services.timers = &timers;
-    services.dialogs = &dialogs;
-    services.settings = &settings;
-    services.clock = &clock;
-    services.random = &random;
-    services.shell = &shell;
-    services.screen = &screen;
-    services.instance = &instance;
-    services.program = {folder.path(), QStringLiteral("zorvik-subliminal-images")};
 }

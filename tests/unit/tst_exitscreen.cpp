@@ -1,5 +1,6 @@
 #include "app/Program.h"
-#include "platform/Look.h"
+#include "platform/ProgramInfo.h"
+#include "widgets/Look.h"
 #include "web/ExitScreen.h"
 
 #include "Fakes.h"
@@ -183,7 +184,7 @@ void ExitScreenTest::submitWithEveryBoxAtItsPlaceholder()
     QCOMPARE(message.text, QString("Please Enter Proper Email Address"));
     QCOMPARE(message.icon, MessageIcon::Critical);
     QCOMPARE(message.buttons, MessageButtons::Ok);
-    QCOMPARE(message.title, Program::Title);
+    QCOMPARE(message.title, ProgramInfo::title());
     QVERIFY(m_fakes->shell.opened.isEmpty());
     QCOMPARE(m_screen->txtName->text(), QString("Your Name"));
     QCOMPARE(m_screen->values().strReferrerEmail, QString("Your Email Address"));

@@ -1,4 +1,5 @@
 #include "app/MainWindow.h"
+#include "platform/ProgramInfo.h"
 #include "app/Program.h"
 #include "flash/FlashRun.h"
 #include "flash/FlashWindow.h"
@@ -161,7 +162,7 @@ void FlashRunTest::startWithoutPicturesIsRefusedButSaves()
              QStringLiteral("Please Select Atleast One Image To Display Your Picture"));
     QCOMPARE(message.icon, MessageIcon::Critical);
     QCOMPARE(message.buttons, MessageButtons::Ok);
-    QCOMPARE(message.title, Program::Title);
+    QCOMPARE(message.title, ProgramInfo::title());
     QCOMPARE(m_services->settings.writes.size(), 4);
     QCOMPARE(m_window->cmdProceed->text(), QStringLiteral("&Start"));
     QVERIFY(!interval()->isRunning());

@@ -2,6 +2,7 @@
 // full: adds go on until there is no room, then are refused with the reason;
 // nothing listed loses its picture, and the settings file stays whole.
 #include "LibraryFixture.h"
+#include "platform/ProgramInfo.h"
 #include "SmallFileSystem.h"
 #include "app/Program.h"
 #include "library/ImageViewer.h"
@@ -38,7 +39,7 @@ void expectRefusal(const LibraryFixture& f, const QString& file, const QString& 
     QCOMPARE(f.test.dialogs.messages.size(), 1);
     const ScriptedDialogs::Message& message = f.test.dialogs.messages.constFirst();
     QCOMPARE(message.icon, MessageIcon::Critical);
-    QCOMPARE(message.title, Program::Title);
+    QCOMPARE(message.title, ProgramInfo::title());
     QVERIFY2(message.text.contains(file), qPrintable(message.text));
     QVERIFY2(message.text.contains(reason, Qt::CaseInsensitive), qPrintable(message.text));
 }

@@ -1,4 +1,5 @@
 #include "LibraryFixture.h"
+#include "platform/ProgramInfo.h"
 #include "TestPictures.h"
 #include "app/MainWindow.h"
 #include "app/Program.h"
@@ -206,7 +207,7 @@ void LibraryEditorTest::namesTheListFileCannotHoldAreRefused()
     } else {
         QCOMPARE(f.test.dialogs.messages.size(), 1);
         QCOMPARE(lastMessage(f).icon, MessageIcon::Critical);
-        QCOMPARE(lastMessage(f).title, Program::Title);
+        QCOMPARE(lastMessage(f).title, ProgramInfo::title());
         QVERIFY(lastMessage(f).text.contains(name));
         QVERIFY(lastMessage(f).text.contains("picture list cannot keep"));
         QCOMPARE(f.snapshot(), before);

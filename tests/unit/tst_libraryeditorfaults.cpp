@@ -1,4 +1,5 @@
 #include "FileModesApply.h"
+#include "platform/ProgramInfo.h"
 #include "FileSizeLimit.h"
 #include "LibraryFixture.h"
 #include "TestPictures.h"
@@ -45,7 +46,7 @@ void expectRefusal(const LibraryFixture& f, const LibrarySnapshot& before, const
     const ScriptedDialogs::Message& message = f.test.dialogs.messages.constFirst();
     QCOMPARE(message.icon, MessageIcon::Critical);
     QCOMPARE(message.buttons, MessageButtons::Ok);
-    QCOMPARE(message.title, Program::Title);
+    QCOMPARE(message.title, ProgramInfo::title());
     QVERIFY2(message.text.contains(file), qPrintable(message.text));
     QVERIFY2(message.text.contains(reason, Qt::CaseInsensitive), qPrintable(message.text));
     QVERIFY2(!message.text.contains("Unknown error"), qPrintable(message.text));

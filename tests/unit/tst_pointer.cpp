@@ -1,6 +1,7 @@
 #include "app/MainWindow.h"
-#include "platform/Look.h"
-#include "platform/Resources.h"
+#include "widgets/LinkLabel.h"
+#include "widgets/Look.h"
+#include "widgets/Resources.h"
 #include "web/ExitScreen.h"
 
 #include "Fakes.h"

@@ -1,6 +1,6 @@
 #include "app/MainWindow.h"
 #include "app/Program.h"
-#include "platform/Look.h"
+#include "widgets/Look.h"
 #include "web/AboutBox.h"
 #include "web/ExitScreen.h"
 #include "web/UpdateReminder.h"

@@ -1,4 +1,5 @@
 #include "app/Program.h"
+#include "platform/ProgramInfo.h"
 #include "web/UpdateReminder.h"
 #include "web/WebPages.h"
 
@@ -80,7 +81,7 @@ void UpdateReminderTest::asksAtMostOnceAFortnight()
                                         "Do you want to check for an update?"));
         QCOMPARE(question.icon, MessageIcon::Information);
         QCOMPARE(question.buttons, MessageButtons::YesNo);
-        QCOMPARE(question.title, Program::Title);
+        QCOMPARE(question.title, ProgramInfo::title());
     }
     QCOMPARE(fakes.settings.writes.size(), writes ? 1 : 0);
     QCOMPARE(stored(fakes), writes ? QString("2026-12-08") : before);

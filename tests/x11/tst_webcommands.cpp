@@ -1,5 +1,5 @@
 #include "app/MainWindow.h"
-#include "platform/Look.h"
+#include "widgets/Look.h"
 #include "platform/Shell.h"
 #include "web/AboutBox.h"
 #include "web/ExitScreen.h"

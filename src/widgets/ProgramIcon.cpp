@@ -1,6 +1,6 @@
-#include "web/ProgramIcon.h"
+#include "widgets/ProgramIcon.h"
 
-#include "platform/Resources.h"
+#include "widgets/Resources.h"
 
 QPixmap ProgramIcon::picture()
 {

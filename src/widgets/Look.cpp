@@ -1,6 +1,6 @@
-#include "platform/Look.h"
+#include "widgets/Look.h"
 
-#include "platform/Resources.h"
+#include "widgets/Resources.h"
 
 #include <QGroupBox>
 #include <QMouseEvent>
@@ -128,16 +128,4 @@ QCursor Look::pointingHand()
         return QCursor(Qt::PointingHandCursor);
     // The tip of the finger.
     return QCursor(hand, 12, 2);
-}
-
-LinkLabel::LinkLabel(const QString& text, QWidget* parent) : QLabel(text, parent)
-{
-    setCursor(Look::pointingHand());
-}
-
-void LinkLabel::mouseReleaseEvent(QMouseEvent* event)
-{
-    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
-        emit clicked();
-    QLabel::mouseReleaseEvent(event);
 }

@@ -1,4 +1,4 @@
-#include "platform/Resources.h"
+#include "widgets/Resources.h"
 
 #include <QtGlobal>
 
