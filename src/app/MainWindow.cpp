@@ -1,22 +1,21 @@
 #include "app/MainWindow.h"
-#include "platform/ProgramInfo.h"
 
 #include "app/RunTrayIcon.h"
 #include "flash/FlashRun.h"
+#include "flash/FlashWindows.h"
 #include "library/ImageViewer.h"
 #include "library/LibraryEditor.h"
-#include "library/LibraryFolder.h"
-#include "widgets/LinkLabel.h"
-#include "web/WebPages.h"
-#include "widgets/Look.h"
+#include "library/PictureLibrary.h"
+#include "platform/ProgramInfo.h"
 #include "platform/Units.h"
 #include "settings/SettingsPanel.h"
+#include "web/WebPages.h"
+#include "widgets/LinkLabel.h"
+#include "widgets/Look.h"
 
 #include <QCloseEvent>
 #include <QMenuBar>
 #include <QPushButton>
-
-const QString ProgramInfo::titleWithVersion() = QStringLiteral("Zorvik Subliminal Images v1.10");
 
 namespace
 {
@@ -49,7 +48,7 @@ LinkLabel* addLink(QWidget* parent, const QString& name, const QString& text, co
 
 PictureSizes pictureSizes(const Services& services)
 {
-    const double scale = services.screen ? services.screen->scaleFactor() : 1.0;
+    const double scale = services.screen.scaleFactor();
     return {Units::size(5295, 3735) * scale, QSize(113, 90) * scale};
 }
 
@@ -71,88 +70,103 @@ MainWindow::MainWindow(const Services& services, QWidget* parent)
     client->setFixedSize(Units::size(9180, 8250));
     setCentralWidget(client);
 
-    Label14 = addLink(client, QStringLiteral("Label14"),
-                      tr("The Most Popular Online Velmoran Discussion Forum.Visit %1 Now")
-                          .arg(WebPages::mainSiteHost()),
-                      Units::rect(120, 120, 9015, 240), 9.75);
-    Label14->setWordWrap(false);
-    Look::shrinkToFit(Label14);
+    m_forumLink = addLink(client, QStringLiteral("Label14"),
+                          tr("The Most Popular Online Velmoran Discussion Forum.Visit %1 Now")
+                              .arg(WebPages::mainSiteHost()),
+                          Units::rect(120, 120, 9015, 240), 9.75);
+    m_forumLink->setWordWrap(false);
+    Look::shrinkToFit(m_forumLink);
 
-    lblDescription = new QLabel(
+    m_description = new QLabel(
         tr("Zorvik Subliminal Images can help you reprogram yourself and think positively. "
            "Concentrate on an image that represents your goal and see how your brain works "
            "forward to achieving that goal! Let go of bad habits and be assured of success! "
            "Start today before it is too late."),
         client);
-    lblDescription->setObjectName(QStringLiteral("lblDescription"));
-    lblDescription->setGeometry(Units::rect(323, 360, 8535, 615));
-    lblDescription->setAlignment(Qt::AlignCenter);
-    lblDescription->setWordWrap(true);
-    lblDescription->setFont(Look::standard());
-    Look::paint(lblDescription, QColor(192, 255, 192));
-    Look::shrinkToFit(lblDescription);
+    m_description->setObjectName(QStringLiteral("lblDescription"));
+    m_description->setGeometry(Units::rect(323, 360, 8535, 615));
+    m_description->setAlignment(Qt::AlignCenter);
+    m_description->setWordWrap(true);
+    m_description->setFont(Look::standard());
+    Look::paint(m_description, QColor(192, 255, 192));
+    Look::shrinkToFit(m_description);
 
-    viewer =
-        new ImageViewer(LibraryFolder(services.program.folder), pictureSizes(services), client);
-    viewer->setGeometry(Units::rect(120, 960, 5175, 6135));
+    m_library =
+        new PictureLibrary(LibraryFolder(services.program.folder), pictureSizes(services), this);
+    m_viewer = new ImageViewer(*m_library, client);
+    m_viewer->setGeometry(Units::rect(120, 960, 5175, 6135));
 
-    settings = new SettingsPanel(client);
-    settings->setGeometry(Units::rect(5400, 960, 3735, 6135));
-    cmdAddPicture = addButton(settings, QStringLiteral("cmdAddPicture"), tr("<< &Add Picture"),
-                              Units::rect(240, 360, 3285, 495));
-    cmdDeletePicture = addButton(settings, QStringLiteral("cmdDeletePicture"),
-                                 tr("<< &Delete Picture"), Units::rect(240, 960, 3285, 495));
-    library = new LibraryEditor(viewer, services, this);
-    connect(cmdAddPicture, &QPushButton::clicked, library, &LibraryEditor::cmdAddPicture_Click);
-    connect(cmdDeletePicture, &QPushButton::clicked, library,
-            &LibraryEditor::cmdDeletePicture_Click);
-    connect(viewer, &ImageViewer::scrollChanged, this, [this] { cmdAddPicture->setFocus(); });
+    m_settingsPanel = new SettingsPanel(client);
+    m_settingsPanel->setGeometry(Units::rect(5400, 960, 3735, 6135));
+    m_addButton = addButton(m_settingsPanel, QStringLiteral("cmdAddPicture"), tr("<< &Add Picture"),
+                            Units::rect(240, 360, 3285, 495));
+    m_deleteButton = addButton(m_settingsPanel, QStringLiteral("cmdDeletePicture"),
+                               tr("<< &Delete Picture"), Units::rect(240, 960, 3285, 495));
+    m_editor = new LibraryEditor(*m_library, *m_viewer, services.dialogs, this);
+    connect(m_addButton, &QPushButton::clicked, m_editor, &LibraryEditor::addPictureClicked);
+    connect(m_deleteButton, &QPushButton::clicked, m_editor, &LibraryEditor::deletePictureClicked);
+    connect(m_viewer, &ImageViewer::scrollChanged, this, [this] { m_addButton->setFocus(); });
 
     buildButtonRow(client);
     buildBrandStrip(client);
     buildMenus();
     connectWebCommands();
 
-    flashRun = new FlashRun(services, {viewer, settings, cmdProceed, this}, this);
-    connect(cmdProceed, &QPushButton::clicked, flashRun, &FlashRun::cmdProceed_Click);
-    connect(this, &MainWindow::unloading, flashRun, &FlashRun::end);
-    trayIcon = new RunTrayIcon(flashRun, this, this);
-    connect(this, &MainWindow::unloading, trayIcon, &RunTrayIcon::hide);
+    m_flashWindows = new FlashWindows(services.timers, this);
+    m_flashRun = new FlashRun(services, *m_library, *m_settingsPanel, *m_flashWindows, this);
+    connect(m_startStopButton, &QPushButton::clicked, m_flashRun, &FlashRun::startStopClicked);
+    connect(m_flashRun, &FlashRun::stateChanged, this, &MainWindow::runStateChanged);
+    connect(m_flashRun, &FlashRun::minimiseRequested, this, &QWidget::showMinimized);
+    connect(this, &MainWindow::unloading, m_flashRun, &FlashRun::end);
+    m_trayIcon = new RunTrayIcon(*m_flashRun, *this, this);
+    connect(this, &MainWindow::unloading, m_trayIcon, &RunTrayIcon::hide);
 
     adjustSize();
     setFixedSize(sizeHint());
+    centreOnScreen();
 }
 
 MainWindow::~MainWindow() = default;
 
+void MainWindow::centreOnScreen()
+{
+    const QSize screen = m_services.screen.sizeInTwips() / Units::TwipsPerPixel;
+    move((screen.width() - width()) / 2, (screen.height() - height()) / 2);
+}
+
+void MainWindow::runStateChanged()
+{
+    m_startStopButton->setText(m_flashRun->startStopCaption());
+}
+
 void MainWindow::buildButtonRow(QWidget* client)
 {
-    cmdExit = addButton(client, QStringLiteral("cmdExit"), tr("E&xit Program"),
-                        Units::rect(120, 7200, 1635, 495));
-    Command5 = addButton(client, QStringLiteral("Command5"), tr("Do&nate"),
-                         Units::rect(1860, 7200, 1995, 495));
-    cmdProceed = addButton(client, QStringLiteral("cmdProceed"), tr("&Start"),
-                           Units::rect(3960, 7200, 5175, 495));
-    connect(cmdExit, &QPushButton::clicked, this, &MainWindow::cmdExit_Click);
+    m_exitButton = addButton(client, QStringLiteral("cmdExit"), tr("E&xit Program"),
+                             Units::rect(120, 7200, 1635, 495));
+    m_donateButton = addButton(client, QStringLiteral("Command5"), tr("Do&nate"),
+                               Units::rect(1860, 7200, 1995, 495));
+    m_startStopButton = addButton(client, QStringLiteral("cmdProceed"), FlashRun::StartCaption,
+                                  Units::rect(3960, 7200, 5175, 495));
+    connect(m_exitButton, &QPushButton::clicked, this, &QWidget::close);
 }
 
 void MainWindow::buildBrandStrip(QWidget* client)
 {
-    fraFullBrand = new QFrame(client);
-    fraFullBrand->setObjectName(QStringLiteral("fraFullBrand"));
-    fraFullBrand->setGeometry(Units::rect(-120, 7680, 10305, 975));
-    Look::paint(fraFullBrand, Qt::white, Qt::black);
+    m_brandStrip = new QFrame(client);
+    m_brandStrip->setObjectName(QStringLiteral("fraFullBrand"));
+    m_brandStrip->setGeometry(Units::rect(-120, 7680, 10305, 975));
+    Look::paint(m_brandStrip, Qt::white, Qt::black);
 
-    lblCobrand = addLink(fraFullBrand, QStringLiteral("lblCobrand"),
-                         tr("Co-brand this software for your site.  Increase loyalty and traffic "
-                            "to your site. Put your site's name &  link here. See \"Help\" for "
-                            "details.    Click Here for more info on co-branding."),
-                         Units::rect(218, 120, 8745, 420), 8.25);
-    lblFullBrand = addLink(fraFullBrand, QStringLiteral("lblFullBrand"),
-                           tr("Home Business Opportunity. Start your own Internet business and "
-                              "make money online. Get this software fully branded for your "
-                              "website. Click here for more details."),
-                           Units::rect(240, 120, 8745, 420), 8.25);
+    m_coBrandLink = addLink(m_brandStrip, QStringLiteral("lblCobrand"),
+                            tr("Co-brand this software for your site.  Increase loyalty and "
+                               "traffic to your site. Put your site's name &  link here. See "
+                               "\"Help\" for details.    Click Here for more info on co-branding."),
+                            Units::rect(218, 120, 8745, 420), 8.25);
+    m_fullBrandLink = addLink(m_brandStrip, QStringLiteral("lblFullBrand"),
+                              tr("Home Business Opportunity. Start your own Internet business and "
+                                 "make money online. Get this software fully branded for your "
+                                 "website. Click here for more details."),
+                              Units::rect(240, 120, 8745, 420), 8.25);
 }
 
 void MainWindow::buildMenus()
@@ -163,53 +177,37 @@ void MainWindow::buildMenus()
     };
     QMenu* file = menuBar()->addMenu(tr("&File"));
     file->setObjectName(QStringLiteral("mnuFile"));
-    mnuExit = named(file->addAction(tr("E&xit")), "mnuExit");
-    connect(mnuExit, &QAction::triggered, this, &MainWindow::mnuExit_Click);
+    m_exitAction = named(file->addAction(tr("E&xit")), "mnuExit");
+    connect(m_exitAction, &QAction::triggered, this, &QWidget::close);
 
     QMenu* help = menuBar()->addMenu(tr("&Help"));
     help->setObjectName(QStringLiteral("mnuHelp"));
-    mnuOnline = named(help->addAction(tr("&Online Help")), "mnuOnline");
-    mnuVisit = named(help->addAction(tr("&Visit Us Online")), "mnuVisit");
+    m_helpAction = named(help->addAction(tr("&Online Help")), "mnuOnline");
+    m_visitAction = named(help->addAction(tr("&Visit Us Online")), "mnuVisit");
     named(help->addSeparator(), "mnuSep1");
-    mnuUpdate = named(help->addAction(tr("Check for Software &Update")), "mnuUpdate");
+    m_updateAction = named(help->addAction(tr("Check for Software &Update")), "mnuUpdate");
     named(help->addSeparator(), "mnuSep2");
-    mnuAbout = named(help->addAction(tr("&About Software")), "mnuAbout");
+    m_aboutAction = named(help->addAction(tr("&About Software")), "mnuAbout");
 
-    mnuDonate = named(menuBar()->addAction(tr("&Donate")), "mnuDonate");
-    mnuMakeMoney = named(menuBar()->addAction(tr("Make Money &Online")), "mnuMakeMoney");
-    mnuMakeMoney->setEnabled(false);
+    m_donateAction = named(menuBar()->addAction(tr("&Donate")), "mnuDonate");
+    m_makeMoneyAction = named(menuBar()->addAction(tr("Make Money &Online")), "mnuMakeMoney");
+    m_makeMoneyAction->setEnabled(false);
 }
 
-void MainWindow::Form_Load()
+void MainWindow::load()
 {
-    settings->fillLists();
-    viewer->setStartState();
-    settings->selectFirstItems();
-    viewer->LoadPictureList();
-    if (m_services.settings)
-        settings->restore(*m_services.settings, m_services.program.applicationName);
+    m_settingsPanel->fillLists();
+    m_viewer->showStartState();
+    m_settingsPanel->selectFirstItems();
+    m_library->load();
+    m_settingsPanel->restore(m_services.settings, m_services.program.applicationName);
 }
 
-int MainWindow::CoBrand_Randomize(Random& random)
+int MainWindow::coBrandDraw(Random& random)
 {
     const int draw = qBound(1, int(6 * random.next() + 1), 6);
-    (draw % 2 == 1 ? lblCobrand : lblFullBrand)->raise();
+    (draw % 2 == 1 ? m_coBrandLink : m_fullBrandLink)->raise();
     return draw;
-}
-
-void MainWindow::Form_Activate()
-{
-    viewer->ScrollBar1->setValue(0);
-}
-
-void MainWindow::cmdExit_Click()
-{
-    close();
-}
-
-void MainWindow::mnuExit_Click()
-{
-    close();
 }
 
 void MainWindow::closeEvent(QCloseEvent* event)
@@ -225,6 +223,6 @@ void MainWindow::closeEvent(QCloseEvent* event)
 void MainWindow::changeEvent(QEvent* event)
 {
     if (event->type() == QEvent::ActivationChange && isActiveWindow())
-        Form_Activate();
+        m_viewer->scrollToTop();
     QMainWindow::changeEvent(event);
 }

@@ -5,77 +5,41 @@
 #include <QMainWindow>
 
 class FlashRun;
+class FlashWindows;
 class ImageViewer;
 class LibraryEditor;
 class LinkLabel;
+class PictureLibrary;
 class QAction;
 class QFrame;
 class QLabel;
 class QPushButton;
+class Random;
 class RunTrayIcon;
 class SettingsPanel;
 
 // The main window: the link banner, the image viewer with the picture list,
 // the settings, the button row and the promotional strip. It only assembles;
-// the library, the settings and the flash run are their own classes.
+// the library, the settings and the flash run are their own classes. Its
+// controls carry their design names as object names.
 class MainWindow : public QMainWindow
 {
     Q_OBJECT
 public:
-
     explicit MainWindow(const Services& services, QWidget* parent = nullptr);
     ~MainWindow() override;
 
-    const Services& services() const { return m_services; }
+    PictureLibrary& library() const { return *m_library; }
+    FlashRun& flashRun() const { return *m_flashRun; }
+    FlashWindows& flashWindows() const { return *m_flashWindows; }
+    RunTrayIcon& trayIcon() const { return *m_trayIcon; }
 
-    // Controls, named as their objectName.
-    LinkLabel* Label14 = nullptr;
-    QLabel* lblDescription = nullptr;
-    ImageViewer* viewer = nullptr;
-    LibraryEditor* library = nullptr;
-    SettingsPanel* settings = nullptr;
-    QPushButton* cmdAddPicture = nullptr;
-    QPushButton* cmdDeletePicture = nullptr;
-    QPushButton* cmdExit = nullptr;
-    QPushButton* Command5 = nullptr;
-    QPushButton* cmdProceed = nullptr;
-    QFrame* fraFullBrand = nullptr;
-    LinkLabel* lblCobrand = nullptr;
-    LinkLabel* lblFullBrand = nullptr;
-
-    // The Start/Stop command and the flash run it drives.
-    FlashRun* flashRun = nullptr;
-    // The run in the desktop's tray, where there is one.
-    RunTrayIcon* trayIcon = nullptr;
-
-    QAction* mnuExit = nullptr;
-    QAction* mnuOnline = nullptr;
-    QAction* mnuVisit = nullptr;
-    QAction* mnuUpdate = nullptr;
-    QAction* mnuAbout = nullptr;
-    QAction* mnuDonate = nullptr;
-    QAction* mnuMakeMoney = nullptr;
-
-    // Runs once before the window is first shown.
-    void Form_Load();
-    void Form_Activate();
-    void cmdExit_Click();
-    void mnuExit_Click();
+    // Runs once before the window is first shown: fills the settings lists,
+    // loads the library and restores the stored settings.
+    void load();
     // Brings one of the two bottom-strip links to the front, each with equal
     // odds; returns the draw, 1 to 6 (odd: co-branding, even: full branding).
-    int CoBrand_Randomize(Random& random);
-
-    // Commands that open the maker's web pages, and the About box.
-    void mnuOnline_Click();
-    void mnuVisit_Click();
-    void mnuUpdate_Click();
-    void mnuAbout_Click();
-    void mnuDonate_Click();
-    void mnuMakeMoney_Click();
-    void Command5_Click();
-    void Label14_Click();
-    void lblCobrand_Click();
-    void lblFullBrand_Click();
+    int coBrandDraw(Random& random);
 
 signals:
     // The window is closing (close box or an exit command); it always goes.
@@ -90,7 +54,46 @@ private:
     void buildButtonRow(QWidget* client);
     void buildBrandStrip(QWidget* client);
     void connectWebCommands();
+    void centreOnScreen();
+    void runStateChanged();
+
+    // The web pages and the About box.
+    void openHelpPage();
+    void openHomePage();
+    void openDownloadPage();
+    void openDonatePage();
+    void openFullBrandPage();
+    void openCoBrandPage();
+    void showAboutBox();
+    void makeMoneyTriggered();
 
     Services m_services;
     bool m_unloaded = false;
+
+    LinkLabel* m_forumLink;
+    QLabel* m_description;
+    PictureLibrary* m_library;
+    ImageViewer* m_viewer;
+    LibraryEditor* m_editor;
+    SettingsPanel* m_settingsPanel;
+    QPushButton* m_addButton;
+    QPushButton* m_deleteButton;
+    QPushButton* m_exitButton = nullptr;
+    QPushButton* m_donateButton = nullptr;
+    QPushButton* m_startStopButton = nullptr;
+    QFrame* m_brandStrip = nullptr;
+    LinkLabel* m_coBrandLink = nullptr;
+    LinkLabel* m_fullBrandLink = nullptr;
+
+    QAction* m_exitAction = nullptr;
+    QAction* m_helpAction = nullptr;
+    QAction* m_visitAction = nullptr;
+    QAction* m_updateAction = nullptr;
+    QAction* m_aboutAction = nullptr;
+    QAction* m_donateAction = nullptr;
+    QAction* m_makeMoneyAction = nullptr;
+
+    FlashWindows* m_flashWindows;
+    FlashRun* m_flashRun;
+    RunTrayIcon* m_trayIcon;
 };

@@ -1,14 +1,12 @@
 #include "app/Program.h"
-#include "platform/ProgramInfo.h"
 
 #include "app/MainWindow.h"
+#include "platform/ProgramInfo.h"
 #include "web/ExitScreen.h"
 #include "web/UpdateReminder.h"
 
 #include <QApplication>
 #include <QWidget>
-
-const QString ProgramInfo::title() = QStringLiteral("Zorvik Subliminal Images");
 
 Program::Program(const Services& services, QObject* parent) : QObject(parent), m_services(services)
 {
@@ -36,24 +34,24 @@ bool Program::start()
 {
     if (!singleInstanceGuard())
         return false;
-    m_services.random->seedFromClock();
+    m_services.random.seedFromClock();
     UpdateReminder(m_services).run();
 
     m_mainWindow = new MainWindow(m_services);
     connect(m_mainWindow, &MainWindow::unloading, this, &Program::mainWindowUnloading);
-    m_mainWindow->Form_Load();
+    m_mainWindow->load();
     m_mainWindow->show();
-    m_coBrandDraw = m_mainWindow->CoBrand_Randomize(*m_services.random);
+    m_coBrandDraw = m_mainWindow->coBrandDraw(m_services.random);
     return true;
 }
 
 bool Program::singleInstanceGuard()
 {
-    if (!m_services.instance || !m_services.instance->anotherInstanceRunning())
+    if (!m_services.instance.anotherInstanceRunning())
         return true;
-    m_services.dialogs->message(tr("Application is already running"), MessageIcon::Information,
-                                MessageButtons::Ok, ProgramInfo::title());
-    EndProgram();
+    m_services.dialogs.message(tr("Application is already running"), MessageIcon::Information,
+                               MessageButtons::Ok, ProgramInfo::title());
+    end();
     return false;
 }
 
@@ -61,10 +59,10 @@ void Program::mainWindowUnloading()
 {
     // The exit screen takes the main window's place; the program ends with it.
     if (!m_ending && !m_exitScreen)
-        m_exitScreen = ExitScreen::showNew(m_services, [this] { EndProgram(); });
+        m_exitScreen = ExitScreen::showNew(m_services, [this] { end(); });
 }
 
-void Program::EndProgram()
+void Program::end()
 {
     m_ended = true;
     if (!m_ending) {

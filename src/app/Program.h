@@ -13,7 +13,6 @@ class Program : public QObject
 {
     Q_OBJECT
 public:
-
     explicit Program(const Services& services, QObject* parent = nullptr);
     ~Program() override;
 
@@ -23,11 +22,13 @@ public:
 
     // Closes every window, then ends the program. May be entered again while
     // it runs (a window's closing can call it).
-    void EndProgram();
+    void end();
 
     MainWindow* mainWindow() const;
     ExitScreen* exitScreen() const;
-    int intCoBrandRandomNumber() const { return m_coBrandDraw; }
+    // Which promotional link start-up brought to the front: 1 to 6, odd for
+    // co-branding, even for full branding.
+    int coBrandDraw() const { return m_coBrandDraw; }
     bool hasEnded() const { return m_ended; }
 
 private:

@@ -1,28 +1,28 @@
 #include "app/RunTrayIcon.h"
-#include "platform/ProgramInfo.h"
 
-#include "app/Program.h"
 #include "flash/FlashRun.h"
+#include "platform/ProgramInfo.h"
 #include "widgets/ProgramIcon.h"
 
 #include <QMenu>
 #include <QSystemTrayIcon>
 #include <QWidget>
 
-RunTrayIcon::RunTrayIcon(FlashRun* run, QWidget* frmMain, QObject* parent)
-    : QObject(parent), m_run(run), m_frmMain(frmMain), m_menu(new QMenu)
+RunTrayIcon::RunTrayIcon(FlashRun& run, QWidget& mainWindow, QObject* parent)
+    : QObject(parent), m_run(run), m_mainWindow(&mainWindow), m_menu(new QMenu)
 {
     setObjectName(QStringLiteral("RunTrayIcon"));
     m_menu->setObjectName(QStringLiteral("mnuTray"));
-    mnuTrayProceed = m_menu->addAction(FlashRun::StartCaption);
-    mnuTrayProceed->setObjectName(QStringLiteral("mnuTrayProceed"));
-    mnuTrayShowMain = m_menu->addAction(tr("Show the &main window"));
-    mnuTrayShowMain->setObjectName(QStringLiteral("mnuTrayShowMain"));
+    m_startStopAction = m_menu->addAction(FlashRun::StartCaption);
+    m_startStopAction->setObjectName(QStringLiteral("mnuTrayProceed"));
+    m_showMainAction = m_menu->addAction(tr("Show the &main window"));
+    m_showMainAction->setObjectName(QStringLiteral("mnuTrayShowMain"));
 
     // The same command as the Start/Stop button, settings saved and all.
-    connect(mnuTrayProceed, &QAction::triggered, m_run, &FlashRun::cmdProceed_Click);
-    connect(mnuTrayShowMain, &QAction::triggered, this, &RunTrayIcon::mnuTrayShowMain_Click);
-    connect(m_run, &FlashRun::scheduleChanged, this, &RunTrayIcon::update);
+    connect(m_startStopAction, &QAction::triggered, &m_run, &FlashRun::startStopClicked);
+    connect(m_showMainAction, &QAction::triggered, this, &RunTrayIcon::showMainWindow);
+    connect(&m_run, &FlashRun::stateChanged, this, &RunTrayIcon::update);
+    connect(&m_run, &FlashRun::scheduleChanged, this, &RunTrayIcon::update);
     update();
 }
 
@@ -32,13 +32,13 @@ RunTrayIcon::~RunTrayIcon()
     delete m_menu;
 }
 
-void RunTrayIcon::mnuTrayShowMain_Click()
+void RunTrayIcon::showMainWindow()
 {
-    if (!m_frmMain)
+    if (!m_mainWindow)
         return;
-    m_frmMain->showNormal();
-    m_frmMain->raise();
-    m_frmMain->activateWindow();
+    m_mainWindow->showNormal();
+    m_mainWindow->raise();
+    m_mainWindow->activateWindow();
 }
 
 void RunTrayIcon::hide()
@@ -50,13 +50,13 @@ void RunTrayIcon::hide()
 
 void RunTrayIcon::update()
 {
-    const bool running = m_run->isRunning();
-    mnuTrayProceed->setText(running ? FlashRun::StopCaption : FlashRun::StartCaption);
+    const bool running = m_run.isRunning();
+    m_startStopAction->setText(m_run.startStopCaption());
 
     QString state;
     if (!running)
         state = tr("Stopped");
-    else if (const QDateTime due = m_run->nextFlashDue(); due.isValid())
+    else if (const QDateTime due = m_run.nextFlashDue(); due.isValid())
         state = tr("Next picture at %1").arg(due.toString(QStringLiteral("HH:mm:ss")));
     else
         state = tr("A picture is on the screen");
@@ -71,7 +71,7 @@ void RunTrayIcon::update()
         connect(m_tray, &QSystemTrayIcon::activated, this,
                 [this](QSystemTrayIcon::ActivationReason reason) {
                     if (reason == QSystemTrayIcon::Trigger)
-                        mnuTrayShowMain_Click();
+                        showMainWindow();
                 });
     }
     if (!m_tray || m_hidden)

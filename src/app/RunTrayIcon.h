@@ -19,27 +19,27 @@ class RunTrayIcon : public QObject
 {
     Q_OBJECT
 public:
-    RunTrayIcon(FlashRun* run, QWidget* frmMain, QObject* parent = nullptr);
+    RunTrayIcon(FlashRun& run, QWidget& mainWindow, QObject* parent = nullptr);
     ~RunTrayIcon() override;
-
-    QAction* mnuTrayProceed = nullptr;
-    QAction* mnuTrayShowMain = nullptr;
 
     QMenu* menu() const { return m_menu; }
     QString toolTip() const { return m_toolTip; }
     // Null where the desktop has no tray.
     QSystemTrayIcon* trayIcon() const { return m_tray; }
 
-    void mnuTrayShowMain_Click();
+    // Brings back the minimised main window.
+    void showMainWindow();
     // The main window is closing: the icon goes at once.
     void hide();
 
 private:
     void update();
 
-    FlashRun* m_run;
-    QPointer<QWidget> m_frmMain;
+    FlashRun& m_run;
+    QPointer<QWidget> m_mainWindow;
     QMenu* m_menu;
+    QAction* m_startStopAction;
+    QAction* m_showMainAction;
     QSystemTrayIcon* m_tray = nullptr;
     QString m_toolTip;
     bool m_hidden = false;

@@ -4,74 +4,73 @@
 #include "platform/Services.h"
 
 #include <QDateTime>
-#include <QList>
 #include <QObject>
-#include <QPointer>
 
-class FlashWindow;
-class ImageViewer;
-class QPushButton;
-class QWidget;
-class SettingsPanel;
+class DisplayChoices;
+class FlashDisplay;
+class FlashPictures;
 
-// The Start/Stop command and the interval timer's scheduler. A run alternates
-// between a dark interval and one flash: each tick of Timer1 shows a picture
-// from the viewer's slots in the flash window and pauses the timer; the end of
-// the flash re-enables it. The run state is cmdProceed's caption.
+// The flash run: Start/Stop and the interval timer's scheduler. A run
+// alternates between a dark interval and one flash: each tick of the interval
+// timer shows a picture of the library and pauses the timer; the end of the
+// flash starts a fresh interval. The state lives here and nowhere else; every
+// change of it is signalled.
 class FlashRun : public QObject
 {
     Q_OBJECT
 public:
+    enum class State {
+        Stopped, // no run
+        Waiting, // a run is on and the interval is counting
+        Showing, // a picture is on the screen; the interval waits for it
+        Paused,  // a run is on, but no picture may be shown now
+    };
+    Q_ENUM(State)
+
     static const QString StartCaption;
     static const QString StopCaption;
     static const QString NoPictureMessage;
+    static const QString IntervalTimerName;
 
-    struct Controls {
-        ImageViewer* viewer = nullptr;
-        SettingsPanel* settings = nullptr;
-        QPushButton* cmdProceed = nullptr;
-        QWidget* frmMain = nullptr; // minimised at Start
-    };
+    FlashRun(const Services& services, FlashPictures& pictures, DisplayChoices& choices,
+             FlashDisplay& display, QObject* parent = nullptr);
 
-    FlashRun(const Services& services, const Controls& controls, QObject* parent = nullptr);
-    ~FlashRun() override;
-
-    // The interval timer.
-    Timer* Timer1 = nullptr;
-
-    void cmdProceed_Click();
-    void Timer1_Timer();
-    // The main window is closing: no flash may follow.
-    void end();
-
-    bool isRunning() const;
-    // The flash window of the current flash, or nullptr between flashes.
-    FlashWindow* frmDisplay() const;
+    State state() const { return m_state; }
+    bool isRunning() const { return m_state != State::Stopped; }
+    // The caption of the command that starts or stops the run now.
+    QString startStopCaption() const { return isRunning() ? StopCaption : StartCaption; }
     const Scheduler& scheduler() const { return m_scheduler; }
     // When the interval timer's next tick is due; invalid while no tick is
     // counting (no run, or a picture is on the screen).
     QDateTime nextFlashDue() const;
 
+    // The Start/Stop command: saves the four settings, then starts or stops.
+    void startStopClicked();
+    // The main window is closing: no flash may follow.
+    void end();
+
 signals:
-    // The run started or stopped, a flash began or ended.
+    void stateChanged(FlashRun::State state);
+    // A fresh interval began without a change of state.
     void scheduleChanged();
+    // A run started; the main window gets out of the way.
+    void minimiseRequested();
 
 private:
+    void setState(State state);
     void start();
     void stop();
-    void unloadFlashWindow();
-    void prepareNextWindow();
-    FlashWindow* takeNextWindow();
-    FlashWindow* newWindow();
+    void intervalTicked();
     void flashEnded();
     // The interval timer has just begun a fresh period.
     void intervalStarted();
 
     Services m_services;
-    Controls m_controls;
+    FlashPictures& m_pictures;
+    DisplayChoices& m_choices;
+    FlashDisplay& m_display;
+    Timer* m_intervalTimer;
     Scheduler m_scheduler;
-    QPointer<FlashWindow> m_current;
-    QPointer<FlashWindow> m_next; // created ahead, hidden, never shown yet
-    QList<QPointer<FlashWindow>> m_windows;
+    State m_state = State::Stopped;
     QDateTime m_intervalStart;
 };

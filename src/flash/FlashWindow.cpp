@@ -7,7 +7,7 @@
 #include <QGuiApplication>
 #include <QWindow>
 
-const QString FlashWindow::TimerName = QStringLiteral("frmDisplay.Timer1");
+const QString FlashWindow::FlashTimerName = QStringLiteral("flashTimer");
 
 FlashWindow::FlashWindow(TimerFactory& timers) : QWidget(nullptr), m_timers(timers)
 {
@@ -25,10 +25,10 @@ FlashWindow::FlashWindow(TimerFactory& timers) : QWidget(nullptr), m_timers(time
     setFocusPolicy(Qt::NoFocus);
     setFixedSize(Units::size(WidthTwips, HeightTwips));
 
-    imgPictureDisplay = new StretchedPicture(this);
-    imgPictureDisplay->setObjectName(QStringLiteral("imgPictureDisplay"));
-    imgPictureDisplay->setGeometry(rect());
-    connect(imgPictureDisplay, &StretchedPicture::painted, this, &FlashWindow::pictureShown);
+    m_picture = new StretchedPicture(this);
+    m_picture->setObjectName(QStringLiteral("imgPictureDisplay"));
+    m_picture->setGeometry(rect());
+    connect(m_picture, &StretchedPicture::painted, this, &FlashWindow::pictureShown);
 
     // The slow part, done now rather than when the picture is due.
     ensurePolished();
@@ -37,18 +37,23 @@ FlashWindow::FlashWindow(TimerFactory& timers) : QWidget(nullptr), m_timers(time
 
 FlashWindow::~FlashWindow() = default;
 
-void FlashWindow::Form_Load()
+void FlashWindow::load()
 {
-    if (Timer1)
+    if (m_flashTimer)
         return;
-    Timer1 = m_timers.create(TimerName, this);
-    connect(Timer1, &Timer::timeout, this, &FlashWindow::Timer1_Timer);
-    Timer1->setEnabled(true);
+    m_flashTimer = m_timers.create(FlashTimerName, this);
+    connect(m_flashTimer, &Timer::timeout, this, &FlashWindow::flashTimerFired);
+    m_flashTimer->setEnabled(true);
+}
+
+const QImage& FlashWindow::picture() const
+{
+    return m_picture->picture();
 }
 
 void FlashWindow::setPicture(const QImage& picture)
 {
-    imgPictureDisplay->setPicture(picture);
+    m_picture->setPicture(picture);
 }
 
 void FlashWindow::setPosition(double leftTwips, double topTwips)
@@ -59,16 +64,16 @@ void FlashWindow::setPosition(double leftTwips, double topTwips)
 void FlashWindow::setDuration(int milliseconds)
 {
     m_duration = qMax(0, milliseconds);
-    if (m_painted && Timer1)
-        Timer1->setInterval(m_duration);
+    if (m_painted && m_flashTimer)
+        m_flashTimer->setInterval(m_duration);
 }
 
 void FlashWindow::showFlash()
 {
-    Form_Load();
+    load();
     m_painted = false;
     // A flash that never gets painted must still end, or the run would stall.
-    Timer1->setInterval(m_duration + UnpaintedGraceMs);
+    m_flashTimer->setInterval(m_duration + UnpaintedGraceMs);
     // Above everything, before mapping: restacking an unmapped window can
     // never activate it. (Other platforms stack a stays-on-top window.)
     if (QWindow* window = windowHandle(); window && QGuiApplication::platformName() == "xcb")
@@ -78,15 +83,15 @@ void FlashWindow::showFlash()
 
 void FlashWindow::pictureShown()
 {
-    if (m_painted || !Timer1 || !isVisible())
+    if (m_painted || !m_flashTimer || !isVisible())
         return;
     m_painted = true;
-    Timer1->setInterval(m_duration);
+    m_flashTimer->setInterval(m_duration);
 }
 
-void FlashWindow::Timer1_Timer()
+void FlashWindow::flashTimerFired()
 {
-    Timer1->setEnabled(false);
+    m_flashTimer->setEnabled(false);
     hide();
     emit flashEnded();
     unload();
@@ -97,8 +102,8 @@ void FlashWindow::unload()
     if (m_unloaded)
         return;
     m_unloaded = true;
-    if (Timer1)
-        Timer1->setEnabled(false);
+    if (m_flashTimer)
+        m_flashTimer->setEnabled(false);
     hide();
     deleteLater();
 }

@@ -6,12 +6,12 @@ class StretchedPicture;
 class Timer;
 class TimerFactory;
 
-// frmDisplay: the borderless window that shows one picture for the display
-// duration. It never takes the keyboard, lets the mouse through to what lies
-// beneath, stays above other windows and is not listed in the taskbar.
+// The borderless window that shows one picture for the display duration. It never takes the
+// keyboard, lets the mouse through to what lies beneath, stays above other windows and is not
+// listed in the taskbar.
 //
 // Creating a native window is slow, so the run creates the next flash window
-// ahead of time and hidden. Form_Load then gives it its design state when its
+// ahead of time and hidden. load() then gives it its first state when its
 // flash comes; it is shown once and unloaded after.
 class FlashWindow : public QWidget
 {
@@ -21,17 +21,13 @@ public:
     static constexpr int HeightTwips = 3735;
     // If the window is never painted, the flash still ends this much later.
     static constexpr int UnpaintedGraceMs = 1000;
-    static const QString TimerName;
+    static const QString FlashTimerName;
 
     explicit FlashWindow(TimerFactory& timers);
     ~FlashWindow() override;
 
-    StretchedPicture* imgPictureDisplay = nullptr;
-    // The flash timer; exists from Form_Load on.
-    Timer* Timer1 = nullptr;
-
-    // The design state: the flash timer enabled with period 0.
-    void Form_Load();
+    // The flash timer enabled with period 0.
+    void load();
     void setPicture(const QImage& picture);
     void setPosition(double leftTwips, double topTwips);
     // The display duration; it is counted from the moment the picture is on
@@ -44,6 +40,7 @@ public:
     void unload();
 
     bool isPictureOnScreen() const { return m_painted && isVisible(); }
+    const QImage& picture() const;
     bool isUnloaded() const { return m_unloaded; }
 
 signals:
@@ -52,9 +49,11 @@ signals:
 
 private:
     void pictureShown();
-    void Timer1_Timer();
+    void flashTimerFired();
 
     TimerFactory& m_timers;
+    StretchedPicture* m_picture;
+    Timer* m_flashTimer = nullptr; // exists from load() on
     int m_duration = 0;
     bool m_painted = false;
     bool m_unloaded = false;

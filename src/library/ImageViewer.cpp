@@ -1,12 +1,11 @@
 #include "library/ImageViewer.h"
 
-#include "library/PictureListFile.h"
+#include "library/PictureLibrary.h"
 #include "library/PictureStrip.h"
-#include "library/PlacedCopy.h"
-#include "widgets/Look.h"
 #include "platform/Units.h"
+#include "widgets/Look.h"
 
-#include <QListWidget>
+#include <QListView>
 #include <QProgressBar>
 #include <QScrollBar>
 
@@ -18,163 +17,113 @@ constexpr int ScrollMargin = 17;
 constexpr int ArrowStep = 40;
 } // namespace
 
-ImageViewer::ImageViewer(const LibraryFolder& folder, PictureSizes sizes, QWidget* parent)
-    : QGroupBox(parent), m_folder(folder), m_store(sizes)
+ImageViewer::ImageViewer(PictureLibrary& library, QWidget* parent)
+    : QGroupBox(parent), m_library(library)
 {
     setObjectName(QStringLiteral("Frame1"));
     setTitle(tr("Image Viewer"));
     Look::styleFrame(this, Qt::black);
 
-    lvwDisplay = new QListWidget(this);
-    lvwDisplay->setObjectName(QStringLiteral("lvwDisplay"));
-    lvwDisplay->setGeometry(Units::rect(2880, 360, 1995, 5565));
-    lvwDisplay->setSelectionMode(QAbstractItemView::SingleSelection);
-    lvwDisplay->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    lvwDisplay->setUniformItemSizes(true);
+    m_list = new QListView(this);
+    m_list->setObjectName(QStringLiteral("lvwDisplay"));
+    m_list->setGeometry(Units::rect(2880, 360, 1995, 5565));
+    m_list->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_list->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_list->setUniformItemSizes(true);
+    m_list->setModel(&m_library);
 
-    picHolder = new QWidget(this);
-    picHolder->setObjectName(QStringLiteral("picHolder"));
-    picHolder->setGeometry(Units::rect(240, 360, 2325, 5580));
-    Look::paint(picHolder, Qt::white, StripBackground);
+    m_stripHolder = new QWidget(this);
+    m_stripHolder->setObjectName(QStringLiteral("picHolder"));
+    m_stripHolder->setGeometry(Units::rect(240, 360, 2325, 5580));
+    Look::paint(m_stripHolder, Qt::white, StripBackground);
 
-    picScrollForm = new PictureStrip([this](int slot) { return slotThumbnail(slot); }, picHolder);
-    picScrollForm->setObjectName(QStringLiteral("picScrollForm"));
-    picScrollForm->setGeometry(Units::rect(0, 0, 1965, 1365));
+    m_strip =
+        new PictureStrip([this](int slot) { return m_library.thumbnail(slot); }, m_stripHolder);
+    m_strip->setObjectName(QStringLiteral("picScrollForm"));
+    m_strip->setGeometry(Units::rect(0, 0, 1965, 1365));
 
-    ScrollBar1 = new QScrollBar(Qt::Vertical, picHolder);
-    ScrollBar1->setObjectName(QStringLiteral("ScrollBar1"));
-    ScrollBar1->setGeometry(Units::rect(1920, 0, 375, 5535));
-    connect(ScrollBar1, &QScrollBar::valueChanged, this, &ImageViewer::ScrollBar1_Change);
+    m_scrollBar = new QScrollBar(Qt::Vertical, m_stripHolder);
+    m_scrollBar->setObjectName(QStringLiteral("ScrollBar1"));
+    m_scrollBar->setGeometry(Units::rect(1920, 0, 375, 5535));
+    connect(m_scrollBar, &QScrollBar::valueChanged, this, &ImageViewer::scrollBarMoved);
 
-    decodeProgress = new QProgressBar(this);
-    decodeProgress->setObjectName(QStringLiteral("decodeProgress"));
-    decodeProgress->setGeometry(16, 398, 155, 8);
-    decodeProgress->setTextVisible(false);
-    decodeProgress->setToolTip(tr("Loading pictures"));
-    decodeProgress->hide();
+    m_decodeProgress = new QProgressBar(this);
+    m_decodeProgress->setObjectName(QStringLiteral("decodeProgress"));
+    m_decodeProgress->setGeometry(16, 398, 155, 8);
+    m_decodeProgress->setTextVisible(false);
+    m_decodeProgress->setToolTip(tr("Loading pictures"));
+    m_decodeProgress->hide();
 
-    connect(&m_store, &PictureStore::pictureArrived, picScrollForm, qOverload<>(&QWidget::update));
-    connect(&m_store, &PictureStore::progressChanged, this, &ImageViewer::showProgress);
+    connect(&m_library, &PictureLibrary::slotsChanged, this, &ImageViewer::slotsChanged);
+    connect(&m_library, &PictureLibrary::pictureArrived, m_strip, qOverload<>(&QWidget::update));
+    connect(&m_library, &PictureLibrary::decodingProgress, this, &ImageViewer::showProgress);
 }
 
-void ImageViewer::setStartState()
+int ImageViewer::selectedRow() const
 {
-    ScrollBar1->setMaximum(0);
+    const QModelIndexList selected = m_list->selectionModel()->selectedIndexes();
+    return selected.isEmpty() ? -1 : selected.constFirst().row();
+}
+
+QList<QWidget*> ImageViewer::dropTargets() const
+{
+    return {m_list->viewport(), m_stripHolder};
+}
+
+void ImageViewer::showStartState()
+{
+    m_scrollBar->setMaximum(0);
     // The holder's height in twips, as the frame measures it; it never takes
     // effect, since showing the scroll bar sets the page step again.
-    ScrollBar1->setPageStep(5580);
-    ScrollBar1->hide();
+    m_scrollBar->setPageStep(5580);
+    m_scrollBar->hide();
 }
 
-QStringList ImageViewer::entries() const
+void ImageViewer::scrollToTop()
 {
-    QStringList list;
-    list.reserve(lvwDisplay->count());
-    for (int row = 0; row < lvwDisplay->count(); ++row)
-        list << lvwDisplay->item(row)->text();
-    return list;
+    m_scrollBar->setValue(0);
 }
 
-void ImageViewer::LoadPictureList()
+void ImageViewer::slotsChanged()
 {
-    const QStringList loaded = PictureListFile::load(m_folder.listFile());
-    // Saves and copies a crash cut short are of no use and would pile up.
-    PictureListFile::removeLeftovers(m_folder.listFile());
-    PlacedCopy::removeLeftovers(m_folder.copiesFolder(), loaded);
-    lvwDisplay->addItems(loaded);
-    RebuildViewer();
-}
-
-bool ImageViewer::SavePictureList(QString* error)
-{
-    return PictureListFile::save(m_folder.listFile(), entries(), error);
-}
-
-void ImageViewer::RebuildViewer()
-{
-    const int count = lvwDisplay->count();
-    m_slotPaths.clear();
-    m_slotPaths.reserve(count);
-    // An entry seen by the last rebuild keeps its copy path: its picture is
-    // decoded already and the file is not read again, so only new entries
-    // cost a look at the file system.
-    QHash<QString, QString> copyPaths;
-    copyPaths.reserve(count);
-    for (int row = 0; row < count; ++row) {
-        const QString entry = lvwDisplay->item(row)->text();
-        const auto known = m_copyPaths.constFind(entry);
-        const QString path =
-            known != m_copyPaths.constEnd() ? *known : m_folder.copyPath(entry).value_or(QString());
-        copyPaths.insert(entry, path);
-        m_slotPaths << path;
-    }
-    m_copyPaths = std::move(copyPaths);
-
-    // Pictures no entry names any more are let go; new ones start decoding.
-    QSet<QString> keep(m_slotPaths.cbegin(), m_slotPaths.cend());
-    m_store.retainOnly(keep);
-    for (const QString& path : std::as_const(m_slotPaths))
-        if (!path.isEmpty())
-            m_store.picture(path);
-
+    const int count = m_library.slotCount();
     // With no entries the strip keeps its height and shows only background.
     if (count > 0)
-        picScrollForm->resize(picScrollForm->width(), count * PictureStrip::SlotPitch);
-    picScrollForm->setSlotCount(count);
-    m_loadedImageCount = count;
-
+        m_strip->resize(m_strip->width(), count * PictureStrip::SlotPitch);
+    m_strip->setSlotCount(count);
     if (count >= 4)
-        UpdateScrollBar();
+        updateScrollBar();
     else
         hideScrollBar();
 }
 
-void ImageViewer::UpdateScrollBar()
+void ImageViewer::updateScrollBar()
 {
-    ScrollBar1->setEnabled(true);
-    ScrollBar1->show();
-    const int maximum = picScrollForm->height() - HolderHeight + ScrollMargin;
-    ScrollBar1->setMaximum(maximum);
-    ScrollBar1->setPageStep(maximum);
-    ScrollBar1->setSingleStep(ArrowStep);
+    m_scrollBar->setEnabled(true);
+    m_scrollBar->show();
+    const int maximum = m_strip->height() - HolderHeight + ScrollMargin;
+    m_scrollBar->setMaximum(maximum);
+    m_scrollBar->setPageStep(maximum);
+    m_scrollBar->setSingleStep(ArrowStep);
 }
 
 void ImageViewer::hideScrollBar()
 {
-    ScrollBar1->setEnabled(false);
-    ScrollBar1->hide();
+    m_scrollBar->setEnabled(false);
+    m_scrollBar->hide();
     // Nothing is left to scroll to: bring the strip back to its top.
-    ScrollBar1->setMaximum(0);
+    m_scrollBar->setMaximum(0);
 }
 
-void ImageViewer::ScrollBar1_Change()
+void ImageViewer::scrollBarMoved()
 {
-    picScrollForm->move(picScrollForm->x(), -ScrollBar1->value());
+    m_strip->move(m_strip->x(), -m_scrollBar->value());
     emit scrollChanged();
-}
-
-QString ImageViewer::slotPath(int slot) const
-{
-    return slot >= 1 && slot <= m_slotPaths.size() ? m_slotPaths.at(slot - 1) : QString();
-}
-
-QImage ImageViewer::slotPicture(int slot)
-{
-    const QString path = slotPath(slot);
-    const DecodedPicture* picture = path.isEmpty() ? nullptr : m_store.picture(path);
-    return picture ? picture->flash : QImage();
-}
-
-QImage ImageViewer::slotThumbnail(int slot)
-{
-    const QString path = slotPath(slot);
-    const DecodedPicture* picture = path.isEmpty() ? nullptr : m_store.picture(path);
-    return picture ? picture->thumbnail : QImage();
 }
 
 void ImageViewer::showProgress(int done, int total)
 {
-    decodeProgress->setMaximum(qMax(1, total));
-    decodeProgress->setValue(done);
-    decodeProgress->setVisible(done < total);
+    m_decodeProgress->setMaximum(qMax(1, total));
+    m_decodeProgress->setValue(done);
+    m_decodeProgress->setVisible(done < total);
 }

@@ -1,17 +1,16 @@
 #pragma once
 
-#include "platform/Services.h"
-
 #include <QObject>
 #include <QStringList>
 
+class Dialogs;
 class ImageViewer;
+class PictureLibrary;
 class QMimeData;
 
-// Adding and deleting pictures: the Add Picture and Delete Picture commands and
-// picture files dropped on the list or the preview strip. Every change is
-// whole or not at all: the list, record.txt, the copies and the viewer agree
-// afterwards, and a refused add says why.
+// The commands that change the library: Add Picture, Delete Picture, and
+// picture files dropped on the list or the preview strip. The library does
+// the work; this asks for the file and tells the user why a change was refused.
 class LibraryEditor : public QObject
 {
     Q_OBJECT
@@ -20,13 +19,12 @@ public:
     static const QString FileFilter;
     static constexpr int PreselectedFilter = 2; // JPG
     static const QString DuplicateMessage;
-    // Set on entries added here; nothing reads it.
-    static constexpr int CheckedRole = Qt::UserRole + 1;
 
-    LibraryEditor(ImageViewer* viewer, const Services& services, QObject* parent = nullptr);
+    LibraryEditor(PictureLibrary& library, ImageViewer& viewer, Dialogs& dialogs,
+                  QObject* parent = nullptr);
 
-    void cmdAddPicture_Click();
-    void cmdDeletePicture_Click();
+    void addPictureClicked();
+    void deletePictureClicked();
 
     // Adds the picture file at path as Add Picture does once a file is chosen.
     // Returns whether it was added.
@@ -39,11 +37,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    bool refuse(const QString& path, const QString& reason);
-    bool isListed(const QString& name) const;
-    bool landsOnListedCopy(const QString& target) const;
-    bool sharedWithAnotherEntry(const QString& name, int row) const;
-
-    ImageViewer* m_viewer;
-    Dialogs* m_dialogs;
+    PictureLibrary& m_library;
+    ImageViewer& m_viewer;
+    Dialogs& m_dialogs;
 };

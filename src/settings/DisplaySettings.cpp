@@ -25,6 +25,16 @@ QStringList DisplaySettings::durationItems()
             QStringLiteral("4000"), QStringLiteral("5000")};
 }
 
+int DisplaySettings::intervalSeconds() const
+{
+    return intervalItems().value(interval).toInt();
+}
+
+int DisplaySettings::durationMilliseconds() const
+{
+    return durationItems().value(duration).toInt();
+}
+
 namespace
 {
 

@@ -13,6 +13,13 @@ struct DisplaySettings {
 
     bool operator==(const DisplaySettings&) const = default;
 
+    // The chosen values: the text of the chosen item as a whole number (0
+    // when nothing is chosen), and the two options.
+    int intervalSeconds() const;
+    int durationMilliseconds() const;
+    bool randomLocation() const { return location == 0; }
+    bool randomOrder() const { return order == 0; }
+
     static QStringList intervalItems(); // "2", "5", "10" … "120"
     static QStringList durationItems(); // "20" … "5000"
 

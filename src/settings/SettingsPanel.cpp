@@ -1,8 +1,8 @@
 #include "settings/SettingsPanel.h"
 
-#include "widgets/Look.h"
 #include "platform/SettingsStore.h"
 #include "platform/Units.h"
+#include "widgets/Look.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -42,8 +42,16 @@ QRadioButton* addOption(QWidget* parent, const QString& name, const QString& tex
     option->setObjectName(name);
     option->setGeometry(geometry);
     option->setFont(Look::standard());
-    option->setStyleSheet(QStringLiteral("QRadioButton { color: white; background-color: %1; }")
-                              .arg(FrameRed.name()));
+    // The indicator as the system look draws it: a light round box, with a
+    // dark dot when chosen, plain to see on the dark red frame.
+    option->setStyleSheet(
+        QStringLiteral("QRadioButton { color: white; background-color: %1; }"
+                       "QRadioButton::indicator { width: 11px; height: 11px; border-radius: 6px;"
+                       " border: 1px solid rgb(128, 128, 128); background-color: white; }"
+                       "QRadioButton::indicator:checked { background-color: qradialgradient("
+                       "cx: 0.5, cy: 0.5, radius: 0.5, fx: 0.5, fy: 0.5, stop: 0 black,"
+                       " stop: 0.42 black, stop: 0.5 white, stop: 1 white); }")
+            .arg(FrameRed.name()));
     return option;
 }
 
@@ -62,56 +70,56 @@ SettingsPanel::SettingsPanel(QWidget* parent) : QGroupBox(parent)
                 "image is displayed."),
              Units::rect(120, 270, 3075, 675));
     addLabel(frequency, tr("Display every"), Units::rect(180, 1020, 1215, 255));
-    cboDispInterval =
+    m_intervalList =
         addList(frequency, QStringLiteral("cboDispInterval"), Units::rect(1200, 960, 885, 315));
     addLabel(frequency, tr("Sec"), Units::rect(2160, 1020, 525, 255));
     addLabel(frequency, tr("Display for"), Units::rect(180, 1440, 1035, 315));
-    cboDispDuration =
+    m_durationList =
         addList(frequency, QStringLiteral("cboDispDuration"), Units::rect(1200, 1350, 885, 315));
     addLabel(frequency, tr("MiliSec"), Units::rect(2160, 1470, 510, 195));
 
     auto* location = Look::frame(this, QStringLiteral("fraLocation"), tr("Image Display Location"),
                                  Units::rect(240, 3480, 3285, 1245), FrameRed);
-    optLocation[0] = addOption(location, QStringLiteral("optLocation_0"),
-                               tr("Randomly on the Screen"), Units::rect(90, 360, 2145, 255));
-    optLocation[1] = addOption(location, QStringLiteral("optLocation_1"),
-                               tr("Centre of the Screen"), Units::rect(90, 720, 1815, 255));
+    m_randomPlace = addOption(location, QStringLiteral("optLocation_0"),
+                              tr("Randomly on the Screen"), Units::rect(90, 360, 2145, 255));
+    m_centre = addOption(location, QStringLiteral("optLocation_1"), tr("Centre of the Screen"),
+                         Units::rect(90, 720, 1815, 255));
 
     auto* order = Look::frame(this, QStringLiteral("fraOrder"), tr("Image Display Order"),
                               Units::rect(240, 4920, 3285, 975), FrameRed);
-    optDisplayOrder[0] = addOption(order, QStringLiteral("optDisplayOrder_0"), tr("Random"),
-                                   Units::rect(150, 300, 2595, 225));
-    optDisplayOrder[1] = addOption(order, QStringLiteral("optDisplayOrder_1"), tr("As Displays"),
-                                   Units::rect(150, 600, 2625, 225));
+    m_randomOrder = addOption(order, QStringLiteral("optDisplayOrder_0"), tr("Random"),
+                              Units::rect(150, 300, 2595, 225));
+    m_listOrder = addOption(order, QStringLiteral("optDisplayOrder_1"), tr("As Displays"),
+                            Units::rect(150, 600, 2625, 225));
 
-    optLocation[0]->setChecked(true);
-    optDisplayOrder[0]->setChecked(true);
+    m_randomPlace->setChecked(true);
+    m_randomOrder->setChecked(true);
 }
 
 void SettingsPanel::fillLists()
 {
-    cboDispInterval->addItems(DisplaySettings::intervalItems());
-    cboDispDuration->addItems(DisplaySettings::durationItems());
+    m_intervalList->addItems(DisplaySettings::intervalItems());
+    m_durationList->addItems(DisplaySettings::durationItems());
 }
 
 void SettingsPanel::selectFirstItems()
 {
-    cboDispInterval->setCurrentIndex(0);
-    cboDispDuration->setCurrentIndex(0);
+    m_intervalList->setCurrentIndex(0);
+    m_durationList->setCurrentIndex(0);
 }
 
 DisplaySettings SettingsPanel::current() const
 {
-    return {cboDispInterval->currentIndex(), cboDispDuration->currentIndex(),
-            optLocation[0]->isChecked() ? 0 : 1, optDisplayOrder[0]->isChecked() ? 0 : 1};
+    return {m_intervalList->currentIndex(), m_durationList->currentIndex(),
+            m_randomPlace->isChecked() ? 0 : 1, m_randomOrder->isChecked() ? 0 : 1};
 }
 
 void SettingsPanel::apply(const DisplaySettings& settings)
 {
-    cboDispInterval->setCurrentIndex(settings.interval);
-    cboDispDuration->setCurrentIndex(settings.duration);
-    optLocation[settings.location == 0 ? 0 : 1]->setChecked(true);
-    optDisplayOrder[settings.order == 0 ? 0 : 1]->setChecked(true);
+    m_intervalList->setCurrentIndex(settings.interval);
+    m_durationList->setCurrentIndex(settings.duration);
+    (settings.location == 0 ? m_randomPlace : m_centre)->setChecked(true);
+    (settings.order == 0 ? m_randomOrder : m_listOrder)->setChecked(true);
 }
 
 void SettingsPanel::restore(SettingsStore& store, const QString& application)
@@ -119,31 +127,4 @@ void SettingsPanel::restore(SettingsStore& store, const QString& application)
     apply(DisplaySettings::restore([&](const QString& key) {
         return store.read(application, DisplaySettings::Section, key);
     }));
-}
-
-void SettingsPanel::save(SettingsStore& store, const QString& application) const
-{
-    current().save([&](const QString& key, const QString& value) {
-        store.write(application, DisplaySettings::Section, key, value);
-    });
-}
-
-int SettingsPanel::intervalSeconds() const
-{
-    return cboDispInterval->currentText().toInt();
-}
-
-int SettingsPanel::durationMilliseconds() const
-{
-    return cboDispDuration->currentText().toInt();
-}
-
-bool SettingsPanel::randomLocation() const
-{
-    return optLocation[0]->isChecked();
-}
-
-bool SettingsPanel::randomOrder() const
-{
-    return optDisplayOrder[0]->isChecked();
 }

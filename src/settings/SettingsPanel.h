@@ -1,6 +1,6 @@
 #pragma once
 
-#include "settings/DisplaySettings.h"
+#include "settings/DisplayChoices.h"
 
 #include <QGroupBox>
 
@@ -9,31 +9,27 @@ class QRadioButton;
 class SettingsStore;
 
 // The "Settings" frame: the interval and duration lists and the two option
-// pairs. The flash run reads the controls live; the store is read when the
+// pairs. The flash run reads the choices live; the store is read when the
 // main window loads and written at every Start/Stop click.
-class SettingsPanel : public QGroupBox
+class SettingsPanel : public QGroupBox, public DisplayChoices
 {
     Q_OBJECT
 public:
     explicit SettingsPanel(QWidget* parent = nullptr);
 
-    QComboBox* cboDispInterval = nullptr;
-    QComboBox* cboDispDuration = nullptr;
-    QRadioButton* optLocation[2] = {};
-    QRadioButton* optDisplayOrder[2] = {};
-
     void fillLists();
     void selectFirstItems();
 
-    DisplaySettings current() const;
+    DisplaySettings current() const override;
     void apply(const DisplaySettings& settings);
 
     void restore(SettingsStore& store, const QString& application);
-    void save(SettingsStore& store, const QString& application) const;
 
-    // What the flash run reads at each tick or Start.
-    int intervalSeconds() const;
-    int durationMilliseconds() const;
-    bool randomLocation() const;
-    bool randomOrder() const;
+private:
+    QComboBox* m_intervalList;
+    QComboBox* m_durationList;
+    QRadioButton* m_randomPlace;
+    QRadioButton* m_centre;
+    QRadioButton* m_randomOrder;
+    QRadioButton* m_listOrder;
 };

@@ -1,0 +1,72 @@
+#include "flash/FlashWindows.h"
+
+#include "flash/FlashWindow.h"
+
+FlashWindows::FlashWindows(TimerFactory& timers, QObject* parent)
+    : FlashDisplay(parent), m_timers(timers)
+{
+}
+
+FlashWindows::~FlashWindows()
+{
+    // The flash windows have no owner: they go with the run, also those whose
+    // unloading is still pending.
+    for (const QPointer<FlashWindow>& window : std::as_const(m_windows))
+        delete window.data();
+}
+
+FlashWindow* FlashWindows::current() const
+{
+    return m_current.data();
+}
+
+void FlashWindows::prepare()
+{
+    if (!m_next)
+        m_next = newWindow();
+}
+
+void FlashWindows::show(const QImage& picture, const QPointF& topLeft, int durationMs)
+{
+    remove();
+    FlashWindow* window = m_next ? m_next.data() : newWindow();
+    m_next = nullptr;
+    m_current = window;
+    window->load();
+    connect(window, &FlashWindow::flashEnded, this, &FlashWindows::windowEnded);
+    window->setPicture(picture);
+    window->setPosition(topLeft.x(), topLeft.y());
+    window->setDuration(durationMs);
+    window->showFlash();
+}
+
+void FlashWindows::remove()
+{
+    if (m_current)
+        m_current->unload();
+    m_current = nullptr;
+}
+
+void FlashWindows::release()
+{
+    remove();
+    if (m_next)
+        m_next->unload();
+    m_next = nullptr;
+}
+
+FlashWindow* FlashWindows::newWindow()
+{
+    m_windows.removeAll(nullptr);
+    auto* window = new FlashWindow(m_timers);
+    m_windows << window;
+    return window;
+}
+
+void FlashWindows::windowEnded()
+{
+    if (sender() != m_current.data())
+        return;
+    m_current = nullptr;
+    emit flashEnded();
+}

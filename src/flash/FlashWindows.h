@@ -1,0 +1,36 @@
+#pragma once
+
+#include "flash/FlashDisplay.h"
+
+#include <QList>
+#include <QPointer>
+
+class FlashWindow;
+class TimerFactory;
+
+// Shows each flash in a fresh FlashWindow, the next one created ahead of time
+// and hidden, so that it is ready when its flash comes.
+class FlashWindows final : public FlashDisplay
+{
+    Q_OBJECT
+public:
+    explicit FlashWindows(TimerFactory& timers, QObject* parent = nullptr);
+    ~FlashWindows() override;
+
+    void prepare() override;
+    void show(const QImage& picture, const QPointF& topLeft, int durationMs) override;
+    void remove() override;
+    void release() override;
+
+    // The window of the flash now on the screen, or nullptr between flashes.
+    FlashWindow* current() const;
+
+private:
+    FlashWindow* newWindow();
+    void windowEnded();
+
+    TimerFactory& m_timers;
+    QPointer<FlashWindow> m_current;
+    QPointer<FlashWindow> m_next; // created ahead, hidden, never shown yet
+    QList<QPointer<FlashWindow>> m_windows;
+};
