@@ -1,14 +1,15 @@
 #include "LibraryFixture.h"
 
+#include "Children.h"
 #include "TestPictures.h"
 #include "app/MainWindow.h"
-#include "library/ImageViewer.h"
+#include "library/PictureLibrary.h"
 #include "library/PictureListFile.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QListWidget>
+#include <QListView>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTest>
@@ -31,12 +32,12 @@ void LibraryFixture::start()
 {
     window = std::make_unique<MainWindow>(test.services);
     window->setAttribute(Qt::WA_DeleteOnClose, false);
-    viewer = window->viewer;
-    window->Form_Load();
+    library = &window->library();
+    window->load();
     window->show();
     if (!QTest::qWaitForWindowExposed(window.get()))
         qFatal("main window not shown");
-    viewer->store().waitForAll();
+    library->store().waitForAll();
 }
 
 QString LibraryFixture::userPicture(const QString& name, QColor colour, const char* format)
@@ -49,24 +50,24 @@ QString LibraryFixture::userPicture(const QString& name, QColor colour, const ch
 void LibraryFixture::add(const std::optional<QString>& chosen)
 {
     test.dialogs.chosenFiles.enqueue(chosen);
-    QTest::mouseClick(window->cmdAddPicture, Qt::LeftButton);
+    QTest::mouseClick(child<QPushButton>(window.get(), "cmdAddPicture"), Qt::LeftButton);
 }
 
 void LibraryFixture::select(int row)
 {
+    auto* list = child<QListView>(window.get(), "lvwDisplay");
     if (row < 0) {
-        viewer->lvwDisplay->clearSelection();
+        list->clearSelection();
         return;
     }
-    QListWidgetItem* item = viewer->lvwDisplay->item(row);
-    viewer->lvwDisplay->scrollToItem(item);
-    QTest::mouseClick(viewer->lvwDisplay->viewport(), Qt::LeftButton, {},
-                      viewer->lvwDisplay->visualItemRect(item).center());
+    const QModelIndex item = list->model()->index(row, 0);
+    list->scrollTo(item);
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualRect(item).center());
 }
 
 void LibraryFixture::deleteSelected()
 {
-    QTest::mouseClick(window->cmdDeletePicture, Qt::LeftButton);
+    QTest::mouseClick(child<QPushButton>(window.get(), "cmdDeletePicture"), Qt::LeftButton);
 }
 
 QByteArray LibraryFixture::listFileBytes() const
@@ -85,7 +86,7 @@ QStringList LibraryFixture::copies() const
 LibrarySnapshot LibraryFixture::snapshot() const
 {
     LibrarySnapshot shot;
-    shot.entries = viewer->entries();
+    shot.entries = library->entries();
     shot.listFile = listFileBytes();
     const QFileInfo folder(test.copiesFolder());
     shot.copiesFolderKind = folder.isDir()                          ? QStringLiteral("folder")
@@ -98,17 +99,18 @@ LibrarySnapshot LibraryFixture::snapshot() const
                                                                     : QByteArray("<unreadable>"));
         }
     }
-    shot.loadedImageCount = viewer->LoadedImageCount();
-    for (int slot = 1; slot <= viewer->LoadedImageCount(); ++slot)
-        shot.slotPaths << viewer->slotPath(slot);
-    shot.scrollBarVisible = viewer->ScrollBar1->isVisible();
-    shot.scrollMaximum = viewer->ScrollBar1->maximum();
+    shot.loadedImageCount = library->slotCount();
+    for (int slot = 1; slot <= library->slotCount(); ++slot)
+        shot.slotPaths << library->slotPath(slot);
+    const auto* scrollBar = child<QScrollBar>(window.get(), "ScrollBar1");
+    shot.scrollBarVisible = scrollBar->isVisible();
+    shot.scrollMaximum = scrollBar->maximum();
     return shot;
 }
 
 QColor LibraryFixture::slotColour(int slot) const
 {
-    const QImage picture = viewer->slotPicture(slot);
+    const QImage picture = library->flashPicture(slot);
     if (picture.isNull())
         return {};
     return picture.pixelColor(picture.width() * 3 / 4, picture.height() / 4);

@@ -9,8 +9,8 @@
 #include <QTemporaryDir>
 #include <memory>
 
-class ImageViewer;
 class MainWindow;
+class PictureLibrary;
 
 // Everything of the library a user or the flash run could see, to show that
 // a refused change left it as it was.
@@ -58,7 +58,7 @@ public:
     TestServices test;
     QTemporaryDir userFolder;
     std::unique_ptr<MainWindow> window;
-    ImageViewer* viewer = nullptr;
+    PictureLibrary* library = nullptr;
 };
 
 bool similarColour(const QColor& a, const QColor& b);
