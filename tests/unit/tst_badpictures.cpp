@@ -1,6 +1,7 @@
 // Bad picture files listed at start-up or offered to Add: nothing crashes or
 // hangs, memory stays bounded, every good picture beside them still loads and
 // flashes, and Add refuses each with a message and changes nothing.
+#include "Children.h"
 #include "BadPictures.h"
 #include "LibraryFixture.h"
 #include "TestPictures.h"
@@ -8,7 +9,8 @@
 #include "flash/FlashRun.h"
 #include "flash/FlashWindow.h"
 #include "flash/StretchedPicture.h"
-#include "library/ImageViewer.h"
+#include "flash/FlashWindows.h"
+#include "library/PictureLibrary.h"
 #include "settings/SettingsPanel.h"
 
 #include <QFile>
@@ -58,42 +60,42 @@ void BadPicturesTest::badPicturesAtStartUpLeaveTheGoodOnesWorking()
     const qint64 peakGrowth = ProcessMemory::peak() - peakBefore;
 
     // Every good picture is in its slot; the bad ones have none.
-    QCOMPARE(f.viewer->LoadedImageCount(), entries.size());
+    QCOMPARE(f.library->slotCount(), entries.size());
     QHash<int, QColor> goodSlots;
-    for (int slot = 1; slot <= f.viewer->LoadedImageCount(); ++slot) {
+    for (int slot = 1; slot <= f.library->slotCount(); ++slot) {
         const QString name = entries.at(slot - 1);
-        QCOMPARE(f.viewer->slotPath(slot).section(u'/', -1), name);
+        QCOMPARE(f.library->slotPath(slot).section(u'/', -1), name);
         if (good.contains(name)) {
-            QVERIFY2(!f.viewer->slotPicture(slot).isNull(), qPrintable(name));
+            QVERIFY2(!f.library->flashPicture(slot).isNull(), qPrintable(name));
             QVERIFY(similarColour(f.slotColour(slot), good.value(name)));
             goodSlots.insert(slot, good.value(name));
         } else if (!mayDecode.contains(name)) {
-            QVERIFY2(f.viewer->slotPicture(slot).isNull(), qPrintable(name));
+            QVERIFY2(f.library->flashPicture(slot).isNull(), qPrintable(name));
         }
     }
 
     // One round of flashes in list order shows every good picture.
-    f.window->settings->optDisplayOrder[1]->setChecked(true);
-    f.window->settings->optLocation[1]->setChecked(true);
-    QTest::mouseClick(f.window->cmdProceed, Qt::LeftButton);
-    FakeTimer* interval = f.test.timers.find(QStringLiteral("Timer1"));
+    child<QRadioButton>(f.window.get(), "optDisplayOrder_1")->setChecked(true);
+    child<QRadioButton>(f.window.get(), "optLocation_1")->setChecked(true);
+    QTest::mouseClick(child<QPushButton>(f.window.get(), "cmdProceed"), Qt::LeftButton);
+    FakeTimer* interval = f.test.timers.find(FlashRun::IntervalTimerName);
     QVERIFY(interval);
     int flashedGood = 0;
-    for (int slot = 1; slot <= f.viewer->LoadedImageCount(); ++slot) {
+    for (int slot = 1; slot <= f.library->slotCount(); ++slot) {
         QVERIFY(interval->fire());
-        FlashWindow* flash = f.window->flashRun->frmDisplay();
+        FlashWindow* flash = f.window->flashWindows().current();
         QVERIFY(flash);
         QTRY_VERIFY(flash->isPictureOnScreen());
         if (goodSlots.contains(slot)) {
-            const QImage screen = flash->imgPictureDisplay->grab().toImage();
+            const QImage screen = child<StretchedPicture>(flash, "imgPictureDisplay")->grab().toImage();
             const QColor shown = screen.pixelColor(screen.width() * 3 / 4, screen.height() / 4);
             QVERIFY2(similarColour(shown, goodSlots.value(slot)), qPrintable(entries[slot - 1]));
             ++flashedGood;
         }
-        QVERIFY(f.test.timers.find(FlashWindow::TimerName)->fire());
-        QTRY_VERIFY(!f.window->flashRun->frmDisplay());
+        QVERIFY(f.test.timers.find(FlashWindow::FlashTimerName)->fire());
+        QTRY_VERIFY(!f.window->flashWindows().current());
     }
-    QTest::mouseClick(f.window->cmdProceed, Qt::LeftButton);
+    QTest::mouseClick(child<QPushButton>(f.window.get(), "cmdProceed"), Qt::LeftButton);
 
     qInfo("start-up: %lld bad pictures listed beside %lld good ones; %d good loaded and "
           "flashed, 0 lost; peak memory grew by %lld kB (limit %lld kB)",
@@ -120,7 +122,7 @@ void BadPicturesTest::badPicturesOfferedToAddAreRefused()
         f.add(path);
         if (file.mayDecode && f.test.dialogs.messages.isEmpty()) {
             // Taken as a picture: then whole, listed with its copy, and deleted again.
-            QCOMPARE(f.viewer->entries(), QStringList({"kept.jpg", file.name}));
+            QCOMPARE(f.library->entries(), QStringList({"kept.jpg", file.name}));
             QVERIFY(QFile::exists(f.test.copiesFolder() + u'/' + file.name));
             f.select(1);
             f.deleteSelected();

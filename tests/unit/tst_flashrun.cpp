@@ -3,15 +3,17 @@
 #include "app/Program.h"
 #include "flash/FlashRun.h"
 #include "flash/FlashWindow.h"
+#include "flash/FlashWindows.h"
 #include "flash/StretchedPicture.h"
-#include "library/ImageViewer.h"
+#include "library/PictureLibrary.h"
 #include "settings/SettingsPanel.h"
 
+#include "Children.h"
 #include "Fakes.h"
 #include "TestPictures.h"
 
 #include <QComboBox>
-#include <QListWidget>
+#include <QTemporaryDir>
 #include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
@@ -41,11 +43,12 @@ private slots:
     void flashWindowStaysOutOfTheWay();
 
 private:
-    void writeLibrary(const QList<QColor>& colours);
-    void click() { QTest::mouseClick(m_window->cmdProceed, Qt::LeftButton); }
-    FakeTimer* interval() const { return m_services->timers.find(QStringLiteral("Timer1")); }
-    FakeTimer* flashTimer() const { return m_services->timers.find(FlashWindow::TimerName); }
-    FlashWindow* flash() const { return m_window->flashRun->frmDisplay(); }
+    // Lists one picture per colour, then names in withoutCopies that have no copy.
+    void writeLibrary(const QList<QColor>& colours, const QStringList& withoutCopies = {});
+    void click() { QTest::mouseClick(child<QPushButton>(m_window, "cmdProceed"), Qt::LeftButton); }
+    FakeTimer* interval() const { return m_services->timers.find(FlashRun::IntervalTimerName); }
+    FakeTimer* flashTimer() const { return m_services->timers.find(FlashWindow::FlashTimerName); }
+    FlashWindow* flash() const { return m_window->flashWindows().current(); }
     // Fires the interval timer and waits until the picture is on the screen.
     FlashWindow* tick();
     // Ends the current flash as its timer would.
@@ -73,7 +76,7 @@ void FlashRunTest::cleanup()
     m_services.reset();
 }
 
-void FlashRunTest::writeLibrary(const QList<QColor>& colours)
+void FlashRunTest::writeLibrary(const QList<QColor>& colours, const QStringList& withoutCopies)
 {
     QByteArray list;
     for (int i = 0; i < colours.size(); ++i) {
@@ -81,11 +84,13 @@ void FlashRunTest::writeLibrary(const QList<QColor>& colours)
         QVERIFY(TestPictures::bmp(m_services->copiesFolder() + '/' + name, colours.at(i)));
         list += '"' + name.toUtf8() + "\"\r\n";
     }
+    for (const QString& name : withoutCopies)
+        list += '"' + name.toUtf8() + "\"\r\n";
     QVERIFY(TestPictures::bytes(m_services->listFile(), list));
     m_window = new MainWindow(m_services->services);
-    m_window->Form_Load();
+    m_window->load();
     m_window->show();
-    m_window->viewer->store().waitForAll();
+    m_window->library().store().waitForAll();
 }
 
 FlashWindow* FlashRunTest::tick()
@@ -111,13 +116,13 @@ void FlashRunTest::endFlash()
 QColor FlashRunTest::shownColour() const
 {
     // Away from the pictures' diagonal stripe.
-    return flash()->imgPictureDisplay->grab().toImage().pixelColor(300, 30);
+    return child<StretchedPicture>(flash(), "imgPictureDisplay")->grab().toImage().pixelColor(300, 30);
 }
 
 void FlashRunTest::setOrderAndPlace(bool listOrder, bool centre)
 {
-    m_window->settings->optDisplayOrder[listOrder ? 1 : 0]->setChecked(true);
-    m_window->settings->optLocation[centre ? 1 : 0]->setChecked(true);
+    child<QRadioButton>(m_window, listOrder ? "optDisplayOrder_1" : "optDisplayOrder_0")->setChecked(true);
+    child<QRadioButton>(m_window, centre ? "optLocation_1" : "optLocation_0")->setChecked(true);
 }
 
 void FlashRunTest::startSavesArmsAndMinimises_data()
@@ -134,12 +139,12 @@ void FlashRunTest::startSavesArmsAndMinimises()
     QFETCH(int, position);
     QFETCH(int, period);
     writeLibrary({Red});
-    m_window->settings->cboDispInterval->setCurrentIndex(position);
-    m_window->settings->cboDispDuration->setCurrentIndex(8);
+    child<QComboBox>(m_window, "cboDispInterval")->setCurrentIndex(position);
+    child<QComboBox>(m_window, "cboDispDuration")->setCurrentIndex(8);
     setOrderAndPlace(true, true);
 
     click();
-    QCOMPARE(m_window->cmdProceed->text(), QStringLiteral("&Stop"));
+    QCOMPARE(child<QPushButton>(m_window, "cmdProceed")->text(), QStringLiteral("&Stop"));
     QCOMPARE(m_services->settings.writes,
              (QStringList{"DispInterval", "DispDuration", "DispLocation", "DispOrder"}));
     QCOMPARE(m_services->settings.read("zorvik-subliminal-images", "settings", "DispInterval"),
@@ -164,7 +169,7 @@ void FlashRunTest::startWithoutPicturesIsRefusedButSaves()
     QCOMPARE(message.buttons, MessageButtons::Ok);
     QCOMPARE(message.title, ProgramInfo::title());
     QCOMPARE(m_services->settings.writes.size(), 4);
-    QCOMPARE(m_window->cmdProceed->text(), QStringLiteral("&Start"));
+    QCOMPARE(child<QPushButton>(m_window, "cmdProceed")->text(), QStringLiteral("&Start"));
     QVERIFY(!interval()->isRunning());
     QVERIFY(!m_window->isMinimized());
 }
@@ -185,7 +190,7 @@ void FlashRunTest::listOrderShowsEachSlotInTurnAndStartBeginsAgain()
     QCOMPARE(shown, (QList<QColor>{Red, Green, Blue, Red}));
 
     click();
-    QCOMPARE(m_window->cmdProceed->text(), QStringLiteral("&Start"));
+    QCOMPARE(child<QPushButton>(m_window, "cmdProceed")->text(), QStringLiteral("&Start"));
     click();
     QVERIFY(tick());
     QCOMPARE(shownColour(), Red);
@@ -203,7 +208,7 @@ void FlashRunTest::randomOrderAndPlaceFollowTheDraws()
     QCOMPARE(shownColour(), Green);
     // Top 3892 twips (7785 / 2, half to even), left 1006 twips (1006.5, half to even).
     QCOMPARE(flash()->pos(), QPoint(67, 259));
-    QCOMPARE(m_window->flashRun->scheduler().RandomIndex(), 2);
+    QCOMPARE(m_window->flashRun().scheduler().RandomIndex(), 2);
     endFlash();
 
     // Switching to list order mid-run starts from the list position, here none.
@@ -237,7 +242,7 @@ void FlashRunTest::centreOfTheScreen()
 void FlashRunTest::flashLastsItsDurationFromTheFirstPaint()
 {
     writeLibrary({Red});
-    m_window->settings->cboDispDuration->setCurrentIndex(4); // "100"
+    child<QComboBox>(m_window, "cboDispDuration")->setCurrentIndex(4); // "100"
     click();
     QVERIFY(interval()->fire());
     QPointer<FlashWindow> window = flash();
@@ -259,8 +264,8 @@ void FlashRunTest::durationChangeAppliesToTheNextFlashIntervalToTheNextStart()
     click();
     QVERIFY(tick());
     QCOMPARE(flashTimer()->interval(), 20);
-    m_window->settings->cboDispDuration->setCurrentIndex(9); // "1000"
-    m_window->settings->cboDispInterval->setCurrentIndex(2); // "10"
+    child<QComboBox>(m_window, "cboDispDuration")->setCurrentIndex(9); // "1000"
+    child<QComboBox>(m_window, "cboDispInterval")->setCurrentIndex(2); // "10"
     endFlash();
     QCOMPARE(interval()->interval(), 2000);
     QVERIFY(tick());
@@ -284,7 +289,7 @@ void FlashRunTest::stopDuringAFlashRemovesItAndNothingFollows()
     QVERIFY(!interval()->fire());
     QTRY_VERIFY(!window);
     QVERIFY(!flash());
-    QCOMPARE(m_window->cmdProceed->text(), QStringLiteral("&Start"));
+    QCOMPARE(child<QPushButton>(m_window, "cmdProceed")->text(), QStringLiteral("&Start"));
 }
 
 void FlashRunTest::emptiedListPassesTicksUntilPicturesReturn()
@@ -295,16 +300,21 @@ void FlashRunTest::emptiedListPassesTicksUntilPicturesReturn()
     QVERIFY(tick());
     endFlash();
 
-    m_window->viewer->lvwDisplay->clear();
-    m_window->viewer->RebuildViewer();
-    QCOMPARE(m_window->viewer->LoadedImageCount(), 0);
+    PictureLibrary& library = m_window->library();
+    while (library.rowCount() > 0)
+        QVERIFY(library.remove(0).done());
+    QCOMPARE(library.slotCount(), 0);
     QVERIFY(interval()->fire());
     QVERIFY(!flash());
     QVERIFY2(interval()->isRunning(), "the run goes on");
 
-    m_window->viewer->lvwDisplay->addItems({"picture3.bmp", "picture2.bmp"});
-    m_window->viewer->RebuildViewer();
-    m_window->viewer->store().waitForAll();
+    QTemporaryDir userFolder;
+    for (const auto& [name, colour] : {std::pair{"picture3.bmp", Blue}, {"picture2.bmp", Green}}) {
+        const QString path = userFolder.filePath(QLatin1String(name));
+        QVERIFY(TestPictures::bmp(path, colour));
+        QVERIFY(library.add(path).done());
+    }
+    library.store().waitForAll();
     QVERIFY(tick());
     // List position 1 was shown last: slot 2 of the new list.
     QCOMPARE(shownColour(), Green);
@@ -312,16 +322,13 @@ void FlashRunTest::emptiedListPassesTicksUntilPicturesReturn()
 
 void FlashRunTest::missingPictureFlashesTheBackground()
 {
-    writeLibrary({Red});
-    m_window->viewer->lvwDisplay->addItem(QStringLiteral("missing.bmp"));
-    m_window->viewer->RebuildViewer();
-    m_window->viewer->store().waitForAll();
+    writeLibrary({Red}, {QStringLiteral("missing.bmp")});
     setOrderAndPlace(true, true);
     click();
     QVERIFY(tick());
     endFlash();
     QVERIFY(tick());
-    QVERIFY(flash()->imgPictureDisplay->picture().isNull());
+    QVERIFY(child<StretchedPicture>(flash(), "imgPictureDisplay")->picture().isNull());
     QCOMPARE(shownColour(), StretchedPicture::Background);
 }
 
@@ -357,14 +364,14 @@ void FlashRunTest::flashWindowStaysOutOfTheWay()
           Qt::WindowStaysOnTopHint, Qt::BypassWindowManagerHint})
         QVERIFY(flags.testFlag(flag));
     QVERIFY(window->testAttribute(Qt::WA_ShowWithoutActivating));
-    QCOMPARE(window->imgPictureDisplay->geometry(), QRect(0, 0, 353, 249));
+    QCOMPARE(child<StretchedPicture>(window, "imgPictureDisplay")->geometry(), QRect(0, 0, 353, 249));
 
     // Any picture fills the window, stretched.
     window->setPicture(QImage(QSize(40, 300), QImage::Format_RGB32));
     QImage tall(QSize(40, 300), QImage::Format_RGB32);
     tall.fill(Blue);
     window->setPicture(tall);
-    const QImage shown = window->imgPictureDisplay->grab().toImage();
+    const QImage shown = child<StretchedPicture>(window, "imgPictureDisplay")->grab().toImage();
     QCOMPARE(shown.pixelColor(0, 0), Blue);
     QCOMPARE(shown.pixelColor(352, 248), Blue);
 }

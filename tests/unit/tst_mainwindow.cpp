@@ -1,16 +1,18 @@
 // The main window as the user first sees it: its regions, the library it
 // loads, the settings it restores, and the preview strip's geometry.
+#include "Children.h"
 #include "Fakes.h"
 #include "LibraryFixture.h"
 #include "TestPictures.h"
 #include "app/MainWindow.h"
-#include "library/ImageViewer.h"
+#include "flash/FlashWindows.h"
+#include "library/PictureLibrary.h"
 #include "library/PictureListFile.h"
 #include "library/PictureStrip.h"
 #include "settings/SettingsPanel.h"
 
 #include <QComboBox>
-#include <QListWidget>
+#include <QListView>
 #include <QMenuBar>
 #include <QProgressBar>
 #include <QPushButton>
@@ -58,7 +60,7 @@ void MainWindowTest::cleanup()
 MainWindow* MainWindowTest::load()
 {
     m_window = new MainWindow(m_services->services);
-    m_window->Form_Load();
+    m_window->load();
     m_window->show();
     return m_window;
 }
@@ -129,8 +131,9 @@ void MainWindowTest::settingsAreRestored()
     store("DispLocation", "1");
     store("DispOrder", "1");
     MainWindow* window = load();
-    QCOMPARE(window->settings->intervalSeconds(), 15);
-    QCOMPARE(window->settings->durationMilliseconds(), 20);
+    const DisplaySettings chosen = child<SettingsPanel>(window, "fraSettings")->current();
+    QCOMPARE(chosen.intervalSeconds(), 15);
+    QCOMPARE(chosen.durationMilliseconds(), 20);
     QVERIFY(window->findChild<QRadioButton*>("optLocation_1")->isChecked());
     QVERIFY(window->findChild<QRadioButton*>("optDisplayOrder_1")->isChecked());
 }
@@ -138,9 +141,9 @@ void MainWindowTest::settingsAreRestored()
 void MainWindowTest::emptyLibraryWithoutListFile()
 {
     MainWindow* window = load();
-    QCOMPARE(window->viewer->lvwDisplay->count(), 0);
-    QCOMPARE(window->viewer->LoadedImageCount(), 0);
-    QVERIFY(!window->viewer->ScrollBar1->isVisible());
+    QCOMPARE(child<QListView>(window, "lvwDisplay")->model()->rowCount(), 0);
+    QCOMPARE(window->library().slotCount(), 0);
+    QVERIFY(!child<QScrollBar>(window, "ScrollBar1")->isVisible());
     QVERIFY(m_services->dialogs.messages.isEmpty());
     QVERIFY(!QFile::exists(m_services->listFile()));
 }
@@ -162,15 +165,15 @@ void MainWindowTest::stripGeometry()
     QFETCH(int, range);
     writeLibrary(*m_services, pictureNames(entries));
     MainWindow* window = load();
-    ImageViewer* viewer = window->viewer;
+    auto* strip = child<PictureStrip>(window, "picScrollForm");
 
-    QCOMPARE(viewer->LoadedImageCount(), entries);
-    QCOMPARE(viewer->picScrollForm->height(), 92 * entries);
-    QCOMPARE(viewer->picScrollForm->pos(), QPoint(0, 0));
+    QCOMPARE(window->library().slotCount(), entries);
+    QCOMPARE(strip->height(), 92 * entries);
+    QCOMPARE(strip->pos(), QPoint(0, 0));
     for (int k = 1; k <= entries; ++k)
         QCOMPARE(PictureStrip::slotGeometry(k), QRect(8, 92 * (k - 1), 113, 90));
 
-    QScrollBar* bar = viewer->ScrollBar1;
+    auto* bar = child<QScrollBar>(window, "ScrollBar1");
     QCOMPARE(bar->isVisible(), range >= 0);
     if (range >= 0) {
         QVERIFY(bar->isEnabled());
@@ -185,25 +188,28 @@ void MainWindowTest::scrollingMovesTheStripAndKeepsFocusOffTheScrollBar()
     writeLibrary(*m_services, pictureNames(5));
     MainWindow* window = load();
     window->activateWindow();
-    QScrollBar* bar = window->viewer->ScrollBar1;
+    auto* bar = child<QScrollBar>(window, "ScrollBar1");
+    auto* strip = child<PictureStrip>(window, "picScrollForm");
 
     bar->triggerAction(QAbstractSlider::SliderSingleStepAdd);
     QCOMPARE(bar->value(), 40);
-    QCOMPARE(window->viewer->picScrollForm->y(), -40);
-    QTRY_COMPARE(QApplication::focusWidget(), window->cmdAddPicture);
+    QCOMPARE(strip->y(), -40);
+    QTRY_COMPARE(QApplication::focusWidget(), child<QPushButton>(window, "cmdAddPicture"));
 
     bar->triggerAction(QAbstractSlider::SliderPageStepAdd);
     QCOMPARE(bar->value(), 105);
-    QCOMPARE(window->viewer->picScrollForm->y(), -105);
-    QCOMPARE(QApplication::focusWidget(), window->cmdAddPicture);
+    QCOMPARE(strip->y(), -105);
+    QCOMPARE(QApplication::focusWidget(), child<QPushButton>(window, "cmdAddPicture"));
 }
 
 void MainWindowTest::becomingActiveScrollsBackToTheTop()
 {
     writeLibrary(*m_services, pictureNames(6));
     MainWindow* window = load();
-    window->viewer->ScrollBar1->setValue(150);
-    QCOMPARE(window->viewer->picScrollForm->y(), -150);
+    auto* bar = child<QScrollBar>(window, "ScrollBar1");
+    auto* strip = child<PictureStrip>(window, "picScrollForm");
+    bar->setValue(150);
+    QCOMPARE(strip->y(), -150);
 
     QWidget other;
     other.show();
@@ -211,8 +217,8 @@ void MainWindowTest::becomingActiveScrollsBackToTheTop()
     QTRY_VERIFY(other.isActiveWindow());
     window->activateWindow();
     QTRY_VERIFY(window->isActiveWindow());
-    QCOMPARE(window->viewer->ScrollBar1->value(), 0);
-    QCOMPARE(window->viewer->picScrollForm->y(), 0);
+    QCOMPARE(bar->value(), 0);
+    QCOMPARE(strip->y(), 0);
 }
 
 void MainWindowTest::aThousandEntriesAreAllReachable()
@@ -221,12 +227,13 @@ void MainWindowTest::aThousandEntriesAreAllReachable()
     writeLibrary(*m_services, names.mid(0, 2));
     PictureListFile::save(m_services->listFile(), names); // only two have copies
     MainWindow* window = load();
-    QCOMPARE(window->viewer->LoadedImageCount(), 1000);
-    QCOMPARE(window->viewer->ScrollBar1->maximum(), 92 * 1000 - 355);
-    window->viewer->ScrollBar1->setValue(window->viewer->ScrollBar1->maximum());
+    QCOMPARE(window->library().slotCount(), 1000);
+    auto* bar = child<QScrollBar>(window, "ScrollBar1");
+    QCOMPARE(bar->maximum(), 92 * 1000 - 355);
+    bar->setValue(bar->maximum());
     // The last slot lies inside the holder, 17 pixels above its bottom edge.
-    const int lastBottom =
-        window->viewer->picScrollForm->y() + PictureStrip::slotGeometry(1000).bottom() + 1;
+    const int lastBottom = child<PictureStrip>(window, "picScrollForm")->y() +
+                           PictureStrip::slotGeometry(1000).bottom() + 1;
     QCOMPARE(lastBottom, 372 - 17 - 2);
 }
 
@@ -238,19 +245,19 @@ void MainWindowTest::picturesFillInAndBadEntriesStayEmpty()
     TestPictures::jpeg(m_services->programFolder() + "/b.jpg"); // outside the copies folder
 
     MainWindow* window = load();
-    ImageViewer* viewer = window->viewer;
-    QCOMPARE(viewer->entries(), listed);
-    QCOMPARE(viewer->LoadedImageCount(), 6);
-    QTRY_VERIFY(!viewer->slotPicture(1).isNull());
-    QTRY_VERIFY(!viewer->slotPicture(5).isNull());
-    QTRY_VERIFY(viewer->decodeProgress->isHidden());
-    QVERIFY(viewer->slotPicture(2).isNull());
-    QVERIFY(viewer->slotPicture(3).isNull());
-    QVERIFY(viewer->slotPicture(4).isNull());
-    QCOMPARE(viewer->slotPicture(6).size(), QSize(353, 249));
+    PictureLibrary& library = window->library();
+    QCOMPARE(library.entries(), listed);
+    QCOMPARE(library.slotCount(), 6);
+    QTRY_VERIFY(!library.flashPicture(1).isNull());
+    QTRY_VERIFY(!library.flashPicture(5).isNull());
+    QTRY_VERIFY(child<QProgressBar>(window, "decodeProgress")->isHidden());
+    QVERIFY(library.flashPicture(2).isNull());
+    QVERIFY(library.flashPicture(3).isNull());
+    QVERIFY(library.flashPicture(4).isNull());
+    QCOMPARE(library.flashPicture(6).size(), QSize(353, 249));
     // The same copy is decoded once and shared.
-    QVERIFY(viewer->slotPicture(1).constBits() == viewer->slotPicture(6).constBits());
-    QCOMPARE(viewer->store().requestedCount(), 0); // idle again: counters reset
+    QVERIFY(library.flashPicture(1).constBits() == library.flashPicture(6).constBits());
+    QCOMPARE(library.store().requestedCount(), 0); // idle again: counters reset
 }
 
 QTEST_MAIN(MainWindowTest)

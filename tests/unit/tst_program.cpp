@@ -5,6 +5,7 @@
 #include "web/ExitScreen.h"
 #include "web/UpdateReminder.h"
 
+#include "Children.h"
 #include "Fakes.h"
 #include "ObservingFakes.h"
 
@@ -46,7 +47,7 @@ QList<QWidget*> visibleWindows(const QString& name)
 
 QWidget* frontLink(MainWindow* window)
 {
-    return window->fraFullBrand->childAt(window->lblCobrand->geometry().center());
+    return child<QFrame>(window, "fraFullBrand")->childAt(child<QWidget>(window, "lblCobrand")->geometry().center());
 }
 
 } // namespace
@@ -61,10 +62,12 @@ void ProgramTest::secondInstanceEndsBeforeAnythingElse()
 {
     TestServices fakes;
     CountingSettingsStore store(fakes.settings);
-    fakes.services.settings = &store;
+    const Services services{fakes.timers, fakes.dialogs, store,          fakes.clock,
+                            fakes.random, fakes.shell,   fakes.screen,   fakes.instance,
+                            fakes.services.program};
     fakes.instance.another = true;
 
-    Program program(fakes.services);
+    Program program(services);
     QVERIFY(!program.start());
 
     QCOMPARE(fakes.dialogs.messages.size(), 1);
@@ -86,7 +89,9 @@ void ProgramTest::startUpRunsInOrder()
 {
     TestServices fakes;
     ObservingDialogs dialogs(fakes.dialogs);
-    fakes.services.dialogs = &dialogs;
+    const Services services{fakes.timers, dialogs,      fakes.settings, fakes.clock,
+                            fakes.random, fakes.shell,  fakes.screen,   fakes.instance,
+                            fakes.services.program};
     fakes.settings.values.insert(MemorySettingsStore::path(fakes.services.program.applicationName,
                                                            UpdateReminder::Section,
                                                            UpdateReminder::Key),
@@ -101,7 +106,7 @@ void ProgramTest::startUpRunsInOrder()
         mainWindowAtQuestion = QApplication::topLevelWidgets().size() > 0;
     };
 
-    Program program(fakes.services);
+    Program program(services);
     QVERIFY(program.start());
 
     // The reminder asks after seeding and before any window exists.
@@ -115,9 +120,9 @@ void ProgramTest::startUpRunsInOrder()
     QVERIFY(program.mainWindow()->isVisible());
     QCOMPARE(fakes.random.clockSeeds, 1);
     QCOMPARE(fakes.random.draws, 1);
-    QCOMPARE(program.intCoBrandRandomNumber(), 6);
+    QCOMPARE(program.coBrandDraw(), 6);
     QCOMPARE(frontLink(program.mainWindow()),
-             static_cast<QWidget*>(program.mainWindow()->lblFullBrand));
+             child<QWidget>(program.mainWindow(), "lblFullBrand"));
 }
 
 void ProgramTest::bannerDrawPutsOneLinkInFront_data()
@@ -145,9 +150,9 @@ void ProgramTest::bannerDrawPutsOneLinkInFront()
     Program program(fakes.services);
     QVERIFY(program.start());
     MainWindow* window = program.mainWindow();
-    QCOMPARE(program.intCoBrandRandomNumber(), draw);
+    QCOMPARE(program.coBrandDraw(), draw);
     QCOMPARE(frontLink(window),
-             static_cast<QWidget*>(coBrandInFront ? window->lblCobrand : window->lblFullBrand));
+             child<QWidget>(window, coBrandInFront ? "lblCobrand" : "lblFullBrand"));
 
     // A click on the strip opens the page of the link in front.
     QTest::mouseClick(frontLink(window), Qt::LeftButton);
@@ -165,12 +170,12 @@ void ProgramTest::bannerDrawIsFair()
     int coBrand = 0;
     const int runs = 2000;
     for (int run = 0; run < runs; ++run) {
-        const int draw = window.CoBrand_Randomize(random);
+        const int draw = window.coBrandDraw(random);
         QVERIFY(draw >= 1 && draw <= 6);
-        if (frontLink(&window) == static_cast<QWidget*>(window.lblCobrand))
+        if (frontLink(&window) == child<QWidget>(&window, "lblCobrand"))
             ++coBrand;
         else
-            QCOMPARE(frontLink(&window), static_cast<QWidget*>(window.lblFullBrand));
+            QCOMPARE(frontLink(&window), child<QWidget>(&window, "lblFullBrand"));
     }
     // Expected 1000, standard deviation about 22.
     QVERIFY2(coBrand > 900 && coBrand < 1100, qPrintable(QString::number(coBrand)));
@@ -184,14 +189,14 @@ void ProgramTest::aboutBoxIsSingleAndClosesByEnterEscAndCloseBox()
     MainWindow* window = program.mainWindow();
 
     for (int key : {int(Qt::Key_Escape), int(Qt::Key_Return), int(Qt::Key_Enter), 0}) {
-        window->mnuAbout->trigger();
+        child<QAction>(window, "mnuAbout")->trigger();
         QWidget* about = visibleWindows("frmAbout").value(0);
         QVERIFY(about);
         QVERIFY(!about->parentWidget());
         QVERIFY(!about->isModal());
         QCOMPARE(qobject_cast<AboutBox*>(about)->picIcon->pixmap().size(), QSize(32, 32));
         window->activateWindow();
-        window->mnuAbout->trigger();
+        child<QAction>(window, "mnuAbout")->trigger();
         QCOMPARE(visibleWindows("frmAbout"), QList<QWidget*>{about});
         QTRY_VERIFY(about->isActiveWindow());
 
@@ -230,9 +235,9 @@ void ProgramTest::closingTheMainWindowShowsTheExitScreen()
     if (how == "close box")
         window->close();
     else if (how == "cmdExit")
-        QTest::mouseClick(window->cmdExit, Qt::LeftButton);
+        QTest::mouseClick(child<QPushButton>(window, "cmdExit"), Qt::LeftButton);
     else
-        window->mnuExit->trigger();
+        child<QAction>(window, "mnuExit")->trigger();
 
     ExitScreen* exitScreen = program.exitScreen();
     QVERIFY(exitScreen);
@@ -254,7 +259,7 @@ void ProgramTest::exitEndsTheProgramWithEveryWindow()
     TestServices fakes;
     Program program(fakes.services);
     QVERIFY(program.start());
-    program.mainWindow()->mnuAbout->trigger();
+    child<QAction>(program.mainWindow(), "mnuAbout")->trigger();
     program.mainWindow()->close();
     QCOMPARE(visibleWindows("frmAbout").size(), 1);
 

@@ -2,9 +2,11 @@
 #include "app/RunTrayIcon.h"
 #include "flash/FlashRun.h"
 #include "flash/FlashWindow.h"
-#include "library/ImageViewer.h"
+#include "flash/FlashWindows.h"
+#include "library/PictureLibrary.h"
 #include "settings/SettingsPanel.h"
 
+#include "Children.h"
 #include "Fakes.h"
 #include "LibraryFixture.h"
 
@@ -35,8 +37,8 @@ private:
     void openWindow(int pictures);
     RunTrayIcon* tray() const { return m_window->findChild<RunTrayIcon*>("RunTrayIcon"); }
     QAction* proceed() const { return tray()->menu()->findChild<QAction*>("mnuTrayProceed"); }
-    FakeTimer* interval() const { return m_services->timers.find(QStringLiteral("Timer1")); }
-    FakeTimer* flashTimer() const { return m_services->timers.find(FlashWindow::TimerName); }
+    FakeTimer* interval() const { return m_services->timers.find(FlashRun::IntervalTimerName); }
+    FakeTimer* flashTimer() const { return m_services->timers.find(FlashWindow::FlashTimerName); }
 
     std::unique_ptr<TestServices> m_services;
     QPointer<MainWindow> m_window;
@@ -57,9 +59,9 @@ void RunTrayIconTest::openWindow(int pictures)
 {
     writeLibrary(*m_services, pictureNames(pictures));
     m_window = new MainWindow(m_services->services);
-    m_window->Form_Load();
+    m_window->load();
     m_window->show();
-    m_window->viewer->store().waitForAll();
+    m_window->library().store().waitForAll();
     QVERIFY(tray());
     QVERIFY(proceed());
 }
@@ -67,11 +69,11 @@ void RunTrayIconTest::openWindow(int pictures)
 void RunTrayIconTest::menuStartsAndStopsTheRunLikeTheButton()
 {
     openWindow(2);
-    m_window->settings->cboDispInterval->setCurrentIndex(3); // 15 s
+    child<QComboBox>(m_window, "cboDispInterval")->setCurrentIndex(3); // 15 s
     QCOMPARE(proceed()->text(), QStringLiteral("&Start"));
 
     proceed()->trigger();
-    QCOMPARE(m_window->cmdProceed->text(), QStringLiteral("&Stop"));
+    QCOMPARE(child<QPushButton>(m_window, "cmdProceed")->text(), QStringLiteral("&Stop"));
     QCOMPARE(proceed()->text(), QStringLiteral("&Stop"));
     QVERIFY(interval()->isRunning());
     QCOMPARE(interval()->interval(), 15000);
@@ -80,18 +82,18 @@ void RunTrayIconTest::menuStartsAndStopsTheRunLikeTheButton()
 
     // Stopping during a flash removes the picture, as the button does.
     QVERIFY(interval()->fire());
-    QPointer<FlashWindow> flash = m_window->flashRun->frmDisplay();
+    QPointer<FlashWindow> flash = m_window->flashWindows().current();
     QVERIFY(flash);
     proceed()->trigger();
-    QCOMPARE(m_window->cmdProceed->text(), QStringLiteral("&Start"));
+    QCOMPARE(child<QPushButton>(m_window, "cmdProceed")->text(), QStringLiteral("&Start"));
     QCOMPARE(proceed()->text(), QStringLiteral("&Start"));
     QVERIFY(!interval()->isRunning());
-    QVERIFY(!m_window->flashRun->frmDisplay());
+    QVERIFY(!m_window->flashWindows().current());
     QTRY_VERIFY(!flash);
     QCOMPARE(m_services->settings.writes.size(), 8);
 
     // And the button's clicks show in the menu.
-    QTest::mouseClick(m_window->cmdProceed, Qt::LeftButton);
+    QTest::mouseClick(child<QPushButton>(m_window, "cmdProceed"), Qt::LeftButton);
     QCOMPARE(proceed()->text(), QStringLiteral("&Stop"));
 }
 
@@ -108,20 +110,20 @@ void RunTrayIconTest::startFromTheMenuWithoutPicturesIsRefused()
 void RunTrayIconTest::toolTipSaysWhenTheNextPictureComes()
 {
     openWindow(1);
-    m_window->settings->cboDispInterval->setCurrentIndex(3); // 15 s
+    child<QComboBox>(m_window, "cboDispInterval")->setCurrentIndex(3); // 15 s
     const QString title = QStringLiteral("Zorvik Subliminal Images\n");
     QCOMPARE(tray()->toolTip(), title + "Stopped");
-    QVERIFY(!m_window->flashRun->nextFlashDue().isValid());
+    QVERIFY(!m_window->flashRun().nextFlashDue().isValid());
 
     m_services->clock.time = QDateTime(QDate(2026, 12, 8), QTime(14, 3, 10));
     proceed()->trigger();
-    QCOMPARE(m_window->flashRun->nextFlashDue(), QDateTime(QDate(2026, 12, 8), QTime(14, 3, 25)));
+    QCOMPARE(m_window->flashRun().nextFlashDue(), QDateTime(QDate(2026, 12, 8), QTime(14, 3, 25)));
     QCOMPARE(tray()->toolTip(), title + "Next picture at 14:03:25");
 
     // While a picture is shown the interval waits for the flash to end.
     m_services->clock.time = QDateTime(QDate(2026, 12, 8), QTime(14, 3, 25));
     QVERIFY(interval()->fire());
-    QVERIFY(!m_window->flashRun->nextFlashDue().isValid());
+    QVERIFY(!m_window->flashRun().nextFlashDue().isValid());
     QCOMPARE(tray()->toolTip(), title + "A picture is on the screen");
 
     // The next interval counts from the end of the flash.
@@ -131,7 +133,7 @@ void RunTrayIconTest::toolTipSaysWhenTheNextPictureComes()
 
     proceed()->trigger();
     QCOMPARE(tray()->toolTip(), title + "Stopped");
-    QVERIFY(!m_window->flashRun->nextFlashDue().isValid());
+    QVERIFY(!m_window->flashRun().nextFlashDue().isValid());
 }
 
 void RunTrayIconTest::showTheMainWindowRestoresIt()
@@ -143,7 +145,7 @@ void RunTrayIconTest::showTheMainWindowRestoresIt()
     QTRY_VERIFY(!m_window->isMinimized());
     QVERIFY(m_window->isVisible());
     // Showing the window leaves the run alone.
-    QCOMPARE(m_window->cmdProceed->text(), QStringLiteral("&Stop"));
+    QCOMPARE(child<QPushButton>(m_window, "cmdProceed")->text(), QStringLiteral("&Stop"));
 }
 
 void RunTrayIconTest::noTrayNoIcon()

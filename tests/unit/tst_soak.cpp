@@ -1,16 +1,17 @@
 // Ten thousand flashes driven by the fake timers, with pictures added and
 // deleted between them: every flash comes and goes, and resident memory stops
 // growing once warmed up.
+#include "Children.h"
 #include "BadPictures.h"
 #include "LibraryFixture.h"
 #include "TestPictures.h"
 #include "app/MainWindow.h"
 #include "flash/FlashRun.h"
 #include "flash/FlashWindow.h"
-#include "library/ImageViewer.h"
+#include "flash/FlashWindows.h"
+#include "library/PictureLibrary.h"
 #include "library/PictureListFile.h"
 
-#include <QListWidget>
 #include <QPushButton>
 #include <QRandomGenerator>
 #include <QTest>
@@ -61,8 +62,8 @@ void SoakTest::tenThousandFlashesWithAddsAndDeletes()
     f.start();
 
     QRandomGenerator random(10000);
-    QTest::mouseClick(f.window->cmdProceed, Qt::LeftButton);
-    FakeTimer* interval = f.test.timers.find(QStringLiteral("Timer1"));
+    QTest::mouseClick(child<QPushButton>(f.window.get(), "cmdProceed"), Qt::LeftButton);
+    FakeTimer* interval = f.test.timers.find(FlashRun::IntervalTimerName);
     QVERIFY(interval);
 
     int adds = 0;
@@ -71,15 +72,14 @@ void SoakTest::tenThousandFlashesWithAddsAndDeletes()
     qint64 residentAfterWarmUp = 0;
     for (int cycle = 1; cycle <= Cycles; ++cycle) {
         if (cycle % ChangeEvery == 0) {
-            QListWidget* list = f.viewer->lvwDisplay;
-            if (list->count() > 3 && (list->count() > 10 || random.bounded(2) == 0)) {
-                f.select(int(random.bounded(list->count())));
+            const int count = f.library->rowCount();
+            if (count > 3 && (count > 10 || random.bounded(2) == 0)) {
+                f.select(int(random.bounded(count)));
                 f.deleteSelected();
                 ++deletes;
             } else {
-                const int count = list->count();
                 f.add(pool.at(int(random.bounded(int(pool.size())))));
-                adds += list->count() > count;
+                adds += f.library->rowCount() > count;
             }
             f.test.dialogs.messages.clear(); // a picture already listed is refused
         }
@@ -87,20 +87,20 @@ void SoakTest::tenThousandFlashesWithAddsAndDeletes()
             ++missed;
             continue;
         }
-        FlashWindow* flash = f.window->flashRun->frmDisplay();
+        FlashWindow* flash = f.window->flashWindows().current();
         if (!flash || !settle([flash] { return flash->isPictureOnScreen(); })) {
             ++missed;
             continue;
         }
-        f.test.timers.find(FlashWindow::TimerName)->fire();
-        if (!settle([&f] { return !f.window->flashRun->frmDisplay(); }))
+        f.test.timers.find(FlashWindow::FlashTimerName)->fire();
+        if (!settle([&f] { return !f.window->flashWindows().current(); }))
             ++missed;
         if (cycle == WarmUp)
             residentAfterWarmUp = ProcessMemory::resident();
     }
-    QTest::mouseClick(f.window->cmdProceed, Qt::LeftButton);
+    QTest::mouseClick(child<QPushButton>(f.window.get(), "cmdProceed"), Qt::LeftButton);
     const qint64 growth = ProcessMemory::resident() - residentAfterWarmUp;
-    const QStringList listed = f.viewer->entries();
+    const QStringList listed = f.library->entries();
 
     int lost = 0;
     for (const QString& entry : listed)
