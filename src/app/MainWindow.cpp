@@ -130,8 +130,12 @@ MainWindow::~MainWindow() = default;
 
 void MainWindow::centreOnScreen()
 {
+    // The window's own area in the middle of the screen: the frame, which the
+    // window manager adds later, is not known yet. (A move() here would place
+    // the frame, which some window managers then offset a second time.)
     const QSize screen = m_services.screen.sizeInTwips() / Units::TwipsPerPixel;
-    move((screen.width() - width()) / 2, (screen.height() - height()) / 2);
+    setGeometry(
+        QRect(QPoint((screen.width() - width()) / 2, (screen.height() - height()) / 2), size()));
 }
 
 void MainWindow::runStateChanged()

@@ -1,0 +1,201 @@
+// The flash run's states, driven without any widget: fake timers, clock,
+// pictures, choices and display.
+#include "Fakes.h"
+#include "flash/FlashDisplay.h"
+#include "flash/FlashRun.h"
+#include "library/FlashPictures.h"
+#include "settings/DisplayChoices.h"
+
+#include <QSignalSpy>
+#include <QTest>
+
+namespace
+{
+
+using State = FlashRun::State;
+
+class FakePictures final : public FlashPictures
+{
+public:
+    int slotCount() const override { return int(pictures.size()); }
+    QImage flashPicture(int slot) override { return pictures.value(slot - 1); }
+    QList<QImage> pictures;
+};
+
+class FakeChoices final : public DisplayChoices
+{
+public:
+    DisplaySettings current() const override { return settings; }
+    DisplaySettings settings{0, 4, 1, 1}; // 2 s, 100 ms, centre, list order
+};
+
+class FakeDisplay final : public FlashDisplay
+{
+public:
+    void prepare() override { ++prepared; }
+    void show(const QImage& picture, const QPointF& topLeft, int durationMs) override
+    {
+        shown << picture.pixelColor(0, 0);
+        places << topLeft;
+        durations << durationMs;
+        showing = true;
+    }
+    void remove() override { showing = false; }
+    void release() override
+    {
+        showing = false;
+        released = true;
+    }
+    void end()
+    {
+        showing = false;
+        emit flashEnded();
+    }
+
+    QList<QColor> shown;
+    QList<QPointF> places;
+    QList<int> durations;
+    int prepared = 0;
+    bool showing = false;
+    bool released = false;
+};
+
+QImage filled(QColor colour)
+{
+    QImage picture(4, 4, QImage::Format_RGB32);
+    picture.fill(colour);
+    return picture;
+}
+
+} // namespace
+
+class FlashRunStatesTest : public QObject
+{
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+
+    void startWithoutPicturesStaysStoppedButSaves();
+    void aRunGoesThroughItsStatesAndSignalsEachOnce();
+    void stopWhileShowingRemovesThePictureAndNoFlashFollows();
+    void aLateEndOfAFlashAfterStopChangesNothing();
+    void endReleasesEverything();
+
+private:
+    FakeTimer* interval() const { return m_fakes->timers.find(FlashRun::IntervalTimerName); }
+
+    std::unique_ptr<TestServices> m_fakes;
+    FakePictures m_pictures;
+    FakeChoices m_choices;
+    std::unique_ptr<FakeDisplay> m_display;
+    std::unique_ptr<FlashRun> m_run;
+    QList<State> m_states;
+};
+
+void FlashRunStatesTest::init()
+{
+    m_fakes = std::make_unique<TestServices>();
+    m_pictures.pictures = {filled(Qt::red), filled(Qt::green)};
+    m_display = std::make_unique<FakeDisplay>();
+    m_run = std::make_unique<FlashRun>(m_fakes->services, m_pictures, m_choices, *m_display);
+    m_states.clear();
+    connect(m_run.get(), &FlashRun::stateChanged, this, [this](State state) { m_states << state; });
+}
+
+void FlashRunStatesTest::cleanup()
+{
+    m_run.reset();
+    m_display.reset();
+    m_fakes.reset();
+}
+
+void FlashRunStatesTest::startWithoutPicturesStaysStoppedButSaves()
+{
+    m_pictures.pictures.clear();
+    QSignalSpy minimise(m_run.get(), &FlashRun::minimiseRequested);
+    m_run->startStopClicked();
+    QCOMPARE(m_run->state(), State::Stopped);
+    QVERIFY(m_states.isEmpty());
+    QCOMPARE(minimise.count(), 0);
+    QCOMPARE(m_fakes->dialogs.messages.size(), 1);
+    QCOMPARE(m_fakes->dialogs.messages.constFirst().text, FlashRun::NoPictureMessage);
+    QCOMPARE(m_fakes->settings.writes,
+             QStringList({"DispInterval", "DispDuration", "DispLocation", "DispOrder"}));
+    QVERIFY(!interval()->isRunning());
+}
+
+void FlashRunStatesTest::aRunGoesThroughItsStatesAndSignalsEachOnce()
+{
+    QSignalSpy minimise(m_run.get(), &FlashRun::minimiseRequested);
+    m_run->startStopClicked();
+    QCOMPARE(m_run->state(), State::Waiting);
+    QCOMPARE(m_run->startStopCaption(), FlashRun::StopCaption);
+    QCOMPARE(minimise.count(), 1);
+    QCOMPARE(interval()->interval(), 2000);
+    QVERIFY(interval()->isRunning());
+    QCOMPARE(m_run->nextFlashDue(), m_fakes->clock.time.addMSecs(2000));
+    QCOMPARE(m_display->prepared, 1);
+
+    QVERIFY(interval()->fire());
+    QCOMPARE(m_run->state(), State::Showing);
+    QVERIFY(m_display->showing);
+    QCOMPARE(m_display->shown, QList<QColor>{Qt::red});
+    QCOMPARE(m_display->durations, QList<int>{100});
+    // Centre of a 1024 × 768 screen, in twips.
+    QCOMPARE(m_display->places,
+             QList<QPointF>{QPointF((15360 - 5295) / 2.0, (11520 - 3735) / 2.0)});
+    QVERIFY2(!interval()->isRunning(), "the interval waits while a picture is shown");
+    QVERIFY(!m_run->nextFlashDue().isValid());
+
+    const int starts = interval()->starts();
+    m_fakes->clock.time = m_fakes->clock.time.addSecs(5);
+    m_display->end();
+    QCOMPARE(m_run->state(), State::Waiting);
+    QCOMPARE(interval()->starts(), starts + 1);
+    QCOMPARE(m_run->nextFlashDue(), m_fakes->clock.time.addMSecs(2000));
+    QTRY_COMPARE(m_display->prepared, 2);
+
+    QVERIFY(interval()->fire());
+    QCOMPARE(m_display->shown, QList<QColor>({Qt::red, Qt::green}));
+    QCOMPARE(m_states,
+             QList<State>({State::Waiting, State::Showing, State::Waiting, State::Showing}));
+}
+
+void FlashRunStatesTest::stopWhileShowingRemovesThePictureAndNoFlashFollows()
+{
+    m_run->startStopClicked();
+    QVERIFY(interval()->fire());
+    m_run->startStopClicked();
+    QCOMPARE(m_run->state(), State::Stopped);
+    QCOMPARE(m_run->startStopCaption(), FlashRun::StartCaption);
+    QVERIFY(!m_display->showing);
+    QVERIFY(!interval()->isRunning());
+    QVERIFY(!interval()->fire());
+    QCOMPARE(m_display->shown.size(), 1);
+    QCOMPARE(m_fakes->settings.writes.size(), 8);
+}
+
+void FlashRunStatesTest::aLateEndOfAFlashAfterStopChangesNothing()
+{
+    m_run->startStopClicked();
+    QVERIFY(interval()->fire());
+    m_run->startStopClicked();
+    m_display->end();
+    QCOMPARE(m_run->state(), State::Stopped);
+    QVERIFY(!interval()->isRunning());
+}
+
+void FlashRunStatesTest::endReleasesEverything()
+{
+    m_run->startStopClicked();
+    QVERIFY(interval()->fire());
+    m_run->end();
+    QCOMPARE(m_run->state(), State::Stopped);
+    QVERIFY(m_display->released);
+    QVERIFY(!interval()->isEnabled());
+    QVERIFY(!interval()->fire());
+}
+
+QTEST_GUILESS_MAIN(FlashRunStatesTest)
+#include "tst_flashrunstates.moc"
