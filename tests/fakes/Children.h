@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QObject>
+#include <QStringList>
+#include <QWidget>
 #include <QtGlobal>
 
 // Finds the one child of type T named name (at any depth), the way tests reach
@@ -15,4 +17,18 @@ template <typename T> T* child(const QObject* parent, const char* name)
                qPrintable(parent->objectName()), int(found.size()), T::staticMetaObject.className(),
                name);
     return found.constFirst();
+}
+
+// The objectNames of a window's controls, sorted, without the unnamed ones and
+// the parts Qt builds inside its own widgets ("qt_…").
+inline QStringList controlNames(const QWidget* window)
+{
+    QStringList names;
+    for (const QWidget* control : window->findChildren<QWidget*>()) {
+        const QString name = control->objectName();
+        if (!name.isEmpty() && !name.startsWith(QLatin1String("qt_")))
+            names.append(name);
+    }
+    names.sort();
+    return names;
 }

@@ -24,6 +24,7 @@ private slots:
     void cleanup();
 
     void opensOnTopWithFocusOnExit();
+    void controlsKeepTheirNames();
     void promotionalTextIsDrawnAfterReseeding_data();
     void promotionalTextIsDrawnAfterReseeding();
     void tabOrderSkipsTheHiddenMessage();
@@ -101,6 +102,17 @@ void ExitScreenTest::opensOnTopWithFocusOnExit()
     QCOMPARE(button("Check1")->cursor().shape(), Look::pointingHand().shape());
     QCOMPARE(child<LinkLabel>(m_screen, "lblGoToHome")->cursor().shape(),
              Look::pointingHand().shape());
+}
+
+void ExitScreenTest::controlsKeepTheirNames()
+{
+    // Outside tools find the controls by these names, so none may change.
+    QStringList names{"Picture1",  "Label1",     "Label2",   "Check1",        "cmdClose",
+                      "Frame2",    "txtName",    "txtEmail", "txtFriendName", "txtFriendEmail",
+                      "cmdSubmit", "txtMessage", "Frame6",   "Label3",        "lblGoToHome"};
+    names.sort();
+    QCOMPARE(controlNames(m_screen), names);
+    QCOMPARE(m_screen->objectName(), QString("frmExitScreen"));
 }
 
 void ExitScreenTest::promotionalTextIsDrawnAfterReseeding_data()

@@ -201,6 +201,9 @@ void WebCommandsTest::everyCommandOpensItsAddressWithoutWaiting()
                  help + "fully-branded.html");
     QCOMPARE(child<LinkLabel>(about, "lblHomePage")->text(),
              QString("Click here to visit " ZORVIK_MAIN_SITE_HOST));
+    // Outside tools find the controls by these names, so none may change.
+    QCOMPARE(controlNames(about), QStringList({"Label1", "Label2", "Label3", "Line1", "cmdOK",
+                                               "lblCoBrand", "lblHomePage", "picIcon"}));
 
     // Asking again brings the same box to the front.
     m_window->activateWindow();
@@ -209,7 +212,9 @@ void WebCommandsTest::everyCommandOpensItsAddressWithoutWaiting()
     QCOMPARE(AboutBox::current(), about);
     QTRY_VERIFY(about->isActiveWindow());
     QTRY_COMPARE(X11Tools::stacking().constLast(), qulonglong(about->winId()));
-    about->close();
+    // OK closes the box, and a closed box is destroyed.
+    QTest::mouseClick(child<QPushButton>(about, "cmdOK"), Qt::LeftButton);
+    QTRY_VERIFY(!AboutBox::current());
 
     ExitScreen* exitScreen = ExitScreen::showNew(*m_services, {});
     QVERIFY(QTest::qWaitForWindowExposed(exitScreen));
