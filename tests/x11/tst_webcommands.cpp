@@ -71,7 +71,7 @@ void WebCommandsTest::initTestCase()
         qunsetenv(variable);
 
     m_fakes = std::make_unique<TestServices>();
-    const TestServices& f = *m_fakes;
+    TestServices& f = *m_fakes;
     m_services.emplace(Services{f.timers, f.dialogs, f.settings, f.clock, f.random, m_shell,
                                 f.screen, f.instance, f.services.program});
     m_window = std::make_unique<MainWindow>(*m_services);
