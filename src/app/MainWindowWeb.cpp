@@ -24,17 +24,17 @@ void MainWindow::connectWebCommands()
 
 void MainWindow::openHelpPage()
 {
-    WebPages(m_services.shell).OpenHelpPage();
+    WebPages(m_services.shell).openHelpPage();
 }
 
 void MainWindow::openHomePage()
 {
-    WebPages(m_services.shell).OpenHomePage();
+    WebPages(m_services.shell).openHomePage();
 }
 
 void MainWindow::openDownloadPage()
 {
-    WebPages(m_services.shell).OpenDownloadPage();
+    WebPages(m_services.shell).openDownloadPage();
 }
 
 void MainWindow::showAboutBox()
@@ -44,7 +44,7 @@ void MainWindow::showAboutBox()
 
 void MainWindow::openDonatePage()
 {
-    WebPages(m_services.shell).OpenDonatePage();
+    WebPages(m_services.shell).openDonatePage();
 }
 
 void MainWindow::makeMoneyTriggered()
@@ -56,10 +56,10 @@ void MainWindow::makeMoneyTriggered()
 
 void MainWindow::openFullBrandPage()
 {
-    WebPages(m_services.shell).OpenFullBrandPage();
+    WebPages(m_services.shell).openFullBrandPage();
 }
 
 void MainWindow::openCoBrandPage()
 {
-    WebPages(m_services.shell).OpenCoBrandPage();
+    WebPages(m_services.shell).openCoBrandPage();
 }

@@ -1,12 +1,14 @@
 #include "web/AboutBox.h"
 
 #include "platform/ProgramInfo.h"
+#include "platform/Units.h"
+#include "web/WebPages.h"
 #include "widgets/LinkLabel.h"
 #include "widgets/Look.h"
-#include "platform/Units.h"
 #include "widgets/ProgramIcon.h"
-#include "web/WebPages.h"
 
+#include <QFrame>
+#include <QLabel>
 #include <QPointer>
 #include <QPushButton>
 
@@ -48,17 +50,20 @@ AboutBox::AboutBox(Shell& shell) : QDialog(nullptr), m_shell(shell)
     setFixedSize(Units::size(7215, 4005));
     setWindowIcon(QIcon(ProgramIcon::picture()));
 
-    picIcon = new QLabel(this);
-    picIcon->setObjectName(QStringLiteral("picIcon"));
-    picIcon->setPixmap(ProgramIcon::picture());
-    picIcon->move(Units::px(120), Units::px(120));
-    picIcon->adjustSize();
+    // Each control's objectName is its long-standing name: outside tools and
+    // the tests find it by that name.
+    auto* icon = new QLabel(this);
+    icon->setObjectName(QStringLiteral("picIcon"));
+    icon->setPixmap(ProgramIcon::picture());
+    icon->move(Units::px(120), Units::px(120));
+    icon->adjustSize();
 
-    Label2 = Look::label(this, QStringLiteral("Label2"), ProgramInfo::titleWithVersion(),
-                         Units::rect(840, 240, 3075, 240), Look::verdana(9.75, true), Qt::white);
-    Label2->adjustSize();
+    QLabel* title =
+        Look::label(this, QStringLiteral("Label2"), ProgramInfo::titleWithVersion(),
+                    Units::rect(840, 240, 3075, 240), Look::verdana(9.75, true), Qt::white);
+    title->adjustSize();
 
-    Label1 = Look::label(
+    QLabel* description = Look::label(
         this, QStringLiteral("Label1"),
         tr("Zorvik Subliminal Images is an advanced subliminal image displaying program. This "
            "software reaches out to the subconscious mind and sends positive messages to the "
@@ -66,37 +71,39 @@ AboutBox::AboutBox(Shell& shell) : QDialog(nullptr), m_shell(shell)
            "subliminal images you can also increase your self-confidence and self-esteem thus "
            "making your goals achievable."),
         Units::rect(240, 720, 7005, 1215), font(), Rose);
-    Label1->setWordWrap(true);
-    Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    description->setWordWrap(true);
+    description->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
-    lblHomePage = addLink(this, QStringLiteral("lblHomePage"),
-                          tr("Click here to visit %1").arg(WebPages::mainSiteHost()),
-                          QPoint(Units::px(2520), Units::px(2040)));
-    connect(lblHomePage, &LinkLabel::clicked, this, &AboutBox::lblHomePage_Click);
+    LinkLabel* homePageLink = addLink(this, QStringLiteral("lblHomePage"),
+                                      tr("Click here to visit %1").arg(WebPages::mainSiteHost()),
+                                      QPoint(Units::px(2520), Units::px(2040)));
+    connect(homePageLink, &LinkLabel::clicked, this, &AboutBox::homePageClicked);
 
-    Label3 = Look::label(this, QStringLiteral("Label3"),
-                         tr("Home Business Opportunity. Start your own Internet business and make "
-                            "money online. Get this software fully branded for your website."),
-                         Units::rect(240, 2520, 7005, 435), Look::verdana(8.25, true), Rose);
-    Label3->setWordWrap(true);
-    Label3->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    QLabel* offer =
+        Look::label(this, QStringLiteral("Label3"),
+                    tr("Home Business Opportunity. Start your own Internet business and make "
+                       "money online. Get this software fully branded for your website."),
+                    Units::rect(240, 2520, 7005, 435), Look::verdana(8.25, true), Rose);
+    offer->setWordWrap(true);
+    offer->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
-    lblCoBrand = addLink(this, QStringLiteral("lblCoBrand"), tr("Click here for more details"),
-                         QPoint(Units::px(4560), Units::px(3000)));
-    connect(lblCoBrand, &LinkLabel::clicked, this, &AboutBox::lblCoBrand_Click);
+    LinkLabel* fullBrandLink =
+        addLink(this, QStringLiteral("lblCoBrand"), tr("Click here for more details"),
+                QPoint(Units::px(4560), Units::px(3000)));
+    connect(fullBrandLink, &LinkLabel::clicked, this, &AboutBox::fullBrandClicked);
 
-    Line1 = new QFrame(this);
-    Line1->setObjectName(QStringLiteral("Line1"));
-    Line1->setGeometry(0, Units::px(3360) - 1, Units::px(7320), 2);
-    Look::paint(Line1, Qt::white, Qt::white);
+    auto* separator = new QFrame(this);
+    separator->setObjectName(QStringLiteral("Line1"));
+    separator->setGeometry(0, Units::px(3360) - 1, Units::px(7320), 2);
+    Look::paint(separator, Qt::white, Qt::white);
 
-    cmdOK = new QPushButton(tr("&OK"), this);
-    cmdOK->setObjectName(QStringLiteral("cmdOK"));
-    cmdOK->setGeometry(Units::rect(5880, 3600, 1260, 345));
-    Look::greyButton(cmdOK, Look::verdana(8.25, true));
+    auto* okButton = new QPushButton(tr("&OK"), this);
+    okButton->setObjectName(QStringLiteral("cmdOK"));
+    okButton->setGeometry(Units::rect(5880, 3600, 1260, 345));
+    Look::greyButton(okButton, Look::verdana(8.25, true));
     // Enter presses it; Esc closes the dialog the same way.
-    cmdOK->setDefault(true);
-    connect(cmdOK, &QPushButton::clicked, this, &AboutBox::cmdOK_Click);
+    okButton->setDefault(true);
+    connect(okButton, &QPushButton::clicked, this, &AboutBox::close);
 }
 
 AboutBox::~AboutBox() = default;
@@ -117,17 +124,12 @@ AboutBox* AboutBox::current()
     return openBox().data();
 }
 
-void AboutBox::lblHomePage_Click()
+void AboutBox::homePageClicked()
 {
-    WebPages(m_shell).OpenHomePage();
+    WebPages(m_shell).openHomePage();
 }
 
-void AboutBox::lblCoBrand_Click()
+void AboutBox::fullBrandClicked()
 {
-    WebPages(m_shell).OpenFullBrandPage();
-}
-
-void AboutBox::cmdOK_Click()
-{
-    close();
+    WebPages(m_shell).openFullBrandPage();
 }

@@ -2,10 +2,6 @@
 
 #include <QDialog>
 
-class LinkLabel;
-class QFrame;
-class QLabel;
-class QPushButton;
 class Shell;
 
 // The About box: the program's name, what it does and two links. Modeless and
@@ -21,19 +17,9 @@ public:
     static AboutBox* showOne(Shell& shell);
     static AboutBox* current();
 
-    QLabel* picIcon = nullptr;
-    QLabel* Label2 = nullptr;
-    QLabel* Label1 = nullptr;
-    LinkLabel* lblHomePage = nullptr;
-    QLabel* Label3 = nullptr;
-    LinkLabel* lblCoBrand = nullptr;
-    QFrame* Line1 = nullptr;
-    QPushButton* cmdOK = nullptr;
-
-    void lblHomePage_Click();
-    void lblCoBrand_Click();
-    void cmdOK_Click();
-
 private:
+    void homePageClicked();
+    void fullBrandClicked();
+
     Shell& m_shell;
 };

@@ -1,16 +1,17 @@
 #include "web/ExitScreen.h"
 
 #include "platform/ProgramInfo.h"
+#include "platform/Units.h"
+#include "web/WebPages.h"
 #include "widgets/LinkLabel.h"
 #include "widgets/Look.h"
-#include "platform/Units.h"
 #include "widgets/ProgramIcon.h"
-#include "web/WebPages.h"
 
 #include <QCloseEvent>
 #include <QFocusEvent>
 #include <QGroupBox>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -59,43 +60,47 @@ ExitScreen::ExitScreen(const Services& services, std::function<void()> endProgra
     Look::paint(this, Qt::black, Qt::white);
     setFixedSize(Units::size(11115, 4725));
 
-    Picture1 = new QLabel(this);
-    Picture1->setObjectName(QStringLiteral("Picture1"));
-    Picture1->setGeometry(Units::rect(360, 120, 540, 540));
-    Picture1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    Picture1->setPixmap(ProgramIcon::picture());
+    // Each control's objectName is its long-standing name: outside tools and
+    // the tests find it by that name.
+    auto* icon = new QLabel(this);
+    icon->setObjectName(QStringLiteral("Picture1"));
+    icon->setGeometry(Units::rect(360, 120, 540, 540));
+    icon->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    icon->setPixmap(ProgramIcon::picture());
 
-    Label1 = Look::label(this, QStringLiteral("Label1"), ProgramInfo::titleWithVersion(),
-                         Units::rect(1080, 240, 4530, 435),
-                         Look::font(QStringLiteral("MS Sans Serif"), 18), Qt::black);
-    Label1->adjustSize();
+    QLabel* title = Look::label(this, QStringLiteral("Label1"), ProgramInfo::titleWithVersion(),
+                                Units::rect(1080, 240, 4530, 435),
+                                Look::font(QStringLiteral("MS Sans Serif"), 18), Qt::black);
+    title->adjustSize();
 
-    Label2 = Look::label(this, QStringLiteral("Label2"), PromotionalTexts.at(1),
-                         Units::rect(120, 840, 6975, 1095), Look::verdana(9.75, true), Qt::black);
-    Label2->setWordWrap(true);
-    Label2->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    m_promotionLabel =
+        Look::label(this, QStringLiteral("Label2"), PromotionalTexts.at(1),
+                    Units::rect(120, 840, 6975, 1095), Look::verdana(9.75, true), Qt::black);
+    m_promotionLabel->setWordWrap(true);
+    m_promotionLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
-    Check1 = addButton(this, QStringLiteral("Check1"),
-                       tr("Click Here To Visit %1 Now").arg(WebPages::mainSiteHost()),
-                       Units::rect(30, 2040, 7185, 555), Look::verdana(14.25));
-    Check1->setCheckable(true);
-    Check1->setCursor(Look::pointingHand());
-    Look::paint(Check1, QColor(0, 0, 192));
-    connect(Check1, &QPushButton::toggled, this, &ExitScreen::Check1_Click);
+    m_homePageButton = addButton(this, QStringLiteral("Check1"),
+                                 tr("Click Here To Visit %1 Now").arg(WebPages::mainSiteHost()),
+                                 Units::rect(30, 2040, 7185, 555), Look::verdana(14.25));
+    m_homePageButton->setCheckable(true);
+    m_homePageButton->setCursor(Look::pointingHand());
+    Look::paint(m_homePageButton, QColor(0, 0, 192));
+    connect(m_homePageButton, &QPushButton::toggled, this, &ExitScreen::homePageToggled);
 
-    cmdClose = addButton(this, QStringLiteral("cmdClose"), tr("E&xit"),
-                         Units::rect(6000, 2760, 1245, 375), Look::standard());
+    m_exitButton = addButton(this, QStringLiteral("cmdClose"), tr("E&xit"),
+                             Units::rect(6000, 2760, 1245, 375), Look::standard());
     // A focused button answers Enter as well as Space.
-    cmdClose->setAutoDefault(true);
-    connect(cmdClose, &QPushButton::clicked, this, &ExitScreen::cmdClose_Click);
+    m_exitButton->setAutoDefault(true);
+    connect(m_exitButton, &QPushButton::clicked, this, &ExitScreen::exitClicked);
 
-    buildForm();
+    buildReferralForm();
 
-    Frame6 = Look::frame(this, QStringLiteral("Frame6"), tr("Download Velmoran Softwares"),
-                         Units::rect(7320, 120, 3735, 4575), Navy);
-    Frame6->setFont(Look::verdana(9.75, true));
-    Label3 = Look::label(
-        Frame6, QStringLiteral("Label3"),
+    QGroupBox* catalogue =
+        Look::frame(this, QStringLiteral("Frame6"), tr("Download Velmoran Softwares"),
+                    Units::rect(7320, 120, 3735, 4575), Navy);
+    catalogue->setFont(Look::verdana(9.75, true));
+    QLabel* catalogueText = Look::label(
+        catalogue, QStringLiteral("Label3"),
         tr("If you have enjoyed this software you will surely be interested in our other "
            "Velmoran Softwares. From a single software, we have now grown to become the "
            "world\u2019s largest resource of velmoran softwares. Be it astrology, psychic, tarot, "
@@ -106,68 +111,69 @@ ExitScreen::ExitScreen(const Services& services, std::function<void()> endProgra
                "are not only fun to use but also very informative. Try them out today and share "
                "your experience with your friends and family. "),
         Units::rect(120, 360, 3495, 3855), Look::verdana(9), Qt::white);
-    Label3->setWordWrap(true);
-    Label3->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    catalogueText->setWordWrap(true);
+    catalogueText->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
-    lblGoToHome = new LinkLabel(tr("Click Here To Visit Velmoran Softwares"), Frame6);
-    lblGoToHome->setObjectName(QStringLiteral("lblGoToHome"));
-    lblGoToHome->setTextFormat(Qt::PlainText);
-    lblGoToHome->setGeometry(Units::rect(75, 4250, 3585, 210));
-    lblGoToHome->setFont(Look::verdana(9, true, true));
-    Look::paint(lblGoToHome, QColor(255, 255, 0));
+    auto* catalogueLink = new LinkLabel(tr("Click Here To Visit Velmoran Softwares"), catalogue);
+    catalogueLink->setObjectName(QStringLiteral("lblGoToHome"));
+    catalogueLink->setTextFormat(Qt::PlainText);
+    catalogueLink->setGeometry(Units::rect(75, 4250, 3585, 210));
+    catalogueLink->setFont(Look::verdana(9, true, true));
+    Look::paint(catalogueLink, QColor(255, 255, 0));
     // Stand-in fonts run wider than the one the layout was drawn with.
-    Look::shrinkToFit(lblGoToHome);
-    lblGoToHome->adjustSize();
-    connect(lblGoToHome, &LinkLabel::clicked, this, &ExitScreen::lblGoToHome_Click);
+    Look::shrinkToFit(catalogueLink);
+    catalogueLink->adjustSize();
+    connect(catalogueLink, &LinkLabel::clicked, this, &ExitScreen::catalogueClicked);
 
-    setTabOrder(cmdClose, Check1);
-    setTabOrder(Check1, txtName);
-    setTabOrder(txtName, cmdSubmit);
-    setTabOrder(cmdSubmit, txtEmail);
-    setTabOrder(txtEmail, txtFriendEmail);
-    setTabOrder(txtFriendEmail, txtFriendName);
-    setTabOrder(txtFriendName, cmdClose);
-    cmdClose->setFocus();
+    setTabOrder(m_exitButton, m_homePageButton);
+    setTabOrder(m_homePageButton, m_nameBox);
+    setTabOrder(m_nameBox, m_referButton);
+    setTabOrder(m_referButton, m_emailBox);
+    setTabOrder(m_emailBox, m_friendEmailBox);
+    setTabOrder(m_friendEmailBox, m_friendNameBox);
+    setTabOrder(m_friendNameBox, m_exitButton);
+    m_exitButton->setFocus();
 }
 
 ExitScreen::~ExitScreen() = default;
 
-void ExitScreen::buildForm()
+void ExitScreen::buildReferralForm()
 {
-    Frame2 = Look::frame(this, QStringLiteral("Frame2"), tr("Refer A Friend"),
-                         Units::rect(120, 3240, 7065, 1455), Navy);
-    Frame2->setFont(Look::verdana(9.75, true));
+    m_referralFrame = Look::frame(this, QStringLiteral("Frame2"), tr("Refer A Friend"),
+                                  Units::rect(120, 3240, 7065, 1455), Navy);
+    m_referralFrame->setFont(Look::verdana(9.75, true));
 
-    txtName = addBox(QStringLiteral("txtName"), TellAFriend::NamePlaceholder,
-                     Units::rect(85, 360, 3375, 285));
-    txtEmail = addBox(QStringLiteral("txtEmail"), TellAFriend::EmailPlaceholder,
-                      Units::rect(3600, 360, 3375, 285));
-    txtFriendName = addBox(QStringLiteral("txtFriendName"), TellAFriend::FriendNamePlaceholder,
-                           Units::rect(85, 720, 3375, 285));
-    txtFriendEmail = addBox(QStringLiteral("txtFriendEmail"), TellAFriend::FriendEmailPlaceholder,
-                            Units::rect(3600, 720, 3375, 285));
+    m_nameBox = addBox(QStringLiteral("txtName"), TellAFriend::NamePlaceholder,
+                       Units::rect(85, 360, 3375, 285));
+    m_emailBox = addBox(QStringLiteral("txtEmail"), TellAFriend::EmailPlaceholder,
+                        Units::rect(3600, 360, 3375, 285));
+    m_friendNameBox = addBox(QStringLiteral("txtFriendName"), TellAFriend::FriendNamePlaceholder,
+                             Units::rect(85, 720, 3375, 285));
+    m_friendEmailBox = addBox(QStringLiteral("txtFriendEmail"), TellAFriend::FriendEmailPlaceholder,
+                              Units::rect(3600, 720, 3375, 285));
 
-    cmdSubmit = addButton(Frame2, QStringLiteral("cmdSubmit"), tr("Refer A Friend &Now"),
-                          Units::rect(1920, 1080, 3375, 285), Look::verdana(8.25, true));
-    cmdSubmit->setAutoDefault(true);
-    connect(cmdSubmit, &QPushButton::clicked, this, &ExitScreen::cmdSubmit_Click);
+    m_referButton =
+        addButton(m_referralFrame, QStringLiteral("cmdSubmit"), tr("Refer A Friend &Now"),
+                  Units::rect(1920, 1080, 3375, 285), Look::verdana(8.25, true));
+    m_referButton->setAutoDefault(true);
+    connect(m_referButton, &QPushButton::clicked, this, &ExitScreen::referClicked);
 
     // The message box lies below the frame's edge, out of sight. Its starting
     // text is still sent; no key reaches it, since nobody can see what it holds.
-    txtMessage = new QPlainTextEdit(Frame2);
-    txtMessage->setObjectName(QStringLiteral("txtMessage"));
-    txtMessage->setGeometry(Units::rect(4800, 3600, 1815, 495));
-    txtMessage->setFont(Look::standard());
-    txtMessage->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    txtMessage->setFocusPolicy(Qt::NoFocus);
-    txtMessage->setPlainText(TellAFriend::StartingMessage);
-    txtMessage->installEventFilter(this);
+    m_messageBox = new QPlainTextEdit(m_referralFrame);
+    m_messageBox->setObjectName(QStringLiteral("txtMessage"));
+    m_messageBox->setGeometry(Units::rect(4800, 3600, 1815, 495));
+    m_messageBox->setFont(Look::standard());
+    m_messageBox->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    m_messageBox->setFocusPolicy(Qt::NoFocus);
+    m_messageBox->setPlainText(TellAFriend::StartingMessage);
+    m_messageBox->installEventFilter(this);
 }
 
 QLineEdit* ExitScreen::addBox(const QString& name, const QString& placeholder,
                               const QRect& geometry)
 {
-    auto* box = new QLineEdit(placeholder, Frame2);
+    auto* box = new QLineEdit(placeholder, m_referralFrame);
     box->setObjectName(name);
     box->setGeometry(geometry);
     box->setFont(Look::standard());
@@ -178,27 +184,27 @@ QLineEdit* ExitScreen::addBox(const QString& name, const QString& placeholder,
 ExitScreen* ExitScreen::showNew(const Services& services, std::function<void()> endProgram)
 {
     auto* screen = new ExitScreen(services, std::move(endProgram));
-    screen->Form_Load();
+    screen->load();
     const QSize free = services.screen.sizeInTwips() - Units::size(11115, 4725) * 15;
     screen->move(Units::px(free.width() / 2), Units::px(free.height() / 2));
     screen->show();
     return screen;
 }
 
-void ExitScreen::Form_Load()
+void ExitScreen::load()
 {
     m_services.random.seedFromClock();
     const int k = qBound(0, int(4 * m_services.random.next()), 3);
-    Label2->setText(PromotionalTexts.at(k));
+    m_promotionLabel->setText(PromotionalTexts.at(k));
     // Above every ordinary window, the browser windows its links open included.
     setWindowFlag(Qt::WindowStaysOnTopHint, true);
 }
 
 QString ExitScreen::text(QWidget* box) const
 {
-    if (box == txtMessage) {
+    if (box == m_messageBox) {
         // The box keeps line breaks as LF; the text it stands for has CR LF.
-        QString message = txtMessage->toPlainText();
+        QString message = m_messageBox->toPlainText();
         message.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
         message.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
         return message;
@@ -208,21 +214,21 @@ QString ExitScreen::text(QWidget* box) const
 
 void ExitScreen::setText(QWidget* box, const QString& text)
 {
-    if (box == txtMessage)
-        txtMessage->setPlainText(text);
+    if (box == m_messageBox)
+        m_messageBox->setPlainText(text);
     else
         static_cast<QLineEdit*>(box)->setText(text);
 }
 
 QString ExitScreen::placeholder(QWidget* box) const
 {
-    if (box == txtName)
+    if (box == m_nameBox)
         return TellAFriend::NamePlaceholder;
-    if (box == txtEmail)
+    if (box == m_emailBox)
         return TellAFriend::EmailPlaceholder;
-    if (box == txtFriendName)
+    if (box == m_friendNameBox)
         return TellAFriend::FriendNamePlaceholder;
-    if (box == txtFriendEmail)
+    if (box == m_friendEmailBox)
         return TellAFriend::FriendEmailPlaceholder;
     return TellAFriend::MessagePlaceholder;
 }
@@ -244,7 +250,8 @@ bool ExitScreen::eventFilter(QObject* watched, QEvent* event)
             else if (event->type() == QEvent::FocusOut && trimmed.isEmpty())
                 setText(box, placeholder(box));
         }
-    } else if (event->type() == QEvent::KeyPress && (box == txtEmail || box == txtFriendEmail)) {
+    } else if (event->type() == QEvent::KeyPress &&
+               (box == m_emailBox || box == m_friendEmailBox)) {
         if (static_cast<QKeyEvent*>(event)->text() == QLatin1String(" ")) {
             showMessage(QStringLiteral("Email Address Cannot Contain Space"));
             box->setFocus(Qt::OtherFocusReason);
@@ -260,35 +267,38 @@ void ExitScreen::showMessage(const QString& text)
                                ProgramInfo::title());
 }
 
-void ExitScreen::Check1_Click()
+void ExitScreen::homePageToggled(bool checked)
 {
-    if (!Check1->isChecked())
+    // The button only looks like a box to tick: it opens the page and pops
+    // straight back.
+    if (!checked)
         return;
-    Check1->setChecked(false);
-    WebPages(m_services.shell).OpenHomePage();
+    m_homePageButton->setChecked(false);
+    WebPages(m_services.shell).openHomePage();
 }
 
-void ExitScreen::lblGoToHome_Click()
+void ExitScreen::catalogueClicked()
 {
-    WebPages(m_services.shell).OpenSoftwareCataloguePage();
+    WebPages(m_services.shell).openSoftwareCataloguePage();
 }
 
-void ExitScreen::cmdSubmit_Click()
+void ExitScreen::referClicked()
 {
-    m_values = {TellAFriend::trimSpaces(txtName->text()), TellAFriend::trimSpaces(txtEmail->text()),
-                TellAFriend::trimSpaces(text(txtMessage)),
-                TellAFriend::trimSpaces(txtFriendName->text()),
-                TellAFriend::trimSpaces(txtFriendEmail->text())};
-    const TellAFriend::Outcome outcome = TellAFriend::submit(m_values);
-    if (!outcome.message.isEmpty()) {
-        showMessage(outcome.message);
+    m_submitted = {TellAFriend::trimSpaces(m_nameBox->text()),
+                   TellAFriend::trimSpaces(m_emailBox->text()),
+                   TellAFriend::trimSpaces(text(m_messageBox)),
+                   TellAFriend::trimSpaces(m_friendNameBox->text()),
+                   TellAFriend::trimSpaces(m_friendEmailBox->text())};
+    const TellAFriend::Outcome outcome = TellAFriend::submit(m_submitted);
+    if (!outcome.refusal.isEmpty()) {
+        showMessage(outcome.refusal);
         return;
     }
-    m_request = outcome.strReferralRequest;
-    WebPages(m_services.shell).OpenWebPage(m_request);
+    m_request = outcome.request;
+    WebPages(m_services.shell).openWebPage(m_request);
 }
 
-void ExitScreen::cmdClose_Click()
+void ExitScreen::exitClicked()
 {
     if (m_endProgram)
         m_endProgram();

@@ -6,7 +6,6 @@
 #include <QWidget>
 #include <functional>
 
-class LinkLabel;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -29,46 +28,44 @@ public:
     // Creates, loads and shows one, centred on the screen.
     static ExitScreen* showNew(const Services& services, std::function<void()> endProgram);
 
-    QLabel* Picture1 = nullptr;
-    QLabel* Label1 = nullptr;
-    QLabel* Label2 = nullptr;
-    QPushButton* Check1 = nullptr;
-    QPushButton* cmdClose = nullptr;
-    QGroupBox* Frame2 = nullptr;
-    QLineEdit* txtName = nullptr;
-    QLineEdit* txtEmail = nullptr;
-    QLineEdit* txtFriendName = nullptr;
-    QLineEdit* txtFriendEmail = nullptr;
-    QPushButton* cmdSubmit = nullptr;
-    QPlainTextEdit* txtMessage = nullptr;
-    QGroupBox* Frame6 = nullptr;
-    QLabel* Label3 = nullptr;
-    LinkLabel* lblGoToHome = nullptr;
+    // Draws the promotional text to show and puts the window above the others.
+    void load();
 
-    // The values of the last submission, and the request it opened.
-    const TellAFriend::Entries& values() const { return m_values; }
-    QString strReferralRequest() const { return m_request; }
-
-    void Form_Load();
-    void Check1_Click();
-    void lblGoToHome_Click();
-    void cmdSubmit_Click();
-    void cmdClose_Click();
+    // The entries of the last referral sent or refused, and the request the
+    // last accepted one opened.
+    const TellAFriend::Entries& submittedEntries() const { return m_submitted; }
+    QString referralRequest() const { return m_request; }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    void buildForm();
+    void buildReferralForm();
     QLineEdit* addBox(const QString& name, const QString& placeholder, const QRect& geometry);
     QString text(QWidget* box) const;
     void setText(QWidget* box, const QString& text);
     QString placeholder(QWidget* box) const;
     void showMessage(const QString& text);
 
+    void homePageToggled(bool checked);
+    void catalogueClicked();
+    void referClicked();
+    void exitClicked();
+
     Services m_services;
     std::function<void()> m_endProgram;
-    TellAFriend::Entries m_values;
+    TellAFriend::Entries m_submitted;
     QString m_request;
+
+    QLabel* m_promotionLabel = nullptr;
+    QPushButton* m_homePageButton = nullptr;
+    QPushButton* m_exitButton = nullptr;
+    QGroupBox* m_referralFrame = nullptr;
+    QLineEdit* m_nameBox = nullptr;
+    QLineEdit* m_emailBox = nullptr;
+    QLineEdit* m_friendNameBox = nullptr;
+    QLineEdit* m_friendEmailBox = nullptr;
+    QPushButton* m_referButton = nullptr;
+    QPlainTextEdit* m_messageBox = nullptr;
 };

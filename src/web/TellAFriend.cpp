@@ -24,19 +24,19 @@ QString TellAFriend::trimSpaces(const QString& text)
 
 TellAFriend::Outcome TellAFriend::submit(const Entries& typed)
 {
-    const Entries values{trimSpaces(typed.strReferrerName), trimSpaces(typed.strReferrerEmail),
-                         trimSpaces(typed.strReferralMessage), trimSpaces(typed.strFriendName),
-                         trimSpaces(typed.strFriendEmail)};
+    const Entries values{trimSpaces(typed.referrerName), trimSpaces(typed.referrerEmail),
+                         trimSpaces(typed.referralMessage), trimSpaces(typed.friendName),
+                         trimSpaces(typed.friendEmail)};
     const QString improper = QStringLiteral("Please Enter Proper Email Address");
     const auto lacks = [](const QString& text, QChar c) {
         return !text.contains(c);
     };
 
-    if (values.strReferrerEmail == values.strFriendEmail)
+    if (values.referrerEmail == values.friendEmail)
         return {QStringLiteral("Please Enter Distinct Email Addresses"), {}};
-    if (lacks(values.strReferrerEmail, u'@') || lacks(values.strFriendEmail, u'@'))
+    if (lacks(values.referrerEmail, u'@') || lacks(values.friendEmail, u'@'))
         return {improper, {}};
-    if (lacks(values.strReferrerEmail, u'.') || lacks(values.strFriendEmail, u'.'))
+    if (lacks(values.referrerEmail, u'.') || lacks(values.friendEmail, u'.'))
         return {improper, {}};
 
     const struct {
@@ -44,11 +44,11 @@ TellAFriend::Outcome TellAFriend::submit(const Entries& typed)
         const QString& placeholder;
         const char* message;
     } required[] = {
-        {values.strReferrerName, NamePlaceholder, "Please Enter Your Name"},
-        {values.strReferrerEmail, EmailPlaceholder, "Please Enter Your Email"},
-        {values.strReferralMessage, MessagePlaceholder, "Please Enter Your Message"},
-        {values.strFriendName, FriendNamePlaceholder, "Please Enter Your Friend's Name"},
-        {values.strFriendEmail, FriendEmailPlaceholder, "Please Enter Your Friend's Email"},
+        {values.referrerName, NamePlaceholder, "Please Enter Your Name"},
+        {values.referrerEmail, EmailPlaceholder, "Please Enter Your Email"},
+        {values.referralMessage, MessagePlaceholder, "Please Enter Your Message"},
+        {values.friendName, FriendNamePlaceholder, "Please Enter Your Friend's Name"},
+        {values.friendEmail, FriendEmailPlaceholder, "Please Enter Your Friend's Email"},
     };
     for (const auto& entry : required) {
         const QString value = trimSpaces(entry.value);
@@ -68,9 +68,9 @@ QString TellAFriend::request(const Entries& values)
     const auto encoded = [](const QString& value) {
         return QString::fromLatin1(QUrl::toPercentEncoding(value));
     };
-    return page() + QStringLiteral("?taf1=") + encoded(values.strReferrerName) +
-           QStringLiteral("&taf2=") + encoded(values.strReferrerEmail) + QStringLiteral("&taf3=") +
-           encoded(values.strReferralMessage) + QStringLiteral("&taf4=") +
-           encoded(values.strFriendName) + QStringLiteral("&taf5=") +
-           encoded(values.strFriendEmail) + QStringLiteral("&taf6=") + WebPages::productSite();
+    return page() + QStringLiteral("?taf1=") + encoded(values.referrerName) +
+           QStringLiteral("&taf2=") + encoded(values.referrerEmail) + QStringLiteral("&taf3=") +
+           encoded(values.referralMessage) + QStringLiteral("&taf4=") + encoded(values.friendName) +
+           QStringLiteral("&taf5=") + encoded(values.friendEmail) + QStringLiteral("&taf6=") +
+           WebPages::productSite();
 }

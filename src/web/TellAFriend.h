@@ -8,17 +8,17 @@ class TellAFriend
 {
 public:
     struct Entries {
-        QString strReferrerName;
-        QString strReferrerEmail;
-        QString strReferralMessage;
-        QString strFriendName;
-        QString strFriendEmail;
+        QString referrerName;
+        QString referrerEmail;
+        QString referralMessage;
+        QString friendName;
+        QString friendEmail;
     };
 
     // Exactly one of the two is set.
     struct Outcome {
-        QString message;            // the refusal to show
-        QString strReferralRequest; // the address to open
+        QString refusal; // the message to show
+        QString request; // the address to open
     };
 
     static const QString NamePlaceholder;

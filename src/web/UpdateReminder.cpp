@@ -41,15 +41,15 @@ void UpdateReminder::run()
     case Step::Ask:
         break;
     }
-    const MessageAnswer answer = m_services.dialogs.message(Question, MessageIcon::Information,
-                                                             MessageButtons::YesNo, ProgramInfo::title());
+    const MessageAnswer answer = m_services.dialogs.message(
+        Question, MessageIcon::Information, MessageButtons::YesNo, ProgramInfo::title());
     writeToday(today);
     if (answer == MessageAnswer::Yes)
-        WebPages(m_services.shell).OpenDownloadPage();
+        WebPages(m_services.shell).openDownloadPage();
 }
 
 void UpdateReminder::writeToday(const QDate& today)
 {
     m_services.settings.write(m_services.program.applicationName, Section, Key,
-                               today.toString(Qt::ISODate));
+                              today.toString(Qt::ISODate));
 }

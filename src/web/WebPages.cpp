@@ -67,43 +67,43 @@ QString WebPages::coBrandPage()
     return helpSite() + QStringLiteral("co-brand.html");
 }
 
-void WebPages::OpenWebPage(const QString& address)
+void WebPages::openWebPage(const QString& address)
 {
     // The browser is a process of its own; whether it comes up is its affair.
     m_shell.openWebAddress(address);
 }
 
-void WebPages::OpenHelpPage()
+void WebPages::openHelpPage()
 {
-    OpenWebPage(helpPage());
+    openWebPage(helpPage());
 }
 
-void WebPages::OpenDownloadPage()
+void WebPages::openDownloadPage()
 {
-    OpenWebPage(downloadPage());
+    openWebPage(downloadPage());
 }
 
-void WebPages::OpenHomePage()
+void WebPages::openHomePage()
 {
-    OpenWebPage(homePage());
+    openWebPage(homePage());
 }
 
-void WebPages::OpenSoftwareCataloguePage()
+void WebPages::openSoftwareCataloguePage()
 {
-    OpenWebPage(softwareCataloguePage());
+    openWebPage(softwareCataloguePage());
 }
 
-void WebPages::OpenDonatePage()
+void WebPages::openDonatePage()
 {
-    OpenWebPage(donatePage());
+    openWebPage(donatePage());
 }
 
-void WebPages::OpenFullBrandPage()
+void WebPages::openFullBrandPage()
 {
-    OpenWebPage(fullBrandPage());
+    openWebPage(fullBrandPage());
 }
 
-void WebPages::OpenCoBrandPage()
+void WebPages::openCoBrandPage()
 {
-    OpenWebPage(coBrandPage());
+    openWebPage(coBrandPage());
 }

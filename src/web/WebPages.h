@@ -27,14 +27,14 @@ public:
     // The main site's host, as the captions show it.
     static QString mainSiteHost();
 
-    void OpenWebPage(const QString& address);
-    void OpenHelpPage();
-    void OpenDownloadPage();
-    void OpenHomePage();
-    void OpenSoftwareCataloguePage();
-    void OpenDonatePage();
-    void OpenFullBrandPage();
-    void OpenCoBrandPage();
+    void openWebPage(const QString& address);
+    void openHelpPage();
+    void openDownloadPage();
+    void openHomePage();
+    void openSoftwareCataloguePage();
+    void openDonatePage();
+    void openFullBrandPage();
+    void openCoBrandPage();
 
 private:
     Shell& m_shell;

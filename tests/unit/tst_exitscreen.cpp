@@ -1,13 +1,15 @@
-#include "app/Program.h"
 #include "platform/ProgramInfo.h"
-#include "widgets/Look.h"
 #include "web/ExitScreen.h"
+#include "widgets/LinkLabel.h"
+#include "widgets/Look.h"
 
+#include "Children.h"
 #include "Fakes.h"
 
 #include <QApplication>
 #include <QClipboard>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -22,6 +24,7 @@ private slots:
     void cleanup();
 
     void opensOnTopWithFocusOnExit();
+    void controlsKeepTheirNames();
     void promotionalTextIsDrawnAfterReseeding_data();
     void promotionalTextIsDrawnAfterReseeding();
     void tabOrderSkipsTheHiddenMessage();
@@ -31,11 +34,13 @@ private slots:
     void namesStillAtPlaceholders();
     void spaceTypedIntoAnEmailBoxIsRefused();
     void pastedSpaceIsAccepted();
-    void check1OpensHomeAndPopsBack();
-    void goToHomeOpensTheCatalogue();
+    void homePageButtonOpensHomeAndPopsBack();
+    void catalogueLinkOpensTheCatalogue();
     void everyWayOfClosingEndsTheProgram();
 
 private:
+    QLineEdit* box(const char* name) const { return child<QLineEdit>(m_screen, name); }
+    QPushButton* button(const char* name) const { return child<QPushButton>(m_screen, name); }
     void type(QLineEdit* box, const QString& text);
     QUrlQuery lastRequest() const;
 
@@ -87,15 +92,27 @@ void ExitScreenTest::opensOnTopWithFocusOnExit()
 {
     QVERIFY(m_screen->windowFlags() & Qt::WindowStaysOnTopHint);
     QVERIFY(m_screen->isVisible());
-    QCOMPARE(m_screen->Picture1->pixmap().size(), QSize(32, 32));
-    QCOMPARE(QApplication::focusWidget(), m_screen->cmdClose);
-    QCOMPARE(m_screen->findChild<QWidget*>("txtMessage"), m_screen->txtMessage);
-    QVERIFY(!m_screen->txtMessage->visibleRegion().boundingRect().isValid());
-    QCOMPARE(m_screen->Check1->text(),
+    QCOMPARE(child<QLabel>(m_screen, "Picture1")->pixmap().size(), QSize(32, 32));
+    QCOMPARE(QApplication::focusWidget(), button("cmdClose"));
+    QVERIFY(
+        !child<QPlainTextEdit>(m_screen, "txtMessage")->visibleRegion().boundingRect().isValid());
+    QCOMPARE(button("Check1")->text(),
              QString("Click Here To Visit " ZORVIK_MAIN_SITE_HOST " Now"));
     // The program's own pointing hand (tst_pointer looks at it closely).
-    QCOMPARE(m_screen->Check1->cursor().shape(), Look::pointingHand().shape());
-    QCOMPARE(m_screen->lblGoToHome->cursor().shape(), Look::pointingHand().shape());
+    QCOMPARE(button("Check1")->cursor().shape(), Look::pointingHand().shape());
+    QCOMPARE(child<LinkLabel>(m_screen, "lblGoToHome")->cursor().shape(),
+             Look::pointingHand().shape());
+}
+
+void ExitScreenTest::controlsKeepTheirNames()
+{
+    // Outside tools find the controls by these names, so none may change.
+    QStringList names{"Picture1",  "Label1",     "Label2",   "Check1",        "cmdClose",
+                      "Frame2",    "txtName",    "txtEmail", "txtFriendName", "txtFriendEmail",
+                      "cmdSubmit", "txtMessage", "Frame6",   "Label3",        "lblGoToHome"};
+    names.sort();
+    QCOMPARE(controlNames(m_screen), names);
+    QCOMPARE(m_screen->objectName(), QString("frmExitScreen"));
 }
 
 void ExitScreenTest::promotionalTextIsDrawnAfterReseeding_data()
@@ -118,29 +135,30 @@ void ExitScreenTest::promotionalTextIsDrawnAfterReseeding()
     TestServices fakes;
     fakes.random.values.enqueue(r);
     ExitScreen screen(fakes.services, {});
-    QCOMPARE(screen.Label2->text(), ExitScreen::PromotionalTexts.at(1));
-    screen.Form_Load();
+    QCOMPARE(child<QLabel>(&screen, "Label2")->text(), ExitScreen::PromotionalTexts.at(1));
+    screen.load();
     QCOMPARE(fakes.random.clockSeeds, 1);
     QCOMPARE(fakes.random.draws, 1);
-    QCOMPARE(screen.Label2->text(), ExitScreen::PromotionalTexts.at(text));
+    QCOMPARE(child<QLabel>(&screen, "Label2")->text(), ExitScreen::PromotionalTexts.at(text));
 }
 
 void ExitScreenTest::tabOrderSkipsTheHiddenMessage()
 {
-    const QList<QWidget*> expected{
-        m_screen->Check1,         m_screen->txtName,       m_screen->cmdSubmit, m_screen->txtEmail,
-        m_screen->txtFriendEmail, m_screen->txtFriendName, m_screen->cmdClose,  m_screen->Check1};
+    const QList<QWidget*> expected{button("Check1"),   box("txtName"),        button("cmdSubmit"),
+                                   box("txtEmail"),    box("txtFriendEmail"), box("txtFriendName"),
+                                   button("cmdClose"), button("Check1")};
     for (QWidget* next : expected) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         QCOMPARE(QApplication::focusWidget(), next);
     }
-    QCOMPARE(m_screen->txtMessage->toPlainText(), QString("Your Message\n"));
+    QCOMPARE(child<QPlainTextEdit>(m_screen, "txtMessage")->toPlainText(),
+             QString("Your Message\n"));
 }
 
 void ExitScreenTest::placeholdersOnFocusInAndOut()
 {
-    QLineEdit* name = m_screen->txtName;
-    QLineEdit* email = m_screen->txtEmail;
+    QLineEdit* name = box("txtName");
+    QLineEdit* email = box("txtEmail");
 
     // Entering a box that holds its placeholder empties it; leaving it empty
     // puts the placeholder back.
@@ -166,18 +184,18 @@ void ExitScreenTest::placeholdersOnFocusInAndOut()
     QCOMPARE(name->text(), QString());
 
     // The window losing and regaining the activation is no move between boxes.
-    QTest::mouseClick(m_screen->txtFriendName, Qt::LeftButton);
-    QCOMPARE(m_screen->txtFriendName->text(), QString());
+    QTest::mouseClick(box("txtFriendName"), Qt::LeftButton);
+    QCOMPARE(box("txtFriendName")->text(), QString());
     QWidget other;
     other.show();
     QApplication::setActiveWindow(&other);
     QTRY_VERIFY(!m_screen->isActiveWindow());
-    QCOMPARE(m_screen->txtFriendName->text(), QString());
+    QCOMPARE(box("txtFriendName")->text(), QString());
 }
 
 void ExitScreenTest::submitWithEveryBoxAtItsPlaceholder()
 {
-    QTest::mouseClick(m_screen->cmdSubmit, Qt::LeftButton);
+    QTest::mouseClick(button("cmdSubmit"), Qt::LeftButton);
 
     QCOMPARE(m_fakes->dialogs.messages.size(), 1);
     const ScriptedDialogs::Message& message = m_fakes->dialogs.messages.constFirst();
@@ -186,13 +204,13 @@ void ExitScreenTest::submitWithEveryBoxAtItsPlaceholder()
     QCOMPARE(message.buttons, MessageButtons::Ok);
     QCOMPARE(message.title, ProgramInfo::title());
     QVERIFY(m_fakes->shell.opened.isEmpty());
-    QCOMPARE(m_screen->txtName->text(), QString("Your Name"));
-    QCOMPARE(m_screen->values().strReferrerEmail, QString("Your Email Address"));
+    QCOMPARE(box("txtName")->text(), QString("Your Name"));
+    QCOMPARE(m_screen->submittedEntries().referrerEmail, QString("Your Email Address"));
 
     // The same address in both boxes is caught first, whatever else holds.
-    type(m_screen->txtEmail, "same@mail.example");
-    type(m_screen->txtFriendEmail, "same@mail.example");
-    QTest::mouseClick(m_screen->cmdSubmit, Qt::LeftButton);
+    type(box("txtEmail"), "same@mail.example");
+    type(box("txtFriendEmail"), "same@mail.example");
+    QTest::mouseClick(button("cmdSubmit"), Qt::LeftButton);
     QCOMPARE(m_fakes->dialogs.messages.constLast().text,
              QString("Please Enter Distinct Email Addresses"));
     QVERIFY(m_fakes->shell.opened.isEmpty());
@@ -200,17 +218,17 @@ void ExitScreenTest::submitWithEveryBoxAtItsPlaceholder()
 
 void ExitScreenTest::typedRequestArrivesExactly()
 {
-    type(m_screen->txtName, "  Tom & Jerry #1 + Zoë = ");
-    type(m_screen->txtEmail, "ann.lee@mail");
-    type(m_screen->txtFriendName, "Łukasz Ń");
-    type(m_screen->txtFriendEmail, "bob@mail.example");
+    type(box("txtName"), "  Tom & Jerry #1 + Zoë = ");
+    type(box("txtEmail"), "ann.lee@mail");
+    type(box("txtFriendName"), "Łukasz Ń");
+    type(box("txtFriendEmail"), "bob@mail.example");
     // Enter on the focused button submits.
-    m_screen->cmdSubmit->setFocus(Qt::TabFocusReason);
-    QTest::keyClick(m_screen->cmdSubmit, Qt::Key_Return);
+    button("cmdSubmit")->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(button("cmdSubmit"), Qt::Key_Return);
 
     QVERIFY(m_fakes->dialogs.messages.isEmpty());
     QCOMPARE(m_fakes->shell.opened.size(), 1);
-    QCOMPARE(m_fakes->shell.opened.constFirst(), m_screen->strReferralRequest());
+    QCOMPARE(m_fakes->shell.opened.constFirst(), m_screen->referralRequest());
     const QUrlQuery query = lastRequest();
     QCOMPARE(query.queryItems().size(), 6);
     QCOMPARE(query.queryItemValue("taf1", QUrl::FullyDecoded), QString("Tom & Jerry #1 + Zoë ="));
@@ -220,20 +238,20 @@ void ExitScreenTest::typedRequestArrivesExactly()
     QCOMPARE(query.queryItemValue("taf5", QUrl::FullyDecoded), QString("bob@mail.example"));
 
     // Nothing on the screen changes; a second press sends again.
-    QCOMPARE(m_screen->txtName->text(), QString("  Tom & Jerry #1 + Zoë = "));
-    QTest::mouseClick(m_screen->cmdSubmit, Qt::LeftButton);
+    QCOMPARE(box("txtName")->text(), QString("  Tom & Jerry #1 + Zoë = "));
+    QTest::mouseClick(button("cmdSubmit"), Qt::LeftButton);
     QCOMPARE(m_fakes->shell.opened.size(), 2);
 }
 
 void ExitScreenTest::namesStillAtPlaceholders()
 {
-    type(m_screen->txtEmail, "ann@mail.example");
-    type(m_screen->txtFriendEmail, "bob@mail.example");
-    QTest::mouseClick(m_screen->cmdSubmit, Qt::LeftButton);
+    type(box("txtEmail"), "ann@mail.example");
+    type(box("txtFriendEmail"), "bob@mail.example");
+    QTest::mouseClick(button("cmdSubmit"), Qt::LeftButton);
     QCOMPARE(m_fakes->dialogs.messages.constLast().text, QString("Please Enter Your Name"));
 
-    type(m_screen->txtName, "Ann");
-    QTest::mouseClick(m_screen->cmdSubmit, Qt::LeftButton);
+    type(box("txtName"), "Ann");
+    QTest::mouseClick(button("cmdSubmit"), Qt::LeftButton);
     QCOMPARE(m_fakes->dialogs.messages.constLast().text,
              QString("Please Enter Your Friend's Name"));
     QCOMPARE(m_fakes->dialogs.messages.size(), 2);
@@ -242,7 +260,7 @@ void ExitScreenTest::namesStillAtPlaceholders()
 
 void ExitScreenTest::spaceTypedIntoAnEmailBoxIsRefused()
 {
-    for (QLineEdit* box : {m_screen->txtEmail, m_screen->txtFriendEmail}) {
+    for (QLineEdit* box : {box("txtEmail"), box("txtFriendEmail")}) {
         m_fakes->dialogs.messages.clear();
         type(box, "a b");
         QCOMPARE(box->text(), QString("ab"));
@@ -253,50 +271,50 @@ void ExitScreenTest::spaceTypedIntoAnEmailBoxIsRefused()
         QCOMPARE(m_fakes->dialogs.messages.constFirst().icon, MessageIcon::Critical);
     }
     // The name boxes take spaces.
-    type(m_screen->txtName, "a b");
-    QCOMPARE(m_screen->txtName->text(), QString("a b"));
+    type(box("txtName"), "a b");
+    QCOMPARE(box("txtName")->text(), QString("a b"));
     QCOMPARE(m_fakes->dialogs.messages.size(), 1);
 }
 
 void ExitScreenTest::pastedSpaceIsAccepted()
 {
-    type(m_screen->txtName, "Ann");
-    type(m_screen->txtFriendName, "Bob");
-    type(m_screen->txtFriendEmail, "bob@mail.example");
+    type(box("txtName"), "Ann");
+    type(box("txtFriendName"), "Bob");
+    type(box("txtFriendEmail"), "bob@mail.example");
     QApplication::clipboard()->setText("ann lee@mail.example");
-    type(m_screen->txtEmail, QString());
-    QTest::keyClick(m_screen->txtEmail, Qt::Key_V, Qt::ControlModifier);
-    QCOMPARE(m_screen->txtEmail->text(), QString("ann lee@mail.example"));
+    type(box("txtEmail"), QString());
+    QTest::keyClick(box("txtEmail"), Qt::Key_V, Qt::ControlModifier);
+    QCOMPARE(box("txtEmail")->text(), QString("ann lee@mail.example"));
 
-    QTest::mouseClick(m_screen->cmdSubmit, Qt::LeftButton);
+    QTest::mouseClick(button("cmdSubmit"), Qt::LeftButton);
     QVERIFY(m_fakes->dialogs.messages.isEmpty());
     QCOMPARE(lastRequest().queryItemValue("taf2", QUrl::FullyDecoded),
              QString("ann lee@mail.example"));
 }
 
-void ExitScreenTest::check1OpensHomeAndPopsBack()
+void ExitScreenTest::homePageButtonOpensHomeAndPopsBack()
 {
     const QStringList home{"http://" ZORVIK_MAIN_SITE_HOST "/"};
-    QTest::mouseClick(m_screen->Check1, Qt::LeftButton);
+    QTest::mouseClick(button("Check1"), Qt::LeftButton);
     QCOMPARE(m_fakes->shell.opened, home);
-    QVERIFY(!m_screen->Check1->isChecked());
+    QVERIFY(!button("Check1")->isChecked());
 
-    m_screen->Check1->setFocus(Qt::TabFocusReason);
-    QTest::keyClick(m_screen->Check1, Qt::Key_Space);
+    button("Check1")->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(button("Check1"), Qt::Key_Space);
     QCOMPARE(m_fakes->shell.opened, home + home);
-    QVERIFY(!m_screen->Check1->isChecked());
+    QVERIFY(!button("Check1")->isChecked());
 }
 
-void ExitScreenTest::goToHomeOpensTheCatalogue()
+void ExitScreenTest::catalogueLinkOpensTheCatalogue()
 {
-    QTest::mouseClick(m_screen->lblGoToHome, Qt::LeftButton);
+    QTest::mouseClick(child<LinkLabel>(m_screen, "lblGoToHome"), Qt::LeftButton);
     QCOMPARE(m_fakes->shell.opened,
              QStringList{"http://" ZORVIK_MAIN_SITE_HOST "/velmoransoftwares"});
 }
 
 void ExitScreenTest::everyWayOfClosingEndsTheProgram()
 {
-    QTest::mouseClick(m_screen->cmdClose, Qt::LeftButton);
+    QTest::mouseClick(button("cmdClose"), Qt::LeftButton);
     QCOMPARE(m_endCalls, 1);
     QTest::keyClick(m_screen, Qt::Key_X, Qt::AltModifier);
     QTRY_COMPARE(m_endCalls, 2); // an access key presses the button visibly first

@@ -1,9 +1,10 @@
 #include "app/MainWindow.h"
+#include "web/ExitScreen.h"
 #include "widgets/LinkLabel.h"
 #include "widgets/Look.h"
 #include "widgets/Resources.h"
-#include "web/ExitScreen.h"
 
+#include "Children.h"
 #include "Fakes.h"
 
 #include <QPushButton>
@@ -58,8 +59,8 @@ void PointerTest::everyLinkOfTheMainWindowAndExitScreenShowsIt()
         verifyHand(link);
 
     std::unique_ptr<ExitScreen> screen(ExitScreen::showNew(fakes.services, [] {}));
-    verifyHand(screen->findChild<QPushButton*>(QStringLiteral("Check1")));
-    verifyHand(screen->findChild<LinkLabel*>(QStringLiteral("lblGoToHome")));
+    verifyHand(child<QPushButton>(screen.get(), "Check1"));
+    verifyHand(child<LinkLabel>(screen.get(), "lblGoToHome"));
 }
 
 QTEST_MAIN(PointerTest)

@@ -1,9 +1,9 @@
 #include "app/MainWindow.h"
 #include "app/Program.h"
-#include "widgets/Look.h"
 #include "web/AboutBox.h"
 #include "web/ExitScreen.h"
 #include "web/UpdateReminder.h"
+#include "widgets/Look.h"
 
 #include "Children.h"
 #include "Fakes.h"
@@ -47,7 +47,8 @@ QList<QWidget*> visibleWindows(const QString& name)
 
 QWidget* frontLink(MainWindow* window)
 {
-    return child<QFrame>(window, "fraFullBrand")->childAt(child<QWidget>(window, "lblCobrand")->geometry().center());
+    return child<QFrame>(window, "fraFullBrand")
+        ->childAt(child<QWidget>(window, "lblCobrand")->geometry().center());
 }
 
 } // namespace
@@ -62,9 +63,9 @@ void ProgramTest::secondInstanceEndsBeforeAnythingElse()
 {
     TestServices fakes;
     CountingSettingsStore store(fakes.settings);
-    const Services services{fakes.timers, fakes.dialogs, store,          fakes.clock,
-                            fakes.random, fakes.shell,   fakes.screen,   fakes.instance,
-                            fakes.services.program};
+    const Services services{fakes.timers, fakes.dialogs,  store,
+                            fakes.clock,  fakes.random,   fakes.shell,
+                            fakes.screen, fakes.instance, fakes.services.program};
     fakes.instance.another = true;
 
     Program program(services);
@@ -89,9 +90,9 @@ void ProgramTest::startUpRunsInOrder()
 {
     TestServices fakes;
     ObservingDialogs dialogs(fakes.dialogs);
-    const Services services{fakes.timers, dialogs,      fakes.settings, fakes.clock,
-                            fakes.random, fakes.shell,  fakes.screen,   fakes.instance,
-                            fakes.services.program};
+    const Services services{fakes.timers, dialogs,        fakes.settings,
+                            fakes.clock,  fakes.random,   fakes.shell,
+                            fakes.screen, fakes.instance, fakes.services.program};
     fakes.settings.values.insert(MemorySettingsStore::path(fakes.services.program.applicationName,
                                                            UpdateReminder::Section,
                                                            UpdateReminder::Key),
@@ -121,8 +122,7 @@ void ProgramTest::startUpRunsInOrder()
     QCOMPARE(fakes.random.clockSeeds, 1);
     QCOMPARE(fakes.random.draws, 1);
     QCOMPARE(program.coBrandDraw(), 6);
-    QCOMPARE(frontLink(program.mainWindow()),
-             child<QWidget>(program.mainWindow(), "lblFullBrand"));
+    QCOMPARE(frontLink(program.mainWindow()), child<QWidget>(program.mainWindow(), "lblFullBrand"));
 }
 
 void ProgramTest::bannerDrawPutsOneLinkInFront_data()
@@ -194,7 +194,7 @@ void ProgramTest::aboutBoxIsSingleAndClosesByEnterEscAndCloseBox()
         QVERIFY(about);
         QVERIFY(!about->parentWidget());
         QVERIFY(!about->isModal());
-        QCOMPARE(qobject_cast<AboutBox*>(about)->picIcon->pixmap().size(), QSize(32, 32));
+        QCOMPARE(child<QLabel>(about, "picIcon")->pixmap().size(), QSize(32, 32));
         window->activateWindow();
         child<QAction>(window, "mnuAbout")->trigger();
         QCOMPARE(visibleWindows("frmAbout"), QList<QWidget*>{about});
@@ -263,7 +263,7 @@ void ProgramTest::exitEndsTheProgramWithEveryWindow()
     program.mainWindow()->close();
     QCOMPARE(visibleWindows("frmAbout").size(), 1);
 
-    QTest::mouseClick(program.exitScreen()->cmdClose, Qt::LeftButton);
+    QTest::mouseClick(child<QPushButton>(program.exitScreen(), "cmdClose"), Qt::LeftButton);
     QVERIFY(program.hasEnded());
     QVERIFY(visibleWindows("frmAbout").isEmpty());
     QVERIFY(visibleWindows("frmExitScreen").isEmpty());

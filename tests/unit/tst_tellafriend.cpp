@@ -52,46 +52,44 @@ void TellAFriendTest::checksInOrder_data()
     const QString proper = "Please Enter Proper Email Address";
     QTest::newRow("every box at its placeholder") << Placeholders << proper;
     QTest::newRow("same address twice, all else placeholders")
-        << with(with(Placeholders, &Entries::strReferrerEmail, "a@b.c"), &Entries::strFriendEmail,
+        << with(with(Placeholders, &Entries::referrerEmail, "a@b.c"), &Entries::friendEmail,
                 "a@b.c")
         << "Please Enter Distinct Email Addresses";
     QTest::newRow("same address twice after trimming")
-        << with(with(Valid, &Entries::strReferrerEmail, "  a@b.c"), &Entries::strFriendEmail,
-                "a@b.c  ")
+        << with(with(Valid, &Entries::referrerEmail, "  a@b.c"), &Entries::friendEmail, "a@b.c  ")
         << "Please Enter Distinct Email Addresses";
     QTest::newRow("both empty count as the same address")
-        << with(with(Valid, &Entries::strReferrerEmail, ""), &Entries::strFriendEmail, "  ")
+        << with(with(Valid, &Entries::referrerEmail, ""), &Entries::friendEmail, "  ")
         << "Please Enter Distinct Email Addresses";
     QTest::newRow("letter case makes addresses distinct")
-        << with(with(Valid, &Entries::strReferrerEmail, "Ann@mail.example"),
-                &Entries::strFriendEmail, "ann@mail.example")
+        << with(with(Valid, &Entries::referrerEmail, "Ann@mail.example"), &Entries::friendEmail,
+                "ann@mail.example")
         << QString();
     QTest::newRow("referrer without @")
-        << with(Valid, &Entries::strReferrerEmail, "ann.mail.example") << proper;
+        << with(Valid, &Entries::referrerEmail, "ann.mail.example") << proper;
     QTest::newRow("friend without @")
-        << with(Valid, &Entries::strFriendEmail, "bob.mail.example") << proper;
+        << with(Valid, &Entries::friendEmail, "bob.mail.example") << proper;
     QTest::newRow("referrer without dot")
-        << with(Valid, &Entries::strReferrerEmail, "ann@mail") << proper;
-    QTest::newRow("friend without dot")
-        << with(Valid, &Entries::strFriendEmail, "bob@mail") << proper;
+        << with(Valid, &Entries::referrerEmail, "ann@mail") << proper;
+    QTest::newRow("friend without dot") << with(Valid, &Entries::friendEmail, "bob@mail") << proper;
     QTest::newRow("dot only before @ passes")
-        << with(Valid, &Entries::strFriendEmail, "bob.smith@mail") << QString();
+        << with(Valid, &Entries::friendEmail, "bob.smith@mail") << QString();
     QTest::newRow("own name at its placeholder")
-        << with(Valid, &Entries::strReferrerName, "Your Name") << "Please Enter Your Name";
+        << with(Valid, &Entries::referrerName, "Your Name") << "Please Enter Your Name";
     QTest::newRow("own name empty")
-        << with(Valid, &Entries::strReferrerName, "   ") << "Please Enter Your Name";
+        << with(Valid, &Entries::referrerName, "   ") << "Please Enter Your Name";
     QTest::newRow("friend's name at its placeholder")
-        << with(Valid, &Entries::strFriendName, "  Friend's Name ")
+        << with(Valid, &Entries::friendName, "  Friend's Name ")
         << "Please Enter Your Friend's Name";
     QTest::newRow("both names at placeholders: own name first")
-        << with(with(Valid, &Entries::strReferrerName, "Your Name"), &Entries::strFriendName,
+        << with(with(Valid, &Entries::referrerName, "Your Name"), &Entries::friendName,
                 "Friend's Name")
         << "Please Enter Your Name";
     QTest::newRow("emptied message left as its placeholder")
-        << with(Valid, &Entries::strReferralMessage, "Your Message") << "Please Enter Your Message";
+        << with(Valid, &Entries::referralMessage, "Your Message") << "Please Enter Your Message";
     QTest::newRow("untouched message passes") << Valid << QString();
     QTest::newRow("placeholder letters differ in case: passes")
-        << with(Valid, &Entries::strReferrerName, "your name") << QString();
+        << with(Valid, &Entries::referrerName, "your name") << QString();
 }
 
 void TellAFriendTest::checksInOrder()
@@ -100,8 +98,8 @@ void TellAFriendTest::checksInOrder()
     QFETCH(QString, message);
 
     const TellAFriend::Outcome outcome = TellAFriend::submit(typed);
-    QCOMPARE(outcome.message, message);
-    QCOMPARE(outcome.strReferralRequest.isEmpty(), !message.isEmpty());
+    QCOMPARE(outcome.refusal, message);
+    QCOMPARE(outcome.request.isEmpty(), !message.isEmpty());
 }
 
 void TellAFriendTest::requestCarriesEveryValueExactly_data()
@@ -118,17 +116,16 @@ void TellAFriendTest::requestCarriesEveryValueExactly_data()
         << Entries{"Tom & Jerry #1", "a+b=c@mail.example", "100% sure? a=b&c", "x&taf6=evil",
                    "bob@mail.example"};
     QTest::newRow("line breaks and tabs")
-        << with(Valid, &Entries::strReferralMessage, "line one\r\nline two\n\tend")
-        << with(Valid, &Entries::strReferralMessage, "line one\r\nline two\n\tend");
+        << with(Valid, &Entries::referralMessage, "line one\r\nline two\n\tend")
+        << with(Valid, &Entries::referralMessage, "line one\r\nline two\n\tend");
     QTest::newRow("non-ASCII letters")
-        << with(with(Valid, &Entries::strReferrerName, "Zoë Łukasz Ñandú 日本"),
-                &Entries::strFriendEmail, "jörg@mäil.example")
-        << with(with(Valid, &Entries::strReferrerName, "Zoë Łukasz Ñandú 日本"),
-                &Entries::strFriendEmail, "jörg@mäil.example");
+        << with(with(Valid, &Entries::referrerName, "Zoë Łukasz Ñandú 日本"), &Entries::friendEmail,
+                "jörg@mäil.example")
+        << with(with(Valid, &Entries::referrerName, "Zoë Łukasz Ñandú 日本"), &Entries::friendEmail,
+                "jörg@mäil.example");
     QTest::newRow("outer spaces go, inner spaces stay")
-        << with(with(Valid, &Entries::strReferrerName, "   Ann  Lee  "), &Entries::strFriendName,
-                " Bob ")
-        << with(with(Valid, &Entries::strReferrerName, "Ann  Lee"), &Entries::strFriendName, "Bob");
+        << with(with(Valid, &Entries::referrerName, "   Ann  Lee  "), &Entries::friendName, " Bob ")
+        << with(with(Valid, &Entries::referrerName, "Ann  Lee"), &Entries::friendName, "Bob");
 }
 
 void TellAFriendTest::requestCarriesEveryValueExactly()
@@ -136,7 +133,7 @@ void TellAFriendTest::requestCarriesEveryValueExactly()
     QFETCH(Entries, typed);
     QFETCH(Entries, sent);
 
-    const QString request = TellAFriend::submit(typed).strReferralRequest;
+    const QString request = TellAFriend::submit(typed).request;
     QVERIFY(!request.isEmpty());
     // Nothing outside ASCII, no space and no line break in the address itself.
     for (QChar c : request)
@@ -144,17 +141,17 @@ void TellAFriendTest::requestCarriesEveryValueExactly()
 
     const QUrlQuery query = queryOf(request);
     QCOMPARE(query.queryItems().size(), 6);
-    QCOMPARE(value(query, "taf1"), sent.strReferrerName);
-    QCOMPARE(value(query, "taf2"), sent.strReferrerEmail);
-    QCOMPARE(value(query, "taf3"), sent.strReferralMessage);
-    QCOMPARE(value(query, "taf4"), sent.strFriendName);
-    QCOMPARE(value(query, "taf5"), sent.strFriendEmail);
+    QCOMPARE(value(query, "taf1"), sent.referrerName);
+    QCOMPARE(value(query, "taf2"), sent.referrerEmail);
+    QCOMPARE(value(query, "taf3"), sent.referralMessage);
+    QCOMPARE(value(query, "taf4"), sent.friendName);
+    QCOMPARE(value(query, "taf5"), sent.friendEmail);
     QCOMPARE(value(query, "taf6"), QString("http://" ZORVIK_PRODUCT_SITE_HOST "/"));
 }
 
 void TellAFriendTest::requestKeepsKeysOrderHostAndPath()
 {
-    const QString request = TellAFriend::submit(Valid).strReferralRequest;
+    const QString request = TellAFriend::submit(Valid).request;
     QCOMPARE(request,
              QString("http://" ZORVIK_MAIN_SITE_HOST "/quorla-refer-a-friend.php"
                      "?taf1=Ann%20Lee&taf2=ann%40mail.example&taf3=Your%20Message%0D%0A"

@@ -1,4 +1,3 @@
-#include "app/Program.h"
 #include "platform/ProgramInfo.h"
 #include "web/UpdateReminder.h"
 #include "web/WebPages.h"

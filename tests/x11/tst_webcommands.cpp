@@ -1,9 +1,11 @@
 #include "app/MainWindow.h"
-#include "widgets/Look.h"
 #include "platform/Shell.h"
 #include "web/AboutBox.h"
 #include "web/ExitScreen.h"
+#include "widgets/LinkLabel.h"
+#include "widgets/Look.h"
 
+#include "Children.h"
 #include "Fakes.h"
 #include "X11Tools.h"
 
@@ -16,6 +18,7 @@
 #include <QPushButton>
 #include <QTest>
 #include <QUrlQuery>
+#include <optional>
 
 // Every command through the real desktop shell, with a stand-in for the
 // desktop's xdg-open first on PATH.
@@ -37,6 +40,8 @@ private:
     QStringList opened() const;
     void clickEveryCommand();
     void expectOpened(const std::function<void()>& command, const QString& address);
+    QAction* action(const char* name) const { return child<QAction>(m_window.get(), name); }
+    LinkLabel* link(const char* name) const { return child<LinkLabel>(m_window.get(), name); }
 
     QTemporaryDir m_folder;
     QString m_log;
@@ -44,6 +49,8 @@ private:
     QString m_windowFlag;
     DesktopShell m_shell;
     std::unique_ptr<TestServices> m_fakes;
+    // The fakes, with the real desktop shell in place of the recording one.
+    std::optional<Services> m_services;
     std::unique_ptr<MainWindow> m_window;
 };
 
@@ -64,9 +71,11 @@ void WebCommandsTest::initTestCase()
         qunsetenv(variable);
 
     m_fakes = std::make_unique<TestServices>();
-    m_fakes->services.shell = &m_shell;
-    m_window = std::make_unique<MainWindow>(m_fakes->services);
-    m_window->Form_Load();
+    TestServices& f = *m_fakes;
+    m_services.emplace(Services{f.timers, f.dialogs, f.settings, f.clock, f.random, m_shell,
+                                f.screen, f.instance, f.services.program});
+    m_window = std::make_unique<MainWindow>(*m_services);
+    m_window->load();
     m_window->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
 }
@@ -101,15 +110,14 @@ QStringList WebCommandsTest::opened() const
 
 void WebCommandsTest::clickEveryCommand()
 {
-    for (QAction* action : {m_window->mnuOnline, m_window->mnuVisit, m_window->mnuUpdate,
-                            m_window->mnuDonate, m_window->mnuMakeMoney})
-        action->trigger();
-    QTest::mouseClick(m_window->Command5, Qt::LeftButton);
-    QTest::mouseClick(m_window->Label14, Qt::LeftButton);
-    m_window->lblCobrand->raise();
-    QTest::mouseClick(m_window->lblCobrand, Qt::LeftButton);
-    m_window->lblFullBrand->raise();
-    QTest::mouseClick(m_window->lblFullBrand, Qt::LeftButton);
+    for (const char* name : {"mnuOnline", "mnuVisit", "mnuUpdate", "mnuDonate", "mnuMakeMoney"})
+        action(name)->trigger();
+    QTest::mouseClick(child<QPushButton>(m_window.get(), "Command5"), Qt::LeftButton);
+    QTest::mouseClick(link("Label14"), Qt::LeftButton);
+    for (const char* name : {"lblCobrand", "lblFullBrand"}) {
+        link(name)->raise();
+        QTest::mouseClick(link(name), Qt::LeftButton);
+    }
 }
 
 void WebCommandsTest::noBrowserAtAll()
@@ -157,73 +165,84 @@ void WebCommandsTest::everyCommandOpensItsAddressWithoutWaiting()
     const QString help = "http://" ZORVIK_HELP_SITE_HOST "/";
     const QString product = "http://" ZORVIK_PRODUCT_SITE_HOST "/";
     const QString home = "http://" ZORVIK_MAIN_SITE_HOST "/";
-    MainWindow* w = m_window.get();
 
-    expectOpened([&] { w->mnuOnline->trigger(); },
+    expectOpened([&] { action("mnuOnline")->trigger(); },
                  product + "zorvik-free-subliminal-images-help.html");
-    expectOpened([&] { w->mnuVisit->trigger(); }, home);
-    expectOpened([&] { w->mnuUpdate->trigger(); },
+    expectOpened([&] { action("mnuVisit")->trigger(); }, home);
+    expectOpened([&] { action("mnuUpdate")->trigger(); },
                  product + "download-zorvik-free-subliminal-images.html");
-    expectOpened([&] { w->mnuDonate->trigger(); }, help + "donate.html");
-    expectOpened([&] { QTest::mouseClick(w->Command5, Qt::LeftButton); }, help + "donate.html");
-    expectOpened([&] { QTest::mouseClick(w->Label14, Qt::LeftButton); }, home);
-    w->lblCobrand->raise();
-    expectOpened([&] { QTest::mouseClick(w->lblCobrand, Qt::LeftButton); }, help + "co-brand.html");
-    w->lblFullBrand->raise();
-    expectOpened([&] { QTest::mouseClick(w->lblFullBrand, Qt::LeftButton); },
+    expectOpened([&] { action("mnuDonate")->trigger(); }, help + "donate.html");
+    expectOpened(
+        [&] { QTest::mouseClick(child<QPushButton>(m_window.get(), "Command5"), Qt::LeftButton); },
+        help + "donate.html");
+    expectOpened([&] { QTest::mouseClick(link("Label14"), Qt::LeftButton); }, home);
+    link("lblCobrand")->raise();
+    expectOpened([&] { QTest::mouseClick(link("lblCobrand"), Qt::LeftButton); },
+                 help + "co-brand.html");
+    link("lblFullBrand")->raise();
+    expectOpened([&] { QTest::mouseClick(link("lblFullBrand"), Qt::LeftButton); },
                  help + "fully-branded.html");
 
     // The inactive entry opens nothing: the next record is the next command's.
-    QVERIFY(!w->mnuMakeMoney->isEnabled());
+    QVERIFY(!action("mnuMakeMoney")->isEnabled());
     expectOpened(
         [&] {
-            w->mnuMakeMoney->trigger();
-            w->mnuVisit->trigger();
+            action("mnuMakeMoney")->trigger();
+            action("mnuVisit")->trigger();
         },
         home);
 
-    w->mnuAbout->trigger();
+    action("mnuAbout")->trigger();
     AboutBox* about = AboutBox::current();
     QVERIFY(QTest::qWaitForWindowExposed(about));
-    expectOpened([&] { QTest::mouseClick(about->lblHomePage, Qt::LeftButton); }, home);
-    expectOpened([&] { QTest::mouseClick(about->lblCoBrand, Qt::LeftButton); },
+    expectOpened([&] { QTest::mouseClick(child<LinkLabel>(about, "lblHomePage"), Qt::LeftButton); },
+                 home);
+    expectOpened([&] { QTest::mouseClick(child<LinkLabel>(about, "lblCoBrand"), Qt::LeftButton); },
                  help + "fully-branded.html");
-    QCOMPARE(about->lblHomePage->text(), QString("Click here to visit " ZORVIK_MAIN_SITE_HOST));
+    QCOMPARE(child<LinkLabel>(about, "lblHomePage")->text(),
+             QString("Click here to visit " ZORVIK_MAIN_SITE_HOST));
+    // Outside tools find the controls by these names, so none may change.
+    QCOMPARE(controlNames(about), QStringList({"Label1", "Label2", "Label3", "Line1", "cmdOK",
+                                               "lblCoBrand", "lblHomePage", "picIcon"}));
 
     // Asking again brings the same box to the front.
-    w->activateWindow();
-    QTRY_VERIFY(w->isActiveWindow());
-    w->mnuAbout->trigger();
+    m_window->activateWindow();
+    QTRY_VERIFY(m_window->isActiveWindow());
+    action("mnuAbout")->trigger();
     QCOMPARE(AboutBox::current(), about);
     QTRY_VERIFY(about->isActiveWindow());
     QTRY_COMPARE(X11Tools::stacking().constLast(), qulonglong(about->winId()));
-    about->close();
+    // OK closes the box, and a closed box is destroyed.
+    QTest::mouseClick(child<QPushButton>(about, "cmdOK"), Qt::LeftButton);
+    QTRY_VERIFY(!AboutBox::current());
 
-    ExitScreen* exitScreen = ExitScreen::showNew(m_fakes->services, {});
+    ExitScreen* exitScreen = ExitScreen::showNew(*m_services, {});
     QVERIFY(QTest::qWaitForWindowExposed(exitScreen));
-    expectOpened([&] { QTest::mouseClick(exitScreen->Check1, Qt::LeftButton); }, home);
-    QVERIFY(!exitScreen->Check1->isChecked());
-    expectOpened([&] { QTest::mouseClick(exitScreen->lblGoToHome, Qt::LeftButton); },
-                 home + "velmoransoftwares");
+    expectOpened(
+        [&] { QTest::mouseClick(child<QPushButton>(exitScreen, "Check1"), Qt::LeftButton); }, home);
+    QVERIFY(!child<QPushButton>(exitScreen, "Check1")->isChecked());
+    expectOpened(
+        [&] { QTest::mouseClick(child<LinkLabel>(exitScreen, "lblGoToHome"), Qt::LeftButton); },
+        home + "velmoransoftwares");
     delete exitScreen;
     QVERIFY(m_fakes->dialogs.messages.isEmpty());
 }
 
 void WebCommandsTest::referralRequestArrivesExactly()
 {
-    ExitScreen* exitScreen = ExitScreen::showNew(m_fakes->services, {});
+    ExitScreen* exitScreen = ExitScreen::showNew(*m_services, {});
     QVERIFY(QTest::qWaitForWindowExposed(exitScreen));
-    exitScreen->txtName->setText("  Tom & Jerry #1 + Zoë = Ñandú ");
-    exitScreen->txtEmail->setText("ann@mail.example");
-    exitScreen->txtFriendName->setText("Łukasz?x=1&taf6=y");
-    exitScreen->txtFriendEmail->setText("bob@mail.example");
-    exitScreen->txtMessage->setPlainText("line one\nline two 100%");
+    child<QLineEdit>(exitScreen, "txtName")->setText("  Tom & Jerry #1 + Zoë = Ñandú ");
+    child<QLineEdit>(exitScreen, "txtEmail")->setText("ann@mail.example");
+    child<QLineEdit>(exitScreen, "txtFriendName")->setText("Łukasz?x=1&taf6=y");
+    child<QLineEdit>(exitScreen, "txtFriendEmail")->setText("bob@mail.example");
+    child<QPlainTextEdit>(exitScreen, "txtMessage")->setPlainText("line one\nline two 100%");
     const int before = opened().size();
-    QTest::mouseClick(exitScreen->cmdSubmit, Qt::LeftButton);
+    QTest::mouseClick(child<QPushButton>(exitScreen, "cmdSubmit"), Qt::LeftButton);
     QTRY_COMPARE(opened().size(), before + 1);
 
     const QString arrived = opened().constLast();
-    QCOMPARE(arrived, exitScreen->strReferralRequest());
+    QCOMPARE(arrived, exitScreen->referralRequest());
     const QUrl url = QUrl::fromEncoded(arrived.toLatin1(), QUrl::StrictMode);
     QCOMPARE(url.host(), QString(ZORVIK_MAIN_SITE_HOST));
     QCOMPARE(url.path(), QString("/quorla-refer-a-friend.php"));
@@ -247,12 +266,12 @@ void WebCommandsTest::exitScreenStaysInFrontOfTheBrowser()
     QVERIFY(flag.open(QIODevice::WriteOnly));
     flag.close();
 
-    ExitScreen* exitScreen = ExitScreen::showNew(m_fakes->services, {});
+    ExitScreen* exitScreen = ExitScreen::showNew(*m_services, {});
     QVERIFY(QTest::qWaitForWindowExposed(exitScreen));
     const qulonglong screenId = exitScreen->winId();
     QTRY_VERIFY(X11Tools::windowState(screenId).contains("_NET_WM_STATE_ABOVE"));
 
-    QTest::mouseClick(exitScreen->Check1, Qt::LeftButton);
+    QTest::mouseClick(child<QPushButton>(exitScreen, "Check1"), Qt::LeftButton);
     QStringList browser;
     QTRY_VERIFY_WITH_TIMEOUT(!(browser = X11Tools::windows("^Stand-in browser$")).isEmpty(), 10000);
     const qulonglong browserId = browser.constFirst().toULongLong();
