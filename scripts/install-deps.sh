@@ -9,7 +9,7 @@ packages=(cmake make g++ pkg-config qt6-base-dev qt6-base-dev-tools libgl-dev li
 if [ "${1:-}" = "--tests" ]; then
     packages+=(xvfb xauth openbox x11-utils xdotool wmctrl clang-format ccache
                desktop-file-utils imagemagick fonts-dejavu-core dbus-daemon
-               libglib2.0-bin)
+               x11-xserver-utils libglib2.0-bin)
 elif [ "${1:-}" = "--fuzz" ]; then
     packages+=(clang libclang-rt-14-dev)
 fi

@@ -40,21 +40,21 @@ void DBusPropertySource::setWatching(bool watching)
         setActive(false);
         return;
     }
-    m_serviceWatcher = new QDBusServiceWatcher(m_service, m_bus,
-                                               QDBusServiceWatcher::WatchForOwnerChange, this);
+    m_serviceWatcher =
+        new QDBusServiceWatcher(m_service, m_bus, QDBusServiceWatcher::WatchForOwnerChange, this);
     connect(m_serviceWatcher, &QDBusServiceWatcher::serviceOwnerChanged, this,
             [this](const QString&, const QString&, const QString& newOwner) {
                 serviceOwnerChanged(newOwner);
             });
-    m_bus.connect(m_service, m_path, PropertiesInterface, QStringLiteral("PropertiesChanged"),
-                  this, SLOT(propertiesChanged(QDBusMessage)));
+    m_bus.connect(m_service, m_path, PropertiesInterface, QStringLiteral("PropertiesChanged"), this,
+                  SLOT(propertiesChanged(QDBusMessage)));
     ask();
 }
 
 void DBusPropertySource::ask()
 {
-    auto message =
-        QDBusMessage::createMethodCall(m_service, m_path, PropertiesInterface, QStringLiteral("Get"));
+    auto message = QDBusMessage::createMethodCall(m_service, m_path, PropertiesInterface,
+                                                  QStringLiteral("Get"));
     message << m_interface << m_property;
     // Asking must not start a service that is not running.
     message.setAutoStartService(false);

@@ -36,7 +36,9 @@ void FullscreenWindowSource::setWatching(bool watching)
             (notify->window == m_followed && notify->atom == m_stateAtom))
             refresh();
     };
-    m_x11->onLost = [this] { setActive(false); };
+    m_x11->onLost = [this] {
+        setActive(false);
+    };
     refresh();
     m_x11->dispatchLater();
 }
@@ -76,8 +78,8 @@ void FullscreenWindowSource::follow(std::uint32_t window)
 
 std::uint32_t FullscreenWindowSource::activeWindow() const
 {
-    const auto cookie = xcb_get_property(m_x11->xcb(), 0, m_x11->root(), m_activeWindowAtom,
-                                         XCB_ATOM_WINDOW, 0, 1);
+    const auto cookie =
+        xcb_get_property(m_x11->xcb(), 0, m_x11->root(), m_activeWindowAtom, XCB_ATOM_WINDOW, 0, 1);
     xcb_get_property_reply_t* reply = xcb_get_property_reply(m_x11->xcb(), cookie, nullptr);
     std::uint32_t window = 0;
     if (reply && reply->format == 32 && xcb_get_property_value_length(reply) >= 4)

@@ -32,8 +32,8 @@ GSettingsSchema* lookUpSchema(const QString& folder)
     bool usable = false;
     if (g_settings_schema_has_key(schema, Key)) {
         GSettingsSchemaKey* key = g_settings_schema_get_key(schema, Key);
-        usable = g_variant_type_equal(g_settings_schema_key_get_value_type(key),
-                                      G_VARIANT_TYPE_BOOLEAN);
+        usable =
+            g_variant_type_equal(g_settings_schema_key_get_value_type(key), G_VARIANT_TYPE_BOOLEAN);
         g_settings_schema_key_unref(key);
     }
     if (!usable) {

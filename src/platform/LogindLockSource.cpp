@@ -77,10 +77,9 @@ void LogindLockSource::findSession()
 void LogindLockSource::follow(const QString& sessionPath)
 {
     forgetSession();
-    m_lockedHint =
-        new DBusPropertySource(m_bus, Service, sessionPath,
-                               QStringLiteral("org.freedesktop.login1.Session"),
-                               QStringLiteral("LockedHint"), this);
+    m_lockedHint = new DBusPropertySource(m_bus, Service, sessionPath,
+                                          QStringLiteral("org.freedesktop.login1.Session"),
+                                          QStringLiteral("LockedHint"), this);
     connect(m_lockedHint, &PauseSource::activeChanged, this, &LogindLockSource::setActive);
     m_lockedHint->setWatching(true);
 }

@@ -46,8 +46,8 @@ void ScreenSaverServiceSource::setWatching(bool watching)
         setActive(false);
         return;
     }
-    m_serviceWatcher = new QDBusServiceWatcher(m_service, m_bus,
-                                               QDBusServiceWatcher::WatchForOwnerChange, this);
+    m_serviceWatcher =
+        new QDBusServiceWatcher(m_service, m_bus, QDBusServiceWatcher::WatchForOwnerChange, this);
     connect(m_serviceWatcher, &QDBusServiceWatcher::serviceOwnerChanged, this,
             [this](const QString&, const QString&, const QString& newOwner) {
                 ++m_generation;

@@ -37,14 +37,15 @@ void X11ScreenSaverSource::setWatching(bool watching)
     if (!extension || !extension->present)
         return;
     m_firstEvent = extension->first_event;
-    xcb_screensaver_select_input(m_x11->xcb(), m_x11->root(),
-                                 XCB_SCREENSAVER_EVENT_NOTIFY_MASK);
+    xcb_screensaver_select_input(m_x11->xcb(), m_x11->root(), XCB_SCREENSAVER_EVENT_NOTIFY_MASK);
     m_x11->onEvent = [this](const xcb_generic_event_t* event) {
         if ((event->response_type & 0x7f) != m_firstEvent + XCB_SCREENSAVER_NOTIFY)
             return;
         setActive(blanked(reinterpret_cast<const xcb_screensaver_notify_event_t*>(event)->state));
     };
-    m_x11->onLost = [this] { setActive(false); };
+    m_x11->onLost = [this] {
+        setActive(false);
+    };
     query();
     m_x11->dispatchLater();
 }
