@@ -37,7 +37,7 @@ void PausePreferencesTest::allOnAtFirstAndRoundTrip()
     reread.load();
     QCOMPARE(reread.enabledReasons(), PauseReason::ScreenLocked | PauseReason::DoNotDisturb);
     // Only the section of its own is written.
-    for (const QString& key : std::as_const(store.writes))
+    for (const QString& key : store.values.keys())
         QVERIFY2(key.startsWith(App + QStringLiteral("/pause/")), qPrintable(key));
 
     reread.setPausesWhen(PauseReason::FullscreenWindow, true);
