@@ -4,10 +4,12 @@
 # Installs only what is missing.
 set -euo pipefail
 
-packages=(cmake make g++ qt6-base-dev qt6-base-dev-tools libgl-dev)
+packages=(cmake make g++ pkg-config qt6-base-dev qt6-base-dev-tools libgl-dev libxcb1-dev
+          libxcb-screensaver0-dev libglib2.0-dev)
 if [ "${1:-}" = "--tests" ]; then
-    packages+=(xvfb xauth openbox x11-utils xdotool wmctrl clang-format ccache libxcb1-dev
-               desktop-file-utils imagemagick fonts-dejavu-core)
+    packages+=(xvfb xauth openbox x11-utils xdotool wmctrl clang-format ccache
+               desktop-file-utils imagemagick fonts-dejavu-core dbus-daemon
+               x11-xserver-utils libglib2.0-bin)
 elif [ "${1:-}" = "--fuzz" ]; then
     packages+=(clang libclang-rt-14-dev)
 fi

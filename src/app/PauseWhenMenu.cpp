@@ -1,0 +1,37 @@
+#include "app/PauseWhenMenu.h"
+
+#include "settings/PausePreferences.h"
+
+PauseWhenMenu::PauseWhenMenu(PausePreferences& preferences, QWidget* parent)
+    : QMenu(QStringLiteral("Pause when"), parent), m_preferences(preferences)
+{
+    setObjectName(QStringLiteral("mnuPauseWhen"));
+    addEntry(PauseReason::ScreenLocked, QStringLiteral("mnuPauseLocked"),
+             QStringLiteral("The screen is &locked"));
+    addEntry(PauseReason::FullscreenWindow, QStringLiteral("mnuPauseFullscreen"),
+             QStringLiteral("A &fullscreen window is in front"));
+    addEntry(PauseReason::DoNotDisturb, QStringLiteral("mnuPauseDoNotDisturb"),
+             QStringLiteral("&Do not disturb is on"));
+    connect(this, &QMenu::aboutToShow, this, &PauseWhenMenu::refresh);
+    refresh();
+}
+
+void PauseWhenMenu::addEntry(PauseReason reason, const QString& name, const QString& text)
+{
+    QAction* action = addAction(text);
+    action->setObjectName(name);
+    action->setCheckable(true);
+    action->setData(int(reason));
+    connect(action, &QAction::toggled, this, [this, reason](bool on) {
+        if (m_preferences.pausesWhen(reason) == on)
+            return;
+        m_preferences.setPausesWhen(reason, on);
+        emit preferencesChanged(m_preferences.enabledReasons());
+    });
+}
+
+void PauseWhenMenu::refresh()
+{
+    for (QAction* action : actions())
+        action->setChecked(m_preferences.pausesWhen(PauseReason(action->data().toInt())));
+}

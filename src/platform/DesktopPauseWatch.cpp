@@ -1,0 +1,128 @@
+#include "platform/DesktopPauseWatch.h"
+
+#include "platform/DBusPropertySource.h"
+#include "platform/FullscreenWindowSource.h"
+#include "platform/GnomeBannersSource.h"
+#include "platform/LogindLockSource.h"
+#include "platform/ScreenSaverServiceSource.h"
+#include "platform/X11ScreenSaverSource.h"
+
+#include <QDBusConnection>
+
+namespace
+{
+// Connection names are per process; each watch needs its own.
+QString uniqueConnectionName(const QString& bus)
+{
+    static int count = 0;
+    return QStringLiteral("zorvik-pause-%1-%2").arg(bus).arg(++count);
+}
+} // namespace
+
+DesktopPauseWatch::DesktopPauseWatch(QObject* parent) : DesktopPauseWatch(Buses{}, parent) {}
+
+DesktopPauseWatch::DesktopPauseWatch(Buses buses, QObject* parent)
+    : PauseWatch(parent), m_buses(std::move(buses))
+{
+}
+
+DesktopPauseWatch::~DesktopPauseWatch()
+{
+    for (const auto& [reason, source] : std::as_const(m_sources))
+        delete source;
+    for (const QString& name : std::as_const(m_connectionNames))
+        QDBusConnection::disconnectFromBus(name);
+}
+
+PauseReasons DesktopPauseWatch::reasons() const
+{
+    if (!m_watching)
+        return {};
+    // A signal may not have arrived yet: the X11 sources can be asked at once.
+    for (const auto& [reason, source] : m_sources)
+        source->recheck();
+    return current();
+}
+
+void DesktopPauseWatch::setWatching(bool watching)
+{
+    if (watching == m_watching)
+        return;
+    m_watching = watching;
+    // The buses are connected only once a run first wants them.
+    if (watching && !m_created)
+        createSources();
+    for (const auto& [reason, source] : std::as_const(m_sources))
+        source->setWatching(watching);
+    publishLater();
+}
+
+void DesktopPauseWatch::createSources()
+{
+    m_created = true;
+    auto connectTo = [this](const QString& address, QDBusConnection::BusType type,
+                            const QString& bus) {
+        if (address.isEmpty())
+            return type == QDBusConnection::SessionBus ? QDBusConnection::sessionBus()
+                                                       : QDBusConnection::systemBus();
+        const QString name = uniqueConnectionName(bus);
+        m_connectionNames << name;
+        return QDBusConnection::connectToBus(address, name);
+    };
+    const QDBusConnection system =
+        connectTo(m_buses.systemAddress, QDBusConnection::SystemBus, QStringLiteral("system"));
+    const QDBusConnection session =
+        connectTo(m_buses.sessionAddress, QDBusConnection::SessionBus, QStringLiteral("session"));
+
+    if (system.isConnected())
+        add(PauseReason::ScreenLocked, new LogindLockSource(system));
+    if (session.isConnected()) {
+        add(PauseReason::ScreenLocked, ScreenSaverServiceSource::freedesktop(session, nullptr));
+        add(PauseReason::ScreenLocked, ScreenSaverServiceSource::gnome(session, nullptr));
+        add(PauseReason::DoNotDisturb,
+            new DBusPropertySource(session, QStringLiteral("org.freedesktop.Notifications"),
+                                   QStringLiteral("/org/freedesktop/Notifications"),
+                                   QStringLiteral("org.freedesktop.Notifications"),
+                                   QStringLiteral("Inhibited")));
+    }
+    add(PauseReason::ScreenLocked, new X11ScreenSaverSource);
+    add(PauseReason::FullscreenWindow, new FullscreenWindowSource);
+    add(PauseReason::DoNotDisturb, new GnomeBannersSource);
+}
+
+void DesktopPauseWatch::add(PauseReason reason, PauseSource* source)
+{
+    source->setParent(this);
+    m_sources.append({reason, source});
+    connect(source, &PauseSource::activeChanged, this, &DesktopPauseWatch::publishLater);
+}
+
+PauseReasons DesktopPauseWatch::current() const
+{
+    PauseReasons reasons;
+    if (!m_watching)
+        return reasons;
+    for (const auto& [reason, source] : m_sources)
+        if (source->isActive())
+            reasons |= reason;
+    return reasons;
+}
+
+void DesktopPauseWatch::publishLater()
+{
+    // Sources change also inside reasons(); the signal never comes from in there.
+    if (m_publishPending)
+        return;
+    m_publishPending = true;
+    QMetaObject::invokeMethod(this, &DesktopPauseWatch::publish, Qt::QueuedConnection);
+}
+
+void DesktopPauseWatch::publish()
+{
+    m_publishPending = false;
+    const PauseReasons now = current();
+    if (now == m_published)
+        return;
+    m_published = now;
+    emit reasonsChanged(now);
+}

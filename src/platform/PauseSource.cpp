@@ -1,0 +1,9 @@
+#include "platform/PauseSource.h"
+
+void PauseSource::setActive(bool active)
+{
+    if (active == m_active)
+        return;
+    m_active = active;
+    emit activeChanged(active);
+}

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QFlags>
+#include <QObject>
+#include <QString>
+
+// Why a run holds back its flashes.
+enum class PauseReason { ScreenLocked = 0x1, FullscreenWindow = 0x2, DoNotDisturb = 0x4 };
+Q_DECLARE_FLAGS(PauseReasons, PauseReason)
+Q_DECLARE_OPERATORS_FOR_FLAGS(PauseReasons)
+
+// The plain words the program shows for a reason, e.g. "Paused: the screen is locked".
+QString pauseReasonText(PauseReason reason);
+
+// Tells a run when it must not flash.
+class PauseWatch : public QObject
+{
+    Q_OBJECT
+public:
+    using QObject::QObject;
+    ~PauseWatch() override = default;
+
+    // The reasons that hold now, from what the sources last reported; never
+    // waits on D-Bus (an X11 round trip at most).
+    virtual PauseReasons reasons() const = 0;
+    // Watches while a run is on; idle otherwise.
+    virtual void setWatching(bool watching) = 0;
+
+signals:
+    void reasonsChanged(PauseReasons reasons);
+};
