@@ -7,7 +7,12 @@ set -euo pipefail
 packages=(cmake make g++ qt6-base-dev qt6-base-dev-tools libgl-dev)
 if [ "${1:-}" = "--tests" ]; then
     packages+=(xvfb xauth openbox x11-utils xdotool wmctrl clang-format ccache libxcb1-dev
-               desktop-file-utils imagemagick fonts-dejavu-core)
+               desktop-file-utils imagemagick fonts-dejavu-core
+               # Two monitors on Xorg's dummy driver; a headless Weston with
+               # XWayland, driven through AT-SPI (qt6-wayland so that Qt could
+               # go native there, and the choice of XWayland is real).
+               xserver-xorg-core xserver-xorg-video-dummy x11-xserver-utils
+               weston xwayland qt6-wayland dbus at-spi2-core python3-pyatspi)
 elif [ "${1:-}" = "--fuzz" ]; then
     packages+=(clang libclang-rt-14-dev)
 fi
