@@ -8,8 +8,14 @@ packages=(cmake make g++ pkg-config qt6-base-dev qt6-base-dev-tools libgl-dev li
           libxcb-screensaver0-dev libglib2.0-dev)
 if [ "${1:-}" = "--tests" ]; then
     packages+=(xvfb xauth openbox x11-utils xdotool wmctrl clang-format ccache
-               desktop-file-utils imagemagick fonts-dejavu-core dbus-daemon
-               x11-xserver-utils libglib2.0-bin)
+               desktop-file-utils imagemagick fonts-dejavu-core
+               # Private session and system buses; GNOME's settings schemas compiled by tests.
+               dbus dbus-daemon x11-xserver-utils libglib2.0-bin
+               # Two monitors on Xorg's dummy driver; a headless Weston with
+               # XWayland, driven through AT-SPI (qt6-wayland so that Qt could
+               # go native there, and the choice of XWayland is real).
+               xserver-xorg-core xserver-xorg-video-dummy
+               weston xwayland qt6-wayland at-spi2-core python3-pyatspi)
 elif [ "${1:-}" = "--fuzz" ]; then
     packages+=(clang libclang-rt-14-dev)
 fi

@@ -1,6 +1,8 @@
 #include "app/MainWindow.h"
 
+#include "app/PauseWhenMenu.h"
 #include "app/RunTrayIcon.h"
+#include "app/ShowPicturesOnMenu.h"
 #include "flash/FlashRun.h"
 #include "flash/FlashWindows.h"
 #include "library/ImageViewer.h"
@@ -8,6 +10,7 @@
 #include "library/PictureLibrary.h"
 #include "platform/ProgramInfo.h"
 #include "platform/Units.h"
+#include "settings/MonitorSetting.h"
 #include "settings/SettingsPanel.h"
 #include "web/WebPages.h"
 #include "widgets/LinkLabel.h"
@@ -55,7 +58,8 @@ PictureSizes pictureSizes(const Services& services)
 } // namespace
 
 MainWindow::MainWindow(const Services& services, QWidget* parent)
-    : QMainWindow(parent), m_services(services)
+    : QMainWindow(parent), m_services(services),
+      m_pausePreferences(services.settings, services.program.applicationName)
 {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(ProgramInfo::titleWithVersion());
@@ -120,6 +124,7 @@ MainWindow::MainWindow(const Services& services, QWidget* parent)
     connect(this, &MainWindow::unloading, m_flashRun, &FlashRun::end);
     m_trayIcon = new RunTrayIcon(*m_flashRun, *this, this);
     connect(this, &MainWindow::unloading, m_trayIcon, &RunTrayIcon::hide);
+    buildRunMenus(findChild<QMenu*>(QStringLiteral("mnuFile")));
 
     adjustSize();
     setFixedSize(sizeHint());
@@ -198,6 +203,33 @@ void MainWindow::buildMenus()
     m_makeMoneyAction->setEnabled(false);
 }
 
+void MainWindow::buildRunMenus(QMenu* file)
+{
+    // Desktops such as GNOME show no tray: the File menu has them too.
+    QAction* exit = file->actions().constFirst();
+    for (QMenu* menu : {file, m_trayIcon->menu()}) {
+        auto* pauseMenu = new PauseWhenMenu(m_pausePreferences, this);
+        auto* monitorMenu = new ShowPicturesOnMenu(this);
+        QAction* before = menu == file ? exit : nullptr;
+        menu->insertMenu(before, pauseMenu);
+        menu->insertMenu(before, monitorMenu);
+        menu->insertSeparator(before);
+        connect(pauseMenu, &PauseWhenMenu::preferencesChanged, m_flashRun,
+                &FlashRun::setPauseWhen);
+        connect(monitorMenu, &ShowPicturesOnMenu::chosen, this, &MainWindow::showPicturesOn);
+        m_pauseMenus << pauseMenu;
+        m_monitorMenus << monitorMenu;
+    }
+}
+
+void MainWindow::showPicturesOn(ShowPicturesOn choice)
+{
+    MonitorSetting(m_services.settings, m_services.program.applicationName).save(choice);
+    for (ShowPicturesOnMenu* menu : std::as_const(m_monitorMenus))
+        menu->setChoice(choice);
+    m_flashRun->setShowPicturesOn(choice);
+}
+
 void MainWindow::load()
 {
     m_settingsPanel->fillLists();
@@ -205,6 +237,16 @@ void MainWindow::load()
     m_settingsPanel->selectFirstItems();
     m_library->load();
     m_settingsPanel->restore(m_services.settings, m_services.program.applicationName);
+
+    m_pausePreferences.load();
+    for (PauseWhenMenu* menu : std::as_const(m_pauseMenus))
+        menu->refresh();
+    m_flashRun->setPauseWhen(m_pausePreferences.enabledReasons());
+    const ShowPicturesOn choice =
+        MonitorSetting(m_services.settings, m_services.program.applicationName).load();
+    for (ShowPicturesOnMenu* menu : std::as_const(m_monitorMenus))
+        menu->setChoice(choice);
+    m_flashRun->setShowPicturesOn(choice);
 }
 
 int MainWindow::coBrandDraw(Random& random)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/Services.h"
+#include "settings/PausePreferences.h"
 
 #include <QMainWindow>
 
@@ -9,6 +10,7 @@ class FlashWindows;
 class ImageViewer;
 class LibraryEditor;
 class LinkLabel;
+class PauseWhenMenu;
 class PictureLibrary;
 class QAction;
 class QFrame;
@@ -17,6 +19,8 @@ class QPushButton;
 class Random;
 class RunTrayIcon;
 class SettingsPanel;
+class ShowPicturesOnMenu;
+enum class ShowPicturesOn;
 
 // The main window: the link banner, the image viewer with the picture list,
 // the settings, the button row and the promotional strip. It only assembles;
@@ -56,6 +60,8 @@ private:
     void connectWebCommands();
     void centreOnScreen();
     void runStateChanged();
+    void buildRunMenus(QMenu* file);
+    void showPicturesOn(ShowPicturesOn choice);
 
     // The web pages and the About box.
     void openHelpPage();
@@ -69,6 +75,7 @@ private:
 
     Services m_services;
     bool m_unloaded = false;
+    PausePreferences m_pausePreferences;
 
     LinkLabel* m_forumLink;
     QLabel* m_description;
@@ -86,6 +93,9 @@ private:
     LinkLabel* m_fullBrandLink = nullptr;
 
     QAction* m_exitAction = nullptr;
+    // The same two choices in the File menu and in the tray's menu.
+    QList<PauseWhenMenu*> m_pauseMenus;
+    QList<ShowPicturesOnMenu*> m_monitorMenus;
     QAction* m_helpAction = nullptr;
     QAction* m_visitAction = nullptr;
     QAction* m_updateAction = nullptr;

@@ -13,6 +13,10 @@ RunTrayIcon::RunTrayIcon(FlashRun& run, QWidget& mainWindow, QObject* parent)
 {
     setObjectName(QStringLiteral("RunTrayIcon"));
     m_menu->setObjectName(QStringLiteral("mnuTray"));
+    m_pausedAction = m_menu->addAction(QString());
+    m_pausedAction->setObjectName(QStringLiteral("mnuTrayPaused"));
+    m_pausedAction->setEnabled(false);
+    m_pausedAction->setVisible(false);
     m_startStopAction = m_menu->addAction(FlashRun::StartCaption);
     m_startStopAction->setObjectName(QStringLiteral("mnuTrayProceed"));
     m_showMainAction = m_menu->addAction(tr("Show the &main window"));
@@ -54,13 +58,25 @@ void RunTrayIcon::update()
     m_startStopAction->setText(m_run.startStopCaption());
 
     QString state;
-    if (!running)
+    if (!running) {
         state = tr("Stopped");
-    else if (const QDateTime due = m_run.nextFlashDue(); due.isValid())
+    } else if (m_run.state() == FlashRun::State::Paused) {
+        QStringList reasons;
+        for (PauseReason reason : {PauseReason::ScreenLocked, PauseReason::FullscreenWindow,
+                                   PauseReason::DoNotDisturb})
+            if (m_run.pauseReasons().testFlag(reason))
+                reasons << pauseReasonText(reason);
+        state = reasons.join(QLatin1Char('\n'));
+    } else if (const QDateTime due = m_run.nextFlashDue(); due.isValid()) {
         state = tr("Next picture at %1").arg(due.toString(QStringLiteral("HH:mm:ss")));
-    else
+    } else {
         state = tr("A picture is on the screen");
+    }
     m_toolTip = ProgramInfo::title() + '\n' + state;
+    // The menu says why the run is paused, too.
+    const bool paused = m_run.state() == FlashRun::State::Paused;
+    m_pausedAction->setText(paused ? state : QString());
+    m_pausedAction->setVisible(paused);
 
     // The icon comes with the first run and stays, so a run stopped from the
     // tray can be started again from there.

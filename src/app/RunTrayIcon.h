@@ -38,6 +38,7 @@ private:
     FlashRun& m_run;
     QPointer<QWidget> m_mainWindow;
     QMenu* m_menu;
+    QAction* m_pausedAction; // why the run is paused, while it is
     QAction* m_startStopAction;
     QAction* m_showMainAction;
     QSystemTrayIcon* m_tray = nullptr;

@@ -1,3 +1,5 @@
+#include "app/CommandLine.h"
+#include "app/DesktopSession.h"
 #include "app/PlatformChoice.h"
 #include "app/Program.h"
 #include "platform/ProgramInfo.h"
@@ -6,14 +8,31 @@
 
 #include <QApplication>
 
+namespace
+{
+
+// Answers --help and --version, and refuses what it does not know, without
+// touching the window system. The core application lives just for this.
+int readCommandLine(int argc, char* argv[])
+{
+    QCoreApplication core(argc, argv);
+    const CommandLine commandLine(QCoreApplication::arguments(), QLatin1String(ProgramInfo::Version));
+    return commandLine.action() == CommandLine::Action::Run ? -1 : commandLine.respond();
+}
+
+} // namespace
+
 int main(int argc, char* argv[])
 {
+    QCoreApplication::setApplicationName(QStringLiteral("zorvik-subliminal-images"));
+    QCoreApplication::setApplicationVersion(QLatin1String(ProgramInfo::Version));
+    if (const int status = readCommandLine(argc, argv); status >= 0)
+        return status;
+
     PlatformChoice::preferX11OnWayland(argc, argv);
-    QApplication application(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("zorvik-subliminal-images"));
-    QApplication::setApplicationVersion(QLatin1String(ProgramInfo::Version));
+    const std::unique_ptr<QApplication> application = DesktopSession::connect(argc, argv);
     QApplication::setWindowIcon(ProgramIcon::windowIcon());
-    // The program ends through EndProgram, not when its last window closes.
+    // The program ends through Program::end(), not when its last window closes.
     QApplication::setQuitOnLastWindowClosed(false);
 
     RealServices services;

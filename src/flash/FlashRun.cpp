@@ -18,10 +18,57 @@ const QString FlashRun::IntervalTimerName = QStringLiteral("intervalTimer");
 FlashRun::FlashRun(const Services& services, FlashPictures& pictures, DisplayChoices& choices,
                    FlashDisplay& display, QObject* parent)
     : QObject(parent), m_services(services), m_pictures(pictures), m_choices(choices),
-      m_display(display), m_intervalTimer(m_services.timers.create(IntervalTimerName, this))
+      m_display(display), m_intervalTimer(m_services.timers.create(IntervalTimerName, this)),
+      m_monitorChoice(m_services.monitors)
 {
     connect(m_intervalTimer, &Timer::timeout, this, &FlashRun::intervalTicked);
     connect(&m_display, &FlashDisplay::flashEnded, this, &FlashRun::flashEnded);
+    connect(&m_services.pause, &PauseWatch::reasonsChanged, this, &FlashRun::followPause);
+}
+
+void FlashRun::setPauseWhen(PauseReasons reasons)
+{
+    m_pauseWhen = reasons;
+    followPause();
+}
+
+PauseReasons FlashRun::pauseNow() const
+{
+    return m_services.pause.reasons() & m_pauseWhen;
+}
+
+void FlashRun::followPause()
+{
+    if (!isRunning())
+        return;
+    const PauseReasons reasons = pauseNow();
+    if (reasons)
+        pause(reasons);
+    else if (m_state == State::Paused)
+        resume();
+}
+
+void FlashRun::pause(PauseReasons reasons)
+{
+    // A picture on the screen goes at once; no interval counts while paused.
+    m_display.remove();
+    m_intervalTimer->setEnabled(false);
+    const bool changed = reasons != m_pausedFor;
+    m_pausedFor = reasons;
+    setState(State::Paused);
+    if (changed)
+        emit scheduleChanged();
+}
+
+void FlashRun::resume()
+{
+    // A fresh, full interval before the next picture.
+    m_pausedFor = {};
+    m_intervalTimer->setEnabled(true);
+    intervalStarted();
+    if (m_intervalTimer->interval() > 0)
+        m_display.prepare();
+    setState(State::Waiting);
 }
 
 void FlashRun::setState(State state)
@@ -67,9 +114,11 @@ void FlashRun::start()
     m_intervalTimer->setInterval(m_choices.current().intervalSeconds() * 1000);
     m_intervalTimer->setEnabled(true);
     intervalStarted();
+    m_services.pause.setWatching(true);
     if (m_intervalTimer->isRunning())
         m_display.prepare();
     setState(State::Waiting);
+    followPause();
     emit minimiseRequested();
 }
 
@@ -78,6 +127,8 @@ void FlashRun::stop()
     m_intervalTimer->setInterval(0);
     m_intervalTimer->setEnabled(true);
     m_display.remove();
+    m_services.pause.setWatching(false);
+    m_pausedFor = {};
     setState(State::Stopped);
 }
 
@@ -86,14 +137,30 @@ void FlashRun::end()
     m_intervalTimer->setInterval(0);
     m_intervalTimer->setEnabled(false);
     m_display.release();
+    m_services.pause.setWatching(false);
+    m_pausedFor = {};
     setState(State::Stopped);
 }
 
 void FlashRun::intervalTicked()
 {
+    // The interval timer does not count while the machine sleeps, the wall
+    // clock does: a tick far later than its interval follows a suspend, and
+    // the run starts a fresh interval rather than flashing at once on waking.
+    const qint64 elapsed = m_intervalStart.msecsTo(m_services.clock.now());
+    const bool slept = elapsed > qint64(m_intervalTimer->interval()) + SuspendSlackMs;
     // A tick starts the next period; it counts only if no flash pauses it.
     intervalStarted();
     m_display.remove();
+    if (slept) {
+        emit scheduleChanged();
+        return;
+    }
+    // Checked again here: a pause whose signal has not come yet still holds.
+    if (const PauseReasons reasons = pauseNow()) {
+        pause(reasons);
+        return;
+    }
 
     const DisplaySettings choices = m_choices.current();
     const auto order = choices.randomOrder() ? Scheduler::Order::Random : Scheduler::Order::List;
@@ -105,12 +172,10 @@ void FlashRun::intervalTicked()
         return;
     }
 
-    const QSizeF screen = m_services.screen.sizeInTwips();
     const QSizeF size(FlashWindow::WidthTwips, FlashWindow::HeightTwips);
     const QImage picture = m_pictures.flashPicture(slot);
-    const Placement place = choices.randomLocation()
-                                ? Placement::random(screen, size, m_services.random)
-                                : Placement::centre(screen, size);
+    const Placement place =
+        m_monitorChoice.placeNext(size, choices.randomLocation(), m_services.random);
     m_display.show(picture, QPointF(place.left, place.top), choices.durationMilliseconds());
     m_intervalTimer->setEnabled(false);
     setState(State::Showing);

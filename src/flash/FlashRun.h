@@ -1,5 +1,6 @@
 #pragma once
 
+#include "flash/MonitorChoice.h"
 #include "flash/Scheduler.h"
 #include "platform/Services.h"
 
@@ -31,12 +32,17 @@ public:
     static const QString StopCaption;
     static const QString NoPictureMessage;
     static const QString IntervalTimerName;
+    // A tick this much later by the wall clock than its interval means the
+    // machine slept.
+    static constexpr int SuspendSlackMs = 5000;
 
     FlashRun(const Services& services, FlashPictures& pictures, DisplayChoices& choices,
              FlashDisplay& display, QObject* parent = nullptr);
 
     State state() const { return m_state; }
     bool isRunning() const { return m_state != State::Stopped; }
+    // Why the run is paused; empty unless the state is Paused.
+    PauseReasons pauseReasons() const { return m_pausedFor; }
     // The caption of the command that starts or stops the run now.
     QString startStopCaption() const { return isRunning() ? StopCaption : StartCaption; }
     const Scheduler& scheduler() const { return m_scheduler; }
@@ -48,6 +54,11 @@ public:
     void startStopClicked();
     // The main window is closing: no flash may follow.
     void end();
+
+    // The kinds of pause the user wants; the others are ignored.
+    void setPauseWhen(PauseReasons reasons);
+    // The monitor the pictures are shown on.
+    void setShowPicturesOn(ShowPicturesOn choice) { m_monitorChoice.setChoice(choice); }
 
 signals:
     void stateChanged(FlashRun::State state);
@@ -64,6 +75,12 @@ private:
     void flashEnded();
     // The interval timer has just begun a fresh period.
     void intervalStarted();
+    // What the watch says now, for the kinds the user wants.
+    PauseReasons pauseNow() const;
+    // Pauses or resumes as the watch says.
+    void followPause();
+    void pause(PauseReasons reasons);
+    void resume();
 
     Services m_services;
     FlashPictures& m_pictures;
@@ -71,6 +88,10 @@ private:
     FlashDisplay& m_display;
     Timer* m_intervalTimer;
     Scheduler m_scheduler;
+    MonitorChoice m_monitorChoice;
     State m_state = State::Stopped;
+    PauseReasons m_pauseWhen =
+        PauseReason::ScreenLocked | PauseReason::FullscreenWindow | PauseReason::DoNotDisturb;
+    PauseReasons m_pausedFor;
     QDateTime m_intervalStart;
 };

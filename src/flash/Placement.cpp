@@ -20,6 +20,21 @@ Placement Placement::random(const QSizeF& screen, const QSizeF& window, Random& 
     return place;
 }
 
+Placement Placement::centre(const QRectF& monitor, const QSizeF& window)
+{
+    return centre(monitor.size(), window).movedBy(monitor.topLeft());
+}
+
+Placement Placement::random(const QRectF& monitor, const QSizeF& window, Random& random)
+{
+    return Placement::random(monitor.size(), window, random).movedBy(monitor.topLeft());
+}
+
+Placement Placement::movedBy(const QPointF& origin) const
+{
+    return Placement{top + origin.y(), left + origin.x()};
+}
+
 double Placement::roundHalfEven(double value)
 {
     const double below = std::floor(value);

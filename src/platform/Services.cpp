@@ -1,5 +1,6 @@
 #include "platform/Services.h"
 
+#include "platform/DesktopPauseWatch.h"
 #include "platform/QtDialogs.h"
 #include "platform/QtSettingsStore.h"
 #include "platform/QtTimer.h"
@@ -16,13 +17,15 @@ struct RealServices::Parts {
     DesktopShell shell;
     PrimaryScreen screen;
     LockFileInstanceIndicator instance;
+    ScreenMonitors monitors;
+    DesktopPauseWatch pause;
 };
 
 RealServices::RealServices()
     : m_parts(std::make_unique<Parts>()),
-      m_services{m_parts->timers, m_parts->dialogs, m_parts->settings, m_parts->clock,
-                 m_parts->random, m_parts->shell,   m_parts->screen,   m_parts->instance,
-                 m_parts->program}
+      m_services{m_parts->timers,  m_parts->dialogs,  m_parts->settings, m_parts->clock,
+                 m_parts->random,  m_parts->shell,    m_parts->screen,   m_parts->instance,
+                 m_parts->monitors, m_parts->pause,   m_parts->program}
 {
 }
 

@@ -3,6 +3,8 @@
 #include "platform/Clock.h"
 #include "platform/Dialogs.h"
 #include "platform/InstanceIndicator.h"
+#include "platform/Monitors.h"
+#include "platform/PauseWatch.h"
 #include "platform/ProgramLocation.h"
 #include "platform/Random.h"
 #include "platform/Screen.h"
@@ -23,6 +25,8 @@ struct Services {
     Shell& shell;
     Screen& screen;
     InstanceIndicator& instance;
+    Monitors& monitors;
+    PauseWatch& pause;
     ProgramLocation program;
 };
 

@@ -88,6 +88,9 @@ TestServices::TestServices()
                shell,
                screen,
                instance,
+               monitors,
+               pause,
                {folder.path(), QStringLiteral("zorvik-subliminal-images")}}
 {
+    monitors.current = {{QRect(0, 0, 1024, 768)}, 0, QPoint(512, 384)};
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "FakeMonitors.h"
+#include "FakePauseWatch.h"
 #include "platform/Services.h"
 
 #include <QHash>
@@ -139,6 +141,8 @@ struct TestServices {
     RecordingShell shell;
     FakeScreen screen;
     FakeInstanceIndicator instance;
+    FakeMonitors monitors; // one 1024 × 768 monitor, as the fake screen
+    FakePauseWatch pause;
     Services services;
 
     QString programFolder() const { return services.program.folder; }

@@ -235,6 +235,7 @@ void FlashRunTest::centreOfTheScreen()
 
     endFlash();
     m_services->screen.pixels = QSize(353, 249);
+    m_services->monitors.current = {{QRect(0, 0, 353, 249)}, 0, {}};
     QVERIFY(tick());
     QCOMPARE(flash()->pos(), QPoint(0, 0));
 }

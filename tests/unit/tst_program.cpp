@@ -65,7 +65,8 @@ void ProgramTest::secondInstanceEndsBeforeAnythingElse()
     CountingSettingsStore store(fakes.settings);
     const Services services{fakes.timers, fakes.dialogs,  store,
                             fakes.clock,  fakes.random,   fakes.shell,
-                            fakes.screen, fakes.instance, fakes.services.program};
+                            fakes.screen, fakes.instance, fakes.monitors,
+                            fakes.pause,  fakes.services.program};
     fakes.instance.another = true;
 
     Program program(services);
@@ -92,7 +93,8 @@ void ProgramTest::startUpRunsInOrder()
     ObservingDialogs dialogs(fakes.dialogs);
     const Services services{fakes.timers, dialogs,        fakes.settings,
                             fakes.clock,  fakes.random,   fakes.shell,
-                            fakes.screen, fakes.instance, fakes.services.program};
+                            fakes.screen, fakes.instance, fakes.monitors,
+                            fakes.pause,  fakes.services.program};
     fakes.settings.values.insert(MemorySettingsStore::path(fakes.services.program.applicationName,
                                                            UpdateReminder::Section,
                                                            UpdateReminder::Key),

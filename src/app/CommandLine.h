@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+// Reads the command line before any window system is touched, so that --help
+// and --version answer in a terminal without a desktop. Qt's own options
+// (-platform, -display, -style ...) are let through for QApplication to take.
+class CommandLine
+{
+public:
+    enum class Action {
+        Run,    // start the program
+        Answer, // print text on standard output and end with status 0
+        Refuse, // print text on standard error and end with status 2
+    };
+
+    // The first argument is the program's path. Needs a QCoreApplication for
+    // the usage line of the help text.
+    CommandLine(const QStringList& arguments, const QString& version);
+
+    Action action() const { return m_action; }
+    QString text() const { return m_text; }
+    int exitStatus() const;
+
+    // Prints the answer or the complaint where it belongs; returns the exit status.
+    int respond() const;
+
+private:
+    Action m_action = Action::Run;
+    QString m_text;
+};

@@ -1,0 +1,55 @@
+#include "app/DesktopSession.h"
+
+#include <QList>
+#include <QMutex>
+#include <cstdio>
+#include <cstdlib>
+
+const char DesktopSession::NoDesktopMessage[] =
+    "zorvik-subliminal-images needs a desktop session (an X11 display, or XWayland under "
+    "Wayland) and found none to connect to.\n";
+
+namespace
+{
+
+struct HeldMessage {
+    QtMsgType type;
+    QByteArray category;
+    QString text;
+};
+
+QMutex heldLock;
+QList<HeldMessage> held;
+
+void holdMessage(QtMsgType type, const QMessageLogContext& context, const QString& text)
+{
+    if (type == QtFatalMsg) {
+        // Only the platform's failure to connect is fatal here. Qt's abort
+        // would follow, with advice that does not apply.
+        std::fputs(DesktopSession::NoDesktopMessage, stderr);
+        std::fflush(stderr);
+        std::_Exit(DesktopSession::NoDesktopStatus);
+    }
+    const QMutexLocker locker(&heldLock);
+    held.append({type, QByteArray(context.category ? context.category : "default"), text});
+}
+
+} // namespace
+
+std::unique_ptr<QApplication> DesktopSession::connect(int& argc, char** argv)
+{
+    const QtMessageHandler previous = qInstallMessageHandler(holdMessage);
+    auto application = std::make_unique<QApplication>(argc, argv);
+    qInstallMessageHandler(previous);
+
+    QList<HeldMessage> messages;
+    {
+        const QMutexLocker locker(&heldLock);
+        messages.swap(held);
+    }
+    for (const HeldMessage& message : std::as_const(messages)) {
+        const QMessageLogContext context(nullptr, 0, nullptr, message.category.constData());
+        qt_message_output(message.type, context, message.text);
+    }
+    return application;
+}
