@@ -8,14 +8,16 @@
 #include "library/ImageViewer.h"
 #include "library/LibraryEditor.h"
 #include "library/PictureDecoder.h"
+#include "library/PictureLibrary.h"
 #include "library/PictureListFile.h"
+#include "platform/Dialogs.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
-#include <QListWidget>
+#include <QListView>
 #include <QQueue>
 
 #include <cstdio>
@@ -62,15 +64,19 @@ Result measure(const QString& cache, int listed, const PictureSizes& sizes)
     if (!PictureListFile::save(program + QStringLiteral("/record.txt"), entries))
         qFatal("cannot write the list");
 
+    // The commands with the viewer frame following the library, as in the
+    // main window.
     BenchDialogs dialogs;
-    Services services;
-    services.dialogs = &dialogs;
-    ImageViewer viewer{LibraryFolder(program), sizes};
-    LibraryEditor editor(&viewer, services);
-    viewer.LoadPictureList();
-    viewer.store().waitForAll();
-    for (int slot = 1; slot <= viewer.LoadedImageCount(); ++slot)
-        if (viewer.slotPicture(slot).isNull())
+    PictureLibrary library{LibraryFolder(program), sizes};
+    ImageViewer viewer(library);
+    LibraryEditor editor(library, viewer, dialogs);
+    auto* list = viewer.findChild<QListView*>(QStringLiteral("lvwDisplay"));
+    if (!list)
+        qFatal("no picture list");
+    library.load();
+    library.store().waitForAll();
+    for (int slot = 1; slot <= library.slotCount(); ++slot)
+        if (library.flashPicture(slot).isNull())
             qFatal("slot %d was not decoded", slot);
 
     Result result;
@@ -83,16 +89,16 @@ Result measure(const QString& cache, int listed, const PictureSizes& sizes)
         CameraPictures::place(CameraPictures::picture(listed + r), chosen);
         dialogs.chosen.enqueue(chosen);
         timer.start();
-        editor.cmdAddPicture_Click();
+        editor.addPictureClicked();
         adds << timer.nsecsElapsed() / 1e6;
-        if (viewer.LoadedImageCount() != listed + 1 || viewer.slotPicture(listed + 1).isNull())
+        if (library.slotCount() != listed + 1 || library.flashPicture(listed + 1).isNull())
             qFatal("add failed");
 
-        viewer.lvwDisplay->setCurrentRow(listed);
+        list->setCurrentIndex(library.index(listed));
         timer.start();
-        editor.cmdDeletePicture_Click();
+        editor.deletePictureClicked();
         removes << timer.nsecsElapsed() / 1e6;
-        if (viewer.LoadedImageCount() != listed)
+        if (library.slotCount() != listed)
             qFatal("delete failed");
     }
     if (dialogs.messages > 0)

@@ -7,7 +7,7 @@
 #include "CameraPictures.h"
 #include "Fakes.h"
 #include "app/MainWindow.h"
-#include "library/ImageViewer.h"
+#include "library/PictureLibrary.h"
 #include "library/PictureListFile.h"
 
 #include <QApplication>
@@ -38,13 +38,13 @@ int runCase(int count)
     QElapsedTimer clock;
     clock.start();
     auto* window = new MainWindow(fakes.services);
-    window->Form_Load();
+    window->load();
     window->show();
     while (!window->windowHandle() || !window->windowHandle()->isExposed())
         QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 5);
     QCoreApplication::processEvents();
     const double shownMs = clock.nsecsElapsed() / 1e6;
-    while (window->viewer->store().pendingCount() > 0)
+    while (window->library().store().pendingCount() > 0)
         QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 5);
     const double thumbnailsMs = clock.nsecsElapsed() / 1e6;
     const double peak = peakMegabytes();

@@ -2,17 +2,14 @@
 //   crash_helper save <list file> <first generation>
 //     saves generation after generation of lists over the file.
 //   crash_helper library <program folder> <pictures folder> <seed>
-//     adds and deletes pictures through the Add and Delete commands.
+//     adds and deletes pictures in the library, as the Add and Delete commands do.
 // Prints "ready" once the loop starts.
 #include "CrashLists.h"
-#include "Fakes.h"
-#include "library/ImageViewer.h"
-#include "library/LibraryEditor.h"
+#include "library/PictureLibrary.h"
 #include "library/PictureListFile.h"
 
-#include <QApplication>
 #include <QDir>
-#include <QListWidget>
+#include <QGuiApplication>
 #include <QRandomGenerator>
 
 #include <cstdio>
@@ -37,33 +34,28 @@ int saveLoop(const QString& path, int first)
 
 int libraryLoop(const QString& programFolder, const QString& pictures, quint32 seed)
 {
-    TestServices test;
-    test.services.program.folder = programFolder;
     const QStringList sources = QDir(pictures).entryList(QDir::Files, QDir::Name);
     if (sources.isEmpty())
         return 2;
 
-    ImageViewer viewer(LibraryFolder(programFolder), PictureSizes{{64, 48}, {16, 12}});
-    viewer.LoadPictureList();
-    LibraryEditor editor(&viewer, test.services);
+    PictureLibrary library(LibraryFolder(programFolder), PictureSizes{{64, 48}, {16, 12}});
+    library.load();
     QRandomGenerator random(seed);
 
     std::puts("ready");
     std::fflush(stdout);
     for (;;) {
-        QListWidget* list = viewer.lvwDisplay;
-        const bool add = list->count() < 2 || (list->count() < 12 && random.bounded(2) == 0);
+        const int count = library.rowCount();
+        const bool add = count < 2 || (count < 12 && random.bounded(2) == 0);
         if (add) {
             const QString name = sources.at(int(random.bounded(quint32(sources.size()))));
-            editor.addPicture(pictures + QLatin1Char('/') + name); // a listed name is refused
+            library.add(pictures + QLatin1Char('/') + name); // a listed name is refused
         } else {
-            list->setCurrentRow(int(random.bounded(quint32(list->count()))));
-            editor.cmdDeletePicture_Click();
+            library.remove(int(random.bounded(quint32(count))));
         }
         // One letter per finished operation, for the test's figures.
         std::fputc(add ? 'a' : 'd', stdout);
         std::fflush(stdout);
-        test.dialogs.messages.clear();
         QCoreApplication::processEvents();
     }
 }
@@ -77,7 +69,7 @@ int main(int argc, char** argv)
         return saveLoop(QString::fromLocal8Bit(argv[2]), std::atoi(argv[3]));
     }
     qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
+    QGuiApplication app(argc, argv);
     const QStringList args = app.arguments();
     if (args.size() == 5 && args[1] == QLatin1String("library"))
         return libraryLoop(args[2], args[3], args[4].toUInt());

@@ -2,10 +2,9 @@
 // full: adds go on until there is no room, then are refused with the reason;
 // nothing listed loses its picture, and the settings file stays whole.
 #include "LibraryFixture.h"
-#include "platform/ProgramInfo.h"
 #include "SmallFileSystem.h"
-#include "app/Program.h"
-#include "library/ImageViewer.h"
+#include "library/PictureLibrary.h"
+#include "platform/ProgramInfo.h"
 #include "platform/QtSettingsStore.h"
 
 #include <QDir>
@@ -90,7 +89,7 @@ void FullFileSystemTest::addsRunTheDiskFullThenAreRefused()
     QVERIFY(added > 0);
 
     expectEveryPictureKept(f, sources);
-    f.viewer->store().waitForAll();
+    f.library->store().waitForAll();
     for (int slot = 1; slot <= colours.size(); ++slot)
         QVERIFY2(similarColour(f.slotColour(slot), colours.at(slot - 1)),
                  qPrintable(QStringLiteral("slot %1").arg(slot)));

@@ -1,10 +1,8 @@
 #include "FileModesApply.h"
-#include "platform/ProgramInfo.h"
 #include "FileSizeLimit.h"
 #include "LibraryFixture.h"
 #include "TestPictures.h"
-#include "app/Program.h"
-#include "library/ImageViewer.h"
+#include "platform/ProgramInfo.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,11 +1,13 @@
+#include "Children.h"
 #include "LibraryFixture.h"
 #include "TestPictures.h"
-#include "library/ImageViewer.h"
+#include "app/MainWindow.h"
 #include "library/LibraryEditor.h"
+#include "library/PictureLibrary.h"
 
 #include <QApplication>
 #include <QDropEvent>
-#include <QListWidget>
+#include <QListView>
 #include <QMimeData>
 #include <QTest>
 #include <QUrl>
@@ -45,22 +47,25 @@ void PictureDropTest::droppedFilesAreAdded()
         return dropped.isAccepted() && dropped.dropAction() == Qt::CopyAction;
     };
 
+    QWidget* list = child<QListView>(f.window.get(), "lvwDisplay")->viewport();
+    QWidget* stripHolder = child<QWidget>(f.window.get(), "picHolder");
+
     // Web addresses are no files: refused at the door.
     std::unique_ptr<QMimeData> web(dragData({QUrl("https://example.org/x.jpg")}));
-    QVERIFY(!drop(f.viewer->lvwDisplay->viewport(), web.get()));
+    QVERIFY(!drop(list, web.get()));
 
     std::unique_ptr<QMimeData> onList(
         dragData({QUrl::fromLocalFile(b), QUrl::fromLocalFile(duplicate),
                   QUrl("https://example.org/y.jpg")}));
-    QVERIFY(drop(f.viewer->lvwDisplay->viewport(), onList.get()));
-    QTRY_COMPARE(f.viewer->entries(), (QStringList{"a.jpg", "b.jpg"}));
+    QVERIFY(drop(list, onList.get()));
+    QTRY_COMPARE(f.library->entries(), (QStringList{"a.jpg", "b.jpg"}));
     QTRY_COMPARE(f.test.dialogs.messages.size(), 1);
     QCOMPARE(f.test.dialogs.messages.constLast().text, LibraryEditor::DuplicateMessage);
 
     // Onto the strip itself (the holder takes what its children do not).
     std::unique_ptr<QMimeData> onStrip(dragData({QUrl::fromLocalFile(c)}));
-    QVERIFY(drop(f.viewer->picHolder, onStrip.get()));
-    QTRY_COMPARE(f.viewer->entries(), (QStringList{"a.jpg", "b.jpg", "c.bmp"}));
+    QVERIFY(drop(stripHolder, onStrip.get()));
+    QTRY_COMPARE(f.library->entries(), (QStringList{"a.jpg", "b.jpg", "c.bmp"}));
     QCOMPARE(f.listFileBytes(), QByteArray("\"a.jpg\"\r\n\"b.jpg\"\r\n\"c.bmp\"\r\n"));
     QVERIFY(similarColour(f.slotColour(2), Qt::green));
     QVERIFY(similarColour(f.slotColour(3), Qt::blue));

@@ -1,10 +1,11 @@
 #include "app/MainWindow.h"
 #include "flash/FlashRun.h"
 #include "flash/FlashWindow.h"
-#include "library/ImageViewer.h"
+#include "flash/FlashWindows.h"
+#include "library/PictureLibrary.h"
 #include "platform/Screen.h"
-#include "settings/SettingsPanel.h"
 
+#include "Children.h"
 #include "Fakes.h"
 #include "TestPictures.h"
 
@@ -103,15 +104,18 @@ XWindowInfo onceViewable(WId id)
 void FlashWindowX11Test::init()
 {
     m_services = std::make_unique<TestServices>();
-    m_services->services.screen = &m_screen;
     QVERIFY(TestPictures::bmp(m_services->copiesFolder() + "/red.bmp", Qt::red));
     QVERIFY(TestPictures::bytes(m_services->listFile(), "\"red.bmp\"\r\n"));
 
-    m_window = new MainWindow(m_services->services);
-    m_window->Form_Load();
+    // The fakes, but the real screen: places are checked on the X server's.
+    const Services& fakes = m_services->services;
+    const Services services{fakes.timers, fakes.dialogs, fakes.settings, fakes.clock,  fakes.random,
+                            fakes.shell,  m_screen,      fakes.instance, fakes.program};
+    m_window = new MainWindow(services);
+    m_window->load();
     m_window->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_window));
-    m_window->viewer->store().waitForAll();
+    m_window->library().store().waitForAll();
 
     // The user's own work: a window with a text field and a button, covering
     // the middle of the screen where the picture appears.
@@ -142,9 +146,10 @@ void FlashWindowX11Test::cleanup()
 
 void FlashWindowX11Test::startRun(bool centre)
 {
-    m_window->settings->optLocation[centre ? 1 : 0]->setChecked(true);
-    QTest::mouseClick(m_window->cmdProceed, Qt::LeftButton);
-    QCOMPARE(m_window->cmdProceed->text(), QStringLiteral("&Stop"));
+    child<QRadioButton>(m_window, centre ? "optLocation_1" : "optLocation_0")->setChecked(true);
+    auto* startStop = child<QPushButton>(m_window, "cmdProceed");
+    QTest::mouseClick(startStop, Qt::LeftButton);
+    QCOMPARE(startStop->text(), QStringLiteral("&Stop"));
     QTRY_VERIFY(m_window->isMinimized());
     // The user goes back to work, which raises their window above everything
     // that existed before, the next flash window among them.
@@ -156,10 +161,10 @@ void FlashWindowX11Test::startRun(bool centre)
 
 FlashWindow* FlashWindowX11Test::flashNow()
 {
-    FakeTimer* interval = m_services->timers.find("Timer1");
+    FakeTimer* interval = m_services->timers.find(FlashRun::IntervalTimerName);
     if (!interval || !interval->fire())
         return nullptr;
-    FlashWindow* window = m_window->flashRun->frmDisplay();
+    FlashWindow* window = m_window->flashWindows().current();
     if (!window || !QTest::qWaitFor([window] { return window->isPictureOnScreen(); }, 5000))
         return nullptr;
     return window;
@@ -167,7 +172,7 @@ FlashWindow* FlashWindowX11Test::flashNow()
 
 void FlashWindowX11Test::endFlash()
 {
-    FakeTimer* timer = m_services->timers.find(FlashWindow::TimerName);
+    FakeTimer* timer = m_services->timers.find(FlashWindow::FlashTimerName);
     QVERIFY(timer && timer->fire());
 }
 
@@ -224,7 +229,7 @@ void FlashWindowX11Test::keyboardAndMouseStayWithTheUsersWindow()
 {
     const WId user = m_user->winId();
     QTRY_COMPARE(focusedWindow(), user);
-    m_window->settings->cboDispDuration->setCurrentIndex(13); // "5000"
+    child<QComboBox>(m_window, "cboDispDuration")->setCurrentIndex(13); // "5000"
     startRun(true);
     QTRY_COMPARE(focusedWindow(), user);
 

@@ -2,8 +2,10 @@
 // program folder: exactly one opens its main window, every other one says
 // the program is already running and ends once that is dismissed.
 #include "X11Tools.h"
+#include "platform/ProgramInfo.h"
 
 #include <QFile>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -11,8 +13,13 @@ namespace
 {
 
 constexpr int Launches = 20;
-const QString MainTitle = QStringLiteral("^Zorvik Subliminal Images v1\\.10$");
-const QString MessageTitle = QStringLiteral("^Zorvik Subliminal Images$");
+QString exactly(const QString& title)
+{
+    return QLatin1Char('^') + QRegularExpression::escape(title) + QLatin1Char('$');
+}
+
+const QString MainTitle = exactly(ProgramInfo::titleWithVersion());
+const QString MessageTitle = exactly(ProgramInfo::title());
 
 } // namespace
 

@@ -1,9 +1,11 @@
 #include "X11Tools.h"
+#include "platform/ProgramInfo.h"
 
 #include <QCryptographicHash>
 #include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -32,8 +34,13 @@ private:
 namespace
 {
 
-const QString MainTitle = QStringLiteral("^Zorvik Subliminal Images v1\\.10$");
-const QString MessageTitle = QStringLiteral("^Zorvik Subliminal Images$");
+QString exactly(const QString& title)
+{
+    return QLatin1Char('^') + QRegularExpression::escape(title) + QLatin1Char('$');
+}
+
+const QString MainTitle = exactly(ProgramInfo::titleWithVersion());
+const QString MessageTitle = exactly(ProgramInfo::title());
 
 } // namespace
 

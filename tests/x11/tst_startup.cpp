@@ -4,9 +4,11 @@
 #include "RealProgram.h"
 #include "TestPictures.h"
 #include "library/PictureListFile.h"
+#include "platform/ProgramInfo.h"
 
 #include <QDir>
 #include <QFile>
+#include <QRegularExpression>
 #include <QTest>
 
 class StartupTest : public QObject
@@ -35,9 +37,11 @@ void StartupTest::mainWindowAppearsAndCloses()
 
     QProcess* process = program.start();
     QStringList windows;
+    const QString title = ProgramInfo::titleWithVersion();
     QTRY_VERIFY_WITH_TIMEOUT(
-        !(windows = XTool::windowsNamed("^Zorvik Subliminal Images v1\\.10$")).isEmpty(), 20000);
-    QCOMPARE(XTool::windowName(windows.first()), "Zorvik Subliminal Images v1.10");
+        !(windows = XTool::windowsNamed('^' + QRegularExpression::escape(title) + '$')).isEmpty(),
+        20000);
+    QCOMPARE(XTool::windowName(windows.first()), title);
 
     // Close whatever the program shows until it has ended.
     QTRY_VERIFY_WITH_TIMEOUT(
