@@ -135,12 +135,19 @@ MainWindow::~MainWindow() = default;
 
 void MainWindow::centreOnScreen()
 {
-    // The window's own area in the middle of the screen: the frame, which the
-    // window manager adds later, is not known yet. (A move() here would place
-    // the frame, which some window managers then offset a second time.)
-    const QSize screen = m_services.screen.sizeInTwips() / Units::TwipsPerPixel;
-    setGeometry(
-        QRect(QPoint((screen.width() - width()) / 2, (screen.height() - height()) / 2), size()));
+    // The window's own area in the middle of the primary monitor: the frame,
+    // which the window manager adds later, is not known yet. (A move() here
+    // would place the frame, which some window managers then offset a second
+    // time.)
+    const MonitorLayout layout = m_services.monitors.layout();
+    QRect primary(QPoint(), m_services.screen.sizeInTwips() / Units::TwipsPerPixel);
+    if (layout.primary >= 0 && layout.primary < layout.monitors.size())
+        primary = layout.monitors.at(layout.primary);
+    else if (!layout.monitors.isEmpty())
+        primary = layout.monitors.constFirst();
+    setGeometry(QRect(primary.topLeft() + QPoint((primary.width() - width()) / 2,
+                                                 (primary.height() - height()) / 2),
+                      size()));
 }
 
 void MainWindow::runStateChanged()
@@ -214,8 +221,7 @@ void MainWindow::buildRunMenus(QMenu* file)
         menu->insertMenu(before, pauseMenu);
         menu->insertMenu(before, monitorMenu);
         menu->insertSeparator(before);
-        connect(pauseMenu, &PauseWhenMenu::preferencesChanged, m_flashRun,
-                &FlashRun::setPauseWhen);
+        connect(pauseMenu, &PauseWhenMenu::preferencesChanged, m_flashRun, &FlashRun::setPauseWhen);
         connect(monitorMenu, &ShowPicturesOnMenu::chosen, this, &MainWindow::showPicturesOn);
         m_pauseMenus << pauseMenu;
         m_monitorMenus << monitorMenu;

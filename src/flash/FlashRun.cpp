@@ -93,10 +93,7 @@ void FlashRun::intervalStarted()
 
 void FlashRun::startStopClicked()
 {
-    m_choices.current().save([this](const QString& key, const QString& value) {
-        m_services.settings.write(m_services.program.applicationName, DisplaySettings::Section, key,
-                                  value);
-    });
+    m_choices.current().saveTo(m_services.settings, m_services.program.applicationName);
     if (isRunning())
         stop();
     else

@@ -1,5 +1,7 @@
 #include "settings/DisplaySettings.h"
 
+#include "platform/SettingsStore.h"
+
 #include <optional>
 
 const QString DisplaySettings::Section = QStringLiteral("settings");
@@ -79,4 +81,16 @@ void DisplaySettings::save(const Writer& write) const
     write(DurationKey, QString::number(duration));
     write(LocationKey, QString::number(location == 0 ? 0 : 1));
     write(OrderKey, QString::number(order == 0 ? 0 : 1));
+}
+
+DisplaySettings DisplaySettings::restoreFrom(SettingsStore& store, const QString& application)
+{
+    return restore([&](const QString& key) { return store.read(application, Section, key); });
+}
+
+void DisplaySettings::saveTo(SettingsStore& store, const QString& application) const
+{
+    save([&](const QString& key, const QString& value) {
+        store.write(application, Section, key, value);
+    });
 }

@@ -4,6 +4,8 @@
 #include <QStringList>
 #include <functional>
 
+class SettingsStore;
+
 // The four display settings, as positions in their value lists.
 struct DisplaySettings {
     int interval = 0; // position in intervalItems(): 0 is 2 seconds
@@ -39,4 +41,8 @@ struct DisplaySettings {
     static DisplaySettings restore(const Reader& read);
     // Writes the four keys in order: interval, duration, location, order.
     void save(const Writer& write) const;
+
+    // The same, with the program's settings store.
+    static DisplaySettings restoreFrom(SettingsStore& store, const QString& application);
+    void saveTo(SettingsStore& store, const QString& application) const;
 };

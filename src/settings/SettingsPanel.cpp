@@ -124,7 +124,5 @@ void SettingsPanel::apply(const DisplaySettings& settings)
 
 void SettingsPanel::restore(SettingsStore& store, const QString& application)
 {
-    apply(DisplaySettings::restore([&](const QString& key) {
-        return store.read(application, DisplaySettings::Section, key);
-    }));
+    apply(DisplaySettings::restoreFrom(store, application));
 }

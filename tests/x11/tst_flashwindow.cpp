@@ -43,6 +43,7 @@ private:
 
     std::unique_ptr<TestServices> m_services;
     PrimaryScreen m_screen;
+    ScreenMonitors m_monitors;
     QPointer<MainWindow> m_window;
     QPointer<QWidget> m_user;
     QLineEdit* m_typing = nullptr;
@@ -109,8 +110,9 @@ void FlashWindowX11Test::init()
 
     // The fakes, but the real screen: places are checked on the X server's.
     const Services& fakes = m_services->services;
-    const Services services{fakes.timers, fakes.dialogs, fakes.settings, fakes.clock,  fakes.random,
-                            fakes.shell,  m_screen,      fakes.instance, fakes.program};
+    const Services services{fakes.timers, fakes.dialogs, fakes.settings, fakes.clock,
+                            fakes.random, fakes.shell,   m_screen,       fakes.instance,
+                            m_monitors,   fakes.pause,   fakes.program};
     m_window = new MainWindow(services);
     m_window->load();
     m_window->show();
