@@ -62,8 +62,8 @@ void RunTrayIcon::update()
         state = tr("Stopped");
     } else if (m_run.state() == FlashRun::State::Paused) {
         QStringList reasons;
-        for (PauseReason reason : {PauseReason::ScreenLocked, PauseReason::FullscreenWindow,
-                                   PauseReason::DoNotDisturb})
+        for (PauseReason reason :
+             {PauseReason::ScreenLocked, PauseReason::FullscreenWindow, PauseReason::DoNotDisturb})
             if (m_run.pauseReasons().testFlag(reason))
                 reasons << pauseReasonText(reason);
         state = reasons.join(QLatin1Char('\n'));

@@ -16,7 +16,8 @@ namespace
 int readCommandLine(int argc, char* argv[])
 {
     QCoreApplication core(argc, argv);
-    const CommandLine commandLine(QCoreApplication::arguments(), QLatin1String(ProgramInfo::Version));
+    const CommandLine commandLine(QCoreApplication::arguments(),
+                                  QLatin1String(ProgramInfo::Version));
     return commandLine.action() == CommandLine::Action::Run ? -1 : commandLine.respond();
 }
 

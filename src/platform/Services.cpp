@@ -22,10 +22,11 @@ struct RealServices::Parts {
 };
 
 RealServices::RealServices()
-    : m_parts(std::make_unique<Parts>()),
-      m_services{m_parts->timers,  m_parts->dialogs,  m_parts->settings, m_parts->clock,
-                 m_parts->random,  m_parts->shell,    m_parts->screen,   m_parts->instance,
-                 m_parts->monitors, m_parts->pause,   m_parts->program}
+    : m_parts(std::make_unique<Parts>()), m_services{
+                                              m_parts->timers, m_parts->dialogs,  m_parts->settings,
+                                              m_parts->clock,  m_parts->random,   m_parts->shell,
+                                              m_parts->screen, m_parts->instance, m_parts->monitors,
+                                              m_parts->pause,  m_parts->program}
 {
 }
 

@@ -42,5 +42,4 @@ private:
     struct Parts;
     std::unique_ptr<Parts> m_parts;
     Services m_services;
-
 };

@@ -1,15 +1,15 @@
 // Bad picture files listed at start-up or offered to Add: nothing crashes or
 // hangs, memory stays bounded, every good picture beside them still loads and
 // flashes, and Add refuses each with a message and changes nothing.
-#include "Children.h"
 #include "BadPictures.h"
+#include "Children.h"
 #include "LibraryFixture.h"
 #include "TestPictures.h"
 #include "app/MainWindow.h"
 #include "flash/FlashRun.h"
 #include "flash/FlashWindow.h"
-#include "flash/StretchedPicture.h"
 #include "flash/FlashWindows.h"
+#include "flash/StretchedPicture.h"
 #include "library/PictureLibrary.h"
 #include "settings/SettingsPanel.h"
 
@@ -87,7 +87,8 @@ void BadPicturesTest::badPicturesAtStartUpLeaveTheGoodOnesWorking()
         QVERIFY(flash);
         QTRY_VERIFY(flash->isPictureOnScreen());
         if (goodSlots.contains(slot)) {
-            const QImage screen = child<StretchedPicture>(flash, "imgPictureDisplay")->grab().toImage();
+            const QImage screen =
+                child<StretchedPicture>(flash, "imgPictureDisplay")->grab().toImage();
             const QColor shown = screen.pixelColor(screen.width() * 3 / 4, screen.height() / 4);
             QVERIFY2(similarColour(shown, goodSlots.value(slot)), qPrintable(entries[slot - 1]));
             ++flashedGood;

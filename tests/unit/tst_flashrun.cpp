@@ -1,11 +1,11 @@
 #include "app/MainWindow.h"
-#include "platform/ProgramInfo.h"
 #include "app/Program.h"
 #include "flash/FlashRun.h"
 #include "flash/FlashWindow.h"
 #include "flash/FlashWindows.h"
 #include "flash/StretchedPicture.h"
 #include "library/PictureLibrary.h"
+#include "platform/ProgramInfo.h"
 #include "settings/SettingsPanel.h"
 
 #include "Children.h"
@@ -13,10 +13,10 @@
 #include "TestPictures.h"
 
 #include <QComboBox>
-#include <QTemporaryDir>
 #include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTemporaryDir>
 #include <QTest>
 
 // A flash run driven through the main window's Start/Stop button, with the
@@ -116,12 +116,16 @@ void FlashRunTest::endFlash()
 QColor FlashRunTest::shownColour() const
 {
     // Away from the pictures' diagonal stripe.
-    return child<StretchedPicture>(flash(), "imgPictureDisplay")->grab().toImage().pixelColor(300, 30);
+    return child<StretchedPicture>(flash(), "imgPictureDisplay")
+        ->grab()
+        .toImage()
+        .pixelColor(300, 30);
 }
 
 void FlashRunTest::setOrderAndPlace(bool listOrder, bool centre)
 {
-    child<QRadioButton>(m_window, listOrder ? "optDisplayOrder_1" : "optDisplayOrder_0")->setChecked(true);
+    child<QRadioButton>(m_window, listOrder ? "optDisplayOrder_1" : "optDisplayOrder_0")
+        ->setChecked(true);
     child<QRadioButton>(m_window, centre ? "optLocation_1" : "optLocation_0")->setChecked(true);
 }
 
@@ -365,7 +369,8 @@ void FlashRunTest::flashWindowStaysOutOfTheWay()
           Qt::WindowStaysOnTopHint, Qt::BypassWindowManagerHint})
         QVERIFY(flags.testFlag(flag));
     QVERIFY(window->testAttribute(Qt::WA_ShowWithoutActivating));
-    QCOMPARE(child<StretchedPicture>(window, "imgPictureDisplay")->geometry(), QRect(0, 0, 353, 249));
+    QCOMPARE(child<StretchedPicture>(window, "imgPictureDisplay")->geometry(),
+             QRect(0, 0, 353, 249));
 
     // Any picture fills the window, stretched.
     window->setPicture(QImage(QSize(40, 300), QImage::Format_RGB32));

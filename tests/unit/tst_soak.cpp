@@ -1,8 +1,8 @@
 // Ten thousand flashes driven by the fake timers, with pictures added and
 // deleted between them: every flash comes and goes, and resident memory stops
 // growing once warmed up.
-#include "Children.h"
 #include "BadPictures.h"
+#include "Children.h"
 #include "LibraryFixture.h"
 #include "TestPictures.h"
 #include "app/MainWindow.h"
