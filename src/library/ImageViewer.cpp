@@ -111,11 +111,7 @@ void ImageViewer::RebuildViewer()
     m_copyPaths = std::move(copyPaths);
 
     // Pictures no entry names any more are let go; new ones start decoding.
-    QSet<QString> keep(m_slotPaths.cbegin(), m_slotPaths.cend());
-    m_store.retainOnly(keep);
-    for (const QString& path : std::as_const(m_slotPaths))
-        if (!path.isEmpty())
-            m_store.picture(path);
+    m_store.setPaths(m_slotPaths);
 
     // With no entries the strip keeps its height and shows only background.
     if (count > 0)
@@ -161,15 +157,13 @@ QString ImageViewer::slotPath(int slot) const
 QImage ImageViewer::slotPicture(int slot)
 {
     const QString path = slotPath(slot);
-    const DecodedPicture* picture = path.isEmpty() ? nullptr : m_store.picture(path);
-    return picture ? picture->flash : QImage();
+    return path.isEmpty() ? QImage() : m_store.flashPictureNow(path);
 }
 
 QImage ImageViewer::slotThumbnail(int slot)
 {
     const QString path = slotPath(slot);
-    const DecodedPicture* picture = path.isEmpty() ? nullptr : m_store.picture(path);
-    return picture ? picture->thumbnail : QImage();
+    return path.isEmpty() ? QImage() : m_store.thumbnail(path);
 }
 
 void ImageViewer::showProgress(int done, int total)
