@@ -3,6 +3,10 @@
 #include <QCoreApplication>
 #include <QPointer>
 
+#ifdef __GLIBC__
+#include <malloc.h>
+#endif
+
 namespace
 {
 // Decoded thumbnails kept at hand: several screens of slots (in bytes).
@@ -370,6 +374,11 @@ void PictureStore::persist(const QString& path, quint64 generation, const QByteA
 
 void PictureStore::becameIdle()
 {
+#ifdef __GLIBC__
+    // Decoding left the heap full of freed picture buffers: give them back.
+    if (m_arrived > 0)
+        malloc_trim(0);
+#endif
     m_arrived = 0;
     if (!m_sweepDue)
         return;
