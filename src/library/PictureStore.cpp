@@ -3,10 +3,6 @@
 #include <QCoreApplication>
 #include <QPointer>
 
-#include <sys/resource.h>
-#include <sys/syscall.h>
-#include <unistd.h>
-
 #ifdef __GLIBC__
 #include <malloc.h>
 #endif
@@ -17,7 +13,6 @@ namespace
 constexpr int ThumbnailsAtHandBytes = 8 * 1024 * 1024;
 // Decoded flash pictures kept at hand: the next flash and a few recent ones.
 constexpr int FlashAtHand = 4;
-constexpr int DecodeNice = 5;
 } // namespace
 
 PictureStore::Entry PictureStore::queuedEntry(quint64 generation)
@@ -277,9 +272,6 @@ void PictureStore::start(const Job& job)
     ++m_running;
     QPointer<PictureStore> self(this);
     m_pool.start([self, job, cache = m_cache, sizes = m_sizes] {
-        // Decoding yields to the window's thread, so input is answered at once
-        // even with every core decoding (Linux: the nice value is per thread).
-        ::setpriority(PRIO_PROCESS, pid_t(::syscall(SYS_gettid)), DecodeNice);
         Result result = run(cache, sizes, job);
         if (!self)
             return;
