@@ -76,7 +76,7 @@ Result measure(const QString& cache, int listed, const PictureSizes& sizes)
     library.load();
     library.store().waitForAll();
     for (int slot = 1; slot <= library.slotCount(); ++slot)
-        if (library.flashPicture(slot).isNull())
+        if (library.flashPictureNow(slot).isNull())
             qFatal("slot %d was not decoded", slot);
 
     Result result;
@@ -91,7 +91,7 @@ Result measure(const QString& cache, int listed, const PictureSizes& sizes)
         timer.start();
         editor.addPictureClicked();
         adds << timer.nsecsElapsed() / 1e6;
-        if (library.slotCount() != listed + 1 || library.flashPicture(listed + 1).isNull())
+        if (library.slotCount() != listed + 1 || library.flashPictureNow(listed + 1).isNull())
             qFatal("add failed");
 
         list->setCurrentIndex(library.index(listed));

@@ -120,6 +120,8 @@ MainWindow::MainWindow(const Services& services, QWidget* parent)
     m_flashRun = new FlashRun(services, *m_library, *m_settingsPanel, *m_flashWindows, this);
     connect(m_startStopButton, &QPushButton::clicked, m_flashRun, &FlashRun::startStopClicked);
     connect(m_flashRun, &FlashRun::stateChanged, this, &MainWindow::runStateChanged);
+    connect(m_library, &PictureLibrary::flashPictureReady, m_flashRun,
+            &FlashRun::flashPictureReady);
     connect(m_flashRun, &FlashRun::minimiseRequested, this, &QWidget::showMinimized);
     connect(this, &MainWindow::unloading, m_flashRun, &FlashRun::end);
     m_trayIcon = new RunTrayIcon(*m_flashRun, *this, this);

@@ -116,6 +116,7 @@ void FlashRun::start()
         m_display.prepare();
     setState(State::Waiting);
     followPause();
+    prefetchNext();
     emit minimiseRequested();
 }
 
@@ -169,13 +170,47 @@ void FlashRun::intervalTicked()
         return;
     }
 
+    flash(slot);
+}
+
+void FlashRun::flash(int slot)
+{
+    QImage picture;
+    if (m_pictures.flashPicture(slot, &picture) == FlashPictures::Availability::Pending) {
+        // The picture is only late: it goes first, and the flash waits for it.
+        m_preparingSlot = slot;
+        m_intervalTimer->setEnabled(false);
+        setState(State::Preparing);
+        return;
+    }
+    const DisplaySettings choices = m_choices.current();
     const QSizeF size(FlashWindow::WidthTwips, FlashWindow::HeightTwips);
-    const QImage picture = m_pictures.flashPicture(slot);
     const Placement place =
         m_monitorChoice.placeNext(size, choices.randomLocation(), m_services.random);
     m_display.show(picture, QPointF(place.left, place.top), choices.durationMilliseconds());
     m_intervalTimer->setEnabled(false);
     setState(State::Showing);
+}
+
+void FlashRun::prefetchNext()
+{
+    if (!m_choices.current().randomOrder())
+        if (const int slot = m_scheduler.nextInList(m_pictures.slotCount()); slot > 0)
+            m_pictures.prefetch(slot);
+}
+
+void FlashRun::flashPictureReady()
+{
+    if (m_state != State::Preparing)
+        return;
+    // The list may have changed meanwhile: a slot gone starts a fresh interval.
+    if (m_preparingSlot > m_pictures.slotCount()) {
+        m_intervalTimer->setEnabled(true);
+        intervalStarted();
+        setState(State::Waiting);
+        return;
+    }
+    flash(m_preparingSlot);
 }
 
 void FlashRun::flashEnded()
@@ -190,4 +225,5 @@ void FlashRun::flashEnded()
         if (m_intervalTimer->interval() > 0)
             m_display.prepare();
     });
+    prefetchNext();
 }

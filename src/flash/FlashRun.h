@@ -21,10 +21,11 @@ class FlashRun : public QObject
     Q_OBJECT
 public:
     enum class State {
-        Stopped, // no run
-        Waiting, // a run is on and the interval is counting
-        Showing, // a picture is on the screen; the interval waits for it
-        Paused,  // a run is on, but no picture may be shown now
+        Stopped,   // no run
+        Waiting,   // a run is on and the interval is counting
+        Preparing, // a tick chose a picture that is still being prepared; the flash waits for it
+        Showing,   // a picture is on the screen; the interval waits for it
+        Paused,    // a run is on, but no picture may be shown now
     };
     Q_ENUM(State)
 
@@ -57,6 +58,8 @@ public:
 
     // The kinds of pause the user wants; the others are ignored.
     void setPauseWhen(PauseReasons reasons);
+    // A flash picture that was still being prepared is ready now.
+    void flashPictureReady();
     // The monitor the pictures are shown on.
     void setShowPicturesOn(ShowPicturesOn choice) { m_monitorChoice.setChoice(choice); }
 
@@ -72,6 +75,10 @@ private:
     void start();
     void stop();
     void intervalTicked();
+    // Shows the picture of slot, or waits for it while it is being prepared.
+    void flash(int slot);
+    // In list order the next picture is known: it is made ready during the dark time.
+    void prefetchNext();
     void flashEnded();
     // The interval timer has just begun a fresh period.
     void intervalStarted();
@@ -93,5 +100,6 @@ private:
     PauseReasons m_pauseWhen =
         PauseReason::ScreenLocked | PauseReason::FullscreenWindow | PauseReason::DoNotDisturb;
     PauseReasons m_pausedFor;
+    int m_preparingSlot = 0;
     QDateTime m_intervalStart;
 };

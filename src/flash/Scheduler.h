@@ -16,6 +16,12 @@ public:
     // is made then). Random order draws once; list order steps on and wraps.
     int chooseSlot(Order order, int count, Random& random);
 
+    // The slot list order shows next, 1 to count, or 0 when there is none.
+    int nextInList(int count) const
+    {
+        return count < 1 ? 0 : m_sequenceIndex >= count ? 1 : m_sequenceIndex + 1;
+    }
+
     // The last slot shown in list order (0 before the first of a run).
     int SequenceIndex() const { return m_sequenceIndex; }
     // The last slot drawn in random order.

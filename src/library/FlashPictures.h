@@ -7,10 +7,16 @@
 class FlashPictures
 {
 public:
+    enum class Availability {
+        Ready,      // the picture is given
+        Pending,    // still being prepared: it goes first, and the owner says when it is there
+        Unreadable, // the entry has no readable picture: the empty window is shown
+    };
+
     virtual ~FlashPictures() = default;
 
     virtual int slotCount() const = 0;
-    // Slot k's picture; null while it is being decoded, or when the entry has
-    // no readable picture.
-    virtual QImage flashPicture(int slot) = 0;
+    virtual Availability flashPicture(int slot, QImage* picture) = 0;
+    // Gets slot k's picture ready ahead of its flash.
+    virtual void prefetch(int slot) = 0;
 };

@@ -1,8 +1,10 @@
 #include "library/PictureDecoder.h"
 
+#include <QBuffer>
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QImageReader>
+#include <QSet>
 
 namespace
 {
@@ -17,7 +19,53 @@ DecodedPicture failure(const QString& reason)
     return {QImage(), QImage(), reason};
 }
 
+// True when a grid of samples finds only a few colours: a drawing, not a photo.
+bool fewColours(const QImage& picture)
+{
+    constexpr int Samples = 32;
+    constexpr int MaxColours = 64;
+    QSet<QRgb> seen;
+    for (int row = 0; row < Samples; ++row)
+        for (int column = 0; column < Samples; ++column) {
+            seen.insert(picture.pixel(column * (picture.width() - 1) / (Samples - 1),
+                                      row * (picture.height() - 1) / (Samples - 1)));
+            if (seen.size() > MaxColours)
+                return false;
+        }
+    return true;
+}
+
+QImage displayFormat(QImage image)
+{
+    if (image.format() == QImage::Format_RGB32 ||
+        image.format() == QImage::Format_ARGB32_Premultiplied)
+        return image;
+    return image.convertToFormat(image.hasAlphaChannel() ? QImage::Format_ARGB32_Premultiplied
+                                                         : QImage::Format_RGB32);
+}
+
 } // namespace
+
+QByteArray PictureDecoder::compress(const QImage& picture)
+{
+    if (picture.isNull())
+        return {};
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    const bool lossless = picture.hasAlphaChannel() || fewColours(picture);
+    if (!picture.save(&buffer, lossless ? "PNG" : "JPEG", lossless ? -1 : 92))
+        return {};
+    return bytes;
+}
+
+QImage PictureDecoder::decompress(const QByteArray& bytes)
+{
+    QImage image;
+    if (bytes.isEmpty() || !image.loadFromData(bytes))
+        return {};
+    return displayFormat(std::move(image));
+}
 
 DecodedPicture PictureDecoder::decode(const QString& path, const PictureSizes& sizes)
 {
@@ -65,11 +113,7 @@ DecodedPicture PictureDecoder::decode(const QString& path, const PictureSizes& s
     picture.flash = image.size() == sizes.flash ? std::move(image)
                                                 : image.scaled(sizes.flash, Qt::IgnoreAspectRatio,
                                                                Qt::SmoothTransformation);
-    if (picture.flash.format() != QImage::Format_RGB32 &&
-        picture.flash.format() != QImage::Format_ARGB32_Premultiplied)
-        picture.flash = picture.flash.convertToFormat(picture.flash.hasAlphaChannel()
-                                                          ? QImage::Format_ARGB32_Premultiplied
-                                                          : QImage::Format_RGB32);
+    picture.flash = displayFormat(std::move(picture.flash));
     picture.thumbnail =
         picture.flash.scaled(sizes.thumbnail, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     return picture;

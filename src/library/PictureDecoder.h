@@ -32,4 +32,12 @@ inline constexpr int AllocationLimitMb = 128;
 
 DecodedPicture decode(const QString& path, const PictureSizes& sizes);
 
+// A decoded picture packed small to be kept in memory or on disk: losslessly
+// (PNG) when it has transparency or few colours, as drawings do, where JPEG
+// would smear the edges; as a high-quality JPEG when it is photo-like.
+QByteArray compress(const QImage& picture);
+// The picture compress() packed, in the format decode() gives; null when the
+// bytes are no picture.
+QImage decompress(const QByteArray& bytes);
+
 } // namespace PictureDecoder

@@ -30,6 +30,7 @@ PictureLibrary::PictureLibrary(const LibraryFolder& folder, PictureSizes sizes, 
 {
     connect(&m_store, &PictureStore::pictureArrived, this, &PictureLibrary::pictureArrived);
     connect(&m_store, &PictureStore::progressChanged, this, &PictureLibrary::decodingProgress);
+    connect(&m_store, &PictureStore::flashPictureReady, this, &PictureLibrary::flashPictureReady);
 }
 
 void PictureLibrary::load()
@@ -149,11 +150,8 @@ void PictureLibrary::rebuildSlots()
     }
     m_copyPaths = std::move(copyPaths);
 
-    // Pictures no entry names any more are let go; new ones start decoding.
-    m_store.retainOnly(QSet<QString>(m_slotPaths.cbegin(), m_slotPaths.cend()));
-    for (const QString& path : std::as_const(m_slotPaths))
-        if (!path.isEmpty())
-            m_store.picture(path);
+    // Pictures no entry names any more are let go; new ones are prepared.
+    m_store.setPaths(m_slotPaths);
     emit slotsChanged();
 }
 
@@ -162,18 +160,38 @@ QString PictureLibrary::slotPath(int slot) const
     return slot >= 1 && slot <= m_slotPaths.size() ? m_slotPaths.at(slot - 1) : QString();
 }
 
-QImage PictureLibrary::flashPicture(int slot)
+PictureLibrary::Availability PictureLibrary::flashPicture(int slot, QImage* picture)
 {
     const QString path = slotPath(slot);
-    const DecodedPicture* picture = path.isEmpty() ? nullptr : m_store.picture(path);
-    return picture ? picture->flash : QImage();
+    if (path.isEmpty())
+        return Availability::Unreadable;
+    switch (m_store.flashPicture(path, picture)) {
+    case PictureStore::Availability::Ready:
+        return Availability::Ready;
+    case PictureStore::Availability::Pending:
+        return Availability::Pending;
+    case PictureStore::Availability::Unreadable:
+        break;
+    }
+    return Availability::Unreadable;
+}
+
+void PictureLibrary::prefetch(int slot)
+{
+    if (const QString path = slotPath(slot); !path.isEmpty())
+        m_store.flashPicture(path, nullptr);
+}
+
+QImage PictureLibrary::flashPictureNow(int slot)
+{
+    const QString path = slotPath(slot);
+    return path.isEmpty() ? QImage() : m_store.flashPictureNow(path);
 }
 
 QImage PictureLibrary::thumbnail(int slot)
 {
     const QString path = slotPath(slot);
-    const DecodedPicture* picture = path.isEmpty() ? nullptr : m_store.picture(path);
-    return picture ? picture->thumbnail : QImage();
+    return path.isEmpty() ? QImage() : m_store.thumbnail(path);
 }
 
 int PictureLibrary::rowCount(const QModelIndex& parent) const

@@ -48,7 +48,11 @@ public:
 
     // FlashPictures
     int slotCount() const override { return int(m_slotPaths.size()); }
-    QImage flashPicture(int slot) override;
+    Availability flashPicture(int slot, QImage* picture) override;
+    void prefetch(int slot) override;
+    // Slot k's flash picture, read from the disk cache at once when it has
+    // to be; null while it is being prepared or when it has none.
+    QImage flashPictureNow(int slot);
 
     QImage thumbnail(int slot);
     // The copy that slot k shows, or an empty text when its entry has none.
@@ -63,6 +67,8 @@ signals:
     void slotsChanged();
     // A slot's picture arrived from decoding.
     void pictureArrived();
+    // A flash picture that was not ready when asked for is now.
+    void flashPictureReady();
     // done of total pictures decoded since decoding was last idle.
     void decodingProgress(int done, int total);
 

@@ -7,7 +7,10 @@
 #include <QFileInfo>
 #include <QTemporaryFile>
 
+#include <cerrno>
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace
 {
@@ -29,6 +32,21 @@ mode_t modeFor(const QFileInfo& target)
     const mode_t mask = ::umask(0);
     ::umask(mask);
     return 0666 & ~mask;
+}
+
+bool readAll(int fd, QByteArray* content)
+{
+    content->clear();
+    char chunk[65536];
+    for (;;) {
+        const ssize_t got = ::read(fd, chunk, sizeof chunk);
+        if (got == 0)
+            return true;
+        if (got < 0 && errno != EINTR)
+            return false;
+        if (got > 0)
+            content->append(chunk, got);
+    }
 }
 
 QFileInfo followLinks(const QString& path)
@@ -59,8 +77,15 @@ bool ReplaceFile::write(const QString& path, const QByteArray& bytes, QString* e
 
     QTemporaryFile out(target.absolutePath() + u'/' + temporaryPrefix(target) +
                        QString(RandomPart, u'X'));
-    if (!out.open())
-        return fail(out.errorString());
+    if (!out.open()) {
+        // No new file can be made in the folder (it is read-only, say), but
+        // the file itself may still be writable: rewrite it where it is.
+        const QString notBeside = out.errorString();
+        QString reason;
+        if (target.exists() && writeInPlace(target.absoluteFilePath(), bytes, &reason))
+            return true;
+        return fail(reason.isEmpty() ? notBeside : reason);
+    }
     ::fchmod(out.handle(), modeFor(target));
 
     QString reason;
@@ -69,6 +94,56 @@ bool ReplaceFile::write(const QString& path, const QByteArray& bytes, QString* e
         return fail(reason);
     out.setAutoRemove(false);
     return true;
+}
+
+bool ReplaceFile::writeInPlace(const QString& path, const QByteArray& bytes, QString* error)
+{
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDWR | O_CLOEXEC);
+    if (fd < 0) {
+        if (error)
+            *error = FileWrite::systemError(errno);
+        return false;
+    }
+    // The old content, to be put back if the new cannot be written whole.
+    QByteArray old;
+    if (!readAll(fd, &old)) {
+        if (error)
+            *error = FileWrite::systemError(errno);
+        ::close(fd);
+        return false;
+    }
+
+    auto rewrite = [fd](const QByteArray& content, QString* reason) {
+        if (::lseek(fd, 0, SEEK_SET) != 0) {
+            *reason = FileWrite::systemError(errno);
+            return false;
+        }
+        if (!FileWrite::all(fd, content, reason))
+            return false;
+        if (::ftruncate(fd, content.size()) != 0) {
+            *reason = FileWrite::systemError(errno);
+            return false;
+        }
+        return FileWrite::sync(fd, reason);
+    };
+    QString reason;
+    const bool written = rewrite(bytes, &reason);
+    if (!written) {
+        QString restoreReason;
+        // Under a file size limit the old content may not go back whole in
+        // one pass, yet what the failed write could not reach is still old.
+        QByteArray now;
+        if (rewrite(old, &restoreReason) ||
+            (::lseek(fd, 0, SEEK_SET) == 0 && readAll(fd, &now) && now == old))
+            reason = tr("%1 was kept as it was: %2").arg(path, reason);
+        else
+            reason = tr("%1 could not be written (%2), nor its old content put back (%3)")
+                         .arg(path, reason, restoreReason);
+    }
+    ::close(fd);
+    if (!written && error)
+        *error = reason;
+    return written;
 }
 
 int ReplaceFile::removeLeftovers(const QString& path)

@@ -6,7 +6,11 @@
 
 // Replaces a file's content whole or not at all: the new content goes to a
 // hidden temporary file beside it, is synced, and is renamed over the file.
-// A crash leaves the complete old file, or the complete new one.
+// A crash leaves the complete old file, or the complete new one. Where no
+// file can be made beside it (a read-only folder holding a writable file),
+// the file is rewritten in place instead: every write checked, cut to the new
+// length and synced, and the old content put back when that fails part-way;
+// only a crash in the middle of that rewrite can leave it torn.
 class ReplaceFile
 {
     Q_DECLARE_TR_FUNCTIONS(ReplaceFile)
@@ -16,6 +20,10 @@ public:
     // followed: the file it leads to is replaced and the link stays. A file
     // the user made read-only is not replaced.
     static bool write(const QString& path, const QByteArray& bytes, QString* error);
+
+    // The rewrite in place on its own; false with a reason when the file
+    // keeps (or has been given back) its old content.
+    static bool writeInPlace(const QString& path, const QByteArray& bytes, QString* error);
 
     // Removes the temporary files that writes killed half-way left beside
     // the file. Returns how many.

@@ -110,7 +110,7 @@ LibrarySnapshot LibraryFixture::snapshot() const
 
 QColor LibraryFixture::slotColour(int slot) const
 {
-    const QImage picture = library->flashPicture(slot);
+    const QImage picture = library->flashPictureNow(slot);
     if (picture.isNull())
         return {};
     return picture.pixelColor(picture.width() * 3 / 4, picture.height() / 4);

@@ -6,6 +6,7 @@
 #include "library/FlashPictures.h"
 #include "settings/DisplayChoices.h"
 
+#include <QSet>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -18,8 +19,17 @@ class FakePictures final : public FlashPictures
 {
 public:
     int slotCount() const override { return int(pictures.size()); }
-    QImage flashPicture(int slot) override { return pictures.value(slot - 1); }
+    Availability flashPicture(int slot, QImage* picture) override
+    {
+        if (pending.contains(slot))
+            return Availability::Pending;
+        *picture = pictures.value(slot - 1);
+        return picture->isNull() ? Availability::Unreadable : Availability::Ready;
+    }
+    void prefetch(int slot) override { prefetched << slot; }
     QList<QImage> pictures;
+    QSet<int> pending; // slots still being prepared
+    QList<int> prefetched;
 };
 
 class FakeChoices final : public DisplayChoices
@@ -81,6 +91,12 @@ private slots:
     void stopWhileShowingRemovesThePictureAndNoFlashFollows();
     void aLateEndOfAFlashAfterStopChangesNothing();
     void endReleasesEverything();
+    void aLatePictureIsWaitedForAndShownWhenReady();
+    void listOrderGetsTheNextPictureReadyAhead();
+    void pauseRemovesThePictureAndResumesWithAFullInterval();
+    void pauseBeforeItsSignalStillHoldsBackTheFlash();
+    void pausesTheUserDoesNotWantAreIgnored();
+    void aSuspendGivesAFreshIntervalNotAFlash();
 
 private:
     FakeTimer* interval() const { return m_fakes->timers.find(FlashRun::IntervalTimerName); }
@@ -97,6 +113,8 @@ void FlashRunStatesTest::init()
 {
     m_fakes = std::make_unique<TestServices>();
     m_pictures.pictures = {filled(Qt::red), filled(Qt::green)};
+    m_pictures.pending.clear();
+    m_pictures.prefetched.clear();
     m_display = std::make_unique<FakeDisplay>();
     m_run = std::make_unique<FlashRun>(m_fakes->services, m_pictures, m_choices, *m_display);
     m_states.clear();
@@ -195,6 +213,128 @@ void FlashRunStatesTest::endReleasesEverything()
     QVERIFY(m_display->released);
     QVERIFY(!interval()->isEnabled());
     QVERIFY(!interval()->fire());
+}
+
+void FlashRunStatesTest::aLatePictureIsWaitedForAndShownWhenReady()
+{
+    m_pictures.pending = {1};
+    m_run->startStopClicked();
+    QVERIFY(interval()->fire());
+    QCOMPARE(m_run->state(), State::Preparing);
+    QVERIFY2(m_display->shown.isEmpty(), "no empty window for a picture that is only late");
+    QVERIFY(!interval()->isRunning());
+
+    m_run->flashPictureReady(); // another picture: still waiting
+    QCOMPARE(m_run->state(), State::Preparing);
+    m_pictures.pending.clear();
+    m_run->flashPictureReady();
+    QCOMPARE(m_run->state(), State::Showing);
+    QCOMPARE(m_display->shown, QList<QColor>{Qt::red});
+
+    // A picture that cannot be read is the one case of the empty window.
+    m_display->end();
+    m_pictures.pictures[1] = QImage();
+    QVERIFY(interval()->fire());
+    QCOMPARE(m_run->state(), State::Showing);
+    QCOMPARE(m_display->shown.size(), 2);
+    QVERIFY(!m_display->shown.last().isValid());
+}
+
+void FlashRunStatesTest::listOrderGetsTheNextPictureReadyAhead()
+{
+    m_run->startStopClicked();
+    QCOMPARE(m_pictures.prefetched, QList<int>{1});
+    QVERIFY(interval()->fire());
+    m_display->end();
+    QCOMPARE(m_pictures.prefetched, QList<int>({1, 2}));
+    QVERIFY(interval()->fire());
+    m_display->end();
+    QCOMPARE(m_pictures.prefetched, QList<int>({1, 2, 1}));
+}
+
+void FlashRunStatesTest::pauseRemovesThePictureAndResumesWithAFullInterval()
+{
+    m_run->startStopClicked();
+    QVERIFY(m_fakes->pause.isWatching());
+    QVERIFY(interval()->fire());
+    QVERIFY(m_display->showing);
+
+    m_fakes->pause.setReasons(PauseReason::ScreenLocked);
+    QCOMPARE(m_run->state(), State::Paused);
+    QCOMPARE(m_run->pauseReasons(), PauseReasons(PauseReason::ScreenLocked));
+    QVERIFY2(!m_display->showing, "the picture goes at once");
+    QVERIFY(!interval()->isRunning());
+    QCOMPARE(m_run->startStopCaption(), FlashRun::StopCaption);
+    m_display->end(); // the removed flash's end changes nothing
+    QCOMPARE(m_run->state(), State::Paused);
+
+    m_fakes->pause.setReasons(PauseReason::ScreenLocked | PauseReason::FullscreenWindow);
+    QCOMPARE(m_run->pauseReasons(), PauseReason::ScreenLocked | PauseReason::FullscreenWindow);
+
+    const int starts = interval()->starts();
+    m_fakes->pause.setReasons({});
+    QCOMPARE(m_run->state(), State::Waiting);
+    QVERIFY(interval()->isRunning());
+    QCOMPARE(interval()->starts(), starts + 1);
+    QCOMPARE(m_run->nextFlashDue(), m_fakes->clock.time.addMSecs(2000));
+
+    // Stop while paused: the watch rests, and Start works as before.
+    m_fakes->pause.setReasons(PauseReason::DoNotDisturb);
+    m_run->startStopClicked();
+    QCOMPARE(m_run->state(), State::Stopped);
+    QVERIFY(!m_fakes->pause.isWatching());
+    m_fakes->pause.setReasons({});
+    m_run->startStopClicked();
+    QCOMPARE(m_run->state(), State::Waiting);
+    QVERIFY(interval()->fire());
+    QCOMPARE(m_run->state(), State::Showing);
+}
+
+void FlashRunStatesTest::pauseBeforeItsSignalStillHoldsBackTheFlash()
+{
+    m_run->startStopClicked();
+    m_fakes->pause.setReasonsUnreported(PauseReason::FullscreenWindow);
+    QVERIFY(interval()->fire());
+    QCOMPARE(m_run->state(), State::Paused);
+    QVERIFY(m_display->shown.isEmpty());
+    QVERIFY(!interval()->isRunning());
+
+    // A run started while a pause holds starts paused.
+    m_run->startStopClicked();
+    m_run->startStopClicked();
+    QCOMPARE(m_run->state(), State::Paused);
+}
+
+void FlashRunStatesTest::pausesTheUserDoesNotWantAreIgnored()
+{
+    m_run->setPauseWhen(PauseReason::ScreenLocked);
+    m_run->startStopClicked();
+    m_fakes->pause.setReasons(PauseReason::DoNotDisturb);
+    QCOMPARE(m_run->state(), State::Waiting);
+    QVERIFY(interval()->fire());
+    QCOMPARE(m_run->state(), State::Showing);
+
+    // Wanting it again pauses at once.
+    m_run->setPauseWhen(PauseReason::ScreenLocked | PauseReason::DoNotDisturb);
+    QCOMPARE(m_run->state(), State::Paused);
+    QVERIFY(!m_display->showing);
+}
+
+void FlashRunStatesTest::aSuspendGivesAFreshIntervalNotAFlash()
+{
+    m_run->startStopClicked();
+    // The wall clock says an hour went by; the interval timer saw two seconds.
+    m_fakes->clock.time = m_fakes->clock.time.addSecs(3600);
+    QVERIFY(interval()->fire());
+    QVERIFY(m_display->shown.isEmpty());
+    QCOMPARE(m_run->state(), State::Waiting);
+    QVERIFY(interval()->isRunning());
+    QCOMPARE(m_run->nextFlashDue(), m_fakes->clock.time.addMSecs(2000));
+
+    // A tick on time flashes as ever.
+    m_fakes->clock.time = m_fakes->clock.time.addMSecs(2000);
+    QVERIFY(interval()->fire());
+    QCOMPARE(m_display->shown.size(), 1);
 }
 
 QTEST_GUILESS_MAIN(FlashRunStatesTest)

@@ -285,7 +285,7 @@ void LibraryEditorTest::deleteLastEntry()
     QCOMPARE(QFileInfo(f.test.listFile()).size(), 0);
     QVERIFY(f.copies().isEmpty());
     QCOMPARE(f.library->slotCount(), 0);
-    QVERIFY(f.library->flashPicture(1).isNull());
+    QVERIFY(f.library->flashPictureNow(1).isNull());
     QVERIFY(!scrollBar(f)->isVisible());
     QVERIFY(!scrollBar(f)->isEnabled());
 }
@@ -401,7 +401,7 @@ void LibraryEditorTest::slotsStayReadableBetweenChanges()
     expected.removeAt(1);
     tick();
     // Past the end of the list a slot is empty rather than stale.
-    QVERIFY(f.library->flashPicture(f.library->slotCount() + 1).isNull());
+    QVERIFY(f.library->flashPictureNow(f.library->slotCount() + 1).isNull());
 }
 
 QTEST_MAIN(LibraryEditorTest)

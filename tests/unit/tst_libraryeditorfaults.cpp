@@ -2,6 +2,7 @@
 #include "FileSizeLimit.h"
 #include "LibraryFixture.h"
 #include "TestPictures.h"
+#include "library/PictureListFile.h"
 #include "platform/ProgramInfo.h"
 
 #include <QDir>
@@ -25,6 +26,7 @@ private slots:
     void listCannotBeSavedOnAdd();
     void listCannotBeSavedOnDelete_data();
     void listCannotBeSavedOnDelete();
+    void readOnlyProgramFolderRewritesTheList();
     void cleanupTestCase();
 };
 
@@ -182,8 +184,10 @@ void LibraryEditorFaultsTest::listCannotBeSavedOnAdd_data()
                                                             << "cannot be saved";
     QTest::newRow("record.txt is a folder") << "folder"
                                             << "cannot be saved";
-    QTest::newRow("read-only program folder") << "read-only"
-                                              << "cannot be saved";
+    QTest::newRow("read-only program folder and record.txt") << "read-only"
+                                                             << "cannot be saved";
+    QTest::newRow("read-only program folder, disk fills") << "read-only, full"
+                                                          << "cannot be saved";
 }
 
 void LibraryEditorFaultsTest::listCannotBeSavedOnAdd()
@@ -205,14 +209,20 @@ void LibraryEditorFaultsTest::listCannotBeSavedOnAdd()
     f.start();
     const QString chosen = f.userPicture("car.jpg");
     QVERIFY(QFileInfo(chosen).size() < Limit);
-    if (kind == "read-only")
+    // With the folder read-only the list is rewritten in place, which only
+    // a read-only record.txt or a full disk stops.
+    if (kind.startsWith("read-only"))
         QVERIFY(QFile::setPermissions(f.test.programFolder(), ReadOnlyFolder));
+    if (kind == "read-only")
+        QVERIFY(QFile::setPermissions(f.test.listFile(), QFile::ReadOwner));
     const LibrarySnapshot before = f.snapshot();
     {
-        FileSizeLimit full(kind == "full" || kind.contains("unlisted") ? Limit : RLIM_INFINITY);
+        FileSizeLimit full(kind.contains("full") || kind.contains("unlisted") ? Limit
+                                                                              : RLIM_INFINITY);
         f.add(chosen);
     }
     QFile::setPermissions(f.test.programFolder(), WritableFolder);
+    QFile::setPermissions(f.test.listFile(), QFile::ReadOwner | QFile::WriteOwner);
     expectRefusal(f, before, chosen, reason);
 }
 
@@ -221,7 +231,8 @@ void LibraryEditorFaultsTest::listCannotBeSavedOnDelete_data()
     QTest::addColumn<QString>("kind");
     QTest::newRow("disk fills") << "full";
     QTest::newRow("record.txt is a folder") << "folder";
-    QTest::newRow("read-only program folder") << "read-only";
+    QTest::newRow("read-only program folder and record.txt") << "read-only";
+    QTest::newRow("read-only program folder, disk fills") << "read-only, full";
 }
 
 void LibraryEditorFaultsTest::listCannotBeSavedOnDelete()
@@ -235,18 +246,44 @@ void LibraryEditorFaultsTest::listCannotBeSavedOnDelete()
     f.start();
     if (kind == "folder")
         QVERIFY(QFile::remove(f.test.listFile()) && QDir().mkpath(f.test.listFile()));
-    else if (kind == "read-only")
+    if (kind.startsWith("read-only"))
         QVERIFY(QFile::setPermissions(f.test.programFolder(), ReadOnlyFolder));
+    if (kind == "read-only")
+        QVERIFY(QFile::setPermissions(f.test.listFile(), QFile::ReadOwner));
     f.select(0);
     const LibrarySnapshot before = f.snapshot();
     {
-        FileSizeLimit full(kind == "full" ? 4096 : RLIM_INFINITY);
+        // Shorter than the list, so the rewrite in place fails part-way.
+        FileSizeLimit full(kind.contains("full") ? 4096 : RLIM_INFINITY);
         f.deleteSelected();
     }
     QFile::setPermissions(f.test.programFolder(), WritableFolder);
+    QFile::setPermissions(f.test.listFile(), QFile::ReadOwner | QFile::WriteOwner);
     expectRefusal(f, before, "a.jpg", "cannot be saved");
     QVERIFY(QFile::exists(f.test.copiesFolder() + "/a.jpg"));
     QVERIFY(similarColour(f.slotColour(1), Qt::red));
+}
+
+// The program folder read-only, record.txt and SystemFolder writable: adds
+// and deletes go on, the list rewritten where it is.
+void LibraryEditorFaultsTest::readOnlyProgramFolderRewritesTheList()
+{
+    APPLY_FILE_MODES();
+    LibraryFixture f;
+    f.prepare({"a.jpg", "b.jpg"}, {Qt::red, Qt::green});
+    f.start();
+    QVERIFY(QFile::setPermissions(f.test.programFolder(), ReadOnlyFolder));
+    f.add(f.userPicture("car.jpg", Qt::blue));
+    f.select(0);
+    f.deleteSelected();
+    const QStringList folder = QDir(f.test.programFolder()).entryList(QDir::Files | QDir::Hidden);
+    QFile::setPermissions(f.test.programFolder(), WritableFolder);
+
+    QCOMPARE(f.test.dialogs.messages.size(), 0);
+    QCOMPARE(PictureListFile::load(f.test.listFile()), (QStringList{"b.jpg", "car.jpg"}));
+    QCOMPARE(folder.filter("saving"), QStringList{});
+    QVERIFY(QFile::exists(f.test.copiesFolder() + "/car.jpg"));
+    QVERIFY(!QFile::exists(f.test.copiesFolder() + "/a.jpg"));
 }
 
 void LibraryEditorFaultsTest::cleanupTestCase()

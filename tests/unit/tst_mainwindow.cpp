@@ -248,15 +248,15 @@ void MainWindowTest::picturesFillInAndBadEntriesStayEmpty()
     PictureLibrary& library = window->library();
     QCOMPARE(library.entries(), listed);
     QCOMPARE(library.slotCount(), 6);
-    QTRY_VERIFY(!library.flashPicture(1).isNull());
-    QTRY_VERIFY(!library.flashPicture(5).isNull());
+    QTRY_VERIFY(!library.flashPictureNow(1).isNull());
+    QTRY_VERIFY(!library.flashPictureNow(5).isNull());
     QTRY_VERIFY(child<QProgressBar>(window, "decodeProgress")->isHidden());
-    QVERIFY(library.flashPicture(2).isNull());
-    QVERIFY(library.flashPicture(3).isNull());
-    QVERIFY(library.flashPicture(4).isNull());
-    QCOMPARE(library.flashPicture(6).size(), QSize(353, 249));
+    QVERIFY(library.flashPictureNow(2).isNull());
+    QVERIFY(library.flashPictureNow(3).isNull());
+    QVERIFY(library.flashPictureNow(4).isNull());
+    QCOMPARE(library.flashPictureNow(6).size(), QSize(353, 249));
     // The same copy is decoded once and shared.
-    QVERIFY(library.flashPicture(1).constBits() == library.flashPicture(6).constBits());
+    QVERIFY(library.flashPictureNow(1).constBits() == library.flashPictureNow(6).constBits());
     QCOMPARE(library.store().requestedCount(), 0); // idle again: counters reset
 }
 

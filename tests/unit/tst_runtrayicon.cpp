@@ -32,6 +32,7 @@ private slots:
     void toolTipSaysWhenTheNextPictureComes();
     void showTheMainWindowRestoresIt();
     void noTrayNoIcon();
+    void pausedRunSaysWhyAndPauseChoicesAreKept();
 
 private:
     void openWindow(int pictures);
@@ -82,8 +83,8 @@ void RunTrayIconTest::menuStartsAndStopsTheRunLikeTheButton()
 
     // Stopping during a flash removes the picture, as the button does.
     QVERIFY(interval()->fire());
+    QTRY_VERIFY(m_window->flashWindows().current());
     QPointer<FlashWindow> flash = m_window->flashWindows().current();
-    QVERIFY(flash);
     proceed()->trigger();
     QCOMPARE(child<QPushButton>(m_window, "cmdProceed")->text(), QStringLiteral("&Start"));
     QCOMPARE(proceed()->text(), QStringLiteral("&Start"));
@@ -123,6 +124,7 @@ void RunTrayIconTest::toolTipSaysWhenTheNextPictureComes()
     // While a picture is shown the interval waits for the flash to end.
     m_services->clock.time = QDateTime(QDate(2026, 12, 8), QTime(14, 3, 25));
     QVERIFY(interval()->fire());
+    QTRY_VERIFY(m_window->flashWindows().current());
     QVERIFY(!m_window->flashRun().nextFlashDue().isValid());
     QCOMPARE(tray()->toolTip(), title + "A picture is on the screen");
 
@@ -155,6 +157,36 @@ void RunTrayIconTest::noTrayNoIcon()
     proceed()->trigger();
     QVERIFY(!tray()->trayIcon());
     QVERIFY(!m_window->findChild<QSystemTrayIcon*>());
+}
+
+void RunTrayIconTest::pausedRunSaysWhyAndPauseChoicesAreKept()
+{
+    openWindow(1);
+    proceed()->trigger();
+    QAction* paused = tray()->menu()->findChild<QAction*>("mnuTrayPaused");
+    QVERIFY(paused && !paused->isVisible());
+
+    m_services->pause.setReasons(PauseReason::ScreenLocked | PauseReason::DoNotDisturb);
+    QVERIFY(
+        tray()->toolTip().contains("Paused: the screen is locked\nPaused: do not disturb is on"));
+    QVERIFY(paused->isVisible());
+    QVERIFY(paused->text().startsWith("Paused: the screen is locked"));
+    QCOMPARE(proceed()->text(), QStringLiteral("&Stop"));
+
+    // The tray's "Pause when" and the File menu's are one choice, kept in its own section.
+    QAction* trayLocked = nullptr;
+    for (QAction* entry : tray()->menu()->actions())
+        if (entry->menu() && entry->menu()->title() == "Pause when")
+            trayLocked = entry->menu()->findChild<QAction*>("mnuPauseLocked");
+    QVERIFY(trayLocked && trayLocked->isChecked());
+    trayLocked->trigger();
+    QCOMPARE(m_services->settings.read("zorvik-subliminal-images", "pause", "WhenLocked"), "0");
+    QVERIFY(tray()->toolTip().contains("Paused: do not disturb is on"));
+    QVERIFY(!tray()->toolTip().contains("locked"));
+    m_services->pause.setReasons(PauseReason::ScreenLocked);
+    QCOMPARE(m_window->flashRun().state(), FlashRun::State::Waiting);
+    QVERIFY(!paused->isVisible());
+    QVERIFY(tray()->toolTip().contains("Next picture at"));
 }
 
 QTEST_MAIN(RunTrayIconTest)

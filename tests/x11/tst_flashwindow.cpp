@@ -166,10 +166,13 @@ FlashWindow* FlashWindowX11Test::flashNow()
     FakeTimer* interval = m_services->timers.find(FlashRun::IntervalTimerName);
     if (!interval || !interval->fire())
         return nullptr;
-    FlashWindow* window = m_window->flashWindows().current();
-    if (!window || !QTest::qWaitFor([window] { return window->isPictureOnScreen(); }, 5000))
+    // A picture read back from the cache comes a moment after the tick.
+    FlashWindows& windows = m_window->flashWindows();
+    if (!QTest::qWaitFor(
+            [&windows] { return windows.current() && windows.current()->isPictureOnScreen(); },
+            5000))
         return nullptr;
-    return window;
+    return windows.current();
 }
 
 void FlashWindowX11Test::endFlash()
