@@ -9,6 +9,8 @@ jobs=$(nproc)
 
 echo "== Formatting"
 scripts/check-format.sh
+echo "== Layers"
+scripts/check-layers.sh
 
 for variant in release asan; do
     dir=build-test-$variant

@@ -1,0 +1,51 @@
+#!/usr/bin/env bash
+# Checks what the build's include paths cannot: that no source reaches
+# around them with a relative path, and that the platform layer uses no
+# widgets beyond the system dialogs behind the dialog service. Also checks
+# the arrows themselves, so a wrong include is named even before a build.
+set -euo pipefail
+cd "$(dirname "$0")/../src"
+
+declare -A allowed=(
+    [platform]="platform"
+    [widgets]="widgets platform"
+    [library]="library platform widgets"
+    [settings]="settings platform widgets"
+    [flash]="flash library settings platform widgets"
+    [web]="web platform widgets"
+    [app]="app flash library settings web platform widgets"
+)
+# The widget classes the platform layer may name: the system dialogs only.
+dialog_files="platform/QtDialogs.cpp"
+widget_headers='QtWidgets|QApplication|QWidget|QMainWindow|QDialog|QLabel|QPushButton|QAbstractButton|QCheckBox|QRadioButton|QComboBox|QLineEdit|QGroupBox|QFrame|QMenu|QMenuBar|QScrollBar|QListView|QListWidget|QProgressBar|QSystemTrayIcon|QStyle|QLayout|QBoxLayout|QGridLayout|QMessageBox|QFileDialog'
+
+status=0
+for folder in "${!allowed[@]}"; do
+    while IFS= read -r hit; do
+        file=${hit%%:*}
+        rest=${hit#*:}
+        line=${rest%%:*}
+        target=$(sed -E 's/.*#include *"([^"]*)".*/\1/' <<<"$rest")
+        if [[ $target == ../* || $target == */../* ]]; then
+            echo "$file:$line: relative include \"$target\" goes around the layers"
+            status=1
+            continue
+        fi
+        layer=${target%%/*}
+        [[ $target == */* ]] || continue # a file beside it, in its own folder
+        if [[ " ${allowed[$folder]} " != *" $layer "* ]]; then
+            echo "$file:$line: $folder may not include \"$target\" (allowed: ${allowed[$folder]})"
+            status=1
+        fi
+    done < <(grep -Hn '#include *"' "$folder"/*.h "$folder"/*.cpp "$folder"/*.in 2>/dev/null || true)
+done
+
+while IFS= read -r hit; do
+    file=${hit%%:*}
+    [[ " $dialog_files " == *" $file "* ]] && continue
+    echo "$hit: the platform layer uses no widgets beyond the system dialogs"
+    status=1
+done < <(grep -HnE "#include *<($widget_headers)>" platform/*.h platform/*.cpp || true)
+
+[ $status -eq 0 ] && echo "layers: every include follows the allowed arrows"
+exit $status
