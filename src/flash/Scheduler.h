@@ -23,9 +23,9 @@ public:
     }
 
     // The last slot shown in list order (0 before the first of a run).
-    int SequenceIndex() const { return m_sequenceIndex; }
+    int lastListSlot() const { return m_sequenceIndex; }
     // The last slot drawn in random order.
-    int RandomIndex() const { return m_randomIndex; }
+    int lastRandomSlot() const { return m_randomIndex; }
 
 private:
     int m_sequenceIndex = 0;

@@ -13,7 +13,7 @@ class SchedulerTest : public QObject
 private slots:
     void listOrderCyclesFromSlotOne();
     void startBeginsAgainAtSlotOne();
-    void switchingToListOrderContinuesFromSequenceIndex();
+    void switchingToListOrderContinuesFromTheLastListSlot();
     void onePictureIsSlotOneInBothOrders();
     void randomSlot_data();
     void randomSlot();
@@ -61,12 +61,12 @@ void SchedulerTest::startBeginsAgainAtSlotOne()
     Scheduler scheduler;
     scheduler.start();
     shownSlots(scheduler, Scheduler::Order::List, 3, 2, random);
-    QCOMPARE(scheduler.SequenceIndex(), 2);
+    QCOMPARE(scheduler.lastListSlot(), 2);
     scheduler.start();
     QCOMPARE(scheduler.chooseSlot(Scheduler::Order::List, 3, random), 1);
 }
 
-void SchedulerTest::switchingToListOrderContinuesFromSequenceIndex()
+void SchedulerTest::switchingToListOrderContinuesFromTheLastListSlot()
 {
     ScriptedRandom random;
     random.values.append({0.9, 0.0});
@@ -75,7 +75,7 @@ void SchedulerTest::switchingToListOrderContinuesFromSequenceIndex()
     QCOMPARE(scheduler.chooseSlot(Scheduler::Order::List, 4, random), 1);
     QCOMPARE(scheduler.chooseSlot(Scheduler::Order::Random, 4, random), 4);
     QCOMPARE(scheduler.chooseSlot(Scheduler::Order::Random, 4, random), 1);
-    QCOMPARE(scheduler.RandomIndex(), 1);
+    QCOMPARE(scheduler.lastRandomSlot(), 1);
     // Random ticks leave the list position alone.
     QCOMPARE(scheduler.chooseSlot(Scheduler::Order::List, 4, random), 2);
 
@@ -119,7 +119,7 @@ void SchedulerTest::randomSlot()
     Scheduler scheduler;
     scheduler.start();
     QCOMPARE(scheduler.chooseSlot(Scheduler::Order::Random, count, random), slot);
-    QCOMPARE(scheduler.RandomIndex(), slot);
+    QCOMPARE(scheduler.lastRandomSlot(), slot);
     QCOMPARE(random.draws, 1);
 }
 
