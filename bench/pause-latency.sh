@@ -20,7 +20,7 @@ idle=${IDLE_SECONDS:-60}
 bus_pid=""
 cleanup() {
     stop_program
-    [ -n "$bus_pid" ] && kill "$bus_pid" 2>/dev/null
+    if [ -n "$bus_pid" ]; then kill "$bus_pid" 2>/dev/null || true; fi
     rm -rf "$work"
 }
 trap cleanup EXIT
