@@ -20,8 +20,11 @@ for variant in release asan; do
     cmake -S . -B "$dir" "${options[@]}" >/dev/null
     cmake --build "$dir" -j"$jobs"
     echo "== Tests ($variant)"
-    # Leaks inside the X libraries and fontconfig are not ours.
-    ASAN_OPTIONS=detect_leaks=1 LSAN_OPTIONS=suppressions=$PWD/tests/lsan.supp \
+    # Leaks inside the X libraries and fontconfig are not ours. use_tls=0: the
+    # leak checker's scan of thread-local storage crashes on this glibc once
+    # GLib is loaded ("Tracer caught signal 11"); without it as a root the
+    # check is only stricter.
+    ASAN_OPTIONS=detect_leaks=1 LSAN_OPTIONS=suppressions=$PWD/tests/lsan.supp:use_tls=0 \
     UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
         ctest --test-dir "$dir" --output-on-failure -j"$jobs"
     echo "== Figures ($variant)"
