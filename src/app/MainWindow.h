@@ -25,7 +25,8 @@ enum class ShowPicturesOn;
 // The main window: the link banner, the image viewer with the picture list,
 // the settings, the button row and the promotional strip. It only assembles;
 // the library, the settings and the flash run are their own classes. Its
-// controls carry their design names as object names.
+// controls keep their long-standing object names, by which tests and outside
+// tools find them.
 class MainWindow : public QMainWindow
 {
     Q_OBJECT
