@@ -10,6 +10,7 @@
 
 #include "Children.h"
 #include "Fakes.h"
+#include "FlashTicks.h"
 #include "TestPictures.h"
 
 #include <QComboBox>
@@ -95,12 +96,7 @@ void FlashRunTest::writeLibrary(const QList<QColor>& colours, const QStringList&
 
 FlashWindow* FlashRunTest::tick()
 {
-    if (!interval()->fire())
-        return nullptr;
-    // A picture read back from the cache comes a moment after the tick.
-    if (!QTest::qWaitFor([this] { return flash() && flash()->isPictureOnScreen(); }))
-        return nullptr;
-    return flash();
+    return tickAndWaitForFlash(interval(), m_window->flashWindows());
 }
 
 void FlashRunTest::endFlash()

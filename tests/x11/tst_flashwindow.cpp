@@ -7,6 +7,7 @@
 
 #include "Children.h"
 #include "Fakes.h"
+#include "FlashTicks.h"
 #include "TestPictures.h"
 
 #include <QApplication>
@@ -163,16 +164,8 @@ void FlashWindowX11Test::startRun(bool centre)
 
 FlashWindow* FlashWindowX11Test::flashNow()
 {
-    FakeTimer* interval = m_services->timers.find(FlashRun::IntervalTimerName);
-    if (!interval || !interval->fire())
-        return nullptr;
-    // A picture read back from the cache comes a moment after the tick.
-    FlashWindows& windows = m_window->flashWindows();
-    if (!QTest::qWaitFor(
-            [&windows] { return windows.current() && windows.current()->isPictureOnScreen(); },
-            5000))
-        return nullptr;
-    return windows.current();
+    return tickAndWaitForFlash(m_services->timers.find(FlashRun::IntervalTimerName),
+                               m_window->flashWindows());
 }
 
 void FlashWindowX11Test::endFlash()

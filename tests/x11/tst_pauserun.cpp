@@ -9,6 +9,7 @@
 #include "Children.h"
 #include "FakeBusService.h"
 #include "Fakes.h"
+#include "FlashTicks.h"
 #include "PrivateBus.h"
 #include "TestPictures.h"
 #include "X11Tools.h"
@@ -144,16 +145,7 @@ FakeTimer* PauseRunTest::intervalTimer() const
 
 FlashWindow* PauseRunTest::flashNow()
 {
-    FakeTimer* interval = intervalTimer();
-    if (!interval || !interval->fire())
-        return nullptr;
-    // A picture read back from the cache comes a moment after the tick.
-    FlashWindows& windows = m_window->flashWindows();
-    if (!QTest::qWaitFor(
-            [&windows] { return windows.current() && windows.current()->isPictureOnScreen(); },
-            5000))
-        return nullptr;
-    return windows.current();
+    return tickAndWaitForFlash(intervalTimer(), m_window->flashWindows());
 }
 
 void PauseRunTest::sendLock(bool active)
