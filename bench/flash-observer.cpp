@@ -7,6 +7,8 @@
 // flash-observer --flashes N --duration MS --interval MS --pid PID
 //                [--size 353x249] [--colour ff0000] [--timeout S]
 
+#include "ProcessClock.h"
+
 #include <xcb/xcb.h>
 
 #include <algorithm>
@@ -27,13 +29,6 @@
 namespace
 {
 
-double now()
-{
-    timespec t{};
-    clock_gettime(CLOCK_MONOTONIC, &t);
-    return double(t.tv_sec) * 1e3 + double(t.tv_nsec) / 1e6;
-}
-
 struct Options {
     int flashes = 10;
     double duration = 20;
@@ -50,26 +45,6 @@ struct Flash {
     double visible = -1;
     double unmapped = 0;
 };
-
-// Clock ticks of user plus system time of a process.
-std::optional<long long> cpuTicks(int pid)
-{
-    std::ifstream file("/proc/" + std::to_string(pid) + "/stat");
-    std::string text((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
-    const auto close = text.rfind(')');
-    if (close == std::string::npos)
-        return std::nullopt;
-    std::istringstream fields(text.substr(close + 2));
-    std::string field;
-    long long utime = 0, stime = 0;
-    for (int i = 3; i <= 15 && fields >> field; ++i) {
-        if (i == 14)
-            utime = std::stoll(field);
-        if (i == 15)
-            stime = std::stoll(field);
-    }
-    return utime + stime;
-}
 
 struct Summary {
     double median = 0;
