@@ -41,8 +41,15 @@ PictureStore::PictureStore(PictureSizes sizes, const QString& cacheFolder, QObje
       m_threads(qMax(1, QThread::idealThreadCount())), m_thumbnailsAtHand(ThumbnailsAtHandBytes),
       m_flashAtHand(FlashAtHand)
 {
-    // One more thread than jobs handed out, for the cache's clean-up.
+    setThreadCount(m_threads);
+}
+
+void PictureStore::setThreadCount(int threads)
+{
+    m_threads = qMax(1, threads);
+    // One more thread than jobs handed out, for the cache's writes and clean-up.
     m_pool.setMaxThreadCount(m_threads + 1);
+    dispatch();
 }
 
 PictureStore::~PictureStore()

@@ -32,6 +32,8 @@ public:
 
     const PictureSizes& sizes() const { return m_sizes; }
     const QString& cacheFolder() const { return m_cache.folder(); }
+    // Jobs run side by side; one per core unless set.
+    void setThreadCount(int threads);
 
     // The library's copies in list order: the others are forgotten, new ones
     // are queued. Empty paths (entries without a copy) are skipped.
