@@ -1,6 +1,7 @@
 // Does library work in a loop until it is killed, for the crash tests.
 //   crash_helper save <list file> <first generation>
-//     saves generation after generation of lists over the file.
+//     saves generation after generation of lists over the file; prints
+//     "saved" once the first is saved.
 //   crash_helper library <program folder> <pictures folder> <seed>
 //     adds and deletes pictures in the library, as the Add and Delete commands do.
 // Prints "ready" once the loop starts.
@@ -28,6 +29,10 @@ int saveLoop(const QString& path, int first)
         if (!PictureListFile::save(path, CrashLists::generation(number), &error)) {
             std::fprintf(stderr, "save failed: %s\n", qPrintable(error));
             return 1;
+        }
+        if (number == first) {
+            std::puts("saved");
+            std::fflush(stdout);
         }
     }
 }
