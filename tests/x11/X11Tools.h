@@ -40,6 +40,13 @@ inline QList<qulonglong> stacking()
     return ids;
 }
 
+// The client window on top, or 0 while there is none (or no window manager yet).
+inline qulonglong topWindow()
+{
+    const QList<qulonglong> stack = stacking();
+    return stack.isEmpty() ? 0 : stack.constLast();
+}
+
 inline QString windowState(qulonglong window)
 {
     return run("xprop", {"-id", QString::number(window), "_NET_WM_STATE"});

@@ -131,7 +131,9 @@ void MonitorsTest::startRun(bool centre)
     // The main window opens on the primary monitor.
     QVERIFY2(Primary.contains(geometryOf(mainWindow).center()),
              qPrintable(describe(geometryOf(mainWindow))));
-    QCOMPARE(QProcess::execute("xdotool", {"windowactivate", "--sync", mainWindow, "key", "alt+s"}),
+    // Bounded: xdotool's --sync would wait for ever were the activation refused.
+    QCOMPARE(QProcess::execute("timeout", {"30", "xdotool", "windowactivate", "--sync", mainWindow,
+                                           "key", "alt+s"}),
              0);
 }
 

@@ -8,25 +8,61 @@ if [ -n "${ZORVIK_TEST_DISPLAY:-}" ]; then
     unset QT_QPA_PLATFORM
     exec "$@"
 fi
-for n in $(seq 90 140); do
-    [ -e "/tmp/.X${n}-lock" ] || { display=":$n"; break; }
-done
-Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+# Waits up to 30 s (a loaded machine starts servers slowly) for a command to succeed.
+ready() {
+    for _ in $(seq 1 600); do
+        "$@" >/dev/null 2>&1 && return 0
+        sleep 0.05
+    done
+    return 1
+}
+stop() {
+    kill ${wm:-} "$xvfb" 2>/dev/null
+    wait ${wm:-} "$xvfb" 2>/dev/null
+    rm -rf "$scratch"
+}
+# Xvfb picks a free display itself and names it once it listens.
+scratch=$(mktemp -d)
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$scratch/display" >/dev/null 2>&1 &
 xvfb=$!
-for _ in $(seq 1 100); do
-    xdpyinfo -display "$display" >/dev/null 2>&1 && break
-    sleep 0.05
-done
+if ! ready test -s "$scratch/display"; then
+    echo "with-x-server: Xvfb did not start" >&2
+    stop
+    exit 1
+fi
+display=":$(head -n 1 "$scratch/display")"
+if ! ready xdpyinfo -display "$display"; then
+    echo "with-x-server: Xvfb on $display does not answer" >&2
+    stop
+    exit 1
+fi
 export DISPLAY="$display"
 unset QT_QPA_PLATFORM
-openbox --sm-disable >/dev/null 2>&1 &
-wm=$!
-for _ in $(seq 1 100); do
-    xprop -root -display "$display" _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
-    sleep 0.05
+# On a loaded machine openbox now and then ends at start without a word; it
+# is started again, up to three times.
+for attempt in 1 2 3; do
+    openbox --sm-disable >/dev/null 2>"$scratch/openbox.log" &
+    wm=$!
+    for _ in $(seq 1 600); do
+        xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break 2
+        kill -0 "$wm" 2>/dev/null || break
+        sleep 0.05
+    done
+    if kill -0 "$wm" 2>/dev/null; then
+        echo "with-x-server: openbox does not answer on $display" >&2
+        stop
+        exit 1
+    fi
+    wait "$wm" 2>/dev/null
+    echo "with-x-server: openbox ended at start on $display (status $?, attempt $attempt)" >&2
+    cat "$scratch/openbox.log" >&2
+    wm=
 done
+if [ -z "$wm" ]; then
+    stop
+    exit 1
+fi
 "$@"
 status=$?
-kill "$wm" "$xvfb" 2>/dev/null
-wait "$wm" "$xvfb" 2>/dev/null
+stop
 exit $status
