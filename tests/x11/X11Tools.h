@@ -47,6 +47,26 @@ inline qulonglong topWindow()
     return stack.isEmpty() ? 0 : stack.constLast();
 }
 
+// The window the window manager has made active; 0 when none.
+inline qulonglong activeWindow()
+{
+    const QString line = run("xprop", {"-root", "_NET_ACTIVE_WINDOW"});
+    const qsizetype hash = line.indexOf('#');
+    return hash < 0 ? 0 : line.mid(hash + 1).trimmed().toULongLong(nullptr, 16);
+}
+
+// Asks the window manager to make the window active, as a pager does (openbox
+// may refuse an application's own request), and says whether it is. For
+// QTRY_VERIFY: on a loaded machine a request that comes before openbox
+// manages the window is lost, so each try asks again.
+inline bool activated(qulonglong window)
+{
+    if (activeWindow() == window)
+        return true;
+    run("wmctrl", {"-i", "-a", QString::number(window)});
+    return activeWindow() == window;
+}
+
 inline QString windowState(qulonglong window)
 {
     return run("xprop", {"-id", QString::number(window), "_NET_WM_STATE"});

@@ -38,8 +38,6 @@ private:
     FlashWindow* flashNow();
     FakeTimer* intervalTimer() const;
     FlashRun& run() const { return m_window->flashRun(); }
-    void activateUser();
-    bool userIsActive() const;
     void sendLock(bool active);
 
     std::unique_ptr<PrivateBus> m_bus;
@@ -113,19 +111,6 @@ void PauseRunTest::cleanup()
     m_bus.reset();
 }
 
-void PauseRunTest::activateUser()
-{
-    // As a pager does: openbox may refuse an application's own request.
-    X11Tools::run(QStringLiteral("wmctrl"), {"-i", "-a", QString::number(m_user->winId())});
-}
-
-bool PauseRunTest::userIsActive() const
-{
-    const QString line = X11Tools::run(QStringLiteral("xprop"), {"-root", "_NET_ACTIVE_WINDOW"});
-    const qsizetype hash = line.indexOf('#');
-    return hash >= 0 && line.mid(hash + 1).trimmed().toULongLong(nullptr, 16) == m_user->winId();
-}
-
 void PauseRunTest::startRun()
 {
     child<QRadioButton>(m_window, "optLocation_1")->setChecked(true);
@@ -134,8 +119,7 @@ void PauseRunTest::startRun()
     QCOMPARE(startStop->text(), QStringLiteral("&Stop"));
     QTRY_VERIFY(m_window->isMinimized());
     QCOMPARE(run().state(), FlashRun::State::Waiting);
-    activateUser();
-    QTRY_VERIFY(userIsActive());
+    QTRY_VERIFY(X11Tools::activated(m_user->winId()));
 }
 
 FakeTimer* PauseRunTest::intervalTimer() const

@@ -15,30 +15,7 @@ class PauseWindowsTest : public QObject
 private slots:
     void fullscreenActiveWindowPauses();
     void screenSaverBlankingPauses();
-
-private:
-    static bool activated(const QWidget& window);
-    static bool isActive(const QWidget& window);
 };
-
-// Asks for the window to be made active, as a pager does (openbox may refuse
-// an application's own request), and says whether it is. Asked again on every
-// try: on a loaded machine the first request can come before openbox manages
-// the window, and is then lost.
-bool PauseWindowsTest::activated(const QWidget& window)
-{
-    if (isActive(window))
-        return true;
-    X11Tools::run(QStringLiteral("wmctrl"), {"-i", "-a", QString::number(window.winId())});
-    return isActive(window);
-}
-
-bool PauseWindowsTest::isActive(const QWidget& window)
-{
-    const QString line = X11Tools::run(QStringLiteral("xprop"), {"-root", "_NET_ACTIVE_WINDOW"});
-    const qsizetype hash = line.indexOf('#');
-    return hash >= 0 && line.mid(hash + 1).trimmed().toULongLong(nullptr, 16) == window.winId();
-}
 
 void PauseWindowsTest::fullscreenActiveWindowPauses()
 {
@@ -55,7 +32,7 @@ void PauseWindowsTest::fullscreenActiveWindowPauses()
 
     FullscreenWindowSource source;
     source.setWatching(true);
-    QTRY_VERIFY(activated(film));
+    QTRY_VERIFY(X11Tools::activated(film.winId()));
     QVERIFY(!source.isActive());
 
     film.showFullScreen();
@@ -66,10 +43,10 @@ void PauseWindowsTest::fullscreenActiveWindowPauses()
     film.showFullScreen();
     QTRY_VERIFY(source.isActive());
     // The user turns to another window; the film stays fullscreen behind it.
-    QTRY_VERIFY(activated(editor));
+    QTRY_VERIFY(X11Tools::activated(editor.winId()));
     QTRY_VERIFY(!source.isActive());
     QVERIFY(X11Tools::windowState(film.winId()).contains("_NET_WM_STATE_FULLSCREEN"));
-    QTRY_VERIFY(activated(film));
+    QTRY_VERIFY(X11Tools::activated(film.winId()));
     QTRY_VERIFY(source.isActive());
 
     // The window goes away while fullscreen.
