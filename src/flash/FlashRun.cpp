@@ -125,9 +125,7 @@ void FlashRun::stop()
     m_intervalTimer->setInterval(0);
     m_intervalTimer->setEnabled(true);
     m_display.remove();
-    m_services.pause.setWatching(false);
-    m_pausedFor = {};
-    setState(State::Stopped);
+    leaveRun();
 }
 
 void FlashRun::end()
@@ -135,6 +133,11 @@ void FlashRun::end()
     m_intervalTimer->setInterval(0);
     m_intervalTimer->setEnabled(false);
     m_display.release();
+    leaveRun();
+}
+
+void FlashRun::leaveRun()
+{
     m_services.pause.setWatching(false);
     m_pausedFor = {};
     setState(State::Stopped);

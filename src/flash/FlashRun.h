@@ -74,6 +74,8 @@ private:
     void setState(State state);
     void start();
     void stop();
+    // What stopping and ending share: no more pause watching, state Stopped.
+    void leaveRun();
     void intervalTicked();
     // Shows the picture of slot, or waits for it while it is being prepared.
     void flash(int slot);
