@@ -16,21 +16,26 @@ namespace
 constexpr int Distinct = 24;
 const QSize CameraSize(4000, 3000);
 
-QString distinctPath(int index)
+QString distinctPath(int index, QSize size)
 {
+    // The first size drawn had no size in its names; they are kept.
+    const QString sized = size == CameraSize
+                              ? QString()
+                              : QStringLiteral("-%1x%2").arg(size.width()).arg(size.height());
     return CameraPictures::cache() +
-           QStringLiteral("/distinct%1.jpg").arg(index, 2, 10, QChar('0'));
+           QStringLiteral("/distinct%1%2.jpg").arg(index, 2, 10, QChar('0')).arg(sized);
 }
 
 // A sky, hills, a few blurred shapes and sensor-like noise: enough detail that
 // the JPEG is as costly to decode as a real photo.
-QImage drawPhoto(int index)
+QImage drawPhoto(int index, QSize size)
 {
     QRandomGenerator random(quint32(index + 1));
-    QImage image(CameraSize, QImage::Format_RGB32);
+    QImage image(size, QImage::Format_RGB32);
+    const double scale = size.width() / double(CameraSize.width());
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
-    QLinearGradient sky(0, 0, 0, CameraSize.height());
+    QLinearGradient sky(0, 0, 0, size.height());
     sky.setColorAt(0, QColor::fromHsv(200 + index * 3 % 40, 120, 250));
     sky.setColorAt(1, QColor::fromHsv(30 + index * 7 % 60, 90, 200));
     painter.fillRect(image.rect(), sky);
@@ -39,14 +44,13 @@ QImage drawPhoto(int index)
                                               60 + random.bounded(190), 160);
         painter.setBrush(colour);
         painter.setPen(Qt::NoPen);
-        painter.drawEllipse(
-            QPointF(random.bounded(CameraSize.width()), random.bounded(CameraSize.height())),
-            50 + random.bounded(600), 50 + random.bounded(400));
+        painter.drawEllipse(QPointF(random.bounded(size.width()), random.bounded(size.height())),
+                            (50 + random.bounded(600)) * scale, (50 + random.bounded(400)) * scale);
     }
     painter.end();
-    for (int y = 0; y < CameraSize.height(); ++y) {
+    for (int y = 0; y < size.height(); ++y) {
         auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
-        for (int x = 0; x < CameraSize.width(); ++x) {
+        for (int x = 0; x < size.width(); ++x) {
             const int noise = int(random.bounded(24)) - 12;
             const QRgb p = line[x];
             line[x] = qRgb(qBound(0, qRed(p) + noise, 255), qBound(0, qGreen(p) + noise, 255),
@@ -67,12 +71,12 @@ QString CameraPictures::cache()
     return folder;
 }
 
-QString CameraPictures::picture(int index)
+QString CameraPictures::picture(int index, QSize size)
 {
-    const QString path = distinctPath(index % Distinct);
+    const QString path = distinctPath(index % Distinct, size);
     if (!QFile::exists(path)) {
         std::fprintf(stderr, "drawing camera picture %d of %d…\n", index % Distinct + 1, Distinct);
-        drawPhoto(index % Distinct).save(path + ".part", "JPEG", 90);
+        drawPhoto(index % Distinct, size).save(path + ".part", "JPEG", 90);
         QFile::rename(path + ".part", path);
     }
     return path;
@@ -85,7 +89,7 @@ void CameraPictures::place(const QString& source, const QString& target)
         QFile::copy(source, target);
 }
 
-QStringList CameraPictures::fill(const QString& folder, int count)
+QStringList CameraPictures::fill(const QString& folder, int count, QSize size)
 {
     QDir().mkpath(folder);
     QStringList names;
@@ -93,7 +97,7 @@ QStringList CameraPictures::fill(const QString& folder, int count)
         const QString name = QStringLiteral("camera%1.jpg").arg(i, 4, 10, QChar('0'));
         const QString target = folder + '/' + name;
         if (!QFile::exists(target))
-            place(picture(i), target);
+            place(picture(i, size), target);
         names << name;
     }
     return names;

@@ -1,10 +1,11 @@
 #pragma once
 
 #include <QList>
+#include <QSize>
 #include <QString>
 #include <QStringList>
 
-// Camera-size JPEGs (4000 × 3000) with photo-like content for the benchmarks.
+// Camera-size JPEGs (4000 × 3000 unless told) with photo-like content for the benchmarks.
 // A few distinct pictures are drawn once into a cache folder and reused; the
 // requested number of files are hard links to them under their own names.
 namespace CameraPictures
@@ -15,13 +16,13 @@ namespace CameraPictures
 QString cache();
 
 // The path of distinct picture index (modulo their number), drawn if needed.
-QString picture(int index);
+QString picture(int index, QSize size = {4000, 3000});
 
 // Puts a copy of source at target: a hard link where possible.
 void place(const QString& source, const QString& target);
 
 // Puts count pictures named camera0001.jpg … into folder; returns their names.
-QStringList fill(const QString& folder, int count);
+QStringList fill(const QString& folder, int count, QSize size = {4000, 3000});
 
 } // namespace CameraPictures
 

@@ -36,10 +36,11 @@ public:
         ++messages;
         return MessageAnswer::Ok;
     }
-    std::optional<QString> openFile(const QString&, const QString&, int) override
+    QStringList openFiles(const QString&, const QString&, int) override
     {
-        return chosen.isEmpty() ? std::nullopt : std::optional<QString>(chosen.dequeue());
+        return chosen.isEmpty() ? QStringList() : QStringList{chosen.dequeue()};
     }
+    std::optional<QString> openFolder(const QString&) override { return std::nullopt; }
     QQueue<QString> chosen;
     int messages = 0;
 };

@@ -10,6 +10,7 @@
 //                            one start with N pictures (used by the above);
 //                            LIBRARY is a prepared program folder or "-"
 #include "CameraPictures.h"
+#include "EventWait.h"
 #include "Fakes.h"
 #include "app/MainWindow.h"
 #include "library/PictureLibrary.h"
@@ -27,7 +28,6 @@
 #include <QTimer>
 #include <QWindow>
 #include <cstdio>
-#include <sys/resource.h>
 
 namespace
 {
@@ -41,13 +41,6 @@ PictureStore& storeOf(MainWindow* window)
 constexpr int LargeLibrary = 2000;
 constexpr int SettleMs = 1500;
 
-double peakMegabytes()
-{
-    rusage usage{};
-    getrusage(RUSAGE_SELF, &usage);
-    return usage.ru_maxrss / 1024.0;
-}
-
 double residentMegabytes()
 {
     QFile status(QStringLiteral("/proc/self/status"));
@@ -57,24 +50,6 @@ double residentMegabytes()
         if (line.startsWith("VmRSS:"))
             return line.mid(6).trimmed().split(' ').first().toDouble() / 1024.0;
     return 0;
-}
-
-// Runs the event loop until done() holds, checking every 2 ms. The loop
-// sleeps in between: processEvents() with a time limit returns at once when
-// nothing is waiting, and calling it in a loop would keep a whole core busy,
-// taken from the decoding being measured.
-template <typename Done> void runEventsUntil(Done done)
-{
-    QEventLoop loop;
-    QTimer check;
-    check.setInterval(2);
-    QObject::connect(&check, &QTimer::timeout, &loop, [&] {
-        if (done())
-            loop.quit();
-    });
-    check.start();
-    if (!done())
-        loop.exec();
 }
 
 void runEventsFor(int milliseconds)
@@ -97,15 +72,7 @@ int runCase(int count, const QString& library, bool baseline)
         PictureListFile::save(fakes.services.program.folder + QStringLiteral("/record.txt"), names);
     }
 
-    // The longest the event loop went without turning: how long input waits.
-    QElapsedTimer beat;
-    qint64 stallNs = 0;
-    QTimer heartbeat;
-    heartbeat.setInterval(5);
-    QObject::connect(&heartbeat, &QTimer::timeout, [&] {
-        stallNs = qMax(stallNs, beat.nsecsElapsed());
-        beat.restart();
-    });
+    StallMeter stall;
 
     QElapsedTimer clock;
     clock.start();
@@ -116,11 +83,10 @@ int runCase(int count, const QString& library, bool baseline)
         [window] { return window->windowHandle() && window->windowHandle()->isExposed(); });
     QCoreApplication::processEvents();
     const double shownMs = clock.nsecsElapsed() / 1e6;
-    beat.start();
-    heartbeat.start();
+    stall.start();
     runEventsUntil([window] { return storeOf(window).pendingCount() == 0; });
     const double thumbnailsMs = clock.nsecsElapsed() / 1e6;
-    heartbeat.stop();
+    const double stallMs = stall.stop();
     runEventsFor(SettleMs);
     const double settled = residentMegabytes();
     const double peak = peakMegabytes();
@@ -139,8 +105,8 @@ int runCase(int count, const QString& library, bool baseline)
         }
         baselineMs = clock.nsecsElapsed() / 1e6;
     }
-    std::printf("%.1f %.1f %.1f %.1f %.1f %.1f\n", shownMs, thumbnailsMs, stallNs / 1e6, peak,
-                settled, baselineMs);
+    std::printf("%.1f %.1f %.1f %.1f %.1f %.1f\n", shownMs, thumbnailsMs, stallMs, peak, settled,
+                baselineMs);
     return 0;
 }
 

@@ -109,6 +109,8 @@ MainWindow::MainWindow(const Services& services, QWidget* parent)
     m_editor = new LibraryEditor(*m_library, *m_viewer, services.dialogs, this);
     connect(m_addButton, &QPushButton::clicked, m_editor, &LibraryEditor::addPictureClicked);
     connect(m_deleteButton, &QPushButton::clicked, m_editor, &LibraryEditor::deletePictureClicked);
+    connect(m_viewer, &ImageViewer::cancelAddingClicked, m_editor, &LibraryEditor::cancelAdding);
+    connect(m_editor, &LibraryEditor::addingChanged, this, &MainWindow::addingChanged);
     connect(m_viewer, &ImageViewer::scrollChanged, this, [this] { m_addButton->setFocus(); });
 
     buildButtonRow(client);
@@ -195,6 +197,9 @@ void MainWindow::buildMenus()
     };
     QMenu* file = menuBar()->addMenu(tr("&File"));
     file->setObjectName(QStringLiteral("mnuFile"));
+    m_addFolderAction = named(file->addAction(tr("Add &Folder...")), "mnuAddFolder");
+    connect(m_addFolderAction, &QAction::triggered, m_editor, &LibraryEditor::addFolderClicked);
+    named(file->addSeparator(), "mnuSepAddFolder");
     m_exitAction = named(file->addAction(tr("E&xit")), "mnuExit");
     connect(m_exitAction, &QAction::triggered, this, &QWidget::close);
 
@@ -215,7 +220,7 @@ void MainWindow::buildMenus()
 void MainWindow::buildRunMenus(QMenu* file)
 {
     // Desktops such as GNOME show no tray: the File menu has them too.
-    QAction* exit = file->actions().constFirst();
+    QAction* exit = m_exitAction;
     for (QMenu* menu : {file, m_trayIcon->menu()}) {
         auto* pauseMenu = new PauseWhenMenu(m_pausePreferences, this);
         auto* monitorMenu = new ShowPicturesOnMenu(this);
@@ -228,6 +233,15 @@ void MainWindow::buildRunMenus(QMenu* file)
         m_pauseMenus << pauseMenu;
         m_monitorMenus << monitorMenu;
     }
+}
+
+void MainWindow::addingChanged(bool adding)
+{
+    // One change of the library at a time.
+    for (QWidget* button :
+         {static_cast<QWidget*>(m_addButton), static_cast<QWidget*>(m_deleteButton)})
+        button->setEnabled(!adding);
+    m_addFolderAction->setEnabled(!adding);
 }
 
 void MainWindow::showPicturesOn(ShowPicturesOn choice)

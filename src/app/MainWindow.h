@@ -63,6 +63,7 @@ private:
     void runStateChanged();
     void buildRunMenus(QMenu* file);
     void showPicturesOn(ShowPicturesOn choice);
+    void addingChanged(bool adding);
 
     // The web pages and the About box.
     void openHelpPage();
@@ -93,6 +94,7 @@ private:
     LinkLabel* m_coBrandLink = nullptr;
     LinkLabel* m_fullBrandLink = nullptr;
 
+    QAction* m_addFolderAction = nullptr;
     QAction* m_exitAction = nullptr;
     // The same two choices in the File menu and in the tray's menu.
     QList<PauseWhenMenu*> m_pauseMenus;

@@ -7,7 +7,9 @@
 
 #include <QListView>
 #include <QProgressBar>
+#include <QPushButton>
 #include <QScrollBar>
+#include <QVBoxLayout>
 
 namespace
 {
@@ -53,6 +55,26 @@ ImageViewer::ImageViewer(PictureLibrary& library, QWidget* parent)
     m_decodeProgress->setTextVisible(false);
     m_decodeProgress->setToolTip(tr("Loading pictures"));
     m_decodeProgress->hide();
+
+    // Over the foot of the list while many pictures are being added.
+    m_adding = new QWidget(this);
+    m_adding->setObjectName(QStringLiteral("fraAdding"));
+    m_adding->setGeometry(m_list->geometry().adjusted(0, m_list->height() - 48, 0, 0));
+    Look::paint(m_adding, Qt::white, Qt::black);
+    auto* addingLayout = new QVBoxLayout(m_adding);
+    addingLayout->setContentsMargins(2, 2, 2, 2);
+    addingLayout->setSpacing(2);
+    m_addingProgress = new QProgressBar(m_adding);
+    m_addingProgress->setObjectName(QStringLiteral("addingProgress"));
+    m_addingProgress->setFormat(tr("%v of %m"));
+    m_addingProgress->setAlignment(Qt::AlignCenter);
+    addingLayout->addWidget(m_addingProgress);
+    auto* cancel = new QPushButton(tr("Cancel"), m_adding);
+    cancel->setObjectName(QStringLiteral("cmdCancelAdding"));
+    cancel->setToolTip(tr("Stop adding; the pictures added so far stay"));
+    addingLayout->addWidget(cancel);
+    connect(cancel, &QPushButton::clicked, this, &ImageViewer::cancelAddingClicked);
+    m_adding->hide();
 
     connect(&m_library, &PictureLibrary::slotsChanged, this, &ImageViewer::slotsChanged);
     connect(&m_library, &PictureLibrary::pictureArrived, m_strip, qOverload<>(&QWidget::update));
@@ -126,4 +148,11 @@ void ImageViewer::showProgress(int done, int total)
     m_decodeProgress->setMaximum(qMax(1, total));
     m_decodeProgress->setValue(done);
     m_decodeProgress->setVisible(done < total);
+}
+
+void ImageViewer::showAddingProgress(int done, int total)
+{
+    m_addingProgress->setMaximum(qMax(1, total));
+    m_addingProgress->setValue(done);
+    m_adding->setVisible(done < total);
 }

@@ -6,6 +6,7 @@ class PictureLibrary;
 class PictureStrip;
 class QListView;
 class QProgressBar;
+class QPushButton;
 class QScrollBar;
 
 // The "Image Viewer" frame: the picture list and the preview strip of the
@@ -26,10 +27,14 @@ public:
     void showStartState();
     // Brings the strip back to its top.
     void scrollToTop();
+    // How far adding many pictures is, over the foot of the list; hidden
+    // once done reaches total.
+    void showAddingProgress(int done, int total);
 
 signals:
     // The strip moved; the main window then puts the focus on Add Picture.
     void scrollChanged();
+    void cancelAddingClicked();
 
 private:
     void slotsChanged();
@@ -44,4 +49,6 @@ private:
     PictureStrip* m_strip;
     QScrollBar* m_scrollBar;
     QProgressBar* m_decodeProgress;
+    QWidget* m_adding;
+    QProgressBar* m_addingProgress;
 };

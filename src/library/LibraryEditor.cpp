@@ -1,17 +1,20 @@
 #include "library/LibraryEditor.h"
 
 #include "library/ImageViewer.h"
+#include "library/PictureBatch.h"
 #include "library/PictureLibrary.h"
 #include "platform/Dialogs.h"
 #include "platform/ProgramInfo.h"
 
 #include <QDir>
 #include <QDropEvent>
+#include <QFileInfo>
 #include <QMimeData>
 
 const QString LibraryEditor::FileDialogTitle = QStringLiteral("Orvane Picture Board");
 const QString LibraryEditor::FileFilter =
     QStringLiteral("BMP File (*.bmp*)|*.bmp|JPG File(*.jpg)|*.jpg|JPEG Files (*.jpeg)|*.jpeg");
+const QString LibraryEditor::FolderDialogTitle = QStringLiteral("Add a Folder of Pictures");
 const QString LibraryEditor::DuplicateMessage =
     QStringLiteral("This Picture is Already available Please Select Another Picture ");
 
@@ -28,11 +31,79 @@ LibraryEditor::LibraryEditor(PictureLibrary& library, ImageViewer& viewer, Dialo
 
 void LibraryEditor::addPictureClicked()
 {
-    const std::optional<QString> chosen =
-        m_dialogs.openFile(FileDialogTitle, FileFilter, PreselectedFilter);
-    if (!chosen)
+    if (isAdding())
         return;
-    addPicture(*chosen);
+    add(m_dialogs.openFiles(FileDialogTitle, FileFilter, PreselectedFilter));
+}
+
+void LibraryEditor::addFolderClicked()
+{
+    if (isAdding())
+        return;
+    if (const std::optional<QString> folder = m_dialogs.openFolder(FolderDialogTitle))
+        addMany({*folder});
+}
+
+void LibraryEditor::add(const QStringList& paths)
+{
+    if (paths.size() == 1 && !QFileInfo(paths.constFirst()).isDir())
+        addPicture(paths.constFirst());
+    else if (!paths.isEmpty())
+        addMany(paths);
+}
+
+void LibraryEditor::addMany(const QStringList& paths)
+{
+    if (isAdding())
+        return;
+    m_batch = new PictureBatch(m_library, PictureBatch::itemsOf(paths), this);
+    connect(m_batch, &PictureBatch::progressChanged, &m_viewer, &ImageViewer::showAddingProgress);
+    connect(m_batch, &PictureBatch::finished, this, &LibraryEditor::addingFinished);
+    emit addingChanged(true);
+    m_batch->start();
+}
+
+void LibraryEditor::cancelAdding()
+{
+    if (m_batch)
+        m_batch->cancel();
+}
+
+void LibraryEditor::addingFinished()
+{
+    const PictureBatch::Summary summary = m_batch->summary();
+    const int total = m_batch->total();
+    m_batch->deleteLater();
+    m_batch = nullptr;
+    emit addingChanged(false);
+
+    auto count = [](int number, const QString& one, const QString& many) {
+        return number == 1 ? one : many.arg(number);
+    };
+    QStringList lines;
+    if (total == 0 || summary.leftOut == total) {
+        lines << tr("There are no BMP or JPEG pictures to add there.");
+    } else if (summary.added < total) {
+        lines << (summary.cancelled ? tr("Adding was cancelled.") + u' ' : QString()) +
+                     count(summary.added, tr("1 picture was added."),
+                           tr("%1 pictures were added."));
+        if (summary.duplicates > 0)
+            lines << count(summary.duplicates, tr("1 was in the list already."),
+                           tr("%1 were in the list already."));
+        if (summary.leftOut > 0)
+            lines << count(summary.leftOut,
+                           tr("1 file that is no BMP or JPEG picture was left out."),
+                           tr("%1 files that are no BMP or JPEG pictures were left out."));
+        if (!summary.refused.isEmpty())
+            lines << count(int(summary.refused.size()), tr("1 could not be added:"),
+                           tr("%1 could not be added:"));
+    } else {
+        return; // all of them added: nothing to say
+    }
+    m_dialogs.messageWithList(lines.join(u'\n'), summary.refused,
+                              summary.refused.isEmpty() ? MessageIcon::Information
+                                                        : MessageIcon::Critical,
+                              ProgramInfo::title());
 }
 
 bool LibraryEditor::addPicture(const QString& path)
@@ -56,6 +127,8 @@ bool LibraryEditor::addPicture(const QString& path)
 
 void LibraryEditor::deletePictureClicked()
 {
+    if (isAdding())
+        return;
     const int row = m_viewer.selectedRow();
     if (row < 0)
         return;
@@ -83,7 +156,7 @@ bool LibraryEditor::eventFilter(QObject* watched, QEvent* event)
     case QEvent::DragEnter:
     case QEvent::DragMove: {
         auto* drag = static_cast<QDragMoveEvent*>(event);
-        if (droppedFiles(drag->mimeData()).isEmpty()) {
+        if (isAdding() || droppedFiles(drag->mimeData()).isEmpty()) {
             drag->ignore();
         } else {
             drag->setDropAction(Qt::CopyAction);
@@ -94,7 +167,7 @@ bool LibraryEditor::eventFilter(QObject* watched, QEvent* event)
     case QEvent::Drop: {
         auto* drop = static_cast<QDropEvent*>(event);
         const QStringList files = droppedFiles(drop->mimeData());
-        if (files.isEmpty()) {
+        if (isAdding() || files.isEmpty()) {
             drop->ignore();
             return true;
         }
@@ -103,12 +176,7 @@ bool LibraryEditor::eventFilter(QObject* watched, QEvent* event)
         // Added once the drop is over, so the file manager is not kept waiting
         // while messages are shown.
         QMetaObject::invokeMethod(
-            this,
-            [this, files] {
-                for (const QString& file : files)
-                    addPicture(file);
-            },
-            Qt::QueuedConnection);
+            this, [this, files] { add(files); }, Qt::QueuedConnection);
         return true;
     }
     default:

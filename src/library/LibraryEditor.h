@@ -5,12 +5,15 @@
 
 class Dialogs;
 class ImageViewer;
+class PictureBatch;
 class PictureLibrary;
 class QMimeData;
 
-// The commands that change the library: Add Picture, Delete Picture, and
-// picture files dropped on the list or the preview strip. The library does
-// the work; this asks for the file and tells the user why a change was refused.
+// The commands that change the library: Add Picture, Add Folder, Delete
+// Picture, and picture files and folders dropped on the list or the preview
+// strip. The library does the work; this asks for the files and tells the
+// user why a change was refused. One file is added at once; several, or a
+// folder, in the background, with one message at the end.
 class LibraryEditor : public QObject
 {
     Q_OBJECT
@@ -23,21 +26,38 @@ public:
     LibraryEditor(PictureLibrary& library, ImageViewer& viewer, Dialogs& dialogs,
                   QObject* parent = nullptr);
 
+    static const QString FolderDialogTitle;
+
     void addPictureClicked();
+    void addFolderClicked();
     void deletePictureClicked();
+    // Stops adding many; what was added stays.
+    void cancelAdding();
+    bool isAdding() const { return m_batch != nullptr; }
 
     // Adds the picture file at path as Add Picture does once a file is chosen.
     // Returns whether it was added.
     bool addPicture(const QString& path);
 
+    // Adds the files and the pictures of the folders in the background.
+    void addMany(const QStringList& paths);
+
     // The local files among dragged data.
     static QStringList droppedFiles(const QMimeData* data);
+
+signals:
+    // Adding many started (true) or ended.
+    void addingChanged(bool adding);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void add(const QStringList& paths);
+    void addingFinished();
+
     PictureLibrary& m_library;
     ImageViewer& m_viewer;
     Dialogs& m_dialogs;
+    PictureBatch* m_batch = nullptr;
 };

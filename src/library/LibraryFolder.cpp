@@ -19,6 +19,11 @@ QString LibraryFolder::copiesFolder() const
     return m_programFolder + QStringLiteral("/SystemFolder");
 }
 
+QString LibraryFolder::originalsFile() const
+{
+    return m_programFolder + QStringLiteral("/originals.txt");
+}
+
 bool LibraryFolder::isBareFileName(const QString& entry)
 {
     return !entry.isEmpty() && entry != QLatin1String(".") && entry != QLatin1String("..") &&

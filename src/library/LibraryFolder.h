@@ -13,6 +13,10 @@ public:
     QString programFolder() const { return m_programFolder; }
     QString listFile() const;
     QString copiesFolder() const;
+    // The names in the copies folder that are the user's own files, not
+    // copies: a picture added from the copies folder itself (or from a
+    // folder it links to) is listed without being copied onto itself.
+    QString originalsFile() const;
 
     // The copy of an entry, or nothing when the entry is not a bare file name
     // or names a link that leads out of the copies folder: such an entry has

@@ -82,9 +82,13 @@ DecodedPicture PictureDecoder::decode(const QString& path, const PictureSizes& s
 
     const QByteArray format = reader.format();
     const bool jpeg = format == "jpeg" || format == "jpg";
-    if (!jpeg && format != "bmp")
-        return failure(reader.canRead() ? tr("It is neither a BMP nor a JPEG picture.")
-                                        : tr("It is not a picture that can be read."));
+    if (!jpeg && format != "bmp") {
+        DecodedPicture unknown =
+            failure(reader.canRead() ? tr("It is neither a BMP nor a JPEG picture.")
+                                     : tr("It is not a picture that can be read."));
+        unknown.unknownKind = true;
+        return unknown;
+    }
 
     const QSize stored = reader.size();
     if (!stored.isValid() || stored.isEmpty())

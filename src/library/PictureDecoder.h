@@ -6,9 +6,10 @@
 
 // One picture of the library, decoded once at the sizes it is shown at.
 struct DecodedPicture {
-    QImage flash;     // the flash window's size, stretched
-    QImage thumbnail; // the viewer slot's size, stretched
-    QString error;    // why there is no picture; empty on success
+    QImage flash;             // the flash window's size, stretched
+    QImage thumbnail;         // the viewer slot's size, stretched
+    QString error;            // why there is no picture; empty on success
+    bool unknownKind = false; // the file is neither a BMP nor a JPEG by content
 
     bool isValid() const { return !flash.isNull(); }
 };

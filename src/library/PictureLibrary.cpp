@@ -16,11 +16,20 @@ namespace
 // names can lead to one file.
 bool sameFile(const QString& a, const QString& b)
 {
+    if (a.isEmpty() || b.isEmpty())
+        return false;
     struct stat first;
     struct stat second;
     return ::stat(QFile::encodeName(a).constData(), &first) == 0 &&
            ::stat(QFile::encodeName(b).constData(), &second) == 0 &&
            first.st_dev == second.st_dev && first.st_ino == second.st_ino;
+}
+
+// lstat(): a dangling link counts too.
+bool somethingAt(const QString& path)
+{
+    const QFileInfo info(path);
+    return info.exists() || info.isSymLink();
 }
 
 } // namespace
@@ -38,7 +47,12 @@ void PictureLibrary::load()
     const QStringList loaded = PictureListFile::load(m_folder.listFile());
     // Saves and copies a crash cut short are of no use and would pile up.
     PictureListFile::removeLeftovers(m_folder.listFile());
+    PictureListFile::removeLeftovers(m_folder.originalsFile());
     PlacedCopy::removeLeftovers(m_folder.copiesFolder(), loaded);
+    m_originals.clear();
+    for (const QString& name : PictureListFile::load(m_folder.originalsFile()))
+        if (const std::optional<QString> file = m_folder.copyPath(name); file && somethingAt(*file))
+            m_originals.insert(name);
     beginResetModel();
     m_entries = loaded;
     m_addedHere = QList<bool>(loaded.size(), false);
@@ -53,63 +67,155 @@ bool PictureLibrary::save(QString* error) const
 
 PictureLibrary::Change PictureLibrary::add(const QString& path)
 {
-    const QString name = path.section(QLatin1Char('/'), -1);
-    if (isListed(name))
+    if (m_busy)
+        return refuseWhileBusy();
+    QString name;
+    QString target;
+    Change change = check(path, {}, &name, &target);
+    if (!change.done())
+        return change;
+    bool madeFolder = false;
+    change = makeCopiesFolder(&madeFolder);
+    if (!change.done())
+        return change;
+
+    QList<Addition> additions{prepare(path, name, target, m_store.sizes())};
+    change =
+        additions.constFirst().change.done() ? commit(additions) : additions.constFirst().change;
+    if (!change.done() && madeFolder)
+        QDir().rmdir(m_folder.copiesFolder());
+    return change;
+}
+
+PictureLibrary::Change PictureLibrary::check(const QString& source, const QSet<QString>& reserved,
+                                             QString* name, QString* target) const
+{
+    *name = source.section(QLatin1Char('/'), -1);
+    *target = m_folder.copiesFolder() + QLatin1Char('/') + *name;
+    if (isListed(*name) || reserved.contains(*name))
         return {Change::Outcome::Duplicate, {}};
-    if (!LibraryFolder::isBareFileName(name) || !PictureListFile::canHold(name))
+    if (!LibraryFolder::isBareFileName(*name) || !PictureListFile::canHold(*name))
         return refuse(tr("Its name holds a character that the picture list cannot keep "
                          "(a double quote, a line break or a backslash). Rename the "
                          "file and add it again."));
+    if (landsOnListedCopy(*target))
+        return {Change::Outcome::Duplicate, {}};
+    // A file of the user's own that only shares the name is not replaced.
+    if (m_originals.contains(*name) && somethingAt(*target) && !sameFile(source, *target))
+        return refuse(tr("%1 is a file of your own of the same name, not a copy, and is not "
+                         "replaced. Rename the file and add it again.")
+                          .arg(QDir::toNativeSeparators(*target)));
+    return {};
+}
 
-    // Decoded before anything is copied: a file that is no picture changes
-    // nothing, and the picture is not decoded a second time for the viewer.
-    DecodedPicture picture = PictureDecoder::decode(path, m_store.sizes());
-    if (!picture.isValid())
-        return refuse(picture.error);
-
+PictureLibrary::Change PictureLibrary::makeCopiesFolder(bool* made) const
+{
     const QString copies = m_folder.copiesFolder();
-    const bool madeFolder = !QFileInfo(copies).isDir();
-    if (madeFolder && !QDir().mkpath(copies))
+    *made = !QFileInfo(copies).isDir();
+    if (*made && !QDir().mkpath(copies))
         return refuse(tr("The folder %1 for the copies of the pictures cannot be made.")
                           .arg(QDir::toNativeSeparators(copies)));
+    return {};
+}
 
-    const QString target = copies + QLatin1Char('/') + name;
-    if (landsOnListedCopy(target))
-        return {Change::Outcome::Duplicate, {}};
-
-    PlacedCopy copy;
-    QString error;
-    if (!copy.place(path, target, &error)) {
-        if (madeFolder)
-            QDir().rmdir(copies);
-        return refuse(error);
+PictureLibrary::Addition PictureLibrary::prepare(const QString& source, const QString& name,
+                                                 const QString& target, const PictureSizes& sizes)
+{
+    Addition addition;
+    addition.name = name;
+    addition.source = source;
+    addition.target = target;
+    // Decoded before anything is copied: a file that is no picture changes
+    // nothing, and the picture is not decoded a second time for the viewer.
+    const DecodedPicture picture = PictureDecoder::decode(source, sizes);
+    if (!picture.isValid()) {
+        addition.change = refuse(picture.error);
+        addition.unknownKind = picture.unknownKind;
+        return addition;
     }
+    // The chosen file is the very file its copy would be (picked from the
+    // copies folder, or from a folder it links to): nothing to copy.
+    addition.original = sameFile(source, target);
+    if (!addition.original) {
+        // Rolled back when it is let go without being listed.
+        std::shared_ptr<PlacedCopy> copy(new PlacedCopy, [](PlacedCopy* placed) {
+            placed->rollback();
+            delete placed;
+        });
+        QString error;
+        if (!copy->place(source, target, &error)) {
+            addition.change = refuse(error);
+            return addition;
+        }
+        addition.copy = std::move(copy);
+    }
+    addition.picture = PackedPicture::pack(picture);
+    return addition;
+}
 
-    if (!PictureListFile::save(m_folder.listFile(), m_entries + QStringList{name}, &error)) {
-        copy.rollback();
-        if (madeFolder)
-            QDir().rmdir(copies);
+PictureLibrary::Change PictureLibrary::commit(QList<Addition>& additions)
+{
+    QStringList names;
+    QSet<QString> originals = m_originals;
+    for (const Addition& addition : std::as_const(additions)) {
+        if (!addition.change.done())
+            continue;
+        names << addition.name;
+        if (addition.original)
+            originals.insert(addition.name);
+        else
+            originals.remove(addition.name); // gone, and now our copy stands there
+    }
+    if (names.isEmpty())
+        return {};
+    auto rollBack = [&additions] {
+        for (Addition& addition : additions)
+            if (addition.copy)
+                addition.copy->rollback();
+    };
+
+    QString error;
+    const bool originalsChanged = originals != m_originals;
+    if (originalsChanged && !saveOriginals(originals, &error)) {
+        rollBack();
+        return refuse(tr("The list of your own files in %1 cannot be saved: %2")
+                          .arg(QDir::toNativeSeparators(m_folder.originalsFile()), error));
+    }
+    if (!PictureListFile::save(m_folder.listFile(), m_entries + names, &error)) {
+        rollBack();
+        if (originalsChanged)
+            saveOriginals(m_originals, nullptr);
         return refuse(tr("The picture list %1 cannot be saved: %2")
                           .arg(QDir::toNativeSeparators(m_folder.listFile()), error));
     }
-    copy.commit();
+    m_originals = std::move(originals);
 
-    const int row = int(m_entries.size());
-    beginInsertRows({}, row, row);
-    m_entries << name;
-    m_addedHere << true;
+    const int first = int(m_entries.size());
+    beginInsertRows({}, first, first + int(names.size()) - 1);
+    for (Addition& addition : additions) {
+        if (!addition.change.done())
+            continue;
+        if (addition.copy)
+            addition.copy->commit();
+        m_entries << addition.name;
+        m_addedHere << true;
+        m_store.insert(m_folder.copyPath(addition.name).value_or(addition.target),
+                       addition.picture);
+    }
     endInsertRows();
-    m_store.insert(m_folder.copyPath(name).value_or(target), std::move(picture));
     rebuildSlots();
     return {};
 }
 
 PictureLibrary::Change PictureLibrary::remove(int row)
 {
+    if (m_busy)
+        return refuseWhileBusy();
     if (row < 0 || row >= m_entries.size())
         return {};
     const QString name = m_entries.at(row);
-    const bool shared = sharedWithAnotherEntry(name, row);
+    // A file the user owns goes off the list, never off the disk.
+    const bool keepFile = sharedWithAnotherEntry(name, row) || m_originals.contains(name);
 
     // The list is saved before the copy goes: a crash in between leaves an
     // unlisted file, never an entry without its picture.
@@ -124,7 +230,7 @@ PictureLibrary::Change PictureLibrary::remove(int row)
     m_entries.removeAt(row);
     m_addedHere.removeAt(row);
     endRemoveRows();
-    if (!shared)
+    if (!keepFile)
         if (const std::optional<QString> copy = m_folder.copyPath(name))
             QFile::remove(*copy); // a copy already gone is no matter
     rebuildSlots();
@@ -213,9 +319,21 @@ QVariant PictureLibrary::data(const QModelIndex& index, int role) const
     }
 }
 
-PictureLibrary::Change PictureLibrary::refuse(const QString& reason) const
+PictureLibrary::Change PictureLibrary::refuse(const QString& reason)
 {
     return {Change::Outcome::Refused, reason};
+}
+
+PictureLibrary::Change PictureLibrary::refuseWhileBusy() const
+{
+    return refuse(tr("Pictures are being added. Wait until that is done, or cancel it."));
+}
+
+bool PictureLibrary::saveOriginals(const QSet<QString>& originals, QString* error) const
+{
+    QStringList names(originals.cbegin(), originals.cend());
+    names.sort();
+    return PictureListFile::save(m_folder.originalsFile(), names, error);
 }
 
 bool PictureLibrary::isListed(const QString& name) const

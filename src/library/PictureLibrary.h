@@ -6,7 +6,12 @@
 
 #include <QAbstractListModel>
 #include <QHash>
+#include <QSet>
 #include <QStringList>
+
+#include <memory>
+
+class PlacedCopy;
 
 // The user's pictures: the ordered entries of the picture list, record.txt
 // that keeps them, the copies in SystemFolder, and the decoded picture of
@@ -28,6 +33,19 @@ public:
         bool done() const { return outcome == Outcome::Done; }
     };
 
+    // A picture made ready to be listed, on any thread: decoded and packed,
+    // its copy in place but not committed (it goes again unless listed).
+    struct Addition {
+        QString name;
+        QString source;
+        QString target;
+        Change change;            // Refused with the reason when it cannot be listed
+        bool unknownKind = false; // neither a BMP nor a JPEG by content
+        bool original = false;    // the chosen file is its own copy: nothing was copied
+        std::shared_ptr<PlacedCopy> copy;
+        PackedPicture picture;
+    };
+
     PictureLibrary(const LibraryFolder& folder, PictureSizes sizes, QObject* parent = nullptr);
 
     const LibraryFolder& folder() const { return m_folder; }
@@ -42,6 +60,24 @@ public:
 
     // Copies the picture file at path into the library and lists it last.
     Change add(const QString& path);
+
+    // The steps of add(), for adding many at once. check() decides from the
+    // name alone, on this thread: a listed name or one in reserved is a
+    // Duplicate; it gives the entry's name and where its copy goes.
+    Change check(const QString& source, const QSet<QString>& reserved, QString* name,
+                 QString* target) const;
+    // Makes the copies folder when it is missing; *made says whether it was.
+    Change makeCopiesFolder(bool* made) const;
+    // Decodes the picture and places its copy; safe on any thread.
+    static Addition prepare(const QString& source, const QString& name, const QString& target,
+                            const PictureSizes& sizes);
+    // Lists the additions that are done, in order, with one save of the list;
+    // on a refusal none is listed and their copies go.
+    Change commit(QList<Addition>& additions);
+
+    // While many pictures are being added, other adds and deletes are refused.
+    void setBusy(bool busy) { m_busy = busy; }
+    bool isBusy() const { return m_busy; }
     // Takes entry row (from 0) off the list, then deletes its copy unless
     // another entry shares it.
     Change remove(int row);
@@ -74,7 +110,9 @@ signals:
 
 private:
     void rebuildSlots();
-    Change refuse(const QString& reason) const;
+    static Change refuse(const QString& reason);
+    Change refuseWhileBusy() const;
+    bool saveOriginals(const QSet<QString>& originals, QString* error) const;
     bool isListed(const QString& name) const;
     bool landsOnListedCopy(const QString& target) const;
     bool sharedWithAnotherEntry(const QString& name, int row) const;
@@ -85,4 +123,6 @@ private:
     QList<bool> m_addedHere; // per entry: added in this run
     QStringList m_slotPaths;
     QHash<QString, QString> m_copyPaths; // entry -> slot path, from the last rebuild
+    QSet<QString> m_originals;           // names whose file the user owns: never deleted
+    bool m_busy = false;
 };

@@ -168,7 +168,15 @@ QImage PictureStore::flashPictureNow(const QString& path)
     return flashPicture(path, &picture) == Availability::Ready ? picture : QImage();
 }
 
-void PictureStore::insert(const QString& path, DecodedPicture picture)
+PackedPicture PackedPicture::pack(const DecodedPicture& picture)
+{
+    if (!picture.isValid())
+        return {};
+    return {picture.thumbnail, PictureDecoder::compress(picture.thumbnail),
+            PictureDecoder::compress(picture.flash)};
+}
+
+void PictureStore::insert(const QString& path, const PackedPicture& picture)
 {
     m_pending.remove(path);
     m_thumbnailsAtHand.remove(path);
@@ -177,10 +185,9 @@ void PictureStore::insert(const QString& path, DecodedPicture picture)
     entry.state = State::Unreadable;
     if (picture.isValid()) {
         entry.state = State::Prepared;
-        entry.thumbnail = PictureDecoder::compress(picture.thumbnail);
-        entry.flash = PictureDecoder::compress(picture.flash);
+        entry.thumbnail = picture.packedThumbnail;
+        entry.flash = picture.packedFlash;
         keepThumbnail(path, picture.thumbnail);
-        keepFlash(path, picture.flash);
         persist(path, entry.generation, entry.thumbnail, entry.flash);
     }
     m_entries.insert(path, entry);

@@ -13,6 +13,16 @@
 
 #include <deque>
 
+// A decoded picture packed for the store, made on any thread.
+struct PackedPicture {
+    QImage thumbnail;
+    QByteArray packedThumbnail;
+    QByteArray packedFlash;
+
+    bool isValid() const { return !packedThumbnail.isEmpty() && !packedFlash.isEmpty(); }
+    static PackedPicture pack(const DecodedPicture& picture);
+};
+
 // The pictures of the library's copies. Each copy is prepared once (its
 // thumbnail and flash-size picture, from the disk cache or decoded on every
 // core) and then kept packed small: the thumbnail in memory, the flash-size
@@ -53,7 +63,10 @@ public:
     QImage flashPictureNow(const QString& path);
 
     // Takes a picture decoded elsewhere (a picture being added).
-    void insert(const QString& path, DecodedPicture picture);
+    void insert(const QString& path, const PackedPicture& picture);
+
+    // The threads that prepare the pictures, for other picture work.
+    QThreadPool& workers() { return m_pool; }
 
     // Copies still to be prepared, and all of those asked for since the
     // store was last idle (prepared or not).

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <optional>
 
 enum class MessageIcon { Critical, Information };
@@ -17,8 +18,21 @@ public:
     virtual MessageAnswer message(const QString& text, MessageIcon icon, MessageButtons buttons,
                                   const QString& title) = 0;
 
+    // A message followed by a list (one line per item), scrollable when it is
+    // long. By default the list is written under the text.
+    virtual void messageWithList(const QString& text, const QStringList& items, MessageIcon icon,
+                                 const QString& title)
+    {
+        message(items.isEmpty() ? text : text + QStringLiteral("\n\n") + items.join(u'\n'), icon,
+                MessageButtons::Ok, title);
+    }
+
     // filter: "description|pattern|description|pattern…"; selectedPair counts
-    // from 1. Returns the chosen file's full path, or nothing on cancel.
-    virtual std::optional<QString> openFile(const QString& title, const QString& filter,
-                                            int selectedPair) = 0;
+    // from 1. Returns the full paths of the files chosen (one or several), or
+    // none on cancel.
+    virtual QStringList openFiles(const QString& title, const QString& filter,
+                                  int selectedPair) = 0;
+
+    // Returns the chosen folder's full path, or nothing on cancel.
+    virtual std::optional<QString> openFolder(const QString& title) = 0;
 };

@@ -9,8 +9,10 @@ class QtDialogs final : public Dialogs
 public:
     MessageAnswer message(const QString& text, MessageIcon icon, MessageButtons buttons,
                           const QString& title) override;
-    std::optional<QString> openFile(const QString& title, const QString& filter,
-                                    int selectedPair) override;
+    void messageWithList(const QString& text, const QStringList& items, MessageIcon icon,
+                         const QString& title) override;
+    QStringList openFiles(const QString& title, const QString& filter, int selectedPair) override;
+    std::optional<QString> openFolder(const QString& title) override;
 
 private:
     QString m_lastFolder; // the dialog opens where it was last left

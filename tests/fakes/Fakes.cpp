@@ -41,17 +41,29 @@ FakeTimer* FakeTimerFactory::find(const QString& name) const
 MessageAnswer ScriptedDialogs::message(const QString& text, MessageIcon icon,
                                        MessageButtons buttons, const QString& title)
 {
-    messages << Message{text, icon, buttons, title};
+    messages << Message{text, icon, buttons, title, {}};
     if (buttons == MessageButtons::Ok)
         return MessageAnswer::Ok;
     return answers.isEmpty() ? MessageAnswer::No : answers.dequeue();
 }
 
-std::optional<QString> ScriptedDialogs::openFile(const QString& title, const QString& filter,
-                                                 int selectedPair)
+void ScriptedDialogs::messageWithList(const QString& text, const QStringList& items,
+                                      MessageIcon icon, const QString& title)
+{
+    messages << Message{text, icon, MessageButtons::Ok, title, items};
+}
+
+QStringList ScriptedDialogs::openFiles(const QString& title, const QString& filter,
+                                       int selectedPair)
 {
     fileRequests << FileRequest{title, filter, selectedPair};
-    return chosenFiles.isEmpty() ? std::nullopt : chosenFiles.dequeue();
+    return chosenFiles.isEmpty() ? QStringList() : chosenFiles.dequeue();
+}
+
+std::optional<QString> ScriptedDialogs::openFolder(const QString& title)
+{
+    fileRequests << FileRequest{title, {}, 0};
+    return chosenFolders.isEmpty() ? std::nullopt : chosenFolders.dequeue();
 }
 
 QString MemorySettingsStore::path(const QString& application, const QString& section,

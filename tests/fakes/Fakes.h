@@ -53,6 +53,7 @@ public:
         MessageIcon icon;
         MessageButtons buttons;
         QString title;
+        QStringList items; // the list under the text, if any
     };
     struct FileRequest {
         QString title;
@@ -62,11 +63,14 @@ public:
 
     MessageAnswer message(const QString& text, MessageIcon icon, MessageButtons buttons,
                           const QString& title) override;
-    std::optional<QString> openFile(const QString& title, const QString& filter,
-                                    int selectedPair) override;
+    void messageWithList(const QString& text, const QStringList& items, MessageIcon icon,
+                         const QString& title) override;
+    QStringList openFiles(const QString& title, const QString& filter, int selectedPair) override;
+    std::optional<QString> openFolder(const QString& title) override;
 
-    QQueue<MessageAnswer> answers;              // Yes/No answers; default No
-    QQueue<std::optional<QString>> chosenFiles; // default: cancel
+    QQueue<MessageAnswer> answers;                // Yes/No answers; default No
+    QQueue<QStringList> chosenFiles;              // default: cancel
+    QQueue<std::optional<QString>> chosenFolders; // default: cancel
     QList<Message> messages;
     QList<FileRequest> fileRequests;
 };

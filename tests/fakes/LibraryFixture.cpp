@@ -49,7 +49,7 @@ QString LibraryFixture::userPicture(const QString& name, QColor colour, const ch
 
 void LibraryFixture::add(const std::optional<QString>& chosen)
 {
-    test.dialogs.chosenFiles.enqueue(chosen);
+    test.dialogs.chosenFiles.enqueue(chosen ? QStringList{*chosen} : QStringList());
     QTest::mouseClick(child<QPushButton>(window.get(), "cmdAddPicture"), Qt::LeftButton);
 }
 

@@ -19,10 +19,13 @@ public:
             onMessage(text);
         return m_inner.message(text, icon, buttons, title);
     }
-    std::optional<QString> openFile(const QString& title, const QString& filter,
-                                    int selectedPair) override
+    QStringList openFiles(const QString& title, const QString& filter, int selectedPair) override
     {
-        return m_inner.openFile(title, filter, selectedPair);
+        return m_inner.openFiles(title, filter, selectedPair);
+    }
+    std::optional<QString> openFolder(const QString& title) override
+    {
+        return m_inner.openFolder(title);
     }
 
     std::function<void(const QString&)> onMessage;

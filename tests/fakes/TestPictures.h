@@ -19,5 +19,6 @@ inline bool bmp(const QString& path, QColor colour = Qt::blue, QSize size = {100
     return write(path, size, colour, "BMP");
 }
 bool bytes(const QString& path, const QByteArray& content);
+QByteArray readAll(const QString& path);
 
 } // namespace TestPictures

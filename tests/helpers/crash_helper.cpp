@@ -3,13 +3,16 @@
 //     saves generation after generation of lists over the file; prints
 //     "saved" once the first is saved.
 //   crash_helper library <program folder> <pictures folder> <seed>
-//     adds and deletes pictures in the library, as the Add and Delete commands do.
+//     adds and deletes pictures in the library, as the Add and Delete commands do,
+//     one at a time and several at once in the background.
 // Prints "ready" once the loop starts.
 #include "CrashLists.h"
+#include "library/PictureBatch.h"
 #include "library/PictureLibrary.h"
 #include "library/PictureListFile.h"
 
 #include <QDir>
+#include <QEventLoop>
 #include <QGuiApplication>
 #include <QRandomGenerator>
 
@@ -52,14 +55,26 @@ int libraryLoop(const QString& programFolder, const QString& pictures, quint32 s
     for (;;) {
         const int count = library.rowCount();
         const bool add = count < 2 || (count < 12 && random.bounded(2) == 0);
-        if (add) {
+        const bool many = add && random.bounded(2) == 0;
+        if (many) {
+            QStringList chosen;
+            for (int i = 0; i < 5; ++i)
+                chosen << pictures + QLatin1Char('/') +
+                              sources.at(int(random.bounded(quint32(sources.size()))));
+            PictureBatch batch(library, PictureBatch::itemsOf(chosen));
+            QEventLoop loop;
+            QObject::connect(&batch, &PictureBatch::finished, &loop, &QEventLoop::quit);
+            batch.start();
+            if (!batch.isFinished())
+                loop.exec();
+        } else if (add) {
             const QString name = sources.at(int(random.bounded(quint32(sources.size()))));
             library.add(pictures + QLatin1Char('/') + name); // a listed name is refused
         } else {
             library.remove(int(random.bounded(quint32(count))));
         }
         // One letter per finished operation, for the test's figures.
-        std::fputc(add ? 'a' : 'd', stdout);
+        std::fputc(many ? 'b' : add ? 'a' : 'd', stdout);
         std::fflush(stdout);
         QCoreApplication::processEvents();
     }

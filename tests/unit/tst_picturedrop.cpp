@@ -6,6 +6,7 @@
 #include "library/PictureLibrary.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QDropEvent>
 #include <QListView>
 #include <QMimeData>
@@ -13,7 +14,8 @@
 #include <QUrl>
 
 // Picture files dropped from a file manager onto the list or the strip are
-// added one by one, as Add Picture adds them.
+// added as Add Picture adds them: one at once, several or a folder in the
+// background with one message at the end.
 class PictureDropTest : public QObject
 {
     Q_OBJECT
@@ -60,7 +62,8 @@ void PictureDropTest::droppedFilesAreAdded()
     QVERIFY(drop(list, onList.get()));
     QTRY_COMPARE(f.library->entries(), (QStringList{"a.jpg", "b.jpg"}));
     QTRY_COMPARE(f.test.dialogs.messages.size(), 1);
-    QCOMPARE(f.test.dialogs.messages.constLast().text, LibraryEditor::DuplicateMessage);
+    QCOMPARE(f.test.dialogs.messages.constLast().text,
+             QStringLiteral("1 picture was added.\n1 was in the list already."));
 
     // Onto the strip itself (the holder takes what its children do not).
     std::unique_ptr<QMimeData> onStrip(dragData({QUrl::fromLocalFile(c)}));
@@ -69,6 +72,23 @@ void PictureDropTest::droppedFilesAreAdded()
     QCOMPARE(f.listFileBytes(), QByteArray("\"a.jpg\"\r\n\"b.jpg\"\r\n\"c.bmp\"\r\n"));
     QVERIFY(similarColour(f.slotColour(2), Qt::green));
     QVERIFY(similarColour(f.slotColour(3), Qt::blue));
+
+    // A folder: its pictures by name, by content whatever their names say;
+    // other files left out and counted, sub-folders not entered.
+    QDir folder(f.userFolder.filePath("holiday"));
+    TestPictures::jpeg(folder.filePath("day 2.jpg"), Qt::yellow);
+    TestPictures::bmp(folder.filePath("day 1.photo"), Qt::cyan);
+    TestPictures::bytes(folder.filePath("notes.txt"), "not a picture");
+    TestPictures::jpeg(folder.filePath("inner/deeper.jpg"));
+    std::unique_ptr<QMimeData> onFolder(dragData({QUrl::fromLocalFile(folder.path())}));
+    QVERIFY(drop(list, onFolder.get()));
+    QTRY_COMPARE(f.test.dialogs.messages.size(), 2);
+    QCOMPARE(f.library->entries(),
+             (QStringList{"a.jpg", "b.jpg", "c.bmp", "day 1.photo", "day 2.jpg"}));
+    QCOMPARE(f.test.dialogs.messages.constLast().text,
+             QStringLiteral("2 pictures were added.\n1 file that is no BMP or JPEG picture was "
+                            "left out."));
+    QVERIFY(similarColour(f.slotColour(4), Qt::cyan));
 }
 
 QTEST_MAIN(PictureDropTest)

@@ -1,0 +1,174 @@
+#include "library/PictureBatch.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QPointer>
+#include <QThread>
+
+namespace
+{
+// A chunk is listed once this many are ready, or this long after the last.
+constexpr int ChunkSize = 48;
+constexpr int ListEveryMs = 250;
+// Pictures prepared but not yet listed, at most: memory stays flat however
+// many are chosen.
+constexpr int AheadLimit = 2 * ChunkSize;
+constexpr int BelowStoreJobs = -1; // thread pool priority
+} // namespace
+
+QList<PictureBatch::Item> PictureBatch::itemsOf(const QStringList& paths)
+{
+    QList<Item> items;
+    for (const QString& path : paths) {
+        if (!QFileInfo(path).isDir()) {
+            items << Item{path, false};
+            continue;
+        }
+        const QDir folder(path);
+        for (const QString& name :
+             folder.entryList(QDir::Files | QDir::Readable, QDir::Name | QDir::LocaleAware))
+            items << Item{folder.filePath(name), true};
+    }
+    return items;
+}
+
+PictureBatch::PictureBatch(PictureLibrary& library, QList<Item> items, QObject* parent)
+    : QObject(parent), m_library(library), m_items(std::move(items))
+{
+}
+
+// Pictures still on their way are let go with their copies (an Addition's
+// copy goes unless it is listed); the library is not touched again.
+PictureBatch::~PictureBatch() = default;
+
+void PictureBatch::start()
+{
+    m_library.setBusy(true);
+    const PictureLibrary::Change folder = m_library.makeCopiesFolder(&m_madeFolder);
+    if (!folder.done()) {
+        for (const Item& item : std::as_const(m_items))
+            m_summary.refused << QDir::toNativeSeparators(item.path) + QStringLiteral(": ") +
+                                     folder.reason;
+        m_next = m_listedUpTo = int(m_items.size());
+    }
+    m_sinceListed.start();
+    emit progressChanged(0, total());
+    dispatch();
+    finishWhenDone();
+}
+
+void PictureBatch::cancel()
+{
+    m_cancelled = true;
+    m_summary.cancelled = m_next < m_items.size();
+    finishWhenDone();
+}
+
+void PictureBatch::dispatch()
+{
+    PictureStore& store = m_library.store();
+    const int threads = qMax(1, QThread::idealThreadCount());
+    while (!m_cancelled && m_running < threads && m_next < m_items.size() &&
+           m_next - m_listedUpTo < AheadLimit) {
+        const int index = m_next++;
+        const QString source = m_items.at(index).path;
+        QString name;
+        QString target;
+        const PictureLibrary::Change check = m_library.check(source, m_reserved, &name, &target);
+        if (!check.done()) {
+            PictureLibrary::Addition refused;
+            refused.name = name;
+            refused.source = source;
+            refused.change = check;
+            m_ready.insert(index, refused);
+            ++m_arrived;
+            continue;
+        }
+        m_reserved.insert(name);
+        ++m_running;
+        // The answer goes through the store, which outlives every job on its
+        // threads; this batch may be gone by then. Below the store's own
+        // jobs, so that a picture a flash run asks for does not wait.
+        QPointer<PictureBatch> self(this);
+        store.workers().start(
+            [self, index, source, name, target, &store] {
+                PictureLibrary::Addition addition =
+                    PictureLibrary::prepare(source, name, target, store.sizes());
+                QMetaObject::invokeMethod(
+                    &store,
+                    [self, index, addition = std::move(addition)]() mutable {
+                        if (self)
+                            self->arrived(index, std::move(addition));
+                    },
+                    Qt::QueuedConnection);
+            },
+            BelowStoreJobs);
+    }
+}
+
+void PictureBatch::arrived(int index, PictureLibrary::Addition addition)
+{
+    --m_running;
+    ++m_arrived;
+    m_ready.insert(index, std::move(addition));
+    emit progressChanged(m_arrived, total());
+    listReady(false);
+    dispatch();
+    finishWhenDone();
+}
+
+void PictureBatch::listReady(bool now)
+{
+    int end = m_listedUpTo;
+    while (m_ready.contains(end))
+        ++end;
+    if (end == m_listedUpTo ||
+        (!now && end - m_listedUpTo < ChunkSize && m_sinceListed.elapsed() < ListEveryMs))
+        return;
+
+    QList<PictureLibrary::Addition> chunk;
+    chunk.reserve(end - m_listedUpTo);
+    for (int index = m_listedUpTo; index < end; ++index)
+        chunk << m_ready.take(index);
+    const int first = m_listedUpTo;
+    m_listedUpTo = end;
+
+    const PictureLibrary::Change listed = m_library.commit(chunk);
+    for (int offset = 0; offset < chunk.size(); ++offset) {
+        const PictureLibrary::Addition& addition = chunk.at(offset);
+        m_reserved.remove(addition.name);
+        const PictureLibrary::Change& change = addition.change.done() ? listed : addition.change;
+        if (change.done())
+            ++m_summary.added;
+        else if (change.outcome == PictureLibrary::Change::Outcome::Duplicate)
+            ++m_summary.duplicates;
+        else if (addition.unknownKind && m_items.at(first + offset).fromFolder)
+            ++m_summary.leftOut;
+        else
+            m_summary.refused << QDir::toNativeSeparators(addition.source) + QStringLiteral(": ") +
+                                     change.reason;
+    }
+    m_sinceListed.restart();
+    // The list cannot be saved: the rest would fare no better.
+    if (!listed.done() && !m_cancelled) {
+        m_cancelled = true;
+        for (int index = m_next; index < m_items.size(); ++index)
+            m_summary.refused << QDir::toNativeSeparators(m_items.at(index).path) +
+                                     QStringLiteral(": ") + listed.reason;
+        m_next = int(m_items.size());
+    }
+}
+
+void PictureBatch::finishWhenDone()
+{
+    if (m_finished || m_running > 0 || (!m_cancelled && m_next < m_items.size()))
+        return;
+    // What was prepared before a cancel is kept: it is ready to be listed.
+    listReady(true);
+    m_finished = true;
+    if (m_madeFolder && m_summary.added == 0)
+        QDir().rmdir(m_library.folder().copiesFolder());
+    m_library.setBusy(false);
+    emit progressChanged(total(), total());
+    emit finished();
+}
