@@ -33,7 +33,11 @@ void LibraryEditor::addPictureClicked()
 {
     if (isAdding())
         return;
-    add(m_dialogs.openFiles(FileDialogTitle, FileFilter, PreselectedFilter));
+    const QStringList chosen = m_dialogs.openFiles(FileDialogTitle, FileFilter, PreselectedFilter);
+    if (chosen.size() == 1)
+        addPicture(chosen.constFirst()); // one file: at once, as it always was
+    else if (!chosen.isEmpty())
+        addMany(chosen);
 }
 
 void LibraryEditor::addFolderClicked()
@@ -44,7 +48,7 @@ void LibraryEditor::addFolderClicked()
         addMany({*folder});
 }
 
-void LibraryEditor::add(const QStringList& paths)
+void LibraryEditor::addDropped(const QStringList& paths)
 {
     if (paths.size() == 1 && !QFileInfo(paths.constFirst()).isDir())
         addPicture(paths.constFirst());
@@ -176,7 +180,7 @@ bool LibraryEditor::eventFilter(QObject* watched, QEvent* event)
         // Added once the drop is over, so the file manager is not kept waiting
         // while messages are shown.
         QMetaObject::invokeMethod(
-            this, [this, files] { add(files); }, Qt::QueuedConnection);
+            this, [this, files] { addDropped(files); }, Qt::QueuedConnection);
         return true;
     }
     default:

@@ -53,7 +53,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void add(const QStringList& paths);
+    void addDropped(const QStringList& paths);
     void addingFinished();
 
     PictureLibrary& m_library;

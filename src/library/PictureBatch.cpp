@@ -25,8 +25,7 @@ QList<PictureBatch::Item> PictureBatch::itemsOf(const QStringList& paths)
             continue;
         }
         const QDir folder(path);
-        for (const QString& name :
-             folder.entryList(QDir::Files | QDir::Readable, QDir::Name | QDir::LocaleAware))
+        for (const QString& name : folder.entryList(QDir::Files, QDir::Name | QDir::LocaleAware))
             items << Item{folder.filePath(name), true};
     }
     return items;

@@ -2,7 +2,6 @@
 #include "LibraryFixture.h"
 #include "TestPictures.h"
 #include "app/MainWindow.h"
-#include "library/LibraryEditor.h"
 #include "library/PictureLibrary.h"
 
 #include <QApplication>
@@ -10,17 +9,23 @@
 #include <QDropEvent>
 #include <QListView>
 #include <QMimeData>
+#include <QPushButton>
 #include <QTest>
 #include <QUrl>
 
-// Picture files dropped from a file manager onto the list or the strip are
-// added as Add Picture adds them: one at once, several or a folder in the
-// background with one message at the end.
+#include <sys/stat.h>
+
+// Files and folders dropped onto the list or the strip, or several files
+// chosen at once, are added in the background with one message at the end;
+// files of the user's own in the copies folder are never taken for copies.
 class PictureDropTest : public QObject
 {
     Q_OBJECT
 private slots:
     void droppedFilesAreAdded();
+    void severalChosenAtOnceGiveOneSummary();
+    void ownFilesAreListedNotCopiedNorDeleted_data();
+    void ownFilesAreListedNotCopiedNorDeleted();
 };
 
 void PictureDropTest::droppedFilesAreAdded()
@@ -88,7 +93,87 @@ void PictureDropTest::droppedFilesAreAdded()
     QCOMPARE(f.test.dialogs.messages.constLast().text,
              QStringLiteral("2 pictures were added.\n1 file that is no BMP or JPEG picture was "
                             "left out."));
-    QVERIFY(similarColour(f.slotColour(4), Qt::cyan));
+}
+
+void PictureDropTest::severalChosenAtOnceGiveOneSummary()
+{
+    LibraryFixture f;
+    f.prepare({"a.jpg"}, {Qt::red});
+    f.start();
+    const QString broken = f.userFolder.filePath("broken.jpg");
+    TestPictures::bytes(broken, "\xff\xd8\xff not really");
+    const QString again = f.userFolder.filePath("again/a.jpg");
+    TestPictures::jpeg(again, Qt::blue);
+    f.test.dialogs.chosenFiles.enqueue(
+        {f.userPicture("b.jpg", Qt::green), again, broken, f.userPicture("c.jpg", Qt::blue)});
+    auto* addButton = child<QPushButton>(f.window.get(), "cmdAddPicture");
+    QTest::mouseClick(addButton, Qt::LeftButton);
+
+    // While it runs, nothing else changes the library.
+    QVERIFY(!addButton->isEnabled());
+    QVERIFY(!f.library->remove(0).done());
+    QTRY_VERIFY(addButton->isEnabled());
+
+    QCOMPARE(f.library->entries(), (QStringList{"a.jpg", "b.jpg", "c.jpg"}));
+    QCOMPARE(f.listFileBytes(), QByteArray("\"a.jpg\"\r\n\"b.jpg\"\r\n\"c.jpg\"\r\n"));
+    QCOMPARE(f.copies(), (QStringList{"a.jpg", "b.jpg", "c.jpg"}));
+    QVERIFY(similarColour(f.slotColour(3), Qt::blue));
+    QCOMPARE(f.test.dialogs.messages.size(), 1);
+    const auto& message = f.test.dialogs.messages.constFirst();
+    QCOMPARE(message.text, QStringLiteral("2 pictures were added.\n1 was in the list already.\n"
+                                          "1 could not be added:"));
+    QCOMPARE(message.icon, MessageIcon::Critical);
+    QVERIFY2(message.items.size() == 1 && message.items[0].startsWith(broken + ": "),
+             qPrintable(message.items.join('\n')));
+}
+
+void PictureDropTest::ownFilesAreListedNotCopiedNorDeleted_data()
+{
+    QTest::addColumn<bool>("linked");
+    QTest::newRow("copies folder linked to the user's pictures") << true;
+    QTest::newRow("picture chosen inside the copies folder") << false;
+}
+
+void PictureDropTest::ownFilesAreListedNotCopiedNorDeleted()
+{
+    QFETCH(bool, linked);
+    LibraryFixture f;
+    QString own;
+    if (linked) {
+        own = f.userPicture("mine/own.jpg", Qt::green);
+        QVERIFY(QFile::link(QFileInfo(own).absolutePath(), f.test.copiesFolder()));
+    } else {
+        own = f.test.copiesFolder() + "/own.jpg";
+        TestPictures::jpeg(own, Qt::green);
+    }
+    const QByteArray bytes = TestPictures::readAll(own);
+    auto inodeOf = [](const QString& path) {
+        struct stat status = {};
+        ::stat(QFile::encodeName(path).constData(), &status);
+        return status.st_ino;
+    };
+    const ino_t inode = inodeOf(own);
+    f.start();
+
+    f.add(own);
+    QCOMPARE(f.library->entries(), QStringList{"own.jpg"});
+    QCOMPARE(inodeOf(own), inode); // not copied onto itself
+    QVERIFY(similarColour(f.slotColour(1), Qt::green));
+
+    // Known as the user's across a restart.
+    f.window.reset();
+    f.start();
+    f.select(0);
+    f.deleteSelected();
+    QCOMPARE(f.library->entries(), QStringList());
+    QCOMPARE(TestPictures::readAll(own), bytes);
+
+    // Nor is it replaced by another picture of the same name.
+    f.add(f.userPicture("elsewhere/own.jpg", Qt::red));
+    QCOMPARE(f.library->entries(), QStringList());
+    QCOMPARE(f.test.dialogs.messages.size(), 1);
+    QCOMPARE(TestPictures::readAll(own), bytes);
+    QVERIFY(f.test.dialogs.messages.constFirst().text.contains("a file of your own"));
 }
 
 QTEST_MAIN(PictureDropTest)
