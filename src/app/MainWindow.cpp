@@ -238,9 +238,8 @@ void MainWindow::buildRunMenus(QMenu* file)
 void MainWindow::addingChanged(bool adding)
 {
     // One change of the library at a time.
-    for (QWidget* button :
-         {static_cast<QWidget*>(m_addButton), static_cast<QWidget*>(m_deleteButton)})
-        button->setEnabled(!adding);
+    m_addButton->setEnabled(!adding);
+    m_deleteButton->setEnabled(!adding);
     m_addFolderAction->setEnabled(!adding);
 }
 
