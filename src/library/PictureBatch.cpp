@@ -66,8 +66,10 @@ void PictureBatch::cancel()
 void PictureBatch::dispatch()
 {
     PictureStore& store = m_library.store();
-    const int threads = qMax(1, QThread::idealThreadCount());
-    while (!m_cancelled && m_running < threads && m_next < m_items.size() &&
+    // One job more than cores: while one waits for its copy to reach the
+    // disk, the others decode.
+    const int jobs = qMax(1, QThread::idealThreadCount()) + 1;
+    while (!m_cancelled && m_running < jobs && m_next < m_items.size() &&
            m_next - m_listedUpTo < AheadLimit) {
         const int index = m_next++;
         const QString source = m_items.at(index).path;
