@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QtGlobal>
+
+#include <array>
+
+// How long a flash takes from its tick until the picture is on the screen,
+// learnt from the last few flashes, so that the tick can come that much early
+// and the picture appears when the interval is over. The estimate is the lower
+// median of the recent times: a single slow show (the first of a program, a
+// busy moment) moves it nowhere, and no time is trusted alone.
+class ShowLatency
+{
+public:
+    static constexpr int Remembered = 5;
+    // No estimate goes above this, whatever the times.
+    static constexpr int MaxMs = 100;
+
+    void add(qint64 milliseconds);
+    // 0 until two times are known.
+    int estimateMs() const;
+
+private:
+    std::array<int, Remembered> m_recent{};
+    int m_count = 0;
+    int m_next = 0;
+};
