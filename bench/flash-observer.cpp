@@ -200,10 +200,14 @@ private:
     {
         m_current.unmapped = at;
         m_flashes.push_back(m_current);
-        std::printf("flash %zu: mapped→visible %.2f ms, visible %.2f ms, mapped %.2f ms\n",
-                    m_flashes.size(),
-                    m_current.visible < 0 ? -1.0 : m_current.visible - m_current.mapped,
-                    m_current.visible < 0 ? -1.0 : at - m_current.visible, at - m_current.mapped);
+        const double previousGone =
+            m_flashes.size() > 1 ? m_flashes[m_flashes.size() - 2].unmapped : 0;
+        std::printf(
+            "flash %zu: mapped→visible %.2f ms, visible %.2f ms, mapped %.2f ms, "
+            "dark to picture %.2f ms\n",
+            m_flashes.size(), m_current.visible < 0 ? -1.0 : m_current.visible - m_current.mapped,
+            m_current.visible < 0 ? -1.0 : at - m_current.visible, at - m_current.mapped,
+            previousGone > 0 && m_current.visible >= 0 ? m_current.visible - previousGone : -1.0);
         std::fflush(stdout);
         m_window = 0;
         // Idle: from well after the flash (the program prepares its next window

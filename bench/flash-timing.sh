@@ -8,7 +8,8 @@
 #
 # Usage: bench/flash-timing.sh [build folder]   (default: ./build)
 # FLASHES_SCALE=0.3 shortens the run (fewer flashes per duration);
-# FLASH_RUNS="2/20 10/20" chooses the runs (interval s/duration ms).
+# FLASH_RUNS="2/20 10/20" chooses the runs (interval s/duration ms);
+# FLASH_LOGS=<folder> keeps the per-flash logs there.
 set -euo pipefail
 source "$(dirname "$0")/flash-bench.sh"
 bench_setup "$0" "$@"
@@ -28,6 +29,7 @@ run_one() {
     observe "$folder/observer.log" --flashes "$flashes" --duration "$duration" \
         --interval $((seconds * 1000)) --timeout $((flashes * (seconds + duration / 1000 + 1) + 15))
     grep -v '^flash ' "$folder/observer.log"
+    [ -z "${FLASH_LOGS:-}" ] || cp "$folder/observer.log" "$FLASH_LOGS/${seconds}s-${duration}ms.log"
     stop_program
 }
 

@@ -1,8 +1,6 @@
 #pragma once
 
-#include <QtGlobal>
-
-#include <array>
+#include <QList>
 
 // How long a flash takes from its tick until the picture is on the screen,
 // learnt from the last few flashes, so that the tick can come that much early
@@ -21,7 +19,5 @@ public:
     int estimateMs() const;
 
 private:
-    std::array<int, Remembered> m_recent{};
-    int m_count = 0;
-    int m_next = 0;
+    QList<int> m_recent; // oldest first
 };
