@@ -347,7 +347,6 @@ void FlashRunStatesTest::theTickComesEarlyByTheTimeAPictureTakesToTheScreen_data
     QTest::newRow("spike, slower")
         << QList<int>{6, 6, 40, 20, 20} << QList<int>{2000, 1994, 1994, 1994, 1980};
 }
-
 void FlashRunStatesTest::theTickComesEarlyByTheTimeAPictureTakesToTheScreen()
 {
     QFETCH(QList<int>, latencies);
