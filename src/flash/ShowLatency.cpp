@@ -14,7 +14,5 @@ int ShowLatency::estimateMs() const
 {
     if (m_recent.size() < 2)
         return 0;
-    QList<int> sorted = m_recent;
-    std::sort(sorted.begin(), sorted.end());
-    return sorted.at((sorted.size() - 1) / 2);
+    return *std::min_element(m_recent.cbegin(), m_recent.cend());
 }
