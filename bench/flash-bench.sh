@@ -4,8 +4,9 @@
 #
 #   bench_setup "$0" [build folder]  reruns the calling script under X once;
 #                                    sets build, program, observer and work
-#   start_program <folder> <duration list position>
-#                                    starts it at a 2 s interval; sets app_pid, main
+#   start_program <folder> <duration list position> [interval list position]
+#                                    starts it (at a 2 s interval unless told);
+#                                    sets app_pid, main
 #   observe <log> <observer options...>
 #                                    presses Start and logs until the observer is
 #                                    done; sets observed_from and observed_to
@@ -30,15 +31,15 @@ bench_setup() {
 }
 
 start_program() {
-    local folder=$1 position=$2
+    local folder=$1 position=$2 interval=${3:-0}
     mkdir -p "$folder/SystemFolder" "$folder/config"
     cp "$program" "$folder/"
     # Exactly the red the observer looks for, which a JPEG's red is not.
     convert -size 64x64 xc:'#ff0000' BMP3:"$folder/SystemFolder/red.bmp"
     printf '"red.bmp"\r\n' >"$folder/record.txt"
-    # Interval 2 s (position 0), the given duration, centre, list order.
-    printf '[settings]\nDispInterval=0\nDispDuration=%s\nDispLocation=1\nDispOrder=1\n' \
-        "$position" >"$folder/config/zorvik-subliminal-images.conf"
+    # The given interval (position 0 is 2 s) and duration, centre, list order.
+    printf '[settings]\nDispInterval=%s\nDispDuration=%s\nDispLocation=1\nDispOrder=1\n' \
+        "$interval" "$position" >"$folder/config/zorvik-subliminal-images.conf"
 
     XDG_CONFIG_HOME=$folder/config "$folder/zorvik-subliminal-images" >/dev/null 2>&1 &
     app_pid=$!

@@ -200,10 +200,14 @@ private:
     {
         m_current.unmapped = at;
         m_flashes.push_back(m_current);
-        std::printf("flash %zu: mapped→visible %.2f ms, visible %.2f ms, mapped %.2f ms\n",
-                    m_flashes.size(),
-                    m_current.visible < 0 ? -1.0 : m_current.visible - m_current.mapped,
-                    m_current.visible < 0 ? -1.0 : at - m_current.visible, at - m_current.mapped);
+        const double previousGone =
+            m_flashes.size() > 1 ? m_flashes[m_flashes.size() - 2].unmapped : 0;
+        std::printf(
+            "flash %zu: mapped→visible %.2f ms, visible %.2f ms, mapped %.2f ms, "
+            "dark to picture %.2f ms\n",
+            m_flashes.size(), m_current.visible < 0 ? -1.0 : m_current.visible - m_current.mapped,
+            m_current.visible < 0 ? -1.0 : at - m_current.visible, at - m_current.mapped,
+            previousGone > 0 && m_current.visible >= 0 ? m_current.visible - previousGone : -1.0);
         std::fflush(stdout);
         m_window = 0;
         // Idle: from well after the flash (the program prepares its next window
@@ -236,7 +240,7 @@ private:
 
     void report() const
     {
-        std::vector<double> visibleErrors, mappedErrors, darkErrors, latency;
+        std::vector<double> visibleErrors, mappedErrors, darkErrors, darkToPicture, latency;
         int neverSeen = 0;
         for (size_t i = 0; i < m_flashes.size(); ++i) {
             const Flash& f = m_flashes[i];
@@ -247,12 +251,17 @@ private:
                 visibleErrors.push_back(f.unmapped - f.visible - m_options.duration);
                 latency.push_back(f.visible - f.mapped);
             }
-            if (i > 0)
-                darkErrors.push_back(f.mapped - m_flashes[i - 1].unmapped - m_options.interval);
+            if (i > 0) {
+                const double previousGone = m_flashes[i - 1].unmapped;
+                darkErrors.push_back(f.mapped - previousGone - m_options.interval);
+                if (f.visible >= 0)
+                    darkToPicture.push_back(f.visible - previousGone - m_options.interval);
+            }
         }
         const Summary visible = summarise(visibleErrors);
         const Summary mapped = summarise(mappedErrors);
         const Summary dark = summarise(darkErrors);
+        const Summary darkPicture = summarise(darkToPicture);
         const Summary toScreen = summarise(latency);
         std::printf("duration %.0f ms, interval %.0f ms, %zu flashes (%d never seen on screen)\n",
                     m_options.duration, m_options.interval, m_flashes.size(), neverSeen);
@@ -268,6 +277,9 @@ private:
         std::printf(
             "  dark time error (unmap to next map):             median %+.2f ms, p95 |%.2f| ms\n",
             dark.median, dark.p95);
+        std::printf(
+            "  dark time error (unmap to next picture on screen): median %+.2f ms, p95 |%.2f| ms\n",
+            darkPicture.median, darkPicture.p95);
         if (m_options.pid && m_idleWall > 0) {
             const double tick = 1000.0 / double(sysconf(_SC_CLK_TCK));
             std::printf("  idle CPU between flashes: %.3f %% of one core (%lld ticks in %.1f s)\n",

@@ -5,8 +5,9 @@
 #include <QPointF>
 
 // Where the flash run shows its pictures. One flash at a time: show() puts a
-// picture on the screen for a duration, counted from when it is really seen;
-// flashEnded() follows when the duration is over and the picture has gone.
+// picture on the screen for a duration, counted from when it is really seen
+// (pictureOnScreen() tells that moment); flashEnded() follows when the duration
+// is over and the picture has gone.
 class FlashDisplay : public QObject
 {
     Q_OBJECT
@@ -23,5 +24,6 @@ public:
     virtual void release() = 0;
 
 signals:
+    void pictureOnScreen();
     void flashEnded();
 };

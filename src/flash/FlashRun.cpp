@@ -22,6 +22,7 @@ FlashRun::FlashRun(const Services& services, FlashPictures& pictures, DisplayCho
       m_monitorChoice(m_services.monitors)
 {
     connect(m_intervalTimer, &Timer::timeout, this, &FlashRun::intervalTicked);
+    connect(&m_display, &FlashDisplay::pictureOnScreen, this, &FlashRun::pictureOnScreen);
     connect(&m_display, &FlashDisplay::flashEnded, this, &FlashRun::flashEnded);
     connect(&m_services.pause, &PauseWatch::reasonsChanged, this, &FlashRun::followPause);
 }
@@ -52,6 +53,7 @@ void FlashRun::pause(PauseReasons reasons)
 {
     // A picture on the screen goes at once; no interval counts while paused.
     m_display.remove();
+    m_tickDue = {};
     m_intervalTimer->setEnabled(false);
     const bool changed = reasons != m_pausedFor;
     m_pausedFor = reasons;
@@ -64,8 +66,8 @@ void FlashRun::resume()
 {
     // A fresh, full interval before the next picture.
     m_pausedFor = {};
+    beginInterval();
     m_intervalTimer->setEnabled(true);
-    intervalStarted();
     if (m_intervalTimer->interval() > 0)
         m_display.prepare();
     setState(State::Waiting);
@@ -83,12 +85,13 @@ QDateTime FlashRun::nextFlashDue() const
 {
     if (!m_intervalTimer->isRunning() || !m_intervalStart.isValid())
         return {};
-    return m_intervalStart.addMSecs(m_intervalTimer->interval());
+    return m_intervalStart.addMSecs(m_intervalMs);
 }
 
-void FlashRun::intervalStarted()
+void FlashRun::beginInterval()
 {
     m_intervalStart = m_services.clock.now();
+    m_intervalTimer->setInterval(m_intervalMs - m_showLatency.estimateMs());
 }
 
 void FlashRun::startStopClicked()
@@ -108,9 +111,10 @@ void FlashRun::start()
         return;
     }
     m_scheduler.start();
-    m_intervalTimer->setInterval(m_choices.current().intervalSeconds() * 1000);
+    // The first picture, too, is seen one interval after Start.
+    m_intervalMs = m_choices.current().intervalSeconds() * 1000;
+    beginInterval();
     m_intervalTimer->setEnabled(true);
-    intervalStarted();
     m_services.pause.setWatching(true);
     if (m_intervalTimer->isRunning())
         m_display.prepare();
@@ -140,6 +144,7 @@ void FlashRun::leaveRun()
 {
     m_services.pause.setWatching(false);
     m_pausedFor = {};
+    m_tickDue = {};
     setState(State::Stopped);
 }
 
@@ -149,9 +154,10 @@ void FlashRun::intervalTicked()
     // clock does: a tick far later than its interval follows a suspend, and
     // the run starts a fresh interval rather than flashing at once on waking.
     const qint64 elapsed = m_intervalStart.msecsTo(m_services.clock.now());
-    const bool slept = elapsed > qint64(m_intervalTimer->interval()) + SuspendSlackMs;
+    const bool slept = elapsed > qint64(m_intervalMs) + SuspendSlackMs;
+    const QDateTime due = m_intervalStart.addMSecs(m_intervalTimer->interval());
     // A tick starts the next period; it counts only if no flash pauses it.
-    intervalStarted();
+    beginInterval();
     m_display.remove();
     if (slept) {
         emit scheduleChanged();
@@ -173,6 +179,7 @@ void FlashRun::intervalTicked()
         return;
     }
 
+    m_tickDue = due;
     flash(slot);
 }
 
@@ -181,6 +188,8 @@ void FlashRun::flash(int slot)
     QImage picture;
     if (m_pictures.flashPicture(slot, &picture) == FlashPictures::Availability::Pending) {
         // The picture is only late: it goes first, and the flash waits for it.
+        // Its wait says nothing of how fast a picture reaches the screen.
+        m_tickDue = {};
         m_preparingSlot = slot;
         m_intervalTimer->setEnabled(false);
         setState(State::Preparing);
@@ -208,20 +217,28 @@ void FlashRun::flashPictureReady()
         return;
     // The list may have changed meanwhile: a slot gone starts a fresh interval.
     if (m_preparingSlot > m_pictures.slotCount()) {
+        beginInterval();
         m_intervalTimer->setEnabled(true);
-        intervalStarted();
         setState(State::Waiting);
         return;
     }
     flash(m_preparingSlot);
 }
 
+void FlashRun::pictureOnScreen()
+{
+    if (!m_tickDue.isValid())
+        return;
+    m_showLatency.add(m_tickDue.msecsTo(m_services.clock.now()));
+    m_tickDue = {};
+}
+
 void FlashRun::flashEnded()
 {
     if (m_state != State::Showing)
         return;
+    beginInterval();
     m_intervalTimer->setEnabled(true);
-    intervalStarted();
     setState(State::Waiting);
     // Made during the dark time, so the next flash finds its window ready.
     QTimer::singleShot(0, this, [this] {

@@ -2,6 +2,7 @@
 
 #include "flash/MonitorChoice.h"
 #include "flash/Scheduler.h"
+#include "flash/ShowLatency.h"
 #include "platform/Services.h"
 
 #include <QDateTime>
@@ -14,8 +15,9 @@ class FlashPictures;
 // The flash run: Start/Stop and the interval timer's scheduler. A run
 // alternates between a dark interval and one flash: each tick of the interval
 // timer shows a picture of the library and pauses the timer; the end of the
-// flash starts a fresh interval. The state lives here and nowhere else; every
-// change of it is signalled.
+// flash starts a fresh interval. The tick comes early by the time a picture has
+// lately needed to reach the screen, so that it is seen when the interval is
+// over. The state lives here and nowhere else; every change of it is signalled.
 class FlashRun : public QObject
 {
     Q_OBJECT
@@ -47,7 +49,7 @@ public:
     // The caption of the command that starts or stops the run now.
     QString startStopCaption() const { return isRunning() ? StopCaption : StartCaption; }
     const Scheduler& scheduler() const { return m_scheduler; }
-    // When the interval timer's next tick is due; invalid while no tick is
+    // When the next picture is due on the screen; invalid while no interval is
     // counting (no run, or a picture is on the screen).
     QDateTime nextFlashDue() const;
 
@@ -81,9 +83,11 @@ private:
     void flash(int slot);
     // In list order the next picture is known: it is made ready during the dark time.
     void prefetchNext();
+    void pictureOnScreen();
     void flashEnded();
-    // The interval timer has just begun a fresh period.
-    void intervalStarted();
+    // A fresh interval counts from now: the timer's period is the interval less
+    // the lead, and restarts if the timer is enabled.
+    void beginInterval();
     // What the watch says now, for the kinds the user wants.
     PauseReasons pauseNow() const;
     // Pauses or resumes as the watch says.
@@ -103,5 +107,10 @@ private:
         PauseReason::ScreenLocked | PauseReason::FullscreenWindow | PauseReason::DoNotDisturb;
     PauseReasons m_pausedFor;
     int m_preparingSlot = 0;
+    int m_intervalMs = 0; // as chosen at Start
     QDateTime m_intervalStart;
+    // When the tick of the picture being shown was due; invalid unless that
+    // tick showed it at once, so its time to the screen can be learnt.
+    QDateTime m_tickDue;
+    ShowLatency m_showLatency;
 };

@@ -87,6 +87,7 @@ void FlashWindow::pictureShown()
         return;
     m_painted = true;
     m_flashTimer->setInterval(m_duration);
+    emit pictureOnScreen();
 }
 
 void FlashWindow::flashTimerFired()

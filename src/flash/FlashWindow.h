@@ -44,6 +44,8 @@ public:
     bool isUnloaded() const { return m_unloaded; }
 
 signals:
+    // The picture is really on the screen; the duration counts from now.
+    void pictureOnScreen();
     // The duration is over and the picture has gone.
     void flashEnded();
 

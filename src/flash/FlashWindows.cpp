@@ -33,6 +33,10 @@ void FlashWindows::show(const QImage& picture, const QPointF& topLeft, int durat
     m_next = nullptr;
     m_current = window;
     window->load();
+    connect(window, &FlashWindow::pictureOnScreen, this, [this, window] {
+        if (window == m_current.data())
+            emit pictureOnScreen();
+    });
     connect(window, &FlashWindow::flashEnded, this, &FlashWindows::windowEnded);
     window->setPicture(picture);
     window->setPosition(topLeft.x(), topLeft.y());

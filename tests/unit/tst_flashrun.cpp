@@ -17,6 +17,7 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -255,7 +256,9 @@ void FlashRunTest::flashLastsItsDurationFromTheFirstPaint()
     QVERIFY(!window->isPictureOnScreen());
     QCOMPARE(flashTimer()->interval(), 100 + FlashWindow::UnpaintedGraceMs);
     const int startsBeforePaint = flashTimer()->starts();
+    QSignalSpy onScreen(&m_window->flashWindows(), &FlashDisplay::pictureOnScreen);
     QTRY_VERIFY(window->isPictureOnScreen());
+    QCOMPARE(onScreen.count(), 1);
     QCOMPARE(flashTimer()->interval(), 100);
     QCOMPARE(flashTimer()->starts(), startsBeforePaint + 1);
     QVERIFY(flashTimer()->isRunning());

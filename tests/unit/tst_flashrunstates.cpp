@@ -97,6 +97,8 @@ private slots:
     void pauseBeforeItsSignalStillHoldsBackTheFlash();
     void pausesTheUserDoesNotWantAreIgnored();
     void aSuspendGivesAFreshIntervalNotAFlash();
+    void theTickComesEarlyByTheTimeAPictureTakesToTheScreen_data();
+    void theTickComesEarlyByTheTimeAPictureTakesToTheScreen();
 
 private:
     FakeTimer* interval() const { return m_fakes->timers.find(FlashRun::IntervalTimerName); }
@@ -335,6 +337,32 @@ void FlashRunStatesTest::aSuspendGivesAFreshIntervalNotAFlash()
     m_fakes->clock.time = m_fakes->clock.time.addMSecs(2000);
     QVERIFY(interval()->fire());
     QCOMPARE(m_display->shown.size(), 1);
+}
+
+void FlashRunStatesTest::theTickComesEarlyByTheTimeAPictureTakesToTheScreen_data()
+{
+    QTest::addColumn<QList<int>>("latencies"); // each tick's due time to its picture on screen
+    QTest::addColumn<QList<int>>("periods");   // the interval timer's period after each flash
+    QTest::newRow("slow first") << QList<int>{300, 6, 6} << QList<int>{2000, 1994, 1994};
+    QTest::newRow("jump") << QList<int>{6, 6, 40, 9, 9} << QList<int>{2000, 1994, 1994, 1994, 1991};
+}
+void FlashRunStatesTest::theTickComesEarlyByTheTimeAPictureTakesToTheScreen()
+{
+    QFETCH(QList<int>, latencies);
+    QFETCH(QList<int>, periods);
+    QDateTime& now = m_fakes->clock.time;
+    m_run->startStopClicked();
+    for (int i = 0; i < latencies.size(); ++i) {
+        now = now.addMSecs(interval()->interval());
+        QVERIFY(interval()->fire());
+        now = now.addMSecs(latencies.at(i));
+        emit m_display->pictureOnScreen();
+        m_display->end();
+        QCOMPARE(interval()->interval(), periods.at(i));
+    }
+    m_run->startStopClicked();
+    m_run->startStopClicked();
+    QCOMPARE(interval()->interval(), periods.last());
 }
 
 QTEST_GUILESS_MAIN(FlashRunStatesTest)

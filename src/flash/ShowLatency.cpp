@@ -1,0 +1,18 @@
+#include "flash/ShowLatency.h"
+
+#include <algorithm>
+
+void ShowLatency::add(qint64 milliseconds)
+{
+    // A clock set back or forward gives a time out of range: it counts as a bound.
+    m_recent.append(int(std::clamp<qint64>(milliseconds, 0, MaxMs)));
+    if (m_recent.size() > Remembered)
+        m_recent.removeFirst();
+}
+
+int ShowLatency::estimateMs() const
+{
+    if (m_recent.size() < 2)
+        return 0;
+    return *std::min_element(m_recent.cbegin(), m_recent.cend());
+}

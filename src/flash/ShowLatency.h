@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QList>
+
+// How long a flash takes from its tick until the picture is on the screen,
+// learnt from the last few flashes, so that the tick can come that much early
+// and the picture appears when the interval is over. The estimate is the
+// shortest of the recent times: slow shows (the first few of a program, a busy
+// moment) would make the next dark times short, while one that is quick is
+// what the screen can do. No time is trusted alone.
+class ShowLatency
+{
+public:
+    static constexpr int Remembered = 3;
+    // No estimate goes above this, whatever the times.
+    static constexpr int MaxMs = 100;
+
+    void add(qint64 milliseconds);
+    // 0 until two times are known.
+    int estimateMs() const;
+
+private:
+    QList<int> m_recent; // oldest first
+};
