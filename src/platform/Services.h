@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/Autostart.h"
 #include "platform/Clock.h"
 #include "platform/Dialogs.h"
 #include "platform/InstanceIndicator.h"
@@ -27,6 +28,7 @@ struct Services {
     InstanceIndicator& instance;
     Monitors& monitors;
     PauseWatch& pause;
+    Autostart& autostart;
     ProgramLocation program;
 };
 
