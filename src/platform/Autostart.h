@@ -13,3 +13,6 @@ public:
     // Returns an empty text when done, otherwise why it could not be done.
     virtual QString setOn(bool on) = 0;
 };
+
+// The running program's entry where every desktop looks (XdgAutostart).
+Autostart& desktopAutostart();

@@ -4,16 +4,9 @@
 #include "platform/QtDialogs.h"
 #include "platform/QtSettingsStore.h"
 #include "platform/QtTimer.h"
-#include "platform/XdgAutostart.h"
-
-#include <QCoreApplication>
 
 struct RealServices::Parts {
-    Parts()
-        : program(ProgramLocation::ofRunningProgram()), instance(program.applicationName),
-          autostart(QCoreApplication::applicationFilePath())
-    {
-    }
+    Parts() : program(ProgramLocation::ofRunningProgram()), instance(program.applicationName) {}
 
     ProgramLocation program;
     QtTimerFactory timers;
@@ -26,16 +19,14 @@ struct RealServices::Parts {
     LockFileInstanceIndicator instance;
     ScreenMonitors monitors;
     DesktopPauseWatch pause;
-    XdgAutostart autostart;
 };
 
 RealServices::RealServices()
-    : m_parts(std::make_unique<Parts>()), m_services{m_parts->timers,    m_parts->dialogs,
-                                                     m_parts->settings,  m_parts->clock,
-                                                     m_parts->random,    m_parts->shell,
-                                                     m_parts->screen,    m_parts->instance,
-                                                     m_parts->monitors,  m_parts->pause,
-                                                     m_parts->autostart, m_parts->program}
+    : m_parts(std::make_unique<Parts>()), m_services{
+                                              m_parts->timers, m_parts->dialogs,  m_parts->settings,
+                                              m_parts->clock,  m_parts->random,   m_parts->shell,
+                                              m_parts->screen, m_parts->instance, m_parts->monitors,
+                                              m_parts->pause,  m_parts->program}
 {
 }
 

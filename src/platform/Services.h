@@ -28,8 +28,9 @@ struct Services {
     InstanceIndicator& instance;
     Monitors& monitors;
     PauseWatch& pause;
-    Autostart& autostart;
     ProgramLocation program;
+    // Last, so that a test which never starts with the session need not name it.
+    Autostart& autostart = desktopAutostart();
 };
 
 // Owns the real implementations.

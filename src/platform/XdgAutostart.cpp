@@ -1,5 +1,6 @@
 #include "platform/XdgAutostart.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -69,4 +70,10 @@ QString XdgAutostart::setOn(bool on)
         !entry.commit())
         return entry.errorString();
     return {};
+}
+
+Autostart& desktopAutostart()
+{
+    static XdgAutostart autostart(QCoreApplication::applicationFilePath());
+    return autostart;
 }

@@ -80,10 +80,17 @@ double ScriptedRandom::next()
 }
 
 TestServices::TestServices()
-    : services{timers, dialogs,   settings,
-               clock,  random,    shell,
-               screen, instance,  monitors,
-               pause,  autostart, {folder.path(), QStringLiteral("zorvik-subliminal-images")}}
+    : services{timers,
+               dialogs,
+               settings,
+               clock,
+               random,
+               shell,
+               screen,
+               instance,
+               monitors,
+               pause,
+               {folder.path(), QStringLiteral("zorvik-subliminal-images")}}
 {
     monitors.current = {{QRect(0, 0, 1024, 768)}, 0, QPoint(512, 384)};
 }

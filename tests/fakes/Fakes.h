@@ -128,19 +128,6 @@ public:
     bool another = false;
 };
 
-// An autostart entry in memory; setOn() fails with the given reason.
-class FakeAutostart final : public Autostart
-{
-public:
-    bool isOn() const override { return on; }
-    QString setOn(bool value) override
-    {
-        return failure.isEmpty() ? (on = value, QString()) : failure;
-    }
-    bool on = false;
-    QString failure;
-};
-
 // A complete set of fakes with a temporary program folder.
 struct TestServices {
     TestServices();
@@ -156,7 +143,6 @@ struct TestServices {
     FakeInstanceIndicator instance;
     FakeMonitors monitors; // one 1024 × 768 monitor, as the fake screen
     FakePauseWatch pause;
-    FakeAutostart autostart;
     Services services;
 
     QString programFolder() const { return services.program.folder; }

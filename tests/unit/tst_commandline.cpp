@@ -99,8 +99,6 @@ void CommandLineTest::answersWithoutADisplay_data()
                              << QStringLiteral("zorvik-subliminal-images " ZORVIK_VERSION "\n")
                              << QString();
     QTest::newRow("help") << QStringList{"--help"} << 0 << QStringLiteral("--version") << QString();
-    QTest::newRow("help names --start")
-        << QStringList{"--help"} << 0 << QStringLiteral("--start") << QString();
     QTest::newRow("unknown option")
         << QStringList{"--frobnicate"} << 2 << QString() << QStringLiteral("frobnicate");
 }

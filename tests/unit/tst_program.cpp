@@ -63,9 +63,10 @@ void ProgramTest::secondInstanceEndsBeforeAnythingElse()
 {
     TestServices fakes;
     CountingSettingsStore store(fakes.settings);
-    const Services services{fakes.timers,   fakes.dialogs, store,           fakes.clock,
-                            fakes.random,   fakes.shell,   fakes.screen,    fakes.instance,
-                            fakes.monitors, fakes.pause,   fakes.autostart, fakes.services.program};
+    const Services services{fakes.timers, fakes.dialogs,         store,
+                            fakes.clock,  fakes.random,          fakes.shell,
+                            fakes.screen, fakes.instance,        fakes.monitors,
+                            fakes.pause,  fakes.services.program};
     fakes.instance.another = true;
 
     Program program(services);
@@ -90,9 +91,9 @@ void ProgramTest::startUpRunsInOrder()
 {
     TestServices fakes;
     ObservingDialogs dialogs(fakes.dialogs);
-    const Services services{fakes.timers,   dialogs,     fakes.settings,  fakes.clock,
-                            fakes.random,   fakes.shell, fakes.screen,    fakes.instance,
-                            fakes.monitors, fakes.pause, fakes.autostart, fakes.services.program};
+    const Services services{fakes.timers,   dialogs,     fakes.settings,        fakes.clock,
+                            fakes.random,   fakes.shell, fakes.screen,          fakes.instance,
+                            fakes.monitors, fakes.pause, fakes.services.program};
     fakes.settings.values.insert(MemorySettingsStore::path(fakes.services.program.applicationName,
                                                            UpdateReminder::Section,
                                                            UpdateReminder::Key),

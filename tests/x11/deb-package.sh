@@ -1,56 +1,50 @@
 #!/usr/bin/env bash
-# The Debian package as a user meets it: builds it, checks it (lintian, the
-# metainfo, the menu entry), installs it with apt-get, and starts the installed
-# program as a new ordinary user on a private X display. A picture added there
-# must land in that user's data folder, and nothing under /usr may change.
-# Needs root (apt-get, useradd); skips otherwise. Usage: deb-package.sh [output folder]
+# The Debian package as a user meets it: built, checked (lintian, metainfo, menu
+# entry) and installed with apt-get; the installed program started as a new user
+# on a private X display adds a picture to that user's data folder, writes its
+# autostart entry, and started as the entry says, runs at once; nothing under
+# /usr changes. Needs root (apt-get, useradd). Usage: deb-package.sh [output folder]
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
+user=zorvik-deb-test home=/home/zorvik-deb-test
+data=/home/zorvik-deb-test/.local/share/zorvik-subliminal-images entry=/home/zorvik-deb-test/.config/autostart/zorvik-subliminal-images.desktop
 if [ "${1:-}" = --in-session ]; then
-    # On the display with-x-server.sh made: add a picture as $2 would.
-    user=$2 home=$3 runtime=$4
-    setpriv --reuid="$user" --regid="$user" --init-groups env -i HOME="$home" DISPLAY="$DISPLAY" \
-        XDG_RUNTIME_DIR="$runtime" PATH=/usr/bin:/bin zorvik-subliminal-images >"$runtime/log" 2>&1 &
-    pid=$!
-    trap 'kill $pid 2>/dev/null; wait $pid' EXIT
-    window() { for _ in $(seq 1 300); do xdotool search --onlyvisible --pid $pid --name "$1" && return; sleep 0.1; done; return 1; }
-    main=$(window '^Zorvik Subliminal Images v1\.10$') || { cat "$runtime/log"; echo "no main window"; exit 1; }
-    xdotool windowactivate --sync "$main" key --clearmodifiers alt+a
-    dialog=$(window '^Orvane Picture Board$') || { echo "Add Picture opened no file dialog"; exit 1; }
-    xdotool windowactivate --sync "$dialog" type --delay 20 "$home/goal.png"
-    data=$home/.local/share/zorvik-subliminal-images
-    # The first Return may only close the name's completion list.
-    for _ in $(seq 1 30); do
-        xdotool search --onlyvisible --pid $pid --name '^Orvane Picture Board$' >/dev/null \
-            && xdotool key --clearmodifiers Return
-        [ -f "$data/SystemFolder/goal.png" ] && break
+    run() { setpriv --reuid=$user --regid=$user --init-groups env -i HOME=$home DISPLAY="$DISPLAY" \
+        XDG_RUNTIME_DIR="$2" PATH=/usr/bin:/bin "$1" ${3:-} >>"$2/log" 2>&1 & pid=$!; }
+    trap 'kill $pid 2>/dev/null; wait $pid 2>/dev/null || true' EXIT
+    window() { for _ in $(seq 1 300); do w=$(xdotool search $1 --pid $pid --name "$2" | head -n 1)
+                   [ -n "$w" ] && echo "$w" && return; sleep 0.1; done; cat "$runtime/log" >&2; return 1; }
+    runtime=$2 main='^Zorvik Subliminal Images v1\.10$' dialog='^Orvane Picture Board$'
+    run zorvik-subliminal-images "$runtime"
+    xdotool windowactivate --sync "$(window --onlyvisible "$main")" key --clearmodifiers alt+a
+    xdotool windowactivate --sync "$(window --onlyvisible "$dialog")" type "$home/goal.jpg"
+    for _ in $(seq 1 20); do # the first Return may only close the completion list
+        xdotool search --onlyvisible --pid $pid --name "$dialog" >/dev/null && xdotool key Return
+        grep -qx '"goal.jpg"' $data/record.txt 2>/dev/null && break
         sleep 0.5
     done
-    grep -qx '"goal.png"' "$data/record.txt" || { echo "the picture did not land in $data"; exit 1; }
-    exit 0
+    cmp $home/goal.jpg $data/SystemFolder/goal.jpg
+    xdotool windowactivate --sync "$(window --onlyvisible "$main")" key --clearmodifiers alt+f sleep 0.5 key s
+    for _ in $(seq 1 50); do [ -f $entry ] && break; sleep 0.1; done; desktop-file-validate $entry
+    kill $pid && wait $pid || true
+    run "$(sed -n 's/^Exec="\(.*\)" --start$/\1/p' $entry)" "$runtime" --start
+    id=$(window "" "$main")
+    for _ in $(seq 1 100); do xprop -id "$id" WM_STATE | grep -q Iconic && exit 0; sleep 0.1; done
+    echo "--start did not start the run (the main window stayed up)"; exit 1
 fi
 [ "$(id -u)" -eq 0 ] || { echo "SKIP deb-package: needs root to install the package and add a user"; exit 0; }
 
 deb=$("$here/../../scripts/build-deb.sh" "${1:-}" | tail -n 1)
-echo "package: $(basename "$deb"), $(du -k "$deb" | cut -f1) kB"
-echo "-- lintian"
+echo "package: $(basename "$deb"), $(du -k "$deb" | cut -f1) kB; lintian:"
 lintian --fail-on error "$deb"
-user=zorvik-deb-test home=/home/zorvik-deb-test runtime=$(mktemp -d)
+runtime=$(mktemp -d)
 trap 'userdel -r $user 2>/dev/null; rm -rf "$runtime"; apt-get purge -y -qq zorvik-subliminal-images >/dev/null' EXIT
 DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "$deb" >/dev/null
-echo "-- appstreamcli, desktop-file-validate"
 appstreamcli validate --no-net /usr/share/metainfo/zorvik-subliminal-images.metainfo.xml
 desktop-file-validate /usr/share/applications/zorvik-subliminal-images.desktop
-for file in /usr/bin/zorvik-subliminal-images /usr/lib/zorvik-subliminal-images/zorvik-subliminal-images \
-    /usr/share/man/man1/zorvik-subliminal-images.1.gz /usr/share/icons/hicolor/scalable/apps/zorvik-subliminal-images.svg; do
-    [ -e "$file" ] || { echo "the package has no $file"; exit 1; }
-done
-
-useradd --create-home --home-dir "$home" "$user"
-chown "$user:" "$runtime" && chmod 700 "$runtime"
-convert -size 64x48 xc:red "$home/goal.png" && chown "$user:" "$home/goal.png"
-stamp=$runtime/stamp && touch "$stamp"
-"$here/with-x-server.sh" "$0" --in-session "$user" "$home" "$runtime"
-written=$(find /usr -xdev -newer "$stamp" -print)
-[ -z "$written" ] || { echo "the run wrote under /usr:"; echo "$written"; exit 1; }
-echo "installed, started as $user, the picture in its data folder, nothing written under /usr"
+useradd --create-home --home-dir $home $user
+convert -size 64x48 xc:red $home/goal.jpg && chown $user: $home/goal.jpg "$runtime" && chmod 700 "$runtime"
+touch "$runtime/stamp" # after the installation: what the program writes is newer
+"$here/with-x-server.sh" "$0" --in-session "$runtime"
+[ -z "$(find /usr -xdev -newer "$runtime/stamp" | tee /dev/stderr)" ] || { echo "^ written under /usr"; exit 1; }
+echo "installed, run as $user: the picture in its data folder, --start from its autostart entry, nothing under /usr"

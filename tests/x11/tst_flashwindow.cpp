@@ -111,9 +111,9 @@ void FlashWindowX11Test::init()
 
     // The fakes, but the real screen: places are checked on the X server's.
     const Services& fakes = m_services->services;
-    const Services services{fakes.timers, fakes.dialogs, fakes.settings,  fakes.clock,
-                            fakes.random, fakes.shell,   m_screen,        fakes.instance,
-                            m_monitors,   fakes.pause,   fakes.autostart, fakes.program};
+    const Services services{fakes.timers, fakes.dialogs, fakes.settings, fakes.clock,
+                            fakes.random, fakes.shell,   m_screen,       fakes.instance,
+                            m_monitors,   fakes.pause,   fakes.program};
     m_window = new MainWindow(services);
     m_window->load();
     m_window->show();

@@ -85,9 +85,9 @@ void PauseRunTest::init()
     QVERIFY(TestPictures::bmp(m_services->copiesFolder() + "/red.bmp", Qt::red));
     QVERIFY(TestPictures::bytes(m_services->listFile(), "\"red.bmp\"\r\n"));
     const Services& fakes = m_services->services;
-    const Services services{fakes.timers, fakes.dialogs, fakes.settings,  fakes.clock,
-                            fakes.random, fakes.shell,   m_screen,        fakes.instance,
-                            m_monitors,   *m_watch,      fakes.autostart, fakes.program};
+    const Services services{fakes.timers, fakes.dialogs, fakes.settings, fakes.clock,
+                            fakes.random, fakes.shell,   m_screen,       fakes.instance,
+                            m_monitors,   *m_watch,      fakes.program};
     m_window = new MainWindow(services);
     m_window->load();
     m_window->show();

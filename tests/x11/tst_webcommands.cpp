@@ -73,8 +73,7 @@ void WebCommandsTest::initTestCase()
     m_fakes = std::make_unique<TestServices>();
     TestServices& f = *m_fakes;
     m_services.emplace(Services{f.timers, f.dialogs, f.settings, f.clock, f.random, m_shell,
-                                f.screen, f.instance, f.monitors, f.pause, f.autostart,
-                                f.services.program});
+                                f.screen, f.instance, f.monitors, f.pause, f.services.program});
     m_window = std::make_unique<MainWindow>(*m_services);
     m_window->load();
     m_window->show();
