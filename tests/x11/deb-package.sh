@@ -17,7 +17,7 @@ if [ "${1:-}" = --in-session ]; then
     runtime=$2 main='^Zorvik Subliminal Images v1\.10$' dialog='^Orvane Picture Board$'
     run zorvik-subliminal-images "$runtime"
     xdotool windowactivate --sync "$(window --onlyvisible "$main")" key --clearmodifiers alt+a
-    xdotool windowactivate --sync "$(window --onlyvisible "$dialog")" type "$home/goal.jpg"
+    xdotool windowactivate --sync "$(window --onlyvisible "$dialog")" sleep 0.5 key ctrl+a type "$home/goal.jpg"
     for _ in $(seq 1 20); do # the first Return may only close the completion list
         xdotool search --onlyvisible --pid $pid --name "$dialog" >/dev/null && xdotool key Return
         grep -qx '"goal.jpg"' $data/record.txt 2>/dev/null && break
@@ -28,8 +28,8 @@ if [ "${1:-}" = --in-session ]; then
     for _ in $(seq 1 50); do [ -f $entry ] && break; sleep 0.1; done; desktop-file-validate $entry
     kill $pid && wait $pid || true
     run "$(sed -n 's/^Exec="\(.*\)" --start$/\1/p' $entry)" "$runtime" --start
-    id=$(window "" "$main")
-    for _ in $(seq 1 100); do xprop -id "$id" WM_STATE | grep -q Iconic && exit 0; sleep 0.1; done
+    for _ in $(seq 1 100); do for id in $(xdotool search --pid $pid --name "$main" 2>/dev/null); do
+        xprop -id "$id" WM_STATE 2>/dev/null | grep -q Iconic && exit 0; done; sleep 0.1; done
     echo "--start did not start the run (the main window stayed up)"; exit 1
 fi
 [ "$(id -u)" -eq 0 ] || { echo "SKIP deb-package: needs root to install the package and add a user"; exit 0; }
