@@ -46,5 +46,5 @@ useradd --create-home --home-dir $home $user
 convert -size 64x48 xc:red $home/goal.jpg && chown $user: $home/goal.jpg "$runtime" && chmod 700 "$runtime"
 touch "$runtime/stamp" # after the installation: what the program writes is newer
 "$here/with-x-server.sh" "$0" --in-session "$runtime"
-[ -z "$(find /usr -xdev -newer "$runtime/stamp" | tee /dev/stderr)" ] || { echo "^ written under /usr"; exit 1; }
+written=$(find /usr -xdev -newer "$runtime/stamp"); [ -z "$written" ] || { echo "written under /usr: $written"; exit 1; }
 echo "installed, run as $user: the picture in its data folder, --start from its autostart entry, nothing under /usr"
