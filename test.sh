@@ -32,3 +32,6 @@ for variant in release asan; do
     # What the hardening suites tried and what was lost, from their output.
     grep -h -e '^QINFO' -e '^SKIP' "$dir/Testing/Temporary/LastTest.log" | sed 's/^QINFO *: //' || true
 done
+
+echo "== Debian package"
+tests/x11/deb-package.sh

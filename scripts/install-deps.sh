@@ -15,7 +15,9 @@ if [ "${1:-}" = "--tests" ]; then
                # XWayland, driven through AT-SPI (qt6-wayland so that Qt could
                # go native there, and the choice of XWayland is real).
                xserver-xorg-core xserver-xorg-video-dummy
-               weston xwayland qt6-wayland at-spi2-core python3-pyatspi)
+               weston xwayland qt6-wayland at-spi2-core python3-pyatspi
+               # The Debian package: built, checked and installed (tests/x11/deb-package.sh).
+               debhelper dpkg-dev fakeroot lintian appstream)
 elif [ "${1:-}" = "--fuzz" ]; then
     packages+=(clang libclang-rt-14-dev)
 fi

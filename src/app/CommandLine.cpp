@@ -56,6 +56,10 @@ CommandLine::CommandLine(const QStringList& arguments, const QString& version)
                                   QStringLiteral("Displays help on commandline options."));
     parser.addOption(help);
     const QCommandLineOption versionOption = parser.addVersionOption();
+    const QCommandLineOption start(
+        QStringLiteral("start"),
+        QStringLiteral("Starts minimised with the run on, as if Start were pressed."));
+    parser.addOption(start);
     for (const char* name : QtOptionsWithValue) {
         QCommandLineOption option(QString::fromLatin1(name));
         option.setValueName(QStringLiteral("value"));
@@ -83,6 +87,8 @@ CommandLine::CommandLine(const QStringList& arguments, const QString& version)
         m_action = Action::Refuse;
         m_text = QStringLiteral("Unexpected argument '%1'.\nTry '%2 --help'.\n")
                      .arg(parser.positionalArguments().constFirst(), program);
+    } else {
+        m_startsRun = parser.isSet(start);
     }
 }
 

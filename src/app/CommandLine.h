@@ -21,6 +21,9 @@ public:
 
     Action action() const { return m_action; }
     QString text() const { return m_text; }
+    // --start: the run is on from the start, as if Start were pressed (the
+    // autostart entry starts the program so).
+    bool startsRun() const { return m_startsRun; }
     int exitStatus() const;
 
     // Prints the answer or the complaint where it belongs; returns the exit status.
@@ -29,4 +32,5 @@ public:
 private:
     Action m_action = Action::Run;
     QString m_text;
+    bool m_startsRun = false;
 };

@@ -3,6 +3,7 @@
 #include "app/PauseWhenMenu.h"
 #include "app/RunTrayIcon.h"
 #include "app/ShowPicturesOnMenu.h"
+#include "app/StartWithSessionAction.h"
 #include "flash/FlashRun.h"
 #include "flash/FlashWindows.h"
 #include "library/ImageViewer.h"
@@ -227,6 +228,8 @@ void MainWindow::buildRunMenus(QMenu* file)
         QAction* before = menu == file ? exit : nullptr;
         menu->insertMenu(before, pauseMenu);
         menu->insertMenu(before, monitorMenu);
+        menu->insertAction(
+            before, new StartWithSessionAction(m_services.autostart, m_services.dialogs, *menu));
         menu->insertSeparator(before);
         connect(pauseMenu, &PauseWhenMenu::preferencesChanged, m_flashRun, &FlashRun::setPauseWhen);
         connect(monitorMenu, &ShowPicturesOnMenu::chosen, this, &MainWindow::showPicturesOn);

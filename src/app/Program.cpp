@@ -1,6 +1,7 @@
 #include "app/Program.h"
 
 #include "app/MainWindow.h"
+#include "flash/FlashRun.h"
 #include "platform/ProgramInfo.h"
 #include "web/ExitScreen.h"
 #include "web/UpdateReminder.h"
@@ -30,7 +31,7 @@ ExitScreen* Program::exitScreen() const
     return m_exitScreen.data();
 }
 
-bool Program::start()
+bool Program::start(bool startsRun)
 {
     if (!singleInstanceGuard())
         return false;
@@ -42,6 +43,9 @@ bool Program::start()
     m_mainWindow->load();
     m_mainWindow->show();
     m_coBrandDraw = m_mainWindow->coBrandDraw(m_services.random);
+    // The same checks as the button's: without pictures, its message and no run.
+    if (startsRun)
+        m_mainWindow->flashRun().startStopClicked();
     return true;
 }
 

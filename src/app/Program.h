@@ -16,9 +16,10 @@ public:
     explicit Program(const Services& services, QObject* parent = nullptr);
     ~Program() override;
 
-    // Runs the start-up sequence. Returns false when the program has ended
-    // already (another instance is running).
-    bool start();
+    // Runs the start-up sequence, and with startsRun then presses Start.
+    // Returns false when the program has ended already (another instance is
+    // running).
+    bool start(bool startsRun = false);
 
     // Closes every window, then ends the program. May be entered again while
     // it runs (a window's closing can call it).

@@ -13,11 +13,12 @@ namespace
 
 // Answers --help and --version, and refuses what it does not know, without
 // touching the window system. The core application lives just for this.
-int readCommandLine(int argc, char* argv[])
+int readCommandLine(int argc, char* argv[], bool& startsRun)
 {
     QCoreApplication core(argc, argv);
     const CommandLine commandLine(QCoreApplication::arguments(),
                                   QLatin1String(ProgramInfo::Version));
+    startsRun = commandLine.startsRun();
     return commandLine.action() == CommandLine::Action::Run ? -1 : commandLine.respond();
 }
 
@@ -27,7 +28,8 @@ int main(int argc, char* argv[])
 {
     QCoreApplication::setApplicationName(QStringLiteral("zorvik-subliminal-images"));
     QCoreApplication::setApplicationVersion(QLatin1String(ProgramInfo::Version));
-    if (const int status = readCommandLine(argc, argv); status >= 0)
+    bool startsRun = false;
+    if (const int status = readCommandLine(argc, argv, startsRun); status >= 0)
         return status;
 
     PlatformChoice::preferX11OnWayland(argc, argv);
@@ -38,7 +40,7 @@ int main(int argc, char* argv[])
 
     RealServices services;
     Program program(services.services());
-    if (!program.start())
+    if (!program.start(startsRun))
         return 0;
     return QApplication::exec();
 }

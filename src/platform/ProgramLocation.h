@@ -4,7 +4,9 @@
 
 // Where the program keeps its library, and the name that addresses its settings.
 struct ProgramLocation {
-    QString folder;          // the executable's folder, without a trailing separator
+    // The folder of the library, without a trailing separator: the executable's
+    // folder, or for a system install the user's data folder (LibraryLocation).
+    QString folder;
     QString applicationName; // the executable's base name
 
     // Read from the running executable.

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/Autostart.h"
 #include "platform/Clock.h"
 #include "platform/Dialogs.h"
 #include "platform/InstanceIndicator.h"
@@ -28,6 +29,8 @@ struct Services {
     Monitors& monitors;
     PauseWatch& pause;
     ProgramLocation program;
+    // Last, so that a test which never starts with the session need not name it.
+    Autostart& autostart = desktopAutostart();
 };
 
 // Owns the real implementations.

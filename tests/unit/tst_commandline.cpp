@@ -68,6 +68,8 @@ void CommandLineTest::reading_data()
         << QStringList{"-display", ":3", "-style", "fusion", "-reverse"} << run;
     QTest::newRow("version after a qt option") << QStringList{"-style", "fusion", "-v"} << answer;
     QTest::newRow("short help") << QStringList{"-h"} << answer;
+    QTest::newRow("start") << QStringList{"--start", "-platform", "xcb"} << run;
+    QTest::newRow("start, then version") << QStringList{"--start", "--version"} << answer;
     QTest::newRow("unknown long") << QStringList{"--fullscreen"} << refuse;
     QTest::newRow("unknown single dash") << QStringList{"-x"} << refuse;
     QTest::newRow("qt option without its value") << QStringList{"-platform"} << refuse;
@@ -81,6 +83,8 @@ void CommandLineTest::reading()
     arguments.prepend(QStringLiteral("zorvik-subliminal-images"));
     const CommandLine commandLine(arguments, QStringLiteral("1.10"));
     QCOMPARE(int(commandLine.action()), action);
+    QCOMPARE(commandLine.startsRun(),
+             action == int(CommandLine::Action::Run) && arguments.contains("--start"));
     QCOMPARE(commandLine.exitStatus(), action == int(CommandLine::Action::Refuse) ? 2 : 0);
 }
 

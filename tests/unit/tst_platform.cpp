@@ -1,10 +1,13 @@
 // The real platform services, on temporary folders.
+#include "FileModesApply.h"
 #include "platform/FileFilter.h"
 #include "platform/InstanceIndicator.h"
+#include "platform/LibraryLocation.h"
 #include "platform/QtSettingsStore.h"
 #include "platform/QtTimer.h"
 #include "platform/Random.h"
 
+#include <QDir>
 #include <QFile>
 #include <QLockFile>
 #include <QProcess>
@@ -25,6 +28,8 @@ private slots:
     void instanceIndicatorIgnoresALockOfADeadProcess();
     void randomNumbersStayBelowOne();
     void fileFilterKeepsDescriptionsAsStored();
+    void libraryStaysInAProgramFolderThatCanHoldIt_data();
+    void libraryStaysInAProgramFolderThatCanHoldIt();
 };
 
 // QTimer's own interval 0 means "fire whenever idle"; ours means never. Let the
@@ -150,6 +155,39 @@ void PlatformTest::fileFilterKeepsDescriptionsAsStored()
                  "BMP File (*.bmp*)|*.bmp|JPG File(*.jpg)|*.jpg|JPEG Files (*.jpeg)|*.jpeg"),
              QStringList({"BMP File (*.bmp*) (*.bmp)", "JPG File(*.jpg) (*.jpg)",
                           "JPEG Files (*.jpeg) (*.jpeg)"}));
+}
+
+void PlatformTest::libraryStaysInAProgramFolderThatCanHoldIt_data()
+{
+    QTest::addColumn<int>("mode");
+    QTest::addColumn<QString>("present");
+    QTest::addColumn<bool>("inProgramFolder");
+    QTest::newRow("writable, empty") << 0x7755 << QString() << true;
+    QTest::newRow("read-only, empty: a system install") << 0x5555 << QString() << false;
+    QTest::newRow("read-only, with a list") << 0x5555 << "record.txt" << true;
+    QTest::newRow("read-only, with copies") << 0x5555 << "SystemFolder" << true;
+}
+
+void PlatformTest::libraryStaysInAProgramFolderThatCanHoldIt()
+{
+    QFETCH(int, mode);
+    QFETCH(QString, present);
+    QFETCH(bool, inProgramFolder);
+    QTemporaryDir root;
+    const QString program = root.filePath("lib");
+    QVERIFY(QDir().mkpath(program + '/' + present)); // a folder named record.txt will do
+    QVERIFY(QFile::setPermissions(program, QFile::Permissions(mode)));
+    qputenv("XDG_DATA_HOME", QFile::encodeName(root.filePath("data")));
+    const QString data = LibraryLocation::userDataFolder();
+    QCOMPARE(data, root.filePath("data/zorvik-subliminal-images"));
+    QString chosen;
+    {
+        APPLY_FILE_MODES();
+        chosen = LibraryLocation::choose(program, data);
+    }
+    QFile::setPermissions(program, QFile::Permissions(0x7755));
+    QCOMPARE(chosen, inProgramFolder ? program : data);
+    QVERIFY(!QFileInfo::exists(data)); // made by the first add, not before
 }
 
 QTEST_GUILESS_MAIN(PlatformTest)
