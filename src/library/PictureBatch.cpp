@@ -14,6 +14,11 @@ constexpr int ListEveryMs = 250;
 // many are chosen.
 constexpr int AheadLimit = 2 * ChunkSize;
 constexpr int BelowStoreJobs = -1; // thread pool priority
+// One line of the summary's list of refused files.
+QString refusal(const QString& path, const QString& reason)
+{
+    return QDir::toNativeSeparators(path) + QStringLiteral(": ") + reason;
+}
 } // namespace
 
 QList<PictureBatch::Item> PictureBatch::itemsOf(const QStringList& paths)
@@ -46,8 +51,7 @@ void PictureBatch::start()
     const PictureLibrary::Change folder = m_library.makeCopiesFolder(&m_madeFolder);
     if (!folder.done()) {
         for (const Item& item : std::as_const(m_items))
-            m_summary.refused << QDir::toNativeSeparators(item.path) + QStringLiteral(": ") +
-                                     folder.reason;
+            m_summary.refused << refusal(item.path, folder.reason);
         m_next = m_listedUpTo = int(m_items.size());
     }
     m_sinceListed.start();
@@ -146,16 +150,14 @@ void PictureBatch::listReady(bool now)
         else if (addition.unknownKind && m_items.at(first + offset).fromFolder)
             ++m_summary.leftOut;
         else
-            m_summary.refused << QDir::toNativeSeparators(addition.source) + QStringLiteral(": ") +
-                                     change.reason;
+            m_summary.refused << refusal(addition.source, change.reason);
     }
     m_sinceListed.restart();
     // The list cannot be saved: the rest would fare no better.
     if (!listed.done() && !m_cancelled) {
         m_cancelled = true;
         for (int index = m_next; index < m_items.size(); ++index)
-            m_summary.refused << QDir::toNativeSeparators(m_items.at(index).path) +
-                                     QStringLiteral(": ") + listed.reason;
+            m_summary.refused << refusal(m_items.at(index).path, listed.reason);
         m_next = int(m_items.size());
     }
 }
