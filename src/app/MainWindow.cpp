@@ -20,6 +20,7 @@
 #include <QCloseEvent>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QWindow>
 
 namespace
 {
@@ -125,7 +126,7 @@ MainWindow::MainWindow(const Services& services, QWidget* parent)
     connect(m_flashRun, &FlashRun::stateChanged, this, &MainWindow::runStateChanged);
     connect(m_library, &PictureLibrary::flashPictureReady, m_flashRun,
             &FlashRun::flashPictureReady);
-    connect(m_flashRun, &FlashRun::minimiseRequested, this, &QWidget::showMinimized);
+    connect(m_flashRun, &FlashRun::minimiseRequested, this, &MainWindow::minimiseForRun);
     connect(this, &MainWindow::unloading, m_flashRun, &FlashRun::end);
     m_trayIcon = new RunTrayIcon(*m_flashRun, *this, this);
     connect(this, &MainWindow::unloading, m_trayIcon, &RunTrayIcon::hide);
@@ -290,9 +291,22 @@ void MainWindow::closeEvent(QCloseEvent* event)
     }
 }
 
+void MainWindow::minimiseForRun()
+{
+    // The frame has no minimise button, and window managers that keep to the
+    // frame's hints (GNOME's mutter) then refuse to minimise the window at all.
+    // The hint is given for as long as the window is minimised.
+    if (QWindow* window = windowHandle())
+        window->setFlags(windowFlags() | Qt::WindowMinimizeButtonHint);
+    showMinimized();
+}
+
 void MainWindow::changeEvent(QEvent* event)
 {
     if (event->type() == QEvent::ActivationChange && isActiveWindow())
         m_viewer->scrollToTop();
+    // Back on the screen: the frame as it was, without the minimise button.
+    if (event->type() == QEvent::WindowStateChange && !isMinimized() && windowHandle())
+        windowHandle()->setFlags(windowFlags());
     QMainWindow::changeEvent(event);
 }

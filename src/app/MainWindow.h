@@ -61,6 +61,7 @@ private:
     void connectWebCommands();
     void centreOnScreen();
     void runStateChanged();
+    void minimiseForRun();
     void buildRunMenus(QMenu* file);
     void showPicturesOn(ShowPicturesOn choice);
     void addingChanged(bool adding);

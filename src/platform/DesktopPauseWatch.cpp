@@ -3,6 +3,7 @@
 #include "platform/DBusPropertySource.h"
 #include "platform/FullscreenWindowSource.h"
 #include "platform/GnomeBannersSource.h"
+#include "platform/KWinFullscreenSource.h"
 #include "platform/LogindLockSource.h"
 #include "platform/ScreenSaverServiceSource.h"
 #include "platform/X11ScreenSaverSource.h"
@@ -79,11 +80,13 @@ void DesktopPauseWatch::createSources()
     if (session.isConnected()) {
         add(PauseReason::ScreenLocked, ScreenSaverServiceSource::freedesktop(session, nullptr));
         add(PauseReason::ScreenLocked, ScreenSaverServiceSource::gnome(session, nullptr));
+        add(PauseReason::ScreenLocked, ScreenSaverServiceSource::gnomeShell(session, nullptr));
         add(PauseReason::DoNotDisturb,
             new DBusPropertySource(session, QStringLiteral("org.freedesktop.Notifications"),
                                    QStringLiteral("/org/freedesktop/Notifications"),
                                    QStringLiteral("org.freedesktop.Notifications"),
                                    QStringLiteral("Inhibited")));
+        add(PauseReason::FullscreenWindow, new KWinFullscreenSource(session));
     }
     add(PauseReason::ScreenLocked, new X11ScreenSaverSource);
     add(PauseReason::FullscreenWindow, new FullscreenWindowSource);

@@ -24,6 +24,14 @@ ScreenSaverServiceSource* ScreenSaverServiceSource::gnome(const QDBusConnection&
                                         QStringLiteral("org.gnome.ScreenSaver"), parent);
 }
 
+ScreenSaverServiceSource* ScreenSaverServiceSource::gnomeShell(const QDBusConnection& bus,
+                                                               QObject* parent)
+{
+    return new ScreenSaverServiceSource(bus, QStringLiteral("org.gnome.Shell.ScreenShield"),
+                                        QStringLiteral("/org/gnome/ScreenSaver"),
+                                        QStringLiteral("org.gnome.ScreenSaver"), parent);
+}
+
 QDBusMessage ScreenSaverServiceSource::question() const
 {
     return QDBusMessage::createMethodCall(service(), path(), m_interface,

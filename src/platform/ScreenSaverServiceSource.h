@@ -3,8 +3,9 @@
 #include "platform/BusServiceSource.h"
 
 // A screen saver service on the session bus (org.freedesktop.ScreenSaver,
-// org.gnome.ScreenSaver): active while it says the screen saver or the lock
-// is on. Asked with GetActive, then followed through ActiveChanged.
+// org.gnome.ScreenSaver, GNOME Shell's screen shield): active while it says
+// the screen saver or the lock is on. Asked with GetActive, then followed
+// through ActiveChanged.
 class ScreenSaverServiceSource final : public BusServiceSource
 {
     Q_OBJECT
@@ -16,6 +17,9 @@ public:
     // org.freedesktop.ScreenSaver and org.gnome.ScreenSaver.
     static ScreenSaverServiceSource* freedesktop(const QDBusConnection& bus, QObject* parent);
     static ScreenSaverServiceSource* gnome(const QDBusConnection& bus, QObject* parent);
+    // GNOME Shell serves its lock under a name of its own; org.gnome.ScreenSaver
+    // is then a helper started only on demand, which nobody may have started.
+    static ScreenSaverServiceSource* gnomeShell(const QDBusConnection& bus, QObject* parent);
 
 private:
     QDBusMessage question() const override;

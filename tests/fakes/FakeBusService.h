@@ -36,6 +36,8 @@ public:
     void releaseHeld(const QVariantList& arguments);
 
     QList<QDBusMessage> calls;
+    // The service's own connection, to call others from.
+    QDBusConnection connection() const { return QDBusConnection(m_connectionName); }
 
     QString introspect(const QString& path) const override;
     bool handleMessage(const QDBusMessage& message, const QDBusConnection& connection) override;

@@ -1,6 +1,7 @@
 #include "platform/DBusPropertySource.h"
 #include "platform/DesktopPauseWatch.h"
 #include "platform/GnomeBannersSource.h"
+#include "platform/KWinFullscreenSource.h"
 #include "platform/LogindLockSource.h"
 #include "platform/ScreenSaverServiceSource.h"
 
@@ -9,6 +10,8 @@
 
 #include <QDBusObjectPath>
 #include <QDBusVariant>
+#include <QFile>
+#include <QRegularExpression>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -36,6 +39,7 @@ private slots:
     void logindLockedHintOfTheSession_data();
     void logindLockedHintOfTheSession();
     void notificationsInhibited();
+    void kwinScriptSaysFullscreen();
     void slowAndMalformedAnswersCountAsClear();
     void watchCombinesTheSourcesAndClearsWhenStopped();
     void noBusNoDisplayLeavesEverythingClear();
@@ -126,19 +130,24 @@ void PauseSourcesTest::screenSaverServiceLocksAndUnlocks_data()
 {
     QTest::addColumn<QString>("service");
     QTest::addColumn<QString>("path");
-    QTest::newRow("freedesktop") << ScreenSaver << QStringLiteral("/org/freedesktop/ScreenSaver");
-    QTest::newRow("gnome") << QStringLiteral("org.gnome.ScreenSaver")
-                           << QStringLiteral("/org/gnome/ScreenSaver");
+    QTest::addColumn<QString>("interface");
+    const QString gnome = QStringLiteral("org.gnome.ScreenSaver");
+    QTest::newRow("freedesktop") << ScreenSaver << QStringLiteral("/org/freedesktop/ScreenSaver")
+                                 << ScreenSaver;
+    QTest::newRow("gnome") << gnome << QStringLiteral("/org/gnome/ScreenSaver") << gnome;
+    QTest::newRow("gnome shell") << QStringLiteral("org.gnome.Shell.ScreenShield")
+                                 << QStringLiteral("/org/gnome/ScreenSaver") << gnome;
 }
 
 void PauseSourcesTest::screenSaverServiceLocksAndUnlocks()
 {
     QFETCH(QString, service);
     QFETCH(QString, path);
+    QFETCH(QString, interface);
     bool locked = true;
     FakeBusService fake(m_session->address(), service);
     fake.answer = [&](const QDBusMessage& call) -> std::optional<QVariantList> {
-        if (call.member() == QLatin1String("GetActive") && call.interface() == service &&
+        if (call.member() == QLatin1String("GetActive") && call.interface() == interface &&
             call.path() == path)
             return QVariantList{locked};
         return std::nullopt;
@@ -146,15 +155,16 @@ void PauseSourcesTest::screenSaverServiceLocksAndUnlocks()
     QVERIFY(fake.start());
 
     const QDBusConnection bus = watcherBus(*m_session);
-    std::unique_ptr<ScreenSaverServiceSource> source(
-        service == ScreenSaver ? ScreenSaverServiceSource::freedesktop(bus, nullptr)
-                               : ScreenSaverServiceSource::gnome(bus, nullptr));
+    const auto create = service == ScreenSaver ? ScreenSaverServiceSource::freedesktop
+                        : service == interface ? ScreenSaverServiceSource::gnome
+                                               : ScreenSaverServiceSource::gnomeShell;
+    std::unique_ptr<ScreenSaverServiceSource> source(create(bus, nullptr));
     source->setWatching(true);
     QTRY_VERIFY(source->isActive());
 
-    fake.emitSignal(path, service, QStringLiteral("ActiveChanged"), {false});
+    fake.emitSignal(path, interface, QStringLiteral("ActiveChanged"), {false});
     QTRY_VERIFY(!source->isActive());
-    fake.emitSignal(path, service, QStringLiteral("ActiveChanged"), {true});
+    fake.emitSignal(path, interface, QStringLiteral("ActiveChanged"), {true});
     QTRY_VERIFY(source->isActive());
 
     // The screen saver vanishes while the screen is locked: nobody says so any more.
@@ -257,6 +267,51 @@ void PauseSourcesTest::notificationsInhibited()
 // Nothing waits for a service: until it answers, the source is clear, and an
 // answer of the wrong type counts as clear, also where a careless reading
 // would take it for "true".
+void PauseSourcesTest::kwinScriptSaysFullscreen()
+{
+    FakeBusService kwin(m_session->address(), QStringLiteral("org.kde.KWin"));
+    QString callback; // the script's callDBus() target: "service path"
+    kwin.answer = [&](const QDBusMessage& call) -> std::optional<QVariantList> {
+        if (call.member() == QLatin1String("loadScript")) {
+            QFile file(call.arguments().value(0).toString());
+            const QRegularExpression target("callDBus\\(\"([^\"]+)\", \"([^\"]+)\"");
+            const auto found = target.match(file.open(QIODevice::ReadOnly) ? file.readAll() : "");
+            callback = found.captured(1) + ' ' + found.captured(2);
+            return QVariantList{1};
+        }
+        return QVariantList{};
+    };
+    QVERIFY(kwin.start());
+    KWinFullscreenSource source(watcherBus(*m_session));
+    source.setWatching(true);
+    QTRY_VERIFY(!callback.isEmpty());
+    QTRY_VERIFY(kwin.calls.last().member() == QLatin1String("start"));
+    const auto say = [&](const QDBusConnection& from, bool fullscreen) {
+        QDBusMessage call = QDBusMessage::createMethodCall(
+            callback.section(' ', 0, 0), callback.section(' ', 1),
+            "example.zorvik.SubliminalImages.KWinFullscreen", "activeWindowFullscreen");
+        call.setArguments({fullscreen});
+        QCOMPARE(from.call(call, QDBus::BlockWithGui).type(), QDBusMessage::ReplyMessage);
+    };
+    say(kwin.connection(), true);
+    QVERIFY(source.isActive());
+    say(kwin.connection(), false);
+    QVERIFY(!source.isActive());
+    // Only KWin's word counts.
+    say(watcherBus(*m_session), true);
+    QVERIFY(!source.isActive());
+
+    // A KWin that restarts loses the script and is given it again.
+    say(kwin.connection(), true);
+    kwin.stop();
+    QTRY_VERIFY(!source.isActive());
+    kwin.calls.clear();
+    QVERIFY(kwin.start());
+    QTRY_VERIFY(!kwin.calls.isEmpty() && kwin.calls.last().member() == QLatin1String("start"));
+    source.setWatching(false);
+    QTRY_COMPARE(kwin.calls.last().member(), QStringLiteral("unloadScript"));
+}
+
 void PauseSourcesTest::slowAndMalformedAnswersCountAsClear()
 {
     const QString path = QStringLiteral("/org/freedesktop/ScreenSaver");
