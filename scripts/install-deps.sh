@@ -16,9 +16,6 @@ if [ "${1:-}" = "--tests" ]; then
                # go native there, and the choice of XWayland is real).
                xserver-xorg-core xserver-xorg-video-dummy
                weston xwayland qt6-wayland at-spi2-core python3-pyatspi
-               # The two desktops most users run, headless: GNOME Shell and KWin.
-               # (gjs runs the Shell's org.gnome.ScreenSaver helper.)
-               gnome-shell gjs kwin-wayland
                # The Debian package: built, checked and installed (tests/x11/deb-package.sh).
                debhelper dpkg-dev fakeroot lintian appstream)
 elif [ "${1:-}" = "--fuzz" ]; then

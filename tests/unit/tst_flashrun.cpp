@@ -20,6 +20,7 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QWindow>
 
 // A flash run driven through the main window's Start/Stop button, with the
 // fake interval and flash timers fired by hand.
@@ -153,6 +154,10 @@ void FlashRunTest::startSavesArmsAndMinimises()
     QCOMPARE(interval()->interval(), period);
     QVERIFY(interval()->isRunning());
     QTRY_VERIFY(m_window->isMinimized());
+    // Minimised with the hint its frame otherwise lacks, which some desktops need.
+    QVERIFY(m_window->windowHandle()->flags() & Qt::WindowMinimizeButtonHint);
+    m_window->showNormal();
+    QVERIFY(!(m_window->windowHandle()->flags() & Qt::WindowMinimizeButtonHint));
     // No flash at the moment of Start.
     QVERIFY(!flash());
     QVERIFY(m_services->dialogs.messages.isEmpty());

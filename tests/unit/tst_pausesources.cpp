@@ -300,7 +300,6 @@ void PauseSourcesTest::kwinScriptSaysFullscreen()
     // Only KWin's word counts.
     say(watcherBus(*m_session), true);
     QVERIFY(!source.isActive());
-
     // A KWin that restarts loses the script and is given it again.
     say(kwin.connection(), true);
     kwin.stop();
