@@ -4,6 +4,7 @@
 #include "Fakes.h"
 #include "platform/QtTimer.h"
 
+#include <QElapsedTimer>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
@@ -88,6 +89,8 @@ private slots:
     void disableThenEnableStartsAFullPeriod();
     void disabledTimerNeverFires_data() { init_data(); }
     void disabledTimerNeverFires();
+    void longPeriodsNeverTickEarly_data();
+    void longPeriodsNeverTickEarly();
 
 private:
     std::unique_ptr<TimerProbe> m_probe;
@@ -156,6 +159,25 @@ void TimerContractTest::disabledTimerNeverFires()
     QVERIFY(!m_probe->ticksWithin(100));
     timer.setEnabled(true);
     QVERIFY(m_probe->ticksWithin(100));
+}
+
+// A long period is waited for in steps, none of which may end it early.
+void TimerContractTest::longPeriodsNeverTickEarly_data()
+{
+    QTest::addColumn<bool>("real");
+    QTest::newRow("real") << true;
+}
+
+void TimerContractTest::longPeriodsNeverTickEarly()
+{
+    QElapsedTimer clock;
+    QList<qint64> ticks;
+    connect(&m_probe->timer(), &Timer::timeout, this, [&] { ticks << clock.elapsed(); });
+    clock.start();
+    m_probe->timer().setInterval(1100);
+    m_probe->timer().setEnabled(true);
+    QTRY_COMPARE_WITH_TIMEOUT(ticks.size(), 2, 10000);
+    QVERIFY2(ticks.at(0) >= 1100 && ticks.at(1) >= 2200, qPrintable(QString::number(ticks.at(0))));
 }
 
 QTEST_GUILESS_MAIN(TimerContractTest)
