@@ -119,8 +119,10 @@ void KWinFullscreenSource::loadScript()
     m_scriptFile = std::make_unique<QTemporaryFile>();
     if (!m_scriptFile->open() ||
         m_scriptFile->write(script(m_bus.baseService(), m_objectPath).toUtf8()) < 0 ||
-        !m_scriptFile->flush())
+        !m_scriptFile->flush()) {
+        m_scriptFile.reset();
         return;
+    }
     // One of ours left behind by an earlier run of this source goes first.
     m_bus.asyncCall(scriptingCall(QStringLiteral("unloadScript"), {m_pluginName}));
     auto* call = new QDBusPendingCallWatcher(
