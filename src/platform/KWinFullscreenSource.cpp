@@ -48,10 +48,12 @@ KWinFullscreenSource::~KWinFullscreenSource()
 
 QString KWinFullscreenSource::script(const QString& service, const QString& path)
 {
-    // KWin 5's names; a KWin without them fails the script and the source stays clear.
+    // KWin 6's names where it has them, else KWin 5's; a KWin with neither
+    // fails the script and the source stays clear.
     return QStringLiteral(R"(
+var windows6 = typeof workspace.windowList === "function";
 function report() {
-    var window = workspace.activeClient;
+    var window = windows6 ? workspace.activeWindow : workspace.activeClient;
     callDBus("%1", "%2", "example.zorvik.SubliminalImages.KWinFullscreen",
              "activeWindowFullscreen", !!(window && window.fullScreen));
 }
@@ -59,9 +61,9 @@ function follow(window) {
     if (window)
         window.fullScreenChanged.connect(report);
 }
-workspace.clientList().forEach(follow);
-workspace.clientAdded.connect(follow);
-workspace.clientActivated.connect(report);
+(windows6 ? workspace.windowList() : workspace.clientList()).forEach(follow);
+(windows6 ? workspace.windowAdded : workspace.clientAdded).connect(follow);
+(windows6 ? workspace.windowActivated : workspace.clientActivated).connect(report);
 report();
 )")
         .arg(service, path);
