@@ -264,9 +264,7 @@ void PauseSourcesTest::notificationsInhibited()
     QTRY_VERIFY(!source.isActive());
 }
 
-// Nothing waits for a service: until it answers, the source is clear, and an
-// answer of the wrong type counts as clear, also where a careless reading
-// would take it for "true".
+// KWin runs a script of ours, which calls back; nobody else's call counts.
 void PauseSourcesTest::kwinScriptSaysFullscreen()
 {
     FakeBusService kwin(m_session->address(), QStringLiteral("org.kde.KWin"));
@@ -311,6 +309,9 @@ void PauseSourcesTest::kwinScriptSaysFullscreen()
     QTRY_COMPARE(kwin.calls.last().member(), QStringLiteral("unloadScript"));
 }
 
+// Nothing waits for a service: until it answers, the source is clear, and an
+// answer of the wrong type counts as clear, also where a careless reading
+// would take it for "true".
 void PauseSourcesTest::slowAndMalformedAnswersCountAsClear()
 {
     const QString path = QStringLiteral("/org/freedesktop/ScreenSaver");
