@@ -125,8 +125,6 @@ void KWinFullscreenSource::loadScript()
         m_scriptFile.reset();
         return;
     }
-    // One of ours left behind by an earlier run of this source goes first.
-    m_bus.asyncCall(scriptingCall(QStringLiteral("unloadScript"), {m_pluginName}));
     auto* call = new QDBusPendingCallWatcher(
         m_bus.asyncCall(
             scriptingCall(QStringLiteral("loadScript"), {m_scriptFile->fileName(), m_pluginName})),
@@ -153,7 +151,8 @@ void KWinFullscreenSource::unloadScript()
 
 void KWinFullscreenSource::activeWindowFullscreen(bool fullscreen)
 {
-    // Anybody on the bus could call; only the KWin we loaded the script into counts.
-    if (m_watching && calledFromDBus() && message().service() == m_kwinOwner && m_scriptFile)
+    // Anybody on the bus could call; only the KWin we loaded the script into
+    // counts, and it is known only while watching.
+    if (calledFromDBus() && message().service() == m_kwinOwner)
         setActive(fullscreen);
 }
