@@ -10,12 +10,12 @@
 #include "library/LibraryEditor.h"
 #include "library/PictureLibrary.h"
 #include "platform/ProgramInfo.h"
-#include "platform/Units.h"
 #include "settings/MonitorSetting.h"
 #include "settings/SettingsPanel.h"
 #include "web/WebPages.h"
 #include "widgets/LinkLabel.h"
 #include "widgets/Look.h"
+#include "widgets/Units.h"
 
 #include <QCloseEvent>
 #include <QMenuBar>
@@ -146,7 +146,7 @@ void MainWindow::centreOnScreen()
     // would place the frame, which some window managers then offset a second
     // time.)
     const MonitorLayout layout = m_services.monitors.layout();
-    QRect primary(QPoint(), m_services.screen.sizeInTwips() / Units::TwipsPerPixel);
+    QRect primary(QPoint(), m_services.screen.size());
     if (layout.primary >= 0 && layout.primary < layout.monitors.size())
         primary = layout.monitors.at(layout.primary);
     else if (!layout.monitors.isEmpty())

@@ -8,6 +8,25 @@
 #include <QSystemTrayIcon>
 #include <QWidget>
 
+namespace
+{
+
+// The plain words the tray shows for why a run waits.
+QString pauseReasonText(PauseReason reason)
+{
+    switch (reason) {
+    case PauseReason::ScreenLocked:
+        return QStringLiteral("Paused: the screen is locked");
+    case PauseReason::FullscreenWindow:
+        return QStringLiteral("Paused: a fullscreen window is in front");
+    case PauseReason::DoNotDisturb:
+        return QStringLiteral("Paused: do not disturb is on");
+    }
+    return {};
+}
+
+} // namespace
+
 RunTrayIcon::RunTrayIcon(FlashRun& run, QWidget& mainWindow, QObject* parent)
     : QObject(parent), m_run(run), m_mainWindow(&mainWindow), m_menu(new QMenu)
 {

@@ -2,8 +2,8 @@
 #include "app/DesktopSession.h"
 #include "app/PlatformChoice.h"
 #include "app/Program.h"
+#include "app/RealServices.h"
 #include "platform/ProgramInfo.h"
-#include "platform/Services.h"
 #include "widgets/ProgramIcon.h"
 
 #include <QApplication>

@@ -2,7 +2,7 @@
 
 #include "flash/StretchedPicture.h"
 #include "platform/Timer.h"
-#include "platform/Units.h"
+#include "widgets/Units.h"
 
 #include <QGuiApplication>
 #include <QWindow>

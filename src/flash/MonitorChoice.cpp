@@ -1,7 +1,7 @@
 #include "flash/MonitorChoice.h"
 
 #include "platform/Monitors.h"
-#include "platform/Units.h"
+#include "widgets/Units.h"
 
 #include <algorithm>
 

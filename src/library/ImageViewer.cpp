@@ -2,8 +2,8 @@
 
 #include "library/PictureLibrary.h"
 #include "library/PictureStrip.h"
-#include "platform/Units.h"
 #include "widgets/Look.h"
+#include "widgets/Units.h"
 
 #include <QListView>
 #include <QProgressBar>

@@ -2,15 +2,11 @@
 
 #include <QFlags>
 #include <QObject>
-#include <QString>
 
 // Why a run holds back its flashes.
 enum class PauseReason { ScreenLocked = 0x1, FullscreenWindow = 0x2, DoNotDisturb = 0x4 };
 Q_DECLARE_FLAGS(PauseReasons, PauseReason)
 Q_DECLARE_OPERATORS_FOR_FLAGS(PauseReasons)
-
-// The plain words the program shows for a reason, e.g. "Paused: the screen is locked".
-QString pauseReasonText(PauseReason reason);
 
 // Tells a run when it must not flash.
 class PauseWatch : public QObject

@@ -5,10 +5,7 @@
 // Where the program keeps its library, and the name that addresses its settings.
 struct ProgramLocation {
     // The folder of the library, without a trailing separator: the executable's
-    // folder, or for a system install the user's data folder (LibraryLocation).
+    // folder, or for a system install the user's data folder.
     QString folder;
     QString applicationName; // the executable's base name
-
-    // Read from the running executable.
-    static ProgramLocation ofRunningProgram();
 };

@@ -1,15 +1,12 @@
 #include "platform/Screen.h"
 
-#include "platform/Units.h"
-
 #include <QGuiApplication>
 #include <QScreen>
 
-QSize PrimaryScreen::sizeInTwips() const
+QSize PrimaryScreen::size() const
 {
     const QScreen* screen = QGuiApplication::primaryScreen();
-    const QSize pixels = screen ? screen->geometry().size() : QSize(1024, 768);
-    return pixels * Units::TwipsPerPixel;
+    return screen ? screen->geometry().size() : QSize(1024, 768);
 }
 
 double PrimaryScreen::scaleFactor() const

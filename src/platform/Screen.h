@@ -6,8 +6,8 @@ class Screen
 {
 public:
     virtual ~Screen() = default;
-    // The primary screen's size in twips.
-    virtual QSize sizeInTwips() const = 0;
+    // The primary screen's size in logical pixels.
+    virtual QSize size() const = 0;
     // Device pixels per logical pixel of the primary screen.
     virtual double scaleFactor() const = 0;
 };
@@ -15,6 +15,6 @@ public:
 class PrimaryScreen final : public Screen
 {
 public:
-    QSize sizeInTwips() const override;
+    QSize size() const override;
     double scaleFactor() const override;
 };

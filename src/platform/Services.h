@@ -13,8 +13,6 @@
 #include "platform/Shell.h"
 #include "platform/Timer.h"
 
-#include <memory>
-
 // Everything the windows need from the outside world, always complete: the
 // program hands in the real services, tests hand in fakes.
 struct Services {
@@ -31,18 +29,4 @@ struct Services {
     ProgramLocation program;
     // Last, so that a test which never starts with the session need not name it.
     Autostart& autostart = desktopAutostart();
-};
-
-// Owns the real implementations.
-class RealServices
-{
-public:
-    RealServices();
-    ~RealServices();
-    const Services& services() const { return m_services; }
-
-private:
-    struct Parts;
-    std::unique_ptr<Parts> m_parts;
-    Services m_services;
 };

@@ -1,8 +1,8 @@
 #include "settings/SettingsPanel.h"
 
 #include "platform/SettingsStore.h"
-#include "platform/Units.h"
 #include "widgets/Look.h"
+#include "widgets/Units.h"
 
 #include <QComboBox>
 #include <QLabel>

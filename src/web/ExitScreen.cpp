@@ -1,11 +1,11 @@
 #include "web/ExitScreen.h"
 
 #include "platform/ProgramInfo.h"
-#include "platform/Units.h"
 #include "web/WebPages.h"
 #include "widgets/LinkLabel.h"
 #include "widgets/Look.h"
 #include "widgets/ProgramIcon.h"
+#include "widgets/Units.h"
 
 #include <QCloseEvent>
 #include <QFocusEvent>
@@ -185,7 +185,8 @@ ExitScreen* ExitScreen::showNew(const Services& services, std::function<void()> 
 {
     auto* screen = new ExitScreen(services, std::move(endProgram));
     screen->load();
-    const QSize free = services.screen.sizeInTwips() - Units::size(11115, 4725) * 15;
+    const QSize free =
+        services.screen.size() * Units::TwipsPerPixel - Units::size(11115, 4725) * 15;
     screen->move(Units::px(free.width() / 2), Units::px(free.height() / 2));
     screen->show();
     return screen;

@@ -120,7 +120,7 @@ public:
 class FakeScreen final : public Screen
 {
 public:
-    QSize sizeInTwips() const override { return pixels * 15; }
+    QSize size() const override { return pixels; }
     double scaleFactor() const override { return 1.0; }
     QSize pixels{1024, 768};
 };

@@ -1,8 +1,8 @@
 // The real platform services, on temporary folders.
 #include "FileModesApply.h"
+#include "library/LibraryLocation.h"
 #include "platform/FileFilter.h"
 #include "platform/InstanceIndicator.h"
-#include "platform/LibraryLocation.h"
 #include "platform/QtSettingsStore.h"
 #include "platform/QtTimer.h"
 #include "platform/Random.h"

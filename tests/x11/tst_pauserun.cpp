@@ -1,9 +1,9 @@
 #include "app/MainWindow.h"
+#include "desktop/DesktopPauseWatch.h"
 #include "flash/FlashRun.h"
 #include "flash/FlashWindow.h"
 #include "flash/FlashWindows.h"
 #include "library/PictureLibrary.h"
-#include "platform/DesktopPauseWatch.h"
 #include "platform/Screen.h"
 
 #include "Children.h"

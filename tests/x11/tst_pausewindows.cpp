@@ -1,5 +1,5 @@
-#include "platform/FullscreenWindowSource.h"
-#include "platform/X11ScreenSaverSource.h"
+#include "desktop/FullscreenWindowSource.h"
+#include "desktop/X11ScreenSaverSource.h"
 
 #include "X11Tools.h"
 

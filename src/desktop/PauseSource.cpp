@@ -1,4 +1,4 @@
-#include "platform/PauseSource.h"
+#include "desktop/PauseSource.h"
 
 void PauseSource::setActive(bool active)
 {

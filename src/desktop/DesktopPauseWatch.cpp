@@ -1,12 +1,12 @@
-#include "platform/DesktopPauseWatch.h"
+#include "desktop/DesktopPauseWatch.h"
 
-#include "platform/DBusPropertySource.h"
-#include "platform/FullscreenWindowSource.h"
-#include "platform/GnomeBannersSource.h"
-#include "platform/KWinFullscreenSource.h"
-#include "platform/LogindLockSource.h"
-#include "platform/ScreenSaverServiceSource.h"
-#include "platform/X11ScreenSaverSource.h"
+#include "desktop/DBusPropertySource.h"
+#include "desktop/FullscreenWindowSource.h"
+#include "desktop/GnomeBannersSource.h"
+#include "desktop/KWinFullscreenSource.h"
+#include "desktop/LogindLockSource.h"
+#include "desktop/ScreenSaverServiceSource.h"
+#include "desktop/X11ScreenSaverSource.h"
 
 #include <QDBusConnection>
 

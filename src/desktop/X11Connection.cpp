@@ -1,4 +1,4 @@
-#include "platform/X11Connection.h"
+#include "desktop/X11Connection.h"
 
 #include <QSocketNotifier>
 #include <cstdlib>

@@ -1,6 +1,6 @@
-#include "platform/X11ScreenSaverSource.h"
+#include "desktop/X11ScreenSaverSource.h"
 
-#include "platform/X11Connection.h"
+#include "desktop/X11Connection.h"
 
 #include <cstdlib>
 #include <xcb/screensaver.h>

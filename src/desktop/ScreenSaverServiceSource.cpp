@@ -1,4 +1,4 @@
-#include "platform/ScreenSaverServiceSource.h"
+#include "desktop/ScreenSaverServiceSource.h"
 
 ScreenSaverServiceSource::ScreenSaverServiceSource(const QDBusConnection& bus,
                                                    const QString& service, const QString& path,

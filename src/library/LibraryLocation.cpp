@@ -1,5 +1,6 @@
-#include "platform/LibraryLocation.h"
+#include "library/LibraryLocation.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QStandardPaths>
 #include <fcntl.h>
@@ -28,6 +29,12 @@ QString userDataFolder()
 {
     return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
            QStringLiteral("/zorvik-subliminal-images");
+}
+
+ProgramLocation ofRunningProgram()
+{
+    const QFileInfo executable(QCoreApplication::applicationFilePath());
+    return {choose(executable.absolutePath(), userDataFolder()), executable.completeBaseName()};
 }
 
 } // namespace LibraryLocation

@@ -1,4 +1,4 @@
-#include "platform/BusServiceSource.h"
+#include "desktop/BusServiceSource.h"
 
 #include <QDBusPendingCallWatcher>
 #include <QDBusServiceWatcher>

@@ -1,4 +1,4 @@
-#include "platform/DBusValues.h"
+#include "desktop/DBusValues.h"
 
 #include <QDBusArgument>
 #include <QDBusVariant>

@@ -1,4 +1,4 @@
-#include "platform/GnomeBannersSource.h"
+#include "desktop/GnomeBannersSource.h"
 
 // GLib's headers use "signals" as a name, which Qt defines as a keyword.
 #pragma push_macro("signals")

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/PauseSource.h"
+#include "desktop/PauseSource.h"
 
 #include <QDBusConnection>
 #include <QDBusMessage>

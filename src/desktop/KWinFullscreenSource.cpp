@@ -1,4 +1,4 @@
-#include "platform/KWinFullscreenSource.h"
+#include "desktop/KWinFullscreenSource.h"
 
 #include <QCoreApplication>
 #include <QDBusConnectionInterface>

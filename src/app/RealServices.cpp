@@ -1,12 +1,13 @@
-#include "platform/Services.h"
+#include "app/RealServices.h"
 
-#include "platform/DesktopPauseWatch.h"
+#include "desktop/DesktopPauseWatch.h"
+#include "library/LibraryLocation.h"
 #include "platform/QtDialogs.h"
 #include "platform/QtSettingsStore.h"
 #include "platform/QtTimer.h"
 
 struct RealServices::Parts {
-    Parts() : program(ProgramLocation::ofRunningProgram()), instance(program.applicationName) {}
+    Parts() : program(LibraryLocation::ofRunningProgram()), instance(program.applicationName) {}
 
     ProgramLocation program;
     QtTimerFactory timers;

@@ -1,6 +1,6 @@
-#include "platform/DBusPropertySource.h"
+#include "desktop/DBusPropertySource.h"
 
-#include "platform/DBusValues.h"
+#include "desktop/DBusValues.h"
 
 namespace
 {

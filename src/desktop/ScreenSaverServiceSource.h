@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/BusServiceSource.h"
+#include "desktop/BusServiceSource.h"
 
 // A screen saver service on the session bus (org.freedesktop.ScreenSaver,
 // org.gnome.ScreenSaver, GNOME Shell's screen shield): active while it says

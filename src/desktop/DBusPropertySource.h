@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/BusServiceSource.h"
+#include "desktop/BusServiceSource.h"
 
 // Active while a boolean D-Bus property is true: asked with Properties.Get,
 // then followed through PropertiesChanged.

@@ -1,6 +1,6 @@
-#include "platform/LogindLockSource.h"
+#include "desktop/LogindLockSource.h"
 
-#include "platform/DBusPropertySource.h"
+#include "desktop/DBusPropertySource.h"
 
 #include <QDBusMessage>
 #include <QDBusObjectPath>

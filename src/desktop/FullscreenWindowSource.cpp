@@ -1,6 +1,6 @@
-#include "platform/FullscreenWindowSource.h"
+#include "desktop/FullscreenWindowSource.h"
 
-#include "platform/X11Connection.h"
+#include "desktop/X11Connection.h"
 
 #include <cstdlib>
 

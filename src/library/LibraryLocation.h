@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/ProgramLocation.h"
+
 #include <QString>
 
 // Where the picture list and the copies live. A program folder that already
@@ -17,5 +19,8 @@ QString choose(const QString& programFolder, const QString& dataFolder);
 // The per-user data folder: $XDG_DATA_HOME/zorvik-subliminal-images
 // (~/.local/share/zorvik-subliminal-images).
 QString userDataFolder();
+
+// The library folder and settings name of the running executable.
+ProgramLocation ofRunningProgram();
 
 } // namespace LibraryLocation
