@@ -261,7 +261,8 @@ void MainWindow::load()
     m_viewer->showStartState();
     m_settingsPanel->selectFirstItems();
     m_library->load();
-    m_settingsPanel->restore(m_services.settings, m_services.program.applicationName);
+    m_settingsPanel->apply(
+        DisplaySettings::load(m_services.settings, m_services.program.applicationName));
 
     m_pausePreferences.load();
     for (PauseWhenMenu* menu : std::as_const(m_pauseMenus))

@@ -96,7 +96,7 @@ void FlashRun::beginInterval()
 
 void FlashRun::startStopClicked()
 {
-    m_choices.current().saveTo(m_services.settings, m_services.program.applicationName);
+    m_choices.current().save(m_services.settings, m_services.program.applicationName);
     if (isRunning())
         stop();
     else

@@ -1,6 +1,6 @@
 #include "settings/MonitorSetting.h"
 
-#include "platform/SettingsStore.h"
+#include "settings/SettingsSection.h"
 
 const QString MonitorSetting::Section = QStringLiteral("display");
 const QString MonitorSetting::Key = QStringLiteral("ShowPicturesOn");
@@ -12,7 +12,7 @@ MonitorSetting::MonitorSetting(SettingsStore& store, const QString& application)
 
 ShowPicturesOn MonitorSetting::load() const
 {
-    const QString text = m_store.read(m_application, Section, Key).trimmed();
+    const QString text = SettingsSection(m_store, m_application, Section).text(Key).trimmed();
     for (ShowPicturesOn choice : {ShowPicturesOn::Pointer, ShowPicturesOn::Each})
         if (text == toText(choice))
             return choice;
@@ -21,7 +21,7 @@ ShowPicturesOn MonitorSetting::load() const
 
 void MonitorSetting::save(ShowPicturesOn choice)
 {
-    m_store.write(m_application, Section, Key, toText(choice));
+    SettingsSection(m_store, m_application, Section).setText(Key, toText(choice));
 }
 
 QString MonitorSetting::toText(ShowPicturesOn choice)
