@@ -10,8 +10,8 @@
 #include "library/LibraryEditor.h"
 #include "library/PictureLibrary.h"
 #include "platform/ProgramInfo.h"
-#include "settings/MonitorSetting.h"
 #include "settings/SettingsPanel.h"
+#include "settings/ShowPicturesOn.h"
 #include "web/WebPages.h"
 #include "widgets/LinkLabel.h"
 #include "widgets/Look.h"
@@ -225,17 +225,17 @@ void MainWindow::buildRunMenus(QMenu* file)
     QAction* exit = m_exitAction;
     for (QMenu* menu : {file, m_trayIcon->menu()}) {
         auto* pauseMenu = new PauseWhenMenu(m_pausePreferences, this);
-        auto* monitorMenu = new ShowPicturesOnMenu(this);
+        auto* showPicturesOnMenu = new ShowPicturesOnMenu(this);
         QAction* before = menu == file ? exit : nullptr;
         menu->insertMenu(before, pauseMenu);
-        menu->insertMenu(before, monitorMenu);
+        menu->insertMenu(before, showPicturesOnMenu);
         menu->insertAction(
             before, new StartWithSessionAction(m_services.autostart, m_services.dialogs, *menu));
         menu->insertSeparator(before);
         connect(pauseMenu, &PauseWhenMenu::preferencesChanged, m_flashRun, &FlashRun::setPauseWhen);
-        connect(monitorMenu, &ShowPicturesOnMenu::chosen, this, &MainWindow::showPicturesOn);
+        connect(showPicturesOnMenu, &ShowPicturesOnMenu::chosen, this, &MainWindow::showPicturesOn);
         m_pauseMenus << pauseMenu;
-        m_monitorMenus << monitorMenu;
+        m_showPicturesOnMenus << showPicturesOnMenu;
     }
 }
 
@@ -249,8 +249,8 @@ void MainWindow::addingChanged(bool adding)
 
 void MainWindow::showPicturesOn(ShowPicturesOn choice)
 {
-    MonitorSetting(m_services.settings, m_services.program.applicationName).save(choice);
-    for (ShowPicturesOnMenu* menu : std::as_const(m_monitorMenus))
+    saveShowPicturesOn(m_services.settings, m_services.program.applicationName, choice);
+    for (ShowPicturesOnMenu* menu : std::as_const(m_showPicturesOnMenus))
         menu->setChoice(choice);
     m_flashRun->setShowPicturesOn(choice);
 }
@@ -261,15 +261,16 @@ void MainWindow::load()
     m_viewer->showStartState();
     m_settingsPanel->selectFirstItems();
     m_library->load();
-    m_settingsPanel->restore(m_services.settings, m_services.program.applicationName);
+    m_settingsPanel->apply(
+        DisplaySettings::load(m_services.settings, m_services.program.applicationName));
 
     m_pausePreferences.load();
     for (PauseWhenMenu* menu : std::as_const(m_pauseMenus))
         menu->refresh();
     m_flashRun->setPauseWhen(m_pausePreferences.enabledReasons());
     const ShowPicturesOn choice =
-        MonitorSetting(m_services.settings, m_services.program.applicationName).load();
-    for (ShowPicturesOnMenu* menu : std::as_const(m_monitorMenus))
+        loadShowPicturesOn(m_services.settings, m_services.program.applicationName);
+    for (ShowPicturesOnMenu* menu : std::as_const(m_showPicturesOnMenus))
         menu->setChoice(choice);
     m_flashRun->setShowPicturesOn(choice);
 }

@@ -99,7 +99,7 @@ private:
     QAction* m_exitAction = nullptr;
     // The same two choices in the File menu and in the tray's menu.
     QList<PauseWhenMenu*> m_pauseMenus;
-    QList<ShowPicturesOnMenu*> m_monitorMenus;
+    QList<ShowPicturesOnMenu*> m_showPicturesOnMenus;
     QAction* m_helpAction = nullptr;
     QAction* m_visitAction = nullptr;
     QAction* m_updateAction = nullptr;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "settings/MonitorSetting.h"
+#include "settings/ShowPicturesOn.h"
 
 #include <QMenu>
 

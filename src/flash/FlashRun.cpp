@@ -19,7 +19,7 @@ FlashRun::FlashRun(const Services& services, FlashPictures& pictures, DisplayCho
                    FlashDisplay& display, QObject* parent)
     : QObject(parent), m_services(services), m_pictures(pictures), m_choices(choices),
       m_display(display), m_intervalTimer(m_services.timers.create(IntervalTimerName, this)),
-      m_monitorChoice(m_services.monitors)
+      m_monitorPicker(m_services.monitors)
 {
     connect(m_intervalTimer, &Timer::timeout, this, &FlashRun::intervalTicked);
     connect(&m_display, &FlashDisplay::pictureOnScreen, this, &FlashRun::pictureOnScreen);
@@ -96,7 +96,7 @@ void FlashRun::beginInterval()
 
 void FlashRun::startStopClicked()
 {
-    m_choices.current().saveTo(m_services.settings, m_services.program.applicationName);
+    m_choices.current().save(m_services.settings, m_services.program.applicationName);
     if (isRunning())
         stop();
     else
@@ -198,7 +198,7 @@ void FlashRun::flash(int slot)
     const DisplaySettings choices = m_choices.current();
     const QSizeF size(FlashWindow::WidthTwips, FlashWindow::HeightTwips);
     const Placement place =
-        m_monitorChoice.placeNext(size, choices.randomLocation(), m_services.random);
+        m_monitorPicker.placeNext(size, choices.randomLocation(), m_services.random);
     m_display.show(picture, QPointF(place.left, place.top), choices.durationMilliseconds());
     m_intervalTimer->setEnabled(false);
     setState(State::Showing);

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "flash/MonitorChoice.h"
+#include "flash/MonitorPicker.h"
 #include "flash/Scheduler.h"
 #include "flash/ShowLatency.h"
 #include "platform/Services.h"
@@ -63,7 +63,7 @@ public:
     // A flash picture that was still being prepared is ready now.
     void flashPictureReady();
     // The monitor the pictures are shown on.
-    void setShowPicturesOn(ShowPicturesOn choice) { m_monitorChoice.setChoice(choice); }
+    void setShowPicturesOn(ShowPicturesOn choice) { m_monitorPicker.setShowPicturesOn(choice); }
 
 signals:
     void stateChanged(FlashRun::State state);
@@ -101,7 +101,7 @@ private:
     FlashDisplay& m_display;
     Timer* m_intervalTimer;
     Scheduler m_scheduler;
-    MonitorChoice m_monitorChoice;
+    MonitorPicker m_monitorPicker;
     State m_state = State::Stopped;
     PauseReasons m_pauseWhen =
         PauseReason::ScreenLocked | PauseReason::FullscreenWindow | PauseReason::DoNotDisturb;

@@ -1,14 +1,6 @@
 #include "settings/DisplaySettings.h"
 
-#include "platform/SettingsStore.h"
-
-#include <optional>
-
-const QString DisplaySettings::Section = QStringLiteral("settings");
-const QString DisplaySettings::IntervalKey = QStringLiteral("DispInterval");
-const QString DisplaySettings::DurationKey = QStringLiteral("DispDuration");
-const QString DisplaySettings::LocationKey = QStringLiteral("DispLocation");
-const QString DisplaySettings::OrderKey = QStringLiteral("DispOrder");
+#include "settings/SettingsSection.h"
 
 QStringList DisplaySettings::intervalItems()
 {
@@ -40,57 +32,45 @@ int DisplaySettings::durationMilliseconds() const
 namespace
 {
 
-std::optional<int> wholeNumber(const QString& text)
-{
-    bool ok = false;
-    const int value = text.trimmed().toInt(&ok);
-    return ok ? std::optional<int>(value) : std::nullopt;
-}
+const QString Section = QStringLiteral("settings");
+const QString IntervalKey = QStringLiteral("DispInterval");
+const QString DurationKey = QStringLiteral("DispDuration");
+const QString LocationKey = QStringLiteral("DispLocation");
+const QString OrderKey = QStringLiteral("DispOrder");
 
-int position(const QString& text, int itemCount)
+int position(std::optional<int> value, int itemCount)
 {
-    const auto value = wholeNumber(text);
     return value && *value >= 0 && *value < itemCount ? *value : 0;
 }
 
 // Any whole number other than 0 picks the second option.
-int option(const QString& text)
+int option(std::optional<int> value)
 {
-    const auto value = wholeNumber(text);
     return value && *value != 0 ? 1 : 0;
 }
 
 } // namespace
 
-DisplaySettings DisplaySettings::restore(const Reader& read)
+DisplaySettings DisplaySettings::load(SettingsStore& store, const QString& application)
 {
+    const SettingsSection section(store, application, Section);
     DisplaySettings settings;
-    const QString interval = read(IntervalKey);
+    const QString interval = section.text(IntervalKey);
     if (interval.isEmpty())
         return settings;
-    settings.interval = position(interval, int(intervalItems().size()));
-    settings.duration = position(read(DurationKey), int(durationItems().size()));
-    settings.location = option(read(LocationKey));
-    settings.order = option(read(OrderKey));
+    settings.interval =
+        position(SettingsSection::wholeNumber(interval), int(intervalItems().size()));
+    settings.duration = position(section.number(DurationKey), int(durationItems().size()));
+    settings.location = option(section.number(LocationKey));
+    settings.order = option(section.number(OrderKey));
     return settings;
 }
 
-void DisplaySettings::save(const Writer& write) const
+void DisplaySettings::save(SettingsStore& store, const QString& application) const
 {
-    write(IntervalKey, QString::number(interval));
-    write(DurationKey, QString::number(duration));
-    write(LocationKey, QString::number(location == 0 ? 0 : 1));
-    write(OrderKey, QString::number(order == 0 ? 0 : 1));
-}
-
-DisplaySettings DisplaySettings::restoreFrom(SettingsStore& store, const QString& application)
-{
-    return restore([&](const QString& key) { return store.read(application, Section, key); });
-}
-
-void DisplaySettings::saveTo(SettingsStore& store, const QString& application) const
-{
-    save([&](const QString& key, const QString& value) {
-        store.write(application, Section, key, value);
-    });
+    SettingsSection section(store, application, Section);
+    section.setNumber(IntervalKey, interval);
+    section.setNumber(DurationKey, duration);
+    section.setNumber(LocationKey, location == 0 ? 0 : 1);
+    section.setNumber(OrderKey, order == 0 ? 0 : 1);
 }

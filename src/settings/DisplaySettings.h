@@ -2,7 +2,6 @@
 
 #include <QString>
 #include <QStringList>
-#include <functional>
 
 class SettingsStore;
 
@@ -25,24 +24,11 @@ struct DisplaySettings {
     static QStringList intervalItems(); // "2", "5", "10" … "120"
     static QStringList durationItems(); // "20" … "5000"
 
-    static const QString Section;
-    static const QString IntervalKey;
-    static const QString DurationKey;
-    static const QString LocationKey;
-    static const QString OrderKey;
-
-    using Reader = std::function<QString(const QString& key)>;
-    using Writer = std::function<void(const QString& key, const QString& value)>;
-
-    // Restores from the store. Nothing stored under the interval key means
+    // Loads from the settings file. Nothing stored under the interval key means
     // nothing was ever saved: all four keep their defaults. A value that is not
     // a whole number or lies outside its list falls back to that setting's
     // default alone.
-    static DisplaySettings restore(const Reader& read);
+    static DisplaySettings load(SettingsStore& store, const QString& application);
     // Writes the four keys in order: interval, duration, location, order.
-    void save(const Writer& write) const;
-
-    // The same, with the program's settings store.
-    static DisplaySettings restoreFrom(SettingsStore& store, const QString& application);
-    void saveTo(SettingsStore& store, const QString& application) const;
+    void save(SettingsStore& store, const QString& application) const;
 };

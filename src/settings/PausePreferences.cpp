@@ -1,21 +1,12 @@
 #include "settings/PausePreferences.h"
 
-#include "platform/SettingsStore.h"
-
-const QString PausePreferences::Section = QStringLiteral("pause");
-
 namespace
 {
+
 constexpr PauseReason AllReasons[] = {PauseReason::ScreenLocked, PauseReason::FullscreenWindow,
                                       PauseReason::DoNotDisturb};
-}
 
-PausePreferences::PausePreferences(SettingsStore& store, QString applicationName)
-    : m_store(store), m_application(std::move(applicationName))
-{
-}
-
-QString PausePreferences::keyFor(PauseReason reason)
+QString keyFor(PauseReason reason)
 {
     switch (reason) {
     case PauseReason::ScreenLocked:
@@ -28,18 +19,22 @@ QString PausePreferences::keyFor(PauseReason reason)
     return {};
 }
 
+} // namespace
+
+PausePreferences::PausePreferences(SettingsStore& store, const QString& application)
+    : m_section(store, application, QStringLiteral("pause"))
+{
+}
+
 void PausePreferences::load()
 {
-    for (PauseReason reason : AllReasons) {
-        // Only an explicit "0" turns a kind off: pausing is the safe side.
-        const QString value = m_store.read(m_application, Section, keyFor(reason)).trimmed();
-        m_enabled.setFlag(reason, value != QLatin1String("0"));
-    }
+    // Only an explicit "0" turns a kind off: pausing is the safe side.
+    for (PauseReason reason : AllReasons)
+        m_enabled.setFlag(reason, m_section.flag(keyFor(reason), true));
 }
 
 void PausePreferences::setPausesWhen(PauseReason reason, bool on)
 {
     m_enabled.setFlag(reason, on);
-    m_store.write(m_application, Section, keyFor(reason),
-                  on ? QStringLiteral("1") : QStringLiteral("0"));
+    m_section.setFlag(keyFor(reason), on);
 }

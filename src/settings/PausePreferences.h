@@ -1,21 +1,14 @@
 #pragma once
 
 #include "platform/PauseWatch.h"
-
-#include <QString>
-
-class SettingsStore;
+#include "settings/SettingsSection.h"
 
 // Which kinds of pause the user wants (all at first), kept in the settings
 // file's own section "pause" as "1"/"0"; a missing or bad value reads as on.
 class PausePreferences
 {
 public:
-    static const QString Section;
-
-    PausePreferences(SettingsStore& store, QString applicationName);
-
-    static QString keyFor(PauseReason reason);
+    PausePreferences(SettingsStore& store, const QString& application);
 
     void load();
     bool pausesWhen(PauseReason reason) const { return m_enabled.testFlag(reason); }
@@ -25,8 +18,7 @@ public:
     PauseReasons enabledReasons() const { return m_enabled; }
 
 private:
-    SettingsStore& m_store;
-    QString m_application;
+    SettingsSection m_section;
     PauseReasons m_enabled =
         PauseReason::ScreenLocked | PauseReason::FullscreenWindow | PauseReason::DoNotDisturb;
 };

@@ -1,6 +1,5 @@
 #include "settings/SettingsPanel.h"
 
-#include "platform/SettingsStore.h"
 #include "widgets/Look.h"
 #include "widgets/Units.h"
 
@@ -120,9 +119,4 @@ void SettingsPanel::apply(const DisplaySettings& settings)
     m_durationList->setCurrentIndex(settings.duration);
     (settings.location == 0 ? m_randomPlace : m_centre)->setChecked(true);
     (settings.order == 0 ? m_randomOrder : m_listOrder)->setChecked(true);
-}
-
-void SettingsPanel::restore(SettingsStore& store, const QString& application)
-{
-    apply(DisplaySettings::restoreFrom(store, application));
 }

@@ -6,11 +6,10 @@
 
 class QComboBox;
 class QRadioButton;
-class SettingsStore;
 
 // The "Settings" frame: the interval and duration lists and the two option
-// pairs. The flash run reads the choices live; the store is read when the
-// main window loads and written at every Start/Stop click.
+// pairs. The flash run reads the choices live; the settings file is read when
+// the main window loads and written at every Start/Stop click.
 class SettingsPanel : public QGroupBox, public DisplayChoices
 {
     Q_OBJECT
@@ -22,8 +21,6 @@ public:
 
     DisplaySettings current() const override;
     void apply(const DisplaySettings& settings);
-
-    void restore(SettingsStore& store, const QString& application);
 
 private:
     QComboBox* m_intervalList;

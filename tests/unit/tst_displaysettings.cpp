@@ -1,14 +1,26 @@
 #include "settings/DisplaySettings.h"
 
+#include "Fakes.h"
+
 #include <QHash>
 #include <QTest>
 
 namespace
 {
 
-DisplaySettings restoreFrom(const QHash<QString, QString>& stored)
+const QString App = QStringLiteral("app");
+
+QString pathOf(const QString& key)
 {
-    return DisplaySettings::restore([&](const QString& key) { return stored.value(key); });
+    return MemorySettingsStore::path(App, "settings", key);
+}
+
+DisplaySettings loadFrom(const QHash<QString, QString>& stored)
+{
+    MemorySettingsStore store;
+    for (auto value = stored.cbegin(); value != stored.cend(); ++value)
+        store.values.insert(pathOf(value.key()), value.value());
+    return DisplaySettings::load(store, App);
 }
 
 } // namespace
@@ -85,14 +97,16 @@ void DisplaySettingsTest::restoring()
     QFETCH(int, duration);
     QFETCH(int, location);
     QFETCH(int, order);
-    QCOMPARE(restoreFrom(stored), (DisplaySettings{interval, duration, location, order}));
+    QCOMPARE(loadFrom(stored), (DisplaySettings{interval, duration, location, order}));
 }
 
 void DisplaySettingsTest::savingWritesPositionsInOrder()
 {
+    MemorySettingsStore store;
+    DisplaySettings{3, 8, 1, 1}.save(store, App);
     QStringList written;
-    DisplaySettings{3, 8, 1, 1}.save(
-        [&](const QString& key, const QString& value) { written << key + "=" + value; });
+    for (const QString& key : std::as_const(store.writes))
+        written << key + "=" + store.values.value(pathOf(key));
     QCOMPARE(written,
              QStringList({"DispInterval=3", "DispDuration=8", "DispLocation=1", "DispOrder=1"}));
 }

@@ -46,7 +46,7 @@ struct Panel : SettingsPanel {
 DisplaySettings restored(QtSettingsStore& store)
 {
     Panel panel;
-    panel.restore(store, App);
+    panel.apply(DisplaySettings::load(store, App));
     return panel.current();
 }
 
@@ -60,7 +60,7 @@ DisplaySettings restoreThenSave(QtSettingsStore& store, const DisplaySettings& c
     const DisplaySettings read = restored(store);
     Panel panel;
     panel.apply(changed);
-    panel.current().saveTo(store, App);
+    panel.current().save(store, App);
     *took = clock.elapsed();
     return read;
 }
@@ -150,7 +150,7 @@ void SettingsAbuseTest::garbageFilesRestoreDefaultsAndCanBeSavedOver()
         Panel panel;
         const DisplaySettings wanted{int(random.bounded(25)), int(random.bounded(14)), 1, 1};
         panel.apply(wanted);
-        panel.current().saveTo(store, App);
+        panel.current().save(store, App);
         QCOMPARE(restored(store), wanted);
     }
     m_inputs += Files;
@@ -304,7 +304,7 @@ void SettingsAbuseTest::diskFullKeepsTheSavedSettings()
     QtSettingsStore store(dir.path());
     Panel saved;
     saved.apply({5, 6, 1, 1});
-    saved.current().saveTo(store, App);
+    saved.current().save(store, App);
     const QByteArray before = readFile(store.fileFor(App));
     QVERIFY(before.size() > roomBytes);
 
@@ -312,7 +312,7 @@ void SettingsAbuseTest::diskFullKeepsTheSavedSettings()
     changed.apply({7, 8, 0, 0});
     {
         const FileSizeLimit full{rlim_t(roomBytes)};
-        changed.current().saveTo(store, App);
+        changed.current().save(store, App);
     }
     // What the next start reads; this process keeps the unsaved values.
     QCOMPARE(readFile(store.fileFor(App)), before);

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "flash/Placement.h"
-#include "settings/MonitorSetting.h"
+#include "settings/ShowPicturesOn.h"
 
 #include <QRect>
 #include <QRectF>
@@ -11,19 +11,18 @@ class Monitors;
 struct MonitorLayout;
 class Random;
 
-// Picks the monitor for each flash and places the flash window on it. The
-// monitors are asked afresh every time: one unplugged during a run is never
-// chosen again, one plugged in is used from the next flash on.
-class MonitorChoice
+// Picks the monitor for each flash, as the user's ShowPicturesOn says, and
+// places the flash window on it. The monitors are asked afresh every time: one unplugged during a
+// run is never chosen again, one plugged in is used from the next flash on.
+class MonitorPicker
 {
 public:
     // The area used when the window system reports no monitor at all.
     static const QRect FallbackArea;
 
-    explicit MonitorChoice(const Monitors& monitors);
+    explicit MonitorPicker(const Monitors& monitors);
 
-    void setChoice(ShowPicturesOn choice) { m_choice = choice; }
-    ShowPicturesOn choice() const { return m_choice; }
+    void setShowPicturesOn(ShowPicturesOn choice) { m_showPicturesOn = choice; }
 
     // The next flash's monitor in logical pixels. With Each, every call moves
     // the turn on to the next monitor, left to right.
@@ -39,6 +38,6 @@ private:
     QRect nextInTurn(const MonitorLayout& layout);
 
     const Monitors& m_monitors;
-    ShowPicturesOn m_choice = ShowPicturesOn::Primary;
+    ShowPicturesOn m_showPicturesOn = ShowPicturesOn::Primary;
     std::optional<QRect> m_lastInTurn;
 };

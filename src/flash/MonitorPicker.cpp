@@ -1,11 +1,11 @@
-#include "flash/MonitorChoice.h"
+#include "flash/MonitorPicker.h"
 
 #include "platform/Monitors.h"
 #include "widgets/Units.h"
 
 #include <algorithm>
 
-const QRect MonitorChoice::FallbackArea(0, 0, 1024, 768);
+const QRect MonitorPicker::FallbackArea(0, 0, 1024, 768);
 
 namespace
 {
@@ -18,12 +18,12 @@ bool before(const QRect& a, const QRect& b)
 
 } // namespace
 
-MonitorChoice::MonitorChoice(const Monitors& monitors) : m_monitors(monitors) {}
+MonitorPicker::MonitorPicker(const Monitors& monitors) : m_monitors(monitors) {}
 
-QRect MonitorChoice::nextMonitor()
+QRect MonitorPicker::nextMonitor()
 {
     const MonitorLayout layout = m_monitors.layout();
-    switch (m_choice) {
+    switch (m_showPicturesOn) {
     case ShowPicturesOn::Pointer:
         for (const QRect& monitor : layout.monitors)
             if (monitor.contains(layout.pointer))
@@ -37,27 +37,27 @@ QRect MonitorChoice::nextMonitor()
     return primaryOf(layout);
 }
 
-Placement MonitorChoice::placeNext(const QSizeF& windowTwips, bool randomPlace, Random& random)
+Placement MonitorPicker::placeNext(const QSizeF& windowTwips, bool randomPlace, Random& random)
 {
     const QRectF monitor = toTwips(nextMonitor());
     return randomPlace ? Placement::random(monitor, windowTwips, random)
                        : Placement::centre(monitor, windowTwips);
 }
 
-QRectF MonitorChoice::toTwips(const QRect& pixels)
+QRectF MonitorPicker::toTwips(const QRect& pixels)
 {
     return QRectF(Units::toTwips(pixels.x()), Units::toTwips(pixels.y()),
                   Units::toTwips(pixels.width()), Units::toTwips(pixels.height()));
 }
 
-QRect MonitorChoice::primaryOf(const MonitorLayout& layout)
+QRect MonitorPicker::primaryOf(const MonitorLayout& layout)
 {
     if (layout.primary >= 0 && layout.primary < layout.monitors.size())
         return layout.monitors.at(layout.primary);
     return layout.monitors.isEmpty() ? FallbackArea : layout.monitors.constFirst();
 }
 
-QRect MonitorChoice::nextInTurn(const MonitorLayout& layout)
+QRect MonitorPicker::nextInTurn(const MonitorLayout& layout)
 {
     if (layout.monitors.isEmpty())
         return FallbackArea;

@@ -1,7 +1,7 @@
 #include "app/ShowPicturesOnMenu.h"
 #include "flash/FlashWindow.h"
-#include "flash/MonitorChoice.h"
-#include "settings/MonitorSetting.h"
+#include "flash/MonitorPicker.h"
+#include "settings/ShowPicturesOn.h"
 
 #include "FakeMonitors.h"
 #include "Fakes.h"
@@ -12,7 +12,7 @@
 
 // Which monitor each flash goes to, and where on it, for every choice and as
 // monitors come and go; the choice kept in the settings file and in the menu.
-class MonitorChoiceTest : public QObject
+class ShowPicturesOnTest : public QObject
 {
     Q_OBJECT
 private slots:
@@ -37,26 +37,26 @@ const QRect Right(1024, 0, 1024, 768);
 
 bool whollyOn(const Placement& place, const QRect& monitor)
 {
-    const QRectF area = MonitorChoice::toTwips(monitor);
+    const QRectF area = MonitorPicker::toTwips(monitor);
     return QRectF(place.left, place.top, Window.width(), Window.height()).intersected(area) ==
            QRectF(place.left, place.top, Window.width(), Window.height());
 }
 
 } // namespace
 
-void MonitorChoiceTest::centreOfThePrimaryOnTheRight()
+void ShowPicturesOnTest::centreOfThePrimaryOnTheRight()
 {
     FakeMonitors monitors;
-    MonitorChoice choice(monitors);
+    MonitorPicker picker(monitors);
     ScriptedRandom random;
-    const Placement place = choice.placeNext(Window, false, random);
+    const Placement place = picker.placeNext(Window, false, random);
     // (1024 + 335.5) pixels across, 259.5 down, half twips kept.
     QCOMPARE(place.left, 1024 * 15 + 5032.5);
     QCOMPARE(place.top, 3892.5);
     QCOMPARE(random.draws, 0);
 }
 
-void MonitorChoiceTest::randomPlaceStaysOnThePrimary_data()
+void ShowPicturesOnTest::randomPlaceStaysOnThePrimary_data()
 {
     QTest::addColumn<double>("r1");
     QTest::addColumn<double>("r2");
@@ -68,7 +68,7 @@ void MonitorChoiceTest::randomPlaceStaysOnThePrimary_data()
     QTest::newRow("highest") << 0.9999999 << 0.9999999 << 7785.0 << 15360.0 + 10065;
 }
 
-void MonitorChoiceTest::randomPlaceStaysOnThePrimary()
+void ShowPicturesOnTest::randomPlaceStaysOnThePrimary()
 {
     QFETCH(double, r1);
     QFETCH(double, r2);
@@ -77,106 +77,108 @@ void MonitorChoiceTest::randomPlaceStaysOnThePrimary()
     FakeMonitors monitors;
     // Below and to the right of the other monitor, to see both offsets.
     monitors.current.monitors[0] = QRect(1024, 100, 1024, 768);
-    MonitorChoice choice(monitors);
+    MonitorPicker picker(monitors);
     ScriptedRandom random;
     random.values.append({r1, r2});
-    const Placement place = choice.placeNext(Window, true, random);
+    const Placement place = picker.placeNext(Window, true, random);
     QCOMPARE(random.draws, 2);
     QCOMPARE(place.top, top + 1500);
     QCOMPARE(place.left, left);
     QVERIFY(whollyOn(place, monitors.current.monitors[0]));
 }
 
-void MonitorChoiceTest::pointerMonitor()
+void ShowPicturesOnTest::pointerMonitor()
 {
     FakeMonitors monitors;
-    MonitorChoice choice(monitors);
-    choice.setChoice(ShowPicturesOn::Pointer);
+    MonitorPicker picker(monitors);
+    picker.setShowPicturesOn(ShowPicturesOn::Pointer);
     monitors.current.pointer = QPoint(10, 700);
-    QCOMPARE(choice.nextMonitor(), Left);
+    QCOMPARE(picker.nextMonitor(), Left);
     monitors.current.pointer = QPoint(1024, 0);
-    QCOMPARE(choice.nextMonitor(), Right);
+    QCOMPARE(picker.nextMonitor(), Right);
     // A pointer in no monitor (a gap between monitors of different heights)
     // falls back to the primary.
     monitors.current.pointer = QPoint(500, 900);
-    QCOMPARE(choice.nextMonitor(), Right);
+    QCOMPARE(picker.nextMonitor(), Right);
 }
 
-void MonitorChoiceTest::eachMonitorInTurn()
+void ShowPicturesOnTest::eachMonitorInTurn()
 {
     FakeMonitors monitors;
     // Listed out of order, with the right one mirrored: three entries, two places.
     monitors.current.monitors = {Right, Left, Right};
-    MonitorChoice choice(monitors);
-    choice.setChoice(ShowPicturesOn::Each);
+    MonitorPicker picker(monitors);
+    picker.setShowPicturesOn(ShowPicturesOn::Each);
     QList<QRect> seen;
     for (int i = 0; i < 4; ++i)
-        seen << choice.nextMonitor();
+        seen << picker.nextMonitor();
     QCOMPARE(seen, (QList<QRect>{Left, Right, Left, Right}));
 }
 
-void MonitorChoiceTest::unpluggedAndPluggedMidRun()
+void ShowPicturesOnTest::unpluggedAndPluggedMidRun()
 {
     for (ShowPicturesOn setting :
          {ShowPicturesOn::Primary, ShowPicturesOn::Pointer, ShowPicturesOn::Each}) {
         FakeMonitors monitors;
-        MonitorChoice choice(monitors);
-        choice.setChoice(setting);
+        MonitorPicker picker(monitors);
+        picker.setShowPicturesOn(setting);
         monitors.current.pointer = QPoint(100, 100);
-        choice.nextMonitor();
+        picker.nextMonitor();
         // The left monitor goes, and with it, for a moment, the primary mark.
         monitors.current = {{Right}, -1, QPoint(100, 100)};
-        QCOMPARE(choice.nextMonitor(), Right);
-        QCOMPARE(choice.nextMonitor(), Right);
+        QCOMPARE(picker.nextMonitor(), Right);
+        QCOMPARE(picker.nextMonitor(), Right);
         // Plugged in again: used from the next flash on where the choice says so.
         monitors.current = {{Right, Left}, 0, QPoint(100, 100)};
-        const QRect next = choice.nextMonitor();
+        const QRect next = picker.nextMonitor();
         QCOMPARE(next, setting == ShowPicturesOn::Primary ? Right : Left);
     }
 }
 
-void MonitorChoiceTest::noMonitorAtAll()
+void ShowPicturesOnTest::noMonitorAtAll()
 {
     FakeMonitors monitors;
     monitors.current = {};
-    MonitorChoice choice(monitors);
+    MonitorPicker picker(monitors);
     for (ShowPicturesOn setting :
          {ShowPicturesOn::Primary, ShowPicturesOn::Pointer, ShowPicturesOn::Each}) {
-        choice.setChoice(setting);
-        QCOMPARE(choice.nextMonitor(), MonitorChoice::FallbackArea);
+        picker.setShowPicturesOn(setting);
+        QCOMPARE(picker.nextMonitor(), MonitorPicker::FallbackArea);
     }
 }
 
-void MonitorChoiceTest::settingKeptInItsOwnSection_data()
+void ShowPicturesOnTest::settingKeptInItsOwnSection_data()
 {
     QTest::addColumn<QString>("stored");
     QTest::addColumn<int>("loaded");
-    QTest::newRow("nothing stored") << QString() << int(ShowPicturesOn::Primary);
-    QTest::newRow("pointer") << "pointer" << int(ShowPicturesOn::Pointer);
-    QTest::newRow("each") << "each" << int(ShowPicturesOn::Each);
-    QTest::newRow("unknown word") << "left" << int(ShowPicturesOn::Primary);
-    QTest::newRow("other case") << "Each" << int(ShowPicturesOn::Primary);
-    QTest::newRow("a number") << "2" << int(ShowPicturesOn::Primary);
+    QTest::addColumn<QString>("saved");
+    QTest::newRow("nothing stored") << QString() << int(ShowPicturesOn::Primary) << "primary";
+    QTest::newRow("pointer") << "pointer" << int(ShowPicturesOn::Pointer) << "pointer";
+    QTest::newRow("each") << "each" << int(ShowPicturesOn::Each) << "each";
+    QTest::newRow("spaces around") << " each " << int(ShowPicturesOn::Each) << "each";
+    QTest::newRow("unknown word") << "left" << int(ShowPicturesOn::Primary) << "primary";
+    QTest::newRow("other case") << "Each" << int(ShowPicturesOn::Primary) << "primary";
+    QTest::newRow("a number") << "2" << int(ShowPicturesOn::Primary) << "primary";
 }
 
-void MonitorChoiceTest::settingKeptInItsOwnSection()
+void ShowPicturesOnTest::settingKeptInItsOwnSection()
 {
     QFETCH(QString, stored);
     QFETCH(int, loaded);
+    QFETCH(QString, saved);
     MemorySettingsStore store;
     const QString key = MemorySettingsStore::path("app", "display", "ShowPicturesOn");
     if (!stored.isNull())
         store.values[key] = stored;
-    MonitorSetting setting(store, "app");
-    QCOMPARE(int(setting.load()), loaded);
+    QCOMPARE(int(loadShowPicturesOn(store, "app")), loaded);
 
-    setting.save(ShowPicturesOn(loaded));
+    saveShowPicturesOn(store, "app", ShowPicturesOn(loaded));
     QCOMPARE(store.writes, QStringList{"ShowPicturesOn"});
-    QCOMPARE(store.values.value(key), MonitorSetting::toText(ShowPicturesOn(loaded)));
-    QCOMPARE(int(setting.load()), loaded);
+    QCOMPARE(store.values.value(key), saved);
+    QCOMPARE(int(loadShowPicturesOn(store, "app")), loaded);
 }
 
-void MonitorChoiceTest::menuChecksOneAndAnnouncesTheUsersPick()
+void ShowPicturesOnTest::menuChecksOneAndAnnouncesTheUsersPick()
 {
     ShowPicturesOnMenu menu;
     QCOMPARE(menu.title(), QStringLiteral("Show pictures on"));
@@ -200,5 +202,5 @@ void MonitorChoiceTest::menuChecksOneAndAnnouncesTheUsersPick()
     QVERIFY(!actions[2]->isChecked());
 }
 
-QTEST_MAIN(MonitorChoiceTest)
-#include "tst_monitorchoice.moc"
+QTEST_MAIN(ShowPicturesOnTest)
+#include "tst_showpictureson.moc"
