@@ -271,15 +271,7 @@ PictureLibrary::Availability PictureLibrary::flashPicture(int slot, QImage* pict
     const QString path = slotPath(slot);
     if (path.isEmpty())
         return Availability::Unreadable;
-    switch (m_store.flashPicture(path, picture)) {
-    case PictureStore::Availability::Ready:
-        return Availability::Ready;
-    case PictureStore::Availability::Pending:
-        return Availability::Pending;
-    case PictureStore::Availability::Unreadable:
-        break;
-    }
-    return Availability::Unreadable;
+    return m_store.flashPicture(path, picture);
 }
 
 void PictureLibrary::prefetch(int slot)
