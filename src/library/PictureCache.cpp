@@ -1,13 +1,13 @@
 #include "library/PictureCache.h"
 
-#include "library/FileWrite.h"
+#include "library/AtomicFile.h"
+#include "library/SideFiles.h"
 
 #include <QCryptographicHash>
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QStandardPaths>
-#include <QTemporaryFile>
 #include <QtEndian>
 
 #include <algorithm>
@@ -20,8 +20,8 @@ constexpr char Magic[8] = {'Z', 'S', 'I', 'C', 'A', 'C', 'H', 'E'};
 constexpr quint32 Version = 1;
 constexpr qint64 MaxFileBytes = 64LL * 1024 * 1024;
 const QString Suffix = QStringLiteral(".pic");
-// Interrupted writes leave these; a write in progress is never this old.
-const QString TemporaryPattern = QStringLiteral(".writing-XXXXXX");
+// Interrupted writes leave their temporary files; a write in progress is
+// never this old.
 constexpr qint64 TemporaryAgeSeconds = 600;
 
 quint64 checksum(const char* data, qsizetype size)
@@ -223,29 +223,15 @@ bool PictureCache::store(const QString& copy, const CopyIdentity& identity,
     qToLittleEndian(sum, bytes.data() + sumAt);
 
     // No sync: a file a crash cut short fails its checksum and is rebuilt.
-    QTemporaryFile out(m_folder + u'/' + TemporaryPattern);
-    if (!out.open()) {
-        if (error)
-            *error = out.errorString();
-        return false;
-    }
-    if (!FileWrite::all(out.handle(), bytes, error) ||
-        !FileWrite::renameOver(out.fileName(), fileFor(copy), error))
-        return false;
-    out.setAutoRemove(false);
-    return true;
+    AtomicFile out(fileFor(copy), AtomicFile::Sync::Never);
+    return out.open(error) && out.write(bytes, error) && out.commit(error);
 }
 
 int PictureCache::sweep() const
 {
-    QDir folder(m_folder);
-    int removed = 0;
-    const QDateTime now = QDateTime::currentDateTimeUtc();
-    const QFileInfoList leftovers =
-        folder.entryInfoList({QStringLiteral(".writing-*")}, QDir::Files | QDir::Hidden);
-    for (const QFileInfo& file : leftovers)
-        if (file.lastModified().secsTo(now) > TemporaryAgeSeconds && QFile::remove(file.filePath()))
-            ++removed;
+    int removed =
+        SideFiles::removeLeftovers(m_folder, SideFiles::Leftovers::olderThan(TemporaryAgeSeconds));
+    const QDir folder(m_folder);
 
     QFileInfoList kept;
     qint64 total = 0;

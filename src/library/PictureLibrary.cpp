@@ -2,6 +2,7 @@
 
 #include "library/PictureListFile.h"
 #include "library/PlacedCopy.h"
+#include "library/SideFiles.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -48,7 +49,7 @@ void PictureLibrary::load()
     // Saves and copies a crash cut short are of no use and would pile up.
     PictureListFile::removeLeftovers(m_folder.listFile());
     PictureListFile::removeLeftovers(m_folder.originalsFile());
-    PlacedCopy::removeLeftovers(m_folder.copiesFolder(), loaded);
+    SideFiles::removeLeftovers(m_folder.copiesFolder(), SideFiles::Leftovers::allBut(loaded));
     m_originals.clear();
     for (const QString& name : PictureListFile::load(m_folder.originalsFile()))
         if (const std::optional<QString> file = m_folder.copyPath(name); file && somethingAt(*file))
