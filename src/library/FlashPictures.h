@@ -1,5 +1,7 @@
 #pragma once
 
+#include "library/PictureAvailability.h"
+
 #include <QImage>
 
 // What the flash run needs of the library: how many slots there are, and the
@@ -7,11 +9,7 @@
 class FlashPictures
 {
 public:
-    enum class Availability {
-        Ready,      // the picture is given
-        Pending,    // still being prepared: it goes first, and the owner says when it is there
-        Unreadable, // the entry has no readable picture: the empty window is shown
-    };
+    using Availability = PictureAvailability;
 
     virtual ~FlashPictures() = default;
 

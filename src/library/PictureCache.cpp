@@ -1,13 +1,13 @@
 #include "library/PictureCache.h"
 
-#include "library/FileWrite.h"
+#include "library/AtomicFile.h"
+#include "library/SideFiles.h"
 
 #include <QCryptographicHash>
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QStandardPaths>
-#include <QTemporaryFile>
 #include <QtEndian>
 
 #include <algorithm>
@@ -20,8 +20,8 @@ constexpr char Magic[8] = {'Z', 'S', 'I', 'C', 'A', 'C', 'H', 'E'};
 constexpr quint32 Version = 1;
 constexpr qint64 MaxFileBytes = 64LL * 1024 * 1024;
 const QString Suffix = QStringLiteral(".pic");
-// Interrupted writes leave these; a write in progress is never this old.
-const QString TemporaryPattern = QStringLiteral(".writing-XXXXXX");
+// Interrupted writes leave their temporary files; a write in progress is
+// never this old.
 constexpr qint64 TemporaryAgeSeconds = 600;
 
 quint64 checksum(const char* data, qsizetype size)
@@ -69,21 +69,50 @@ private:
     qsizetype m_at = 0;
 };
 
-QByteArray header(const QString& copy, const CopyIdentity& identity, const PictureSizes& sizes)
+// What a cache file was made from: the sizes, the copy and its identity.
+// Both reading a file and judging it in the sweep go by this.
+struct Header {
+    QSize flash;
+    QSize thumbnail;
+    CopyIdentity identity;
+    QByteArray path;
+};
+
+QByteArray encode(const Header& header)
 {
     QByteArray out(Magic, sizeof Magic);
     put<quint32>(out, Version);
-    for (int value : {sizes.flash.width(), sizes.flash.height(), sizes.thumbnail.width(),
-                      sizes.thumbnail.height()})
+    for (int value : {header.flash.width(), header.flash.height(), header.thumbnail.width(),
+                      header.thumbnail.height()})
         put<qint32>(out, value);
-    put<qint64>(out, identity.size);
-    put<qint64>(out, identity.modifiedNs);
-    put<quint64>(out, identity.inode);
-    put<quint64>(out, identity.device);
-    const QByteArray path = copy.toUtf8();
-    put<quint32>(out, quint32(path.size()));
-    out.append(path);
+    put<qint64>(out, header.identity.size);
+    put<qint64>(out, header.identity.modifiedNs);
+    put<quint64>(out, header.identity.inode);
+    put<quint64>(out, header.identity.device);
+    put<quint32>(out, quint32(header.path.size()));
+    out.append(header.path);
     return out;
+}
+
+// Nothing when the file is no cache file of this version or is cut short.
+std::optional<Header> decode(Reader& in)
+{
+    QByteArray magic;
+    quint32 version = 0;
+    if (!in.take(sizeof Magic, &magic) || magic != QByteArray(Magic, sizeof Magic) ||
+        !in.get(&version) || version != Version)
+        return std::nullopt;
+    qint32 size[4] = {};
+    for (qint32& value : size)
+        if (!in.get(&value))
+            return std::nullopt;
+    Header header{QSize(size[0], size[1]), QSize(size[2], size[3]), {}, {}};
+    CopyIdentity& stored = header.identity;
+    quint32 pathLength = 0;
+    if (!in.get(&stored.size) || !in.get(&stored.modifiedNs) || !in.get(&stored.inode) ||
+        !in.get(&stored.device) || !in.get(&pathLength) || !in.take(pathLength, &header.path))
+        return std::nullopt;
+    return header;
 }
 
 } // namespace
@@ -132,28 +161,13 @@ PictureCache::read(const QString& copy, const CopyIdentity& identity, bool wantF
     const QByteArray bytes = file.readAll();
 
     Reader in(bytes);
-    QByteArray magic;
-    quint32 version = 0;
-    qint32 size[4] = {};
-    CopyIdentity stored;
-    quint32 pathLength = 0, thumbnailLength = 0, flashLength = 0;
-    quint64 sum = 0;
-    QByteArray path;
-    if (!in.take(sizeof Magic, &magic) || magic != QByteArray(Magic, sizeof Magic) ||
-        !in.get(&version) || version != Version)
-        return std::nullopt;
-    for (qint32& value : size)
-        if (!in.get(&value))
-            return std::nullopt;
-    if (!in.get(&stored.size) || !in.get(&stored.modifiedNs) || !in.get(&stored.inode) ||
-        !in.get(&stored.device) || !in.get(&pathLength) || !in.take(pathLength, &path))
-        return std::nullopt;
-    if (QSize(size[0], size[1]) != m_sizes.flash || QSize(size[2], size[3]) != m_sizes.thumbnail ||
-        path != copy.toUtf8())
-        return std::nullopt;
-    if (stored != identity)
+    const std::optional<Header> header = decode(in);
+    if (!header || header->flash != m_sizes.flash || header->thumbnail != m_sizes.thumbnail ||
+        header->path != copy.toUtf8() || header->identity != identity)
         return std::nullopt;
     const qsizetype summed = in.at();
+    quint32 thumbnailLength = 0, flashLength = 0;
+    quint64 sum = 0;
     Parts parts;
     if (!in.get(&thumbnailLength) || !in.get(&flashLength) || !in.get(&sum) ||
         in.at() + qsizetype(thumbnailLength) + qsizetype(flashLength) != bytes.size())
@@ -195,7 +209,7 @@ bool PictureCache::store(const QString& copy, const CopyIdentity& identity,
             *error = QStringLiteral("cannot make %1").arg(m_folder);
         return false;
     }
-    QByteArray bytes = header(copy, identity, m_sizes);
+    QByteArray bytes = encode({m_sizes.flash, m_sizes.thumbnail, identity, copy.toUtf8()});
     const qsizetype summed = bytes.size();
     put<quint32>(bytes, quint32(thumbnail.size()));
     put<quint32>(bytes, quint32(flash.size()));
@@ -209,29 +223,15 @@ bool PictureCache::store(const QString& copy, const CopyIdentity& identity,
     qToLittleEndian(sum, bytes.data() + sumAt);
 
     // No sync: a file a crash cut short fails its checksum and is rebuilt.
-    QTemporaryFile out(m_folder + u'/' + TemporaryPattern);
-    if (!out.open()) {
-        if (error)
-            *error = out.errorString();
-        return false;
-    }
-    if (!FileWrite::all(out.handle(), bytes, error) ||
-        !FileWrite::renameOver(out.fileName(), fileFor(copy), error))
-        return false;
-    out.setAutoRemove(false);
-    return true;
+    AtomicFile out(fileFor(copy), AtomicFile::Sync::Never);
+    return out.open(error) && out.write(bytes, error) && out.commit(error);
 }
 
 int PictureCache::sweep() const
 {
-    QDir folder(m_folder);
-    int removed = 0;
-    const QDateTime now = QDateTime::currentDateTimeUtc();
-    const QFileInfoList leftovers =
-        folder.entryInfoList({QStringLiteral(".writing-*")}, QDir::Files | QDir::Hidden);
-    for (const QFileInfo& file : leftovers)
-        if (file.lastModified().secsTo(now) > TemporaryAgeSeconds && QFile::remove(file.filePath()))
-            ++removed;
+    int removed =
+        SideFiles::removeLeftovers(m_folder, SideFiles::Leftovers::olderThan(TemporaryAgeSeconds));
+    const QDir folder(m_folder);
 
     QFileInfoList kept;
     qint64 total = 0;
@@ -244,19 +244,8 @@ int PictureCache::sweep() const
         if (in.open(QIODevice::ReadOnly))
             head = in.read(8192);
         Reader reader(head);
-        QByteArray magic, path;
-        quint32 version = 0, pathLength = 0;
-        qint32 size[4] = {};
-        CopyIdentity stored;
-        bool whole = reader.take(sizeof Magic, &magic) &&
-                     magic == QByteArray(Magic, sizeof Magic) && reader.get(&version) &&
-                     version == Version;
-        for (qint32& value : size)
-            whole = whole && reader.get(&value);
-        whole = whole && reader.get(&stored.size) && reader.get(&stored.modifiedNs) &&
-                reader.get(&stored.inode) && reader.get(&stored.device) &&
-                reader.get(&pathLength) && reader.take(pathLength, &path);
-        if (!whole || CopyIdentity::of(QString::fromUtf8(path)) != stored) {
+        const std::optional<Header> header = decode(reader);
+        if (!header || CopyIdentity::of(QString::fromUtf8(header->path)) != header->identity) {
             removed += QFile::remove(file.filePath()) ? 1 : 0;
             continue;
         }

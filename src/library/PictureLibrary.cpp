@@ -2,6 +2,7 @@
 
 #include "library/PictureListFile.h"
 #include "library/PlacedCopy.h"
+#include "library/SideFiles.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -48,7 +49,7 @@ void PictureLibrary::load()
     // Saves and copies a crash cut short are of no use and would pile up.
     PictureListFile::removeLeftovers(m_folder.listFile());
     PictureListFile::removeLeftovers(m_folder.originalsFile());
-    PlacedCopy::removeLeftovers(m_folder.copiesFolder(), loaded);
+    SideFiles::removeLeftovers(m_folder.copiesFolder(), SideFiles::Leftovers::allBut(loaded));
     m_originals.clear();
     for (const QString& name : PictureListFile::load(m_folder.originalsFile()))
         if (const std::optional<QString> file = m_folder.copyPath(name); file && somethingAt(*file))
@@ -271,15 +272,7 @@ PictureLibrary::Availability PictureLibrary::flashPicture(int slot, QImage* pict
     const QString path = slotPath(slot);
     if (path.isEmpty())
         return Availability::Unreadable;
-    switch (m_store.flashPicture(path, picture)) {
-    case PictureStore::Availability::Ready:
-        return Availability::Ready;
-    case PictureStore::Availability::Pending:
-        return Availability::Pending;
-    case PictureStore::Availability::Unreadable:
-        break;
-    }
-    return Availability::Unreadable;
+    return m_store.flashPicture(path, picture);
 }
 
 void PictureLibrary::prefetch(int slot)

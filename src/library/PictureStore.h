@@ -1,5 +1,6 @@
 #pragma once
 
+#include "library/PictureAvailability.h"
 #include "library/PictureCache.h"
 #include "library/PictureDecoder.h"
 
@@ -33,7 +34,7 @@ class PictureStore : public QObject
 {
     Q_OBJECT
 public:
-    enum class Availability { Ready, Pending, Unreadable };
+    using Availability = PictureAvailability;
 
     // The cache folder defaults to the user's (PictureCache::defaultFolder()).
     explicit PictureStore(PictureSizes sizes, QObject* parent = nullptr);

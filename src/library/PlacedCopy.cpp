@@ -1,8 +1,9 @@
 #include "library/PlacedCopy.h"
 
+#include "library/AtomicFile.h"
 #include "library/FileWrite.h"
+#include "library/SideFiles.h"
 
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryFile>
@@ -11,8 +12,6 @@ namespace
 {
 
 constexpr qint64 ChunkSize = 1 << 20;
-const QString AddingPrefix = QStringLiteral(".adding-");
-const QString KeptPrefix = QStringLiteral(".kept-");
 
 using FileWrite::renameOver;
 
@@ -43,13 +42,13 @@ bool PlacedCopy::place(const QString& source, const QString& target, QString* er
         return fail(tr("It cannot be read: %1").arg(in.errorString()));
 
     const QString folder = QFileInfo(target).absolutePath();
-    QTemporaryFile out(folder + u'/' + AddingPrefix + QStringLiteral("XXXXXX"));
-    if (!out.open())
-        return fail(tr("No file can be made in %1: %2").arg(folder, out.errorString()));
+    AtomicFile out(target);
+    QString reason;
+    if (!out.open(&reason))
+        return fail(tr("No file can be made in %1: %2").arg(folder, reason));
     // As a plain copy would have it, not the temporary file's owner-only mode.
     out.setPermissions(in.permissions() | QFileDevice::ReadOwner | QFileDevice::WriteOwner);
 
-    QString reason;
     QByteArray buffer;
     for (;;) {
         buffer = in.read(ChunkSize);
@@ -58,14 +57,15 @@ bool PlacedCopy::place(const QString& source, const QString& target, QString* er
                 return fail(tr("It cannot be read: %1").arg(in.errorString()));
             break;
         }
-        if (!FileWrite::all(out.handle(), buffer, &reason))
+        if (!out.write(buffer, &reason))
             return fail(tr("The copy cannot be written: %1").arg(reason));
     }
-    if (!FileWrite::sync(out.handle(), &reason))
+    // Synced before the file at the target is moved aside.
+    if (!out.sync(&reason))
         return fail(tr("The copy cannot be written: %1").arg(reason));
 
     if (somethingAt(target)) {
-        QTemporaryFile reserved(folder + u'/' + KeptPrefix + QStringLiteral("XXXXXX"));
+        QTemporaryFile reserved(SideFiles::setAsideTemplate(target));
         if (!reserved.open())
             return fail(tr("No file can be made in %1: %2").arg(folder, reserved.errorString()));
         reserved.setAutoRemove(false);
@@ -77,13 +77,12 @@ bool PlacedCopy::place(const QString& source, const QString& target, QString* er
         }
         m_keptAside = keptAside;
     }
-    if (!renameOver(out.fileName(), target, &reason)) {
+    if (!out.commit(&reason)) {
         if (!m_keptAside.isEmpty())
             renameOver(m_keptAside, target);
         m_keptAside.clear();
         return fail(tr("%1 cannot be written: %2").arg(target, reason));
     }
-    out.setAutoRemove(false);
     m_target = target;
     m_placed = true;
     return true;
@@ -107,21 +106,4 @@ void PlacedCopy::rollback()
         renameOver(m_keptAside, m_target);
     m_keptAside.clear();
     m_placed = false;
-}
-
-int PlacedCopy::removeLeftovers(const QString& folder, const QStringList& keep)
-{
-    int removed = 0;
-    const QDir dir(folder);
-    const QStringList names = dir.entryList({AddingPrefix + u'*', KeptPrefix + u'*'},
-                                            QDir::Files | QDir::Hidden | QDir::System);
-    for (const QString& name : names) {
-        // Exactly as QTemporaryFile names them: the prefix and six characters.
-        const bool ours =
-            name.size() ==
-            (name.startsWith(AddingPrefix) ? AddingPrefix.size() : KeptPrefix.size()) + 6;
-        if (ours && !keep.contains(name) && QFile::remove(dir.filePath(name)))
-            ++removed;
-    }
-    return removed;
 }

@@ -21,9 +21,6 @@ public:
     // Returns false with a reason when the target was left untouched.
     bool place(const QString& source, const QString& target, QString* error);
 
-    // Removes what copies cut short by a crash left in folder: their
-    // temporary files and files kept aside. Names in keep stay.
-    static int removeLeftovers(const QString& folder, const QStringList& keep);
     void commit();
     void rollback();
 

@@ -1,11 +1,11 @@
 #include "library/ReplaceFile.h"
 
+#include "library/AtomicFile.h"
 #include "library/FileWrite.h"
+#include "library/SideFiles.h"
 
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QTemporaryFile>
 
 #include <cerrno>
 #include <fcntl.h>
@@ -14,13 +14,6 @@
 
 namespace
 {
-
-// ".record.txt.saving-" and six letters or digits, as QTemporaryFile fills them in.
-QString temporaryPrefix(const QFileInfo& file)
-{
-    return u'.' + file.fileName() + QStringLiteral(".saving-");
-}
-constexpr int RandomPart = 6;
 
 // The file's own mode, or for a new file what the user's umask allows, as
 // for any file a program makes; not the temporary file's owner-only mode.
@@ -75,12 +68,11 @@ bool ReplaceFile::write(const QString& path, const QByteArray& bytes, QString* e
     if (target.exists() && !target.isWritable())
         return fail(tr("%1 is read-only").arg(target.filePath()));
 
-    QTemporaryFile out(target.absolutePath() + u'/' + temporaryPrefix(target) +
-                       QString(RandomPart, u'X'));
-    if (!out.open()) {
+    AtomicFile out(target.absoluteFilePath());
+    QString notBeside;
+    if (!out.open(&notBeside)) {
         // No new file can be made in the folder (it is read-only, say), but
         // the file itself may still be writable: rewrite it where it is.
-        const QString notBeside = out.errorString();
         QString reason;
         if (target.exists() && writeInPlace(target.absoluteFilePath(), bytes, &reason))
             return true;
@@ -89,10 +81,8 @@ bool ReplaceFile::write(const QString& path, const QByteArray& bytes, QString* e
     ::fchmod(out.handle(), modeFor(target));
 
     QString reason;
-    if (!FileWrite::all(out.handle(), bytes, &reason) || !FileWrite::sync(out.handle(), &reason) ||
-        !FileWrite::renameOver(out.fileName(), target.absoluteFilePath(), &reason))
+    if (!out.write(bytes, &reason) || !out.commit(&reason))
         return fail(reason);
-    out.setAutoRemove(false);
     return true;
 }
 
@@ -149,13 +139,6 @@ bool ReplaceFile::writeInPlace(const QString& path, const QByteArray& bytes, QSt
 int ReplaceFile::removeLeftovers(const QString& path)
 {
     const QFileInfo target = followLinks(path);
-    const QString prefix = temporaryPrefix(target);
-    const QDir folder = target.absoluteDir();
-    int removed = 0;
-    const QStringList names =
-        folder.entryList({prefix + u'*'}, QDir::Files | QDir::Hidden | QDir::System);
-    for (const QString& name : names)
-        if (name.size() == prefix.size() + RandomPart && QFile::remove(folder.filePath(name)))
-            ++removed;
-    return removed;
+    return SideFiles::removeLeftovers(target.absolutePath(),
+                                      SideFiles::Leftovers::of(target.fileName()));
 }
