@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Installs what is missing, then checks the formatting, builds with warnings
-# as errors and runs every test, then does the same with the address and
-# undefined-behaviour sanitizers.
+# Installs what is missing, then checks the formatting, the layers and
+# clang-tidy, builds with warnings as errors and runs every test, then does the
+# same with the address and undefined-behaviour sanitizers, then runs the
+# suites that use the picture store's threads under the thread sanitizer.
 set -euo pipefail
 cd "$(dirname "$0")"
 scripts/install-deps.sh --tests
@@ -11,6 +12,8 @@ echo "== Formatting"
 scripts/check-format.sh
 echo "== Layers"
 scripts/check-layers.sh
+echo "== clang-tidy"
+scripts/check-tidy.sh
 
 for variant in release asan; do
     dir=build-test-$variant
@@ -32,6 +35,16 @@ for variant in release asan; do
     # What the hardening suites tried and what was lost, from their output.
     grep -h -e '^QINFO' -e '^SKIP' "$dir/Testing/Temporary/LastTest.log" | sed 's/^QINFO *: //' || true
 done
+
+echo "== Build (tsan)"
+# The suites that run the picture store's and the batch's thread pool.
+tsan_tests=(tst_picturecache tst_libraryeditor tst_badpictures tst_picturedrop tst_addingmany)
+cmake -S . -B build-test-tsan -DZORVIK_WERROR=ON -DZORVIK_THREAD_SANITIZE=ON -DZORVIK_BUILD_BENCH=OFF >/dev/null
+cmake --build build-test-tsan -j"$jobs" --target "${tsan_tests[@]}"
+echo "== Tests (tsan)"
+TSAN_OPTIONS="halt_on_error=1 second_deadlock_stack=1 suppressions=$PWD/tests/tsan.supp" \
+    ctest --test-dir build-test-tsan --output-on-failure -j"$jobs" \
+    -R "^($(IFS='|'; echo "${tsan_tests[*]}"))\$"
 
 echo "== Debian package"
 tests/x11/deb-package.sh

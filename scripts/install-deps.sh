@@ -7,7 +7,7 @@ set -euo pipefail
 packages=(cmake make g++ pkg-config qt6-base-dev qt6-base-dev-tools libgl-dev libxcb1-dev
           libxcb-screensaver0-dev libglib2.0-dev)
 if [ "${1:-}" = "--tests" ]; then
-    packages+=(xvfb xauth openbox x11-utils xdotool wmctrl clang-format ccache
+    packages+=(xvfb xauth openbox x11-utils xdotool wmctrl clang-format clang-tidy ccache
                desktop-file-utils imagemagick fonts-dejavu-core
                # Private session and system buses; GNOME's settings schemas compiled by tests.
                dbus dbus-daemon x11-xserver-utils libglib2.0-bin
