@@ -66,7 +66,8 @@ bool TextRoom::fits(const QWidget* widget)
             room.setWidth(qMin(room.width(), parent->width() - label->x()));
         if (label->text().isEmpty() || !label->pixmap().isNull())
             return true;
-        if (!label->wordWrap())
+        // On one line a text is as tall as the English one was, whatever the room's height.
+        if (!label->wordWrap() || metrics.horizontalAdvance(label->text()) <= room.width())
             return metrics.horizontalAdvance(label->text()) <= room.width();
         const QRect bounds(0, 0, room.width(), 100000);
         return metrics.boundingRect(bounds, Qt::TextWordWrap, label->text()).height() <=
