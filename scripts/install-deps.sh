@@ -11,6 +11,8 @@ packages=(cmake make g++ pkg-config qt6-base-dev qt6-base-dev-tools libgl-dev li
 if [ "${1:-}" = "--tests" ]; then
     packages+=(xvfb xauth openbox x11-utils xdotool wmctrl clang-format ccache
                desktop-file-utils imagemagick fonts-dejavu-core
+               # Chinese and Japanese letters, so that their texts are measured as shown.
+               fonts-wqy-microhei
                # Private session and system buses; GNOME's settings schemas compiled by tests.
                dbus dbus-daemon x11-xserver-utils libglib2.0-bin
                # Two monitors on Xorg's dummy driver; a headless Weston with
