@@ -4,6 +4,7 @@
 #include "app/MainWindow.h"
 #include "app/RunTrayIcon.h"
 #include "app/Translations.h"
+#include "flash/FlashWindow.h"
 #include "web/ExitScreen.h"
 #include "widgets/LinkLabel.h"
 #include "widgets/TextRoom.h"
@@ -142,6 +143,11 @@ void TranslationsTest::everyControlHasAnAccessibleName()
     MainWindow main(fakes.services);
     main.load();
     ExitScreen exit(fakes.services, {});
+    FlashWindow flash(fakes.timers);
+    QAccessibleInterface* silent = QAccessible::queryAccessibleInterface(&flash);
+    QVERIFY(silent->text(QAccessible::Name).isEmpty() && silent->state().invisible);
+    QVERIFY(flash.focusPolicy() == Qt::NoFocus &&
+            flash.testAttribute(Qt::WA_ShowWithoutActivating));
     // Described besides named: what the caption alone does not tell.
     const QStringList described{"lvwDisplay",        "picScrollForm",     "cboDispInterval",
                                 "cboDispDuration",   "optLocation_0",     "optLocation_1",
