@@ -5,10 +5,14 @@
 set -euo pipefail
 
 packages=(cmake make g++ pkg-config qt6-base-dev qt6-base-dev-tools libgl-dev libxcb1-dev
-          libxcb-screensaver0-dev libglib2.0-dev)
+          libxcb-screensaver0-dev libglib2.0-dev
+          # lupdate and lrelease with their CMake functions; Qt's own texts translated.
+          qt6-l10n-tools qt6-tools-dev qt6-translations-l10n)
 if [ "${1:-}" = "--tests" ]; then
     packages+=(xvfb xauth openbox x11-utils xdotool wmctrl clang-format clang-tidy ccache
                desktop-file-utils imagemagick fonts-dejavu-core
+               # Chinese and Japanese letters, so that their texts are measured as shown.
+               fonts-wqy-microhei
                # Private session and system buses; GNOME's settings schemas compiled by tests.
                dbus dbus-daemon x11-xserver-utils libglib2.0-bin
                # Two monitors on Xorg's dummy driver; a headless Weston with

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Makes the README's screenshots under a private Xvfb with openbox: the main
-# window with a few pictures, a flash, and the exit screen. Writes
-# docs/screenshots/{main-window,flash,exit-screen}.png.
+# window with a few pictures, a flash, the exit screen, and the main window in
+# German. Writes docs/screenshots/{main-window,flash,exit-screen,main-window-de}.png.
 #
 # Usage: scripts/screenshots.sh [build folder]   (default: ./build, built if missing)
 # Needs: xvfb, openbox, xdotool, wmctrl, x11-utils, imagemagick.
@@ -117,3 +117,13 @@ shoot "$exit_screen" "$out/exit-screen.png"
 
 wmctrl -i -c "$exit_screen"
 wait_for 10 bash -c "! kill -0 $pid 2>/dev/null" || true
+
+# The main window once more, in German.
+LANGUAGE=de XDG_CONFIG_HOME=$work/config XDG_RUNTIME_DIR=$work/runtime \
+    "$folder/zorvik-subliminal-images" >/dev/null 2>&1 &
+pid=$!
+wait_for 20 find_window 'Zorvik Subliminal Images v1\.10' >/dev/null
+main=$(find_window 'Zorvik Subliminal Images v1\.10')
+[ -n "$main" ] || { echo "the German main window did not appear" >&2; exit 1; }
+sleep 1.5
+shoot "$main" "$out/main-window-de.png"

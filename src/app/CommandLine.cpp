@@ -46,19 +46,17 @@ CommandLine::CommandLine(const QStringList& arguments, const QString& version)
 {
     QCommandLineParser parser;
     parser.setApplicationDescription(
-        QStringLiteral("Flashes pictures of your choosing on the screen for a moment at a "
-                       "regular interval."));
+        tr("Flashes pictures of your choosing on the screen for a moment at a regular interval."));
     // Qt's options are words after one dash: -platform, not -p -l -a ...
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     // Not addHelpOption(): its --help-all would list Qt's options, which
     // process() alone prints, and process() exits on a wrong option with 1.
     const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
-                                  QStringLiteral("Displays help on commandline options."));
+                                  tr("Displays help on commandline options."));
     parser.addOption(help);
     const QCommandLineOption versionOption = parser.addVersionOption();
     const QCommandLineOption start(
-        QStringLiteral("start"),
-        QStringLiteral("Starts minimised with the run on, as if Start were pressed."));
+        QStringLiteral("start"), tr("Starts minimised with the run on, as if Start were pressed."));
     parser.addOption(start);
     for (const char* name : QtOptionsWithValue) {
         QCommandLineOption option(QString::fromLatin1(name));
@@ -75,7 +73,7 @@ CommandLine::CommandLine(const QStringList& arguments, const QString& version)
     const QString program = arguments.value(0);
     if (!parser.parse(arguments)) {
         m_action = Action::Refuse;
-        m_text = parser.errorText() + QStringLiteral("\nTry '%1 --help'.\n").arg(program);
+        m_text = parser.errorText() + u'\n' + tr("Try '%1 --help'.").arg(program) + u'\n';
     } else if (parser.isSet(help)) {
         m_action = Action::Answer;
         m_text = parser.helpText();
@@ -85,8 +83,8 @@ CommandLine::CommandLine(const QStringList& arguments, const QString& version)
     } else if (!parser.positionalArguments().isEmpty()) {
         // Nothing is opened from the command line; a stray word is a mistake.
         m_action = Action::Refuse;
-        m_text = QStringLiteral("Unexpected argument '%1'.\nTry '%2 --help'.\n")
-                     .arg(parser.positionalArguments().constFirst(), program);
+        m_text = tr("Unexpected argument '%1'.").arg(parser.positionalArguments().constFirst()) +
+                 u'\n' + tr("Try '%1 --help'.").arg(program) + u'\n';
     } else {
         m_startsRun = parser.isSet(start);
     }

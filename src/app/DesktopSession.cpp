@@ -1,13 +1,16 @@
 #include "app/DesktopSession.h"
 
+#include "app/Translations.h"
+
 #include <QList>
 #include <QMutex>
 #include <cstdio>
 #include <cstdlib>
 
-const char DesktopSession::NoDesktopMessage[] =
+const char DesktopSession::NoDesktopMessage[] = QT_TRANSLATE_NOOP(
+    "DesktopSession",
     "zorvik-subliminal-images needs a desktop session (an X11 display, or XWayland under "
-    "Wayland) and found none to connect to.\n";
+    "Wayland) and found none to connect to.\n");
 
 namespace
 {
@@ -26,7 +29,9 @@ void holdMessage(QtMsgType type, const QMessageLogContext& context, const QStrin
     if (type == QtFatalMsg) {
         // Only the platform's failure to connect is fatal here. Qt's abort
         // would follow, with advice that does not apply.
-        std::fputs(DesktopSession::NoDesktopMessage, stderr);
+        const QString message =
+            Translations::text("DesktopSession", DesktopSession::NoDesktopMessage);
+        std::fputs(message.toLocal8Bit().constData(), stderr);
         std::fflush(stderr);
         std::_Exit(DesktopSession::NoDesktopStatus);
     }

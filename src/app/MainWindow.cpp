@@ -15,6 +15,7 @@
 #include "web/WebPages.h"
 #include "widgets/LinkLabel.h"
 #include "widgets/Look.h"
+#include "widgets/TextRoom.h"
 #include "widgets/Units.h"
 
 #include <QCloseEvent>
@@ -81,6 +82,8 @@ MainWindow::MainWindow(const Services& services, QWidget* parent)
                               .arg(WebPages::mainSiteHost()),
                           Units::rect(120, 120, 9015, 240), 9.75);
     m_forumLink->setWordWrap(false);
+    m_forumLink->setAccessibleDescription(
+        tr("Opens %1 in the web browser").arg(WebPages::mainSiteHost()));
     Look::shrinkToFit(m_forumLink);
 
     m_description = new QLabel(
@@ -109,6 +112,11 @@ MainWindow::MainWindow(const Services& services, QWidget* parent)
     m_deleteButton = addButton(m_settingsPanel, QStringLiteral("cmdDeletePicture"),
                                tr("<< &Delete Picture"), Units::rect(240, 960, 3285, 495));
     m_editor = new LibraryEditor(*m_library, *m_viewer, services.dialogs, this);
+    // Read out without the arrows.
+    m_addButton->setAccessibleName(tr("Add Picture"));
+    m_addButton->setAccessibleDescription(tr("Adds picture files to the list"));
+    m_deleteButton->setAccessibleName(tr("Delete Picture"));
+    m_deleteButton->setAccessibleDescription(tr("Removes the picture selected in the list"));
     connect(m_addButton, &QPushButton::clicked, m_editor, &LibraryEditor::addPictureClicked);
     connect(m_deleteButton, &QPushButton::clicked, m_editor, &LibraryEditor::deletePictureClicked);
     connect(m_viewer, &ImageViewer::cancelAddingClicked, m_editor, &LibraryEditor::cancelAdding);
@@ -131,6 +139,9 @@ MainWindow::MainWindow(const Services& services, QWidget* parent)
     m_trayIcon = new RunTrayIcon(*m_flashRun, *this, this);
     connect(this, &MainWindow::unloading, m_trayIcon, &RunTrayIcon::hide);
     buildRunMenus(findChild<QMenu*>(QStringLiteral("mnuFile")));
+
+    setReadingOrder(client);
+    TextRoom::fitAll(client);
 
     adjustSize();
     setFixedSize(sizeHint());
@@ -156,9 +167,39 @@ void MainWindow::centreOnScreen()
                       size()));
 }
 
+void MainWindow::setReadingOrder(QWidget* client)
+{
+    // Top to bottom, the left column before the right one.
+    const auto named = [client](const char* name) {
+        return client->findChild<QWidget*>(QLatin1String(name));
+    };
+    QWidget* list = named("lvwDisplay");
+    const QList<QWidget*> order{m_forumLink,
+                                list,
+                                named("cmdCancelAdding"),
+                                m_addButton,
+                                m_deleteButton,
+                                named("cboDispInterval"),
+                                named("cboDispDuration"),
+                                named("optLocation_0"),
+                                named("optLocation_1"),
+                                named("optDisplayOrder_0"),
+                                named("optDisplayOrder_1"),
+                                m_exitButton,
+                                m_donateButton,
+                                m_startStopButton,
+                                m_coBrandLink,
+                                m_fullBrandLink};
+    for (qsizetype i = 1; i < order.size(); ++i)
+        setTabOrder(order.at(i - 1), order.at(i));
+    // The list has the focus first, as the window always opened.
+    list->setFocus();
+}
+
 void MainWindow::runStateChanged()
 {
     m_startStopButton->setText(m_flashRun->startStopCaption());
+    TextRoom::fit(m_startStopButton);
 }
 
 void MainWindow::buildButtonRow(QWidget* client)
@@ -167,8 +208,11 @@ void MainWindow::buildButtonRow(QWidget* client)
                              Units::rect(120, 7200, 1635, 495));
     m_donateButton = addButton(client, QStringLiteral("Command5"), tr("Do&nate"),
                                Units::rect(1860, 7200, 1995, 495));
-    m_startStopButton = addButton(client, QStringLiteral("cmdProceed"), FlashRun::StartCaption,
+    m_startStopButton = addButton(client, QStringLiteral("cmdProceed"), FlashRun::startCaption(),
                                   Units::rect(3960, 7200, 5175, 495));
+    m_donateButton->setAccessibleDescription(tr("Opens the donation page in the web browser"));
+    m_startStopButton->setAccessibleDescription(
+        tr("Starts or stops flashing the pictures of the list"));
     connect(m_exitButton, &QPushButton::clicked, this, &QWidget::close);
 }
 
@@ -184,11 +228,15 @@ void MainWindow::buildBrandStrip(QWidget* client)
                                "traffic to your site. Put your site's name &  link here. See "
                                "\"Help\" for details.    Click Here for more info on co-branding."),
                             Units::rect(218, 120, 8745, 420), 8.25);
+    m_coBrandLink->setAccessibleDescription(
+        tr("Opens the page about co-branding in the web browser"));
     m_fullBrandLink = addLink(m_brandStrip, QStringLiteral("lblFullBrand"),
                               tr("Home Business Opportunity. Start your own Internet business and "
                                  "make money online. Get this software fully branded for your "
                                  "website. Click here for more details."),
                               Units::rect(240, 120, 8745, 420), 8.25);
+    m_fullBrandLink->setAccessibleDescription(
+        tr("Opens the page about full branding in the web browser"));
 }
 
 void MainWindow::buildMenus()
@@ -278,7 +326,11 @@ void MainWindow::load()
 int MainWindow::coBrandDraw(Random& random)
 {
     const int draw = qBound(1, int(6 * random.next() + 1), 6);
-    (draw % 2 == 1 ? m_coBrandLink : m_fullBrandLink)->raise();
+    LinkLabel* shown = draw % 2 == 1 ? m_coBrandLink : m_fullBrandLink;
+    shown->raise();
+    // Tab reaches only the link that can be seen.
+    m_coBrandLink->setFocusPolicy(shown == m_coBrandLink ? Qt::TabFocus : Qt::NoFocus);
+    m_fullBrandLink->setFocusPolicy(shown == m_fullBrandLink ? Qt::TabFocus : Qt::NoFocus);
     return draw;
 }
 

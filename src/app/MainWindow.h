@@ -58,6 +58,7 @@ private:
     void buildMenus();
     void buildButtonRow(QWidget* client);
     void buildBrandStrip(QWidget* client);
+    void setReadingOrder(QWidget* client);
     void connectWebCommands();
     void centreOnScreen();
     void runStateChanged();

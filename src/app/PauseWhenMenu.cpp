@@ -3,15 +3,15 @@
 #include "settings/PausePreferences.h"
 
 PauseWhenMenu::PauseWhenMenu(PausePreferences& preferences, QWidget* parent)
-    : QMenu(QStringLiteral("Pause when"), parent), m_preferences(preferences)
+    : QMenu(tr("Pause when"), parent), m_preferences(preferences)
 {
     setObjectName(QStringLiteral("mnuPauseWhen"));
     addEntry(PauseReason::ScreenLocked, QStringLiteral("mnuPauseLocked"),
-             QStringLiteral("The screen is &locked"));
+             tr("The screen is &locked"));
     addEntry(PauseReason::FullscreenWindow, QStringLiteral("mnuPauseFullscreen"),
-             QStringLiteral("A &fullscreen window is in front"));
+             tr("A &fullscreen window is in front"));
     addEntry(PauseReason::DoNotDisturb, QStringLiteral("mnuPauseDoNotDisturb"),
-             QStringLiteral("&Do not disturb is on"));
+             tr("&Do not disturb is on"));
     connect(this, &QMenu::aboutToShow, this, &PauseWhenMenu::refresh);
     refresh();
 }

@@ -16,11 +16,11 @@ QString pauseReasonText(PauseReason reason)
 {
     switch (reason) {
     case PauseReason::ScreenLocked:
-        return QStringLiteral("Paused: the screen is locked");
+        return RunTrayIcon::tr("Paused: the screen is locked");
     case PauseReason::FullscreenWindow:
-        return QStringLiteral("Paused: a fullscreen window is in front");
+        return RunTrayIcon::tr("Paused: a fullscreen window is in front");
     case PauseReason::DoNotDisturb:
-        return QStringLiteral("Paused: do not disturb is on");
+        return RunTrayIcon::tr("Paused: do not disturb is on");
     }
     return {};
 }
@@ -36,7 +36,7 @@ RunTrayIcon::RunTrayIcon(FlashRun& run, QWidget& mainWindow, QObject* parent)
     m_pausedAction->setObjectName(QStringLiteral("mnuTrayPaused"));
     m_pausedAction->setEnabled(false);
     m_pausedAction->setVisible(false);
-    m_startStopAction = m_menu->addAction(FlashRun::StartCaption);
+    m_startStopAction = m_menu->addAction(FlashRun::startCaption());
     m_startStopAction->setObjectName(QStringLiteral("mnuTrayProceed"));
     m_showMainAction = m_menu->addAction(tr("Show the &main window"));
     m_showMainAction->setObjectName(QStringLiteral("mnuTrayShowMain"));

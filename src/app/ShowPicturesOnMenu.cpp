@@ -1,10 +1,14 @@
 #include "app/ShowPicturesOnMenu.h"
 
+#include "platform/Translated.h"
+
 #include <QActionGroup>
 
-const QString ShowPicturesOnMenu::Title = QStringLiteral("Show pictures on");
+const QString ShowPicturesOnMenu::Title =
+    QStringLiteral(QT_TRANSLATE_NOOP("ShowPicturesOnMenu", "Show pictures on"));
 
-ShowPicturesOnMenu::ShowPicturesOnMenu(QWidget* parent) : QMenu(Title, parent)
+ShowPicturesOnMenu::ShowPicturesOnMenu(QWidget* parent)
+    : QMenu(translated("ShowPicturesOnMenu", Title), parent)
 {
     setObjectName(QStringLiteral("mnuShowPicturesOn"));
     m_group = new QActionGroup(this);

@@ -3,6 +3,7 @@
 #include "app/PlatformChoice.h"
 #include "app/Program.h"
 #include "app/RealServices.h"
+#include "app/Translations.h"
 #include "platform/ProgramInfo.h"
 #include "widgets/ProgramIcon.h"
 
@@ -16,6 +17,7 @@ namespace
 int readCommandLine(int argc, char* argv[], bool& startsRun)
 {
     QCoreApplication core(argc, argv);
+    Translations::install();
     const CommandLine commandLine(QCoreApplication::arguments(),
                                   QLatin1String(ProgramInfo::Version));
     startsRun = commandLine.startsRun();
@@ -34,6 +36,7 @@ int main(int argc, char* argv[])
 
     PlatformChoice::preferX11OnWayland(argc, argv);
     const std::unique_ptr<QApplication> application = DesktopSession::connect(argc, argv);
+    Translations::install();
     QApplication::setWindowIcon(ProgramIcon::windowIcon());
     // The program ends through Program::end(), not when its last window closes.
     QApplication::setQuitOnLastWindowClosed(false);

@@ -5,14 +5,15 @@
 #include "flash/Placement.h"
 #include "library/FlashPictures.h"
 #include "platform/ProgramInfo.h"
+#include "platform/Translated.h"
 #include "settings/DisplayChoices.h"
 
 #include <QTimer>
 
-const QString FlashRun::StartCaption = QStringLiteral("&Start");
-const QString FlashRun::StopCaption = QStringLiteral("&Stop");
-const QString FlashRun::NoPictureMessage =
-    QStringLiteral("Please Select Atleast One Image To Display Your Picture");
+const QString FlashRun::StartCaption = QStringLiteral(QT_TRANSLATE_NOOP("FlashRun", "&Start"));
+const QString FlashRun::StopCaption = QStringLiteral(QT_TRANSLATE_NOOP("FlashRun", "&Stop"));
+const QString FlashRun::NoPictureMessage = QStringLiteral(
+    QT_TRANSLATE_NOOP("FlashRun", "Please Select Atleast One Image To Display Your Picture"));
 const QString FlashRun::IntervalTimerName = QStringLiteral("intervalTimer");
 
 FlashRun::FlashRun(const Services& services, FlashPictures& pictures, DisplayChoices& choices,
@@ -25,6 +26,16 @@ FlashRun::FlashRun(const Services& services, FlashPictures& pictures, DisplayCho
     connect(&m_display, &FlashDisplay::pictureOnScreen, this, &FlashRun::pictureOnScreen);
     connect(&m_display, &FlashDisplay::flashEnded, this, &FlashRun::flashEnded);
     connect(&m_services.pause, &PauseWatch::reasonsChanged, this, &FlashRun::followPause);
+}
+
+QString FlashRun::startStopCaption() const
+{
+    return translated("FlashRun", isRunning() ? StopCaption : StartCaption);
+}
+
+QString FlashRun::startCaption()
+{
+    return translated("FlashRun", StartCaption);
 }
 
 void FlashRun::setPauseWhen(PauseReasons reasons)
@@ -106,8 +117,8 @@ void FlashRun::startStopClicked()
 void FlashRun::start()
 {
     if (m_pictures.slotCount() < 1) {
-        m_services.dialogs.message(NoPictureMessage, MessageIcon::Critical, MessageButtons::Ok,
-                                   ProgramInfo::title());
+        m_services.dialogs.message(translated("FlashRun", NoPictureMessage), MessageIcon::Critical,
+                                   MessageButtons::Ok, ProgramInfo::title());
         return;
     }
     m_scheduler.start();

@@ -47,7 +47,9 @@ public:
     // Why the run is paused; empty unless the state is Paused.
     PauseReasons pauseReasons() const { return m_pausedFor; }
     // The caption of the command that starts or stops the run now.
-    QString startStopCaption() const { return isRunning() ? StopCaption : StartCaption; }
+    // In the user's language.
+    QString startStopCaption() const;
+    static QString startCaption();
     const Scheduler& scheduler() const { return m_scheduler; }
     // When the next picture is due on the screen; invalid while no interval is
     // counting (no run, or a picture is on the screen).

@@ -4,8 +4,39 @@
 #include "platform/Timer.h"
 #include "widgets/Units.h"
 
+#include <QAccessibleWidget>
 #include <QGuiApplication>
 #include <QWindow>
+
+namespace
+{
+
+// What screen readers see of the flash window: nothing to read out or to
+// move to. A flash is meant to pass by unremarked, and a reader that spoke up
+// at every picture would drown out the user's own work.
+class SilentAccessible final : public QAccessibleWidget
+{
+public:
+    explicit SilentAccessible(QWidget* widget) : QAccessibleWidget(widget, QAccessible::NoRole) {}
+    QString text(QAccessible::Text) const override { return {}; }
+    QAccessible::State state() const override
+    {
+        QAccessible::State state;
+        state.invisible = true;
+        return state;
+    }
+    int childCount() const override { return 0; }
+    QAccessibleInterface* child(int) const override { return nullptr; }
+};
+
+QAccessibleInterface* silentFlash(const QString& className, QObject* object)
+{
+    if (className == QLatin1String("FlashWindow") && object->isWidgetType())
+        return new SilentAccessible(static_cast<QWidget*>(object));
+    return nullptr;
+}
+
+} // namespace
 
 const QString FlashWindow::FlashTimerName = QStringLiteral("flashTimer");
 
@@ -23,6 +54,8 @@ FlashWindow::FlashWindow(TimerFactory& timers) : QWidget(nullptr), m_timers(time
     setAttribute(Qt::WA_QuitOnClose, false);
     setAttribute(Qt::WA_NoSystemBackground);
     setFocusPolicy(Qt::NoFocus);
+    static const bool silenced = (QAccessible::installFactory(silentFlash), true);
+    Q_UNUSED(silenced);
     setFixedSize(Units::size(WidthTwips, HeightTwips));
 
     m_picture = new StretchedPicture(this);

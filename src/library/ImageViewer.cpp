@@ -33,6 +33,9 @@ ImageViewer::ImageViewer(PictureLibrary& library, QWidget* parent)
     m_list->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_list->setUniformItemSizes(true);
     m_list->setModel(&m_library);
+    m_list->setAccessibleName(tr("Picture list"));
+    m_list->setAccessibleDescription(
+        tr("The pictures that are flashed, by file name; select one to delete it"));
 
     m_stripHolder = new QWidget(this);
     m_stripHolder->setObjectName(QStringLiteral("picHolder"));
@@ -43,10 +46,14 @@ ImageViewer::ImageViewer(PictureLibrary& library, QWidget* parent)
         new PictureStrip([this](int slot) { return m_library.thumbnail(slot); }, m_stripHolder);
     m_strip->setObjectName(QStringLiteral("picScrollForm"));
     m_strip->setGeometry(Units::rect(0, 0, 1965, 1365));
+    m_strip->setAccessibleName(tr("Picture strip"));
+    m_strip->setAccessibleDescription(
+        tr("Small views of the pictures in the list, in the same order"));
 
     m_scrollBar = new QScrollBar(Qt::Vertical, m_stripHolder);
     m_scrollBar->setObjectName(QStringLiteral("ScrollBar1"));
     m_scrollBar->setGeometry(Units::rect(1920, 0, 375, 5535));
+    m_scrollBar->setAccessibleName(tr("Scroll the picture strip"));
     connect(m_scrollBar, &QScrollBar::valueChanged, this, &ImageViewer::scrollBarMoved);
 
     m_decodeProgress = new QProgressBar(this);
@@ -54,6 +61,7 @@ ImageViewer::ImageViewer(PictureLibrary& library, QWidget* parent)
     m_decodeProgress->setGeometry(16, 398, 155, 8);
     m_decodeProgress->setTextVisible(false);
     m_decodeProgress->setToolTip(tr("Loading pictures"));
+    m_decodeProgress->setAccessibleName(m_decodeProgress->toolTip());
     m_decodeProgress->hide();
 
     // Over the foot of the list while many pictures are being added.
@@ -68,10 +76,12 @@ ImageViewer::ImageViewer(PictureLibrary& library, QWidget* parent)
     m_addingProgress->setObjectName(QStringLiteral("addingProgress"));
     m_addingProgress->setFormat(tr("%v of %m"));
     m_addingProgress->setAlignment(Qt::AlignCenter);
+    m_addingProgress->setAccessibleName(tr("Adding pictures"));
     addingLayout->addWidget(m_addingProgress);
     auto* cancel = new QPushButton(tr("Cancel"), m_adding);
     cancel->setObjectName(QStringLiteral("cmdCancelAdding"));
     cancel->setToolTip(tr("Stop adding; the pictures added so far stay"));
+    cancel->setAccessibleDescription(cancel->toolTip());
     addingLayout->addWidget(cancel);
     connect(cancel, &QPushButton::clicked, this, &ImageViewer::cancelAddingClicked);
     m_adding->hide();

@@ -5,18 +5,21 @@
 #include "library/PictureLibrary.h"
 #include "platform/Dialogs.h"
 #include "platform/ProgramInfo.h"
+#include "platform/Translated.h"
 
 #include <QDir>
 #include <QDropEvent>
 #include <QFileInfo>
 #include <QMimeData>
 
-const QString LibraryEditor::FileDialogTitle = QStringLiteral("Orvane Picture Board");
-const QString LibraryEditor::FileFilter =
-    QStringLiteral("BMP File (*.bmp*)|*.bmp|JPG File(*.jpg)|*.jpg|JPEG Files (*.jpeg)|*.jpeg");
-const QString LibraryEditor::FolderDialogTitle = QStringLiteral("Add a Folder of Pictures");
-const QString LibraryEditor::DuplicateMessage =
-    QStringLiteral("This Picture is Already available Please Select Another Picture ");
+const QString LibraryEditor::FileDialogTitle =
+    QStringLiteral(QT_TRANSLATE_NOOP("LibraryEditor", "Orvane Picture Board"));
+const QString LibraryEditor::FileFilter = QStringLiteral(QT_TRANSLATE_NOOP(
+    "LibraryEditor", "BMP File (*.bmp*)|*.bmp|JPG File(*.jpg)|*.jpg|JPEG Files (*.jpeg)|*.jpeg"));
+const QString LibraryEditor::FolderDialogTitle =
+    QStringLiteral(QT_TRANSLATE_NOOP("LibraryEditor", "Add a Folder of Pictures"));
+const QString LibraryEditor::DuplicateMessage = QStringLiteral(QT_TRANSLATE_NOOP(
+    "LibraryEditor", "This Picture is Already available Please Select Another Picture "));
 
 LibraryEditor::LibraryEditor(PictureLibrary& library, ImageViewer& viewer, Dialogs& dialogs,
                              QObject* parent)
@@ -33,7 +36,9 @@ void LibraryEditor::addPictureClicked()
 {
     if (isAdding())
         return;
-    const QStringList chosen = m_dialogs.openFiles(FileDialogTitle, FileFilter, PreselectedFilter);
+    const QStringList chosen =
+        m_dialogs.openFiles(translated("LibraryEditor", FileDialogTitle),
+                            translated("LibraryEditor", FileFilter), PreselectedFilter);
     if (chosen.size() == 1)
         addPicture(chosen.constFirst()); // one file: at once, as it always was
     else if (!chosen.isEmpty())
@@ -44,7 +49,8 @@ void LibraryEditor::addFolderClicked()
 {
     if (isAdding())
         return;
-    if (const std::optional<QString> folder = m_dialogs.openFolder(FolderDialogTitle))
+    if (const std::optional<QString> folder =
+            m_dialogs.openFolder(translated("LibraryEditor", FolderDialogTitle)))
         addMany({*folder});
 }
 
@@ -81,8 +87,10 @@ void LibraryEditor::addingFinished()
     m_batch = nullptr;
     emit addingChanged(false);
 
-    auto count = [](int number, const QString& one, const QString& many) {
-        return number == 1 ? one : many.arg(number);
+    // "1 ..." has a sentence of its own; the others take the plural forms of
+    // the user's language.
+    auto count = [](int number, const QString& one, const char* many) {
+        return number == 1 ? one : tr(many, nullptr, number);
     };
     QStringList lines;
     if (total == 0 || summary.leftOut == total) {
@@ -90,17 +98,17 @@ void LibraryEditor::addingFinished()
     } else if (summary.added < total) {
         lines << (summary.cancelled ? tr("Adding was cancelled.") + u' ' : QString()) +
                      count(summary.added, tr("1 picture was added."),
-                           tr("%1 pictures were added."));
+                           QT_TR_N_NOOP("%n pictures were added."));
         if (summary.duplicates > 0)
             lines << count(summary.duplicates, tr("1 was in the list already."),
-                           tr("%1 were in the list already."));
+                           QT_TR_N_NOOP("%n were in the list already."));
         if (summary.leftOut > 0)
-            lines << count(summary.leftOut,
-                           tr("1 file that is no BMP or JPEG picture was left out."),
-                           tr("%1 files that are no BMP or JPEG pictures were left out."));
+            lines << count(
+                summary.leftOut, tr("1 file that is no BMP or JPEG picture was left out."),
+                QT_TR_N_NOOP("%n files that are no BMP or JPEG pictures were left out."));
         if (!summary.refused.isEmpty())
             lines << count(int(summary.refused.size()), tr("1 could not be added:"),
-                           tr("%1 could not be added:"));
+                           QT_TR_N_NOOP("%n could not be added:"));
     } else {
         return; // all of them added: nothing to say
     }
@@ -117,8 +125,8 @@ bool LibraryEditor::addPicture(const QString& path)
     case PictureLibrary::Change::Outcome::Done:
         return true;
     case PictureLibrary::Change::Outcome::Duplicate:
-        m_dialogs.message(DuplicateMessage, MessageIcon::Critical, MessageButtons::Ok,
-                          ProgramInfo::title());
+        m_dialogs.message(translated("LibraryEditor", DuplicateMessage), MessageIcon::Critical,
+                          MessageButtons::Ok, ProgramInfo::title());
         return false;
     case PictureLibrary::Change::Outcome::Refused:
         break;

@@ -63,7 +63,7 @@ QString XdgAutostart::setOn(bool on)
         return {};
     }
     if (!QDir().mkpath(QFileInfo(path).absolutePath()))
-        return QStringLiteral("The folder %1 cannot be made.")
+        return QCoreApplication::translate("XdgAutostart", "The folder %1 cannot be made.")
             .arg(QDir::toNativeSeparators(QFileInfo(path).absolutePath()));
     QSaveFile entry(path);
     if (!entry.open(QIODevice::WriteOnly) || entry.write(entryText().toUtf8()) < 0 ||

@@ -22,12 +22,15 @@ QLabel* addLabel(QWidget* parent, const QString& text, const QRect& geometry)
     return label;
 }
 
-QComboBox* addList(QWidget* parent, const QString& name, const QRect& geometry)
+QComboBox* addList(QWidget* parent, const QString& name, const QRect& geometry,
+                   const QString& accessibleName, const QString& description)
 {
     auto* list = new QComboBox(parent);
     list->setObjectName(name);
     list->setGeometry(geometry);
     list->setEditable(false);
+    list->setAccessibleName(accessibleName);
+    list->setAccessibleDescription(description);
     list->setFont(Look::verdana(8.25, true));
     list->setStyleSheet(QStringLiteral("QComboBox { background-color: rgb(128, 128, 128);"
                                        " color: rgb(192, 0, 0); }"));
@@ -35,12 +38,13 @@ QComboBox* addList(QWidget* parent, const QString& name, const QRect& geometry)
 }
 
 QRadioButton* addOption(QWidget* parent, const QString& name, const QString& text,
-                        const QRect& geometry)
+                        const QRect& geometry, const QString& description)
 {
     auto* option = new QRadioButton(text, parent);
     option->setObjectName(name);
     option->setGeometry(geometry);
     option->setFont(Look::standard());
+    option->setAccessibleDescription(description);
     // The indicator as the system look draws it: a light round box, with a
     // dark dot when chosen, plain to see on the dark red frame.
     option->setStyleSheet(
@@ -70,26 +74,32 @@ SettingsPanel::SettingsPanel(QWidget* parent) : QGroupBox(parent)
              Units::rect(120, 270, 3075, 675));
     addLabel(frequency, tr("Display every"), Units::rect(180, 1020, 1215, 255));
     m_intervalList =
-        addList(frequency, QStringLiteral("cboDispInterval"), Units::rect(1200, 960, 885, 315));
+        addList(frequency, QStringLiteral("cboDispInterval"), Units::rect(1200, 960, 885, 315),
+                tr("Display every (seconds)"), tr("The time between two pictures, in seconds"));
     addLabel(frequency, tr("Sec"), Units::rect(2160, 1020, 525, 255));
     addLabel(frequency, tr("Display for"), Units::rect(180, 1440, 1035, 315));
-    m_durationList =
-        addList(frequency, QStringLiteral("cboDispDuration"), Units::rect(1200, 1350, 885, 315));
+    m_durationList = addList(frequency, QStringLiteral("cboDispDuration"),
+                             Units::rect(1200, 1350, 885, 315), tr("Display for (milliseconds)"),
+                             tr("How long each picture stays on the screen, in milliseconds"));
     addLabel(frequency, tr("MiliSec"), Units::rect(2160, 1470, 510, 195));
 
     auto* location = Look::frame(this, QStringLiteral("fraLocation"), tr("Image Display Location"),
                                  Units::rect(240, 3480, 3285, 1245), FrameRed);
     m_randomPlace = addOption(location, QStringLiteral("optLocation_0"),
-                              tr("Randomly on the Screen"), Units::rect(90, 360, 2145, 255));
+                              tr("Randomly on the Screen"), Units::rect(90, 360, 2145, 255),
+                              tr("Each picture appears at a random place on the screen"));
     m_centre = addOption(location, QStringLiteral("optLocation_1"), tr("Centre of the Screen"),
-                         Units::rect(90, 720, 1815, 255));
+                         Units::rect(90, 720, 1815, 255),
+                         tr("Each picture appears in the middle of the screen"));
 
     auto* order = Look::frame(this, QStringLiteral("fraOrder"), tr("Image Display Order"),
                               Units::rect(240, 4920, 3285, 975), FrameRed);
     m_randomOrder = addOption(order, QStringLiteral("optDisplayOrder_0"), tr("Random"),
-                              Units::rect(150, 300, 2595, 225));
+                              Units::rect(150, 300, 2595, 225),
+                              tr("The pictures are flashed in a random order"));
     m_listOrder = addOption(order, QStringLiteral("optDisplayOrder_1"), tr("As Displays"),
-                            Units::rect(150, 600, 2625, 225));
+                            Units::rect(150, 600, 2625, 225),
+                            tr("The pictures are flashed in the order of the list"));
 
     m_randomPlace->setChecked(true);
     m_randomOrder->setChecked(true);

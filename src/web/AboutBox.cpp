@@ -5,6 +5,7 @@
 #include "widgets/LinkLabel.h"
 #include "widgets/Look.h"
 #include "widgets/ProgramIcon.h"
+#include "widgets/TextRoom.h"
 #include "widgets/Units.h"
 
 #include <QFrame>
@@ -55,6 +56,7 @@ AboutBox::AboutBox(Shell& shell) : QDialog(nullptr), m_shell(shell)
     auto* icon = new QLabel(this);
     icon->setObjectName(QStringLiteral("picIcon"));
     icon->setPixmap(ProgramIcon::picture());
+    icon->setAccessibleName(ProgramInfo::title());
     icon->move(Units::px(120), Units::px(120));
     icon->adjustSize();
 
@@ -77,6 +79,8 @@ AboutBox::AboutBox(Shell& shell) : QDialog(nullptr), m_shell(shell)
     LinkLabel* homePageLink = addLink(this, QStringLiteral("lblHomePage"),
                                       tr("Click here to visit %1").arg(WebPages::mainSiteHost()),
                                       QPoint(Units::px(2520), Units::px(2040)));
+    homePageLink->setAccessibleDescription(
+        tr("Opens %1 in the web browser").arg(WebPages::mainSiteHost()));
     connect(homePageLink, &LinkLabel::clicked, this, &AboutBox::homePageClicked);
 
     QLabel* offer =
@@ -90,6 +94,8 @@ AboutBox::AboutBox(Shell& shell) : QDialog(nullptr), m_shell(shell)
     LinkLabel* fullBrandLink =
         addLink(this, QStringLiteral("lblCoBrand"), tr("Click here for more details"),
                 QPoint(Units::px(4560), Units::px(3000)));
+    fullBrandLink->setAccessibleDescription(
+        tr("Opens the page about full branding in the web browser"));
     connect(fullBrandLink, &LinkLabel::clicked, this, &AboutBox::fullBrandClicked);
 
     auto* separator = new QFrame(this);
@@ -103,7 +109,10 @@ AboutBox::AboutBox(Shell& shell) : QDialog(nullptr), m_shell(shell)
     Look::greyButton(okButton, Look::verdana(8.25, true));
     // Enter presses it; Esc closes the dialog the same way.
     okButton->setDefault(true);
+    // The links come first in the tab order; the focus starts on OK all the same.
+    okButton->setFocus();
     connect(okButton, &QPushButton::clicked, this, &AboutBox::close);
+    TextRoom::fitAll(this);
 }
 
 AboutBox::~AboutBox() = default;

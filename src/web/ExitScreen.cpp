@@ -1,10 +1,12 @@
 #include "web/ExitScreen.h"
 
 #include "platform/ProgramInfo.h"
+#include "platform/Translated.h"
 #include "web/WebPages.h"
 #include "widgets/LinkLabel.h"
 #include "widgets/Look.h"
 #include "widgets/ProgramIcon.h"
+#include "widgets/TextRoom.h"
 #include "widgets/Units.h"
 
 #include <QCloseEvent>
@@ -34,18 +36,24 @@ QPushButton* addButton(QWidget* parent, const QString& name, const QString& text
 } // namespace
 
 const QStringList ExitScreen::PromotionalTexts = {
-    QStringLiteral("Velmoran Softwares, such as this can be created and maintained only with your "
-                   "support. The best way to support Velmora is to visit Velmora regularly and "
-                   "take part in the discussions and other activities on the board."),
-    QStringLiteral("Visit Velmora regularly. Support Velmora by taking part in the discussions and "
-                   "other activities. These softwares cannot be supported and maintained, without "
-                   "you regularly visiting Velmora"),
-    QStringLiteral("Velmora is a FREE online discussion forum for all things velmoran. To help "
-                   "Velmora develop and maintain this software visit Velmora regularly."),
-    QStringLiteral(
+    QStringLiteral(QT_TRANSLATE_NOOP(
+        "ExitScreen",
+        "Velmoran Softwares, such as this can be created and maintained only with your "
+        "support. The best way to support Velmora is to visit Velmora regularly and "
+        "take part in the discussions and other activities on the board.")),
+    QStringLiteral(QT_TRANSLATE_NOOP(
+        "ExitScreen",
+        "Visit Velmora regularly. Support Velmora by taking part in the discussions and "
+        "other activities. These softwares cannot be supported and maintained, without "
+        "you regularly visiting Velmora")),
+    QStringLiteral(QT_TRANSLATE_NOOP(
+        "ExitScreen", "Velmora is a FREE online discussion forum for all things velmoran. To help "
+                      "Velmora develop and maintain this software visit Velmora regularly.")),
+    QStringLiteral(QT_TRANSLATE_NOOP(
+        "ExitScreen",
         "Velmora needs your help. All you need to do is visit Velmora regularly and take "
         "part in the various discussions and activites to help us maintain and develop "
-        "more Velmoran Softwares."),
+        "more Velmoran Softwares.")),
 };
 
 ExitScreen::ExitScreen(const Services& services, std::function<void()> endProgram)
@@ -67,15 +75,16 @@ ExitScreen::ExitScreen(const Services& services, std::function<void()> endProgra
     icon->setGeometry(Units::rect(360, 120, 540, 540));
     icon->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     icon->setPixmap(ProgramIcon::picture());
+    icon->setAccessibleName(ProgramInfo::title());
 
     QLabel* title = Look::label(this, QStringLiteral("Label1"), ProgramInfo::titleWithVersion(),
                                 Units::rect(1080, 240, 4530, 435),
                                 Look::font(QStringLiteral("MS Sans Serif"), 18), Qt::black);
     title->adjustSize();
 
-    m_promotionLabel =
-        Look::label(this, QStringLiteral("Label2"), PromotionalTexts.at(1),
-                    Units::rect(120, 840, 6975, 1095), Look::verdana(9.75, true), Qt::black);
+    m_promotionLabel = Look::label(
+        this, QStringLiteral("Label2"), translated("ExitScreen", PromotionalTexts.at(1)),
+        Units::rect(120, 840, 6975, 1095), Look::verdana(9.75, true), Qt::black);
     m_promotionLabel->setWordWrap(true);
     m_promotionLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
@@ -83,6 +92,8 @@ ExitScreen::ExitScreen(const Services& services, std::function<void()> endProgra
                                  tr("Click Here To Visit %1 Now").arg(WebPages::mainSiteHost()),
                                  Units::rect(30, 2040, 7185, 555), Look::verdana(14.25));
     m_homePageButton->setCheckable(true);
+    m_homePageButton->setAccessibleDescription(
+        tr("Opens %1 in the web browser").arg(WebPages::mainSiteHost()));
     m_homePageButton->setCursor(Look::pointingHand());
     Look::paint(m_homePageButton, QColor(0, 0, 192));
     connect(m_homePageButton, &QPushButton::toggled, this, &ExitScreen::homePageToggled);
@@ -125,14 +136,17 @@ ExitScreen::ExitScreen(const Services& services, std::function<void()> endProgra
     catalogueLink->adjustSize();
     connect(catalogueLink, &LinkLabel::clicked, this, &ExitScreen::catalogueClicked);
 
-    setTabOrder(m_exitButton, m_homePageButton);
-    setTabOrder(m_homePageButton, m_nameBox);
-    setTabOrder(m_nameBox, m_referButton);
-    setTabOrder(m_referButton, m_emailBox);
-    setTabOrder(m_emailBox, m_friendEmailBox);
-    setTabOrder(m_friendEmailBox, m_friendNameBox);
-    setTabOrder(m_friendNameBox, m_exitButton);
+    catalogueLink->setAccessibleDescription(
+        tr("Opens the Velmoran Softwares page in the web browser"));
+
+    // Reading order: the left column top to bottom, then the right one.
+    const QList<QWidget*> order{m_homePageButton, m_exitButton,    m_nameBox,
+                                m_emailBox,       m_friendNameBox, m_friendEmailBox,
+                                m_referButton,    catalogueLink,   m_homePageButton};
+    for (qsizetype i = 1; i < order.size(); ++i)
+        setTabOrder(order.at(i - 1), order.at(i));
     m_exitButton->setFocus();
+    TextRoom::fitAll(this);
 }
 
 ExitScreen::~ExitScreen() = default;
@@ -156,6 +170,8 @@ void ExitScreen::buildReferralForm()
         addButton(m_referralFrame, QStringLiteral("cmdSubmit"), tr("Refer A Friend &Now"),
                   Units::rect(1920, 1080, 3375, 285), Look::verdana(8.25, true));
     m_referButton->setAutoDefault(true);
+    m_referButton->setAccessibleDescription(
+        tr("Sends the entries above to the referral page in the web browser"));
     connect(m_referButton, &QPushButton::clicked, this, &ExitScreen::referClicked);
 
     // The message box lies below the frame's edge, out of sight. Its starting
@@ -166,17 +182,21 @@ void ExitScreen::buildReferralForm()
     m_messageBox->setFont(Look::standard());
     m_messageBox->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     m_messageBox->setFocusPolicy(Qt::NoFocus);
-    m_messageBox->setPlainText(TellAFriend::StartingMessage);
+    // The starting text is the placeholder and a line break, as sent.
+    m_messageBox->setPlainText(TellAFriend::shown(TellAFriend::MessagePlaceholder) +
+                               QStringLiteral("\r\n"));
+    m_messageBox->setAccessibleName(TellAFriend::shown(TellAFriend::MessagePlaceholder));
     m_messageBox->installEventFilter(this);
 }
 
 QLineEdit* ExitScreen::addBox(const QString& name, const QString& placeholder,
                               const QRect& geometry)
 {
-    auto* box = new QLineEdit(placeholder, m_referralFrame);
+    auto* box = new QLineEdit(TellAFriend::shown(placeholder), m_referralFrame);
     box->setObjectName(name);
     box->setGeometry(geometry);
     box->setFont(Look::standard());
+    box->setAccessibleName(TellAFriend::shown(placeholder));
     box->installEventFilter(this);
     return box;
 }
@@ -196,7 +216,7 @@ void ExitScreen::load()
 {
     m_services.random.seedFromClock();
     const int k = qBound(0, int(4 * m_services.random.next()), 3);
-    m_promotionLabel->setText(PromotionalTexts.at(k));
+    m_promotionLabel->setText(translated("ExitScreen", PromotionalTexts.at(k)));
     // Above every ordinary window, the browser windows its links open included.
     setWindowFlag(Qt::WindowStaysOnTopHint, true);
 }
@@ -224,14 +244,14 @@ void ExitScreen::setText(QWidget* box, const QString& text)
 QString ExitScreen::placeholder(QWidget* box) const
 {
     if (box == m_nameBox)
-        return TellAFriend::NamePlaceholder;
+        return TellAFriend::shown(TellAFriend::NamePlaceholder);
     if (box == m_emailBox)
-        return TellAFriend::EmailPlaceholder;
+        return TellAFriend::shown(TellAFriend::EmailPlaceholder);
     if (box == m_friendNameBox)
-        return TellAFriend::FriendNamePlaceholder;
+        return TellAFriend::shown(TellAFriend::FriendNamePlaceholder);
     if (box == m_friendEmailBox)
-        return TellAFriend::FriendEmailPlaceholder;
-    return TellAFriend::MessagePlaceholder;
+        return TellAFriend::shown(TellAFriend::FriendEmailPlaceholder);
+    return TellAFriend::shown(TellAFriend::MessagePlaceholder);
 }
 
 bool ExitScreen::eventFilter(QObject* watched, QEvent* event)
@@ -254,7 +274,7 @@ bool ExitScreen::eventFilter(QObject* watched, QEvent* event)
     } else if (event->type() == QEvent::KeyPress &&
                (box == m_emailBox || box == m_friendEmailBox)) {
         if (static_cast<QKeyEvent*>(event)->text() == QLatin1String(" ")) {
-            showMessage(QStringLiteral("Email Address Cannot Contain Space"));
+            showMessage(tr("Email Address Cannot Contain Space"));
             box->setFocus(Qt::OtherFocusReason);
             return true;
         }

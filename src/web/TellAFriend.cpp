@@ -1,15 +1,26 @@
 #include "web/TellAFriend.h"
 
+#include "platform/Translated.h"
 #include "web/WebPages.h"
 
 #include <QUrl>
 
-const QString TellAFriend::NamePlaceholder = QStringLiteral("Your Name");
-const QString TellAFriend::EmailPlaceholder = QStringLiteral("Your Email Address");
-const QString TellAFriend::MessagePlaceholder = QStringLiteral("Your Message");
-const QString TellAFriend::FriendNamePlaceholder = QStringLiteral("Friend's Name");
-const QString TellAFriend::FriendEmailPlaceholder = QStringLiteral("Friend's Email Address");
+const QString TellAFriend::NamePlaceholder =
+    QStringLiteral(QT_TRANSLATE_NOOP("TellAFriend", "Your Name"));
+const QString TellAFriend::EmailPlaceholder =
+    QStringLiteral(QT_TRANSLATE_NOOP("TellAFriend", "Your Email Address"));
+const QString TellAFriend::MessagePlaceholder =
+    QStringLiteral(QT_TRANSLATE_NOOP("TellAFriend", "Your Message"));
+const QString TellAFriend::FriendNamePlaceholder =
+    QStringLiteral(QT_TRANSLATE_NOOP("TellAFriend", "Friend's Name"));
+const QString TellAFriend::FriendEmailPlaceholder =
+    QStringLiteral(QT_TRANSLATE_NOOP("TellAFriend", "Friend's Email Address"));
 const QString TellAFriend::StartingMessage = QStringLiteral("Your Message\r\n");
+
+QString TellAFriend::shown(const QString& placeholder)
+{
+    return translated("TellAFriend", placeholder);
+}
 
 QString TellAFriend::trimSpaces(const QString& text)
 {
@@ -27,13 +38,13 @@ TellAFriend::Outcome TellAFriend::submit(const Entries& typed)
     const Entries values{trimSpaces(typed.referrerName), trimSpaces(typed.referrerEmail),
                          trimSpaces(typed.referralMessage), trimSpaces(typed.friendName),
                          trimSpaces(typed.friendEmail)};
-    const QString improper = QStringLiteral("Please Enter Proper Email Address");
+    const QString improper = tr("Please Enter Proper Email Address");
     const auto lacks = [](const QString& text, QChar c) {
         return !text.contains(c);
     };
 
     if (values.referrerEmail == values.friendEmail)
-        return {QStringLiteral("Please Enter Distinct Email Addresses"), {}};
+        return {tr("Please Enter Distinct Email Addresses"), {}};
     if (lacks(values.referrerEmail, u'@') || lacks(values.friendEmail, u'@'))
         return {improper, {}};
     if (lacks(values.referrerEmail, u'.') || lacks(values.friendEmail, u'.'))
@@ -41,19 +52,24 @@ TellAFriend::Outcome TellAFriend::submit(const Entries& typed)
 
     const struct {
         const QString& value;
-        const QString& placeholder;
+        const QString placeholder;
         const char* message;
     } required[] = {
-        {values.referrerName, NamePlaceholder, "Please Enter Your Name"},
-        {values.referrerEmail, EmailPlaceholder, "Please Enter Your Email"},
-        {values.referralMessage, MessagePlaceholder, "Please Enter Your Message"},
-        {values.friendName, FriendNamePlaceholder, "Please Enter Your Friend's Name"},
-        {values.friendEmail, FriendEmailPlaceholder, "Please Enter Your Friend's Email"},
+        {values.referrerName, shown(NamePlaceholder),
+         QT_TRANSLATE_NOOP("TellAFriend", "Please Enter Your Name")},
+        {values.referrerEmail, shown(EmailPlaceholder),
+         QT_TRANSLATE_NOOP("TellAFriend", "Please Enter Your Email")},
+        {values.referralMessage, shown(MessagePlaceholder),
+         QT_TRANSLATE_NOOP("TellAFriend", "Please Enter Your Message")},
+        {values.friendName, shown(FriendNamePlaceholder),
+         QT_TRANSLATE_NOOP("TellAFriend", "Please Enter Your Friend's Name")},
+        {values.friendEmail, shown(FriendEmailPlaceholder),
+         QT_TRANSLATE_NOOP("TellAFriend", "Please Enter Your Friend's Email")},
     };
     for (const auto& entry : required) {
         const QString value = trimSpaces(entry.value);
         if (value.isEmpty() || value == entry.placeholder)
-            return {QLatin1String(entry.message), {}};
+            return {tr(entry.message), {}};
     }
     return {{}, request(values)};
 }

@@ -1,11 +1,14 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 
 // The refer-a-friend request: checks the five entries of the exit screen in
 // order and builds the address that carries them to the maker's page.
 class TellAFriend
 {
+    Q_DECLARE_TR_FUNCTIONS(TellAFriend)
+
 public:
     struct Entries {
         QString referrerName;
@@ -28,6 +31,8 @@ public:
     static const QString FriendEmailPlaceholder;
     // What the hidden message box starts with.
     static const QString StartingMessage;
+    // A placeholder in the user's language, as the boxes show it.
+    static QString shown(const QString& placeholder);
 
     // Removes leading and trailing spaces only; tabs and line breaks stay.
     static QString trimSpaces(const QString& text);

@@ -1,15 +1,16 @@
 #include "web/UpdateReminder.h"
 
 #include "platform/ProgramInfo.h"
+#include "platform/Translated.h"
 #include "web/WebPages.h"
 
 #include <cstdlib>
 
 const QString UpdateReminder::Section = QStringLiteral("reminder");
 const QString UpdateReminder::Key = QStringLiteral("LastReminder");
-const QString UpdateReminder::Question =
-    QStringLiteral("There maybe an update to this software available\n"
-                   "Do you want to check for an update?");
+const QString UpdateReminder::Question = QStringLiteral(
+    QT_TRANSLATE_NOOP("UpdateReminder", "There maybe an update to this software available\n"
+                                        "Do you want to check for an update?"));
 
 std::optional<QDate> UpdateReminder::parse(const QString& stored)
 {
@@ -41,8 +42,9 @@ void UpdateReminder::run()
     case Step::Ask:
         break;
     }
-    const MessageAnswer answer = m_services.dialogs.message(
-        Question, MessageIcon::Information, MessageButtons::YesNo, ProgramInfo::title());
+    const MessageAnswer answer =
+        m_services.dialogs.message(translated("UpdateReminder", Question), MessageIcon::Information,
+                                   MessageButtons::YesNo, ProgramInfo::title());
     writeToday(today);
     if (answer == MessageAnswer::Yes)
         WebPages(m_services.shell).openDownloadPage();

@@ -2,7 +2,8 @@
 
 #include <QLabel>
 
-// A label that acts like a web link: pointing-hand pointer, clicked() on release.
+// A label that acts like a web link: pointing-hand pointer, clicked() on
+// release. Tab reaches it, and Enter or Space click it.
 class LinkLabel : public QLabel
 {
     Q_OBJECT
@@ -14,4 +15,6 @@ signals:
 
 protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 };

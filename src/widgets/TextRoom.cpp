@@ -1,0 +1,100 @@
+#include "widgets/TextRoom.h"
+
+#include <QAbstractButton>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QStyle>
+
+namespace
+{
+
+bool isTranslated = false;
+
+constexpr double SmallestPointSize = 6.5;
+constexpr double Step = 0.5;
+
+QString shownText(QString text)
+{
+    // "&&" shows one ampersand, a single "&" marks the mnemonic.
+    text.replace(QLatin1String("&&"), QStringLiteral("\x01"));
+    text.remove(u'&');
+    text.replace(u'\x01', u'&');
+    return text;
+}
+
+int buttonRoom(const QAbstractButton* button)
+{
+    const QStyle* style = button->style();
+    if (qobject_cast<const QPushButton*>(button))
+        return button->width() -
+               2 * (style->pixelMetric(QStyle::PM_ButtonMargin, nullptr, button) +
+                    style->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, button));
+    // A radio button or check box: its own size hint is its indicator and text.
+    return button->width() - (button->sizeHint().width() -
+                              button->fontMetrics().horizontalAdvance(shownText(button->text())));
+}
+
+void shrink(QWidget* widget)
+{
+    QFont font = widget->font();
+    while (!TextRoom::fits(widget) && font.pointSizeF() - Step >= SmallestPointSize) {
+        font.setPointSizeF(font.pointSizeF() - Step);
+        widget->setFont(font);
+    }
+}
+
+} // namespace
+
+void TextRoom::setTranslated(bool translated)
+{
+    isTranslated = translated;
+}
+
+bool TextRoom::translated()
+{
+    return isTranslated;
+}
+
+bool TextRoom::fits(const QWidget* widget)
+{
+    const QFontMetrics metrics(widget->font());
+    if (const auto* label = qobject_cast<const QLabel*>(widget)) {
+        QRect room = label->contentsRect();
+        // A label sized to its text may still run past its window's edge.
+        if (const QWidget* parent = label->parentWidget())
+            room.setWidth(qMin(room.width(), parent->width() - label->x()));
+        if (label->text().isEmpty() || !label->pixmap().isNull())
+            return true;
+        // On one line a text is as tall as the English one was, whatever the room's height.
+        if (!label->wordWrap() || metrics.horizontalAdvance(label->text()) <= room.width())
+            return metrics.horizontalAdvance(label->text()) <= room.width();
+        const QRect bounds(0, 0, room.width(), 100000);
+        return metrics.boundingRect(bounds, Qt::TextWordWrap, label->text()).height() <=
+               room.height();
+    }
+    if (const auto* button = qobject_cast<const QAbstractButton*>(widget))
+        return metrics.horizontalAdvance(shownText(button->text())) <= buttonRoom(button);
+    if (const auto* frame = qobject_cast<const QGroupBox*>(widget))
+        return metrics.horizontalAdvance(shownText(frame->title())) + 12 <= frame->width();
+    return true;
+}
+
+void TextRoom::fit(QWidget* widget)
+{
+    if (!isTranslated || fits(widget))
+        return;
+    // A label with room for more lines wraps before its font shrinks.
+    auto* label = qobject_cast<QLabel*>(widget);
+    if (label && !label->wordWrap() &&
+        label->contentsRect().height() >= 2 * QFontMetrics(label->font()).lineSpacing())
+        label->setWordWrap(true);
+    shrink(widget);
+}
+
+void TextRoom::fitAll(QWidget* window)
+{
+    const QList<QWidget*> widgets = window->findChildren<QWidget*>();
+    for (QWidget* widget : widgets)
+        fit(widget);
+}

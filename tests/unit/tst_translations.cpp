@@ -1,0 +1,170 @@
+// The shipped languages: the windows open in each, their texts are translated
+// and fit their rooms, and every control has an accessible name.
+#include "Fakes.h"
+#include "app/MainWindow.h"
+#include "app/RunTrayIcon.h"
+#include "app/Translations.h"
+#include "flash/FlashWindow.h"
+#include "web/ExitScreen.h"
+#include "widgets/LinkLabel.h"
+#include "widgets/TextRoom.h"
+
+#include <QAbstractButton>
+#include <QAccessible>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QTest>
+
+namespace
+{
+
+QString textOf(const QWidget* widget)
+{
+    if (const auto* label = qobject_cast<const QLabel*>(widget))
+        return label->text();
+    if (const auto* button = qobject_cast<const QAbstractButton*>(widget))
+        return button->text();
+    const auto* frame = qobject_cast<const QGroupBox*>(widget);
+    return frame ? frame->title() : QString();
+}
+
+// The texts of the visible controls and of the menus, in the order they were
+// made, which is the same in every language.
+QList<QPair<const QObject*, QString>> texts(const QWidget* window, const QMenu* extra)
+{
+    QList<QPair<const QObject*, QString>> found;
+    for (const QWidget* widget : window->findChildren<QWidget*>())
+        if (widget->isVisibleTo(window) && !textOf(widget).isEmpty())
+            found.append({widget, textOf(widget)});
+    QList<QAction*> actions = extra ? extra->actions() : QList<QAction*>();
+    if (const auto* main = qobject_cast<const QMainWindow*>(window))
+        actions += main->menuBar()->actions();
+    while (!actions.isEmpty()) {
+        QAction* action = actions.takeFirst();
+        if (action->menu())
+            actions += action->menu()->actions();
+        if (action->isVisible() && !action->text().isEmpty())
+            found.append({action, action->text()});
+    }
+    return found;
+}
+
+} // namespace
+
+class TranslationsTest : public QObject
+{
+    Q_OBJECT
+private slots:
+    void cleanup() { Translations::install({}); }
+    void languageFollowsTheDesktop_data();
+    void languageFollowsTheDesktop();
+    void windowsAreTranslatedAndFit_data();
+    void windowsAreTranslatedAndFit();
+    void everyControlHasAnAccessibleName();
+};
+
+void TranslationsTest::languageFollowsTheDesktop_data()
+{
+    QTest::addColumn<QStringList>("desktop");
+    QTest::addColumn<QString>("chosen");
+    QTest::newRow("English first") << QStringList{"en-GB", "de"} << "";
+    QTest::newRow("first shipped") << QStringList{"eo", "pt-PT", "fr-CA", "de"} << "fr";
+    QTest::newRow("Brazil") << QStringList{"pt-BR"} << "pt_BR";
+    QTest::newRow("Chinese") << QStringList{"zh-Hans-CN"} << "zh_CN";
+    QTest::newRow("none") << QStringList{"C"} << "";
+}
+
+void TranslationsTest::languageFollowsTheDesktop()
+{
+    QFETCH(QStringList, desktop);
+    QFETCH(QString, chosen);
+    QCOMPARE(Translations::install(desktop), chosen);
+    QCOMPARE(TextRoom::translated(), !chosen.isEmpty());
+}
+
+void TranslationsTest::windowsAreTranslatedAndFit_data()
+{
+    // Texts a language keeps as in English, besides the program's name.
+    QTest::addColumn<QStringList>("kept");
+    for (const char* language : {"fr", "es", "pt_BR", "pl", "ru", "zh_CN", "ja"})
+        QTest::newRow(language) << QStringList();
+    QTest::newRow("de") << QStringList{"&Start"};
+    QTest::newRow("it") << QStringList{"&File"};
+    QTest::newRow("nl") << QStringList{"&Help"};
+}
+
+void TranslationsTest::windowsAreTranslatedAndFit()
+{
+    QFETCH(QStringList, kept);
+    kept << QStringLiteral("Zorvik Subliminal Images v1.10");
+    const auto open = [](TestServices& fakes) {
+        auto* main = new MainWindow(fakes.services);
+        main->load();
+        main->show();
+        auto* exit = new ExitScreen(fakes.services, {});
+        exit->load();
+        exit->show();
+        return QList<QWidget*>{main, exit};
+    };
+    TestServices fakes;
+    const QList<QWidget*> english = open(fakes);
+    const QString language = QString::fromLatin1(QTest::currentDataTag());
+    QCOMPARE(Translations::install({language}), language);
+    const QList<QWidget*> translated = open(fakes);
+    const auto trayOf = [](QWidget* window) {
+        auto* main = qobject_cast<MainWindow*>(window);
+        return main ? main->trayIcon().menu() : nullptr;
+    };
+    for (int i = 0; i < 2; ++i) {
+        const auto before = texts(english[i], trayOf(english[i]));
+        const auto after = texts(translated[i], trayOf(translated[i]));
+        QCOMPARE(after.size(), before.size());
+        for (qsizetype k = 0; k < after.size(); ++k) {
+            const QString where = after[k].first->objectName() + ": " + after[k].second;
+            QVERIFY2(after[k].second != before[k].second || kept.contains(after[k].second),
+                     qPrintable("untranslated " + where));
+            const auto* widget = qobject_cast<const QWidget*>(after[k].first);
+            QVERIFY2(!widget || TextRoom::fits(widget), qPrintable("cut off " + where));
+        }
+    }
+    const QMenuBar* bar = static_cast<QMainWindow*>(translated[0])->menuBar();
+    for (QAction* entry : bar->actions())
+        QVERIFY(!bar->actionGeometry(entry).isEmpty() &&
+                bar->actionGeometry(entry).right() < bar->width());
+    qDeleteAll(english + translated);
+}
+
+void TranslationsTest::everyControlHasAnAccessibleName()
+{
+    Translations::install({QStringLiteral("de")});
+    TestServices fakes;
+    MainWindow main(fakes.services);
+    main.load();
+    ExitScreen exit(fakes.services, {});
+    FlashWindow flash(fakes.timers);
+    QAccessibleInterface* silent = QAccessible::queryAccessibleInterface(&flash);
+    QVERIFY(silent->text(QAccessible::Name).isEmpty() && silent->state().invisible);
+    QVERIFY(flash.focusPolicy() == Qt::NoFocus &&
+            flash.testAttribute(Qt::WA_ShowWithoutActivating));
+    // Described besides named: what the caption alone does not tell.
+    const QStringList described{"lvwDisplay",        "picScrollForm",     "cboDispInterval",
+                                "cboDispDuration",   "optLocation_0",     "optLocation_1",
+                                "optDisplayOrder_0", "optDisplayOrder_1", "Label14",
+                                "lblCobrand",        "lblFullBrand",      "lblGoToHome"};
+    for (const QWidget* window : {static_cast<QWidget*>(&main), static_cast<QWidget*>(&exit)})
+        for (QWidget* control : window->findChildren<QWidget*>()) {
+            const QString name = control->objectName();
+            QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(control);
+            // A combo box's drop-down list is a window of its own, and Qt's.
+            if (control->window() == window &&
+                (control->focusPolicy() != Qt::NoFocus || name == "picScrollForm"))
+                QVERIFY2(!accessible->text(QAccessible::Name).isEmpty(), qPrintable(name));
+            if (described.contains(name))
+                QVERIFY2(!accessible->text(QAccessible::Description).isEmpty(), qPrintable(name));
+        }
+}
+
+QTEST_MAIN(TranslationsTest)
+#include "tst_translations.moc"

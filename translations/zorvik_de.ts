@@ -1,0 +1,735 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de" sourcelanguage="en">
+<context>
+    <name>AboutBox</name>
+    <message>
+        <source>Zorvik Subliminal Images is an advanced subliminal image displaying program. This software reaches out to the subconscious mind and sends positive messages to the mind, thus helping you develop a positive mindset. By concentrating on preferred subliminal images you can also increase your self-confidence and self-esteem thus making your goals achievable.</source>
+        <translation>Zorvik Subliminal Images ist ein ausgereiftes Programm zur Anzeige unterschwelliger Bilder. Es erreicht das Unterbewusstsein und sendet ihm positive Botschaften, so dass Sie eine positive Grundhaltung entwickeln. Wenn Sie sich auf bevorzugte unterschwellige Bilder konzentrieren, können Sie auch Ihr Selbstvertrauen und Ihr Selbstwertgefühl stärken und so Ihre Ziele erreichen.</translation>
+    </message>
+    <message>
+        <source>Click here to visit %1</source>
+        <translation>Hier klicken, um %1 zu besuchen</translation>
+    </message>
+    <message>
+        <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website.</source>
+        <translation>Heimgeschäft als Chance. Gründen Sie Ihr eigenes Internetgeschäft und verdienen Sie online Geld. Erhalten Sie diese Software vollständig mit Ihrer Marke für Ihre Website.</translation>
+    </message>
+    <message>
+        <source>Click here for more details</source>
+        <translation>Hier klicken für weitere Einzelheiten</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>Opens %1 in the web browser</source>
+        <translation>Öffnet %1 im Webbrowser</translation>
+    </message>
+    <message>
+        <source>Opens the page about full branding in the web browser</source>
+        <translation>Öffnet die Seite über das eigene Branding im Webbrowser</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>Flashes pictures of your choosing on the screen for a moment at a regular interval.</source>
+        <translation>Blendet Bilder Ihrer Wahl in regelmäßigen Abständen kurz auf dem Bildschirm ein.</translation>
+    </message>
+    <message>
+        <source>Displays help on commandline options.</source>
+        <translation>Zeigt die Hilfe zu den Befehlszeilenoptionen an.</translation>
+    </message>
+    <message>
+        <source>Starts minimised with the run on, as if Start were pressed.</source>
+        <translation>Startet minimiert mit laufender Anzeige, als wäre „Start“ gedrückt worden.</translation>
+    </message>
+    <message>
+        <source>Try &apos;%1 --help&apos;.</source>
+        <translation>Versuchen Sie „%1 --help“.</translation>
+    </message>
+    <message>
+        <source>Unexpected argument &apos;%1&apos;.</source>
+        <translation>Unerwartetes Argument „%1“.</translation>
+    </message>
+</context>
+<context>
+    <name>DesktopSession</name>
+    <message>
+        <source>zorvik-subliminal-images needs a desktop session (an X11 display, or XWayland under Wayland) and found none to connect to.
+</source>
+        <translation>zorvik-subliminal-images benötigt eine Desktop-Sitzung (eine X11-Anzeige oder XWayland unter Wayland) und hat keine gefunden, mit der es sich verbinden kann.
+</translation>
+    </message>
+</context>
+<context>
+    <name>ExitScreen</name>
+    <message>
+        <source>Velmoran Softwares, such as this can be created and maintained only with your support. The best way to support Velmora is to visit Velmora regularly and take part in the discussions and other activities on the board.</source>
+        <translation>Velmoran Softwares wie diese können nur mit Ihrer Unterstützung erstellt und gepflegt werden. Am besten unterstützen Sie Velmora, indem Sie Velmora regelmäßig besuchen und sich an den Diskussionen und anderen Aktivitäten im Forum beteiligen.</translation>
+    </message>
+    <message>
+        <source>Visit Velmora regularly. Support Velmora by taking part in the discussions and other activities. These softwares cannot be supported and maintained, without you regularly visiting Velmora</source>
+        <translation>Besuchen Sie Velmora regelmäßig. Unterstützen Sie Velmora, indem Sie sich an den Diskussionen und anderen Aktivitäten beteiligen. Ohne Ihre regelmäßigen Besuche bei Velmora kann diese Software nicht unterstützt und gepflegt werden.</translation>
+    </message>
+    <message>
+        <source>Velmora is a FREE online discussion forum for all things velmoran. To help Velmora develop and maintain this software visit Velmora regularly.</source>
+        <translation>Velmora ist ein KOSTENLOSES Online-Diskussionsforum rund um Velmora. Besuchen Sie Velmora regelmäßig, um die Entwicklung und Pflege dieser Software zu unterstützen.</translation>
+    </message>
+    <message>
+        <source>Velmora needs your help. All you need to do is visit Velmora regularly and take part in the various discussions and activites to help us maintain and develop more Velmoran Softwares.</source>
+        <translation>Velmora braucht Ihre Hilfe. Besuchen Sie Velmora einfach regelmäßig und beteiligen Sie sich an den Diskussionen und Aktivitäten, damit wir weitere Velmoran Softwares pflegen und entwickeln können.</translation>
+    </message>
+    <message>
+        <source>Click Here To Visit %1 Now</source>
+        <translation>Hier klicken und %1 jetzt besuchen</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Beenden</translation>
+    </message>
+    <message>
+        <source>Download Velmoran Softwares</source>
+        <translation>Velmoran Softwares herunterladen</translation>
+    </message>
+    <message>
+        <source>If you have enjoyed this software you will surely be interested in our other Velmoran Softwares. From a single software, we have now grown to become the world’s largest resource of velmoran softwares. Be it astrology, psychic, tarot, numerology or occult, we have programs in all fields thus giving our users a wide choice depending on their interests.</source>
+        <translation>Wenn Ihnen diese Software gefallen hat, werden Sie sich sicher auch für unsere anderen Velmoran Softwares interessieren. Aus einer einzigen Software ist die weltweit größte Sammlung velmoranischer Software geworden. Ob Astrologie, Hellsehen, Tarot, Numerologie oder Okkultes: Wir haben Programme für alle Bereiche und bieten unseren Nutzern so eine große Auswahl nach ihren Interessen.</translation>
+    </message>
+    <message>
+        <source>All the programs in the Velmoran Softwares suite are simple and easy to use. They are not only fun to use but also very informative. Try them out today and share your experience with your friends and family. </source>
+        <translation>Alle Programme der Velmoran Softwares sind einfach und leicht zu bedienen. Sie machen nicht nur Spaß, sondern sind auch sehr informativ. Probieren Sie sie noch heute aus und teilen Sie Ihre Erfahrungen mit Freunden und Familie. </translation>
+    </message>
+    <message>
+        <source>Click Here To Visit Velmoran Softwares</source>
+        <translation>Hier klicken und Velmoran Softwares besuchen</translation>
+    </message>
+    <message>
+        <source>Refer A Friend</source>
+        <translation>Einem Freund empfehlen</translation>
+    </message>
+    <message>
+        <source>Refer A Friend &amp;Now</source>
+        <translation>&amp;Jetzt einem Freund empfehlen</translation>
+    </message>
+    <message>
+        <source>Email Address Cannot Contain Space</source>
+        <translation>Die E-Mail-Adresse darf keine Leerzeichen enthalten</translation>
+    </message>
+    <message>
+        <source>Opens %1 in the web browser</source>
+        <translation>Öffnet %1 im Webbrowser</translation>
+    </message>
+    <message>
+        <source>Opens the Velmoran Softwares page in the web browser</source>
+        <translation>Öffnet die Seite von Velmoran Softwares im Webbrowser</translation>
+    </message>
+    <message>
+        <source>Sends the entries above to the referral page in the web browser</source>
+        <translation>Sendet die obigen Angaben an die Empfehlungsseite im Webbrowser</translation>
+    </message>
+</context>
+<context>
+    <name>FlashRun</name>
+    <message>
+        <source>&amp;Start</source>
+        <translation>&amp;Start</translation>
+    </message>
+    <message>
+        <source>&amp;Stop</source>
+        <translation>&amp;Stopp</translation>
+    </message>
+    <message>
+        <source>Please Select Atleast One Image To Display Your Picture</source>
+        <translation>Bitte wählen Sie mindestens ein Bild zur Anzeige aus</translation>
+    </message>
+</context>
+<context>
+    <name>ImageViewer</name>
+    <message>
+        <source>Image Viewer</source>
+        <translation>Bildbetrachter</translation>
+    </message>
+    <message>
+        <source>Loading pictures</source>
+        <translation>Bilder werden geladen</translation>
+    </message>
+    <message>
+        <source>%v of %m</source>
+        <translation>%v von %m</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Stop adding; the pictures added so far stay</source>
+        <translation>Hinzufügen abbrechen; die bisher hinzugefügten Bilder bleiben erhalten</translation>
+    </message>
+    <message>
+        <source>Picture list</source>
+        <translation>Bilderliste</translation>
+    </message>
+    <message>
+        <source>The pictures that are flashed, by file name; select one to delete it</source>
+        <translation>Die Bilder, die eingeblendet werden, nach Dateiname; wählen Sie eines aus, um es zu löschen</translation>
+    </message>
+    <message>
+        <source>Picture strip</source>
+        <translation>Bildleiste</translation>
+    </message>
+    <message>
+        <source>Small views of the pictures in the list, in the same order</source>
+        <translation>Kleine Ansichten der Bilder in der Liste, in derselben Reihenfolge</translation>
+    </message>
+    <message>
+        <source>Scroll the picture strip</source>
+        <translation>Bildleiste rollen</translation>
+    </message>
+    <message>
+        <source>Adding pictures</source>
+        <translation>Bilder werden hinzugefügt</translation>
+    </message>
+</context>
+<context>
+    <name>LibraryEditor</name>
+    <message>
+        <source>Orvane Picture Board</source>
+        <translation>Orvane Picture Board</translation>
+    </message>
+    <message>
+        <source>BMP File (*.bmp*)|*.bmp|JPG File(*.jpg)|*.jpg|JPEG Files (*.jpeg)|*.jpeg</source>
+        <translation>BMP-Datei (*.bmp*)|*.bmp|JPG-Datei (*.jpg)|*.jpg|JPEG-Dateien (*.jpeg)|*.jpeg</translation>
+    </message>
+    <message>
+        <source>Add a Folder of Pictures</source>
+        <translation>Einen Ordner mit Bildern hinzufügen</translation>
+    </message>
+    <message>
+        <source>This Picture is Already available Please Select Another Picture </source>
+        <translation>Dieses Bild ist bereits vorhanden. Bitte wählen Sie ein anderes Bild. </translation>
+    </message>
+    <message>
+        <source>There are no BMP or JPEG pictures to add there.</source>
+        <translation>Dort gibt es keine BMP- oder JPEG-Bilder zum Hinzufügen.</translation>
+    </message>
+    <message>
+        <source>Adding was cancelled.</source>
+        <translation>Das Hinzufügen wurde abgebrochen.</translation>
+    </message>
+    <message>
+        <source>1 picture was added.</source>
+        <translation>1 Bild wurde hinzugefügt.</translation>
+    </message>
+    <message>
+        <source>1 was in the list already.</source>
+        <translation>1 war bereits in der Liste.</translation>
+    </message>
+    <message>
+        <source>1 file that is no BMP or JPEG picture was left out.</source>
+        <translation>1 Datei, die kein BMP- oder JPEG-Bild ist, wurde ausgelassen.</translation>
+    </message>
+    <message>
+        <source>1 could not be added:</source>
+        <translation>1 konnte nicht hinzugefügt werden:</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could not be added.
+%2</source>
+        <translation>„%1“ konnte nicht hinzugefügt werden.
+%2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could not be deleted.
+%2</source>
+        <translation>„%1“ konnte nicht gelöscht werden.
+%2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n pictures were added.</source>
+        <translation>
+            <numerusform>%n Bild wurde hinzugefügt.</numerusform>
+            <numerusform>%n Bilder wurden hinzugefügt.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n were in the list already.</source>
+        <translation>
+            <numerusform>%n war bereits in der Liste.</numerusform>
+            <numerusform>%n waren bereits in der Liste.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files that are no BMP or JPEG pictures were left out.</source>
+        <translation>
+            <numerusform>%n Datei, die kein BMP- oder JPEG-Bild ist, wurde ausgelassen.</numerusform>
+            <numerusform>%n Dateien, die keine BMP- oder JPEG-Bilder sind, wurden ausgelassen.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n could not be added:</source>
+        <translation>
+            <numerusform>%n konnte nicht hinzugefügt werden:</numerusform>
+            <numerusform>%n konnten nicht hinzugefügt werden:</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>The Most Popular Online Velmoran Discussion Forum.Visit %1 Now</source>
+        <translation>Das beliebteste velmoranische Online-Diskussionsforum. Besuchen Sie jetzt %1</translation>
+    </message>
+    <message>
+        <source>Zorvik Subliminal Images can help you reprogram yourself and think positively. Concentrate on an image that represents your goal and see how your brain works forward to achieving that goal! Let go of bad habits and be assured of success! Start today before it is too late.</source>
+        <translation>Zorvik Subliminal Images hilft Ihnen, sich neu zu programmieren und positiv zu denken. Konzentrieren Sie sich auf ein Bild, das Ihr Ziel darstellt, und erleben Sie, wie Ihr Gehirn auf dieses Ziel hinarbeitet! Lassen Sie schlechte Gewohnheiten los und seien Sie sich des Erfolgs sicher! Fangen Sie heute an, bevor es zu spät ist.</translation>
+    </message>
+    <message>
+        <source>&lt;&lt; &amp;Add Picture</source>
+        <translation>&lt;&lt; Bild &amp;hinzufügen</translation>
+    </message>
+    <message>
+        <source>&lt;&lt; &amp;Delete Picture</source>
+        <translation>&lt;&lt; Bild &amp;löschen</translation>
+    </message>
+    <message>
+        <source>E&amp;xit Program</source>
+        <translation>&amp;Beenden</translation>
+    </message>
+    <message>
+        <source>Do&amp;nate</source>
+        <translation>&amp;Spenden</translation>
+    </message>
+    <message>
+        <source>Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your site&apos;s name &amp;  link here. See &quot;Help&quot; for details.    Click Here for more info on co-branding.</source>
+        <translation>Versehen Sie diese Software mit dem Namen Ihrer Website. Steigern Sie Treue und Besucherzahlen. Setzen Sie den Namen und Link Ihrer Website hierher. Einzelheiten unter „Hilfe“. Hier klicken für mehr zum Co-Branding.</translation>
+    </message>
+    <message>
+        <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website. Click here for more details.</source>
+        <translation>Heimgeschäft als Chance. Gründen Sie Ihr eigenes Internetgeschäft und verdienen Sie online Geld. Erhalten Sie diese Software vollständig mit Ihrer Marke. Hier klicken für weitere Einzelheiten.</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Datei</translation>
+    </message>
+    <message>
+        <source>Add &amp;Folder...</source>
+        <translation>&amp;Ordner hinzufügen …</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Beenden</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Hilfe</translation>
+    </message>
+    <message>
+        <source>&amp;Online Help</source>
+        <translation>&amp;Online-Hilfe</translation>
+    </message>
+    <message>
+        <source>&amp;Visit Us Online</source>
+        <translation>Unsere 81|&amp;Besuchen Sie uns onlineWebsite besuchen</translation>
+    </message>
+    <message>
+        <source>Check for Software &amp;Update</source>
+        <translation>Nach &amp;Aktualisierungen suchen</translation>
+    </message>
+    <message>
+        <source>&amp;About Software</source>
+        <translation>Ü&amp;ber die Software</translation>
+    </message>
+    <message>
+        <source>&amp;Donate</source>
+        <translation>&amp;Spenden</translation>
+    </message>
+    <message>
+        <source>Make Money &amp;Online</source>
+        <translation>Online &amp;Geld verdienen</translation>
+    </message>
+    <message>
+        <source>Opens %1 in the web browser</source>
+        <translation>Öffnet %1 im Webbrowser</translation>
+    </message>
+    <message>
+        <source>Add Picture</source>
+        <translation>Bild hinzufügen</translation>
+    </message>
+    <message>
+        <source>Adds picture files to the list</source>
+        <translation>Fügt der Liste Bilddateien hinzu</translation>
+    </message>
+    <message>
+        <source>Delete Picture</source>
+        <translation>Bild löschen</translation>
+    </message>
+    <message>
+        <source>Removes the picture selected in the list</source>
+        <translation>Entfernt das in der Liste ausgewählte Bild</translation>
+    </message>
+    <message>
+        <source>Opens the donation page in the web browser</source>
+        <translation>Öffnet die Spendenseite im Webbrowser</translation>
+    </message>
+    <message>
+        <source>Starts or stops flashing the pictures of the list</source>
+        <translation>Startet oder beendet das Einblenden der Bilder aus der Liste</translation>
+    </message>
+    <message>
+        <source>Opens the page about co-branding in the web browser</source>
+        <translation>Öffnet die Seite über Co-Branding im Webbrowser</translation>
+    </message>
+    <message>
+        <source>Opens the page about full branding in the web browser</source>
+        <translation>Öffnet die Seite über das eigene Branding im Webbrowser</translation>
+    </message>
+</context>
+<context>
+    <name>PauseWhenMenu</name>
+    <message>
+        <source>Pause when</source>
+        <translation>Pausieren, wenn</translation>
+    </message>
+    <message>
+        <source>The screen is &amp;locked</source>
+        <translation>der Bildschirm &amp;gesperrt ist</translation>
+    </message>
+    <message>
+        <source>A &amp;fullscreen window is in front</source>
+        <translation>ein &amp;Vollbildfenster im Vordergrund ist</translation>
+    </message>
+    <message>
+        <source>&amp;Do not disturb is on</source>
+        <translation>&amp;Nicht stören aktiv ist</translation>
+    </message>
+</context>
+<context>
+    <name>PictureDecoder</name>
+    <message>
+        <source>The file does not exist.</source>
+        <translation>Die Datei existiert nicht.</translation>
+    </message>
+    <message>
+        <source>It is not a file.</source>
+        <translation>Es ist keine Datei.</translation>
+    </message>
+    <message>
+        <source>It is neither a BMP nor a JPEG picture.</source>
+        <translation>Es ist weder ein BMP- noch ein JPEG-Bild.</translation>
+    </message>
+    <message>
+        <source>It is not a picture that can be read.</source>
+        <translation>Es ist kein lesbares Bild.</translation>
+    </message>
+    <message>
+        <source>The picture&apos;s size cannot be read.</source>
+        <translation>Die Größe des Bildes kann nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <source>The picture is too large (%1 × %2 pixels).</source>
+        <translation>Das Bild ist zu groß (%1 × %2 Pixel).</translation>
+    </message>
+</context>
+<context>
+    <name>PictureLibrary</name>
+    <message>
+        <source>Its name holds a character that the picture list cannot keep (a double quote, a line break or a backslash). Rename the file and add it again.</source>
+        <translation>Sein Name enthält ein Zeichen, das die Bilderliste nicht speichern kann (ein doppeltes Anführungszeichen, einen Zeilenumbruch oder einen Backslash). Benennen Sie die Datei um und fügen Sie sie erneut hinzu.</translation>
+    </message>
+    <message>
+        <source>%1 is a file of your own of the same name, not a copy, and is not replaced. Rename the file and add it again.</source>
+        <translation>%1 ist eine eigene Datei gleichen Namens, keine Kopie, und wird nicht ersetzt. Benennen Sie die Datei um und fügen Sie sie erneut hinzu.</translation>
+    </message>
+    <message>
+        <source>The folder %1 for the copies of the pictures cannot be made.</source>
+        <translation>Der Ordner %1 für die Kopien der Bilder kann nicht angelegt werden.</translation>
+    </message>
+    <message>
+        <source>The list of your own files in %1 cannot be saved: %2</source>
+        <translation>Die Liste Ihrer eigenen Dateien in %1 kann nicht gespeichert werden: %2</translation>
+    </message>
+    <message>
+        <source>The picture list %1 cannot be saved: %2</source>
+        <translation>Die Bilderliste %1 kann nicht gespeichert werden: %2</translation>
+    </message>
+    <message>
+        <source>Pictures are being added. Wait until that is done, or cancel it.</source>
+        <translation>Es werden gerade Bilder hinzugefügt. Warten Sie, bis das erledigt ist, oder brechen Sie es ab.</translation>
+    </message>
+</context>
+<context>
+    <name>PlacedCopy</name>
+    <message>
+        <source>It cannot be read: %1</source>
+        <translation>Sie kann nicht gelesen werden: %1</translation>
+    </message>
+    <message>
+        <source>No file can be made in %1: %2</source>
+        <translation>In %1 kann keine Datei angelegt werden: %2</translation>
+    </message>
+    <message>
+        <source>The copy cannot be written: %1</source>
+        <translation>Die Kopie kann nicht geschrieben werden: %1</translation>
+    </message>
+    <message>
+        <source>%1 cannot be replaced: %2</source>
+        <translation>%1 kann nicht ersetzt werden: %2</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written: %2</source>
+        <translation>%1 kann nicht geschrieben werden: %2</translation>
+    </message>
+</context>
+<context>
+    <name>Program</name>
+    <message>
+        <source>Application is already running</source>
+        <translation>Die Anwendung läuft bereits</translation>
+    </message>
+</context>
+<context>
+    <name>ReplaceFile</name>
+    <message>
+        <source>%1 leads through too many links</source>
+        <translation>%1 führt über zu viele Verknüpfungen</translation>
+    </message>
+    <message>
+        <source>%1 is a folder</source>
+        <translation>%1 ist ein Ordner</translation>
+    </message>
+    <message>
+        <source>%1 is read-only</source>
+        <translation>%1 ist schreibgeschützt</translation>
+    </message>
+    <message>
+        <source>%1 was kept as it was: %2</source>
+        <translation>%1 blieb unverändert: %2</translation>
+    </message>
+    <message>
+        <source>%1 could not be written (%2), nor its old content put back (%3)</source>
+        <translation>%1 konnte nicht geschrieben werden (%2), und sein alter Inhalt konnte nicht wiederhergestellt werden (%3)</translation>
+    </message>
+</context>
+<context>
+    <name>RunTrayIcon</name>
+    <message>
+        <source>Paused: the screen is locked</source>
+        <translation>Pausiert: Der Bildschirm ist gesperrt</translation>
+    </message>
+    <message>
+        <source>Paused: a fullscreen window is in front</source>
+        <translation>Pausiert: Ein Vollbildfenster ist im Vordergrund</translation>
+    </message>
+    <message>
+        <source>Paused: do not disturb is on</source>
+        <translation>Pausiert: „Nicht stören“ ist aktiv</translation>
+    </message>
+    <message>
+        <source>Show the &amp;main window</source>
+        <translation>&amp;Hauptfenster anzeigen</translation>
+    </message>
+    <message>
+        <source>Stopped</source>
+        <translation>Angehalten</translation>
+    </message>
+    <message>
+        <source>Next picture at %1</source>
+        <translation>Nächstes Bild um %1</translation>
+    </message>
+    <message>
+        <source>A picture is on the screen</source>
+        <translation>Ein Bild ist auf dem Bildschirm</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsPanel</name>
+    <message>
+        <source>Settings</source>
+        <translation>Einstellungen</translation>
+    </message>
+    <message>
+        <source>Image Frequency</source>
+        <translation>Bildhäufigkeit</translation>
+    </message>
+    <message>
+        <source>Below you can set the interval between each images and duration for which each image is displayed.</source>
+        <translation>Hier können Sie den Abstand zwischen den Bildern und die Anzeigedauer jedes Bildes einstellen.</translation>
+    </message>
+    <message>
+        <source>Display every</source>
+        <translation>Anzeigen alle</translation>
+    </message>
+    <message>
+        <source>Sec</source>
+        <translation>Sek.</translation>
+    </message>
+    <message>
+        <source>Display for</source>
+        <translation>Anzeigen für</translation>
+    </message>
+    <message>
+        <source>MiliSec</source>
+        <translation>ms</translation>
+    </message>
+    <message>
+        <source>Image Display Location</source>
+        <translation>Anzeigeort der Bilder</translation>
+    </message>
+    <message>
+        <source>Randomly on the Screen</source>
+        <translation>Zufällig auf dem Bildschirm</translation>
+    </message>
+    <message>
+        <source>Centre of the Screen</source>
+        <translation>Bildschirmmitte</translation>
+    </message>
+    <message>
+        <source>Image Display Order</source>
+        <translation>Anzeigereihenfolge</translation>
+    </message>
+    <message>
+        <source>Random</source>
+        <translation>Zufällig</translation>
+    </message>
+    <message>
+        <source>As Displays</source>
+        <translation>Wie in der Liste</translation>
+    </message>
+    <message>
+        <source>Display every (seconds)</source>
+        <translation>Anzeigen alle (Sekunden)</translation>
+    </message>
+    <message>
+        <source>The time between two pictures, in seconds</source>
+        <translation>Die Zeit zwischen zwei Bildern, in Sekunden</translation>
+    </message>
+    <message>
+        <source>Display for (milliseconds)</source>
+        <translation>Anzeigen für (Millisekunden)</translation>
+    </message>
+    <message>
+        <source>How long each picture stays on the screen, in milliseconds</source>
+        <translation>Wie lange jedes Bild auf dem Bildschirm bleibt, in Millisekunden</translation>
+    </message>
+    <message>
+        <source>Each picture appears at a random place on the screen</source>
+        <translation>Jedes Bild erscheint an einer zufälligen Stelle des Bildschirms</translation>
+    </message>
+    <message>
+        <source>Each picture appears in the middle of the screen</source>
+        <translation>Jedes Bild erscheint in der Mitte des Bildschirms</translation>
+    </message>
+    <message>
+        <source>The pictures are flashed in a random order</source>
+        <translation>Die Bilder werden in zufälliger Reihenfolge eingeblendet</translation>
+    </message>
+    <message>
+        <source>The pictures are flashed in the order of the list</source>
+        <translation>Die Bilder werden in der Reihenfolge der Liste eingeblendet</translation>
+    </message>
+</context>
+<context>
+    <name>ShowPicturesOnMenu</name>
+    <message>
+        <source>Show pictures on</source>
+        <translation>Bilder anzeigen auf</translation>
+    </message>
+    <message>
+        <source>the &amp;primary monitor</source>
+        <translation>dem &amp;Hauptbildschirm</translation>
+    </message>
+    <message>
+        <source>the monitor with the mouse p&amp;ointer</source>
+        <translation>dem Bildschirm mit dem &amp;Mauszeiger</translation>
+    </message>
+    <message>
+        <source>&amp;each monitor in turn</source>
+        <translation>&amp;jedem Bildschirm abwechselnd</translation>
+    </message>
+</context>
+<context>
+    <name>StartWithSessionAction</name>
+    <message>
+        <source>Start with the &amp;Session</source>
+        <translation>Mit der &amp;Sitzung starten</translation>
+    </message>
+    <message>
+        <source>The program cannot be set to start with the session: %1</source>
+        <translation>Das Programm kann nicht mit der Sitzung gestartet werden: %1</translation>
+    </message>
+    <message>
+        <source>The program cannot be kept from starting with the session: %1</source>
+        <translation>Der Start des Programms mit der Sitzung kann nicht verhindert werden: %1</translation>
+    </message>
+</context>
+<context>
+    <name>TellAFriend</name>
+    <message>
+        <source>Your Name</source>
+        <translation>Ihr Name</translation>
+    </message>
+    <message>
+        <source>Your Email Address</source>
+        <translation>Ihre E-Mail-Adresse</translation>
+    </message>
+    <message>
+        <source>Your Message</source>
+        <translation>Ihre Nachricht</translation>
+    </message>
+    <message>
+        <source>Friend&apos;s Name</source>
+        <translation>Name des Freundes</translation>
+    </message>
+    <message>
+        <source>Friend&apos;s Email Address</source>
+        <translation>E-Mail-Adresse des Freundes</translation>
+    </message>
+    <message>
+        <source>Please Enter Proper Email Address</source>
+        <translation>Bitte geben Sie eine gültige E-Mail-Adresse ein</translation>
+    </message>
+    <message>
+        <source>Please Enter Distinct Email Addresses</source>
+        <translation>Bitte geben Sie unterschiedliche E-Mail-Adressen ein</translation>
+    </message>
+    <message>
+        <source>Please Enter Your Name</source>
+        <translation>Bitte geben Sie Ihren Namen ein</translation>
+    </message>
+    <message>
+        <source>Please Enter Your Email</source>
+        <translation>Bitte geben Sie Ihre E-Mail-Adresse ein</translation>
+    </message>
+    <message>
+        <source>Please Enter Your Message</source>
+        <translation>Bitte geben Sie Ihre Nachricht ein</translation>
+    </message>
+    <message>
+        <source>Please Enter Your Friend&apos;s Name</source>
+        <translation>Bitte geben Sie den Namen Ihres Freundes ein</translation>
+    </message>
+    <message>
+        <source>Please Enter Your Friend&apos;s Email</source>
+        <translation>Bitte geben Sie die E-Mail-Adresse Ihres Freundes ein</translation>
+    </message>
+</context>
+<context>
+    <name>UpdateReminder</name>
+    <message>
+        <source>There maybe an update to this software available
+Do you want to check for an update?</source>
+        <translation>Möglicherweise ist eine Aktualisierung dieser Software verfügbar.
+Möchten Sie nach einer Aktualisierung suchen?</translation>
+    </message>
+</context>
+<context>
+    <name>XdgAutostart</name>
+    <message>
+        <source>The folder %1 cannot be made.</source>
+        <translation>Der Ordner %1 kann nicht angelegt werden.</translation>
+    </message>
+</context>
+</TS>

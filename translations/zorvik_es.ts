@@ -1,0 +1,735 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="es" sourcelanguage="en">
+<context>
+    <name>AboutBox</name>
+    <message>
+        <source>Zorvik Subliminal Images is an advanced subliminal image displaying program. This software reaches out to the subconscious mind and sends positive messages to the mind, thus helping you develop a positive mindset. By concentrating on preferred subliminal images you can also increase your self-confidence and self-esteem thus making your goals achievable.</source>
+        <translation>Zorvik Subliminal Images es un programa avanzado para mostrar imágenes subliminales. Este software llega a la mente subconsciente y le envía mensajes positivos, lo que le ayuda a desarrollar una actitud positiva. Al concentrarse en las imágenes subliminales que prefiera, también puede aumentar su confianza y su autoestima, y así alcanzar sus metas.</translation>
+    </message>
+    <message>
+        <source>Click here to visit %1</source>
+        <translation>Pulse aquí para visitar %1</translation>
+    </message>
+    <message>
+        <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website.</source>
+        <translation>Oportunidad de negocio desde casa. Cree su propio negocio en Internet y gane dinero en línea. Obtenga este software totalmente personalizado con la marca de su sitio web.</translation>
+    </message>
+    <message>
+        <source>Click here for more details</source>
+        <translation>Pulse aquí para ver más detalles</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;Aceptar</translation>
+    </message>
+    <message>
+        <source>Opens %1 in the web browser</source>
+        <translation>Abre %1 en el navegador web</translation>
+    </message>
+    <message>
+        <source>Opens the page about full branding in the web browser</source>
+        <translation>Abre la página sobre la personalización completa en el navegador web</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>Flashes pictures of your choosing on the screen for a moment at a regular interval.</source>
+        <translation>Muestra brevemente en la pantalla, a intervalos regulares, las imágenes que elija.</translation>
+    </message>
+    <message>
+        <source>Displays help on commandline options.</source>
+        <translation>Muestra la ayuda sobre las opciones de la línea de órdenes.</translation>
+    </message>
+    <message>
+        <source>Starts minimised with the run on, as if Start were pressed.</source>
+        <translation>Se inicia minimizado y con la presentación en marcha, como si se hubiera pulsado Iniciar.</translation>
+    </message>
+    <message>
+        <source>Try &apos;%1 --help&apos;.</source>
+        <translation>Pruebe «%1 --help».</translation>
+    </message>
+    <message>
+        <source>Unexpected argument &apos;%1&apos;.</source>
+        <translation>Argumento inesperado «%1».</translation>
+    </message>
+</context>
+<context>
+    <name>DesktopSession</name>
+    <message>
+        <source>zorvik-subliminal-images needs a desktop session (an X11 display, or XWayland under Wayland) and found none to connect to.
+</source>
+        <translation>zorvik-subliminal-images necesita una sesión de escritorio (una pantalla X11, o XWayland en Wayland) y no ha encontrado ninguna a la que conectarse.
+</translation>
+    </message>
+</context>
+<context>
+    <name>ExitScreen</name>
+    <message>
+        <source>Velmoran Softwares, such as this can be created and maintained only with your support. The best way to support Velmora is to visit Velmora regularly and take part in the discussions and other activities on the board.</source>
+        <translation>Los Velmoran Softwares como este solo pueden crearse y mantenerse con su apoyo. La mejor forma de apoyar a Velmora es visitar Velmora con regularidad y participar en los debates y otras actividades del foro.</translation>
+    </message>
+    <message>
+        <source>Visit Velmora regularly. Support Velmora by taking part in the discussions and other activities. These softwares cannot be supported and maintained, without you regularly visiting Velmora</source>
+        <translation>Visite Velmora con regularidad. Apoye a Velmora participando en los debates y otras actividades. Sin sus visitas regulares a Velmora, estos programas no pueden recibir apoyo ni mantenerse.</translation>
+    </message>
+    <message>
+        <source>Velmora is a FREE online discussion forum for all things velmoran. To help Velmora develop and maintain this software visit Velmora regularly.</source>
+        <translation>Velmora es un foro de debate en línea GRATUITO sobre todo lo velmorano. Para ayudar a Velmora a desarrollar y mantener este software, visite Velmora con regularidad.</translation>
+    </message>
+    <message>
+        <source>Velmora needs your help. All you need to do is visit Velmora regularly and take part in the various discussions and activites to help us maintain and develop more Velmoran Softwares.</source>
+        <translation>Velmora necesita su ayuda. Solo tiene que visitar Velmora con regularidad y participar en los debates y actividades para ayudarnos a mantener y desarrollar más Velmoran Softwares.</translation>
+    </message>
+    <message>
+        <source>Click Here To Visit %1 Now</source>
+        <translation>Pulse aquí para visitar %1 ahora</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Salir</translation>
+    </message>
+    <message>
+        <source>Download Velmoran Softwares</source>
+        <translation>Descargar Velmoran Softwares</translation>
+    </message>
+    <message>
+        <source>If you have enjoyed this software you will surely be interested in our other Velmoran Softwares. From a single software, we have now grown to become the world’s largest resource of velmoran softwares. Be it astrology, psychic, tarot, numerology or occult, we have programs in all fields thus giving our users a wide choice depending on their interests.</source>
+        <translation>Si le ha gustado este software, seguro que le interesarán nuestros otros Velmoran Softwares. Partiendo de un único programa, nos hemos convertido en la mayor fuente de software velmorano del mundo. Astrología, videncia, tarot, numerología u ocultismo: tenemos programas en todos los campos y ofrecemos a nuestros usuarios una amplia variedad según sus intereses.</translation>
+    </message>
+    <message>
+        <source>All the programs in the Velmoran Softwares suite are simple and easy to use. They are not only fun to use but also very informative. Try them out today and share your experience with your friends and family. </source>
+        <translation>Todos los programas de la colección Velmoran Softwares son sencillos y fáciles de usar. No solo son divertidos, sino también muy informativos. Pruébelos hoy mismo y comparta su experiencia con sus amigos y familiares. </translation>
+    </message>
+    <message>
+        <source>Click Here To Visit Velmoran Softwares</source>
+        <translation>Pulse aquí para visitar Velmoran Softwares</translation>
+    </message>
+    <message>
+        <source>Refer A Friend</source>
+        <translation>Recomendar a un amigo</translation>
+    </message>
+    <message>
+        <source>Refer A Friend &amp;Now</source>
+        <translation>Recomendar a un amigo a&amp;hora</translation>
+    </message>
+    <message>
+        <source>Email Address Cannot Contain Space</source>
+        <translation>La dirección de correo electrónico no puede contener espacios</translation>
+    </message>
+    <message>
+        <source>Opens %1 in the web browser</source>
+        <translation>Abre %1 en el navegador web</translation>
+    </message>
+    <message>
+        <source>Opens the Velmoran Softwares page in the web browser</source>
+        <translation>Abre la página de Velmoran Softwares en el navegador web</translation>
+    </message>
+    <message>
+        <source>Sends the entries above to the referral page in the web browser</source>
+        <translation>Envía los datos anteriores a la página de recomendación en el navegador web</translation>
+    </message>
+</context>
+<context>
+    <name>FlashRun</name>
+    <message>
+        <source>&amp;Start</source>
+        <translation>&amp;Iniciar</translation>
+    </message>
+    <message>
+        <source>&amp;Stop</source>
+        <translation>&amp;Detener</translation>
+    </message>
+    <message>
+        <source>Please Select Atleast One Image To Display Your Picture</source>
+        <translation>Seleccione al menos una imagen para mostrar</translation>
+    </message>
+</context>
+<context>
+    <name>ImageViewer</name>
+    <message>
+        <source>Image Viewer</source>
+        <translation>Visor de imágenes</translation>
+    </message>
+    <message>
+        <source>Loading pictures</source>
+        <translation>Cargando imágenes</translation>
+    </message>
+    <message>
+        <source>%v of %m</source>
+        <translation>%v de %m</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Stop adding; the pictures added so far stay</source>
+        <translation>Dejar de añadir; las imágenes añadidas hasta ahora se conservan</translation>
+    </message>
+    <message>
+        <source>Picture list</source>
+        <translation>Lista de imágenes</translation>
+    </message>
+    <message>
+        <source>The pictures that are flashed, by file name; select one to delete it</source>
+        <translation>Las imágenes que se muestran, por nombre de archivo; seleccione una para eliminarla</translation>
+    </message>
+    <message>
+        <source>Picture strip</source>
+        <translation>Tira de imágenes</translation>
+    </message>
+    <message>
+        <source>Small views of the pictures in the list, in the same order</source>
+        <translation>Miniaturas de las imágenes de la lista, en el mismo orden</translation>
+    </message>
+    <message>
+        <source>Scroll the picture strip</source>
+        <translation>Desplazar la tira de imágenes</translation>
+    </message>
+    <message>
+        <source>Adding pictures</source>
+        <translation>Añadiendo imágenes</translation>
+    </message>
+</context>
+<context>
+    <name>LibraryEditor</name>
+    <message>
+        <source>Orvane Picture Board</source>
+        <translation>Orvane Picture Board</translation>
+    </message>
+    <message>
+        <source>BMP File (*.bmp*)|*.bmp|JPG File(*.jpg)|*.jpg|JPEG Files (*.jpeg)|*.jpeg</source>
+        <translation>Archivo BMP (*.bmp*)|*.bmp|Archivo JPG (*.jpg)|*.jpg|Archivos JPEG (*.jpeg)|*.jpeg</translation>
+    </message>
+    <message>
+        <source>Add a Folder of Pictures</source>
+        <translation>Añadir una carpeta de imágenes</translation>
+    </message>
+    <message>
+        <source>This Picture is Already available Please Select Another Picture </source>
+        <translation>Esta imagen ya está en la lista. Seleccione otra imagen. </translation>
+    </message>
+    <message>
+        <source>There are no BMP or JPEG pictures to add there.</source>
+        <translation>Ahí no hay imágenes BMP ni JPEG que añadir.</translation>
+    </message>
+    <message>
+        <source>Adding was cancelled.</source>
+        <translation>Se canceló la adición.</translation>
+    </message>
+    <message>
+        <source>1 picture was added.</source>
+        <translation>Se añadió 1 imagen.</translation>
+    </message>
+    <message>
+        <source>1 was in the list already.</source>
+        <translation>1 ya estaba en la lista.</translation>
+    </message>
+    <message>
+        <source>1 file that is no BMP or JPEG picture was left out.</source>
+        <translation>Se omitió 1 archivo que no es una imagen BMP ni JPEG.</translation>
+    </message>
+    <message>
+        <source>1 could not be added:</source>
+        <translation>1 no se pudo añadir:</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could not be added.
+%2</source>
+        <translation>No se pudo añadir «%1».
+%2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could not be deleted.
+%2</source>
+        <translation>No se pudo eliminar «%1».
+%2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n pictures were added.</source>
+        <translation>
+            <numerusform>Se añadió %n imagen.</numerusform>
+            <numerusform>Se añadieron %n imágenes.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n were in the list already.</source>
+        <translation>
+            <numerusform>%n ya estaba en la lista.</numerusform>
+            <numerusform>%n ya estaban en la lista.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files that are no BMP or JPEG pictures were left out.</source>
+        <translation>
+            <numerusform>Se omitió %n archivo que no es una imagen BMP ni JPEG.</numerusform>
+            <numerusform>Se omitieron %n archivos que no son imágenes BMP ni JPEG.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n could not be added:</source>
+        <translation>
+            <numerusform>%n no se pudo añadir:</numerusform>
+            <numerusform>%n no se pudieron añadir:</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>The Most Popular Online Velmoran Discussion Forum.Visit %1 Now</source>
+        <translation>El foro de debate velmorano en línea más popular. Visite %1 ahora</translation>
+    </message>
+    <message>
+        <source>Zorvik Subliminal Images can help you reprogram yourself and think positively. Concentrate on an image that represents your goal and see how your brain works forward to achieving that goal! Let go of bad habits and be assured of success! Start today before it is too late.</source>
+        <translation>Zorvik Subliminal Images puede ayudarle a reprogramarse y a pensar de forma positiva. Concéntrese en una imagen que represente su meta y vea cómo su cerebro trabaja para alcanzarla. ¡Abandone los malos hábitos y asegúrese el éxito! Empiece hoy, antes de que sea demasiado tarde.</translation>
+    </message>
+    <message>
+        <source>&lt;&lt; &amp;Add Picture</source>
+        <translation>&lt;&lt; &amp;Añadir imagen</translation>
+    </message>
+    <message>
+        <source>&lt;&lt; &amp;Delete Picture</source>
+        <translation>&lt;&lt; &amp;Eliminar imagen</translation>
+    </message>
+    <message>
+        <source>E&amp;xit Program</source>
+        <translation>&amp;Salir del programa</translation>
+    </message>
+    <message>
+        <source>Do&amp;nate</source>
+        <translation>Do&amp;nar</translation>
+    </message>
+    <message>
+        <source>Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your site&apos;s name &amp;  link here. See &quot;Help&quot; for details.    Click Here for more info on co-branding.</source>
+        <translation>Personalice este software con la marca de su sitio. Aumente la fidelidad y el tráfico de su sitio. Ponga aquí el nombre y el enlace de su sitio. Consulte «Ayuda». Pulse aquí para saber más sobre el co-branding.</translation>
+    </message>
+    <message>
+        <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website. Click here for more details.</source>
+        <translation>Oportunidad de negocio desde casa. Cree su negocio en Internet y gane dinero en línea. Obtenga este software con la marca de su sitio web. Pulse aquí para ver más detalles.</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Archivo</translation>
+    </message>
+    <message>
+        <source>Add &amp;Folder...</source>
+        <translation>Añadir una &amp;carpeta…</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Salir</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>A&amp;yuda</translation>
+    </message>
+    <message>
+        <source>&amp;Online Help</source>
+        <translation>Ayuda en &amp;línea</translation>
+    </message>
+    <message>
+        <source>&amp;Visit Us Online</source>
+        <translation>&amp;Visítenos en línea</translation>
+    </message>
+    <message>
+        <source>Check for Software &amp;Update</source>
+        <translation>Buscar una &amp;actualización</translation>
+    </message>
+    <message>
+        <source>&amp;About Software</source>
+        <translation>Acerca &amp;del software</translation>
+    </message>
+    <message>
+        <source>&amp;Donate</source>
+        <translation>&amp;Donar</translation>
+    </message>
+    <message>
+        <source>Make Money &amp;Online</source>
+        <translation>Ganar dinero en lí&amp;nea</translation>
+    </message>
+    <message>
+        <source>Opens %1 in the web browser</source>
+        <translation>Abre %1 en el navegador web</translation>
+    </message>
+    <message>
+        <source>Add Picture</source>
+        <translation>Añadir imagen</translation>
+    </message>
+    <message>
+        <source>Adds picture files to the list</source>
+        <translation>Añade archivos de imagen a la lista</translation>
+    </message>
+    <message>
+        <source>Delete Picture</source>
+        <translation>Eliminar imagen</translation>
+    </message>
+    <message>
+        <source>Removes the picture selected in the list</source>
+        <translation>Quita la imagen seleccionada en la lista</translation>
+    </message>
+    <message>
+        <source>Opens the donation page in the web browser</source>
+        <translation>Abre la página de donaciones en el navegador web</translation>
+    </message>
+    <message>
+        <source>Starts or stops flashing the pictures of the list</source>
+        <translation>Inicia o detiene la presentación de las imágenes de la lista</translation>
+    </message>
+    <message>
+        <source>Opens the page about co-branding in the web browser</source>
+        <translation>Abre la página sobre el co-branding en el navegador web</translation>
+    </message>
+    <message>
+        <source>Opens the page about full branding in the web browser</source>
+        <translation>Abre la página sobre la personalización completa en el navegador web</translation>
+    </message>
+</context>
+<context>
+    <name>PauseWhenMenu</name>
+    <message>
+        <source>Pause when</source>
+        <translation>Pausar cuando</translation>
+    </message>
+    <message>
+        <source>The screen is &amp;locked</source>
+        <translation>la pantalla esté &amp;bloqueada</translation>
+    </message>
+    <message>
+        <source>A &amp;fullscreen window is in front</source>
+        <translation>haya una ventana a pantalla &amp;completa delante</translation>
+    </message>
+    <message>
+        <source>&amp;Do not disturb is on</source>
+        <translation>esté activo &amp;No molestar</translation>
+    </message>
+</context>
+<context>
+    <name>PictureDecoder</name>
+    <message>
+        <source>The file does not exist.</source>
+        <translation>El archivo no existe.</translation>
+    </message>
+    <message>
+        <source>It is not a file.</source>
+        <translation>No es un archivo.</translation>
+    </message>
+    <message>
+        <source>It is neither a BMP nor a JPEG picture.</source>
+        <translation>No es una imagen BMP ni JPEG.</translation>
+    </message>
+    <message>
+        <source>It is not a picture that can be read.</source>
+        <translation>No es una imagen que se pueda leer.</translation>
+    </message>
+    <message>
+        <source>The picture&apos;s size cannot be read.</source>
+        <translation>No se puede leer el tamaño de la imagen.</translation>
+    </message>
+    <message>
+        <source>The picture is too large (%1 × %2 pixels).</source>
+        <translation>La imagen es demasiado grande (%1 × %2 píxeles).</translation>
+    </message>
+</context>
+<context>
+    <name>PictureLibrary</name>
+    <message>
+        <source>Its name holds a character that the picture list cannot keep (a double quote, a line break or a backslash). Rename the file and add it again.</source>
+        <translation>Su nombre contiene un carácter que la lista de imágenes no puede guardar (unas comillas dobles, un salto de línea o una barra invertida). Cambie el nombre del archivo y vuelva a añadirlo.</translation>
+    </message>
+    <message>
+        <source>%1 is a file of your own of the same name, not a copy, and is not replaced. Rename the file and add it again.</source>
+        <translation>%1 es un archivo propio con el mismo nombre, no una copia, y no se reemplaza. Cambie el nombre del archivo y vuelva a añadirlo.</translation>
+    </message>
+    <message>
+        <source>The folder %1 for the copies of the pictures cannot be made.</source>
+        <translation>No se puede crear la carpeta %1 para las copias de las imágenes.</translation>
+    </message>
+    <message>
+        <source>The list of your own files in %1 cannot be saved: %2</source>
+        <translation>No se puede guardar la lista de sus propios archivos en %1: %2</translation>
+    </message>
+    <message>
+        <source>The picture list %1 cannot be saved: %2</source>
+        <translation>No se puede guardar la lista de imágenes %1: %2</translation>
+    </message>
+    <message>
+        <source>Pictures are being added. Wait until that is done, or cancel it.</source>
+        <translation>Se están añadiendo imágenes. Espere a que termine o cancélelo.</translation>
+    </message>
+</context>
+<context>
+    <name>PlacedCopy</name>
+    <message>
+        <source>It cannot be read: %1</source>
+        <translation>No se puede leer: %1</translation>
+    </message>
+    <message>
+        <source>No file can be made in %1: %2</source>
+        <translation>No se puede crear ningún archivo en %1: %2</translation>
+    </message>
+    <message>
+        <source>The copy cannot be written: %1</source>
+        <translation>No se puede escribir la copia: %1</translation>
+    </message>
+    <message>
+        <source>%1 cannot be replaced: %2</source>
+        <translation>No se puede reemplazar %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written: %2</source>
+        <translation>No se puede escribir %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>Program</name>
+    <message>
+        <source>Application is already running</source>
+        <translation>La aplicación ya se está ejecutando</translation>
+    </message>
+</context>
+<context>
+    <name>ReplaceFile</name>
+    <message>
+        <source>%1 leads through too many links</source>
+        <translation>%1 pasa por demasiados enlaces</translation>
+    </message>
+    <message>
+        <source>%1 is a folder</source>
+        <translation>%1 es una carpeta</translation>
+    </message>
+    <message>
+        <source>%1 is read-only</source>
+        <translation>%1 es de solo lectura</translation>
+    </message>
+    <message>
+        <source>%1 was kept as it was: %2</source>
+        <translation>%1 se dejó como estaba: %2</translation>
+    </message>
+    <message>
+        <source>%1 could not be written (%2), nor its old content put back (%3)</source>
+        <translation>No se pudo escribir %1 (%2) ni restaurar su contenido anterior (%3)</translation>
+    </message>
+</context>
+<context>
+    <name>RunTrayIcon</name>
+    <message>
+        <source>Paused: the screen is locked</source>
+        <translation>En pausa: la pantalla está bloqueada</translation>
+    </message>
+    <message>
+        <source>Paused: a fullscreen window is in front</source>
+        <translation>En pausa: hay una ventana a pantalla completa delante</translation>
+    </message>
+    <message>
+        <source>Paused: do not disturb is on</source>
+        <translation>En pausa: No molestar está activo</translation>
+    </message>
+    <message>
+        <source>Show the &amp;main window</source>
+        <translation>Mostrar la ventana &amp;principal</translation>
+    </message>
+    <message>
+        <source>Stopped</source>
+        <translation>Detenido</translation>
+    </message>
+    <message>
+        <source>Next picture at %1</source>
+        <translation>Siguiente imagen a las %1</translation>
+    </message>
+    <message>
+        <source>A picture is on the screen</source>
+        <translation>Hay una imagen en la pantalla</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsPanel</name>
+    <message>
+        <source>Settings</source>
+        <translation>Configuración</translation>
+    </message>
+    <message>
+        <source>Image Frequency</source>
+        <translation>Frecuencia de imágenes</translation>
+    </message>
+    <message>
+        <source>Below you can set the interval between each images and duration for which each image is displayed.</source>
+        <translation>Aquí puede ajustar el intervalo entre imágenes y el tiempo que se muestra cada imagen.</translation>
+    </message>
+    <message>
+        <source>Display every</source>
+        <translation>Mostrar cada</translation>
+    </message>
+    <message>
+        <source>Sec</source>
+        <translation>s</translation>
+    </message>
+    <message>
+        <source>Display for</source>
+        <translation>Mostrar durante</translation>
+    </message>
+    <message>
+        <source>MiliSec</source>
+        <translation>ms</translation>
+    </message>
+    <message>
+        <source>Image Display Location</source>
+        <translation>Posición de las imágenes</translation>
+    </message>
+    <message>
+        <source>Randomly on the Screen</source>
+        <translation>Al azar en la pantalla</translation>
+    </message>
+    <message>
+        <source>Centre of the Screen</source>
+        <translation>Centro de la pantalla</translation>
+    </message>
+    <message>
+        <source>Image Display Order</source>
+        <translation>Orden de las imágenes</translation>
+    </message>
+    <message>
+        <source>Random</source>
+        <translation>Aleatorio</translation>
+    </message>
+    <message>
+        <source>As Displays</source>
+        <translation>Como en la lista</translation>
+    </message>
+    <message>
+        <source>Display every (seconds)</source>
+        <translation>Mostrar cada (segundos)</translation>
+    </message>
+    <message>
+        <source>The time between two pictures, in seconds</source>
+        <translation>El tiempo entre dos imágenes, en segundos</translation>
+    </message>
+    <message>
+        <source>Display for (milliseconds)</source>
+        <translation>Mostrar durante (milisegundos)</translation>
+    </message>
+    <message>
+        <source>How long each picture stays on the screen, in milliseconds</source>
+        <translation>Cuánto tiempo permanece cada imagen en la pantalla, en milisegundos</translation>
+    </message>
+    <message>
+        <source>Each picture appears at a random place on the screen</source>
+        <translation>Cada imagen aparece en un lugar aleatorio de la pantalla</translation>
+    </message>
+    <message>
+        <source>Each picture appears in the middle of the screen</source>
+        <translation>Cada imagen aparece en el centro de la pantalla</translation>
+    </message>
+    <message>
+        <source>The pictures are flashed in a random order</source>
+        <translation>Las imágenes se muestran en orden aleatorio</translation>
+    </message>
+    <message>
+        <source>The pictures are flashed in the order of the list</source>
+        <translation>Las imágenes se muestran en el orden de la lista</translation>
+    </message>
+</context>
+<context>
+    <name>ShowPicturesOnMenu</name>
+    <message>
+        <source>Show pictures on</source>
+        <translation>Mostrar imágenes en</translation>
+    </message>
+    <message>
+        <source>the &amp;primary monitor</source>
+        <translation>la pantalla &amp;principal</translation>
+    </message>
+    <message>
+        <source>the monitor with the mouse p&amp;ointer</source>
+        <translation>la pantalla con el &amp;puntero del ratón</translation>
+    </message>
+    <message>
+        <source>&amp;each monitor in turn</source>
+        <translation>&amp;cada pantalla por turnos</translation>
+    </message>
+</context>
+<context>
+    <name>StartWithSessionAction</name>
+    <message>
+        <source>Start with the &amp;Session</source>
+        <translation>Iniciar con la &amp;sesión</translation>
+    </message>
+    <message>
+        <source>The program cannot be set to start with the session: %1</source>
+        <translation>No se puede configurar el programa para que se inicie con la sesión: %1</translation>
+    </message>
+    <message>
+        <source>The program cannot be kept from starting with the session: %1</source>
+        <translation>No se puede impedir que el programa se inicie con la sesión: %1</translation>
+    </message>
+</context>
+<context>
+    <name>TellAFriend</name>
+    <message>
+        <source>Your Name</source>
+        <translation>Su nombre</translation>
+    </message>
+    <message>
+        <source>Your Email Address</source>
+        <translation>Su correo electrónico</translation>
+    </message>
+    <message>
+        <source>Your Message</source>
+        <translation>Su mensaje</translation>
+    </message>
+    <message>
+        <source>Friend&apos;s Name</source>
+        <translation>Nombre de su amigo</translation>
+    </message>
+    <message>
+        <source>Friend&apos;s Email Address</source>
+        <translation>Correo de su amigo</translation>
+    </message>
+    <message>
+        <source>Please Enter Proper Email Address</source>
+        <translation>Introduzca una dirección de correo válida</translation>
+    </message>
+    <message>
+        <source>Please Enter Distinct Email Addresses</source>
+        <translation>Introduzca direcciones de correo distintas</translation>
+    </message>
+    <message>
+        <source>Please Enter Your Name</source>
+        <translation>Introduzca su nombre</translation>
+    </message>
+    <message>
+        <source>Please Enter Your Email</source>
+        <translation>Introduzca su correo electrónico</translation>
+    </message>
+    <message>
+        <source>Please Enter Your Message</source>
+        <translation>Introduzca su mensaje</translation>
+    </message>
+    <message>
+        <source>Please Enter Your Friend&apos;s Name</source>
+        <translation>Introduzca el nombre de su amigo</translation>
+    </message>
+    <message>
+        <source>Please Enter Your Friend&apos;s Email</source>
+        <translation>Introduzca el correo de su amigo</translation>
+    </message>
+</context>
+<context>
+    <name>UpdateReminder</name>
+    <message>
+        <source>There maybe an update to this software available
+Do you want to check for an update?</source>
+        <translation>Puede que haya una actualización de este software disponible.
+¿Quiere buscar una actualización?</translation>
+    </message>
+</context>
+<context>
+    <name>XdgAutostart</name>
+    <message>
+        <source>The folder %1 cannot be made.</source>
+        <translation>No se puede crear la carpeta %1.</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,735 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr" sourcelanguage="en">
+<context>
+    <name>AboutBox</name>
+    <message>
+        <source>Zorvik Subliminal Images is an advanced subliminal image displaying program. This software reaches out to the subconscious mind and sends positive messages to the mind, thus helping you develop a positive mindset. By concentrating on preferred subliminal images you can also increase your self-confidence and self-esteem thus making your goals achievable.</source>
+        <translation>Zorvik Subliminal Images est un programme avancé d’affichage d’images subliminales. Ce logiciel s’adresse à l’inconscient et lui envoie des messages positifs, ce qui vous aide à adopter un état d’esprit positif. En vous concentrant sur les images subliminales de votre choix, vous pouvez aussi renforcer votre confiance et votre estime de vous-même et ainsi atteindre vos objectifs.</translation>
+    </message>
+    <message>
+        <source>Click here to visit %1</source>
+        <translation>Cliquez ici pour visiter %1</translation>
+    </message>
+    <message>
+        <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website.</source>
+        <translation>Une occasion d’entreprendre chez vous. Créez votre propre entreprise sur Internet et gagnez de l’argent en ligne. Obtenez ce logiciel entièrement à l’image de votre site web.</translation>
+    </message>
+    <message>
+        <source>Click here for more details</source>
+        <translation>Cliquez ici pour plus de détails</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>Opens %1 in the web browser</source>
+        <translation>Ouvre %1 dans le navigateur web</translation>
+    </message>
+    <message>
+        <source>Opens the page about full branding in the web browser</source>
+        <translation>Ouvre la page sur la personnalisation complète dans le navigateur web</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>Flashes pictures of your choosing on the screen for a moment at a regular interval.</source>
+        <translation>Affiche brièvement à l’écran, à intervalle régulier, des images de votre choix.</translation>
+    </message>
+    <message>
+        <source>Displays help on commandline options.</source>
+        <translation>Affiche l’aide sur les options de la ligne de commande.</translation>
+    </message>
+    <message>
+        <source>Starts minimised with the run on, as if Start were pressed.</source>
+        <translation>Démarre en fenêtre réduite avec l’affichage en cours, comme si l’on avait appuyé sur Démarrer.</translation>
+    </message>
+    <message>
+        <source>Try &apos;%1 --help&apos;.</source>
+        <translation>Essayez « %1 --help ».</translation>
+    </message>
+    <message>
+        <source>Unexpected argument &apos;%1&apos;.</source>
+        <translation>Argument inattendu « %1 ».</translation>
+    </message>
+</context>
+<context>
+    <name>DesktopSession</name>
+    <message>
+        <source>zorvik-subliminal-images needs a desktop session (an X11 display, or XWayland under Wayland) and found none to connect to.
+</source>
+        <translation>zorvik-subliminal-images a besoin d’une session de bureau (un affichage X11, ou XWayland sous Wayland) et n’en a trouvé aucune à laquelle se connecter.
+</translation>
+    </message>
+</context>
+<context>
+    <name>ExitScreen</name>
+    <message>
+        <source>Velmoran Softwares, such as this can be created and maintained only with your support. The best way to support Velmora is to visit Velmora regularly and take part in the discussions and other activities on the board.</source>
+        <translation>Les Velmoran Softwares comme celui-ci ne peuvent être créés et maintenus qu’avec votre soutien. La meilleure façon de soutenir Velmora est de visiter Velmora régulièrement et de participer aux discussions et aux autres activités du forum.</translation>
+    </message>
+    <message>
+        <source>Visit Velmora regularly. Support Velmora by taking part in the discussions and other activities. These softwares cannot be supported and maintained, without you regularly visiting Velmora</source>
+        <translation>Visitez Velmora régulièrement. Soutenez Velmora en participant aux discussions et aux autres activités. Ces logiciels ne peuvent être soutenus et maintenus sans vos visites régulières sur Velmora.</translation>
+    </message>
+    <message>
+        <source>Velmora is a FREE online discussion forum for all things velmoran. To help Velmora develop and maintain this software visit Velmora regularly.</source>
+        <translation>Velmora est un forum de discussion en ligne GRATUIT consacré à tout ce qui est velmoran. Pour aider Velmora à développer et maintenir ce logiciel, visitez Velmora régulièrement.</translation>
+    </message>
+    <message>
+        <source>Velmora needs your help. All you need to do is visit Velmora regularly and take part in the various discussions and activites to help us maintain and develop more Velmoran Softwares.</source>
+        <translation>Velmora a besoin de votre aide. Il vous suffit de visiter Velmora régulièrement et de participer aux discussions et activités pour nous aider à maintenir et développer d’autres Velmoran Softwares.</translation>
+    </message>
+    <message>
+        <source>Click Here To Visit %1 Now</source>
+        <translation>Cliquez ici pour visiter %1 maintenant</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Quitter</translation>
+    </message>
+    <message>
+        <source>Download Velmoran Softwares</source>
+        <translation>Télécharger les Velmoran Softwares</translation>
+    </message>
+    <message>
+        <source>If you have enjoyed this software you will surely be interested in our other Velmoran Softwares. From a single software, we have now grown to become the world’s largest resource of velmoran softwares. Be it astrology, psychic, tarot, numerology or occult, we have programs in all fields thus giving our users a wide choice depending on their interests.</source>
+        <translation>Si vous avez apprécié ce logiciel, nos autres Velmoran Softwares vous intéresseront sûrement. Partis d’un seul logiciel, nous sommes devenus la plus grande source de logiciels velmorans au monde. Astrologie, voyance, tarot, numérologie ou occultisme : nous avons des programmes dans tous les domaines et offrons ainsi à nos utilisateurs un large choix selon leurs centres d’intérêt.</translation>
+    </message>
+    <message>
+        <source>All the programs in the Velmoran Softwares suite are simple and easy to use. They are not only fun to use but also very informative. Try them out today and share your experience with your friends and family. </source>
+        <translation>Tous les programmes de la suite Velmoran Softwares sont simples et faciles à utiliser. Ils sont non seulement amusants, mais aussi très instructifs. Essayez-les dès aujourd’hui et partagez votre expérience avec vos amis et votre famille. </translation>
+    </message>
+    <message>
+        <source>Click Here To Visit Velmoran Softwares</source>
+        <translation>Cliquez ici pour visiter Velmoran Softwares</translation>
+    </message>
+    <message>
+        <source>Refer A Friend</source>
+        <translation>Recommander à un ami</translation>
+    </message>
+    <message>
+        <source>Refer A Friend &amp;Now</source>
+        <translation>Recommander à un ami &amp;maintenant</translation>
+    </message>
+    <message>
+        <source>Email Address Cannot Contain Space</source>
+        <translation>L’adresse électronique ne peut pas contenir d’espace</translation>
+    </message>
+    <message>
+        <source>Opens %1 in the web browser</source>
+        <translation>Ouvre %1 dans le navigateur web</translation>
+    </message>
+    <message>
+        <source>Opens the Velmoran Softwares page in the web browser</source>
+        <translation>Ouvre la page de Velmoran Softwares dans le navigateur web</translation>
+    </message>
+    <message>
+        <source>Sends the entries above to the referral page in the web browser</source>
+        <translation>Envoie les informations ci-dessus à la page de recommandation dans le navigateur web</translation>
+    </message>
+</context>
+<context>
+    <name>FlashRun</name>
+    <message>
+        <source>&amp;Start</source>
+        <translation>&amp;Démarrer</translation>
+    </message>
+    <message>
+        <source>&amp;Stop</source>
+        <translation>&amp;Arrêter</translation>
+    </message>
+    <message>
+        <source>Please Select Atleast One Image To Display Your Picture</source>
+        <translation>Veuillez choisir au moins une image à afficher</translation>
+    </message>
+</context>
+<context>
+    <name>ImageViewer</name>
+    <message>
+        <source>Image Viewer</source>
+        <translation>Visionneuse d’images</translation>
+    </message>
+    <message>
+        <source>Loading pictures</source>
+        <translation>Chargement des images</translation>
+    </message>
+    <message>
+        <source>%v of %m</source>
+        <translation>%v sur %m</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Stop adding; the pictures added so far stay</source>
+        <translation>Arrêter l’ajout ; les images déjà ajoutées sont conservées</translation>
+    </message>
+    <message>
+        <source>Picture list</source>
+        <translation>Liste des images</translation>
+    </message>
+    <message>
+        <source>The pictures that are flashed, by file name; select one to delete it</source>
+        <translation>Les images affichées, par nom de fichier ; sélectionnez-en une pour la supprimer</translation>
+    </message>
+    <message>
+        <source>Picture strip</source>
+        <translation>Bande d’images</translation>
+    </message>
+    <message>
+        <source>Small views of the pictures in the list, in the same order</source>
+        <translation>Petits aperçus des images de la liste, dans le même ordre</translation>
+    </message>
+    <message>
+        <source>Scroll the picture strip</source>
+        <translation>Faire défiler la bande d’images</translation>
+    </message>
+    <message>
+        <source>Adding pictures</source>
+        <translation>Ajout des images</translation>
+    </message>
+</context>
+<context>
+    <name>LibraryEditor</name>
+    <message>
+        <source>Orvane Picture Board</source>
+        <translation>Orvane Picture Board</translation>
+    </message>
+    <message>
+        <source>BMP File (*.bmp*)|*.bmp|JPG File(*.jpg)|*.jpg|JPEG Files (*.jpeg)|*.jpeg</source>
+        <translation>Fichier BMP (*.bmp*)|*.bmp|Fichier JPG (*.jpg)|*.jpg|Fichiers JPEG (*.jpeg)|*.jpeg</translation>
+    </message>
+    <message>
+        <source>Add a Folder of Pictures</source>
+        <translation>Ajouter un dossier d’images</translation>
+    </message>
+    <message>
+        <source>This Picture is Already available Please Select Another Picture </source>
+        <translation>Cette image est déjà présente. Veuillez choisir une autre image. </translation>
+    </message>
+    <message>
+        <source>There are no BMP or JPEG pictures to add there.</source>
+        <translation>Il n’y a là aucune image BMP ou JPEG à ajouter.</translation>
+    </message>
+    <message>
+        <source>Adding was cancelled.</source>
+        <translation>L’ajout a été annulé.</translation>
+    </message>
+    <message>
+        <source>1 picture was added.</source>
+        <translation>1 image a été ajoutée.</translation>
+    </message>
+    <message>
+        <source>1 was in the list already.</source>
+        <translation>1 était déjà dans la liste.</translation>
+    </message>
+    <message>
+        <source>1 file that is no BMP or JPEG picture was left out.</source>
+        <translation>1 fichier qui n’est pas une image BMP ou JPEG a été ignoré.</translation>
+    </message>
+    <message>
+        <source>1 could not be added:</source>
+        <translation>1 n’a pas pu être ajoutée :</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could not be added.
+%2</source>
+        <translation>« %1 » n’a pas pu être ajouté.
+%2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could not be deleted.
+%2</source>
+        <translation>« %1 » n’a pas pu être supprimé.
+%2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n pictures were added.</source>
+        <translation>
+            <numerusform>%n image a été ajoutée.</numerusform>
+            <numerusform>%n images ont été ajoutées.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n were in the list already.</source>
+        <translation>
+            <numerusform>%n était déjà dans la liste.</numerusform>
+            <numerusform>%n étaient déjà dans la liste.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files that are no BMP or JPEG pictures were left out.</source>
+        <translation>
+            <numerusform>%n fichier qui n’est pas une image BMP ou JPEG a été ignoré.</numerusform>
+            <numerusform>%n fichiers qui ne sont pas des images BMP ou JPEG ont été ignorés.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n could not be added:</source>
+        <translation>
+            <numerusform>%n n’a pas pu être ajoutée :</numerusform>
+            <numerusform>%n n’ont pas pu être ajoutées :</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>The Most Popular Online Velmoran Discussion Forum.Visit %1 Now</source>
+        <translation>Le forum de discussion velmoran en ligne le plus populaire. Visitez %1 maintenant</translation>
+    </message>
+    <message>
+        <source>Zorvik Subliminal Images can help you reprogram yourself and think positively. Concentrate on an image that represents your goal and see how your brain works forward to achieving that goal! Let go of bad habits and be assured of success! Start today before it is too late.</source>
+        <translation>Zorvik Subliminal Images peut vous aider à vous reprogrammer et à penser positivement. Concentrez-vous sur une image qui représente votre objectif et voyez comment votre cerveau travaille à l’atteindre ! Débarrassez-vous de vos mauvaises habitudes et soyez assuré du succès ! Commencez dès aujourd’hui avant qu’il ne soit trop tard.</translation>
+    </message>
+    <message>
+        <source>&lt;&lt; &amp;Add Picture</source>
+        <translation>&lt;&lt; A&amp;jouter une image</translation>
+    </message>
+    <message>
+        <source>&lt;&lt; &amp;Delete Picture</source>
+        <translation>&lt;&lt; &amp;Supprimer l’image</translation>
+    </message>
+    <message>
+        <source>E&amp;xit Program</source>
+        <translation>&amp;Quitter</translation>
+    </message>
+    <message>
+        <source>Do&amp;nate</source>
+        <translation>Faire un do&amp;n</translation>
+    </message>
+    <message>
+        <source>Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your site&apos;s name &amp;  link here. See &quot;Help&quot; for details.    Click Here for more info on co-branding.</source>
+        <translation>Personnalisez ce logiciel pour votre site. Fidélisez vos visiteurs et augmentez votre trafic. Mettez ici le nom et le lien de votre site. Voir « Aide » pour les détails. Cliquez ici pour en savoir plus sur le co-branding.</translation>
+    </message>
+    <message>
+        <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website. Click here for more details.</source>
+        <translation>Une occasion d’entreprendre chez vous. Créez votre entreprise sur Internet et gagnez de l’argent en ligne. Obtenez ce logiciel à l’image de votre site web. Cliquez ici pour plus de détails.</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Fichier</translation>
+    </message>
+    <message>
+        <source>Add &amp;Folder...</source>
+        <translation>Ajouter un &amp;dossier…</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Quitter</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Aide</translation>
+    </message>
+    <message>
+        <source>&amp;Online Help</source>
+        <translation>Aide en &amp;ligne</translation>
+    </message>
+    <message>
+        <source>&amp;Visit Us Online</source>
+        <translation>&amp;Visitez notre site</translation>
+    </message>
+    <message>
+        <source>Check for Software &amp;Update</source>
+        <translation>Rechercher une &amp;mise à jour</translation>
+    </message>
+    <message>
+        <source>&amp;About Software</source>
+        <translation>À &amp;propos du logiciel</translation>
+    </message>
+    <message>
+        <source>&amp;Donate</source>
+        <translation>Faire un &amp;don</translation>
+    </message>
+    <message>
+        <source>Make Money &amp;Online</source>
+        <translation>&amp;Gagner de l’argent en ligne</translation>
+    </message>
+    <message>
+        <source>Opens %1 in the web browser</source>
+        <translation>Ouvre %1 dans le navigateur web</translation>
+    </message>
+    <message>
+        <source>Add Picture</source>
+        <translation>Ajouter une image</translation>
+    </message>
+    <message>
+        <source>Adds picture files to the list</source>
+        <translation>Ajoute des fichiers d’images à la liste</translation>
+    </message>
+    <message>
+        <source>Delete Picture</source>
+        <translation>Supprimer l’image</translation>
+    </message>
+    <message>
+        <source>Removes the picture selected in the list</source>
+        <translation>Retire l’image sélectionnée dans la liste</translation>
+    </message>
+    <message>
+        <source>Opens the donation page in the web browser</source>
+        <translation>Ouvre la page des dons dans le navigateur web</translation>
+    </message>
+    <message>
+        <source>Starts or stops flashing the pictures of the list</source>
+        <translation>Démarre ou arrête l’affichage des images de la liste</translation>
+    </message>
+    <message>
+        <source>Opens the page about co-branding in the web browser</source>
+        <translation>Ouvre la page sur le co-branding dans le navigateur web</translation>
+    </message>
+    <message>
+        <source>Opens the page about full branding in the web browser</source>
+        <translation>Ouvre la page sur la personnalisation complète dans le navigateur web</translation>
+    </message>
+</context>
+<context>
+    <name>PauseWhenMenu</name>
+    <message>
+        <source>Pause when</source>
+        <translation>Mettre en pause quand</translation>
+    </message>
+    <message>
+        <source>The screen is &amp;locked</source>
+        <translation>l’écran est &amp;verrouillé</translation>
+    </message>
+    <message>
+        <source>A &amp;fullscreen window is in front</source>
+        <translation>une fenêtre en plein é&amp;cran est au premier plan</translation>
+    </message>
+    <message>
+        <source>&amp;Do not disturb is on</source>
+        <translation>le mode &amp;Ne pas déranger est actif</translation>
+    </message>
+</context>
+<context>
+    <name>PictureDecoder</name>
+    <message>
+        <source>The file does not exist.</source>
+        <translation>Le fichier n’existe pas.</translation>
+    </message>
+    <message>
+        <source>It is not a file.</source>
+        <translation>Ce n’est pas un fichier.</translation>
+    </message>
+    <message>
+        <source>It is neither a BMP nor a JPEG picture.</source>
+        <translation>Ce n’est ni une image BMP ni une image JPEG.</translation>
+    </message>
+    <message>
+        <source>It is not a picture that can be read.</source>
+        <translation>Ce n’est pas une image lisible.</translation>
+    </message>
+    <message>
+        <source>The picture&apos;s size cannot be read.</source>
+        <translation>La taille de l’image ne peut pas être lue.</translation>
+    </message>
+    <message>
+        <source>The picture is too large (%1 × %2 pixels).</source>
+        <translation>L’image est trop grande (%1 × %2 pixels).</translation>
+    </message>
+</context>
+<context>
+    <name>PictureLibrary</name>
+    <message>
+        <source>Its name holds a character that the picture list cannot keep (a double quote, a line break or a backslash). Rename the file and add it again.</source>
+        <translation>Son nom contient un caractère que la liste d’images ne peut pas conserver (un guillemet double, un saut de ligne ou une barre oblique inverse). Renommez le fichier et ajoutez-le à nouveau.</translation>
+    </message>
+    <message>
+        <source>%1 is a file of your own of the same name, not a copy, and is not replaced. Rename the file and add it again.</source>
+        <translation>%1 est un fichier personnel du même nom, et non une copie ; il n’est pas remplacé. Renommez le fichier et ajoutez-le à nouveau.</translation>
+    </message>
+    <message>
+        <source>The folder %1 for the copies of the pictures cannot be made.</source>
+        <translation>Le dossier %1 destiné aux copies des images ne peut pas être créé.</translation>
+    </message>
+    <message>
+        <source>The list of your own files in %1 cannot be saved: %2</source>
+        <translation>La liste de vos propres fichiers dans %1 ne peut pas être enregistrée : %2</translation>
+    </message>
+    <message>
+        <source>The picture list %1 cannot be saved: %2</source>
+        <translation>La liste d’images %1 ne peut pas être enregistrée : %2</translation>
+    </message>
+    <message>
+        <source>Pictures are being added. Wait until that is done, or cancel it.</source>
+        <translation>Des images sont en cours d’ajout. Attendez la fin ou annulez l’opération.</translation>
+    </message>
+</context>
+<context>
+    <name>PlacedCopy</name>
+    <message>
+        <source>It cannot be read: %1</source>
+        <translation>Il ne peut pas être lu : %1</translation>
+    </message>
+    <message>
+        <source>No file can be made in %1: %2</source>
+        <translation>Aucun fichier ne peut être créé dans %1 : %2</translation>
+    </message>
+    <message>
+        <source>The copy cannot be written: %1</source>
+        <translation>La copie ne peut pas être écrite : %1</translation>
+    </message>
+    <message>
+        <source>%1 cannot be replaced: %2</source>
+        <translation>%1 ne peut pas être remplacé : %2</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written: %2</source>
+        <translation>%1 ne peut pas être écrit : %2</translation>
+    </message>
+</context>
+<context>
+    <name>Program</name>
+    <message>
+        <source>Application is already running</source>
+        <translation>L’application est déjà en cours d’exécution</translation>
+    </message>
+</context>
+<context>
+    <name>ReplaceFile</name>
+    <message>
+        <source>%1 leads through too many links</source>
+        <translation>%1 passe par trop de liens</translation>
+    </message>
+    <message>
+        <source>%1 is a folder</source>
+        <translation>%1 est un dossier</translation>
+    </message>
+    <message>
+        <source>%1 is read-only</source>
+        <translation>%1 est en lecture seule</translation>
+    </message>
+    <message>
+        <source>%1 was kept as it was: %2</source>
+        <translation>%1 a été laissé tel quel : %2</translation>
+    </message>
+    <message>
+        <source>%1 could not be written (%2), nor its old content put back (%3)</source>
+        <translation>%1 n’a pas pu être écrit (%2), et son ancien contenu n’a pas pu être rétabli (%3)</translation>
+    </message>
+</context>
+<context>
+    <name>RunTrayIcon</name>
+    <message>
+        <source>Paused: the screen is locked</source>
+        <translation>En pause : l’écran est verrouillé</translation>
+    </message>
+    <message>
+        <source>Paused: a fullscreen window is in front</source>
+        <translation>En pause : une fenêtre en plein écran est au premier plan</translation>
+    </message>
+    <message>
+        <source>Paused: do not disturb is on</source>
+        <translation>En pause : le mode Ne pas déranger est actif</translation>
+    </message>
+    <message>
+        <source>Show the &amp;main window</source>
+        <translation>Afficher la fenêtre &amp;principale</translation>
+    </message>
+    <message>
+        <source>Stopped</source>
+        <translation>Arrêté</translation>
+    </message>
+    <message>
+        <source>Next picture at %1</source>
+        <translation>Prochaine image à %1</translation>
+    </message>
+    <message>
+        <source>A picture is on the screen</source>
+        <translation>Une image est à l’écran</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsPanel</name>
+    <message>
+        <source>Settings</source>
+        <translation>Paramètres</translation>
+    </message>
+    <message>
+        <source>Image Frequency</source>
+        <translation>Fréquence des images</translation>
+    </message>
+    <message>
+        <source>Below you can set the interval between each images and duration for which each image is displayed.</source>
+        <translation>Réglez ci-dessous l’intervalle entre les images et la durée d’affichage de chaque image.</translation>
+    </message>
+    <message>
+        <source>Display every</source>
+        <translation>Afficher toutes les</translation>
+    </message>
+    <message>
+        <source>Sec</source>
+        <translation>s</translation>
+    </message>
+    <message>
+        <source>Display for</source>
+        <translation>Afficher pendant</translation>
+    </message>
+    <message>
+        <source>MiliSec</source>
+        <translation>ms</translation>
+    </message>
+    <message>
+        <source>Image Display Location</source>
+        <translation>Emplacement des images</translation>
+    </message>
+    <message>
+        <source>Randomly on the Screen</source>
+        <translation>Au hasard sur l’écran</translation>
+    </message>
+    <message>
+        <source>Centre of the Screen</source>
+        <translation>Au centre de l’écran</translation>
+    </message>
+    <message>
+        <source>Image Display Order</source>
+        <translation>Ordre d’affichage</translation>
+    </message>
+    <message>
+        <source>Random</source>
+        <translation>Aléatoire</translation>
+    </message>
+    <message>
+        <source>As Displays</source>
+        <translation>Ordre de la liste</translation>
+    </message>
+    <message>
+        <source>Display every (seconds)</source>
+        <translation>Afficher toutes les (secondes)</translation>
+    </message>
+    <message>
+        <source>The time between two pictures, in seconds</source>
+        <translation>Le temps entre deux images, en secondes</translation>
+    </message>
+    <message>
+        <source>Display for (milliseconds)</source>
+        <translation>Afficher pendant (millisecondes)</translation>
+    </message>
+    <message>
+        <source>How long each picture stays on the screen, in milliseconds</source>
+        <translation>Durée pendant laquelle chaque image reste à l’écran, en millisecondes</translation>
+    </message>
+    <message>
+        <source>Each picture appears at a random place on the screen</source>
+        <translation>Chaque image apparaît à un endroit aléatoire de l’écran</translation>
+    </message>
+    <message>
+        <source>Each picture appears in the middle of the screen</source>
+        <translation>Chaque image apparaît au milieu de l’écran</translation>
+    </message>
+    <message>
+        <source>The pictures are flashed in a random order</source>
+        <translation>Les images sont affichées dans un ordre aléatoire</translation>
+    </message>
+    <message>
+        <source>The pictures are flashed in the order of the list</source>
+        <translation>Les images sont affichées dans l’ordre de la liste</translation>
+    </message>
+</context>
+<context>
+    <name>ShowPicturesOnMenu</name>
+    <message>
+        <source>Show pictures on</source>
+        <translation>Afficher les images sur</translation>
+    </message>
+    <message>
+        <source>the &amp;primary monitor</source>
+        <translation>l’écran &amp;principal</translation>
+    </message>
+    <message>
+        <source>the monitor with the mouse p&amp;ointer</source>
+        <translation>l’écran où se trouve le &amp;pointeur de la souris</translation>
+    </message>
+    <message>
+        <source>&amp;each monitor in turn</source>
+        <translation>&amp;chaque écran à tour de rôle</translation>
+    </message>
+</context>
+<context>
+    <name>StartWithSessionAction</name>
+    <message>
+        <source>Start with the &amp;Session</source>
+        <translation>Lancer avec la &amp;session</translation>
+    </message>
+    <message>
+        <source>The program cannot be set to start with the session: %1</source>
+        <translation>Le programme ne peut pas être lancé avec la session : %1</translation>
+    </message>
+    <message>
+        <source>The program cannot be kept from starting with the session: %1</source>
+        <translation>Le programme ne peut pas être empêché de se lancer avec la session : %1</translation>
+    </message>
+</context>
+<context>
+    <name>TellAFriend</name>
+    <message>
+        <source>Your Name</source>
+        <translation>Votre nom</translation>
+    </message>
+    <message>
+        <source>Your Email Address</source>
+        <translation>Votre adresse électronique</translation>
+    </message>
+    <message>
+        <source>Your Message</source>
+        <translation>Votre message</translation>
+    </message>
+    <message>
+        <source>Friend&apos;s Name</source>
+        <translation>Nom de votre ami</translation>
+    </message>
+    <message>
+        <source>Friend&apos;s Email Address</source>
+        <translation>Adresse électronique de votre ami</translation>
+    </message>
+    <message>
+        <source>Please Enter Proper Email Address</source>
+        <translation>Veuillez saisir une adresse électronique valide</translation>
+    </message>
+    <message>
+        <source>Please Enter Distinct Email Addresses</source>
+        <translation>Veuillez saisir des adresses électroniques différentes</translation>
+    </message>
+    <message>
+        <source>Please Enter Your Name</source>
+        <translation>Veuillez saisir votre nom</translation>
+    </message>
+    <message>
+        <source>Please Enter Your Email</source>
+        <translation>Veuillez saisir votre adresse électronique</translation>
+    </message>
+    <message>
+        <source>Please Enter Your Message</source>
+        <translation>Veuillez saisir votre message</translation>
+    </message>
+    <message>
+        <source>Please Enter Your Friend&apos;s Name</source>
+        <translation>Veuillez saisir le nom de votre ami</translation>
+    </message>
+    <message>
+        <source>Please Enter Your Friend&apos;s Email</source>
+        <translation>Veuillez saisir l’adresse électronique de votre ami</translation>
+    </message>
+</context>
+<context>
+    <name>UpdateReminder</name>
+    <message>
+        <source>There maybe an update to this software available
+Do you want to check for an update?</source>
+        <translation>Une mise à jour de ce logiciel est peut-être disponible.
+Voulez-vous rechercher une mise à jour ?</translation>
+    </message>
+</context>
+<context>
+    <name>XdgAutostart</name>
+    <message>
+        <source>The folder %1 cannot be made.</source>
+        <translation>Le dossier %1 ne peut pas être créé.</translation>
+    </message>
+</context>
+</TS>

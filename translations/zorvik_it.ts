@@ -1,0 +1,735 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="it" sourcelanguage="en">
+<context>
+    <name>AboutBox</name>
+    <message>
+        <source>Zorvik Subliminal Images is an advanced subliminal image displaying program. This software reaches out to the subconscious mind and sends positive messages to the mind, thus helping you develop a positive mindset. By concentrating on preferred subliminal images you can also increase your self-confidence and self-esteem thus making your goals achievable.</source>
+        <translation>Zorvik Subliminal Images è un programma avanzato per la visualizzazione di immagini subliminali. Questo software raggiunge la mente subconscia e le invia messaggi positivi, aiutandoti a sviluppare un atteggiamento positivo. Concentrandoti sulle immagini subliminali che preferisci puoi anche accrescere la fiducia e la stima in te stesso e rendere così raggiungibili i tuoi obiettivi.</translation>
+    </message>
+    <message>
+        <source>Click here to visit %1</source>
+        <translation>Fai clic qui per visitare %1</translation>
+    </message>
+    <message>
+        <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website.</source>
+        <translation>Opportunità di lavoro da casa. Avvia la tua attività su Internet e guadagna online. Ottieni questo software completamente personalizzato con il marchio del tuo sito web.</translation>
+    </message>
+    <message>
+        <source>Click here for more details</source>
+        <translation>Fai clic qui per maggiori dettagli</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>Opens %1 in the web browser</source>
+        <translation>Apre %1 nel browser web</translation>
+    </message>
+    <message>
+        <source>Opens the page about full branding in the web browser</source>
+        <translation>Apre la pagina sulla personalizzazione completa nel browser web</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>Flashes pictures of your choosing on the screen for a moment at a regular interval.</source>
+        <translation>Mostra brevemente sullo schermo, a intervalli regolari, immagini a tua scelta.</translation>
+    </message>
+    <message>
+        <source>Displays help on commandline options.</source>
+        <translation>Mostra la guida sulle opzioni della riga di comando.</translation>
+    </message>
+    <message>
+        <source>Starts minimised with the run on, as if Start were pressed.</source>
+        <translation>Si avvia ridotto a icona con la presentazione attiva, come se fosse stato premuto Avvia.</translation>
+    </message>
+    <message>
+        <source>Try &apos;%1 --help&apos;.</source>
+        <translation>Prova «%1 --help».</translation>
+    </message>
+    <message>
+        <source>Unexpected argument &apos;%1&apos;.</source>
+        <translation>Argomento inatteso «%1».</translation>
+    </message>
+</context>
+<context>
+    <name>DesktopSession</name>
+    <message>
+        <source>zorvik-subliminal-images needs a desktop session (an X11 display, or XWayland under Wayland) and found none to connect to.
+</source>
+        <translation>zorvik-subliminal-images ha bisogno di una sessione desktop (un display X11, o XWayland sotto Wayland) e non ne ha trovata nessuna a cui collegarsi.
+</translation>
+    </message>
+</context>
+<context>
+    <name>ExitScreen</name>
+    <message>
+        <source>Velmoran Softwares, such as this can be created and maintained only with your support. The best way to support Velmora is to visit Velmora regularly and take part in the discussions and other activities on the board.</source>
+        <translation>I Velmoran Softwares come questo possono essere creati e mantenuti solo con il tuo sostegno. Il modo migliore per sostenere Velmora è visitare Velmora regolarmente e partecipare alle discussioni e alle altre attività del forum.</translation>
+    </message>
+    <message>
+        <source>Visit Velmora regularly. Support Velmora by taking part in the discussions and other activities. These softwares cannot be supported and maintained, without you regularly visiting Velmora</source>
+        <translation>Visita Velmora regolarmente. Sostieni Velmora partecipando alle discussioni e alle altre attività. Senza le tue visite regolari a Velmora questi programmi non possono essere sostenuti e mantenuti.</translation>
+    </message>
+    <message>
+        <source>Velmora is a FREE online discussion forum for all things velmoran. To help Velmora develop and maintain this software visit Velmora regularly.</source>
+        <translation>Velmora è un forum di discussione online GRATUITO su tutto ciò che è velmorano. Per aiutare Velmora a sviluppare e mantenere questo software, visita Velmora regolarmente.</translation>
+    </message>
+    <message>
+        <source>Velmora needs your help. All you need to do is visit Velmora regularly and take part in the various discussions and activites to help us maintain and develop more Velmoran Softwares.</source>
+        <translation>Velmora ha bisogno del tuo aiuto. Basta visitare Velmora regolarmente e partecipare alle varie discussioni e attività per aiutarci a mantenere e sviluppare altri Velmoran Softwares.</translation>
+    </message>
+    <message>
+        <source>Click Here To Visit %1 Now</source>
+        <translation>Fai clic qui per visitare %1 ora</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Esci</translation>
+    </message>
+    <message>
+        <source>Download Velmoran Softwares</source>
+        <translation>Scarica i Velmoran Softwares</translation>
+    </message>
+    <message>
+        <source>If you have enjoyed this software you will surely be interested in our other Velmoran Softwares. From a single software, we have now grown to become the world’s largest resource of velmoran softwares. Be it astrology, psychic, tarot, numerology or occult, we have programs in all fields thus giving our users a wide choice depending on their interests.</source>
+        <translation>Se questo software ti è piaciuto, sarai sicuramente interessato agli altri Velmoran Softwares. Partiti da un solo programma, siamo diventati la più grande raccolta di software velmorani al mondo. Astrologia, parapsicologia, tarocchi, numerologia o occultismo: abbiamo programmi in tutti i campi e offriamo così ai nostri utenti un&apos;ampia scelta secondo i loro interessi.</translation>
+    </message>
+    <message>
+        <source>All the programs in the Velmoran Softwares suite are simple and easy to use. They are not only fun to use but also very informative. Try them out today and share your experience with your friends and family. </source>
+        <translation>Tutti i programmi della raccolta Velmoran Softwares sono semplici e facili da usare. Non sono solo divertenti, ma anche molto istruttivi. Provali oggi stesso e condividi la tua esperienza con amici e familiari. </translation>
+    </message>
+    <message>
+        <source>Click Here To Visit Velmoran Softwares</source>
+        <translation>Fai clic qui per visitare Velmoran Softwares</translation>
+    </message>
+    <message>
+        <source>Refer A Friend</source>
+        <translation>Consiglia a un amico</translation>
+    </message>
+    <message>
+        <source>Refer A Friend &amp;Now</source>
+        <translation>Consiglia a un amico &amp;ora</translation>
+    </message>
+    <message>
+        <source>Email Address Cannot Contain Space</source>
+        <translation>L&apos;indirizzo email non può contenere spazi</translation>
+    </message>
+    <message>
+        <source>Opens %1 in the web browser</source>
+        <translation>Apre %1 nel browser web</translation>
+    </message>
+    <message>
+        <source>Opens the Velmoran Softwares page in the web browser</source>
+        <translation>Apre la pagina di Velmoran Softwares nel browser web</translation>
+    </message>
+    <message>
+        <source>Sends the entries above to the referral page in the web browser</source>
+        <translation>Invia i dati qui sopra alla pagina dei consigli nel browser web</translation>
+    </message>
+</context>
+<context>
+    <name>FlashRun</name>
+    <message>
+        <source>&amp;Start</source>
+        <translation>&amp;Avvia</translation>
+    </message>
+    <message>
+        <source>&amp;Stop</source>
+        <translation>&amp;Ferma</translation>
+    </message>
+    <message>
+        <source>Please Select Atleast One Image To Display Your Picture</source>
+        <translation>Seleziona almeno un&apos;immagine da mostrare</translation>
+    </message>
+</context>
+<context>
+    <name>ImageViewer</name>
+    <message>
+        <source>Image Viewer</source>
+        <translation>Visualizzatore di immagini</translation>
+    </message>
+    <message>
+        <source>Loading pictures</source>
+        <translation>Caricamento delle immagini</translation>
+    </message>
+    <message>
+        <source>%v of %m</source>
+        <translation>%v di %m</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>Stop adding; the pictures added so far stay</source>
+        <translation>Interrompi l&apos;aggiunta; le immagini aggiunte finora restano</translation>
+    </message>
+    <message>
+        <source>Picture list</source>
+        <translation>Elenco delle immagini</translation>
+    </message>
+    <message>
+        <source>The pictures that are flashed, by file name; select one to delete it</source>
+        <translation>Le immagini mostrate, per nome di file; selezionane una per eliminarla</translation>
+    </message>
+    <message>
+        <source>Picture strip</source>
+        <translation>Striscia di immagini</translation>
+    </message>
+    <message>
+        <source>Small views of the pictures in the list, in the same order</source>
+        <translation>Miniature delle immagini dell&apos;elenco, nello stesso ordine</translation>
+    </message>
+    <message>
+        <source>Scroll the picture strip</source>
+        <translation>Scorri la striscia di immagini</translation>
+    </message>
+    <message>
+        <source>Adding pictures</source>
+        <translation>Aggiunta delle immagini</translation>
+    </message>
+</context>
+<context>
+    <name>LibraryEditor</name>
+    <message>
+        <source>Orvane Picture Board</source>
+        <translation>Orvane Picture Board</translation>
+    </message>
+    <message>
+        <source>BMP File (*.bmp*)|*.bmp|JPG File(*.jpg)|*.jpg|JPEG Files (*.jpeg)|*.jpeg</source>
+        <translation>File BMP (*.bmp*)|*.bmp|File JPG (*.jpg)|*.jpg|File JPEG (*.jpeg)|*.jpeg</translation>
+    </message>
+    <message>
+        <source>Add a Folder of Pictures</source>
+        <translation>Aggiungi una cartella di immagini</translation>
+    </message>
+    <message>
+        <source>This Picture is Already available Please Select Another Picture </source>
+        <translation>Questa immagine è già presente. Seleziona un&apos;altra immagine. </translation>
+    </message>
+    <message>
+        <source>There are no BMP or JPEG pictures to add there.</source>
+        <translation>Lì non ci sono immagini BMP o JPEG da aggiungere.</translation>
+    </message>
+    <message>
+        <source>Adding was cancelled.</source>
+        <translation>L&apos;aggiunta è stata annullata.</translation>
+    </message>
+    <message>
+        <source>1 picture was added.</source>
+        <translation>È stata aggiunta 1 immagine.</translation>
+    </message>
+    <message>
+        <source>1 was in the list already.</source>
+        <translation>1 era già nell&apos;elenco.</translation>
+    </message>
+    <message>
+        <source>1 file that is no BMP or JPEG picture was left out.</source>
+        <translation>È stato escluso 1 file che non è un&apos;immagine BMP o JPEG.</translation>
+    </message>
+    <message>
+        <source>1 could not be added:</source>
+        <translation>1 non è stata aggiunta:</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could not be added.
+%2</source>
+        <translation>Impossibile aggiungere «%1».
+%2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could not be deleted.
+%2</source>
+        <translation>Impossibile eliminare «%1».
+%2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n pictures were added.</source>
+        <translation>
+            <numerusform>È stata aggiunta %n immagine.</numerusform>
+            <numerusform>Sono state aggiunte %n immagini.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n were in the list already.</source>
+        <translation>
+            <numerusform>%n era già nell&apos;elenco.</numerusform>
+            <numerusform>%n erano già nell&apos;elenco.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files that are no BMP or JPEG pictures were left out.</source>
+        <translation>
+            <numerusform>È stato escluso %n file che non è un&apos;immagine BMP o JPEG.</numerusform>
+            <numerusform>Sono stati esclusi %n file che non sono immagini BMP o JPEG.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n could not be added:</source>
+        <translation>
+            <numerusform>%n non è stata aggiunta:</numerusform>
+            <numerusform>%n non sono state aggiunte:</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>The Most Popular Online Velmoran Discussion Forum.Visit %1 Now</source>
+        <translation>Il forum di discussione velmorano online più popolare. Visita %1 ora</translation>
+    </message>
+    <message>
+        <source>Zorvik Subliminal Images can help you reprogram yourself and think positively. Concentrate on an image that represents your goal and see how your brain works forward to achieving that goal! Let go of bad habits and be assured of success! Start today before it is too late.</source>
+        <translation>Zorvik Subliminal Images può aiutarti a riprogrammarti e a pensare in modo positivo. Concentrati su un&apos;immagine che rappresenta il tuo obiettivo e guarda come il tuo cervello lavora per raggiungerlo! Abbandona le cattive abitudini e abbi la certezza del successo! Inizia oggi, prima che sia troppo tardi.</translation>
+    </message>
+    <message>
+        <source>&lt;&lt; &amp;Add Picture</source>
+        <translation>&lt;&lt; &amp;Aggiungi immagine</translation>
+    </message>
+    <message>
+        <source>&lt;&lt; &amp;Delete Picture</source>
+        <translation>&lt;&lt; &amp;Elimina immagine</translation>
+    </message>
+    <message>
+        <source>E&amp;xit Program</source>
+        <translation>&amp;Esci</translation>
+    </message>
+    <message>
+        <source>Do&amp;nate</source>
+        <translation>Do&amp;na</translation>
+    </message>
+    <message>
+        <source>Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your site&apos;s name &amp;  link here. See &quot;Help&quot; for details.    Click Here for more info on co-branding.</source>
+        <translation>Personalizza questo software con il marchio del tuo sito. Aumenta la fedeltà e il traffico del tuo sito. Metti qui il nome e il link del tuo sito. Vedi «Aiuto» per i dettagli. Fai clic qui per saperne di più sul co-branding.</translation>
+    </message>
+    <message>
+        <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website. Click here for more details.</source>
+        <translation>Opportunità di lavoro da casa. Avvia la tua attività su Internet e guadagna online. Ottieni questo software con il marchio del tuo sito web. Fai clic qui per maggiori dettagli.</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;File</translation>
+    </message>
+    <message>
+        <source>Add &amp;Folder...</source>
+        <translation>Aggiungi &amp;cartella...</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Esci</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Aiuto</translation>
+    </message>
+    <message>
+        <source>&amp;Online Help</source>
+        <translation>Guida &amp;online</translation>
+    </message>
+    <message>
+        <source>&amp;Visit Us Online</source>
+        <translation>&amp;Visita il nostro sito</translation>
+    </message>
+    <message>
+        <source>Check for Software &amp;Update</source>
+        <translation>Controlla &amp;aggiornamenti</translation>
+    </message>
+    <message>
+        <source>&amp;About Software</source>
+        <translation>&amp;Informazioni sul software</translation>
+    </message>
+    <message>
+        <source>&amp;Donate</source>
+        <translation>&amp;Dona</translation>
+    </message>
+    <message>
+        <source>Make Money &amp;Online</source>
+        <translation>&amp;Guadagna online</translation>
+    </message>
+    <message>
+        <source>Opens %1 in the web browser</source>
+        <translation>Apre %1 nel browser web</translation>
+    </message>
+    <message>
+        <source>Add Picture</source>
+        <translation>Aggiungi immagine</translation>
+    </message>
+    <message>
+        <source>Adds picture files to the list</source>
+        <translation>Aggiunge file di immagini all&apos;elenco</translation>
+    </message>
+    <message>
+        <source>Delete Picture</source>
+        <translation>Elimina immagine</translation>
+    </message>
+    <message>
+        <source>Removes the picture selected in the list</source>
+        <translation>Rimuove l&apos;immagine selezionata nell&apos;elenco</translation>
+    </message>
+    <message>
+        <source>Opens the donation page in the web browser</source>
+        <translation>Apre la pagina delle donazioni nel browser web</translation>
+    </message>
+    <message>
+        <source>Starts or stops flashing the pictures of the list</source>
+        <translation>Avvia o ferma la presentazione delle immagini dell&apos;elenco</translation>
+    </message>
+    <message>
+        <source>Opens the page about co-branding in the web browser</source>
+        <translation>Apre la pagina sul co-branding nel browser web</translation>
+    </message>
+    <message>
+        <source>Opens the page about full branding in the web browser</source>
+        <translation>Apre la pagina sulla personalizzazione completa nel browser web</translation>
+    </message>
+</context>
+<context>
+    <name>PauseWhenMenu</name>
+    <message>
+        <source>Pause when</source>
+        <translation>Metti in pausa quando</translation>
+    </message>
+    <message>
+        <source>The screen is &amp;locked</source>
+        <translation>lo schermo è &amp;bloccato</translation>
+    </message>
+    <message>
+        <source>A &amp;fullscreen window is in front</source>
+        <translation>una finestra a schermo &amp;intero è in primo piano</translation>
+    </message>
+    <message>
+        <source>&amp;Do not disturb is on</source>
+        <translation>&amp;Non disturbare è attivo</translation>
+    </message>
+</context>
+<context>
+    <name>PictureDecoder</name>
+    <message>
+        <source>The file does not exist.</source>
+        <translation>Il file non esiste.</translation>
+    </message>
+    <message>
+        <source>It is not a file.</source>
+        <translation>Non è un file.</translation>
+    </message>
+    <message>
+        <source>It is neither a BMP nor a JPEG picture.</source>
+        <translation>Non è né un&apos;immagine BMP né JPEG.</translation>
+    </message>
+    <message>
+        <source>It is not a picture that can be read.</source>
+        <translation>Non è un&apos;immagine leggibile.</translation>
+    </message>
+    <message>
+        <source>The picture&apos;s size cannot be read.</source>
+        <translation>Impossibile leggere la dimensione dell&apos;immagine.</translation>
+    </message>
+    <message>
+        <source>The picture is too large (%1 × %2 pixels).</source>
+        <translation>L&apos;immagine è troppo grande (%1 × %2 pixel).</translation>
+    </message>
+</context>
+<context>
+    <name>PictureLibrary</name>
+    <message>
+        <source>Its name holds a character that the picture list cannot keep (a double quote, a line break or a backslash). Rename the file and add it again.</source>
+        <translation>Il suo nome contiene un carattere che l&apos;elenco delle immagini non può conservare (virgolette doppie, un a capo o una barra rovesciata). Rinomina il file e aggiungilo di nuovo.</translation>
+    </message>
+    <message>
+        <source>%1 is a file of your own of the same name, not a copy, and is not replaced. Rename the file and add it again.</source>
+        <translation>%1 è un tuo file con lo stesso nome, non una copia, e non viene sostituito. Rinomina il file e aggiungilo di nuovo.</translation>
+    </message>
+    <message>
+        <source>The folder %1 for the copies of the pictures cannot be made.</source>
+        <translation>Impossibile creare la cartella %1 per le copie delle immagini.</translation>
+    </message>
+    <message>
+        <source>The list of your own files in %1 cannot be saved: %2</source>
+        <translation>Impossibile salvare l&apos;elenco dei tuoi file in %1: %2</translation>
+    </message>
+    <message>
+        <source>The picture list %1 cannot be saved: %2</source>
+        <translation>Impossibile salvare l&apos;elenco delle immagini %1: %2</translation>
+    </message>
+    <message>
+        <source>Pictures are being added. Wait until that is done, or cancel it.</source>
+        <translation>Aggiunta di immagini in corso. Attendi che finisca o annullala.</translation>
+    </message>
+</context>
+<context>
+    <name>PlacedCopy</name>
+    <message>
+        <source>It cannot be read: %1</source>
+        <translation>Impossibile leggerlo: %1</translation>
+    </message>
+    <message>
+        <source>No file can be made in %1: %2</source>
+        <translation>Impossibile creare un file in %1: %2</translation>
+    </message>
+    <message>
+        <source>The copy cannot be written: %1</source>
+        <translation>Impossibile scrivere la copia: %1</translation>
+    </message>
+    <message>
+        <source>%1 cannot be replaced: %2</source>
+        <translation>Impossibile sostituire %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written: %2</source>
+        <translation>Impossibile scrivere %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>Program</name>
+    <message>
+        <source>Application is already running</source>
+        <translation>L&apos;applicazione è già in esecuzione</translation>
+    </message>
+</context>
+<context>
+    <name>ReplaceFile</name>
+    <message>
+        <source>%1 leads through too many links</source>
+        <translation>%1 passa per troppi collegamenti</translation>
+    </message>
+    <message>
+        <source>%1 is a folder</source>
+        <translation>%1 è una cartella</translation>
+    </message>
+    <message>
+        <source>%1 is read-only</source>
+        <translation>%1 è di sola lettura</translation>
+    </message>
+    <message>
+        <source>%1 was kept as it was: %2</source>
+        <translation>%1 è stato lasciato com&apos;era: %2</translation>
+    </message>
+    <message>
+        <source>%1 could not be written (%2), nor its old content put back (%3)</source>
+        <translation>Impossibile scrivere %1 (%2) e ripristinarne il contenuto precedente (%3)</translation>
+    </message>
+</context>
+<context>
+    <name>RunTrayIcon</name>
+    <message>
+        <source>Paused: the screen is locked</source>
+        <translation>In pausa: lo schermo è bloccato</translation>
+    </message>
+    <message>
+        <source>Paused: a fullscreen window is in front</source>
+        <translation>In pausa: una finestra a schermo intero è in primo piano</translation>
+    </message>
+    <message>
+        <source>Paused: do not disturb is on</source>
+        <translation>In pausa: Non disturbare è attivo</translation>
+    </message>
+    <message>
+        <source>Show the &amp;main window</source>
+        <translation>Mostra la finestra &amp;principale</translation>
+    </message>
+    <message>
+        <source>Stopped</source>
+        <translation>Fermo</translation>
+    </message>
+    <message>
+        <source>Next picture at %1</source>
+        <translation>Prossima immagine alle %1</translation>
+    </message>
+    <message>
+        <source>A picture is on the screen</source>
+        <translation>Un&apos;immagine è sullo schermo</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsPanel</name>
+    <message>
+        <source>Settings</source>
+        <translation>Impostazioni</translation>
+    </message>
+    <message>
+        <source>Image Frequency</source>
+        <translation>Frequenza delle immagini</translation>
+    </message>
+    <message>
+        <source>Below you can set the interval between each images and duration for which each image is displayed.</source>
+        <translation>Qui puoi impostare l&apos;intervallo tra le immagini e la durata di visualizzazione di ogni immagine.</translation>
+    </message>
+    <message>
+        <source>Display every</source>
+        <translation>Mostra ogni</translation>
+    </message>
+    <message>
+        <source>Sec</source>
+        <translation>s</translation>
+    </message>
+    <message>
+        <source>Display for</source>
+        <translation>Mostra per</translation>
+    </message>
+    <message>
+        <source>MiliSec</source>
+        <translation>ms</translation>
+    </message>
+    <message>
+        <source>Image Display Location</source>
+        <translation>Posizione delle immagini</translation>
+    </message>
+    <message>
+        <source>Randomly on the Screen</source>
+        <translation>A caso sullo schermo</translation>
+    </message>
+    <message>
+        <source>Centre of the Screen</source>
+        <translation>Centro dello schermo</translation>
+    </message>
+    <message>
+        <source>Image Display Order</source>
+        <translation>Ordine delle immagini</translation>
+    </message>
+    <message>
+        <source>Random</source>
+        <translation>Casuale</translation>
+    </message>
+    <message>
+        <source>As Displays</source>
+        <translation>Come nell&apos;elenco</translation>
+    </message>
+    <message>
+        <source>Display every (seconds)</source>
+        <translation>Mostra ogni (secondi)</translation>
+    </message>
+    <message>
+        <source>The time between two pictures, in seconds</source>
+        <translation>Il tempo tra due immagini, in secondi</translation>
+    </message>
+    <message>
+        <source>Display for (milliseconds)</source>
+        <translation>Mostra per (millisecondi)</translation>
+    </message>
+    <message>
+        <source>How long each picture stays on the screen, in milliseconds</source>
+        <translation>Per quanto tempo ogni immagine resta sullo schermo, in millisecondi</translation>
+    </message>
+    <message>
+        <source>Each picture appears at a random place on the screen</source>
+        <translation>Ogni immagine appare in un punto casuale dello schermo</translation>
+    </message>
+    <message>
+        <source>Each picture appears in the middle of the screen</source>
+        <translation>Ogni immagine appare al centro dello schermo</translation>
+    </message>
+    <message>
+        <source>The pictures are flashed in a random order</source>
+        <translation>Le immagini sono mostrate in ordine casuale</translation>
+    </message>
+    <message>
+        <source>The pictures are flashed in the order of the list</source>
+        <translation>Le immagini sono mostrate nell&apos;ordine dell&apos;elenco</translation>
+    </message>
+</context>
+<context>
+    <name>ShowPicturesOnMenu</name>
+    <message>
+        <source>Show pictures on</source>
+        <translation>Mostra le immagini su</translation>
+    </message>
+    <message>
+        <source>the &amp;primary monitor</source>
+        <translation>lo schermo &amp;principale</translation>
+    </message>
+    <message>
+        <source>the monitor with the mouse p&amp;ointer</source>
+        <translation>lo schermo con il &amp;puntatore del mouse</translation>
+    </message>
+    <message>
+        <source>&amp;each monitor in turn</source>
+        <translation>&amp;ogni schermo a turno</translation>
+    </message>
+</context>
+<context>
+    <name>StartWithSessionAction</name>
+    <message>
+        <source>Start with the &amp;Session</source>
+        <translation>Avvia con la &amp;sessione</translation>
+    </message>
+    <message>
+        <source>The program cannot be set to start with the session: %1</source>
+        <translation>Impossibile impostare l&apos;avvio del programma con la sessione: %1</translation>
+    </message>
+    <message>
+        <source>The program cannot be kept from starting with the session: %1</source>
+        <translation>Impossibile impedire l&apos;avvio del programma con la sessione: %1</translation>
+    </message>
+</context>
+<context>
+    <name>TellAFriend</name>
+    <message>
+        <source>Your Name</source>
+        <translation>Il tuo nome</translation>
+    </message>
+    <message>
+        <source>Your Email Address</source>
+        <translation>Il tuo indirizzo email</translation>
+    </message>
+    <message>
+        <source>Your Message</source>
+        <translation>Il tuo messaggio</translation>
+    </message>
+    <message>
+        <source>Friend&apos;s Name</source>
+        <translation>Nome dell&apos;amico</translation>
+    </message>
+    <message>
+        <source>Friend&apos;s Email Address</source>
+        <translation>Indirizzo email dell&apos;amico</translation>
+    </message>
+    <message>
+        <source>Please Enter Proper Email Address</source>
+        <translation>Inserisci un indirizzo email valido</translation>
+    </message>
+    <message>
+        <source>Please Enter Distinct Email Addresses</source>
+        <translation>Inserisci indirizzi email diversi</translation>
+    </message>
+    <message>
+        <source>Please Enter Your Name</source>
+        <translation>Inserisci il tuo nome</translation>
+    </message>
+    <message>
+        <source>Please Enter Your Email</source>
+        <translation>Inserisci la tua email</translation>
+    </message>
+    <message>
+        <source>Please Enter Your Message</source>
+        <translation>Inserisci il tuo messaggio</translation>
+    </message>
+    <message>
+        <source>Please Enter Your Friend&apos;s Name</source>
+        <translation>Inserisci il nome del tuo amico</translation>
+    </message>
+    <message>
+        <source>Please Enter Your Friend&apos;s Email</source>
+        <translation>Inserisci l&apos;email del tuo amico</translation>
+    </message>
+</context>
+<context>
+    <name>UpdateReminder</name>
+    <message>
+        <source>There maybe an update to this software available
+Do you want to check for an update?</source>
+        <translation>Potrebbe essere disponibile un aggiornamento di questo software.
+Vuoi controllare se ci sono aggiornamenti?</translation>
+    </message>
+</context>
+<context>
+    <name>XdgAutostart</name>
+    <message>
+        <source>The folder %1 cannot be made.</source>
+        <translation>Impossibile creare la cartella %1.</translation>
+    </message>
+</context>
+</TS>

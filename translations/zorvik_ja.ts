@@ -1,0 +1,731 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="ja" sourcelanguage="en">
+<context>
+    <name>AboutBox</name>
+    <message>
+        <source>Zorvik Subliminal Images is an advanced subliminal image displaying program. This software reaches out to the subconscious mind and sends positive messages to the mind, thus helping you develop a positive mindset. By concentrating on preferred subliminal images you can also increase your self-confidence and self-esteem thus making your goals achievable.</source>
+        <translation>Zorvik Subliminal Images は、サブリミナル画像を表示する高度なプログラムです。このソフトウェアは潜在意識に働きかけて前向きなメッセージを送り、前向きな心構えを育む手助けをします。お好みのサブリミナル画像に意識を集中することで、自信や自尊心を高め、目標を達成しやすくすることもできます。</translation>
+    </message>
+    <message>
+        <source>Click here to visit %1</source>
+        <translation>%1 を開くにはここをクリック</translation>
+    </message>
+    <message>
+        <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website.</source>
+        <translation>在宅ビジネスのチャンス。自分のインターネットビジネスを始めて、オンラインで収入を得ましょう。このソフトウェアを、あなたの Web サイトのブランドで完全にカスタマイズできます。</translation>
+    </message>
+    <message>
+        <source>Click here for more details</source>
+        <translation>詳しくはここをクリック</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>OK(&amp;O)</translation>
+    </message>
+    <message>
+        <source>Opens %1 in the web browser</source>
+        <translation>%1 を Web ブラウザーで開きます</translation>
+    </message>
+    <message>
+        <source>Opens the page about full branding in the web browser</source>
+        <translation>完全ブランド化についてのページを Web ブラウザーで開きます</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>Flashes pictures of your choosing on the screen for a moment at a regular interval.</source>
+        <translation>選んだ画像を一定の間隔で画面に一瞬表示します。</translation>
+    </message>
+    <message>
+        <source>Displays help on commandline options.</source>
+        <translation>コマンドラインオプションのヘルプを表示します。</translation>
+    </message>
+    <message>
+        <source>Starts minimised with the run on, as if Start were pressed.</source>
+        <translation>「開始」を押したときと同じく、表示を開始した状態で最小化して起動します。</translation>
+    </message>
+    <message>
+        <source>Try &apos;%1 --help&apos;.</source>
+        <translation>「%1 --help」を試してください。</translation>
+    </message>
+    <message>
+        <source>Unexpected argument &apos;%1&apos;.</source>
+        <translation>予期しない引数「%1」。</translation>
+    </message>
+</context>
+<context>
+    <name>DesktopSession</name>
+    <message>
+        <source>zorvik-subliminal-images needs a desktop session (an X11 display, or XWayland under Wayland) and found none to connect to.
+</source>
+        <translation>zorvik-subliminal-images にはデスクトップセッション (X11 ディスプレイ、または Wayland 上の XWayland) が必要ですが、接続先が見つかりませんでした。
+</translation>
+    </message>
+</context>
+<context>
+    <name>ExitScreen</name>
+    <message>
+        <source>Velmoran Softwares, such as this can be created and maintained only with your support. The best way to support Velmora is to visit Velmora regularly and take part in the discussions and other activities on the board.</source>
+        <translation>このような Velmoran Softwares は、皆様のご支援があってこそ作成・保守できます。Velmora を支援する最善の方法は、Velmora を定期的に訪れて、掲示板での議論やその他の活動に参加することです。</translation>
+    </message>
+    <message>
+        <source>Visit Velmora regularly. Support Velmora by taking part in the discussions and other activities. These softwares cannot be supported and maintained, without you regularly visiting Velmora</source>
+        <translation>Velmora を定期的に訪れてください。議論やその他の活動に参加して Velmora を支援してください。皆様が Velmora を定期的に訪れなければ、これらのソフトウェアを支援・保守することはできません。</translation>
+    </message>
+    <message>
+        <source>Velmora is a FREE online discussion forum for all things velmoran. To help Velmora develop and maintain this software visit Velmora regularly.</source>
+        <translation>Velmora は、Velmora に関するあらゆる話題を扱う無料のオンライン掲示板です。このソフトウェアの開発と保守を支援するために、Velmora を定期的に訪れてください。</translation>
+    </message>
+    <message>
+        <source>Velmora needs your help. All you need to do is visit Velmora regularly and take part in the various discussions and activites to help us maintain and develop more Velmoran Softwares.</source>
+        <translation>Velmora は皆様の助けを必要としています。Velmora を定期的に訪れ、さまざまな議論や活動に参加するだけで、さらに多くの Velmoran Softwares の保守と開発に役立ちます。</translation>
+    </message>
+    <message>
+        <source>Click Here To Visit %1 Now</source>
+        <translation>今すぐ %1 を開くにはここをクリック</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>終了(&amp;X)</translation>
+    </message>
+    <message>
+        <source>Download Velmoran Softwares</source>
+        <translation>Velmoran Softwares のダウンロード</translation>
+    </message>
+    <message>
+        <source>If you have enjoyed this software you will surely be interested in our other Velmoran Softwares. From a single software, we have now grown to become the world’s largest resource of velmoran softwares. Be it astrology, psychic, tarot, numerology or occult, we have programs in all fields thus giving our users a wide choice depending on their interests.</source>
+        <translation>このソフトウェアを気に入っていただけたなら、ほかの Velmoran Softwares にもきっと興味を持っていただけるでしょう。私たちは一本のソフトウェアから始まり、今では世界最大の Velmora ソフトウェアの提供元になりました。占星術、超能力、タロット、数秘術、オカルトなど、あらゆる分野のプログラムをそろえ、興味に応じて幅広く選んでいただけます。</translation>
+    </message>
+    <message>
+        <source>All the programs in the Velmoran Softwares suite are simple and easy to use. They are not only fun to use but also very informative. Try them out today and share your experience with your friends and family. </source>
+        <translation>Velmoran Softwares のプログラムはどれもシンプルで使いやすく、楽しいだけでなくとても役に立ちます。今すぐお試しいただき、感想を友人や家族と共有してください。</translation>
+    </message>
+    <message>
+        <source>Click Here To Visit Velmoran Softwares</source>
+        <translation>Velmoran Softwares を開くにはここをクリック</translation>
+    </message>
+    <message>
+        <source>Refer A Friend</source>
+        <translation>友達に紹介</translation>
+    </message>
+    <message>
+        <source>Refer A Friend &amp;Now</source>
+        <translation>今すぐ友達に紹介(&amp;N)</translation>
+    </message>
+    <message>
+        <source>Email Address Cannot Contain Space</source>
+        <translation>メールアドレスに空白は使えません</translation>
+    </message>
+    <message>
+        <source>Opens %1 in the web browser</source>
+        <translation>%1 を Web ブラウザーで開きます</translation>
+    </message>
+    <message>
+        <source>Opens the Velmoran Softwares page in the web browser</source>
+        <translation>Velmoran Softwares のページを Web ブラウザーで開きます</translation>
+    </message>
+    <message>
+        <source>Sends the entries above to the referral page in the web browser</source>
+        <translation>上の入力内容を紹介ページに送り、Web ブラウザーで開きます</translation>
+    </message>
+</context>
+<context>
+    <name>FlashRun</name>
+    <message>
+        <source>&amp;Start</source>
+        <translation>開始(&amp;S)</translation>
+    </message>
+    <message>
+        <source>&amp;Stop</source>
+        <translation>停止(&amp;S)</translation>
+    </message>
+    <message>
+        <source>Please Select Atleast One Image To Display Your Picture</source>
+        <translation>表示する画像を少なくとも 1 つ選択してください</translation>
+    </message>
+</context>
+<context>
+    <name>ImageViewer</name>
+    <message>
+        <source>Image Viewer</source>
+        <translation>画像ビューアー</translation>
+    </message>
+    <message>
+        <source>Loading pictures</source>
+        <translation>画像を読み込み中</translation>
+    </message>
+    <message>
+        <source>%v of %m</source>
+        <translation>%v / %m</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
+    </message>
+    <message>
+        <source>Stop adding; the pictures added so far stay</source>
+        <translation>追加を中止します。追加済みの画像は残ります</translation>
+    </message>
+    <message>
+        <source>Picture list</source>
+        <translation>画像の一覧</translation>
+    </message>
+    <message>
+        <source>The pictures that are flashed, by file name; select one to delete it</source>
+        <translation>表示される画像のファイル名の一覧です。削除するには 1 つ選択します</translation>
+    </message>
+    <message>
+        <source>Picture strip</source>
+        <translation>画像ストリップ</translation>
+    </message>
+    <message>
+        <source>Small views of the pictures in the list, in the same order</source>
+        <translation>一覧の画像の縮小表示 (同じ順序)</translation>
+    </message>
+    <message>
+        <source>Scroll the picture strip</source>
+        <translation>画像ストリップのスクロール</translation>
+    </message>
+    <message>
+        <source>Adding pictures</source>
+        <translation>画像を追加中</translation>
+    </message>
+</context>
+<context>
+    <name>LibraryEditor</name>
+    <message>
+        <source>Orvane Picture Board</source>
+        <translation>Orvane Picture Board</translation>
+    </message>
+    <message>
+        <source>BMP File (*.bmp*)|*.bmp|JPG File(*.jpg)|*.jpg|JPEG Files (*.jpeg)|*.jpeg</source>
+        <translation>BMP ファイル (*.bmp*)|*.bmp|JPG ファイル (*.jpg)|*.jpg|JPEG ファイル (*.jpeg)|*.jpeg</translation>
+    </message>
+    <message>
+        <source>Add a Folder of Pictures</source>
+        <translation>画像フォルダーの追加</translation>
+    </message>
+    <message>
+        <source>This Picture is Already available Please Select Another Picture </source>
+        <translation>この画像はすでに一覧にあります。別の画像を選択してください。</translation>
+    </message>
+    <message>
+        <source>There are no BMP or JPEG pictures to add there.</source>
+        <translation>そこには追加できる BMP または JPEG の画像がありません。</translation>
+    </message>
+    <message>
+        <source>Adding was cancelled.</source>
+        <translation>追加をキャンセルしました。</translation>
+    </message>
+    <message>
+        <source>1 picture was added.</source>
+        <translation>1 枚の画像を追加しました。</translation>
+    </message>
+    <message>
+        <source>1 was in the list already.</source>
+        <translation>1 枚はすでに一覧にありました。</translation>
+    </message>
+    <message>
+        <source>1 file that is no BMP or JPEG picture was left out.</source>
+        <translation>BMP でも JPEG でもない 1 個のファイルを除外しました。</translation>
+    </message>
+    <message>
+        <source>1 could not be added:</source>
+        <translation>1 枚を追加できませんでした:</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could not be added.
+%2</source>
+        <translation>「%1」を追加できませんでした。
+%2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could not be deleted.
+%2</source>
+        <translation>「%1」を削除できませんでした。
+%2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n pictures were added.</source>
+        <translation>
+            <numerusform>%n 枚の画像を追加しました。</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n were in the list already.</source>
+        <translation>
+            <numerusform>%n 枚はすでに一覧にありました。</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files that are no BMP or JPEG pictures were left out.</source>
+        <translation>
+            <numerusform>BMP でも JPEG でもない %n 個のファイルを除外しました。</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n could not be added:</source>
+        <translation>
+            <numerusform>%n 枚を追加できませんでした:</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>The Most Popular Online Velmoran Discussion Forum.Visit %1 Now</source>
+        <translation>最も人気のある Velmora オンライン掲示板。今すぐ %1 へ</translation>
+    </message>
+    <message>
+        <source>Zorvik Subliminal Images can help you reprogram yourself and think positively. Concentrate on an image that represents your goal and see how your brain works forward to achieving that goal! Let go of bad habits and be assured of success! Start today before it is too late.</source>
+        <translation>Zorvik Subliminal Images は、自分を再プログラムして前向きに考える手助けをします。目標を表す画像に意識を集中し、脳がその目標に向かって働く様子を確かめてください。悪い習慣を手放し、成功を確かなものにしましょう。手遅れになる前に、今日から始めましょう。</translation>
+    </message>
+    <message>
+        <source>&lt;&lt; &amp;Add Picture</source>
+        <translation>&lt;&lt; 画像の追加(&amp;A)</translation>
+    </message>
+    <message>
+        <source>&lt;&lt; &amp;Delete Picture</source>
+        <translation>&lt;&lt; 画像の削除(&amp;D)</translation>
+    </message>
+    <message>
+        <source>E&amp;xit Program</source>
+        <translation>プログラムの終了(&amp;X)</translation>
+    </message>
+    <message>
+        <source>Do&amp;nate</source>
+        <translation>寄付(&amp;N)</translation>
+    </message>
+    <message>
+        <source>Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your site&apos;s name &amp;  link here. See &quot;Help&quot; for details.    Click Here for more info on co-branding.</source>
+        <translation>このソフトウェアをあなたのサイトとの共同ブランドにしましょう。サイトの固定客とアクセスを増やせます。サイトの名前とリンクをここに表示できます。詳しくは「ヘルプ」を参照。共同ブランドについて詳しくはここをクリック。</translation>
+    </message>
+    <message>
+        <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website. Click here for more details.</source>
+        <translation>在宅ビジネスのチャンス。自分のインターネットビジネスを始めて、オンラインで収入を得ましょう。このソフトウェアをあなたの Web サイトのブランドにできます。詳しくはここをクリック。</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>ファイル(&amp;F)</translation>
+    </message>
+    <message>
+        <source>Add &amp;Folder...</source>
+        <translation>フォルダーの追加(&amp;F)...</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>終了(&amp;X)</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>ヘルプ(&amp;H)</translation>
+    </message>
+    <message>
+        <source>&amp;Online Help</source>
+        <translation>オンラインヘルプ(&amp;O)</translation>
+    </message>
+    <message>
+        <source>&amp;Visit Us Online</source>
+        <translation>Web サイトを訪問(&amp;V)</translation>
+    </message>
+    <message>
+        <source>Check for Software &amp;Update</source>
+        <translation>ソフトウェアの更新を確認(&amp;U)</translation>
+    </message>
+    <message>
+        <source>&amp;About Software</source>
+        <translation>このソフトウェアについて(&amp;A)</translation>
+    </message>
+    <message>
+        <source>&amp;Donate</source>
+        <translation>寄付(&amp;D)</translation>
+    </message>
+    <message>
+        <source>Make Money &amp;Online</source>
+        <translation>オンラインで収入を得る(&amp;O)</translation>
+    </message>
+    <message>
+        <source>Opens %1 in the web browser</source>
+        <translation>%1 を Web ブラウザーで開きます</translation>
+    </message>
+    <message>
+        <source>Add Picture</source>
+        <translation>画像の追加</translation>
+    </message>
+    <message>
+        <source>Adds picture files to the list</source>
+        <translation>画像ファイルを一覧に追加します</translation>
+    </message>
+    <message>
+        <source>Delete Picture</source>
+        <translation>画像の削除</translation>
+    </message>
+    <message>
+        <source>Removes the picture selected in the list</source>
+        <translation>一覧で選択した画像を取り除きます</translation>
+    </message>
+    <message>
+        <source>Opens the donation page in the web browser</source>
+        <translation>寄付のページを Web ブラウザーで開きます</translation>
+    </message>
+    <message>
+        <source>Starts or stops flashing the pictures of the list</source>
+        <translation>一覧の画像の表示を開始または停止します</translation>
+    </message>
+    <message>
+        <source>Opens the page about co-branding in the web browser</source>
+        <translation>共同ブランドについてのページを Web ブラウザーで開きます</translation>
+    </message>
+    <message>
+        <source>Opens the page about full branding in the web browser</source>
+        <translation>完全ブランド化についてのページを Web ブラウザーで開きます</translation>
+    </message>
+</context>
+<context>
+    <name>PauseWhenMenu</name>
+    <message>
+        <source>Pause when</source>
+        <translation>一時停止する条件</translation>
+    </message>
+    <message>
+        <source>The screen is &amp;locked</source>
+        <translation>画面がロックされている(&amp;L)</translation>
+    </message>
+    <message>
+        <source>A &amp;fullscreen window is in front</source>
+        <translation>全画面のウィンドウが前面にある(&amp;F)</translation>
+    </message>
+    <message>
+        <source>&amp;Do not disturb is on</source>
+        <translation>通知を停止している(&amp;D)</translation>
+    </message>
+</context>
+<context>
+    <name>PictureDecoder</name>
+    <message>
+        <source>The file does not exist.</source>
+        <translation>ファイルが存在しません。</translation>
+    </message>
+    <message>
+        <source>It is not a file.</source>
+        <translation>ファイルではありません。</translation>
+    </message>
+    <message>
+        <source>It is neither a BMP nor a JPEG picture.</source>
+        <translation>BMP の画像でも JPEG の画像でもありません。</translation>
+    </message>
+    <message>
+        <source>It is not a picture that can be read.</source>
+        <translation>読み込める画像ではありません。</translation>
+    </message>
+    <message>
+        <source>The picture&apos;s size cannot be read.</source>
+        <translation>画像のサイズを読み取れません。</translation>
+    </message>
+    <message>
+        <source>The picture is too large (%1 × %2 pixels).</source>
+        <translation>画像が大きすぎます (%1 × %2 ピクセル)。</translation>
+    </message>
+</context>
+<context>
+    <name>PictureLibrary</name>
+    <message>
+        <source>Its name holds a character that the picture list cannot keep (a double quote, a line break or a backslash). Rename the file and add it again.</source>
+        <translation>名前に画像の一覧で保持できない文字 (二重引用符、改行、バックスラッシュ) が含まれています。ファイル名を変更してから、もう一度追加してください。</translation>
+    </message>
+    <message>
+        <source>%1 is a file of your own of the same name, not a copy, and is not replaced. Rename the file and add it again.</source>
+        <translation>%1 は同じ名前の自分のファイルで、コピーではないため置き換えません。ファイル名を変更してから、もう一度追加してください。</translation>
+    </message>
+    <message>
+        <source>The folder %1 for the copies of the pictures cannot be made.</source>
+        <translation>画像のコピー用のフォルダー %1 を作成できません。</translation>
+    </message>
+    <message>
+        <source>The list of your own files in %1 cannot be saved: %2</source>
+        <translation>%1 にある自分のファイルの一覧を保存できません: %2</translation>
+    </message>
+    <message>
+        <source>The picture list %1 cannot be saved: %2</source>
+        <translation>画像の一覧 %1 を保存できません: %2</translation>
+    </message>
+    <message>
+        <source>Pictures are being added. Wait until that is done, or cancel it.</source>
+        <translation>画像を追加中です。完了するまで待つか、キャンセルしてください。</translation>
+    </message>
+</context>
+<context>
+    <name>PlacedCopy</name>
+    <message>
+        <source>It cannot be read: %1</source>
+        <translation>読み込めません: %1</translation>
+    </message>
+    <message>
+        <source>No file can be made in %1: %2</source>
+        <translation>%1 にファイルを作成できません: %2</translation>
+    </message>
+    <message>
+        <source>The copy cannot be written: %1</source>
+        <translation>コピーを書き込めません: %1</translation>
+    </message>
+    <message>
+        <source>%1 cannot be replaced: %2</source>
+        <translation>%1 を置き換えられません: %2</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written: %2</source>
+        <translation>%1 を書き込めません: %2</translation>
+    </message>
+</context>
+<context>
+    <name>Program</name>
+    <message>
+        <source>Application is already running</source>
+        <translation>アプリケーションはすでに実行中です</translation>
+    </message>
+</context>
+<context>
+    <name>ReplaceFile</name>
+    <message>
+        <source>%1 leads through too many links</source>
+        <translation>%1 はリンクをたどる回数が多すぎます</translation>
+    </message>
+    <message>
+        <source>%1 is a folder</source>
+        <translation>%1 はフォルダーです</translation>
+    </message>
+    <message>
+        <source>%1 is read-only</source>
+        <translation>%1 は読み取り専用です</translation>
+    </message>
+    <message>
+        <source>%1 was kept as it was: %2</source>
+        <translation>%1 は元のままにしました: %2</translation>
+    </message>
+    <message>
+        <source>%1 could not be written (%2), nor its old content put back (%3)</source>
+        <translation>%1 を書き込めず (%2)、元の内容も戻せませんでした (%3)</translation>
+    </message>
+</context>
+<context>
+    <name>RunTrayIcon</name>
+    <message>
+        <source>Paused: the screen is locked</source>
+        <translation>一時停止中: 画面がロックされています</translation>
+    </message>
+    <message>
+        <source>Paused: a fullscreen window is in front</source>
+        <translation>一時停止中: 全画面のウィンドウが前面にあります</translation>
+    </message>
+    <message>
+        <source>Paused: do not disturb is on</source>
+        <translation>一時停止中: 通知を停止しています</translation>
+    </message>
+    <message>
+        <source>Show the &amp;main window</source>
+        <translation>メインウィンドウを表示(&amp;M)</translation>
+    </message>
+    <message>
+        <source>Stopped</source>
+        <translation>停止中</translation>
+    </message>
+    <message>
+        <source>Next picture at %1</source>
+        <translation>次の画像: %1</translation>
+    </message>
+    <message>
+        <source>A picture is on the screen</source>
+        <translation>画像を表示中</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsPanel</name>
+    <message>
+        <source>Settings</source>
+        <translation>設定</translation>
+    </message>
+    <message>
+        <source>Image Frequency</source>
+        <translation>表示の頻度</translation>
+    </message>
+    <message>
+        <source>Below you can set the interval between each images and duration for which each image is displayed.</source>
+        <translation>以下で画像の表示間隔と、各画像の表示時間を設定できます。</translation>
+    </message>
+    <message>
+        <source>Display every</source>
+        <translation>表示の間隔</translation>
+    </message>
+    <message>
+        <source>Sec</source>
+        <translation>秒</translation>
+    </message>
+    <message>
+        <source>Display for</source>
+        <translation>表示の時間</translation>
+    </message>
+    <message>
+        <source>MiliSec</source>
+        <translation>ミリ秒</translation>
+    </message>
+    <message>
+        <source>Image Display Location</source>
+        <translation>画像の表示位置</translation>
+    </message>
+    <message>
+        <source>Randomly on the Screen</source>
+        <translation>画面上のランダムな位置</translation>
+    </message>
+    <message>
+        <source>Centre of the Screen</source>
+        <translation>画面の中央</translation>
+    </message>
+    <message>
+        <source>Image Display Order</source>
+        <translation>画像の表示順</translation>
+    </message>
+    <message>
+        <source>Random</source>
+        <translation>ランダム</translation>
+    </message>
+    <message>
+        <source>As Displays</source>
+        <translation>一覧の順</translation>
+    </message>
+    <message>
+        <source>Display every (seconds)</source>
+        <translation>表示の間隔 (秒)</translation>
+    </message>
+    <message>
+        <source>The time between two pictures, in seconds</source>
+        <translation>画像と画像の間の時間 (秒)</translation>
+    </message>
+    <message>
+        <source>Display for (milliseconds)</source>
+        <translation>表示の時間 (ミリ秒)</translation>
+    </message>
+    <message>
+        <source>How long each picture stays on the screen, in milliseconds</source>
+        <translation>各画像を画面に表示する時間 (ミリ秒)</translation>
+    </message>
+    <message>
+        <source>Each picture appears at a random place on the screen</source>
+        <translation>各画像は画面上のランダムな位置に表示されます</translation>
+    </message>
+    <message>
+        <source>Each picture appears in the middle of the screen</source>
+        <translation>各画像は画面の中央に表示されます</translation>
+    </message>
+    <message>
+        <source>The pictures are flashed in a random order</source>
+        <translation>画像はランダムな順序で表示されます</translation>
+    </message>
+    <message>
+        <source>The pictures are flashed in the order of the list</source>
+        <translation>画像は一覧の順序で表示されます</translation>
+    </message>
+</context>
+<context>
+    <name>ShowPicturesOnMenu</name>
+    <message>
+        <source>Show pictures on</source>
+        <translation>画像を表示するモニター</translation>
+    </message>
+    <message>
+        <source>the &amp;primary monitor</source>
+        <translation>プライマリモニター(&amp;P)</translation>
+    </message>
+    <message>
+        <source>the monitor with the mouse p&amp;ointer</source>
+        <translation>マウスポインターのあるモニター(&amp;O)</translation>
+    </message>
+    <message>
+        <source>&amp;each monitor in turn</source>
+        <translation>各モニターに順番に(&amp;E)</translation>
+    </message>
+</context>
+<context>
+    <name>StartWithSessionAction</name>
+    <message>
+        <source>Start with the &amp;Session</source>
+        <translation>セッションと一緒に起動(&amp;S)</translation>
+    </message>
+    <message>
+        <source>The program cannot be set to start with the session: %1</source>
+        <translation>プログラムをセッションと一緒に起動するように設定できません: %1</translation>
+    </message>
+    <message>
+        <source>The program cannot be kept from starting with the session: %1</source>
+        <translation>プログラムがセッションと一緒に起動しないように設定できません: %1</translation>
+    </message>
+</context>
+<context>
+    <name>TellAFriend</name>
+    <message>
+        <source>Your Name</source>
+        <translation>お名前</translation>
+    </message>
+    <message>
+        <source>Your Email Address</source>
+        <translation>メールアドレス</translation>
+    </message>
+    <message>
+        <source>Your Message</source>
+        <translation>メッセージ</translation>
+    </message>
+    <message>
+        <source>Friend&apos;s Name</source>
+        <translation>友達のお名前</translation>
+    </message>
+    <message>
+        <source>Friend&apos;s Email Address</source>
+        <translation>友達のメールアドレス</translation>
+    </message>
+    <message>
+        <source>Please Enter Proper Email Address</source>
+        <translation>正しいメールアドレスを入力してください</translation>
+    </message>
+    <message>
+        <source>Please Enter Distinct Email Addresses</source>
+        <translation>異なるメールアドレスを入力してください</translation>
+    </message>
+    <message>
+        <source>Please Enter Your Name</source>
+        <translation>お名前を入力してください</translation>
+    </message>
+    <message>
+        <source>Please Enter Your Email</source>
+        <translation>メールアドレスを入力してください</translation>
+    </message>
+    <message>
+        <source>Please Enter Your Message</source>
+        <translation>メッセージを入力してください</translation>
+    </message>
+    <message>
+        <source>Please Enter Your Friend&apos;s Name</source>
+        <translation>友達のお名前を入力してください</translation>
+    </message>
+    <message>
+        <source>Please Enter Your Friend&apos;s Email</source>
+        <translation>友達のメールアドレスを入力してください</translation>
+    </message>
+</context>
+<context>
+    <name>UpdateReminder</name>
+    <message>
+        <source>There maybe an update to this software available
+Do you want to check for an update?</source>
+        <translation>このソフトウェアの更新版があるかもしれません。
+更新を確認しますか?</translation>
+    </message>
+</context>
+<context>
+    <name>XdgAutostart</name>
+    <message>
+        <source>The folder %1 cannot be made.</source>
+        <translation>フォルダー %1 を作成できません。</translation>
+    </message>
+</context>
+</TS>

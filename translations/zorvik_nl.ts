@@ -1,0 +1,735 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="nl" sourcelanguage="en">
+<context>
+    <name>AboutBox</name>
+    <message>
+        <source>Zorvik Subliminal Images is an advanced subliminal image displaying program. This software reaches out to the subconscious mind and sends positive messages to the mind, thus helping you develop a positive mindset. By concentrating on preferred subliminal images you can also increase your self-confidence and self-esteem thus making your goals achievable.</source>
+        <translation>Zorvik Subliminal Images is een geavanceerd programma voor het tonen van subliminale afbeeldingen. Deze software bereikt het onderbewustzijn en stuurt het positieve boodschappen, zodat u een positieve instelling ontwikkelt. Door u te concentreren op subliminale afbeeldingen van uw keuze kunt u ook uw zelfvertrouwen en eigenwaarde vergroten en zo uw doelen bereikbaar maken.</translation>
+    </message>
+    <message>
+        <source>Click here to visit %1</source>
+        <translation>Klik hier om %1 te bezoeken</translation>
+    </message>
+    <message>
+        <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website.</source>
+        <translation>Zakenkans vanuit huis. Begin uw eigen internetbedrijf en verdien online geld. Krijg deze software volledig in de huisstijl van uw website.</translation>
+    </message>
+    <message>
+        <source>Click here for more details</source>
+        <translation>Klik hier voor meer informatie</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>Opens %1 in the web browser</source>
+        <translation>Opent %1 in de webbrowser</translation>
+    </message>
+    <message>
+        <source>Opens the page about full branding in the web browser</source>
+        <translation>Opent de pagina over volledige huisstijl in de webbrowser</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>Flashes pictures of your choosing on the screen for a moment at a regular interval.</source>
+        <translation>Toont met regelmatige tussenpozen kort afbeeldingen naar keuze op het scherm.</translation>
+    </message>
+    <message>
+        <source>Displays help on commandline options.</source>
+        <translation>Toont hulp bij de opdrachtregelopties.</translation>
+    </message>
+    <message>
+        <source>Starts minimised with the run on, as if Start were pressed.</source>
+        <translation>Start geminimaliseerd met de weergave actief, alsof op Start is gedrukt.</translation>
+    </message>
+    <message>
+        <source>Try &apos;%1 --help&apos;.</source>
+        <translation>Probeer &apos;%1 --help&apos;.</translation>
+    </message>
+    <message>
+        <source>Unexpected argument &apos;%1&apos;.</source>
+        <translation>Onverwacht argument &apos;%1&apos;.</translation>
+    </message>
+</context>
+<context>
+    <name>DesktopSession</name>
+    <message>
+        <source>zorvik-subliminal-images needs a desktop session (an X11 display, or XWayland under Wayland) and found none to connect to.
+</source>
+        <translation>zorvik-subliminal-images heeft een bureaubladsessie nodig (een X11-scherm, of XWayland onder Wayland) en vond er geen om mee te verbinden.
+</translation>
+    </message>
+</context>
+<context>
+    <name>ExitScreen</name>
+    <message>
+        <source>Velmoran Softwares, such as this can be created and maintained only with your support. The best way to support Velmora is to visit Velmora regularly and take part in the discussions and other activities on the board.</source>
+        <translation>Velmoran Softwares zoals deze kunnen alleen met uw steun worden gemaakt en onderhouden. De beste manier om Velmora te steunen is Velmora regelmatig te bezoeken en mee te doen aan de discussies en andere activiteiten op het forum.</translation>
+    </message>
+    <message>
+        <source>Visit Velmora regularly. Support Velmora by taking part in the discussions and other activities. These softwares cannot be supported and maintained, without you regularly visiting Velmora</source>
+        <translation>Bezoek Velmora regelmatig. Steun Velmora door mee te doen aan de discussies en andere activiteiten. Zonder uw regelmatige bezoeken aan Velmora kunnen deze programma&apos;s niet worden ondersteund en onderhouden.</translation>
+    </message>
+    <message>
+        <source>Velmora is a FREE online discussion forum for all things velmoran. To help Velmora develop and maintain this software visit Velmora regularly.</source>
+        <translation>Velmora is een GRATIS online discussieforum over alles wat velmoraans is. Bezoek Velmora regelmatig om Velmora te helpen deze software te ontwikkelen en te onderhouden.</translation>
+    </message>
+    <message>
+        <source>Velmora needs your help. All you need to do is visit Velmora regularly and take part in the various discussions and activites to help us maintain and develop more Velmoran Softwares.</source>
+        <translation>Velmora heeft uw hulp nodig. Bezoek Velmora gewoon regelmatig en doe mee aan de discussies en activiteiten, zodat wij meer Velmoran Softwares kunnen onderhouden en ontwikkelen.</translation>
+    </message>
+    <message>
+        <source>Click Here To Visit %1 Now</source>
+        <translation>Klik hier om %1 nu te bezoeken</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Afsluiten</translation>
+    </message>
+    <message>
+        <source>Download Velmoran Softwares</source>
+        <translation>Velmoran Softwares downloaden</translation>
+    </message>
+    <message>
+        <source>If you have enjoyed this software you will surely be interested in our other Velmoran Softwares. From a single software, we have now grown to become the world’s largest resource of velmoran softwares. Be it astrology, psychic, tarot, numerology or occult, we have programs in all fields thus giving our users a wide choice depending on their interests.</source>
+        <translation>Als u van deze software hebt genoten, bent u vast ook geïnteresseerd in onze andere Velmoran Softwares. Begonnen met één programma, zijn wij nu uitgegroeid tot de grootste bron van velmoraanse software ter wereld. Astrologie, helderziendheid, tarot, numerologie of occultisme: wij hebben programma&apos;s op elk gebied en bieden onze gebruikers zo een ruime keuze naar hun interesses.</translation>
+    </message>
+    <message>
+        <source>All the programs in the Velmoran Softwares suite are simple and easy to use. They are not only fun to use but also very informative. Try them out today and share your experience with your friends and family. </source>
+        <translation>Alle programma&apos;s in de Velmoran Softwares-reeks zijn eenvoudig en makkelijk te gebruiken. Ze zijn niet alleen leuk, maar ook zeer leerzaam. Probeer ze vandaag nog en deel uw ervaring met vrienden en familie. </translation>
+    </message>
+    <message>
+        <source>Click Here To Visit Velmoran Softwares</source>
+        <translation>Klik hier om Velmoran Softwares te bezoeken</translation>
+    </message>
+    <message>
+        <source>Refer A Friend</source>
+        <translation>Aanbevelen aan een vriend</translation>
+    </message>
+    <message>
+        <source>Refer A Friend &amp;Now</source>
+        <translation>&amp;Nu aanbevelen aan een vriend</translation>
+    </message>
+    <message>
+        <source>Email Address Cannot Contain Space</source>
+        <translation>Het e-mailadres mag geen spaties bevatten</translation>
+    </message>
+    <message>
+        <source>Opens %1 in the web browser</source>
+        <translation>Opent %1 in de webbrowser</translation>
+    </message>
+    <message>
+        <source>Opens the Velmoran Softwares page in the web browser</source>
+        <translation>Opent de pagina van Velmoran Softwares in de webbrowser</translation>
+    </message>
+    <message>
+        <source>Sends the entries above to the referral page in the web browser</source>
+        <translation>Stuurt de gegevens hierboven naar de aanbevelingspagina in de webbrowser</translation>
+    </message>
+</context>
+<context>
+    <name>FlashRun</name>
+    <message>
+        <source>&amp;Start</source>
+        <translation>&amp;Starten</translation>
+    </message>
+    <message>
+        <source>&amp;Stop</source>
+        <translation>&amp;Stoppen</translation>
+    </message>
+    <message>
+        <source>Please Select Atleast One Image To Display Your Picture</source>
+        <translation>Selecteer minstens één afbeelding om te tonen</translation>
+    </message>
+</context>
+<context>
+    <name>ImageViewer</name>
+    <message>
+        <source>Image Viewer</source>
+        <translation>Afbeeldingenweergave</translation>
+    </message>
+    <message>
+        <source>Loading pictures</source>
+        <translation>Afbeeldingen laden</translation>
+    </message>
+    <message>
+        <source>%v of %m</source>
+        <translation>%v van %m</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuleren</translation>
+    </message>
+    <message>
+        <source>Stop adding; the pictures added so far stay</source>
+        <translation>Stoppen met toevoegen; de al toegevoegde afbeeldingen blijven</translation>
+    </message>
+    <message>
+        <source>Picture list</source>
+        <translation>Afbeeldingenlijst</translation>
+    </message>
+    <message>
+        <source>The pictures that are flashed, by file name; select one to delete it</source>
+        <translation>De afbeeldingen die worden getoond, op bestandsnaam; selecteer er een om die te verwijderen</translation>
+    </message>
+    <message>
+        <source>Picture strip</source>
+        <translation>Afbeeldingenstrook</translation>
+    </message>
+    <message>
+        <source>Small views of the pictures in the list, in the same order</source>
+        <translation>Kleine weergaven van de afbeeldingen in de lijst, in dezelfde volgorde</translation>
+    </message>
+    <message>
+        <source>Scroll the picture strip</source>
+        <translation>Door de afbeeldingenstrook schuiven</translation>
+    </message>
+    <message>
+        <source>Adding pictures</source>
+        <translation>Afbeeldingen toevoegen</translation>
+    </message>
+</context>
+<context>
+    <name>LibraryEditor</name>
+    <message>
+        <source>Orvane Picture Board</source>
+        <translation>Orvane Picture Board</translation>
+    </message>
+    <message>
+        <source>BMP File (*.bmp*)|*.bmp|JPG File(*.jpg)|*.jpg|JPEG Files (*.jpeg)|*.jpeg</source>
+        <translation>BMP-bestand (*.bmp*)|*.bmp|JPG-bestand (*.jpg)|*.jpg|JPEG-bestanden (*.jpeg)|*.jpeg</translation>
+    </message>
+    <message>
+        <source>Add a Folder of Pictures</source>
+        <translation>Een map met afbeeldingen toevoegen</translation>
+    </message>
+    <message>
+        <source>This Picture is Already available Please Select Another Picture </source>
+        <translation>Deze afbeelding is al aanwezig. Selecteer een andere afbeelding. </translation>
+    </message>
+    <message>
+        <source>There are no BMP or JPEG pictures to add there.</source>
+        <translation>Daar zijn geen BMP- of JPEG-afbeeldingen om toe te voegen.</translation>
+    </message>
+    <message>
+        <source>Adding was cancelled.</source>
+        <translation>Het toevoegen is geannuleerd.</translation>
+    </message>
+    <message>
+        <source>1 picture was added.</source>
+        <translation>1 afbeelding is toegevoegd.</translation>
+    </message>
+    <message>
+        <source>1 was in the list already.</source>
+        <translation>1 stond al in de lijst.</translation>
+    </message>
+    <message>
+        <source>1 file that is no BMP or JPEG picture was left out.</source>
+        <translation>1 bestand dat geen BMP- of JPEG-afbeelding is, is overgeslagen.</translation>
+    </message>
+    <message>
+        <source>1 could not be added:</source>
+        <translation>1 kon niet worden toegevoegd:</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could not be added.
+%2</source>
+        <translation>&apos;%1&apos; kon niet worden toegevoegd.
+%2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could not be deleted.
+%2</source>
+        <translation>&apos;%1&apos; kon niet worden verwijderd.
+%2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n pictures were added.</source>
+        <translation>
+            <numerusform>%n afbeelding is toegevoegd.</numerusform>
+            <numerusform>%n afbeeldingen zijn toegevoegd.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n were in the list already.</source>
+        <translation>
+            <numerusform>%n stond al in de lijst.</numerusform>
+            <numerusform>%n stonden al in de lijst.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files that are no BMP or JPEG pictures were left out.</source>
+        <translation>
+            <numerusform>%n bestand dat geen BMP- of JPEG-afbeelding is, is overgeslagen.</numerusform>
+            <numerusform>%n bestanden die geen BMP- of JPEG-afbeeldingen zijn, zijn overgeslagen.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n could not be added:</source>
+        <translation>
+            <numerusform>%n kon niet worden toegevoegd:</numerusform>
+            <numerusform>%n konden niet worden toegevoegd:</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>The Most Popular Online Velmoran Discussion Forum.Visit %1 Now</source>
+        <translation>Het populairste velmoraanse online discussieforum. Bezoek nu %1</translation>
+    </message>
+    <message>
+        <source>Zorvik Subliminal Images can help you reprogram yourself and think positively. Concentrate on an image that represents your goal and see how your brain works forward to achieving that goal! Let go of bad habits and be assured of success! Start today before it is too late.</source>
+        <translation>Zorvik Subliminal Images kan u helpen uzelf te herprogrammeren en positief te denken. Concentreer u op een afbeelding die uw doel voorstelt en zie hoe uw hersenen naar dat doel toe werken! Laat slechte gewoonten los en wees verzekerd van succes! Begin vandaag, voordat het te laat is.</translation>
+    </message>
+    <message>
+        <source>&lt;&lt; &amp;Add Picture</source>
+        <translation>&lt;&lt; Afbeelding &amp;toevoegen</translation>
+    </message>
+    <message>
+        <source>&lt;&lt; &amp;Delete Picture</source>
+        <translation>&lt;&lt; Afbeelding &amp;verwijderen</translation>
+    </message>
+    <message>
+        <source>E&amp;xit Program</source>
+        <translation>&amp;Afsluiten</translation>
+    </message>
+    <message>
+        <source>Do&amp;nate</source>
+        <translation>Do&amp;neren</translation>
+    </message>
+    <message>
+        <source>Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your site&apos;s name &amp;  link here. See &quot;Help&quot; for details.    Click Here for more info on co-branding.</source>
+        <translation>Geef deze software de naam van uw site. Verhoog de trouw van bezoekers en het verkeer naar uw site. Zet hier de naam en link van uw site. Zie &apos;Help&apos; voor details. Klik hier voor meer over co-branding.</translation>
+    </message>
+    <message>
+        <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website. Click here for more details.</source>
+        <translation>Zakenkans vanuit huis. Begin uw eigen internetbedrijf en verdien online geld. Krijg deze software in de huisstijl van uw website. Klik hier voor meer informatie.</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Bestand</translation>
+    </message>
+    <message>
+        <source>Add &amp;Folder...</source>
+        <translation>&amp;Map toevoegen...</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Afsluiten</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Help</translation>
+    </message>
+    <message>
+        <source>&amp;Online Help</source>
+        <translation>&amp;Online hulp</translation>
+    </message>
+    <message>
+        <source>&amp;Visit Us Online</source>
+        <translation>Bezoek ons &amp;online</translation>
+    </message>
+    <message>
+        <source>Check for Software &amp;Update</source>
+        <translation>Controleren op &amp;updates</translation>
+    </message>
+    <message>
+        <source>&amp;About Software</source>
+        <translation>&amp;Over de software</translation>
+    </message>
+    <message>
+        <source>&amp;Donate</source>
+        <translation>&amp;Doneren</translation>
+    </message>
+    <message>
+        <source>Make Money &amp;Online</source>
+        <translation>&amp;Geld verdienen online</translation>
+    </message>
+    <message>
+        <source>Opens %1 in the web browser</source>
+        <translation>Opent %1 in de webbrowser</translation>
+    </message>
+    <message>
+        <source>Add Picture</source>
+        <translation>Afbeelding toevoegen</translation>
+    </message>
+    <message>
+        <source>Adds picture files to the list</source>
+        <translation>Voegt afbeeldingsbestanden aan de lijst toe</translation>
+    </message>
+    <message>
+        <source>Delete Picture</source>
+        <translation>Afbeelding verwijderen</translation>
+    </message>
+    <message>
+        <source>Removes the picture selected in the list</source>
+        <translation>Verwijdert de in de lijst geselecteerde afbeelding</translation>
+    </message>
+    <message>
+        <source>Opens the donation page in the web browser</source>
+        <translation>Opent de donatiepagina in de webbrowser</translation>
+    </message>
+    <message>
+        <source>Starts or stops flashing the pictures of the list</source>
+        <translation>Start of stopt het tonen van de afbeeldingen uit de lijst</translation>
+    </message>
+    <message>
+        <source>Opens the page about co-branding in the web browser</source>
+        <translation>Opent de pagina over co-branding in de webbrowser</translation>
+    </message>
+    <message>
+        <source>Opens the page about full branding in the web browser</source>
+        <translation>Opent de pagina over volledige huisstijl in de webbrowser</translation>
+    </message>
+</context>
+<context>
+    <name>PauseWhenMenu</name>
+    <message>
+        <source>Pause when</source>
+        <translation>Pauzeren wanneer</translation>
+    </message>
+    <message>
+        <source>The screen is &amp;locked</source>
+        <translation>het scherm is &amp;vergrendeld</translation>
+    </message>
+    <message>
+        <source>A &amp;fullscreen window is in front</source>
+        <translation>een &amp;schermvullend venster vooraan staat</translation>
+    </message>
+    <message>
+        <source>&amp;Do not disturb is on</source>
+        <translation>&amp;Niet storen aan staat</translation>
+    </message>
+</context>
+<context>
+    <name>PictureDecoder</name>
+    <message>
+        <source>The file does not exist.</source>
+        <translation>Het bestand bestaat niet.</translation>
+    </message>
+    <message>
+        <source>It is not a file.</source>
+        <translation>Het is geen bestand.</translation>
+    </message>
+    <message>
+        <source>It is neither a BMP nor a JPEG picture.</source>
+        <translation>Het is geen BMP- of JPEG-afbeelding.</translation>
+    </message>
+    <message>
+        <source>It is not a picture that can be read.</source>
+        <translation>Het is geen afbeelding die kan worden gelezen.</translation>
+    </message>
+    <message>
+        <source>The picture&apos;s size cannot be read.</source>
+        <translation>De grootte van de afbeelding kan niet worden gelezen.</translation>
+    </message>
+    <message>
+        <source>The picture is too large (%1 × %2 pixels).</source>
+        <translation>De afbeelding is te groot (%1 × %2 pixels).</translation>
+    </message>
+</context>
+<context>
+    <name>PictureLibrary</name>
+    <message>
+        <source>Its name holds a character that the picture list cannot keep (a double quote, a line break or a backslash). Rename the file and add it again.</source>
+        <translation>De naam bevat een teken dat de afbeeldingenlijst niet kan bewaren (een dubbel aanhalingsteken, een regeleinde of een backslash). Hernoem het bestand en voeg het opnieuw toe.</translation>
+    </message>
+    <message>
+        <source>%1 is a file of your own of the same name, not a copy, and is not replaced. Rename the file and add it again.</source>
+        <translation>%1 is een eigen bestand met dezelfde naam, geen kopie, en wordt niet vervangen. Hernoem het bestand en voeg het opnieuw toe.</translation>
+    </message>
+    <message>
+        <source>The folder %1 for the copies of the pictures cannot be made.</source>
+        <translation>De map %1 voor de kopieën van de afbeeldingen kan niet worden aangemaakt.</translation>
+    </message>
+    <message>
+        <source>The list of your own files in %1 cannot be saved: %2</source>
+        <translation>De lijst van uw eigen bestanden in %1 kan niet worden opgeslagen: %2</translation>
+    </message>
+    <message>
+        <source>The picture list %1 cannot be saved: %2</source>
+        <translation>De afbeeldingenlijst %1 kan niet worden opgeslagen: %2</translation>
+    </message>
+    <message>
+        <source>Pictures are being added. Wait until that is done, or cancel it.</source>
+        <translation>Er worden afbeeldingen toegevoegd. Wacht tot dat klaar is, of annuleer het.</translation>
+    </message>
+</context>
+<context>
+    <name>PlacedCopy</name>
+    <message>
+        <source>It cannot be read: %1</source>
+        <translation>Het kan niet worden gelezen: %1</translation>
+    </message>
+    <message>
+        <source>No file can be made in %1: %2</source>
+        <translation>In %1 kan geen bestand worden aangemaakt: %2</translation>
+    </message>
+    <message>
+        <source>The copy cannot be written: %1</source>
+        <translation>De kopie kan niet worden geschreven: %1</translation>
+    </message>
+    <message>
+        <source>%1 cannot be replaced: %2</source>
+        <translation>%1 kan niet worden vervangen: %2</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written: %2</source>
+        <translation>%1 kan niet worden geschreven: %2</translation>
+    </message>
+</context>
+<context>
+    <name>Program</name>
+    <message>
+        <source>Application is already running</source>
+        <translation>De toepassing draait al</translation>
+    </message>
+</context>
+<context>
+    <name>ReplaceFile</name>
+    <message>
+        <source>%1 leads through too many links</source>
+        <translation>%1 loopt via te veel koppelingen</translation>
+    </message>
+    <message>
+        <source>%1 is a folder</source>
+        <translation>%1 is een map</translation>
+    </message>
+    <message>
+        <source>%1 is read-only</source>
+        <translation>%1 is alleen-lezen</translation>
+    </message>
+    <message>
+        <source>%1 was kept as it was: %2</source>
+        <translation>%1 is gelaten zoals het was: %2</translation>
+    </message>
+    <message>
+        <source>%1 could not be written (%2), nor its old content put back (%3)</source>
+        <translation>%1 kon niet worden geschreven (%2), en de oude inhoud kon niet worden teruggezet (%3)</translation>
+    </message>
+</context>
+<context>
+    <name>RunTrayIcon</name>
+    <message>
+        <source>Paused: the screen is locked</source>
+        <translation>Gepauzeerd: het scherm is vergrendeld</translation>
+    </message>
+    <message>
+        <source>Paused: a fullscreen window is in front</source>
+        <translation>Gepauzeerd: een schermvullend venster staat vooraan</translation>
+    </message>
+    <message>
+        <source>Paused: do not disturb is on</source>
+        <translation>Gepauzeerd: Niet storen staat aan</translation>
+    </message>
+    <message>
+        <source>Show the &amp;main window</source>
+        <translation>&amp;Hoofdvenster tonen</translation>
+    </message>
+    <message>
+        <source>Stopped</source>
+        <translation>Gestopt</translation>
+    </message>
+    <message>
+        <source>Next picture at %1</source>
+        <translation>Volgende afbeelding om %1</translation>
+    </message>
+    <message>
+        <source>A picture is on the screen</source>
+        <translation>Er staat een afbeelding op het scherm</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsPanel</name>
+    <message>
+        <source>Settings</source>
+        <translation>Instellingen</translation>
+    </message>
+    <message>
+        <source>Image Frequency</source>
+        <translation>Afbeeldingsfrequentie</translation>
+    </message>
+    <message>
+        <source>Below you can set the interval between each images and duration for which each image is displayed.</source>
+        <translation>Hieronder stelt u de tijd tussen de afbeeldingen in en hoe lang elke afbeelding wordt getoond.</translation>
+    </message>
+    <message>
+        <source>Display every</source>
+        <translation>Toon elke</translation>
+    </message>
+    <message>
+        <source>Sec</source>
+        <translation>s</translation>
+    </message>
+    <message>
+        <source>Display for</source>
+        <translation>Toon gedurende</translation>
+    </message>
+    <message>
+        <source>MiliSec</source>
+        <translation>ms</translation>
+    </message>
+    <message>
+        <source>Image Display Location</source>
+        <translation>Plaats van de afbeeldingen</translation>
+    </message>
+    <message>
+        <source>Randomly on the Screen</source>
+        <translation>Willekeurig op het scherm</translation>
+    </message>
+    <message>
+        <source>Centre of the Screen</source>
+        <translation>Midden van het scherm</translation>
+    </message>
+    <message>
+        <source>Image Display Order</source>
+        <translation>Volgorde van de afbeeldingen</translation>
+    </message>
+    <message>
+        <source>Random</source>
+        <translation>Willekeurig</translation>
+    </message>
+    <message>
+        <source>As Displays</source>
+        <translation>Zoals in de lijst</translation>
+    </message>
+    <message>
+        <source>Display every (seconds)</source>
+        <translation>Toon elke (seconden)</translation>
+    </message>
+    <message>
+        <source>The time between two pictures, in seconds</source>
+        <translation>De tijd tussen twee afbeeldingen, in seconden</translation>
+    </message>
+    <message>
+        <source>Display for (milliseconds)</source>
+        <translation>Toon gedurende (milliseconden)</translation>
+    </message>
+    <message>
+        <source>How long each picture stays on the screen, in milliseconds</source>
+        <translation>Hoe lang elke afbeelding op het scherm blijft, in milliseconden</translation>
+    </message>
+    <message>
+        <source>Each picture appears at a random place on the screen</source>
+        <translation>Elke afbeelding verschijnt op een willekeurige plek op het scherm</translation>
+    </message>
+    <message>
+        <source>Each picture appears in the middle of the screen</source>
+        <translation>Elke afbeelding verschijnt in het midden van het scherm</translation>
+    </message>
+    <message>
+        <source>The pictures are flashed in a random order</source>
+        <translation>De afbeeldingen worden in willekeurige volgorde getoond</translation>
+    </message>
+    <message>
+        <source>The pictures are flashed in the order of the list</source>
+        <translation>De afbeeldingen worden in de volgorde van de lijst getoond</translation>
+    </message>
+</context>
+<context>
+    <name>ShowPicturesOnMenu</name>
+    <message>
+        <source>Show pictures on</source>
+        <translation>Afbeeldingen tonen op</translation>
+    </message>
+    <message>
+        <source>the &amp;primary monitor</source>
+        <translation>het &amp;primaire scherm</translation>
+    </message>
+    <message>
+        <source>the monitor with the mouse p&amp;ointer</source>
+        <translation>het scherm met de &amp;muisaanwijzer</translation>
+    </message>
+    <message>
+        <source>&amp;each monitor in turn</source>
+        <translation>&amp;elk scherm om de beurt</translation>
+    </message>
+</context>
+<context>
+    <name>StartWithSessionAction</name>
+    <message>
+        <source>Start with the &amp;Session</source>
+        <translation>Starten met de &amp;sessie</translation>
+    </message>
+    <message>
+        <source>The program cannot be set to start with the session: %1</source>
+        <translation>Het programma kan niet worden ingesteld om met de sessie te starten: %1</translation>
+    </message>
+    <message>
+        <source>The program cannot be kept from starting with the session: %1</source>
+        <translation>Het programma kan niet worden belet met de sessie te starten: %1</translation>
+    </message>
+</context>
+<context>
+    <name>TellAFriend</name>
+    <message>
+        <source>Your Name</source>
+        <translation>Uw naam</translation>
+    </message>
+    <message>
+        <source>Your Email Address</source>
+        <translation>Uw e-mailadres</translation>
+    </message>
+    <message>
+        <source>Your Message</source>
+        <translation>Uw bericht</translation>
+    </message>
+    <message>
+        <source>Friend&apos;s Name</source>
+        <translation>Naam van vriend</translation>
+    </message>
+    <message>
+        <source>Friend&apos;s Email Address</source>
+        <translation>E-mailadres van vriend</translation>
+    </message>
+    <message>
+        <source>Please Enter Proper Email Address</source>
+        <translation>Voer een geldig e-mailadres in</translation>
+    </message>
+    <message>
+        <source>Please Enter Distinct Email Addresses</source>
+        <translation>Voer verschillende e-mailadressen in</translation>
+    </message>
+    <message>
+        <source>Please Enter Your Name</source>
+        <translation>Voer uw naam in</translation>
+    </message>
+    <message>
+        <source>Please Enter Your Email</source>
+        <translation>Voer uw e-mailadres in</translation>
+    </message>
+    <message>
+        <source>Please Enter Your Message</source>
+        <translation>Voer uw bericht in</translation>
+    </message>
+    <message>
+        <source>Please Enter Your Friend&apos;s Name</source>
+        <translation>Voer de naam van uw vriend in</translation>
+    </message>
+    <message>
+        <source>Please Enter Your Friend&apos;s Email</source>
+        <translation>Voer het e-mailadres van uw vriend in</translation>
+    </message>
+</context>
+<context>
+    <name>UpdateReminder</name>
+    <message>
+        <source>There maybe an update to this software available
+Do you want to check for an update?</source>
+        <translation>Er is mogelijk een update van deze software beschikbaar.
+Wilt u op updates controleren?</translation>
+    </message>
+</context>
+<context>
+    <name>XdgAutostart</name>
+    <message>
+        <source>The folder %1 cannot be made.</source>
+        <translation>De map %1 kan niet worden aangemaakt.</translation>
+    </message>
+</context>
+</TS>

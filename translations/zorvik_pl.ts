@@ -1,0 +1,739 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="pl" sourcelanguage="en">
+<context>
+    <name>AboutBox</name>
+    <message>
+        <source>Zorvik Subliminal Images is an advanced subliminal image displaying program. This software reaches out to the subconscious mind and sends positive messages to the mind, thus helping you develop a positive mindset. By concentrating on preferred subliminal images you can also increase your self-confidence and self-esteem thus making your goals achievable.</source>
+        <translation>Zorvik Subliminal Images to zaawansowany program do wyświetlania obrazów podprogowych. Program dociera do podświadomości i przesyła jej pozytywne komunikaty, pomagając wykształcić pozytywne nastawienie. Skupiając się na wybranych obrazach podprogowych, można także zwiększyć pewność siebie i poczucie własnej wartości, a tym samym osiągnąć swoje cele.</translation>
+    </message>
+    <message>
+        <source>Click here to visit %1</source>
+        <translation>Kliknij tutaj, aby odwiedzić %1</translation>
+    </message>
+    <message>
+        <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website.</source>
+        <translation>Okazja biznesowa w domu. Załóż własny biznes internetowy i zarabiaj w sieci. Otrzymaj ten program w pełni oznaczony marką Twojej witryny.</translation>
+    </message>
+    <message>
+        <source>Click here for more details</source>
+        <translation>Kliknij tutaj, aby dowiedzieć się więcej</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>Opens %1 in the web browser</source>
+        <translation>Otwiera %1 w przeglądarce internetowej</translation>
+    </message>
+    <message>
+        <source>Opens the page about full branding in the web browser</source>
+        <translation>Otwiera stronę o pełnym oznakowaniu marką w przeglądarce internetowej</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>Flashes pictures of your choosing on the screen for a moment at a regular interval.</source>
+        <translation>Wyświetla na chwilę na ekranie wybrane obrazy w regularnych odstępach czasu.</translation>
+    </message>
+    <message>
+        <source>Displays help on commandline options.</source>
+        <translation>Wyświetla pomoc dotyczącą opcji wiersza poleceń.</translation>
+    </message>
+    <message>
+        <source>Starts minimised with the run on, as if Start were pressed.</source>
+        <translation>Uruchamia się zminimalizowany z włączonym wyświetlaniem, jak po naciśnięciu przycisku Uruchom.</translation>
+    </message>
+    <message>
+        <source>Try &apos;%1 --help&apos;.</source>
+        <translation>Spróbuj „%1 --help”.</translation>
+    </message>
+    <message>
+        <source>Unexpected argument &apos;%1&apos;.</source>
+        <translation>Nieoczekiwany argument „%1”.</translation>
+    </message>
+</context>
+<context>
+    <name>DesktopSession</name>
+    <message>
+        <source>zorvik-subliminal-images needs a desktop session (an X11 display, or XWayland under Wayland) and found none to connect to.
+</source>
+        <translation>zorvik-subliminal-images wymaga sesji pulpitu (ekranu X11 lub XWayland w Wayland) i nie znalazł żadnej, z którą mógłby się połączyć.
+</translation>
+    </message>
+</context>
+<context>
+    <name>ExitScreen</name>
+    <message>
+        <source>Velmoran Softwares, such as this can be created and maintained only with your support. The best way to support Velmora is to visit Velmora regularly and take part in the discussions and other activities on the board.</source>
+        <translation>Programy Velmoran Softwares, takie jak ten, mogą powstawać i być rozwijane tylko dzięki Twojemu wsparciu. Najlepszym sposobem wsparcia Velmora jest regularne odwiedzanie Velmora i udział w dyskusjach oraz innych działaniach na forum.</translation>
+    </message>
+    <message>
+        <source>Visit Velmora regularly. Support Velmora by taking part in the discussions and other activities. These softwares cannot be supported and maintained, without you regularly visiting Velmora</source>
+        <translation>Odwiedzaj Velmora regularnie. Wspieraj Velmora, biorąc udział w dyskusjach i innych działaniach. Bez Twoich regularnych odwiedzin w Velmora te programy nie mogą być wspierane ani rozwijane.</translation>
+    </message>
+    <message>
+        <source>Velmora is a FREE online discussion forum for all things velmoran. To help Velmora develop and maintain this software visit Velmora regularly.</source>
+        <translation>Velmora to BEZPŁATNE internetowe forum dyskusyjne o wszystkim, co velmorańskie. Aby pomóc Velmora rozwijać i utrzymywać ten program, odwiedzaj Velmora regularnie.</translation>
+    </message>
+    <message>
+        <source>Velmora needs your help. All you need to do is visit Velmora regularly and take part in the various discussions and activites to help us maintain and develop more Velmoran Softwares.</source>
+        <translation>Velmora potrzebuje Twojej pomocy. Wystarczy regularnie odwiedzać Velmora i brać udział w dyskusjach i działaniach, aby pomóc nam utrzymywać i rozwijać kolejne programy Velmoran Softwares.</translation>
+    </message>
+    <message>
+        <source>Click Here To Visit %1 Now</source>
+        <translation>Kliknij tutaj, aby odwiedzić %1 teraz</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Zakończ</translation>
+    </message>
+    <message>
+        <source>Download Velmoran Softwares</source>
+        <translation>Pobierz Velmoran Softwares</translation>
+    </message>
+    <message>
+        <source>If you have enjoyed this software you will surely be interested in our other Velmoran Softwares. From a single software, we have now grown to become the world’s largest resource of velmoran softwares. Be it astrology, psychic, tarot, numerology or occult, we have programs in all fields thus giving our users a wide choice depending on their interests.</source>
+        <translation>Jeśli spodobał Ci się ten program, z pewnością zainteresują Cię nasze inne programy Velmoran Softwares. Z jednego programu wyrośliśmy na największe na świecie źródło oprogramowania velmorańskiego. Astrologia, jasnowidzenie, tarot, numerologia czy okultyzm: mamy programy z każdej dziedziny, dając użytkownikom szeroki wybór zgodny z ich zainteresowaniami.</translation>
+    </message>
+    <message>
+        <source>All the programs in the Velmoran Softwares suite are simple and easy to use. They are not only fun to use but also very informative. Try them out today and share your experience with your friends and family. </source>
+        <translation>Wszystkie programy z pakietu Velmoran Softwares są proste i łatwe w obsłudze. Nie tylko dają dużo radości, ale są też bardzo pouczające. Wypróbuj je już dziś i podziel się wrażeniami z przyjaciółmi i rodziną. </translation>
+    </message>
+    <message>
+        <source>Click Here To Visit Velmoran Softwares</source>
+        <translation>Kliknij tutaj, aby odwiedzić Velmoran Softwares</translation>
+    </message>
+    <message>
+        <source>Refer A Friend</source>
+        <translation>Poleć znajomemu</translation>
+    </message>
+    <message>
+        <source>Refer A Friend &amp;Now</source>
+        <translation>Poleć znajomemu &amp;teraz</translation>
+    </message>
+    <message>
+        <source>Email Address Cannot Contain Space</source>
+        <translation>Adres e-mail nie może zawierać spacji</translation>
+    </message>
+    <message>
+        <source>Opens %1 in the web browser</source>
+        <translation>Otwiera %1 w przeglądarce internetowej</translation>
+    </message>
+    <message>
+        <source>Opens the Velmoran Softwares page in the web browser</source>
+        <translation>Otwiera stronę Velmoran Softwares w przeglądarce internetowej</translation>
+    </message>
+    <message>
+        <source>Sends the entries above to the referral page in the web browser</source>
+        <translation>Wysyła powyższe dane na stronę polecenia w przeglądarce internetowej</translation>
+    </message>
+</context>
+<context>
+    <name>FlashRun</name>
+    <message>
+        <source>&amp;Start</source>
+        <translation>&amp;Uruchom</translation>
+    </message>
+    <message>
+        <source>&amp;Stop</source>
+        <translation>&amp;Zatrzymaj</translation>
+    </message>
+    <message>
+        <source>Please Select Atleast One Image To Display Your Picture</source>
+        <translation>Wybierz co najmniej jeden obraz do wyświetlenia</translation>
+    </message>
+</context>
+<context>
+    <name>ImageViewer</name>
+    <message>
+        <source>Image Viewer</source>
+        <translation>Przeglądarka obrazów</translation>
+    </message>
+    <message>
+        <source>Loading pictures</source>
+        <translation>Wczytywanie obrazów</translation>
+    </message>
+    <message>
+        <source>%v of %m</source>
+        <translation>%v z %m</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Anuluj</translation>
+    </message>
+    <message>
+        <source>Stop adding; the pictures added so far stay</source>
+        <translation>Przerwij dodawanie; dotąd dodane obrazy pozostaną</translation>
+    </message>
+    <message>
+        <source>Picture list</source>
+        <translation>Lista obrazów</translation>
+    </message>
+    <message>
+        <source>The pictures that are flashed, by file name; select one to delete it</source>
+        <translation>Wyświetlane obrazy według nazwy pliku; zaznacz jeden, aby go usunąć</translation>
+    </message>
+    <message>
+        <source>Picture strip</source>
+        <translation>Pasek obrazów</translation>
+    </message>
+    <message>
+        <source>Small views of the pictures in the list, in the same order</source>
+        <translation>Miniatury obrazów z listy, w tej samej kolejności</translation>
+    </message>
+    <message>
+        <source>Scroll the picture strip</source>
+        <translation>Przewiń pasek obrazów</translation>
+    </message>
+    <message>
+        <source>Adding pictures</source>
+        <translation>Dodawanie obrazów</translation>
+    </message>
+</context>
+<context>
+    <name>LibraryEditor</name>
+    <message>
+        <source>Orvane Picture Board</source>
+        <translation>Orvane Picture Board</translation>
+    </message>
+    <message>
+        <source>BMP File (*.bmp*)|*.bmp|JPG File(*.jpg)|*.jpg|JPEG Files (*.jpeg)|*.jpeg</source>
+        <translation>Plik BMP (*.bmp*)|*.bmp|Plik JPG (*.jpg)|*.jpg|Pliki JPEG (*.jpeg)|*.jpeg</translation>
+    </message>
+    <message>
+        <source>Add a Folder of Pictures</source>
+        <translation>Dodaj katalog z obrazami</translation>
+    </message>
+    <message>
+        <source>This Picture is Already available Please Select Another Picture </source>
+        <translation>Ten obraz jest już na liście. Wybierz inny obraz. </translation>
+    </message>
+    <message>
+        <source>There are no BMP or JPEG pictures to add there.</source>
+        <translation>Nie ma tam obrazów BMP ani JPEG do dodania.</translation>
+    </message>
+    <message>
+        <source>Adding was cancelled.</source>
+        <translation>Dodawanie zostało anulowane.</translation>
+    </message>
+    <message>
+        <source>1 picture was added.</source>
+        <translation>Dodano 1 obraz.</translation>
+    </message>
+    <message>
+        <source>1 was in the list already.</source>
+        <translation>1 był już na liście.</translation>
+    </message>
+    <message>
+        <source>1 file that is no BMP or JPEG picture was left out.</source>
+        <translation>Pominięto 1 plik, który nie jest obrazem BMP ani JPEG.</translation>
+    </message>
+    <message>
+        <source>1 could not be added:</source>
+        <translation>Nie można było dodać 1 obrazu:</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could not be added.
+%2</source>
+        <translation>Nie można było dodać „%1”.
+%2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could not be deleted.
+%2</source>
+        <translation>Nie można było usunąć „%1”.
+%2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n pictures were added.</source>
+        <translation>
+            <numerusform>Dodano %n obraz.</numerusform>
+            <numerusform>Dodano %n obrazy.</numerusform>
+            <numerusform>Dodano %n obrazów.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n were in the list already.</source>
+        <translation>
+            <numerusform>%n był już na liście.</numerusform>
+            <numerusform>%n były już na liście.</numerusform>
+            <numerusform>%n było już na liście.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files that are no BMP or JPEG pictures were left out.</source>
+        <translation>
+            <numerusform>Pominięto %n plik, który nie jest obrazem BMP ani JPEG.</numerusform>
+            <numerusform>Pominięto %n pliki, które nie są obrazami BMP ani JPEG.</numerusform>
+            <numerusform>Pominięto %n plików, które nie są obrazami BMP ani JPEG.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n could not be added:</source>
+        <translation>
+            <numerusform>Nie można było dodać %n obrazu:</numerusform>
+            <numerusform>Nie można było dodać %n obrazów:</numerusform>
+            <numerusform>Nie można było dodać %n obrazów:</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>The Most Popular Online Velmoran Discussion Forum.Visit %1 Now</source>
+        <translation>Najpopularniejsze velmorańskie forum dyskusyjne w sieci. Odwiedź %1 już teraz</translation>
+    </message>
+    <message>
+        <source>Zorvik Subliminal Images can help you reprogram yourself and think positively. Concentrate on an image that represents your goal and see how your brain works forward to achieving that goal! Let go of bad habits and be assured of success! Start today before it is too late.</source>
+        <translation>Zorvik Subliminal Images pomoże Ci przeprogramować się i myśleć pozytywnie. Skup się na obrazie, który przedstawia Twój cel, i zobacz, jak Twój mózg dąży do jego osiągnięcia! Porzuć złe nawyki i bądź pewien sukcesu! Zacznij już dziś, zanim będzie za późno.</translation>
+    </message>
+    <message>
+        <source>&lt;&lt; &amp;Add Picture</source>
+        <translation>&lt;&lt; &amp;Dodaj obraz</translation>
+    </message>
+    <message>
+        <source>&lt;&lt; &amp;Delete Picture</source>
+        <translation>&lt;&lt; &amp;Usuń obraz</translation>
+    </message>
+    <message>
+        <source>E&amp;xit Program</source>
+        <translation>&amp;Zakończ program</translation>
+    </message>
+    <message>
+        <source>Do&amp;nate</source>
+        <translation>&amp;Wesprzyj</translation>
+    </message>
+    <message>
+        <source>Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your site&apos;s name &amp;  link here. See &quot;Help&quot; for details.    Click Here for more info on co-branding.</source>
+        <translation>Oznacz ten program marką swojej witryny. Zwiększ lojalność i ruch na swojej witrynie. Umieść tutaj nazwę i odnośnik swojej witryny. Szczegóły w „Pomocy”. Kliknij tutaj, aby dowiedzieć się więcej o co-brandingu.</translation>
+    </message>
+    <message>
+        <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website. Click here for more details.</source>
+        <translation>Okazja biznesowa w domu. Załóż własny biznes internetowy i zarabiaj w sieci. Otrzymaj ten program z marką swojej witryny. Kliknij tutaj, aby dowiedzieć się więcej.</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Plik</translation>
+    </message>
+    <message>
+        <source>Add &amp;Folder...</source>
+        <translation>Dodaj &amp;katalog...</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Zakończ</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>Pomo&amp;c</translation>
+    </message>
+    <message>
+        <source>&amp;Online Help</source>
+        <translation>Pomoc &amp;online</translation>
+    </message>
+    <message>
+        <source>&amp;Visit Us Online</source>
+        <translation>&amp;Odwiedź nas w sieci</translation>
+    </message>
+    <message>
+        <source>Check for Software &amp;Update</source>
+        <translation>Sprawdź &amp;aktualizacje</translation>
+    </message>
+    <message>
+        <source>&amp;About Software</source>
+        <translation>&amp;O programie</translation>
+    </message>
+    <message>
+        <source>&amp;Donate</source>
+        <translation>&amp;Wesprzyj</translation>
+    </message>
+    <message>
+        <source>Make Money &amp;Online</source>
+        <translation>Zarabiaj w &amp;sieci</translation>
+    </message>
+    <message>
+        <source>Opens %1 in the web browser</source>
+        <translation>Otwiera %1 w przeglądarce internetowej</translation>
+    </message>
+    <message>
+        <source>Add Picture</source>
+        <translation>Dodaj obraz</translation>
+    </message>
+    <message>
+        <source>Adds picture files to the list</source>
+        <translation>Dodaje pliki obrazów do listy</translation>
+    </message>
+    <message>
+        <source>Delete Picture</source>
+        <translation>Usuń obraz</translation>
+    </message>
+    <message>
+        <source>Removes the picture selected in the list</source>
+        <translation>Usuwa obraz zaznaczony na liście</translation>
+    </message>
+    <message>
+        <source>Opens the donation page in the web browser</source>
+        <translation>Otwiera stronę darowizn w przeglądarce internetowej</translation>
+    </message>
+    <message>
+        <source>Starts or stops flashing the pictures of the list</source>
+        <translation>Uruchamia lub zatrzymuje wyświetlanie obrazów z listy</translation>
+    </message>
+    <message>
+        <source>Opens the page about co-branding in the web browser</source>
+        <translation>Otwiera stronę o co-brandingu w przeglądarce internetowej</translation>
+    </message>
+    <message>
+        <source>Opens the page about full branding in the web browser</source>
+        <translation>Otwiera stronę o pełnym oznakowaniu marką w przeglądarce internetowej</translation>
+    </message>
+</context>
+<context>
+    <name>PauseWhenMenu</name>
+    <message>
+        <source>Pause when</source>
+        <translation>Wstrzymaj, gdy</translation>
+    </message>
+    <message>
+        <source>The screen is &amp;locked</source>
+        <translation>ekran jest &amp;zablokowany</translation>
+    </message>
+    <message>
+        <source>A &amp;fullscreen window is in front</source>
+        <translation>na wierzchu jest okno &amp;pełnoekranowe</translation>
+    </message>
+    <message>
+        <source>&amp;Do not disturb is on</source>
+        <translation>włączono tryb &amp;Nie przeszkadzać</translation>
+    </message>
+</context>
+<context>
+    <name>PictureDecoder</name>
+    <message>
+        <source>The file does not exist.</source>
+        <translation>Plik nie istnieje.</translation>
+    </message>
+    <message>
+        <source>It is not a file.</source>
+        <translation>To nie jest plik.</translation>
+    </message>
+    <message>
+        <source>It is neither a BMP nor a JPEG picture.</source>
+        <translation>To nie jest obraz BMP ani JPEG.</translation>
+    </message>
+    <message>
+        <source>It is not a picture that can be read.</source>
+        <translation>To nie jest obraz, który można odczytać.</translation>
+    </message>
+    <message>
+        <source>The picture&apos;s size cannot be read.</source>
+        <translation>Nie można odczytać rozmiaru obrazu.</translation>
+    </message>
+    <message>
+        <source>The picture is too large (%1 × %2 pixels).</source>
+        <translation>Obraz jest za duży (%1 × %2 pikseli).</translation>
+    </message>
+</context>
+<context>
+    <name>PictureLibrary</name>
+    <message>
+        <source>Its name holds a character that the picture list cannot keep (a double quote, a line break or a backslash). Rename the file and add it again.</source>
+        <translation>Jego nazwa zawiera znak, którego lista obrazów nie może przechować (cudzysłów, znak nowego wiersza lub ukośnik wsteczny). Zmień nazwę pliku i dodaj go ponownie.</translation>
+    </message>
+    <message>
+        <source>%1 is a file of your own of the same name, not a copy, and is not replaced. Rename the file and add it again.</source>
+        <translation>%1 to Twój własny plik o tej samej nazwie, a nie kopia, i nie zostanie zastąpiony. Zmień nazwę pliku i dodaj go ponownie.</translation>
+    </message>
+    <message>
+        <source>The folder %1 for the copies of the pictures cannot be made.</source>
+        <translation>Nie można utworzyć katalogu %1 na kopie obrazów.</translation>
+    </message>
+    <message>
+        <source>The list of your own files in %1 cannot be saved: %2</source>
+        <translation>Nie można zapisać listy Twoich własnych plików w %1: %2</translation>
+    </message>
+    <message>
+        <source>The picture list %1 cannot be saved: %2</source>
+        <translation>Nie można zapisać listy obrazów %1: %2</translation>
+    </message>
+    <message>
+        <source>Pictures are being added. Wait until that is done, or cancel it.</source>
+        <translation>Trwa dodawanie obrazów. Poczekaj, aż się zakończy, albo je anuluj.</translation>
+    </message>
+</context>
+<context>
+    <name>PlacedCopy</name>
+    <message>
+        <source>It cannot be read: %1</source>
+        <translation>Nie można go odczytać: %1</translation>
+    </message>
+    <message>
+        <source>No file can be made in %1: %2</source>
+        <translation>Nie można utworzyć pliku w %1: %2</translation>
+    </message>
+    <message>
+        <source>The copy cannot be written: %1</source>
+        <translation>Nie można zapisać kopii: %1</translation>
+    </message>
+    <message>
+        <source>%1 cannot be replaced: %2</source>
+        <translation>Nie można zastąpić %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written: %2</source>
+        <translation>Nie można zapisać %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>Program</name>
+    <message>
+        <source>Application is already running</source>
+        <translation>Program jest już uruchomiony</translation>
+    </message>
+</context>
+<context>
+    <name>ReplaceFile</name>
+    <message>
+        <source>%1 leads through too many links</source>
+        <translation>%1 prowadzi przez zbyt wiele dowiązań</translation>
+    </message>
+    <message>
+        <source>%1 is a folder</source>
+        <translation>%1 jest katalogiem</translation>
+    </message>
+    <message>
+        <source>%1 is read-only</source>
+        <translation>%1 jest tylko do odczytu</translation>
+    </message>
+    <message>
+        <source>%1 was kept as it was: %2</source>
+        <translation>%1 pozostawiono bez zmian: %2</translation>
+    </message>
+    <message>
+        <source>%1 could not be written (%2), nor its old content put back (%3)</source>
+        <translation>Nie można zapisać %1 (%2) ani przywrócić jego poprzedniej zawartości (%3)</translation>
+    </message>
+</context>
+<context>
+    <name>RunTrayIcon</name>
+    <message>
+        <source>Paused: the screen is locked</source>
+        <translation>Wstrzymano: ekran jest zablokowany</translation>
+    </message>
+    <message>
+        <source>Paused: a fullscreen window is in front</source>
+        <translation>Wstrzymano: na wierzchu jest okno pełnoekranowe</translation>
+    </message>
+    <message>
+        <source>Paused: do not disturb is on</source>
+        <translation>Wstrzymano: włączono tryb Nie przeszkadzać</translation>
+    </message>
+    <message>
+        <source>Show the &amp;main window</source>
+        <translation>Pokaż &amp;główne okno</translation>
+    </message>
+    <message>
+        <source>Stopped</source>
+        <translation>Zatrzymano</translation>
+    </message>
+    <message>
+        <source>Next picture at %1</source>
+        <translation>Następny obraz o %1</translation>
+    </message>
+    <message>
+        <source>A picture is on the screen</source>
+        <translation>Obraz jest na ekranie</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsPanel</name>
+    <message>
+        <source>Settings</source>
+        <translation>Ustawienia</translation>
+    </message>
+    <message>
+        <source>Image Frequency</source>
+        <translation>Częstotliwość obrazów</translation>
+    </message>
+    <message>
+        <source>Below you can set the interval between each images and duration for which each image is displayed.</source>
+        <translation>Poniżej można ustawić odstęp między obrazami i czas wyświetlania każdego obrazu.</translation>
+    </message>
+    <message>
+        <source>Display every</source>
+        <translation>Pokazuj co</translation>
+    </message>
+    <message>
+        <source>Sec</source>
+        <translation>s</translation>
+    </message>
+    <message>
+        <source>Display for</source>
+        <translation>Pokazuj przez</translation>
+    </message>
+    <message>
+        <source>MiliSec</source>
+        <translation>ms</translation>
+    </message>
+    <message>
+        <source>Image Display Location</source>
+        <translation>Położenie obrazów</translation>
+    </message>
+    <message>
+        <source>Randomly on the Screen</source>
+        <translation>Losowo na ekranie</translation>
+    </message>
+    <message>
+        <source>Centre of the Screen</source>
+        <translation>Środek ekranu</translation>
+    </message>
+    <message>
+        <source>Image Display Order</source>
+        <translation>Kolejność obrazów</translation>
+    </message>
+    <message>
+        <source>Random</source>
+        <translation>Losowo</translation>
+    </message>
+    <message>
+        <source>As Displays</source>
+        <translation>Jak na liście</translation>
+    </message>
+    <message>
+        <source>Display every (seconds)</source>
+        <translation>Pokazuj co (sekundy)</translation>
+    </message>
+    <message>
+        <source>The time between two pictures, in seconds</source>
+        <translation>Czas między dwoma obrazami w sekundach</translation>
+    </message>
+    <message>
+        <source>Display for (milliseconds)</source>
+        <translation>Pokazuj przez (milisekundy)</translation>
+    </message>
+    <message>
+        <source>How long each picture stays on the screen, in milliseconds</source>
+        <translation>Jak długo każdy obraz pozostaje na ekranie, w milisekundach</translation>
+    </message>
+    <message>
+        <source>Each picture appears at a random place on the screen</source>
+        <translation>Każdy obraz pojawia się w losowym miejscu ekranu</translation>
+    </message>
+    <message>
+        <source>Each picture appears in the middle of the screen</source>
+        <translation>Każdy obraz pojawia się na środku ekranu</translation>
+    </message>
+    <message>
+        <source>The pictures are flashed in a random order</source>
+        <translation>Obrazy są wyświetlane w losowej kolejności</translation>
+    </message>
+    <message>
+        <source>The pictures are flashed in the order of the list</source>
+        <translation>Obrazy są wyświetlane w kolejności listy</translation>
+    </message>
+</context>
+<context>
+    <name>ShowPicturesOnMenu</name>
+    <message>
+        <source>Show pictures on</source>
+        <translation>Pokazuj obrazy na</translation>
+    </message>
+    <message>
+        <source>the &amp;primary monitor</source>
+        <translation>&amp;głównym monitorze</translation>
+    </message>
+    <message>
+        <source>the monitor with the mouse p&amp;ointer</source>
+        <translation>monitorze ze &amp;wskaźnikiem myszy</translation>
+    </message>
+    <message>
+        <source>&amp;each monitor in turn</source>
+        <translation>&amp;każdym monitorze po kolei</translation>
+    </message>
+</context>
+<context>
+    <name>StartWithSessionAction</name>
+    <message>
+        <source>Start with the &amp;Session</source>
+        <translation>Uruchamiaj z &amp;sesją</translation>
+    </message>
+    <message>
+        <source>The program cannot be set to start with the session: %1</source>
+        <translation>Nie można ustawić uruchamiania programu z sesją: %1</translation>
+    </message>
+    <message>
+        <source>The program cannot be kept from starting with the session: %1</source>
+        <translation>Nie można wyłączyć uruchamiania programu z sesją: %1</translation>
+    </message>
+</context>
+<context>
+    <name>TellAFriend</name>
+    <message>
+        <source>Your Name</source>
+        <translation>Twoje imię</translation>
+    </message>
+    <message>
+        <source>Your Email Address</source>
+        <translation>Twój adres e-mail</translation>
+    </message>
+    <message>
+        <source>Your Message</source>
+        <translation>Twoja wiadomość</translation>
+    </message>
+    <message>
+        <source>Friend&apos;s Name</source>
+        <translation>Imię znajomego</translation>
+    </message>
+    <message>
+        <source>Friend&apos;s Email Address</source>
+        <translation>Adres e-mail znajomego</translation>
+    </message>
+    <message>
+        <source>Please Enter Proper Email Address</source>
+        <translation>Wprowadź poprawny adres e-mail</translation>
+    </message>
+    <message>
+        <source>Please Enter Distinct Email Addresses</source>
+        <translation>Wprowadź różne adresy e-mail</translation>
+    </message>
+    <message>
+        <source>Please Enter Your Name</source>
+        <translation>Wprowadź swoje imię</translation>
+    </message>
+    <message>
+        <source>Please Enter Your Email</source>
+        <translation>Wprowadź swój adres e-mail</translation>
+    </message>
+    <message>
+        <source>Please Enter Your Message</source>
+        <translation>Wprowadź swoją wiadomość</translation>
+    </message>
+    <message>
+        <source>Please Enter Your Friend&apos;s Name</source>
+        <translation>Wprowadź imię znajomego</translation>
+    </message>
+    <message>
+        <source>Please Enter Your Friend&apos;s Email</source>
+        <translation>Wprowadź adres e-mail znajomego</translation>
+    </message>
+</context>
+<context>
+    <name>UpdateReminder</name>
+    <message>
+        <source>There maybe an update to this software available
+Do you want to check for an update?</source>
+        <translation>Może być dostępna aktualizacja tego programu.
+Czy chcesz sprawdzić dostępność aktualizacji?</translation>
+    </message>
+</context>
+<context>
+    <name>XdgAutostart</name>
+    <message>
+        <source>The folder %1 cannot be made.</source>
+        <translation>Nie można utworzyć katalogu %1.</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,735 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="pt_BR" sourcelanguage="en">
+<context>
+    <name>AboutBox</name>
+    <message>
+        <source>Zorvik Subliminal Images is an advanced subliminal image displaying program. This software reaches out to the subconscious mind and sends positive messages to the mind, thus helping you develop a positive mindset. By concentrating on preferred subliminal images you can also increase your self-confidence and self-esteem thus making your goals achievable.</source>
+        <translation>Zorvik Subliminal Images é um programa avançado de exibição de imagens subliminares. Este software alcança a mente subconsciente e envia a ela mensagens positivas, ajudando você a desenvolver uma atitude positiva. Concentrando-se nas imagens subliminares de sua preferência, você também pode aumentar sua autoconfiança e autoestima e assim tornar suas metas alcançáveis.</translation>
+    </message>
+    <message>
+        <source>Click here to visit %1</source>
+        <translation>Clique aqui para visitar %1</translation>
+    </message>
+    <message>
+        <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website.</source>
+        <translation>Oportunidade de negócio em casa. Abra seu próprio negócio na Internet e ganhe dinheiro on-line. Tenha este software totalmente personalizado com a marca do seu site.</translation>
+    </message>
+    <message>
+        <source>Click here for more details</source>
+        <translation>Clique aqui para mais detalhes</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>Opens %1 in the web browser</source>
+        <translation>Abre %1 no navegador</translation>
+    </message>
+    <message>
+        <source>Opens the page about full branding in the web browser</source>
+        <translation>Abre a página sobre a personalização completa no navegador</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>Flashes pictures of your choosing on the screen for a moment at a regular interval.</source>
+        <translation>Exibe rapidamente na tela, em intervalos regulares, imagens de sua escolha.</translation>
+    </message>
+    <message>
+        <source>Displays help on commandline options.</source>
+        <translation>Exibe a ajuda sobre as opções da linha de comando.</translation>
+    </message>
+    <message>
+        <source>Starts minimised with the run on, as if Start were pressed.</source>
+        <translation>Inicia minimizado com a exibição em andamento, como se Iniciar tivesse sido pressionado.</translation>
+    </message>
+    <message>
+        <source>Try &apos;%1 --help&apos;.</source>
+        <translation>Tente &quot;%1 --help&quot;.</translation>
+    </message>
+    <message>
+        <source>Unexpected argument &apos;%1&apos;.</source>
+        <translation>Argumento inesperado &quot;%1&quot;.</translation>
+    </message>
+</context>
+<context>
+    <name>DesktopSession</name>
+    <message>
+        <source>zorvik-subliminal-images needs a desktop session (an X11 display, or XWayland under Wayland) and found none to connect to.
+</source>
+        <translation>zorvik-subliminal-images precisa de uma sessão de desktop (uma tela X11, ou XWayland no Wayland) e não encontrou nenhuma à qual se conectar.
+</translation>
+    </message>
+</context>
+<context>
+    <name>ExitScreen</name>
+    <message>
+        <source>Velmoran Softwares, such as this can be created and maintained only with your support. The best way to support Velmora is to visit Velmora regularly and take part in the discussions and other activities on the board.</source>
+        <translation>Os Velmoran Softwares como este só podem ser criados e mantidos com o seu apoio. A melhor forma de apoiar o Velmora é visitar o Velmora regularmente e participar das discussões e de outras atividades do fórum.</translation>
+    </message>
+    <message>
+        <source>Visit Velmora regularly. Support Velmora by taking part in the discussions and other activities. These softwares cannot be supported and maintained, without you regularly visiting Velmora</source>
+        <translation>Visite o Velmora regularmente. Apoie o Velmora participando das discussões e de outras atividades. Sem as suas visitas regulares ao Velmora, estes programas não podem ser apoiados e mantidos.</translation>
+    </message>
+    <message>
+        <source>Velmora is a FREE online discussion forum for all things velmoran. To help Velmora develop and maintain this software visit Velmora regularly.</source>
+        <translation>O Velmora é um fórum de discussão on-line GRATUITO sobre tudo o que é velmorano. Para ajudar o Velmora a desenvolver e manter este software, visite o Velmora regularmente.</translation>
+    </message>
+    <message>
+        <source>Velmora needs your help. All you need to do is visit Velmora regularly and take part in the various discussions and activites to help us maintain and develop more Velmoran Softwares.</source>
+        <translation>O Velmora precisa da sua ajuda. Basta visitar o Velmora regularmente e participar das discussões e atividades para nos ajudar a manter e desenvolver mais Velmoran Softwares.</translation>
+    </message>
+    <message>
+        <source>Click Here To Visit %1 Now</source>
+        <translation>Clique aqui para visitar %1 agora</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Sair</translation>
+    </message>
+    <message>
+        <source>Download Velmoran Softwares</source>
+        <translation>Baixar Velmoran Softwares</translation>
+    </message>
+    <message>
+        <source>If you have enjoyed this software you will surely be interested in our other Velmoran Softwares. From a single software, we have now grown to become the world’s largest resource of velmoran softwares. Be it astrology, psychic, tarot, numerology or occult, we have programs in all fields thus giving our users a wide choice depending on their interests.</source>
+        <translation>Se você gostou deste software, certamente vai se interessar pelos nossos outros Velmoran Softwares. A partir de um único programa, nos tornamos a maior fonte de software velmorano do mundo. Astrologia, vidência, tarô, numerologia ou ocultismo: temos programas em todas as áreas, oferecendo aos nossos usuários uma grande variedade de acordo com seus interesses.</translation>
+    </message>
+    <message>
+        <source>All the programs in the Velmoran Softwares suite are simple and easy to use. They are not only fun to use but also very informative. Try them out today and share your experience with your friends and family. </source>
+        <translation>Todos os programas do pacote Velmoran Softwares são simples e fáceis de usar. Além de divertidos, são muito informativos. Experimente-os hoje mesmo e compartilhe sua experiência com seus amigos e familiares. </translation>
+    </message>
+    <message>
+        <source>Click Here To Visit Velmoran Softwares</source>
+        <translation>Clique aqui para visitar Velmoran Softwares</translation>
+    </message>
+    <message>
+        <source>Refer A Friend</source>
+        <translation>Indicar a um amigo</translation>
+    </message>
+    <message>
+        <source>Refer A Friend &amp;Now</source>
+        <translation>Indicar a um amigo &amp;agora</translation>
+    </message>
+    <message>
+        <source>Email Address Cannot Contain Space</source>
+        <translation>O endereço de e-mail não pode conter espaços</translation>
+    </message>
+    <message>
+        <source>Opens %1 in the web browser</source>
+        <translation>Abre %1 no navegador</translation>
+    </message>
+    <message>
+        <source>Opens the Velmoran Softwares page in the web browser</source>
+        <translation>Abre a página do Velmoran Softwares no navegador</translation>
+    </message>
+    <message>
+        <source>Sends the entries above to the referral page in the web browser</source>
+        <translation>Envia os dados acima para a página de indicação no navegador</translation>
+    </message>
+</context>
+<context>
+    <name>FlashRun</name>
+    <message>
+        <source>&amp;Start</source>
+        <translation>&amp;Iniciar</translation>
+    </message>
+    <message>
+        <source>&amp;Stop</source>
+        <translation>&amp;Parar</translation>
+    </message>
+    <message>
+        <source>Please Select Atleast One Image To Display Your Picture</source>
+        <translation>Selecione pelo menos uma imagem para exibir</translation>
+    </message>
+</context>
+<context>
+    <name>ImageViewer</name>
+    <message>
+        <source>Image Viewer</source>
+        <translation>Visualizador de imagens</translation>
+    </message>
+    <message>
+        <source>Loading pictures</source>
+        <translation>Carregando imagens</translation>
+    </message>
+    <message>
+        <source>%v of %m</source>
+        <translation>%v de %m</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Stop adding; the pictures added so far stay</source>
+        <translation>Parar de adicionar; as imagens já adicionadas permanecem</translation>
+    </message>
+    <message>
+        <source>Picture list</source>
+        <translation>Lista de imagens</translation>
+    </message>
+    <message>
+        <source>The pictures that are flashed, by file name; select one to delete it</source>
+        <translation>As imagens exibidas, por nome de arquivo; selecione uma para excluí-la</translation>
+    </message>
+    <message>
+        <source>Picture strip</source>
+        <translation>Faixa de imagens</translation>
+    </message>
+    <message>
+        <source>Small views of the pictures in the list, in the same order</source>
+        <translation>Miniaturas das imagens da lista, na mesma ordem</translation>
+    </message>
+    <message>
+        <source>Scroll the picture strip</source>
+        <translation>Rolar a faixa de imagens</translation>
+    </message>
+    <message>
+        <source>Adding pictures</source>
+        <translation>Adicionando imagens</translation>
+    </message>
+</context>
+<context>
+    <name>LibraryEditor</name>
+    <message>
+        <source>Orvane Picture Board</source>
+        <translation>Orvane Picture Board</translation>
+    </message>
+    <message>
+        <source>BMP File (*.bmp*)|*.bmp|JPG File(*.jpg)|*.jpg|JPEG Files (*.jpeg)|*.jpeg</source>
+        <translation>Arquivo BMP (*.bmp*)|*.bmp|Arquivo JPG (*.jpg)|*.jpg|Arquivos JPEG (*.jpeg)|*.jpeg</translation>
+    </message>
+    <message>
+        <source>Add a Folder of Pictures</source>
+        <translation>Adicionar uma pasta de imagens</translation>
+    </message>
+    <message>
+        <source>This Picture is Already available Please Select Another Picture </source>
+        <translation>Esta imagem já está na lista. Selecione outra imagem. </translation>
+    </message>
+    <message>
+        <source>There are no BMP or JPEG pictures to add there.</source>
+        <translation>Não há imagens BMP ou JPEG para adicionar ali.</translation>
+    </message>
+    <message>
+        <source>Adding was cancelled.</source>
+        <translation>A adição foi cancelada.</translation>
+    </message>
+    <message>
+        <source>1 picture was added.</source>
+        <translation>1 imagem foi adicionada.</translation>
+    </message>
+    <message>
+        <source>1 was in the list already.</source>
+        <translation>1 já estava na lista.</translation>
+    </message>
+    <message>
+        <source>1 file that is no BMP or JPEG picture was left out.</source>
+        <translation>1 arquivo que não é uma imagem BMP ou JPEG foi deixado de fora.</translation>
+    </message>
+    <message>
+        <source>1 could not be added:</source>
+        <translation>1 não pôde ser adicionada:</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could not be added.
+%2</source>
+        <translation>Não foi possível adicionar &quot;%1&quot;.
+%2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could not be deleted.
+%2</source>
+        <translation>Não foi possível excluir &quot;%1&quot;.
+%2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n pictures were added.</source>
+        <translation>
+            <numerusform>%n imagem foi adicionada.</numerusform>
+            <numerusform>%n imagens foram adicionadas.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n were in the list already.</source>
+        <translation>
+            <numerusform>%n já estava na lista.</numerusform>
+            <numerusform>%n já estavam na lista.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files that are no BMP or JPEG pictures were left out.</source>
+        <translation>
+            <numerusform>%n arquivo que não é uma imagem BMP ou JPEG foi deixado de fora.</numerusform>
+            <numerusform>%n arquivos que não são imagens BMP ou JPEG foram deixados de fora.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n could not be added:</source>
+        <translation>
+            <numerusform>%n não pôde ser adicionada:</numerusform>
+            <numerusform>%n não puderam ser adicionadas:</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>The Most Popular Online Velmoran Discussion Forum.Visit %1 Now</source>
+        <translation>O fórum de discussão velmorano on-line mais popular. Visite %1 agora</translation>
+    </message>
+    <message>
+        <source>Zorvik Subliminal Images can help you reprogram yourself and think positively. Concentrate on an image that represents your goal and see how your brain works forward to achieving that goal! Let go of bad habits and be assured of success! Start today before it is too late.</source>
+        <translation>Zorvik Subliminal Images pode ajudar você a se reprogramar e a pensar positivamente. Concentre-se em uma imagem que represente sua meta e veja como seu cérebro trabalha para alcançá-la! Livre-se dos maus hábitos e tenha a certeza do sucesso! Comece hoje, antes que seja tarde demais.</translation>
+    </message>
+    <message>
+        <source>&lt;&lt; &amp;Add Picture</source>
+        <translation>&lt;&lt; &amp;Adicionar imagem</translation>
+    </message>
+    <message>
+        <source>&lt;&lt; &amp;Delete Picture</source>
+        <translation>&lt;&lt; &amp;Excluir imagem</translation>
+    </message>
+    <message>
+        <source>E&amp;xit Program</source>
+        <translation>Sai&amp;r do programa</translation>
+    </message>
+    <message>
+        <source>Do&amp;nate</source>
+        <translation>Doa&amp;r</translation>
+    </message>
+    <message>
+        <source>Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your site&apos;s name &amp;  link here. See &quot;Help&quot; for details.    Click Here for more info on co-branding.</source>
+        <translation>Personalize este software para o seu site. Aumente a fidelidade e o tráfego do seu site. Coloque aqui o nome e o link do seu site. Veja &quot;Ajuda&quot; para detalhes. Clique aqui para saber mais sobre co-branding.</translation>
+    </message>
+    <message>
+        <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website. Click here for more details.</source>
+        <translation>Oportunidade de negócio em casa. Abra seu negócio na Internet e ganhe dinheiro on-line. Tenha este software com a marca do seu site. Clique aqui para mais detalhes.</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Arquivo</translation>
+    </message>
+    <message>
+        <source>Add &amp;Folder...</source>
+        <translation>Adicionar &amp;pasta...</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Sair</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>Aj&amp;uda</translation>
+    </message>
+    <message>
+        <source>&amp;Online Help</source>
+        <translation>Ajuda &amp;on-line</translation>
+    </message>
+    <message>
+        <source>&amp;Visit Us Online</source>
+        <translation>&amp;Visite nosso site</translation>
+    </message>
+    <message>
+        <source>Check for Software &amp;Update</source>
+        <translation>Verificar &amp;atualizações</translation>
+    </message>
+    <message>
+        <source>&amp;About Software</source>
+        <translation>&amp;Sobre o software</translation>
+    </message>
+    <message>
+        <source>&amp;Donate</source>
+        <translation>&amp;Doar</translation>
+    </message>
+    <message>
+        <source>Make Money &amp;Online</source>
+        <translation>&amp;Ganhar dinheiro on-line</translation>
+    </message>
+    <message>
+        <source>Opens %1 in the web browser</source>
+        <translation>Abre %1 no navegador</translation>
+    </message>
+    <message>
+        <source>Add Picture</source>
+        <translation>Adicionar imagem</translation>
+    </message>
+    <message>
+        <source>Adds picture files to the list</source>
+        <translation>Adiciona arquivos de imagem à lista</translation>
+    </message>
+    <message>
+        <source>Delete Picture</source>
+        <translation>Excluir imagem</translation>
+    </message>
+    <message>
+        <source>Removes the picture selected in the list</source>
+        <translation>Remove a imagem selecionada na lista</translation>
+    </message>
+    <message>
+        <source>Opens the donation page in the web browser</source>
+        <translation>Abre a página de doações no navegador</translation>
+    </message>
+    <message>
+        <source>Starts or stops flashing the pictures of the list</source>
+        <translation>Inicia ou para a exibição das imagens da lista</translation>
+    </message>
+    <message>
+        <source>Opens the page about co-branding in the web browser</source>
+        <translation>Abre a página sobre co-branding no navegador</translation>
+    </message>
+    <message>
+        <source>Opens the page about full branding in the web browser</source>
+        <translation>Abre a página sobre a personalização completa no navegador</translation>
+    </message>
+</context>
+<context>
+    <name>PauseWhenMenu</name>
+    <message>
+        <source>Pause when</source>
+        <translation>Pausar quando</translation>
+    </message>
+    <message>
+        <source>The screen is &amp;locked</source>
+        <translation>a tela estiver &amp;bloqueada</translation>
+    </message>
+    <message>
+        <source>A &amp;fullscreen window is in front</source>
+        <translation>uma janela em tela &amp;cheia estiver na frente</translation>
+    </message>
+    <message>
+        <source>&amp;Do not disturb is on</source>
+        <translation>o &amp;Não perturbe estiver ativo</translation>
+    </message>
+</context>
+<context>
+    <name>PictureDecoder</name>
+    <message>
+        <source>The file does not exist.</source>
+        <translation>O arquivo não existe.</translation>
+    </message>
+    <message>
+        <source>It is not a file.</source>
+        <translation>Não é um arquivo.</translation>
+    </message>
+    <message>
+        <source>It is neither a BMP nor a JPEG picture.</source>
+        <translation>Não é uma imagem BMP nem JPEG.</translation>
+    </message>
+    <message>
+        <source>It is not a picture that can be read.</source>
+        <translation>Não é uma imagem que possa ser lida.</translation>
+    </message>
+    <message>
+        <source>The picture&apos;s size cannot be read.</source>
+        <translation>Não é possível ler o tamanho da imagem.</translation>
+    </message>
+    <message>
+        <source>The picture is too large (%1 × %2 pixels).</source>
+        <translation>A imagem é grande demais (%1 × %2 pixels).</translation>
+    </message>
+</context>
+<context>
+    <name>PictureLibrary</name>
+    <message>
+        <source>Its name holds a character that the picture list cannot keep (a double quote, a line break or a backslash). Rename the file and add it again.</source>
+        <translation>O nome contém um caractere que a lista de imagens não consegue guardar (aspas duplas, uma quebra de linha ou uma barra invertida). Renomeie o arquivo e adicione-o novamente.</translation>
+    </message>
+    <message>
+        <source>%1 is a file of your own of the same name, not a copy, and is not replaced. Rename the file and add it again.</source>
+        <translation>%1 é um arquivo seu com o mesmo nome, não uma cópia, e não será substituído. Renomeie o arquivo e adicione-o novamente.</translation>
+    </message>
+    <message>
+        <source>The folder %1 for the copies of the pictures cannot be made.</source>
+        <translation>Não é possível criar a pasta %1 para as cópias das imagens.</translation>
+    </message>
+    <message>
+        <source>The list of your own files in %1 cannot be saved: %2</source>
+        <translation>Não é possível salvar a lista dos seus próprios arquivos em %1: %2</translation>
+    </message>
+    <message>
+        <source>The picture list %1 cannot be saved: %2</source>
+        <translation>Não é possível salvar a lista de imagens %1: %2</translation>
+    </message>
+    <message>
+        <source>Pictures are being added. Wait until that is done, or cancel it.</source>
+        <translation>Imagens estão sendo adicionadas. Aguarde até terminar ou cancele.</translation>
+    </message>
+</context>
+<context>
+    <name>PlacedCopy</name>
+    <message>
+        <source>It cannot be read: %1</source>
+        <translation>Não é possível lê-lo: %1</translation>
+    </message>
+    <message>
+        <source>No file can be made in %1: %2</source>
+        <translation>Não é possível criar nenhum arquivo em %1: %2</translation>
+    </message>
+    <message>
+        <source>The copy cannot be written: %1</source>
+        <translation>Não é possível gravar a cópia: %1</translation>
+    </message>
+    <message>
+        <source>%1 cannot be replaced: %2</source>
+        <translation>Não é possível substituir %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written: %2</source>
+        <translation>Não é possível gravar %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>Program</name>
+    <message>
+        <source>Application is already running</source>
+        <translation>O aplicativo já está em execução</translation>
+    </message>
+</context>
+<context>
+    <name>ReplaceFile</name>
+    <message>
+        <source>%1 leads through too many links</source>
+        <translation>%1 passa por links demais</translation>
+    </message>
+    <message>
+        <source>%1 is a folder</source>
+        <translation>%1 é uma pasta</translation>
+    </message>
+    <message>
+        <source>%1 is read-only</source>
+        <translation>%1 é somente leitura</translation>
+    </message>
+    <message>
+        <source>%1 was kept as it was: %2</source>
+        <translation>%1 foi mantido como estava: %2</translation>
+    </message>
+    <message>
+        <source>%1 could not be written (%2), nor its old content put back (%3)</source>
+        <translation>Não foi possível gravar %1 (%2) nem restaurar seu conteúdo anterior (%3)</translation>
+    </message>
+</context>
+<context>
+    <name>RunTrayIcon</name>
+    <message>
+        <source>Paused: the screen is locked</source>
+        <translation>Pausado: a tela está bloqueada</translation>
+    </message>
+    <message>
+        <source>Paused: a fullscreen window is in front</source>
+        <translation>Pausado: uma janela em tela cheia está na frente</translation>
+    </message>
+    <message>
+        <source>Paused: do not disturb is on</source>
+        <translation>Pausado: o Não perturbe está ativo</translation>
+    </message>
+    <message>
+        <source>Show the &amp;main window</source>
+        <translation>Mostrar a janela &amp;principal</translation>
+    </message>
+    <message>
+        <source>Stopped</source>
+        <translation>Parado</translation>
+    </message>
+    <message>
+        <source>Next picture at %1</source>
+        <translation>Próxima imagem às %1</translation>
+    </message>
+    <message>
+        <source>A picture is on the screen</source>
+        <translation>Uma imagem está na tela</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsPanel</name>
+    <message>
+        <source>Settings</source>
+        <translation>Configurações</translation>
+    </message>
+    <message>
+        <source>Image Frequency</source>
+        <translation>Frequência das imagens</translation>
+    </message>
+    <message>
+        <source>Below you can set the interval between each images and duration for which each image is displayed.</source>
+        <translation>Aqui você pode definir o intervalo entre as imagens e por quanto tempo cada imagem é exibida.</translation>
+    </message>
+    <message>
+        <source>Display every</source>
+        <translation>Exibir a cada</translation>
+    </message>
+    <message>
+        <source>Sec</source>
+        <translation>s</translation>
+    </message>
+    <message>
+        <source>Display for</source>
+        <translation>Exibir por</translation>
+    </message>
+    <message>
+        <source>MiliSec</source>
+        <translation>ms</translation>
+    </message>
+    <message>
+        <source>Image Display Location</source>
+        <translation>Posição das imagens</translation>
+    </message>
+    <message>
+        <source>Randomly on the Screen</source>
+        <translation>Aleatoriamente na tela</translation>
+    </message>
+    <message>
+        <source>Centre of the Screen</source>
+        <translation>Centro da tela</translation>
+    </message>
+    <message>
+        <source>Image Display Order</source>
+        <translation>Ordem das imagens</translation>
+    </message>
+    <message>
+        <source>Random</source>
+        <translation>Aleatória</translation>
+    </message>
+    <message>
+        <source>As Displays</source>
+        <translation>Como na lista</translation>
+    </message>
+    <message>
+        <source>Display every (seconds)</source>
+        <translation>Exibir a cada (segundos)</translation>
+    </message>
+    <message>
+        <source>The time between two pictures, in seconds</source>
+        <translation>O tempo entre duas imagens, em segundos</translation>
+    </message>
+    <message>
+        <source>Display for (milliseconds)</source>
+        <translation>Exibir por (milissegundos)</translation>
+    </message>
+    <message>
+        <source>How long each picture stays on the screen, in milliseconds</source>
+        <translation>Por quanto tempo cada imagem fica na tela, em milissegundos</translation>
+    </message>
+    <message>
+        <source>Each picture appears at a random place on the screen</source>
+        <translation>Cada imagem aparece em um lugar aleatório da tela</translation>
+    </message>
+    <message>
+        <source>Each picture appears in the middle of the screen</source>
+        <translation>Cada imagem aparece no meio da tela</translation>
+    </message>
+    <message>
+        <source>The pictures are flashed in a random order</source>
+        <translation>As imagens são exibidas em ordem aleatória</translation>
+    </message>
+    <message>
+        <source>The pictures are flashed in the order of the list</source>
+        <translation>As imagens são exibidas na ordem da lista</translation>
+    </message>
+</context>
+<context>
+    <name>ShowPicturesOnMenu</name>
+    <message>
+        <source>Show pictures on</source>
+        <translation>Mostrar imagens em</translation>
+    </message>
+    <message>
+        <source>the &amp;primary monitor</source>
+        <translation>o monitor &amp;principal</translation>
+    </message>
+    <message>
+        <source>the monitor with the mouse p&amp;ointer</source>
+        <translation>o monitor com o &amp;ponteiro do mouse</translation>
+    </message>
+    <message>
+        <source>&amp;each monitor in turn</source>
+        <translation>&amp;cada monitor por vez</translation>
+    </message>
+</context>
+<context>
+    <name>StartWithSessionAction</name>
+    <message>
+        <source>Start with the &amp;Session</source>
+        <translation>Iniciar com a &amp;sessão</translation>
+    </message>
+    <message>
+        <source>The program cannot be set to start with the session: %1</source>
+        <translation>Não é possível configurar o programa para iniciar com a sessão: %1</translation>
+    </message>
+    <message>
+        <source>The program cannot be kept from starting with the session: %1</source>
+        <translation>Não é possível impedir que o programa inicie com a sessão: %1</translation>
+    </message>
+</context>
+<context>
+    <name>TellAFriend</name>
+    <message>
+        <source>Your Name</source>
+        <translation>Seu nome</translation>
+    </message>
+    <message>
+        <source>Your Email Address</source>
+        <translation>Seu endereço de e-mail</translation>
+    </message>
+    <message>
+        <source>Your Message</source>
+        <translation>Sua mensagem</translation>
+    </message>
+    <message>
+        <source>Friend&apos;s Name</source>
+        <translation>Nome do amigo</translation>
+    </message>
+    <message>
+        <source>Friend&apos;s Email Address</source>
+        <translation>E-mail do amigo</translation>
+    </message>
+    <message>
+        <source>Please Enter Proper Email Address</source>
+        <translation>Digite um endereço de e-mail válido</translation>
+    </message>
+    <message>
+        <source>Please Enter Distinct Email Addresses</source>
+        <translation>Digite endereços de e-mail diferentes</translation>
+    </message>
+    <message>
+        <source>Please Enter Your Name</source>
+        <translation>Digite seu nome</translation>
+    </message>
+    <message>
+        <source>Please Enter Your Email</source>
+        <translation>Digite seu e-mail</translation>
+    </message>
+    <message>
+        <source>Please Enter Your Message</source>
+        <translation>Digite sua mensagem</translation>
+    </message>
+    <message>
+        <source>Please Enter Your Friend&apos;s Name</source>
+        <translation>Digite o nome do seu amigo</translation>
+    </message>
+    <message>
+        <source>Please Enter Your Friend&apos;s Email</source>
+        <translation>Digite o e-mail do seu amigo</translation>
+    </message>
+</context>
+<context>
+    <name>UpdateReminder</name>
+    <message>
+        <source>There maybe an update to this software available
+Do you want to check for an update?</source>
+        <translation>Pode haver uma atualização disponível para este software.
+Deseja verificar se há uma atualização?</translation>
+    </message>
+</context>
+<context>
+    <name>XdgAutostart</name>
+    <message>
+        <source>The folder %1 cannot be made.</source>
+        <translation>Não é possível criar a pasta %1.</translation>
+    </message>
+</context>
+</TS>

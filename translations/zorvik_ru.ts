@@ -1,0 +1,739 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="ru" sourcelanguage="en">
+<context>
+    <name>AboutBox</name>
+    <message>
+        <source>Zorvik Subliminal Images is an advanced subliminal image displaying program. This software reaches out to the subconscious mind and sends positive messages to the mind, thus helping you develop a positive mindset. By concentrating on preferred subliminal images you can also increase your self-confidence and self-esteem thus making your goals achievable.</source>
+        <translation>Zorvik Subliminal Images — это продвинутая программа для показа подсознательных изображений. Она обращается к подсознанию и посылает ему позитивные сообщения, помогая выработать позитивный настрой. Сосредотачиваясь на выбранных подсознательных изображениях, вы также можете повысить уверенность в себе и самооценку и сделать свои цели достижимыми.</translation>
+    </message>
+    <message>
+        <source>Click here to visit %1</source>
+        <translation>Нажмите здесь, чтобы посетить %1</translation>
+    </message>
+    <message>
+        <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website.</source>
+        <translation>Бизнес на дому. Откройте собственный интернет-бизнес и зарабатывайте в сети. Получите эту программу полностью под маркой вашего сайта.</translation>
+    </message>
+    <message>
+        <source>Click here for more details</source>
+        <translation>Нажмите здесь, чтобы узнать больше</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;ОК</translation>
+    </message>
+    <message>
+        <source>Opens %1 in the web browser</source>
+        <translation>Открывает %1 в веб-браузере</translation>
+    </message>
+    <message>
+        <source>Opens the page about full branding in the web browser</source>
+        <translation>Открывает страницу о полном брендировании в веб-браузере</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>Flashes pictures of your choosing on the screen for a moment at a regular interval.</source>
+        <translation>Ненадолго показывает на экране выбранные вами изображения через равные промежутки времени.</translation>
+    </message>
+    <message>
+        <source>Displays help on commandline options.</source>
+        <translation>Показывает справку по параметрам командной строки.</translation>
+    </message>
+    <message>
+        <source>Starts minimised with the run on, as if Start were pressed.</source>
+        <translation>Запускается свёрнутой с включённым показом, как после нажатия кнопки «Старт».</translation>
+    </message>
+    <message>
+        <source>Try &apos;%1 --help&apos;.</source>
+        <translation>Попробуйте «%1 --help».</translation>
+    </message>
+    <message>
+        <source>Unexpected argument &apos;%1&apos;.</source>
+        <translation>Неожиданный аргумент «%1».</translation>
+    </message>
+</context>
+<context>
+    <name>DesktopSession</name>
+    <message>
+        <source>zorvik-subliminal-images needs a desktop session (an X11 display, or XWayland under Wayland) and found none to connect to.
+</source>
+        <translation>Для работы zorvik-subliminal-images нужен сеанс рабочего стола (дисплей X11 или XWayland в Wayland), но подключиться было не к чему.
+</translation>
+    </message>
+</context>
+<context>
+    <name>ExitScreen</name>
+    <message>
+        <source>Velmoran Softwares, such as this can be created and maintained only with your support. The best way to support Velmora is to visit Velmora regularly and take part in the discussions and other activities on the board.</source>
+        <translation>Программы Velmoran Softwares, такие как эта, создаются и поддерживаются только благодаря вашей помощи. Лучший способ поддержать Velmora — регулярно посещать Velmora и участвовать в обсуждениях и других делах форума.</translation>
+    </message>
+    <message>
+        <source>Visit Velmora regularly. Support Velmora by taking part in the discussions and other activities. These softwares cannot be supported and maintained, without you regularly visiting Velmora</source>
+        <translation>Посещайте Velmora регулярно. Поддержите Velmora, участвуя в обсуждениях и других делах. Без ваших регулярных посещений Velmora эти программы не могут поддерживаться и развиваться.</translation>
+    </message>
+    <message>
+        <source>Velmora is a FREE online discussion forum for all things velmoran. To help Velmora develop and maintain this software visit Velmora regularly.</source>
+        <translation>Velmora — это БЕСПЛАТНЫЙ форум обо всём велморанском. Чтобы помочь Velmora развивать и поддерживать эту программу, регулярно посещайте Velmora.</translation>
+    </message>
+    <message>
+        <source>Velmora needs your help. All you need to do is visit Velmora regularly and take part in the various discussions and activites to help us maintain and develop more Velmoran Softwares.</source>
+        <translation>Velmora нужна ваша помощь. Просто регулярно посещайте Velmora и участвуйте в обсуждениях и других делах, чтобы помочь нам поддерживать и развивать новые Velmoran Softwares.</translation>
+    </message>
+    <message>
+        <source>Click Here To Visit %1 Now</source>
+        <translation>Нажмите здесь, чтобы посетить %1 сейчас</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Выход</translation>
+    </message>
+    <message>
+        <source>Download Velmoran Softwares</source>
+        <translation>Скачать Velmoran Softwares</translation>
+    </message>
+    <message>
+        <source>If you have enjoyed this software you will surely be interested in our other Velmoran Softwares. From a single software, we have now grown to become the world’s largest resource of velmoran softwares. Be it astrology, psychic, tarot, numerology or occult, we have programs in all fields thus giving our users a wide choice depending on their interests.</source>
+        <translation>Если вам понравилась эта программа, вас наверняка заинтересуют и другие Velmoran Softwares. Начав с одной программы, мы стали крупнейшим в мире источником велморанских программ. Астрология, экстрасенсорика, таро, нумерология или оккультизм — у нас есть программы во всех областях, и наши пользователи могут выбрать по своим интересам.</translation>
+    </message>
+    <message>
+        <source>All the programs in the Velmoran Softwares suite are simple and easy to use. They are not only fun to use but also very informative. Try them out today and share your experience with your friends and family. </source>
+        <translation>Все программы пакета Velmoran Softwares просты и удобны. Они не только увлекательны, но и очень познавательны. Попробуйте их сегодня и поделитесь впечатлениями с друзьями и близкими. </translation>
+    </message>
+    <message>
+        <source>Click Here To Visit Velmoran Softwares</source>
+        <translation>Нажмите здесь, чтобы посетить Velmoran Softwares</translation>
+    </message>
+    <message>
+        <source>Refer A Friend</source>
+        <translation>Посоветовать другу</translation>
+    </message>
+    <message>
+        <source>Refer A Friend &amp;Now</source>
+        <translation>Посоветовать другу &amp;сейчас</translation>
+    </message>
+    <message>
+        <source>Email Address Cannot Contain Space</source>
+        <translation>Адрес электронной почты не может содержать пробелы</translation>
+    </message>
+    <message>
+        <source>Opens %1 in the web browser</source>
+        <translation>Открывает %1 в веб-браузере</translation>
+    </message>
+    <message>
+        <source>Opens the Velmoran Softwares page in the web browser</source>
+        <translation>Открывает страницу Velmoran Softwares в веб-браузере</translation>
+    </message>
+    <message>
+        <source>Sends the entries above to the referral page in the web browser</source>
+        <translation>Отправляет указанные выше данные на страницу рекомендаций в веб-браузере</translation>
+    </message>
+</context>
+<context>
+    <name>FlashRun</name>
+    <message>
+        <source>&amp;Start</source>
+        <translation>&amp;Старт</translation>
+    </message>
+    <message>
+        <source>&amp;Stop</source>
+        <translation>&amp;Стоп</translation>
+    </message>
+    <message>
+        <source>Please Select Atleast One Image To Display Your Picture</source>
+        <translation>Выберите хотя бы одно изображение для показа</translation>
+    </message>
+</context>
+<context>
+    <name>ImageViewer</name>
+    <message>
+        <source>Image Viewer</source>
+        <translation>Просмотр изображений</translation>
+    </message>
+    <message>
+        <source>Loading pictures</source>
+        <translation>Загрузка изображений</translation>
+    </message>
+    <message>
+        <source>%v of %m</source>
+        <translation>%v из %m</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
+    <message>
+        <source>Stop adding; the pictures added so far stay</source>
+        <translation>Остановить добавление; уже добавленные изображения останутся</translation>
+    </message>
+    <message>
+        <source>Picture list</source>
+        <translation>Список изображений</translation>
+    </message>
+    <message>
+        <source>The pictures that are flashed, by file name; select one to delete it</source>
+        <translation>Показываемые изображения по именам файлов; выберите одно, чтобы удалить его</translation>
+    </message>
+    <message>
+        <source>Picture strip</source>
+        <translation>Лента изображений</translation>
+    </message>
+    <message>
+        <source>Small views of the pictures in the list, in the same order</source>
+        <translation>Миниатюры изображений из списка в том же порядке</translation>
+    </message>
+    <message>
+        <source>Scroll the picture strip</source>
+        <translation>Прокрутка ленты изображений</translation>
+    </message>
+    <message>
+        <source>Adding pictures</source>
+        <translation>Добавление изображений</translation>
+    </message>
+</context>
+<context>
+    <name>LibraryEditor</name>
+    <message>
+        <source>Orvane Picture Board</source>
+        <translation>Orvane Picture Board</translation>
+    </message>
+    <message>
+        <source>BMP File (*.bmp*)|*.bmp|JPG File(*.jpg)|*.jpg|JPEG Files (*.jpeg)|*.jpeg</source>
+        <translation>Файл BMP (*.bmp*)|*.bmp|Файл JPG (*.jpg)|*.jpg|Файлы JPEG (*.jpeg)|*.jpeg</translation>
+    </message>
+    <message>
+        <source>Add a Folder of Pictures</source>
+        <translation>Добавить папку с изображениями</translation>
+    </message>
+    <message>
+        <source>This Picture is Already available Please Select Another Picture </source>
+        <translation>Это изображение уже есть в списке. Выберите другое изображение. </translation>
+    </message>
+    <message>
+        <source>There are no BMP or JPEG pictures to add there.</source>
+        <translation>Там нет изображений BMP или JPEG для добавления.</translation>
+    </message>
+    <message>
+        <source>Adding was cancelled.</source>
+        <translation>Добавление отменено.</translation>
+    </message>
+    <message>
+        <source>1 picture was added.</source>
+        <translation>Добавлено 1 изображение.</translation>
+    </message>
+    <message>
+        <source>1 was in the list already.</source>
+        <translation>1 уже было в списке.</translation>
+    </message>
+    <message>
+        <source>1 file that is no BMP or JPEG picture was left out.</source>
+        <translation>Пропущен 1 файл, не являющийся изображением BMP или JPEG.</translation>
+    </message>
+    <message>
+        <source>1 could not be added:</source>
+        <translation>Не удалось добавить 1 изображение:</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could not be added.
+%2</source>
+        <translation>Не удалось добавить «%1».
+%2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could not be deleted.
+%2</source>
+        <translation>Не удалось удалить «%1».
+%2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n pictures were added.</source>
+        <translation>
+            <numerusform>Добавлено %n изображение.</numerusform>
+            <numerusform>Добавлено %n изображения.</numerusform>
+            <numerusform>Добавлено %n изображений.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n were in the list already.</source>
+        <translation>
+            <numerusform>%n уже было в списке.</numerusform>
+            <numerusform>%n уже были в списке.</numerusform>
+            <numerusform>%n уже были в списке.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files that are no BMP or JPEG pictures were left out.</source>
+        <translation>
+            <numerusform>Пропущен %n файл, не являющийся изображением BMP или JPEG.</numerusform>
+            <numerusform>Пропущено %n файла, не являющихся изображениями BMP или JPEG.</numerusform>
+            <numerusform>Пропущено %n файлов, не являющихся изображениями BMP или JPEG.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n could not be added:</source>
+        <translation>
+            <numerusform>Не удалось добавить %n изображение:</numerusform>
+            <numerusform>Не удалось добавить %n изображения:</numerusform>
+            <numerusform>Не удалось добавить %n изображений:</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>The Most Popular Online Velmoran Discussion Forum.Visit %1 Now</source>
+        <translation>Самый популярный велморанский форум в сети. Посетите %1 сейчас</translation>
+    </message>
+    <message>
+        <source>Zorvik Subliminal Images can help you reprogram yourself and think positively. Concentrate on an image that represents your goal and see how your brain works forward to achieving that goal! Let go of bad habits and be assured of success! Start today before it is too late.</source>
+        <translation>Zorvik Subliminal Images поможет вам перепрограммировать себя и мыслить позитивно. Сосредоточьтесь на изображении, которое олицетворяет вашу цель, и посмотрите, как ваш мозг работает на её достижение! Избавьтесь от вредных привычек и будьте уверены в успехе! Начните сегодня, пока не поздно.</translation>
+    </message>
+    <message>
+        <source>&lt;&lt; &amp;Add Picture</source>
+        <translation>&lt;&lt; &amp;Добавить</translation>
+    </message>
+    <message>
+        <source>&lt;&lt; &amp;Delete Picture</source>
+        <translation>&lt;&lt; &amp;Удалить</translation>
+    </message>
+    <message>
+        <source>E&amp;xit Program</source>
+        <translation>В&amp;ыйти</translation>
+    </message>
+    <message>
+        <source>Do&amp;nate</source>
+        <translation>&amp;Пожертвовать</translation>
+    </message>
+    <message>
+        <source>Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your site&apos;s name &amp;  link here. See &quot;Help&quot; for details.    Click Here for more info on co-branding.</source>
+        <translation>Выпустите программу под маркой своего сайта и повысьте его посещаемость. Разместите здесь название и ссылку сайта. Подробности в «Справке». Нажмите здесь, чтобы узнать о кобрендинге.</translation>
+    </message>
+    <message>
+        <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website. Click here for more details.</source>
+        <translation>Бизнес на дому. Откройте свой интернет-бизнес и зарабатывайте в сети. Получите эту программу под маркой вашего сайта. Нажмите здесь, чтобы узнать больше.</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Файл</translation>
+    </message>
+    <message>
+        <source>Add &amp;Folder...</source>
+        <translation>Добавить &amp;папку...</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>В&amp;ыход</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Справка</translation>
+    </message>
+    <message>
+        <source>&amp;Online Help</source>
+        <translation>Справка в &amp;сети</translation>
+    </message>
+    <message>
+        <source>&amp;Visit Us Online</source>
+        <translation>&amp;Посетить наш сайт</translation>
+    </message>
+    <message>
+        <source>Check for Software &amp;Update</source>
+        <translation>Проверить &amp;обновления</translation>
+    </message>
+    <message>
+        <source>&amp;About Software</source>
+        <translation>О &amp;программе</translation>
+    </message>
+    <message>
+        <source>&amp;Donate</source>
+        <translation>П&amp;ожертвовать</translation>
+    </message>
+    <message>
+        <source>Make Money &amp;Online</source>
+        <translation>&amp;Заработать в сети</translation>
+    </message>
+    <message>
+        <source>Opens %1 in the web browser</source>
+        <translation>Открывает %1 в веб-браузере</translation>
+    </message>
+    <message>
+        <source>Add Picture</source>
+        <translation>Добавить изображение</translation>
+    </message>
+    <message>
+        <source>Adds picture files to the list</source>
+        <translation>Добавляет файлы изображений в список</translation>
+    </message>
+    <message>
+        <source>Delete Picture</source>
+        <translation>Удалить изображение</translation>
+    </message>
+    <message>
+        <source>Removes the picture selected in the list</source>
+        <translation>Удаляет выбранное в списке изображение</translation>
+    </message>
+    <message>
+        <source>Opens the donation page in the web browser</source>
+        <translation>Открывает страницу пожертвований в веб-браузере</translation>
+    </message>
+    <message>
+        <source>Starts or stops flashing the pictures of the list</source>
+        <translation>Запускает или останавливает показ изображений из списка</translation>
+    </message>
+    <message>
+        <source>Opens the page about co-branding in the web browser</source>
+        <translation>Открывает страницу о кобрендинге в веб-браузере</translation>
+    </message>
+    <message>
+        <source>Opens the page about full branding in the web browser</source>
+        <translation>Открывает страницу о полном брендировании в веб-браузере</translation>
+    </message>
+</context>
+<context>
+    <name>PauseWhenMenu</name>
+    <message>
+        <source>Pause when</source>
+        <translation>Приостанавливать, когда</translation>
+    </message>
+    <message>
+        <source>The screen is &amp;locked</source>
+        <translation>экран &amp;заблокирован</translation>
+    </message>
+    <message>
+        <source>A &amp;fullscreen window is in front</source>
+        <translation>впереди &amp;полноэкранное окно</translation>
+    </message>
+    <message>
+        <source>&amp;Do not disturb is on</source>
+        <translation>включён режим «&amp;Не беспокоить»</translation>
+    </message>
+</context>
+<context>
+    <name>PictureDecoder</name>
+    <message>
+        <source>The file does not exist.</source>
+        <translation>Файл не существует.</translation>
+    </message>
+    <message>
+        <source>It is not a file.</source>
+        <translation>Это не файл.</translation>
+    </message>
+    <message>
+        <source>It is neither a BMP nor a JPEG picture.</source>
+        <translation>Это не изображение BMP или JPEG.</translation>
+    </message>
+    <message>
+        <source>It is not a picture that can be read.</source>
+        <translation>Это изображение невозможно прочитать.</translation>
+    </message>
+    <message>
+        <source>The picture&apos;s size cannot be read.</source>
+        <translation>Не удаётся прочитать размер изображения.</translation>
+    </message>
+    <message>
+        <source>The picture is too large (%1 × %2 pixels).</source>
+        <translation>Изображение слишком большое (%1 × %2 пикселей).</translation>
+    </message>
+</context>
+<context>
+    <name>PictureLibrary</name>
+    <message>
+        <source>Its name holds a character that the picture list cannot keep (a double quote, a line break or a backslash). Rename the file and add it again.</source>
+        <translation>Его имя содержит символ, который список изображений не может сохранить (двойную кавычку, перевод строки или обратную косую черту). Переименуйте файл и добавьте его снова.</translation>
+    </message>
+    <message>
+        <source>%1 is a file of your own of the same name, not a copy, and is not replaced. Rename the file and add it again.</source>
+        <translation>%1 — это ваш собственный файл с тем же именем, а не копия, и он не будет заменён. Переименуйте файл и добавьте его снова.</translation>
+    </message>
+    <message>
+        <source>The folder %1 for the copies of the pictures cannot be made.</source>
+        <translation>Не удаётся создать папку %1 для копий изображений.</translation>
+    </message>
+    <message>
+        <source>The list of your own files in %1 cannot be saved: %2</source>
+        <translation>Не удаётся сохранить список ваших собственных файлов в %1: %2</translation>
+    </message>
+    <message>
+        <source>The picture list %1 cannot be saved: %2</source>
+        <translation>Не удаётся сохранить список изображений %1: %2</translation>
+    </message>
+    <message>
+        <source>Pictures are being added. Wait until that is done, or cancel it.</source>
+        <translation>Идёт добавление изображений. Дождитесь его окончания или отмените его.</translation>
+    </message>
+</context>
+<context>
+    <name>PlacedCopy</name>
+    <message>
+        <source>It cannot be read: %1</source>
+        <translation>Не удаётся прочитать: %1</translation>
+    </message>
+    <message>
+        <source>No file can be made in %1: %2</source>
+        <translation>Не удаётся создать файл в %1: %2</translation>
+    </message>
+    <message>
+        <source>The copy cannot be written: %1</source>
+        <translation>Не удаётся записать копию: %1</translation>
+    </message>
+    <message>
+        <source>%1 cannot be replaced: %2</source>
+        <translation>Не удаётся заменить %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written: %2</source>
+        <translation>Не удаётся записать %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>Program</name>
+    <message>
+        <source>Application is already running</source>
+        <translation>Приложение уже запущено</translation>
+    </message>
+</context>
+<context>
+    <name>ReplaceFile</name>
+    <message>
+        <source>%1 leads through too many links</source>
+        <translation>%1 ведёт через слишком много ссылок</translation>
+    </message>
+    <message>
+        <source>%1 is a folder</source>
+        <translation>%1 — это папка</translation>
+    </message>
+    <message>
+        <source>%1 is read-only</source>
+        <translation>%1 доступен только для чтения</translation>
+    </message>
+    <message>
+        <source>%1 was kept as it was: %2</source>
+        <translation>%1 оставлен без изменений: %2</translation>
+    </message>
+    <message>
+        <source>%1 could not be written (%2), nor its old content put back (%3)</source>
+        <translation>Не удалось записать %1 (%2) и вернуть его прежнее содержимое (%3)</translation>
+    </message>
+</context>
+<context>
+    <name>RunTrayIcon</name>
+    <message>
+        <source>Paused: the screen is locked</source>
+        <translation>Пауза: экран заблокирован</translation>
+    </message>
+    <message>
+        <source>Paused: a fullscreen window is in front</source>
+        <translation>Пауза: впереди полноэкранное окно</translation>
+    </message>
+    <message>
+        <source>Paused: do not disturb is on</source>
+        <translation>Пауза: включён режим «Не беспокоить»</translation>
+    </message>
+    <message>
+        <source>Show the &amp;main window</source>
+        <translation>Показать &amp;главное окно</translation>
+    </message>
+    <message>
+        <source>Stopped</source>
+        <translation>Остановлено</translation>
+    </message>
+    <message>
+        <source>Next picture at %1</source>
+        <translation>Следующее изображение в %1</translation>
+    </message>
+    <message>
+        <source>A picture is on the screen</source>
+        <translation>Изображение на экране</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsPanel</name>
+    <message>
+        <source>Settings</source>
+        <translation>Параметры</translation>
+    </message>
+    <message>
+        <source>Image Frequency</source>
+        <translation>Частота показа</translation>
+    </message>
+    <message>
+        <source>Below you can set the interval between each images and duration for which each image is displayed.</source>
+        <translation>Здесь можно задать промежуток между изображениями и время показа каждого изображения.</translation>
+    </message>
+    <message>
+        <source>Display every</source>
+        <translation>Каждые</translation>
+    </message>
+    <message>
+        <source>Sec</source>
+        <translation>с</translation>
+    </message>
+    <message>
+        <source>Display for</source>
+        <translation>Показывать</translation>
+    </message>
+    <message>
+        <source>MiliSec</source>
+        <translation>мс</translation>
+    </message>
+    <message>
+        <source>Image Display Location</source>
+        <translation>Место показа</translation>
+    </message>
+    <message>
+        <source>Randomly on the Screen</source>
+        <translation>В случайном месте экрана</translation>
+    </message>
+    <message>
+        <source>Centre of the Screen</source>
+        <translation>В центре экрана</translation>
+    </message>
+    <message>
+        <source>Image Display Order</source>
+        <translation>Порядок показа</translation>
+    </message>
+    <message>
+        <source>Random</source>
+        <translation>Случайный</translation>
+    </message>
+    <message>
+        <source>As Displays</source>
+        <translation>Как в списке</translation>
+    </message>
+    <message>
+        <source>Display every (seconds)</source>
+        <translation>Интервал показа (секунды)</translation>
+    </message>
+    <message>
+        <source>The time between two pictures, in seconds</source>
+        <translation>Время между двумя изображениями в секундах</translation>
+    </message>
+    <message>
+        <source>Display for (milliseconds)</source>
+        <translation>Показывать в течение (миллисекунды)</translation>
+    </message>
+    <message>
+        <source>How long each picture stays on the screen, in milliseconds</source>
+        <translation>Сколько времени каждое изображение остаётся на экране, в миллисекундах</translation>
+    </message>
+    <message>
+        <source>Each picture appears at a random place on the screen</source>
+        <translation>Каждое изображение появляется в случайном месте экрана</translation>
+    </message>
+    <message>
+        <source>Each picture appears in the middle of the screen</source>
+        <translation>Каждое изображение появляется в середине экрана</translation>
+    </message>
+    <message>
+        <source>The pictures are flashed in a random order</source>
+        <translation>Изображения показываются в случайном порядке</translation>
+    </message>
+    <message>
+        <source>The pictures are flashed in the order of the list</source>
+        <translation>Изображения показываются в порядке списка</translation>
+    </message>
+</context>
+<context>
+    <name>ShowPicturesOnMenu</name>
+    <message>
+        <source>Show pictures on</source>
+        <translation>Показывать изображения на</translation>
+    </message>
+    <message>
+        <source>the &amp;primary monitor</source>
+        <translation>&amp;основном мониторе</translation>
+    </message>
+    <message>
+        <source>the monitor with the mouse p&amp;ointer</source>
+        <translation>мониторе с &amp;указателем мыши</translation>
+    </message>
+    <message>
+        <source>&amp;each monitor in turn</source>
+        <translation>&amp;каждом мониторе по очереди</translation>
+    </message>
+</context>
+<context>
+    <name>StartWithSessionAction</name>
+    <message>
+        <source>Start with the &amp;Session</source>
+        <translation>Запускать вместе с &amp;сеансом</translation>
+    </message>
+    <message>
+        <source>The program cannot be set to start with the session: %1</source>
+        <translation>Не удаётся включить запуск программы вместе с сеансом: %1</translation>
+    </message>
+    <message>
+        <source>The program cannot be kept from starting with the session: %1</source>
+        <translation>Не удаётся отключить запуск программы вместе с сеансом: %1</translation>
+    </message>
+</context>
+<context>
+    <name>TellAFriend</name>
+    <message>
+        <source>Your Name</source>
+        <translation>Ваше имя</translation>
+    </message>
+    <message>
+        <source>Your Email Address</source>
+        <translation>Ваш адрес эл. почты</translation>
+    </message>
+    <message>
+        <source>Your Message</source>
+        <translation>Ваше сообщение</translation>
+    </message>
+    <message>
+        <source>Friend&apos;s Name</source>
+        <translation>Имя друга</translation>
+    </message>
+    <message>
+        <source>Friend&apos;s Email Address</source>
+        <translation>Адрес эл. почты друга</translation>
+    </message>
+    <message>
+        <source>Please Enter Proper Email Address</source>
+        <translation>Введите правильный адрес эл. почты</translation>
+    </message>
+    <message>
+        <source>Please Enter Distinct Email Addresses</source>
+        <translation>Введите разные адреса эл. почты</translation>
+    </message>
+    <message>
+        <source>Please Enter Your Name</source>
+        <translation>Введите своё имя</translation>
+    </message>
+    <message>
+        <source>Please Enter Your Email</source>
+        <translation>Введите свой адрес эл. почты</translation>
+    </message>
+    <message>
+        <source>Please Enter Your Message</source>
+        <translation>Введите своё сообщение</translation>
+    </message>
+    <message>
+        <source>Please Enter Your Friend&apos;s Name</source>
+        <translation>Введите имя друга</translation>
+    </message>
+    <message>
+        <source>Please Enter Your Friend&apos;s Email</source>
+        <translation>Введите адрес эл. почты друга</translation>
+    </message>
+</context>
+<context>
+    <name>UpdateReminder</name>
+    <message>
+        <source>There maybe an update to this software available
+Do you want to check for an update?</source>
+        <translation>Возможно, доступно обновление этой программы.
+Проверить наличие обновлений?</translation>
+    </message>
+</context>
+<context>
+    <name>XdgAutostart</name>
+    <message>
+        <source>The folder %1 cannot be made.</source>
+        <translation>Не удаётся создать папку %1.</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,731 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="zh_CN" sourcelanguage="en">
+<context>
+    <name>AboutBox</name>
+    <message>
+        <source>Zorvik Subliminal Images is an advanced subliminal image displaying program. This software reaches out to the subconscious mind and sends positive messages to the mind, thus helping you develop a positive mindset. By concentrating on preferred subliminal images you can also increase your self-confidence and self-esteem thus making your goals achievable.</source>
+        <translation>Zorvik Subliminal Images 是一款先进的潜意识图像显示程序。本软件触及潜意识，向心灵传递积极的信息，帮助您形成积极的心态。专注于您喜欢的潜意识图像，还可以增强自信心和自尊心，从而让您的目标触手可及。</translation>
+    </message>
+    <message>
+        <source>Click here to visit %1</source>
+        <translation>点击此处访问 %1</translation>
+    </message>
+    <message>
+        <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website.</source>
+        <translation>居家创业良机。开创您自己的互联网事业，在线赚钱。获取完全以您网站品牌定制的本软件。</translation>
+    </message>
+    <message>
+        <source>Click here for more details</source>
+        <translation>点击此处了解详情</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>确定(&amp;O)</translation>
+    </message>
+    <message>
+        <source>Opens %1 in the web browser</source>
+        <translation>在网页浏览器中打开 %1</translation>
+    </message>
+    <message>
+        <source>Opens the page about full branding in the web browser</source>
+        <translation>在网页浏览器中打开关于完全品牌定制的页面</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>Flashes pictures of your choosing on the screen for a moment at a regular interval.</source>
+        <translation>按固定间隔在屏幕上短暂显示您选择的图片。</translation>
+    </message>
+    <message>
+        <source>Displays help on commandline options.</source>
+        <translation>显示命令行选项的帮助。</translation>
+    </message>
+    <message>
+        <source>Starts minimised with the run on, as if Start were pressed.</source>
+        <translation>以最小化方式启动并开始显示，如同按下了“开始”。</translation>
+    </message>
+    <message>
+        <source>Try &apos;%1 --help&apos;.</source>
+        <translation>请尝试“%1 --help”。</translation>
+    </message>
+    <message>
+        <source>Unexpected argument &apos;%1&apos;.</source>
+        <translation>意外的参数“%1”。</translation>
+    </message>
+</context>
+<context>
+    <name>DesktopSession</name>
+    <message>
+        <source>zorvik-subliminal-images needs a desktop session (an X11 display, or XWayland under Wayland) and found none to connect to.
+</source>
+        <translation>zorvik-subliminal-images 需要桌面会话（X11 显示，或 Wayland 下的 XWayland），但未找到可连接的会话。
+</translation>
+    </message>
+</context>
+<context>
+    <name>ExitScreen</name>
+    <message>
+        <source>Velmoran Softwares, such as this can be created and maintained only with your support. The best way to support Velmora is to visit Velmora regularly and take part in the discussions and other activities on the board.</source>
+        <translation>像本软件这样的 Velmoran Softwares 只有在您的支持下才能开发和维护。支持 Velmora 的最佳方式是经常访问 Velmora，并参与论坛上的讨论和其他活动。</translation>
+    </message>
+    <message>
+        <source>Visit Velmora regularly. Support Velmora by taking part in the discussions and other activities. These softwares cannot be supported and maintained, without you regularly visiting Velmora</source>
+        <translation>请经常访问 Velmora。参与讨论和其他活动，支持 Velmora。没有您对 Velmora 的经常访问，这些软件就无法得到支持和维护。</translation>
+    </message>
+    <message>
+        <source>Velmora is a FREE online discussion forum for all things velmoran. To help Velmora develop and maintain this software visit Velmora regularly.</source>
+        <translation>Velmora 是一个关于一切 Velmora 事物的免费在线讨论论坛。为了帮助 Velmora 开发和维护本软件，请经常访问 Velmora。</translation>
+    </message>
+    <message>
+        <source>Velmora needs your help. All you need to do is visit Velmora regularly and take part in the various discussions and activites to help us maintain and develop more Velmoran Softwares.</source>
+        <translation>Velmora 需要您的帮助。您只需经常访问 Velmora，参与各种讨论和活动，就能帮助我们维护和开发更多 Velmoran Softwares。</translation>
+    </message>
+    <message>
+        <source>Click Here To Visit %1 Now</source>
+        <translation>点击此处立即访问 %1</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>退出(&amp;X)</translation>
+    </message>
+    <message>
+        <source>Download Velmoran Softwares</source>
+        <translation>下载 Velmoran Softwares</translation>
+    </message>
+    <message>
+        <source>If you have enjoyed this software you will surely be interested in our other Velmoran Softwares. From a single software, we have now grown to become the world’s largest resource of velmoran softwares. Be it astrology, psychic, tarot, numerology or occult, we have programs in all fields thus giving our users a wide choice depending on their interests.</source>
+        <translation>如果您喜欢本软件，一定也会对我们的其他 Velmoran Softwares 感兴趣。我们从一款软件起步，如今已成为全球最大的 Velmora 软件资源库。无论是占星、通灵、塔罗、数字命理还是神秘学，我们在各个领域都有程序，让用户可以根据兴趣广泛选择。</translation>
+    </message>
+    <message>
+        <source>All the programs in the Velmoran Softwares suite are simple and easy to use. They are not only fun to use but also very informative. Try them out today and share your experience with your friends and family. </source>
+        <translation>Velmoran Softwares 套件中的所有程序都简单易用。它们不仅有趣，而且内容丰富。今天就试试吧，并与亲朋好友分享您的体验。</translation>
+    </message>
+    <message>
+        <source>Click Here To Visit Velmoran Softwares</source>
+        <translation>点击此处访问 Velmoran Softwares</translation>
+    </message>
+    <message>
+        <source>Refer A Friend</source>
+        <translation>推荐给朋友</translation>
+    </message>
+    <message>
+        <source>Refer A Friend &amp;Now</source>
+        <translation>立即推荐给朋友(&amp;N)</translation>
+    </message>
+    <message>
+        <source>Email Address Cannot Contain Space</source>
+        <translation>电子邮件地址不能包含空格</translation>
+    </message>
+    <message>
+        <source>Opens %1 in the web browser</source>
+        <translation>在网页浏览器中打开 %1</translation>
+    </message>
+    <message>
+        <source>Opens the Velmoran Softwares page in the web browser</source>
+        <translation>在网页浏览器中打开 Velmoran Softwares 页面</translation>
+    </message>
+    <message>
+        <source>Sends the entries above to the referral page in the web browser</source>
+        <translation>在网页浏览器中将以上内容发送到推荐页面</translation>
+    </message>
+</context>
+<context>
+    <name>FlashRun</name>
+    <message>
+        <source>&amp;Start</source>
+        <translation>开始(&amp;S)</translation>
+    </message>
+    <message>
+        <source>&amp;Stop</source>
+        <translation>停止(&amp;S)</translation>
+    </message>
+    <message>
+        <source>Please Select Atleast One Image To Display Your Picture</source>
+        <translation>请至少选择一张要显示的图片</translation>
+    </message>
+</context>
+<context>
+    <name>ImageViewer</name>
+    <message>
+        <source>Image Viewer</source>
+        <translation>图片查看器</translation>
+    </message>
+    <message>
+        <source>Loading pictures</source>
+        <translation>正在加载图片</translation>
+    </message>
+    <message>
+        <source>%v of %m</source>
+        <translation>%v / %m</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Stop adding; the pictures added so far stay</source>
+        <translation>停止添加；已添加的图片会保留</translation>
+    </message>
+    <message>
+        <source>Picture list</source>
+        <translation>图片列表</translation>
+    </message>
+    <message>
+        <source>The pictures that are flashed, by file name; select one to delete it</source>
+        <translation>要闪现的图片，按文件名列出；选中一张即可删除</translation>
+    </message>
+    <message>
+        <source>Picture strip</source>
+        <translation>图片条</translation>
+    </message>
+    <message>
+        <source>Small views of the pictures in the list, in the same order</source>
+        <translation>列表中图片的缩略图，顺序相同</translation>
+    </message>
+    <message>
+        <source>Scroll the picture strip</source>
+        <translation>滚动图片条</translation>
+    </message>
+    <message>
+        <source>Adding pictures</source>
+        <translation>正在添加图片</translation>
+    </message>
+</context>
+<context>
+    <name>LibraryEditor</name>
+    <message>
+        <source>Orvane Picture Board</source>
+        <translation>Orvane Picture Board</translation>
+    </message>
+    <message>
+        <source>BMP File (*.bmp*)|*.bmp|JPG File(*.jpg)|*.jpg|JPEG Files (*.jpeg)|*.jpeg</source>
+        <translation>BMP 文件 (*.bmp*)|*.bmp|JPG 文件 (*.jpg)|*.jpg|JPEG 文件 (*.jpeg)|*.jpeg</translation>
+    </message>
+    <message>
+        <source>Add a Folder of Pictures</source>
+        <translation>添加图片文件夹</translation>
+    </message>
+    <message>
+        <source>This Picture is Already available Please Select Another Picture </source>
+        <translation>此图片已在列表中，请选择其他图片。</translation>
+    </message>
+    <message>
+        <source>There are no BMP or JPEG pictures to add there.</source>
+        <translation>那里没有可添加的 BMP 或 JPEG 图片。</translation>
+    </message>
+    <message>
+        <source>Adding was cancelled.</source>
+        <translation>添加已取消。</translation>
+    </message>
+    <message>
+        <source>1 picture was added.</source>
+        <translation>已添加 1 张图片。</translation>
+    </message>
+    <message>
+        <source>1 was in the list already.</source>
+        <translation>1 张已在列表中。</translation>
+    </message>
+    <message>
+        <source>1 file that is no BMP or JPEG picture was left out.</source>
+        <translation>已跳过 1 个不是 BMP 或 JPEG 图片的文件。</translation>
+    </message>
+    <message>
+        <source>1 could not be added:</source>
+        <translation>1 张无法添加：</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could not be added.
+%2</source>
+        <translation>无法添加“%1”。
+%2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could not be deleted.
+%2</source>
+        <translation>无法删除“%1”。
+%2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n pictures were added.</source>
+        <translation>
+            <numerusform>已添加 %n 张图片。</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n were in the list already.</source>
+        <translation>
+            <numerusform>%n 张已在列表中。</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files that are no BMP or JPEG pictures were left out.</source>
+        <translation>
+            <numerusform>已跳过 %n 个不是 BMP 或 JPEG 图片的文件。</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n could not be added:</source>
+        <translation>
+            <numerusform>%n 张无法添加：</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>The Most Popular Online Velmoran Discussion Forum.Visit %1 Now</source>
+        <translation>最受欢迎的 Velmora 在线讨论论坛。立即访问 %1</translation>
+    </message>
+    <message>
+        <source>Zorvik Subliminal Images can help you reprogram yourself and think positively. Concentrate on an image that represents your goal and see how your brain works forward to achieving that goal! Let go of bad habits and be assured of success! Start today before it is too late.</source>
+        <translation>Zorvik Subliminal Images 可以帮助您重塑自我、积极思考。专注于一张代表您目标的图片，看看您的大脑如何朝着目标努力！摆脱坏习惯，成功指日可待！从今天开始，以免为时已晚。</translation>
+    </message>
+    <message>
+        <source>&lt;&lt; &amp;Add Picture</source>
+        <translation>&lt;&lt; 添加图片(&amp;A)</translation>
+    </message>
+    <message>
+        <source>&lt;&lt; &amp;Delete Picture</source>
+        <translation>&lt;&lt; 删除图片(&amp;D)</translation>
+    </message>
+    <message>
+        <source>E&amp;xit Program</source>
+        <translation>退出程序(&amp;X)</translation>
+    </message>
+    <message>
+        <source>Do&amp;nate</source>
+        <translation>捐赠(&amp;N)</translation>
+    </message>
+    <message>
+        <source>Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your site&apos;s name &amp;  link here. See &quot;Help&quot; for details.    Click Here for more info on co-branding.</source>
+        <translation>为您的网站联合品牌定制本软件。提高您网站的忠诚度和访问量。在此放上您网站的名称和链接。详情请参阅“帮助”。点击此处了解联合品牌的更多信息。</translation>
+    </message>
+    <message>
+        <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website. Click here for more details.</source>
+        <translation>居家创业良机。开创您自己的互联网事业，在线赚钱。获取以您网站品牌完全定制的本软件。点击此处了解详情。</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>文件(&amp;F)</translation>
+    </message>
+    <message>
+        <source>Add &amp;Folder...</source>
+        <translation>添加文件夹(&amp;F)...</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>退出(&amp;X)</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>帮助(&amp;H)</translation>
+    </message>
+    <message>
+        <source>&amp;Online Help</source>
+        <translation>在线帮助(&amp;O)</translation>
+    </message>
+    <message>
+        <source>&amp;Visit Us Online</source>
+        <translation>访问我们的网站(&amp;V)</translation>
+    </message>
+    <message>
+        <source>Check for Software &amp;Update</source>
+        <translation>检查软件更新(&amp;U)</translation>
+    </message>
+    <message>
+        <source>&amp;About Software</source>
+        <translation>关于本软件(&amp;A)</translation>
+    </message>
+    <message>
+        <source>&amp;Donate</source>
+        <translation>捐赠(&amp;D)</translation>
+    </message>
+    <message>
+        <source>Make Money &amp;Online</source>
+        <translation>在线赚钱(&amp;O)</translation>
+    </message>
+    <message>
+        <source>Opens %1 in the web browser</source>
+        <translation>在网页浏览器中打开 %1</translation>
+    </message>
+    <message>
+        <source>Add Picture</source>
+        <translation>添加图片</translation>
+    </message>
+    <message>
+        <source>Adds picture files to the list</source>
+        <translation>将图片文件添加到列表</translation>
+    </message>
+    <message>
+        <source>Delete Picture</source>
+        <translation>删除图片</translation>
+    </message>
+    <message>
+        <source>Removes the picture selected in the list</source>
+        <translation>从列表中移除所选图片</translation>
+    </message>
+    <message>
+        <source>Opens the donation page in the web browser</source>
+        <translation>在网页浏览器中打开捐赠页面</translation>
+    </message>
+    <message>
+        <source>Starts or stops flashing the pictures of the list</source>
+        <translation>开始或停止闪现列表中的图片</translation>
+    </message>
+    <message>
+        <source>Opens the page about co-branding in the web browser</source>
+        <translation>在网页浏览器中打开关于联合品牌的页面</translation>
+    </message>
+    <message>
+        <source>Opens the page about full branding in the web browser</source>
+        <translation>在网页浏览器中打开关于完全品牌定制的页面</translation>
+    </message>
+</context>
+<context>
+    <name>PauseWhenMenu</name>
+    <message>
+        <source>Pause when</source>
+        <translation>暂停条件</translation>
+    </message>
+    <message>
+        <source>The screen is &amp;locked</source>
+        <translation>屏幕已锁定(&amp;L)</translation>
+    </message>
+    <message>
+        <source>A &amp;fullscreen window is in front</source>
+        <translation>前台有全屏窗口(&amp;F)</translation>
+    </message>
+    <message>
+        <source>&amp;Do not disturb is on</source>
+        <translation>已开启勿扰模式(&amp;D)</translation>
+    </message>
+</context>
+<context>
+    <name>PictureDecoder</name>
+    <message>
+        <source>The file does not exist.</source>
+        <translation>文件不存在。</translation>
+    </message>
+    <message>
+        <source>It is not a file.</source>
+        <translation>这不是文件。</translation>
+    </message>
+    <message>
+        <source>It is neither a BMP nor a JPEG picture.</source>
+        <translation>这既不是 BMP 图片，也不是 JPEG 图片。</translation>
+    </message>
+    <message>
+        <source>It is not a picture that can be read.</source>
+        <translation>这不是可以读取的图片。</translation>
+    </message>
+    <message>
+        <source>The picture&apos;s size cannot be read.</source>
+        <translation>无法读取图片的尺寸。</translation>
+    </message>
+    <message>
+        <source>The picture is too large (%1 × %2 pixels).</source>
+        <translation>图片太大（%1 × %2 像素）。</translation>
+    </message>
+</context>
+<context>
+    <name>PictureLibrary</name>
+    <message>
+        <source>Its name holds a character that the picture list cannot keep (a double quote, a line break or a backslash). Rename the file and add it again.</source>
+        <translation>其名称包含图片列表无法保存的字符（双引号、换行符或反斜杠）。请重命名该文件后再添加。</translation>
+    </message>
+    <message>
+        <source>%1 is a file of your own of the same name, not a copy, and is not replaced. Rename the file and add it again.</source>
+        <translation>%1 是您自己的同名文件，不是副本，不会被替换。请重命名该文件后再添加。</translation>
+    </message>
+    <message>
+        <source>The folder %1 for the copies of the pictures cannot be made.</source>
+        <translation>无法创建用于存放图片副本的文件夹 %1。</translation>
+    </message>
+    <message>
+        <source>The list of your own files in %1 cannot be saved: %2</source>
+        <translation>无法保存 %1 中您自己的文件列表：%2</translation>
+    </message>
+    <message>
+        <source>The picture list %1 cannot be saved: %2</source>
+        <translation>无法保存图片列表 %1：%2</translation>
+    </message>
+    <message>
+        <source>Pictures are being added. Wait until that is done, or cancel it.</source>
+        <translation>正在添加图片。请等待完成，或取消添加。</translation>
+    </message>
+</context>
+<context>
+    <name>PlacedCopy</name>
+    <message>
+        <source>It cannot be read: %1</source>
+        <translation>无法读取：%1</translation>
+    </message>
+    <message>
+        <source>No file can be made in %1: %2</source>
+        <translation>无法在 %1 中创建文件：%2</translation>
+    </message>
+    <message>
+        <source>The copy cannot be written: %1</source>
+        <translation>无法写入副本：%1</translation>
+    </message>
+    <message>
+        <source>%1 cannot be replaced: %2</source>
+        <translation>无法替换 %1：%2</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written: %2</source>
+        <translation>无法写入 %1：%2</translation>
+    </message>
+</context>
+<context>
+    <name>Program</name>
+    <message>
+        <source>Application is already running</source>
+        <translation>程序已在运行</translation>
+    </message>
+</context>
+<context>
+    <name>ReplaceFile</name>
+    <message>
+        <source>%1 leads through too many links</source>
+        <translation>%1 经过的链接过多</translation>
+    </message>
+    <message>
+        <source>%1 is a folder</source>
+        <translation>%1 是文件夹</translation>
+    </message>
+    <message>
+        <source>%1 is read-only</source>
+        <translation>%1 是只读的</translation>
+    </message>
+    <message>
+        <source>%1 was kept as it was: %2</source>
+        <translation>%1 保持原样：%2</translation>
+    </message>
+    <message>
+        <source>%1 could not be written (%2), nor its old content put back (%3)</source>
+        <translation>无法写入 %1（%2），也无法恢复其原有内容（%3）</translation>
+    </message>
+</context>
+<context>
+    <name>RunTrayIcon</name>
+    <message>
+        <source>Paused: the screen is locked</source>
+        <translation>已暂停：屏幕已锁定</translation>
+    </message>
+    <message>
+        <source>Paused: a fullscreen window is in front</source>
+        <translation>已暂停：前台有全屏窗口</translation>
+    </message>
+    <message>
+        <source>Paused: do not disturb is on</source>
+        <translation>已暂停：已开启勿扰模式</translation>
+    </message>
+    <message>
+        <source>Show the &amp;main window</source>
+        <translation>显示主窗口(&amp;M)</translation>
+    </message>
+    <message>
+        <source>Stopped</source>
+        <translation>已停止</translation>
+    </message>
+    <message>
+        <source>Next picture at %1</source>
+        <translation>下一张图片：%1</translation>
+    </message>
+    <message>
+        <source>A picture is on the screen</source>
+        <translation>屏幕上正在显示图片</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsPanel</name>
+    <message>
+        <source>Settings</source>
+        <translation>设置</translation>
+    </message>
+    <message>
+        <source>Image Frequency</source>
+        <translation>图片频率</translation>
+    </message>
+    <message>
+        <source>Below you can set the interval between each images and duration for which each image is displayed.</source>
+        <translation>您可以在下方设置图片之间的间隔以及每张图片的显示时长。</translation>
+    </message>
+    <message>
+        <source>Display every</source>
+        <translation>显示间隔</translation>
+    </message>
+    <message>
+        <source>Sec</source>
+        <translation>秒</translation>
+    </message>
+    <message>
+        <source>Display for</source>
+        <translation>显示时长</translation>
+    </message>
+    <message>
+        <source>MiliSec</source>
+        <translation>毫秒</translation>
+    </message>
+    <message>
+        <source>Image Display Location</source>
+        <translation>图片显示位置</translation>
+    </message>
+    <message>
+        <source>Randomly on the Screen</source>
+        <translation>屏幕上随机位置</translation>
+    </message>
+    <message>
+        <source>Centre of the Screen</source>
+        <translation>屏幕中央</translation>
+    </message>
+    <message>
+        <source>Image Display Order</source>
+        <translation>图片显示顺序</translation>
+    </message>
+    <message>
+        <source>Random</source>
+        <translation>随机</translation>
+    </message>
+    <message>
+        <source>As Displays</source>
+        <translation>按列表顺序</translation>
+    </message>
+    <message>
+        <source>Display every (seconds)</source>
+        <translation>显示间隔（秒）</translation>
+    </message>
+    <message>
+        <source>The time between two pictures, in seconds</source>
+        <translation>两张图片之间的时间，以秒计</translation>
+    </message>
+    <message>
+        <source>Display for (milliseconds)</source>
+        <translation>显示时长（毫秒）</translation>
+    </message>
+    <message>
+        <source>How long each picture stays on the screen, in milliseconds</source>
+        <translation>每张图片在屏幕上停留的时间，以毫秒计</translation>
+    </message>
+    <message>
+        <source>Each picture appears at a random place on the screen</source>
+        <translation>每张图片出现在屏幕上的随机位置</translation>
+    </message>
+    <message>
+        <source>Each picture appears in the middle of the screen</source>
+        <translation>每张图片出现在屏幕中央</translation>
+    </message>
+    <message>
+        <source>The pictures are flashed in a random order</source>
+        <translation>图片按随机顺序闪现</translation>
+    </message>
+    <message>
+        <source>The pictures are flashed in the order of the list</source>
+        <translation>图片按列表顺序闪现</translation>
+    </message>
+</context>
+<context>
+    <name>ShowPicturesOnMenu</name>
+    <message>
+        <source>Show pictures on</source>
+        <translation>图片显示于</translation>
+    </message>
+    <message>
+        <source>the &amp;primary monitor</source>
+        <translation>主显示器(&amp;P)</translation>
+    </message>
+    <message>
+        <source>the monitor with the mouse p&amp;ointer</source>
+        <translation>鼠标指针所在的显示器(&amp;O)</translation>
+    </message>
+    <message>
+        <source>&amp;each monitor in turn</source>
+        <translation>轮流在每个显示器上(&amp;E)</translation>
+    </message>
+</context>
+<context>
+    <name>StartWithSessionAction</name>
+    <message>
+        <source>Start with the &amp;Session</source>
+        <translation>随会话启动(&amp;S)</translation>
+    </message>
+    <message>
+        <source>The program cannot be set to start with the session: %1</source>
+        <translation>无法将程序设置为随会话启动：%1</translation>
+    </message>
+    <message>
+        <source>The program cannot be kept from starting with the session: %1</source>
+        <translation>无法阻止程序随会话启动：%1</translation>
+    </message>
+</context>
+<context>
+    <name>TellAFriend</name>
+    <message>
+        <source>Your Name</source>
+        <translation>您的姓名</translation>
+    </message>
+    <message>
+        <source>Your Email Address</source>
+        <translation>您的电子邮件地址</translation>
+    </message>
+    <message>
+        <source>Your Message</source>
+        <translation>您的留言</translation>
+    </message>
+    <message>
+        <source>Friend&apos;s Name</source>
+        <translation>朋友的姓名</translation>
+    </message>
+    <message>
+        <source>Friend&apos;s Email Address</source>
+        <translation>朋友的电子邮件地址</translation>
+    </message>
+    <message>
+        <source>Please Enter Proper Email Address</source>
+        <translation>请输入正确的电子邮件地址</translation>
+    </message>
+    <message>
+        <source>Please Enter Distinct Email Addresses</source>
+        <translation>请输入不同的电子邮件地址</translation>
+    </message>
+    <message>
+        <source>Please Enter Your Name</source>
+        <translation>请输入您的姓名</translation>
+    </message>
+    <message>
+        <source>Please Enter Your Email</source>
+        <translation>请输入您的电子邮件</translation>
+    </message>
+    <message>
+        <source>Please Enter Your Message</source>
+        <translation>请输入您的留言</translation>
+    </message>
+    <message>
+        <source>Please Enter Your Friend&apos;s Name</source>
+        <translation>请输入朋友的姓名</translation>
+    </message>
+    <message>
+        <source>Please Enter Your Friend&apos;s Email</source>
+        <translation>请输入朋友的电子邮件</translation>
+    </message>
+</context>
+<context>
+    <name>UpdateReminder</name>
+    <message>
+        <source>There maybe an update to this software available
+Do you want to check for an update?</source>
+        <translation>此软件可能有可用的更新
+要检查更新吗？</translation>
+    </message>
+</context>
+<context>
+    <name>XdgAutostart</name>
+    <message>
+        <source>The folder %1 cannot be made.</source>
+        <translation>无法创建文件夹 %1。</translation>
+    </message>
+</context>
+</TS>
