@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what is missing, then checks the formatting, the layers and
 # clang-tidy, builds with warnings as errors and runs every test, then does the
 # same with the address and undefined-behaviour sanitizers, then runs the

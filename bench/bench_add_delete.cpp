@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Add and delete latency with 10, 100 and 1,000 listed pictures, against a
 // rebuild that decodes every listed picture again. Camera-size JPEGs are made
 // once into a cache folder and linked under as many names as needed.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Adding many camera photos (2000 x 1500 JPEG) at once:
 // - 120 chosen at once into an empty library: the time until every one is
 //   listed against the machine's limit (one photo's scaled decode on one

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Start-up with a library of camera-size pictures: how soon the main window is
 // shown, how soon every thumbnail is in, the longest the window went without
 // answering, and the memory, against decoding the same files at full size one

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Shared by the flash benchmarks (sourced, not run): the program in a folder
 # of its own under a private Xvfb with openbox, flashing one red picture,
 # watched by flash-observer.

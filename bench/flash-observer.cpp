@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Watches the flash window from outside the program, as a second X client:
 // times the map, the moment the picture is really on the screen (a pixel of
 // the expected colour read back from the screen) and the unmap of every

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Flash timing benchmark: runs the program under a private Xvfb with openbox
 # and watches its flash window from a second X client (flash-observer) for
 # durations of 20, 100 and 1000 ms at an interval of 2 s, and 20 ms at 10 s.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Pause latency benchmark: runs the program under a private Xvfb with openbox
 # and a private dbus-daemon as its session bus, where pause-observer plays the
 # desktop's screen saver (org.freedesktop.ScreenSaver). A flash is on the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Locks and unlocks the screen under a running program, as a desktop's screen
 // saver does, and watches its flash window from a second X client: times the
 // lock signal to the flash window's unmap, the unlock signal to the next

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Real-time soak: runs the program under a private Xvfb with openbox for 300
 # real flashes (100 ms every 2 s, about ten and a half minutes), watched by
 # flash-observer, and reports the program's resident memory over the run and

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the Debian package from this checkout, without network:
 #   scripts/build-deb.sh [output folder]   (build-deb/ by default)
 # writes zorvik-subliminal-images_<version>-1_<arch>.deb there and prints its

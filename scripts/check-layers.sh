@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Checks what the build's include paths cannot: that no source reaches
 # around them with a relative path, that the platform layer uses no widgets
 # beyond the system dialogs behind the dialog service, and that the desktop

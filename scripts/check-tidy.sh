@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs clang-tidy (the checks in .clang-tidy) over the program's sources and
 # fails on any finding. Uses a configure-only build folder without
 # precompiled headers, which clang cannot read from g++.

@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the list file reader's libFuzzer target with clang and runs it.
 #   scripts/fuzz-listfile.sh [executions]   (default 1,000,000)
 # Builds in build-fuzz/; new inputs found go to build-fuzz/corpus, crashes to

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the Debian packages the program needs to build and run; with
 # --tests also what the test suite needs, with --fuzz what the fuzzer needs.
 # Installs only what is missing.

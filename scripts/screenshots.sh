@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Makes the README's screenshots under a private Xvfb with openbox: the main
 # window with a few pictures, a flash, the exit screen, and the main window in
 # German. Writes docs/screenshots/{main-window,flash,exit-screen,main-window-de}.png.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's web page commands and the About box.
 #include "app/MainWindow.h"
 

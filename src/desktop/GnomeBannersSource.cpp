@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "desktop/GnomeBannersSource.h"
 
 // GLib's headers use "signals" as a name, which Qt defines as a keyword.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "desktop/X11ScreenSaverSource.h"
 
 #include "desktop/X11Connection.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "library/LibraryLocation.h"
 
 #include <QCoreApplication>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "widgets/ProgramIcon.h"
 
 #include "widgets/Resources.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // libFuzzer target for the list file reader (built with -DZORVIK_FUZZ=ON, run
 // by scripts/fuzz-listfile.sh).
 #include "ListFileChecks.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Does library work in a loop until it is killed, for the crash tests.
 //   crash_helper save <list file> <first generation>
 //     saves generation after generation of lists over the file; prints

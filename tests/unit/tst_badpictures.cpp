@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Bad picture files listed at start-up or offered to Add: nothing crashes or
 // hangs, memory stays bounded, every good picture beside them still loads and
 // flashes, and Add refuses each with a message and changes nothing.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A process killed at any moment while it saves the list, adds or deletes a
 // picture never leaves a cut-off list or an entry without its picture.
 #include "CrashLists.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The flash run's states, driven without any widget: fake timers, clock,
 // pictures, choices and display.
 #include "Fakes.h"

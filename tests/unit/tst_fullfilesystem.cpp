@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program folder and the settings on a small file system that really runs
 // full: adds go on until there is no room, then are refused with the reason;
 // nothing listed loses its picture, and the settings file stays whole.

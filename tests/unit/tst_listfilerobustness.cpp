@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The list file reader under arbitrary input: any list of names it can keep
 // comes back unchanged, and every seed input of the fuzzer (plus very large
 // ones) reads without a crash into a sane list.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window as the user first sees it: its regions, the library it
 // loads, the settings it restores, and the preview strip's geometry.
 #include "Children.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Where pictures come from: entry names that may not reach outside the copies
 // folder, and decoding that survives bad files.
 #include "TestPictures.h"

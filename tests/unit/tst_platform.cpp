@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The real platform services, on temporary folders.
 #include "FileModesApply.h"
 #include "library/LibraryLocation.h"

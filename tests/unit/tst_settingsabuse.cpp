@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The settings file as the user's machine may leave it: garbage, values out
 // of range, unwritable, or locked by a process long gone. The panel restores
 // a default for each value it cannot use, saving never hangs, and a file that

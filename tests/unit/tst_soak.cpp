@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Ten thousand flashes driven by the fake timers, with pictures added and
 // deleted between them: every flash comes and goes, and resident memory stops
 // growing once warmed up.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The timer contract every flash test relies on, run against the real timer
 // and against the fake the other tests fire by hand, so the fake cannot
 // drift from what the program really gets.

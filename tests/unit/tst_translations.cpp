@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The shipped languages: the windows open in each, their texts are translated
 // and fit their rooms, and every control has an accessible name.
 #include "Fakes.h"

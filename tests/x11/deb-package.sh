@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The Debian package as a user meets it: built, checked (lintian, metainfo, menu
 # entry) and installed with apt-get; the installed program started as a new user
 # on a private X display adds a picture to that user's data folder, writes its

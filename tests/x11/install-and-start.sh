@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the program into a temporary prefix, checks the menu entry, starts
 # the installed program on the test's X display, closes it, and checks that
 # neither the installation nor the run changed the source tree.

@@ -1,4 +1,5 @@
 #!/usr/bin/python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Presses a push button of a running program through its accessibility
 # interface (AT-SPI), without synthetic input: press-button.py NAME [PID]
 import sys

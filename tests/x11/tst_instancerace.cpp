@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Twenty copies of the real program started at the same moment from one
 // program folder: exactly one opens its main window, every other one says
 // the program is already running and ends once that is dismissed.

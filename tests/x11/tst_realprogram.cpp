@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The real program with its real services, on a real X display: the main
 // window opens centred, and Start writes the four settings to the real
 // settings file.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The real program on a real X display: it starts from its program folder,
 // shows its main window with the library, and ends when its windows close.
 #include "LibraryFixture.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/MainWindow.h"
 #include "platform/Shell.h"
 #include "web/AboutBox.h"
@@ -126,7 +127,8 @@ void WebCommandsTest::clickEveryCommand()
 void WebCommandsTest::expectNothingShown()
 {
     bool delivered = false;
-    QMetaObject::invokeMethod(this, [&delivered] { delivered = true; }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        this, [&delivered] { delivered = true; }, Qt::QueuedConnection);
     QTRY_VERIFY(delivered);
     QVERIFY(m_fakes->dialogs.messages.isEmpty());
     for (QWidget* window : QApplication::topLevelWidgets())

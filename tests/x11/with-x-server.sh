@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs one test program against a real X server with a window manager. Uses the
 # display in ZORVIK_TEST_DISPLAY when the caller started one; otherwise starts
 # a private Xvfb with openbox for this test alone.
