@@ -12,6 +12,7 @@ status=0
 run-clang-tidy -quiet -p "$dir" -j"$(nproc)" "$PWD/src/" >"$dir/findings.txt" 2>&1 || status=$?
 # Only the findings, not clang-tidy's counts of what it left out.
 grep -v -e '^[0-9]* warnings\? generated' -e '^Suppressed [0-9]* warnings' \
-    -e '^Use -header-filter' -e '^clang-tidy-14 ' -e '^$' "$dir/findings.txt" || true
+    -e '^Use -header-filter' -e '^clang-tidy-14 ' -e '^$' "$dir/findings.txt" |
+    sed 's/\x1b\[[0-9;]*m//g' || true
 [ $status -eq 0 ] && echo "clang-tidy: no findings"
 exit $status

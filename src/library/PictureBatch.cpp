@@ -102,9 +102,9 @@ void PictureBatch::dispatch()
                     PictureLibrary::prepare(source, name, target, store.sizes());
                 QMetaObject::invokeMethod(
                     &store,
-                    [self, index, addition = std::move(addition)]() mutable {
+                    [self, index, addition = std::move(addition)] {
                         if (self)
-                            self->arrived(index, std::move(addition));
+                            self->arrived(index, addition);
                     },
                     Qt::QueuedConnection);
             },
@@ -112,11 +112,11 @@ void PictureBatch::dispatch()
     }
 }
 
-void PictureBatch::arrived(int index, PictureLibrary::Addition addition)
+void PictureBatch::arrived(int index, const PictureLibrary::Addition& addition)
 {
     --m_running;
     ++m_arrived;
-    m_ready.insert(index, std::move(addition));
+    m_ready.insert(index, addition);
     emit progressChanged(m_arrived, total());
     listReady(false);
     dispatch();

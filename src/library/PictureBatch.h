@@ -50,7 +50,7 @@ signals:
 
 private:
     void dispatch();
-    void arrived(int index, PictureLibrary::Addition addition);
+    void arrived(int index, const PictureLibrary::Addition& addition);
     void listReady(bool now);
     void finishWhenDone();
 

@@ -206,9 +206,9 @@ ExitScreen* ExitScreen::showNew(const Services& services, std::function<void()> 
 {
     auto* screen = new ExitScreen(services, std::move(endProgram));
     screen->load();
-    const QSize free =
-        services.screen.size() * Units::TwipsPerPixel - Units::size(11115, 4725) * 15;
-    screen->move(Units::px(free.width() / 2), Units::px(free.height() / 2));
+    // Centred on the primary screen, rounded towards its top left corner.
+    const QSize free = services.screen.size() - Units::size(11115, 4725);
+    screen->move(free.width() / 2, free.height() / 2);
     screen->show();
     return screen;
 }
