@@ -12,6 +12,10 @@ PauseWhenMenu::PauseWhenMenu(PausePreferences& preferences, QWidget* parent)
              QStringLiteral("A &fullscreen window is in front"));
     addEntry(PauseReason::DoNotDisturb, QStringLiteral("mnuPauseDoNotDisturb"),
              QStringLiteral("&Do not disturb is on"));
+    addEntry(PauseReason::ScreenShared, QStringLiteral("mnuPauseScreenShared"),
+             QStringLiteral("While the &Screen Is Shared or Recorded"));
+    addEntry(PauseReason::InCall, QStringLiteral("mnuPauseInCall"),
+             QStringLiteral("During a &Call (Microphone or Camera in Use)"));
     connect(this, &QMenu::aboutToShow, this, &PauseWhenMenu::refresh);
     refresh();
 }

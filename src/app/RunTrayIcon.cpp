@@ -21,6 +21,10 @@ QString pauseReasonText(PauseReason reason)
         return QStringLiteral("Paused: a fullscreen window is in front");
     case PauseReason::DoNotDisturb:
         return QStringLiteral("Paused: do not disturb is on");
+    case PauseReason::ScreenShared:
+        return QStringLiteral("Paused: the screen is being shared");
+    case PauseReason::InCall:
+        return QStringLiteral("Paused: a call is on");
     }
     return {};
 }
@@ -82,7 +86,8 @@ void RunTrayIcon::update()
     } else if (m_run.state() == FlashRun::State::Paused) {
         QStringList reasons;
         for (PauseReason reason :
-             {PauseReason::ScreenLocked, PauseReason::FullscreenWindow, PauseReason::DoNotDisturb})
+             {PauseReason::ScreenLocked, PauseReason::FullscreenWindow, PauseReason::DoNotDisturb,
+              PauseReason::ScreenShared, PauseReason::InCall})
             if (m_run.pauseReasons().testFlag(reason))
                 reasons << pauseReasonText(reason);
         state = reasons.join(QLatin1Char('\n'));

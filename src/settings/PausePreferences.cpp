@@ -7,7 +7,8 @@ const QString PausePreferences::Section = QStringLiteral("pause");
 namespace
 {
 constexpr PauseReason AllReasons[] = {PauseReason::ScreenLocked, PauseReason::FullscreenWindow,
-                                      PauseReason::DoNotDisturb};
+                                      PauseReason::DoNotDisturb, PauseReason::ScreenShared,
+                                      PauseReason::InCall};
 }
 
 PausePreferences::PausePreferences(SettingsStore& store, QString applicationName)
@@ -24,6 +25,10 @@ QString PausePreferences::keyFor(PauseReason reason)
         return QStringLiteral("WhenFullscreen");
     case PauseReason::DoNotDisturb:
         return QStringLiteral("WhenDoNotDisturb");
+    case PauseReason::ScreenShared:
+        return QStringLiteral("WhenScreenShared");
+    case PauseReason::InCall:
+        return QStringLiteral("WhenInCall");
     }
     return {};
 }

@@ -27,6 +27,7 @@ public:
 private:
     SettingsStore& m_store;
     QString m_application;
-    PauseReasons m_enabled =
-        PauseReason::ScreenLocked | PauseReason::FullscreenWindow | PauseReason::DoNotDisturb;
+    PauseReasons m_enabled = PauseReason::ScreenLocked | PauseReason::FullscreenWindow |
+                             PauseReason::DoNotDisturb | PauseReason::ScreenShared |
+                             PauseReason::InCall;
 };
