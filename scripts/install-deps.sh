@@ -5,7 +5,7 @@
 set -euo pipefail
 
 packages=(cmake make g++ pkg-config qt6-base-dev qt6-base-dev-tools libgl-dev libxcb1-dev
-          libxcb-screensaver0-dev libglib2.0-dev)
+          libxcb-screensaver0-dev libglib2.0-dev libpipewire-0.3-dev)
 if [ "${1:-}" = "--tests" ]; then
     packages+=(xvfb xauth openbox x11-utils xdotool wmctrl clang-format ccache
                desktop-file-utils imagemagick fonts-dejavu-core
@@ -16,6 +16,8 @@ if [ "${1:-}" = "--tests" ]; then
                # go native there, and the choice of XWayland is real).
                xserver-xorg-core xserver-xorg-video-dummy
                weston xwayland qt6-wayland at-spi2-core python3-pyatspi
+               # A private PipeWire daemon, its nodes made with pw-cli and linked with pw-link.
+               pipewire pipewire-bin
                # The Debian package: built, checked and installed (tests/x11/deb-package.sh).
                debhelper dpkg-dev fakeroot lintian appstream)
 elif [ "${1:-}" = "--fuzz" ]; then
