@@ -61,7 +61,11 @@ struct PipeWireGraph::Connection {
 
     explicit Connection(PipeWireGraph& graph) : graph(graph) {}
     ~Connection();
+    // The loop and the context stay for as long as the graph is used; only
+    // the connection itself comes and goes with the daemon.
     bool open();
+    bool connectCore();
+    void disconnectCore();
 
     void addGlobal(quint32 id, const char* type, const spa_dict* props);
     void removeGlobal(quint32 id);
@@ -149,17 +153,46 @@ bool PipeWireGraph::Connection::open()
         return false;
     pw_loop_enter(loop);
     context = pw_context_new(loop, nullptr, 0);
+    if (!context)
+        return false;
+    notifier = new QSocketNotifier(pw_loop_get_fd(loop), QSocketNotifier::Read);
+    return true;
+}
+
+bool PipeWireGraph::Connection::connectCore()
+{
     // A local socket: this returns at once, and fails at once without a daemon.
-    core = context ? pw_context_connect(context, nullptr, 0) : nullptr;
+    core = pw_context_connect(context, nullptr, 0);
     if (!core)
         return false;
     pw_core_add_listener(core, &coreListener, &CoreEvents, this);
     registry = pw_core_get_registry(core, PW_VERSION_REGISTRY, 0);
-    if (!registry)
+    if (!registry) {
+        disconnectCore();
         return false;
+    }
     pw_registry_add_listener(registry, &registryListener, &RegistryEvents, this);
-    notifier = new QSocketNotifier(pw_loop_get_fd(loop), QSocketNotifier::Read);
     return true;
+}
+
+void PipeWireGraph::Connection::disconnectCore()
+{
+    for (auto& [id, node] : bound) {
+        spa_hook_remove(&node->listener);
+        pw_proxy_destroy(node->proxy);
+    }
+    bound.clear();
+    if (registry) {
+        spa_hook_remove(&registryListener);
+        pw_proxy_destroy(reinterpret_cast<pw_proxy*>(registry));
+        registry = nullptr;
+    }
+    if (core) {
+        spa_hook_remove(&coreListener);
+        pw_core_disconnect(core);
+        core = nullptr;
+    }
+    lost = false;
 }
 
 PipeWireGraph::Connection::~Connection()
@@ -169,19 +202,7 @@ PipeWireGraph::Connection::~Connection()
         notifier->setEnabled(false);
         notifier->deleteLater();
     }
-    for (auto& [id, node] : bound) {
-        spa_hook_remove(&node->listener);
-        pw_proxy_destroy(node->proxy);
-    }
-    bound.clear();
-    if (registry) {
-        spa_hook_remove(&registryListener);
-        pw_proxy_destroy(reinterpret_cast<pw_proxy*>(registry));
-    }
-    if (core) {
-        spa_hook_remove(&coreListener);
-        pw_core_disconnect(core);
-    }
+    disconnectCore();
     if (context)
         pw_context_destroy(context);
     if (loop) {
@@ -233,18 +254,22 @@ void PipeWireGraph::Connection::removeGlobal(quint32 id)
 PipeWireGraph::PipeWireGraph(QObject* parent) : QObject(parent), m_retry(new QTimer(this))
 {
     m_retry->setSingleShot(true);
-    connect(m_retry, &QTimer::timeout, this, [this] {
-        if (m_users > 0 && !m_connection)
-            connectNow();
-    });
+    connect(m_retry, &QTimer::timeout, this, &PipeWireGraph::connectNow);
 }
 
 PipeWireGraph::~PipeWireGraph() = default;
 
 void PipeWireGraph::addUser()
 {
-    if (++m_users == 1)
-        connectNow();
+    if (++m_users > 1)
+        return;
+    m_connection = std::make_unique<Connection>(*this);
+    if (!m_connection->open()) {
+        m_connection.reset(); // no PipeWire library to speak of
+        return;
+    }
+    connect(m_connection->notifier, &QSocketNotifier::activated, this, &PipeWireGraph::dispatch);
+    connectNow();
 }
 
 void PipeWireGraph::removeUser()
@@ -254,29 +279,30 @@ void PipeWireGraph::removeUser()
     m_retry->stop();
     m_retryDelayMs = 0;
     disconnectNow();
+    m_connection.reset();
     m_changed = false;
 }
 
 bool PipeWireGraph::isConnected() const
 {
-    return m_connection != nullptr;
+    return m_connection && m_connection->core;
 }
 
 void PipeWireGraph::connectNow()
 {
-    auto connection = std::make_unique<Connection>(*this);
-    if (!connection->open()) {
+    if (!m_connection || m_connection->core)
+        return;
+    if (!m_connection->connectCore()) {
         retryLater();
         return;
     }
-    m_connection = std::move(connection);
     m_retryDelayMs = 0;
-    connect(m_connection->notifier, &QSocketNotifier::activated, this, &PipeWireGraph::dispatch);
 }
 
 void PipeWireGraph::disconnectNow()
 {
-    m_connection.reset();
+    if (m_connection)
+        m_connection->disconnectCore();
     if (m_nodes.isEmpty() && m_links.isEmpty())
         return;
     m_nodes.clear();

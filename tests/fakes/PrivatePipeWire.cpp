@@ -3,27 +3,9 @@
 #include <QFile>
 #include <QTest>
 
-namespace
-{
-// The protocol, its permissions, nodes made by clients or by factory, links,
-// and a driver for nodes that are linked.
-const char Config[] = R"(
-context.properties = { core.daemon = true core.name = pipewire-0 support.dbus = false }
-context.spa-libs = { support.* = support/libspa-support audio.convert.* = audioconvert/libspa-audioconvert }
-context.modules = [ { name = libpipewire-module-protocol-native } { name = libpipewire-module-access }
-    { name = libpipewire-module-client-node } { name = libpipewire-module-adapter }
-    { name = libpipewire-module-link-factory } { name = libpipewire-module-spa-node-factory } ]
-context.objects = [ { factory = spa-node-factory args = {
-    factory.name = support.node.driver node.name = Dummy-Driver priority.driver = 20000 } } ]
-)";
-} // namespace
-
 PrivatePipeWire::PrivatePipeWire()
 {
     qputenv("PIPEWIRE_RUNTIME_DIR", QFile::encodeName(m_folder.path()));
-    QFile config(m_folder.filePath(QStringLiteral("pipewire.conf")));
-    if (config.open(QIODevice::WriteOnly))
-        config.write(Config);
 }
 
 PrivatePipeWire::~PrivatePipeWire()
@@ -33,8 +15,9 @@ PrivatePipeWire::~PrivatePipeWire()
 
 bool PrivatePipeWire::start()
 {
-    m_daemon.start(QStringLiteral("pipewire"),
-                   {QStringLiteral("-c"), m_folder.filePath(QStringLiteral("pipewire.conf"))});
+    m_daemon.start(
+        QStringLiteral("pipewire"),
+        {QStringLiteral("-c"), QStringLiteral(ZORVIK_SOURCE_DIR "/tests/fakes/pipewire.conf")});
     // It listens once its socket is there.
     return m_daemon.waitForStarted(10000) &&
            QTest::qWaitFor([this] { return QFile::exists(m_folder.filePath("pipewire-0")); });
