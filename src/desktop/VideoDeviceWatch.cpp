@@ -118,8 +118,8 @@ void VideoDeviceWatch::readEvents()
                 if (!isVideoDevice(name))
                     continue;
                 watchDevice(name);
-            } else if (!m_devices.contains(event->wd)) {
-                continue;
+            } else if (!(event->mask & IN_Q_OVERFLOW) && !m_devices.contains(event->wd)) {
+                continue; // the folder's other files; an overflow may hide ours
             }
             checkLater();
         }
