@@ -8,6 +8,10 @@
 # (against one 2 s interval), then keeps the screen locked for a minute and
 # counts the program's CPU ticks. Takes about two minutes.
 #
+# CAST=1: a screen cast takes the lock's place, on a private PipeWire daemon:
+# GNOME Shell's cast node appears (timed from the request that makes it), and
+# goes away to unlock.
+#
 # Usage: bench/pause-latency.sh [build folder]   (default: ./build)
 # LOCKS=20 and IDLE_SECONDS=60 change the counts.
 set -euo pipefail
@@ -19,9 +23,11 @@ locks=${LOCKS:-20}
 idle=${IDLE_SECONDS:-60}
 
 bus_pid=""
+pipewire_pid=""
 cleanup() {
     stop_program
     if [ -n "$bus_pid" ]; then kill "$bus_pid" 2>/dev/null || true; fi
+    if [ -n "$pipewire_pid" ]; then kill "$pipewire_pid" 2>/dev/null || true; fi
     rm -rf "$work"
 }
 trap cleanup EXIT
@@ -36,15 +42,26 @@ mkdir -p "$work/bus"
     --address="unix:dir=$work/bus")
 export DBUS_SESSION_BUS_ADDRESS=$address DBUS_SYSTEM_BUS_ADDRESS=$address
 
+# The program and the observer share a PipeWire of their own, never the desktop's.
+mkdir -p "$work/pipewire"
+export PIPEWIRE_RUNTIME_DIR=$work/pipewire
+cast=${CAST:-0}
+if [ "$cast" = 1 ]; then
+    pipewire -c "$bench_here/../tests/fakes/pipewire.conf" >/dev/null 2>&1 &
+    pipewire_pid=$!
+    for _ in $(seq 100); do [ -S "$work/pipewire/pipewire-0" ] && break; sleep 0.1; done
+fi
+
 # Interval 2 s (position 0); duration 5000 ms (position 13), so that only the
 # lock can take a picture away.
 start_program "$work/run" 13
 exec 3< <("$pause_observer" --pid "$app_pid" --locks "$locks" --interval 2000 \
-    --idle "$idle" --timeout $((locks * 4 + idle + 60)))
+    --idle "$idle" --timeout $((locks * 4 + idle + 60)) --cast "$cast")
 read -r ready <&3
 [ "$ready" = ready ] || { echo "pause-observer failed" >&2; exit 1; }
 xdotool windowactivate --sync "$main" key alt+s
 
+[ "$cast" = 1 ] && echo "The lock is a screen cast on PipeWire: the cast's node appears, and goes."
 echo "Pause latency (Xvfb $(xdpyinfo | awk '/dimensions:/ { print $2 }'), interval 2 s, duration 5 s)"
 echo "Goals: lock to unmap p95 under 20 ms; unlock to next flash one interval, error under 10 ms;"
 echo "       0 CPU ticks while paused."

@@ -6,15 +6,18 @@
 //
 // The screen saver is a fake org.freedesktop.ScreenSaver on the session bus
 // in DBUS_SESSION_BUS_ADDRESS (a private dbus-daemon). Prints "ready" once
-// the service is on the bus and the root window is watched.
+// the service is on the bus and the root window is watched. With --cast 1 a
+// screen cast takes the lock's place: GNOME Shell's cast node made (through
+// pw-cli) on the PipeWire of PIPEWIRE_RUNTIME_DIR, and removed to unlock.
 //
 // pause-observer --pid PID --locks N --interval MS [--idle S] [--size 353x249]
-//                [--timeout S]
+//                [--timeout S] [--cast 1]
 
 #include "FakeBusService.h"
 
 #include "ProcessClock.h"
 #include <QCoreApplication>
+#include <QProcess>
 #include <QSocketNotifier>
 #include <QTimer>
 
@@ -59,6 +62,7 @@ struct Options {
     int width = 353;
     int height = 249;
     int timeoutSeconds = 300;
+    bool cast = false;
 };
 
 class PauseObserver : public QObject
@@ -76,6 +80,8 @@ public:
 
     ~PauseObserver() override
     {
+        m_castClient.kill();
+        m_castClient.waitForFinished();
         if (m_connection)
             xcb_disconnect(m_connection);
     }
@@ -100,6 +106,8 @@ public:
             new QSocketNotifier(xcb_get_file_descriptor(m_connection), QSocketNotifier::Read, this);
         connect(m_notifier, &QSocketNotifier::activated, this, &PauseObserver::readEvents);
         QTimer::singleShot(m_options.timeoutSeconds * 1000, this, [this] { finish(); });
+        if (m_options.cast)
+            castScreen(false);
         std::printf("ready\n");
         std::fflush(stdout);
         return true;
@@ -197,8 +205,29 @@ private:
     void sendActive(bool active)
     {
         m_locked = active;
+        if (m_options.cast) {
+            castScreen(active);
+            return;
+        }
         m_screenSaver.emitSignal(ScreenSaverPath, ScreenSaver, QStringLiteral("ActiveChanged"),
                                  {active});
+    }
+
+    // A client already connected makes the cast's node at once; the cast ends
+    // with the client, and a fresh one waits for the next.
+    void castScreen(bool on)
+    {
+        if (on) {
+            m_castClient.write("create-node adapter { factory.name=support.null-audio-sink "
+                               "node.name=gnome-shell media.name=meta-screen-cast-src "
+                               "media.class=Stream/Output/Video }\n");
+            return;
+        }
+        m_castClient.kill();
+        m_castClient.waitForFinished();
+        m_castClient.setStandardOutputFile(QProcess::nullDevice());
+        m_castClient.start(QStringLiteral("pw-cli"), QStringList());
+        m_castClient.waitForStarted();
     }
 
     void measureIdle()
@@ -251,6 +280,7 @@ private:
 
     Options m_options;
     FakeBusService m_screenSaver;
+    QProcess m_castClient;
     xcb_connection_t* m_connection = nullptr;
     xcb_window_t m_root = 0;
     xcb_window_t m_window = 0;
@@ -286,6 +316,8 @@ int main(int argc, char** argv)
             options.idleSeconds = std::max(1, std::atoi(value));
         else if (name == "--timeout")
             options.timeoutSeconds = std::max(1, std::atoi(value));
+        else if (name == "--cast")
+            options.cast = std::atoi(value) != 0;
         else if (name == "--size")
             std::sscanf(value, "%dx%d", &options.width, &options.height);
         else {

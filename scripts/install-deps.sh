@@ -6,7 +6,7 @@
 set -euo pipefail
 
 packages=(cmake make g++ pkg-config qt6-base-dev qt6-base-dev-tools libgl-dev libxcb1-dev
-          libxcb-screensaver0-dev libglib2.0-dev
+          libxcb-screensaver0-dev libglib2.0-dev libpipewire-0.3-dev
           # lupdate and lrelease with their CMake functions; Qt's own texts translated.
           qt6-l10n-tools qt6-tools-dev qt6-translations-l10n)
 if [ "${1:-}" = "--tests" ]; then
@@ -21,6 +21,8 @@ if [ "${1:-}" = "--tests" ]; then
                # go native there, and the choice of XWayland is real).
                xserver-xorg-core xserver-xorg-video-dummy
                weston xwayland qt6-wayland at-spi2-core python3-pyatspi
+               # A private PipeWire daemon, its nodes made with pw-cli and linked with pw-link.
+               pipewire pipewire-bin
                # The Debian package: built, checked and installed (tests/x11/deb-package.sh).
                debhelper dpkg-dev fakeroot lintian appstream)
 elif [ "${1:-}" = "--fuzz" ]; then

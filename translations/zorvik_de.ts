@@ -405,6 +405,14 @@
         <source>&amp;Do not disturb is on</source>
         <translation>&amp;Nicht stören aktiv ist</translation>
     </message>
+    <message>
+        <source>While the &amp;Screen Is Shared or Recorded</source>
+        <translation>Während der &amp;Bildschirm geteilt oder aufgezeichnet wird</translation>
+    </message>
+    <message>
+        <source>During a &amp;Call (Microphone or Camera in Use)</source>
+        <translation>Während eines &amp;Anrufs (Mikrofon oder Kamera in Gebrauch)</translation>
+    </message>
 </context>
 <context>
     <name>PictureDecoder</name>
@@ -526,6 +534,14 @@
     <message>
         <source>Paused: do not disturb is on</source>
         <translation>Pausiert: „Nicht stören“ ist aktiv</translation>
+    </message>
+    <message>
+        <source>Paused: the screen is being shared</source>
+        <translation>Pausiert: Der Bildschirm wird geteilt</translation>
+    </message>
+    <message>
+        <source>Paused: a call is on</source>
+        <translation>Pausiert: Ein Anruf läuft</translation>
     </message>
     <message>
         <source>Show the &amp;main window</source>

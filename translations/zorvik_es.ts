@@ -405,6 +405,14 @@
         <source>&amp;Do not disturb is on</source>
         <translation>esté activo &amp;No molestar</translation>
     </message>
+    <message>
+        <source>While the &amp;Screen Is Shared or Recorded</source>
+        <translation>Mientras se comparte o graba la &amp;pantalla</translation>
+    </message>
+    <message>
+        <source>During a &amp;Call (Microphone or Camera in Use)</source>
+        <translation>Durante una &amp;llamada (micrófono o cámara en uso)</translation>
+    </message>
 </context>
 <context>
     <name>PictureDecoder</name>
@@ -526,6 +534,14 @@
     <message>
         <source>Paused: do not disturb is on</source>
         <translation>En pausa: No molestar está activo</translation>
+    </message>
+    <message>
+        <source>Paused: the screen is being shared</source>
+        <translation>En pausa: se está compartiendo la pantalla</translation>
+    </message>
+    <message>
+        <source>Paused: a call is on</source>
+        <translation>En pausa: hay una llamada en curso</translation>
     </message>
     <message>
         <source>Show the &amp;main window</source>

@@ -405,6 +405,14 @@
         <source>&amp;Do not disturb is on</source>
         <translation>le mode &amp;Ne pas déranger est actif</translation>
     </message>
+    <message>
+        <source>While the &amp;Screen Is Shared or Recorded</source>
+        <translation>Pendant le partage ou l’enregistrement de l’&amp;écran</translation>
+    </message>
+    <message>
+        <source>During a &amp;Call (Microphone or Camera in Use)</source>
+        <translation>Pendant un &amp;appel (micro ou caméra utilisés)</translation>
+    </message>
 </context>
 <context>
     <name>PictureDecoder</name>
@@ -526,6 +534,14 @@
     <message>
         <source>Paused: do not disturb is on</source>
         <translation>En pause : le mode Ne pas déranger est actif</translation>
+    </message>
+    <message>
+        <source>Paused: the screen is being shared</source>
+        <translation>En pause : l’écran est partagé</translation>
+    </message>
+    <message>
+        <source>Paused: a call is on</source>
+        <translation>En pause : un appel est en cours</translation>
     </message>
     <message>
         <source>Show the &amp;main window</source>

@@ -405,6 +405,14 @@
         <source>&amp;Do not disturb is on</source>
         <translation>&amp;Non disturbare è attivo</translation>
     </message>
+    <message>
+        <source>While the &amp;Screen Is Shared or Recorded</source>
+        <translation>Mentre lo &amp;schermo è condiviso o registrato</translation>
+    </message>
+    <message>
+        <source>During a &amp;Call (Microphone or Camera in Use)</source>
+        <translation>Durante una &amp;chiamata (microfono o fotocamera in uso)</translation>
+    </message>
 </context>
 <context>
     <name>PictureDecoder</name>
@@ -526,6 +534,14 @@
     <message>
         <source>Paused: do not disturb is on</source>
         <translation>In pausa: Non disturbare è attivo</translation>
+    </message>
+    <message>
+        <source>Paused: the screen is being shared</source>
+        <translation>In pausa: lo schermo è condiviso</translation>
+    </message>
+    <message>
+        <source>Paused: a call is on</source>
+        <translation>In pausa: è in corso una chiamata</translation>
     </message>
     <message>
         <source>Show the &amp;main window</source>

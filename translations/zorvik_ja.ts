@@ -401,6 +401,14 @@
         <source>&amp;Do not disturb is on</source>
         <translation>通知を停止している(&amp;D)</translation>
     </message>
+    <message>
+        <source>While the &amp;Screen Is Shared or Recorded</source>
+        <translation>画面の共有中または録画中(&amp;S)</translation>
+    </message>
+    <message>
+        <source>During a &amp;Call (Microphone or Camera in Use)</source>
+        <translation>通話中（マイクまたはカメラを使用中）(&amp;C)</translation>
+    </message>
 </context>
 <context>
     <name>PictureDecoder</name>
@@ -522,6 +530,14 @@
     <message>
         <source>Paused: do not disturb is on</source>
         <translation>一時停止中: 通知を停止しています</translation>
+    </message>
+    <message>
+        <source>Paused: the screen is being shared</source>
+        <translation>一時停止中: 画面を共有しています</translation>
+    </message>
+    <message>
+        <source>Paused: a call is on</source>
+        <translation>一時停止中: 通話中です</translation>
     </message>
     <message>
         <source>Show the &amp;main window</source>

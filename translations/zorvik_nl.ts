@@ -405,6 +405,14 @@
         <source>&amp;Do not disturb is on</source>
         <translation>&amp;Niet storen aan staat</translation>
     </message>
+    <message>
+        <source>While the &amp;Screen Is Shared or Recorded</source>
+        <translation>Terwijl het &amp;scherm wordt gedeeld of opgenomen</translation>
+    </message>
+    <message>
+        <source>During a &amp;Call (Microphone or Camera in Use)</source>
+        <translation>Tijdens een &amp;gesprek (microfoon of camera in gebruik)</translation>
+    </message>
 </context>
 <context>
     <name>PictureDecoder</name>
@@ -526,6 +534,14 @@
     <message>
         <source>Paused: do not disturb is on</source>
         <translation>Gepauzeerd: Niet storen staat aan</translation>
+    </message>
+    <message>
+        <source>Paused: the screen is being shared</source>
+        <translation>Gepauzeerd: het scherm wordt gedeeld</translation>
+    </message>
+    <message>
+        <source>Paused: a call is on</source>
+        <translation>Gepauzeerd: er loopt een gesprek</translation>
     </message>
     <message>
         <source>Show the &amp;main window</source>

@@ -409,6 +409,14 @@
         <source>&amp;Do not disturb is on</source>
         <translation>włączono tryb &amp;Nie przeszkadzać</translation>
     </message>
+    <message>
+        <source>While the &amp;Screen Is Shared or Recorded</source>
+        <translation>Gdy &amp;ekran jest udostępniany lub nagrywany</translation>
+    </message>
+    <message>
+        <source>During a &amp;Call (Microphone or Camera in Use)</source>
+        <translation>Podczas &amp;rozmowy (mikrofon lub kamera w użyciu)</translation>
+    </message>
 </context>
 <context>
     <name>PictureDecoder</name>
@@ -530,6 +538,14 @@
     <message>
         <source>Paused: do not disturb is on</source>
         <translation>Wstrzymano: włączono tryb Nie przeszkadzać</translation>
+    </message>
+    <message>
+        <source>Paused: the screen is being shared</source>
+        <translation>Wstrzymano: ekran jest udostępniany</translation>
+    </message>
+    <message>
+        <source>Paused: a call is on</source>
+        <translation>Wstrzymano: trwa rozmowa</translation>
     </message>
     <message>
         <source>Show the &amp;main window</source>

@@ -405,6 +405,14 @@
         <source>&amp;Do not disturb is on</source>
         <translation>o &amp;Não perturbe estiver ativo</translation>
     </message>
+    <message>
+        <source>While the &amp;Screen Is Shared or Recorded</source>
+        <translation>Enquanto a &amp;tela é compartilhada ou gravada</translation>
+    </message>
+    <message>
+        <source>During a &amp;Call (Microphone or Camera in Use)</source>
+        <translation>Durante uma &amp;chamada (microfone ou câmera em uso)</translation>
+    </message>
 </context>
 <context>
     <name>PictureDecoder</name>
@@ -526,6 +534,14 @@
     <message>
         <source>Paused: do not disturb is on</source>
         <translation>Pausado: o Não perturbe está ativo</translation>
+    </message>
+    <message>
+        <source>Paused: the screen is being shared</source>
+        <translation>Pausado: a tela está sendo compartilhada</translation>
+    </message>
+    <message>
+        <source>Paused: a call is on</source>
+        <translation>Pausado: há uma chamada em andamento</translation>
     </message>
     <message>
         <source>Show the &amp;main window</source>

@@ -409,6 +409,14 @@
         <source>&amp;Do not disturb is on</source>
         <translation>включён режим «&amp;Не беспокоить»</translation>
     </message>
+    <message>
+        <source>While the &amp;Screen Is Shared or Recorded</source>
+        <translation>Когда &amp;экран показывается или записывается</translation>
+    </message>
+    <message>
+        <source>During a &amp;Call (Microphone or Camera in Use)</source>
+        <translation>Во время &amp;звонка (используется микрофон или камера)</translation>
+    </message>
 </context>
 <context>
     <name>PictureDecoder</name>
@@ -530,6 +538,14 @@
     <message>
         <source>Paused: do not disturb is on</source>
         <translation>Пауза: включён режим «Не беспокоить»</translation>
+    </message>
+    <message>
+        <source>Paused: the screen is being shared</source>
+        <translation>Приостановлено: экран показывается другим</translation>
+    </message>
+    <message>
+        <source>Paused: a call is on</source>
+        <translation>Приостановлено: идёт звонок</translation>
     </message>
     <message>
         <source>Show the &amp;main window</source>

@@ -401,6 +401,14 @@
         <source>&amp;Do not disturb is on</source>
         <translation>已开启勿扰模式(&amp;D)</translation>
     </message>
+    <message>
+        <source>While the &amp;Screen Is Shared or Recorded</source>
+        <translation>屏幕共享或录制时(&amp;S)</translation>
+    </message>
+    <message>
+        <source>During a &amp;Call (Microphone or Camera in Use)</source>
+        <translation>通话时（麦克风或摄像头正在使用）(&amp;C)</translation>
+    </message>
 </context>
 <context>
     <name>PictureDecoder</name>
@@ -522,6 +530,14 @@
     <message>
         <source>Paused: do not disturb is on</source>
         <translation>已暂停：已开启勿扰模式</translation>
+    </message>
+    <message>
+        <source>Paused: the screen is being shared</source>
+        <translation>已暂停：屏幕正在共享</translation>
+    </message>
+    <message>
+        <source>Paused: a call is on</source>
+        <translation>已暂停：正在通话</translation>
     </message>
     <message>
         <source>Show the &amp;main window</source>

@@ -13,6 +13,10 @@ PauseWhenMenu::PauseWhenMenu(PausePreferences& preferences, QWidget* parent)
              tr("A &fullscreen window is in front"));
     addEntry(PauseReason::DoNotDisturb, QStringLiteral("mnuPauseDoNotDisturb"),
              tr("&Do not disturb is on"));
+    addEntry(PauseReason::ScreenShared, QStringLiteral("mnuPauseScreenShared"),
+             tr("While the &Screen Is Shared or Recorded"));
+    addEntry(PauseReason::InCall, QStringLiteral("mnuPauseInCall"),
+             tr("During a &Call (Microphone or Camera in Use)"));
     connect(this, &QMenu::aboutToShow, this, &PauseWhenMenu::refresh);
     refresh();
 }

@@ -22,6 +22,10 @@ QString pauseReasonText(PauseReason reason)
         return RunTrayIcon::tr("Paused: a fullscreen window is in front");
     case PauseReason::DoNotDisturb:
         return RunTrayIcon::tr("Paused: do not disturb is on");
+    case PauseReason::ScreenShared:
+        return RunTrayIcon::tr("Paused: the screen is being shared");
+    case PauseReason::InCall:
+        return RunTrayIcon::tr("Paused: a call is on");
     }
     return {};
 }
@@ -83,7 +87,8 @@ void RunTrayIcon::update()
     } else if (m_run.state() == FlashRun::State::Paused) {
         QStringList reasons;
         for (PauseReason reason :
-             {PauseReason::ScreenLocked, PauseReason::FullscreenWindow, PauseReason::DoNotDisturb})
+             {PauseReason::ScreenLocked, PauseReason::FullscreenWindow, PauseReason::DoNotDisturb,
+              PauseReason::ScreenShared, PauseReason::InCall})
             if (m_run.pauseReasons().testFlag(reason))
                 reasons << pauseReasonText(reason);
         state = reasons.join(QLatin1Char('\n'));

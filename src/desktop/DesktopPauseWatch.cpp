@@ -1,11 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "desktop/DesktopPauseWatch.h"
 
+#include "desktop/CallSource.h"
 #include "desktop/DBusPropertySource.h"
 #include "desktop/FullscreenWindowSource.h"
 #include "desktop/GnomeBannersSource.h"
 #include "desktop/KWinFullscreenSource.h"
 #include "desktop/LogindLockSource.h"
+#include "desktop/PipeWireGraph.h"
+#include "desktop/ScreenCastSource.h"
 #include "desktop/ScreenSaverServiceSource.h"
 #include "desktop/X11ScreenSaverSource.h"
 
@@ -92,6 +95,10 @@ void DesktopPauseWatch::createSources()
     add(PauseReason::ScreenLocked, new X11ScreenSaverSource);
     add(PauseReason::FullscreenWindow, new FullscreenWindowSource);
     add(PauseReason::DoNotDisturb, new GnomeBannersSource);
+    // One PipeWire connection serves both.
+    auto* pipeWire = new PipeWireGraph(this);
+    add(PauseReason::ScreenShared, new ScreenCastSource(*pipeWire));
+    add(PauseReason::InCall, new CallSource(*pipeWire));
 }
 
 void DesktopPauseWatch::add(PauseReason reason, PauseSource* source)

@@ -11,8 +11,10 @@ class PauseSource;
 // The desktop's own pause sources: logind's LockedHint, the screen saver
 // services on the session bus and the X server's screen saver (ScreenLocked);
 // the active X11 window being fullscreen (FullscreenWindow); the notification
-// server's Inhibited property and GNOME's show-banners (DoNotDisturb). Every
-// source is optional: one that is missing or fails counts as clear.
+// server's Inhibited property and GNOME's show-banners (DoNotDisturb); a
+// desktop's screen cast in PipeWire (ScreenShared); a microphone recorded or a
+// camera in use (InCall). Every source is optional: one that is missing or
+// fails counts as clear.
 class DesktopPauseWatch final : public PauseWatch
 {
     Q_OBJECT

@@ -106,8 +106,9 @@ private:
     Scheduler m_scheduler;
     MonitorPicker m_monitorPicker;
     State m_state = State::Stopped;
-    PauseReasons m_pauseWhen =
-        PauseReason::ScreenLocked | PauseReason::FullscreenWindow | PauseReason::DoNotDisturb;
+    PauseReasons m_pauseWhen = PauseReason::ScreenLocked | PauseReason::FullscreenWindow |
+                               PauseReason::DoNotDisturb | PauseReason::ScreenShared |
+                               PauseReason::InCall;
     PauseReasons m_pausedFor;
     int m_preparingSlot = 0;
     int m_intervalMs = 0; // as chosen at Start

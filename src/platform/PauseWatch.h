@@ -5,7 +5,13 @@
 #include <QObject>
 
 // Why a run holds back its flashes.
-enum class PauseReason { ScreenLocked = 0x1, FullscreenWindow = 0x2, DoNotDisturb = 0x4 };
+enum class PauseReason {
+    ScreenLocked = 0x1,
+    FullscreenWindow = 0x2,
+    DoNotDisturb = 0x4,
+    ScreenShared = 0x8, // shared in a call, or recorded
+    InCall = 0x10,      // a microphone or camera in use
+};
 Q_DECLARE_FLAGS(PauseReasons, PauseReason)
 Q_DECLARE_OPERATORS_FOR_FLAGS(PauseReasons)
 

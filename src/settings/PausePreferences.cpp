@@ -5,7 +5,8 @@ namespace
 {
 
 constexpr PauseReason AllReasons[] = {PauseReason::ScreenLocked, PauseReason::FullscreenWindow,
-                                      PauseReason::DoNotDisturb};
+                                      PauseReason::DoNotDisturb, PauseReason::ScreenShared,
+                                      PauseReason::InCall};
 
 QString keyFor(PauseReason reason)
 {
@@ -16,6 +17,10 @@ QString keyFor(PauseReason reason)
         return QStringLiteral("WhenFullscreen");
     case PauseReason::DoNotDisturb:
         return QStringLiteral("WhenDoNotDisturb");
+    case PauseReason::ScreenShared:
+        return QStringLiteral("WhenScreenShared");
+    case PauseReason::InCall:
+        return QStringLiteral("WhenInCall");
     }
     return {};
 }

@@ -20,6 +20,7 @@ public:
 
 private:
     SettingsSection m_section;
-    PauseReasons m_enabled =
-        PauseReason::ScreenLocked | PauseReason::FullscreenWindow | PauseReason::DoNotDisturb;
+    PauseReasons m_enabled = PauseReason::ScreenLocked | PauseReason::FullscreenWindow |
+                             PauseReason::DoNotDisturb | PauseReason::ScreenShared |
+                             PauseReason::InCall;
 };

@@ -8,7 +8,7 @@ namespace
 
 QString site(const char* host)
 {
-    return QStringLiteral("http://") + QLatin1String(host) + QLatin1Char('/');
+    return QStringLiteral("https://") + QLatin1String(host) + QLatin1Char('/');
 }
 
 } // namespace

@@ -12,7 +12,7 @@ class WebPages
 public:
     explicit WebPages(Shell& shell) : m_shell(shell) {}
 
-    // "http://" and a host, with a single "/" after it.
+    // "https://" and a host, with a single "/" after it.
     static QString mainSite();
     static QString helpSite();
     static QString productSite();

@@ -296,7 +296,7 @@ void ExitScreenTest::pastedSpaceIsAccepted()
 
 void ExitScreenTest::homePageButtonOpensHomeAndPopsBack()
 {
-    const QStringList home{"http://" ZORVIK_MAIN_SITE_HOST "/"};
+    const QStringList home{"https://" ZORVIK_MAIN_SITE_HOST "/"};
     QTest::mouseClick(button("Check1"), Qt::LeftButton);
     QCOMPARE(m_fakes->shell.opened, home);
     QVERIFY(!button("Check1")->isChecked());
@@ -311,7 +311,7 @@ void ExitScreenTest::catalogueLinkOpensTheCatalogue()
 {
     QTest::mouseClick(child<LinkLabel>(m_screen, "lblGoToHome"), Qt::LeftButton);
     QCOMPARE(m_fakes->shell.opened,
-             QStringList{"http://" ZORVIK_MAIN_SITE_HOST "/velmoransoftwares"});
+             QStringList{"https://" ZORVIK_MAIN_SITE_HOST "/velmoransoftwares"});
 }
 
 void ExitScreenTest::everyWayOfClosingEndsTheProgram()

@@ -21,31 +21,37 @@ private slots:
 namespace
 {
 const QString App = QStringLiteral("zorvik");
-}
+const PauseReasons Audience = PauseReason::ScreenShared | PauseReason::InCall;
+} // namespace
 
 void PausePreferencesTest::allOnAtFirstAndRoundTrip()
 {
     MemorySettingsStore store;
     PausePreferences preferences(store, App);
     preferences.load();
-    QCOMPARE(preferences.enabledReasons(),
-             PauseReason::ScreenLocked | PauseReason::FullscreenWindow | PauseReason::DoNotDisturb);
+    QCOMPARE(preferences.enabledReasons(), PauseReason::ScreenLocked |
+                                               PauseReason::FullscreenWindow |
+                                               PauseReason::DoNotDisturb | Audience);
 
     preferences.setPausesWhen(PauseReason::FullscreenWindow, false);
     QCOMPARE(store.values.value(MemorySettingsStore::path(App, "pause", "WhenFullscreen")),
              QStringLiteral("0"));
     PausePreferences reread(store, App);
     reread.load();
-    QCOMPARE(reread.enabledReasons(), PauseReason::ScreenLocked | PauseReason::DoNotDisturb);
+    QCOMPARE(reread.enabledReasons(),
+             PauseReason::ScreenLocked | PauseReason::DoNotDisturb | Audience);
     // Only the section of its own is written.
     for (const QString& key : store.values.keys())
         QVERIFY2(key.startsWith(App + QStringLiteral("/pause/")), qPrintable(key));
 
     reread.setPausesWhen(PauseReason::FullscreenWindow, true);
     reread.setPausesWhen(PauseReason::ScreenLocked, false);
+    reread.setPausesWhen(PauseReason::InCall, false);
+    QCOMPARE(store.values.value(MemorySettingsStore::path(App, "pause", "WhenInCall")),
+             QStringLiteral("0"));
     preferences.load();
     QCOMPARE(preferences.enabledReasons(),
-             PauseReason::FullscreenWindow | PauseReason::DoNotDisturb);
+             PauseReason::FullscreenWindow | PauseReason::DoNotDisturb | PauseReason::ScreenShared);
 }
 
 void PausePreferencesTest::badValuesReadAsOn()
@@ -58,7 +64,7 @@ void PausePreferencesTest::badValuesReadAsOn()
     PausePreferences preferences(store, App);
     preferences.load();
     QCOMPARE(preferences.enabledReasons(),
-             PauseReason::ScreenLocked | PauseReason::FullscreenWindow);
+             PauseReason::ScreenLocked | PauseReason::FullscreenWindow | Audience);
 }
 
 void PausePreferencesTest::menuShowsAndChangesThePreferences()
@@ -80,7 +86,7 @@ void PausePreferencesTest::menuShowsAndChangesThePreferences()
     QSignalSpy changes(&fileMenu, &PauseWhenMenu::preferencesChanged);
     entry(fileMenu, "mnuPauseFullscreen")->trigger();
     QCOMPARE(changes.size(), 1);
-    QCOMPARE(changes.at(0).at(0).value<PauseReasons>(), PauseReasons(PauseReason::ScreenLocked));
+    QCOMPARE(changes.at(0).at(0).value<PauseReasons>(), PauseReason::ScreenLocked | Audience);
     QCOMPARE(store.values.value(MemorySettingsStore::path(App, "pause", "WhenFullscreen")),
              QStringLiteral("0"));
 

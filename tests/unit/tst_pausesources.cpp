@@ -102,6 +102,7 @@ void PauseSourcesTest::initTestCase()
     // Settings live in memory only; nothing of the machine's desktop is read.
     qputenv("GSETTINGS_BACKEND", "memory");
     qunsetenv("DISPLAY");
+    qputenv("PIPEWIRE_RUNTIME_DIR", "/nonexistent");
 }
 
 void PauseSourcesTest::init()

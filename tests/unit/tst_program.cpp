@@ -159,8 +159,8 @@ void ProgramTest::bannerDrawPutsOneLinkInFront()
     // A click on the strip opens the page of the link in front.
     QTest::mouseClick(frontLink(window), Qt::LeftButton);
     QCOMPARE(fakes.shell.opened,
-             QStringList{coBrandInFront ? "http://" ZORVIK_HELP_SITE_HOST "/co-brand.html"
-                                        : "http://" ZORVIK_HELP_SITE_HOST "/fully-branded.html"});
+             QStringList{coBrandInFront ? "https://" ZORVIK_HELP_SITE_HOST "/co-brand.html"
+                                        : "https://" ZORVIK_HELP_SITE_HOST "/fully-branded.html"});
 }
 
 void ProgramTest::bannerDrawIsFair()

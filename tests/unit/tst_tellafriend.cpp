@@ -147,16 +147,16 @@ void TellAFriendTest::requestCarriesEveryValueExactly()
     QCOMPARE(value(query, "taf3"), sent.referralMessage);
     QCOMPARE(value(query, "taf4"), sent.friendName);
     QCOMPARE(value(query, "taf5"), sent.friendEmail);
-    QCOMPARE(value(query, "taf6"), QString("http://" ZORVIK_PRODUCT_SITE_HOST "/"));
+    QCOMPARE(value(query, "taf6"), QString("https://" ZORVIK_PRODUCT_SITE_HOST "/"));
 }
 
 void TellAFriendTest::requestKeepsKeysOrderHostAndPath()
 {
     const QString request = TellAFriend::submit(Valid).request;
     QCOMPARE(request,
-             QString("http://" ZORVIK_MAIN_SITE_HOST "/quorla-refer-a-friend.php"
+             QString("https://" ZORVIK_MAIN_SITE_HOST "/quorla-refer-a-friend.php"
                      "?taf1=Ann%20Lee&taf2=ann%40mail.example&taf3=Your%20Message%0D%0A"
-                     "&taf4=Bob&taf5=bob%40mail.example&taf6=http://" ZORVIK_PRODUCT_SITE_HOST
+                     "&taf4=Bob&taf5=bob%40mail.example&taf6=https://" ZORVIK_PRODUCT_SITE_HOST
                      "/"));
 }
 

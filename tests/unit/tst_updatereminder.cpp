@@ -97,7 +97,7 @@ void UpdateReminderTest::yesOpensTheDownloadPage()
 
     UpdateReminder(fakes.services).run();
 
-    QCOMPARE(fakes.shell.opened, QStringList{"http://" ZORVIK_PRODUCT_SITE_HOST
+    QCOMPARE(fakes.shell.opened, QStringList{"https://" ZORVIK_PRODUCT_SITE_HOST
                                              "/download-zorvik-free-subliminal-images.html"});
     QCOMPARE(stored(fakes), QString("2026-12-08"));
 }

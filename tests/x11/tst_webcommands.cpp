@@ -178,9 +178,9 @@ void WebCommandsTest::everyCommandOpensItsAddressWithoutWaiting()
                          "n=0; while [ ! -e '%3' ] && [ -d '%4' ] && [ $n -lt 1200 ]; do\n"
                          "    sleep 0.05; n=$((n + 1))\ndone\n")
                      .arg(m_log, m_windowFlag, m_release, m_folder.path()));
-    const QString help = "http://" ZORVIK_HELP_SITE_HOST "/";
-    const QString product = "http://" ZORVIK_PRODUCT_SITE_HOST "/";
-    const QString home = "http://" ZORVIK_MAIN_SITE_HOST "/";
+    const QString help = "https://" ZORVIK_HELP_SITE_HOST "/";
+    const QString product = "https://" ZORVIK_PRODUCT_SITE_HOST "/";
+    const QString home = "https://" ZORVIK_MAIN_SITE_HOST "/";
 
     expectOpened([&] { action("mnuOnline")->trigger(); },
                  product + "zorvik-free-subliminal-images-help.html");
@@ -272,7 +272,7 @@ void WebCommandsTest::referralRequestArrivesExactly()
     QCOMPARE(query.queryItemValue("taf4", QUrl::FullyDecoded), QString("Łukasz?x=1&taf6=y"));
     QCOMPARE(query.queryItemValue("taf5", QUrl::FullyDecoded), QString("bob@mail.example"));
     QCOMPARE(query.queryItemValue("taf6", QUrl::FullyDecoded),
-             QString("http://" ZORVIK_PRODUCT_SITE_HOST "/"));
+             QString("https://" ZORVIK_PRODUCT_SITE_HOST "/"));
     delete exitScreen;
 }
 
