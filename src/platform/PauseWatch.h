@@ -3,8 +3,15 @@
 #include <QFlags>
 #include <QObject>
 
-// Why a run holds back its flashes.
-enum class PauseReason { ScreenLocked = 0x1, FullscreenWindow = 0x2, DoNotDisturb = 0x4 };
+// Why a run holds back its flashes. The last two follow the clock, not the
+// desktop: the run's own schedule reports them.
+enum class PauseReason {
+    ScreenLocked = 0x1,
+    FullscreenWindow = 0x2,
+    DoNotDisturb = 0x4,
+    OutsideActiveHours = 0x8,
+    PausedForAWhile = 0x10,
+};
 Q_DECLARE_FLAGS(PauseReasons, PauseReason)
 Q_DECLARE_OPERATORS_FOR_FLAGS(PauseReasons)
 

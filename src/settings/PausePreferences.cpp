@@ -15,6 +15,9 @@ QString keyFor(PauseReason reason)
         return QStringLiteral("WhenFullscreen");
     case PauseReason::DoNotDisturb:
         return QStringLiteral("WhenDoNotDisturb");
+    case PauseReason::OutsideActiveHours:
+    case PauseReason::PausedForAWhile:
+        break; // the user's schedule, not a choice of this section
     }
     return {};
 }
