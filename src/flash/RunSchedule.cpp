@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "flash/RunSchedule.h"
 
+#include <algorithm>
 #include <limits>
 
 const QString RunSchedule::TimerName = QStringLiteral("scheduleTimer");
@@ -85,7 +86,7 @@ void RunSchedule::arm()
         return;
     }
     const qint64 ms = now.msecsTo(due);
-    m_timer->setInterval(int(qBound<qint64>(1, ms, std::numeric_limits<int>::max())));
+    m_timer->setInterval(int(std::clamp<qint64>(ms, 1, std::numeric_limits<int>::max())));
     m_timer->setEnabled(true);
 }
 
