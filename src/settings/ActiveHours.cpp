@@ -78,6 +78,15 @@ QDateTime ActiveHours::nextStart(const QDateTime& moment) const
     return {};
 }
 
+QList<Qt::DayOfWeek> ActiveHours::workingDays()
+{
+    // Built one by one: GCC takes a list made from braces here for uninitialised.
+    QList<Qt::DayOfWeek> days;
+    for (int day = Qt::Monday; day <= Qt::Friday; ++day)
+        days << Qt::DayOfWeek(day);
+    return days;
+}
+
 QString ActiveHours::dayNames(const QList<Qt::DayOfWeek>& days)
 {
     QStringList names;

@@ -17,7 +17,7 @@ class ActiveHours
 {
 public:
     bool enabled = false;
-    QList<Qt::DayOfWeek> days = {Qt::Monday, Qt::Tuesday, Qt::Wednesday, Qt::Thursday, Qt::Friday};
+    QList<Qt::DayOfWeek> days = workingDays();
     QTime from = QTime(9, 0);
     QTime to = QTime(17, 0);
 
@@ -35,6 +35,8 @@ public:
     static ActiveHours load(SettingsStore& store, const QString& application);
     void save(SettingsStore& store, const QString& application) const;
 
+    // Monday to Friday.
+    static QList<Qt::DayOfWeek> workingDays();
     // "Mon,Tue"; nothing when a name is unknown or the list empty.
     static QString dayNames(const QList<Qt::DayOfWeek>& days);
     static std::optional<QList<Qt::DayOfWeek>> parseDays(const QString& text);
