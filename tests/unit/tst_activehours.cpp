@@ -1,6 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The active hours' arithmetic in local time (Europe/Berlin, for its changes
-// of summer time) and how they are read from the settings file.
+// Active hours in Berlin's local time (for summer time), and read from settings.
 #include "Fakes.h"
 #include "settings/ActiveHours.h"
 
