@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/MainWindow.h"
 
+#include "app/ActiveHoursDialog.h"
+#include "app/PauseForActions.h"
 #include "app/PauseWhenMenu.h"
 #include "app/RunTrayIcon.h"
 #include "app/ShowPicturesOnMenu.h"
@@ -137,7 +139,7 @@ MainWindow::MainWindow(const Services& services, QWidget* parent)
             &FlashRun::flashPictureReady);
     connect(m_flashRun, &FlashRun::minimiseRequested, this, &MainWindow::minimiseForRun);
     connect(this, &MainWindow::unloading, m_flashRun, &FlashRun::end);
-    m_trayIcon = new RunTrayIcon(*m_flashRun, *this, this);
+    m_trayIcon = new RunTrayIcon(*m_flashRun, services.clock, *this, this);
     connect(this, &MainWindow::unloading, m_trayIcon, &RunTrayIcon::hide);
     buildRunMenus(findChild<QMenu*>(QStringLiteral("mnuFile")));
 
@@ -276,6 +278,9 @@ void MainWindow::buildRunMenus(QMenu* file)
         auto* pauseMenu = new PauseWhenMenu(m_pausePreferences, this);
         auto* showPicturesOnMenu = new ShowPicturesOnMenu(this);
         QAction* before = menu == file ? exit : nullptr;
+        auto* pauseFor = new PauseForActions(*m_flashRun, *menu, before);
+        connect(pauseFor, &PauseForActions::activeHoursRequested, this,
+                &MainWindow::openActiveHours);
         menu->insertMenu(before, pauseMenu);
         menu->insertMenu(before, showPicturesOnMenu);
         menu->insertAction(
@@ -286,6 +291,25 @@ void MainWindow::buildRunMenus(QMenu* file)
         m_pauseMenus << pauseMenu;
         m_showPicturesOnMenus << showPicturesOnMenu;
     }
+}
+
+void MainWindow::openActiveHours()
+{
+    // One dialog at a time, from either menu.
+    if (auto* open = findChild<ActiveHoursDialog*>()) {
+        open->raise();
+        open->activateWindow();
+        return;
+    }
+    const QString& application = m_services.program.applicationName;
+    auto* dialog = new ActiveHoursDialog(ActiveHours::load(m_services.settings, application), this);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    connect(dialog, &QDialog::accepted, this, [this, dialog] {
+        const ActiveHours hours = dialog->hours();
+        hours.save(m_services.settings, m_services.program.applicationName);
+        m_flashRun->setActiveHours(hours);
+    });
+    dialog->open();
 }
 
 void MainWindow::addingChanged(bool adding)
@@ -317,6 +341,8 @@ void MainWindow::load()
     for (PauseWhenMenu* menu : std::as_const(m_pauseMenus))
         menu->refresh();
     m_flashRun->setPauseWhen(m_pausePreferences.enabledReasons());
+    m_flashRun->setActiveHours(
+        ActiveHours::load(m_services.settings, m_services.program.applicationName));
     const ShowPicturesOn choice =
         loadShowPicturesOn(m_services.settings, m_services.program.applicationName);
     for (ShowPicturesOnMenu* menu : std::as_const(m_showPicturesOnMenus))

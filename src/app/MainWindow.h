@@ -66,6 +66,7 @@ private:
     void minimiseForRun();
     void buildRunMenus(QMenu* file);
     void showPicturesOn(ShowPicturesOn choice);
+    void openActiveHours();
     void addingChanged(bool adding);
 
     // The web pages and the About box.

@@ -2,9 +2,11 @@
 #include "app/RunTrayIcon.h"
 
 #include "flash/FlashRun.h"
+#include "platform/Clock.h"
 #include "platform/ProgramInfo.h"
 #include "widgets/ProgramIcon.h"
 
+#include <QLocale>
 #include <QMenu>
 #include <QSystemTrayIcon>
 #include <QWidget>
@@ -12,10 +14,27 @@
 namespace
 {
 
-// The plain words the tray shows for why a run waits.
-QString pauseReasonText(PauseReason reason)
+// "14:30" today, "Monday 09:00" on another day.
+QString momentText(const QDateTime& moment, const QDate& today)
 {
+    const QLocale locale;
+    const QString time = locale.toString(moment.time(), QLocale::ShortFormat);
+    if (moment.date() == today)
+        return time;
+    return locale.dayName(moment.date().dayOfWeek()) + QLatin1Char(' ') + time;
+}
+
+// The plain words the tray shows for why a run waits, and until when.
+QString pauseReasonText(PauseReason reason, const QDateTime& until, const QDate& today)
+{
+    const QString when = until.isValid() ? momentText(until, today) : QString();
     switch (reason) {
+    case PauseReason::OutsideActiveHours:
+        return when.isEmpty() ? RunTrayIcon::tr("Outside active hours")
+                              : RunTrayIcon::tr("Outside active hours until %1").arg(when);
+    case PauseReason::PausedForAWhile:
+        return when.isEmpty() ? RunTrayIcon::tr("Paused")
+                              : RunTrayIcon::tr("Paused until %1").arg(when);
     case PauseReason::ScreenLocked:
         return RunTrayIcon::tr("Paused: the screen is locked");
     case PauseReason::FullscreenWindow:
@@ -32,8 +51,8 @@ QString pauseReasonText(PauseReason reason)
 
 } // namespace
 
-RunTrayIcon::RunTrayIcon(FlashRun& run, QWidget& mainWindow, QObject* parent)
-    : QObject(parent), m_run(run), m_mainWindow(&mainWindow), m_menu(new QMenu)
+RunTrayIcon::RunTrayIcon(FlashRun& run, Clock& clock, QWidget& mainWindow, QObject* parent)
+    : QObject(parent), m_run(run), m_clock(clock), m_mainWindow(&mainWindow), m_menu(new QMenu)
 {
     setObjectName(QStringLiteral("RunTrayIcon"));
     m_menu->setObjectName(QStringLiteral("mnuTray"));
@@ -86,11 +105,14 @@ void RunTrayIcon::update()
         state = tr("Stopped");
     } else if (m_run.state() == FlashRun::State::Paused) {
         QStringList reasons;
+        const QDateTime until = m_run.pausedUntil();
+        const QDate today = m_clock.today();
         for (PauseReason reason :
              {PauseReason::ScreenLocked, PauseReason::FullscreenWindow, PauseReason::DoNotDisturb,
-              PauseReason::ScreenShared, PauseReason::InCall})
+              PauseReason::ScreenShared, PauseReason::InCall, PauseReason::OutsideActiveHours,
+              PauseReason::PausedForAWhile})
             if (m_run.pauseReasons().testFlag(reason))
-                reasons << pauseReasonText(reason);
+                reasons << pauseReasonText(reason, until, today);
         state = reasons.join(QLatin1Char('\n'));
     } else if (const QDateTime due = m_run.nextFlashDue(); due.isValid()) {
         state = tr("Next picture at %1").arg(due.toString(QStringLiteral("HH:mm:ss")));

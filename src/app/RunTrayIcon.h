@@ -5,6 +5,7 @@
 #include <QPointer>
 #include <QString>
 
+class Clock;
 class FlashRun;
 class QAction;
 class QMenu;
@@ -14,13 +15,14 @@ class QWidget;
 // The run in the desktop's tray: from the first Start on, an icon in the
 // program's colours while a run is on (grey while stopped), whose menu starts
 // and stops the run and brings back the minimised main window, and whose
-// tooltip says when the next picture comes. The menu and its actions exist
+// tooltip says when the next picture comes, or why the run waits and until
+// when. The menu and its actions exist
 // on every desktop; the icon itself only where the desktop has a tray.
 class RunTrayIcon : public QObject
 {
     Q_OBJECT
 public:
-    RunTrayIcon(FlashRun& run, QWidget& mainWindow, QObject* parent = nullptr);
+    RunTrayIcon(FlashRun& run, Clock& clock, QWidget& mainWindow, QObject* parent = nullptr);
     ~RunTrayIcon() override;
 
     QMenu* menu() const { return m_menu; }
@@ -37,6 +39,7 @@ private:
     void update();
 
     FlashRun& m_run;
+    Clock& m_clock;
     QPointer<QWidget> m_mainWindow;
     QMenu* m_menu;
     QAction* m_pausedAction; // why the run is paused, while it is

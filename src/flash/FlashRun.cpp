@@ -21,12 +21,28 @@ FlashRun::FlashRun(const Services& services, FlashPictures& pictures, DisplayCho
                    FlashDisplay& display, QObject* parent)
     : QObject(parent), m_services(services), m_pictures(pictures), m_choices(choices),
       m_display(display), m_intervalTimer(m_services.timers.create(IntervalTimerName, this)),
+      m_schedule(new RunSchedule(m_services.clock, m_services.timers, this)),
       m_monitorPicker(m_services.monitors)
 {
     connect(m_intervalTimer, &Timer::timeout, this, &FlashRun::intervalTicked);
     connect(&m_display, &FlashDisplay::pictureOnScreen, this, &FlashRun::pictureOnScreen);
     connect(&m_display, &FlashDisplay::flashEnded, this, &FlashRun::flashEnded);
     connect(&m_services.pause, &PauseWatch::reasonsChanged, this, &FlashRun::followPause);
+    connect(m_schedule, &RunSchedule::reasonsChanged, this, &FlashRun::followPause);
+}
+
+void FlashRun::pauseUntil(const QDateTime& until)
+{
+    if (!isRunning())
+        return;
+    m_schedule->pauseUntil(until);
+    // A longer pause keeps the reasons but changes when the run goes on.
+    emit scheduleChanged();
+}
+
+QDateTime FlashRun::pausedUntil() const
+{
+    return m_state == State::Paused ? m_schedule->waitsUntil() : QDateTime();
 }
 
 QString FlashRun::startStopCaption() const
@@ -47,7 +63,8 @@ void FlashRun::setPauseWhen(PauseReasons reasons)
 
 PauseReasons FlashRun::pauseNow() const
 {
-    return m_services.pause.reasons() & m_pauseWhen;
+    // The schedule's reasons are the user's own choice: always obeyed.
+    return (m_services.pause.reasons() & m_pauseWhen) | m_schedule->reasons();
 }
 
 void FlashRun::followPause()
@@ -128,6 +145,8 @@ void FlashRun::start()
     beginInterval();
     m_intervalTimer->setEnabled(true);
     m_services.pause.setWatching(true);
+    m_schedule->pauseUntil({});
+    m_schedule->setWatching(true);
     if (m_intervalTimer->isRunning())
         m_display.prepare();
     setState(State::Waiting);
@@ -158,6 +177,9 @@ void FlashRun::leaveRun()
     m_pausedFor = {};
     m_tickDue = {};
     setState(State::Stopped);
+    // Only now: a stopped run ignores what the schedule then reports.
+    m_schedule->setWatching(false);
+    m_schedule->pauseUntil({});
 }
 
 void FlashRun::intervalTicked()
@@ -171,6 +193,10 @@ void FlashRun::intervalTicked()
     // A tick starts the next period; it counts only if no flash pauses it.
     beginInterval();
     m_display.remove();
+    // A tick a second or more away from its time by the clock: the clock was
+    // set, and the schedule's wake-up is worked out again.
+    if (slept || qAbs(elapsed - m_intervalTimer->interval()) > ClockJumpMs)
+        m_schedule->recheck();
     if (slept) {
         emit scheduleChanged();
         return;

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "flash/MonitorPicker.h"
+#include "flash/RunSchedule.h"
 #include "flash/Scheduler.h"
 #include "flash/ShowLatency.h"
 #include "platform/Services.h"
@@ -39,6 +40,7 @@ public:
     // A tick this much later by the wall clock than its interval means the
     // machine slept.
     static constexpr int SuspendSlackMs = 5000;
+    static constexpr int ClockJumpMs = 1000;
 
     FlashRun(const Services& services, FlashPictures& pictures, DisplayChoices& choices,
              FlashDisplay& display, QObject* parent = nullptr);
@@ -65,6 +67,15 @@ public:
     void setPauseWhen(PauseReasons reasons);
     // A flash picture that was still being prepared is ready now.
     void flashPictureReady();
+    // The hours in which pictures may be shown; outside them the run waits.
+    void setActiveHours(const ActiveHours& hours) { m_schedule->setActiveHours(hours); }
+    // Holds back a run that is on until then; Stop, Start or resumeNow() end it.
+    void pauseUntil(const QDateTime& until);
+    void resumeNow() { pauseUntil({}); }
+    const RunSchedule& schedule() const { return *m_schedule; }
+    // When the schedule lets a paused run go on; invalid when it does not hold
+    // the run back or never lets it go.
+    QDateTime pausedUntil() const;
     // The monitor the pictures are shown on.
     void setShowPicturesOn(ShowPicturesOn choice) { m_monitorPicker.setShowPicturesOn(choice); }
 
@@ -103,6 +114,7 @@ private:
     DisplayChoices& m_choices;
     FlashDisplay& m_display;
     Timer* m_intervalTimer;
+    RunSchedule* m_schedule;
     Scheduler m_scheduler;
     MonitorPicker m_monitorPicker;
     State m_state = State::Stopped;

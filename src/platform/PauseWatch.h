@@ -4,13 +4,16 @@
 #include <QFlags>
 #include <QObject>
 
-// Why a run holds back its flashes.
+// Why a run holds back its flashes. The last two follow the clock, not the
+// desktop: the run's own schedule reports them.
 enum class PauseReason {
     ScreenLocked = 0x1,
     FullscreenWindow = 0x2,
     DoNotDisturb = 0x4,
     ScreenShared = 0x8, // shared in a call, or recorded
     InCall = 0x10,      // a microphone or camera in use
+    OutsideActiveHours = 0x20,
+    PausedForAWhile = 0x40,
 };
 Q_DECLARE_FLAGS(PauseReasons, PauseReason)
 Q_DECLARE_OPERATORS_FOR_FLAGS(PauseReasons)

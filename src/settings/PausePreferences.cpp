@@ -21,6 +21,9 @@ QString keyFor(PauseReason reason)
         return QStringLiteral("WhenScreenShared");
     case PauseReason::InCall:
         return QStringLiteral("WhenInCall");
+    case PauseReason::OutsideActiveHours:
+    case PauseReason::PausedForAWhile:
+        break; // the user's schedule, not a choice of this section
     }
     return {};
 }

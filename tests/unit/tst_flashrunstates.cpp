@@ -4,6 +4,7 @@
 #include "Fakes.h"
 #include "flash/FlashDisplay.h"
 #include "flash/FlashRun.h"
+#include "flash/RunSchedule.h"
 #include "library/FlashPictures.h"
 #include "settings/DisplayChoices.h"
 
@@ -98,6 +99,8 @@ private slots:
     void pauseBeforeItsSignalStillHoldsBackTheFlash();
     void pausesTheUserDoesNotWantAreIgnored();
     void aSuspendGivesAFreshIntervalNotAFlash();
+    void outsideTheActiveHoursTheRunWaitsForTheirStart();
+    void aPauseForAWhileEndsByItselfOrAtStop();
     void theTickComesEarlyByTheTimeAPictureTakesToTheScreen_data();
     void theTickComesEarlyByTheTimeAPictureTakesToTheScreen();
 
@@ -321,6 +324,63 @@ void FlashRunStatesTest::pausesTheUserDoesNotWantAreIgnored()
     m_run->setPauseWhen(PauseReason::ScreenLocked | PauseReason::DoNotDisturb);
     QCOMPARE(m_run->state(), State::Paused);
     QVERIFY(!m_display->showing);
+}
+
+void FlashRunStatesTest::outsideTheActiveHoursTheRunWaitsForTheirStart()
+{
+    ActiveHours hours; // Monday to Friday, 09:00 to 17:00
+    hours.enabled = true;
+    m_run->setActiveHours(hours);
+    QDateTime& now = m_fakes->clock.time;
+    now = QDateTime(QDate(2026, 12, 8), QTime(16, 59, 59)); // a Tuesday
+    m_run->startStopClicked();
+    QVERIFY(interval()->fire());
+    QVERIFY(m_display->showing);
+    FakeTimer* wake = m_fakes->timers.find(RunSchedule::TimerName);
+    QCOMPARE(wake->interval(), 1000); // one wake-up, at the end of the hours
+
+    now = now.addSecs(1);
+    QVERIFY(wake->fire());
+    QCOMPARE(m_run->state(), State::Paused);
+    QCOMPARE(m_run->pauseReasons(), PauseReasons(PauseReason::OutsideActiveHours));
+    QVERIFY2(!m_display->showing, "the picture goes at the boundary");
+    QVERIFY(!interval()->isRunning());
+    const QDateTime start(QDate(2026, 12, 9), QTime(9, 0));
+    QCOMPARE(m_run->pausedUntil(), start);
+    QCOMPARE(wake->interval(), 16 * 3600 * 1000);
+
+    // The clock is set forward to 08:00: the wake-up comes early and moves.
+    now = start.addSecs(-3600);
+    QVERIFY(wake->fire());
+    QCOMPARE(m_run->state(), State::Paused);
+    QCOMPARE(wake->interval(), 3600 * 1000);
+
+    const int shown = int(m_display->shown.size());
+    now = start;
+    QVERIFY(wake->fire());
+    QCOMPARE(m_run->state(), State::Waiting);
+    QCOMPARE(m_run->nextFlashDue(), now.addMSecs(2000));
+    QCOMPARE(m_display->shown.size(), shown);
+}
+
+void FlashRunStatesTest::aPauseForAWhileEndsByItselfOrAtStop()
+{
+    m_run->startStopClicked();
+    QDateTime& now = m_fakes->clock.time;
+    m_run->pauseUntil(now.addSecs(15 * 60));
+    QCOMPARE(m_run->pauseReasons(), PauseReasons(PauseReason::PausedForAWhile));
+    QCOMPARE(m_run->pausedUntil(), now.addSecs(15 * 60));
+    FakeTimer* wake = m_fakes->timers.find(RunSchedule::TimerName);
+    QCOMPARE(wake->interval(), 15 * 60 * 1000);
+    now = now.addSecs(15 * 60);
+    QVERIFY(wake->fire());
+    QCOMPARE(m_run->state(), State::Waiting);
+
+    m_run->pauseUntil(now.addSecs(3600));
+    m_run->startStopClicked();
+    m_run->startStopClicked();
+    QCOMPARE(m_run->state(), State::Waiting);
+    QVERIFY(!m_run->schedule().reasons());
 }
 
 void FlashRunStatesTest::aSuspendGivesAFreshIntervalNotAFlash()

@@ -106,6 +106,14 @@ void MainWindowTest::menus()
     QCOMPARE(help, QStringList({"&Online Help", "&Visit Us Online", "-",
                                 "Check for Software &Update", "-", "&About Software"}));
     QCOMPARE(window->findChild<QAction*>("mnuExit")->text(), "E&xit");
+
+    // A nonsensical [schedule] opens as no active hours, with sane values.
+    m_services->settings.write("zorvik-subliminal-images", "schedule", "Enabled", "1");
+    m_services->settings.write("zorvik-subliminal-images", "schedule", "From", "25:00");
+    window->findChild<QAction*>("mnuActiveHours")->trigger();
+    QTRY_VERIFY(window->findChild<QWidget*>("frmActiveHours"));
+    QVERIFY(!window->findChild<QWidget*>("chkEnabled")->property("checked").toBool());
+    QCOMPARE(window->findChild<QWidget*>("tmeFrom")->property("time").toTime(), QTime(9, 0));
 }
 
 void MainWindowTest::settingsStartAtTheirDefaults()

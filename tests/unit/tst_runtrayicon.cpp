@@ -13,6 +13,7 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QLocale>
 #include <QMenu>
 #include <QPointer>
 #include <QPushButton>
@@ -188,6 +189,14 @@ void RunTrayIconTest::pausedRunSaysWhyAndPauseChoicesAreKept()
     QCOMPARE(m_window->flashRun().state(), FlashRun::State::Waiting);
     QVERIFY(!paused->isVisible());
     QVERIFY(tray()->toolTip().contains("Next picture at"));
+
+    // A pause for a while says until when; Resume Now ends it.
+    tray()->menu()->findChild<QAction*>("mnuPause1Hour")->trigger();
+    const QTime until = m_services->clock.time.time().addSecs(3600);
+    QVERIFY(tray()->toolTip().endsWith("\nPaused until " +
+                                       QLocale().toString(until, QLocale::ShortFormat)));
+    tray()->menu()->findChild<QAction*>("mnuResumeNow")->trigger();
+    QCOMPARE(m_window->flashRun().state(), FlashRun::State::Waiting);
 }
 
 QTEST_MAIN(RunTrayIconTest)

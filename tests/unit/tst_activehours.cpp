@@ -1,0 +1,147 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Active hours in Berlin's local time (for summer time), and read from settings.
+#include "Fakes.h"
+#include "settings/ActiveHours.h"
+
+#include <QTest>
+#include <ctime>
+
+class ActiveHoursTest : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void boundaries_data();
+    void boundaries();
+    void nonsenseReadsAsNoSchedule_data();
+    void nonsenseReadsAsNoSchedule();
+};
+
+void ActiveHoursTest::initTestCase()
+{
+    qputenv("TZ", "Europe/Berlin");
+    tzset();
+}
+
+void ActiveHoursTest::boundaries_data()
+{
+    QTest::addColumn<QString>("days");
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<QString>("now");
+    QTest::addColumn<bool>("inside");
+    QTest::addColumn<QString>("boundary"); // empty: none
+    QTest::addColumn<int>("secondsLeft");  // real seconds to it
+
+    const QString weekdays = "Mon,Tue,Wed,Thu,Fri";
+    const QString daily = "Mon,Tue,Wed,Thu,Fri,Sat,Sun";
+    // 2026-12-08 is a Tuesday.
+    QTest::newRow("inside") << weekdays << "09:00-17:00"
+                            << "2026-12-08 10:00" << true << "2026-12-08 17:00" << 7 * 3600;
+    QTest::newRow("before") << weekdays << "09:00-17:00"
+                            << "2026-12-08 08:00" << false << "2026-12-08 09:00" << 3600;
+    QTest::newRow("weekend") << weekdays << "09:00-17:00"
+                             << "2026-12-11 18:00" << false << "2026-12-14 09:00" << 63 * 3600;
+    QTest::newRow("past midnight, inside")
+        << "Mon"
+        << "22:00-02:00"
+        << "2026-12-08 01:00" << true << "2026-12-08 02:00" << 3600;
+    QTest::newRow("past midnight, after")
+        << "Mon"
+        << "22:00-02:00"
+        << "2026-12-08 03:00" << false << "2026-12-14 22:00" << 6 * 86400 + 19 * 3600;
+    QTest::newRow("from == to: whole days")
+        << "Sat,Sun"
+        << "08:00-08:00"
+        << "2026-12-12 07:00" << true << "2026-12-14 00:00" << 41 * 3600;
+    QTest::newRow("no day") << ""
+                            << "09:00-17:00"
+                            << "2026-12-08 10:00" << false << "" << -1;
+    QTest::newRow("summer time begins")
+        << daily << "01:00-04:00"
+        << "2026-03-29 01:30" << true << "2026-03-29 04:00" << 3600 + 1800;
+    QTest::newRow("summer time ends")
+        << daily << "01:00-04:00"
+        << "2026-10-25 01:30" << true << "2026-10-25 04:00" << 3 * 3600 + 1800;
+}
+
+void ActiveHoursTest::boundaries()
+{
+    QFETCH(QString, days);
+    QFETCH(QString, window);
+    QFETCH(QString, now);
+    QFETCH(bool, inside);
+    QFETCH(QString, boundary);
+    QFETCH(int, secondsLeft);
+    const auto at = [](const QString& text) {
+        return QDateTime::fromString(text, QStringLiteral("yyyy-MM-dd HH:mm"));
+    };
+    ActiveHours hours;
+    hours.enabled = true;
+    hours.days = ActiveHours::parseDays(days).value_or(QList<Qt::DayOfWeek>());
+    hours.from = QTime::fromString(window.section('-', 0, 0), "HH:mm");
+    hours.to = QTime::fromString(window.section('-', 1, 1), "HH:mm");
+
+    QCOMPARE(hours.contains(at(now)), inside);
+    const QDateTime next = hours.nextBoundary(at(now));
+    QCOMPARE(next, at(boundary));
+    QCOMPARE(next.isValid() ? at(now).secsTo(next) : -1, qint64(secondsLeft));
+    // Just before the boundary nothing has changed yet; at it, it has.
+    if (next.isValid()) {
+        QCOMPARE(hours.contains(next.addSecs(-1)), inside);
+        QCOMPARE(hours.contains(next), !inside);
+    }
+    hours.enabled = false;
+    QVERIFY(hours.contains(at(now)));
+    QVERIFY(!hours.nextBoundary(at(now)).isValid());
+}
+
+void ActiveHoursTest::nonsenseReadsAsNoSchedule_data()
+{
+    QTest::addColumn<QString>("days");
+    QTest::addColumn<QString>("from");
+    QTest::addColumn<QString>("to");
+    QTest::newRow("unknown day") << "Mon,Funday"
+                                 << "09:00"
+                                 << "17:00";
+    QTest::newRow("25:00") << "Mon"
+                           << "25:00"
+                           << "17:00";
+    QTest::newRow("empty") << ""
+                           << ""
+                           << "";
+    QTest::newRow("no days") << ""
+                             << "09:00"
+                             << "17:00";
+}
+
+void ActiveHoursTest::nonsenseReadsAsNoSchedule()
+{
+    QFETCH(QString, days);
+    QFETCH(QString, from);
+    QFETCH(QString, to);
+    MemorySettingsStore store;
+    const auto key = [](const char* name) {
+        return MemorySettingsStore::path("app", "schedule", name);
+    };
+    store.values = {{key("Enabled"), "1"},
+                    {key("Days"), days},
+                    {key("From"), from},
+                    {key("To"), to},
+                    {MemorySettingsStore::path("app", "pause", "WhenLocked"), "0"}};
+    const auto before = store.values;
+    QCOMPARE(ActiveHours::load(store, "app"), ActiveHours());
+    QCOMPARE(store.values, before);
+
+    // A sound section reads back as written.
+    ActiveHours hours;
+    hours.enabled = true;
+    hours.days = {Qt::Saturday, Qt::Sunday};
+    hours.from = QTime(22, 0);
+    hours.to = QTime(2, 0);
+    hours.save(store, "app");
+    QCOMPARE(store.values.value(key("Days")), "Sat,Sun");
+    QCOMPARE(ActiveHours::load(store, "app"), hours);
+}
+
+QTEST_GUILESS_MAIN(ActiveHoursTest)
+#include "tst_activehours.moc"
