@@ -33,6 +33,29 @@
     </message>
 </context>
 <context>
+    <name>ActiveHoursDialog</name>
+    <message>
+        <source>&amp;Enabled</source>
+        <translation>&amp;Aktiviert</translation>
+    </message>
+    <message>
+        <source>Active Hours</source>
+        <translation>Aktive Zeiten</translation>
+    </message>
+    <message>
+        <source>&amp;From</source>
+        <translation>&amp;Von</translation>
+    </message>
+    <message>
+        <source>&amp;to</source>
+        <translation>&amp;bis</translation>
+    </message>
+    <message>
+        <source>A window may go on past midnight; the same time twice is the whole day. Outside these hours a run waits.</source>
+        <translation>Ein Zeitraum darf über Mitternacht hinausgehen; zweimal dieselbe Uhrzeit bedeutet den ganzen Tag. Außerhalb dieser Zeiten wartet ein Durchlauf.</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>Flashes pictures of your choosing on the screen for a moment at a regular interval.</source>
@@ -388,6 +411,29 @@
     </message>
 </context>
 <context>
+    <name>PauseForActions</name>
+    <message>
+        <source>Active &amp;Hours...</source>
+        <translation>Aktive &amp;Zeiten …</translation>
+    </message>
+    <message>
+        <source>Pause for 15 &amp;Minutes</source>
+        <translation>15 &amp;Minuten pausieren</translation>
+    </message>
+    <message>
+        <source>Pause for 1 H&amp;our</source>
+        <translation>1 &amp;Stunde pausieren</translation>
+    </message>
+    <message>
+        <source>Pause until &amp;Tomorrow</source>
+        <translation>Bis &amp;morgen pausieren</translation>
+    </message>
+    <message>
+        <source>&amp;Resume Now</source>
+        <translation>&amp;Jetzt fortsetzen</translation>
+    </message>
+</context>
+<context>
     <name>PauseWhenMenu</name>
     <message>
         <source>Pause when</source>
@@ -558,6 +604,22 @@
     <message>
         <source>A picture is on the screen</source>
         <translation>Ein Bild ist auf dem Bildschirm</translation>
+    </message>
+    <message>
+        <source>Outside active hours</source>
+        <translation>Außerhalb der aktiven Zeiten</translation>
+    </message>
+    <message>
+        <source>Outside active hours until %1</source>
+        <translation>Außerhalb der aktiven Zeiten bis %1</translation>
+    </message>
+    <message>
+        <source>Paused</source>
+        <translation>Pausiert</translation>
+    </message>
+    <message>
+        <source>Paused until %1</source>
+        <translation>Pausiert bis %1</translation>
     </message>
 </context>
 <context>

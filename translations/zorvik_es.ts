@@ -33,6 +33,29 @@
     </message>
 </context>
 <context>
+    <name>ActiveHoursDialog</name>
+    <message>
+        <source>&amp;Enabled</source>
+        <translation>&amp;Activado</translation>
+    </message>
+    <message>
+        <source>Active Hours</source>
+        <translation>Horas activas</translation>
+    </message>
+    <message>
+        <source>&amp;From</source>
+        <translation>&amp;Desde</translation>
+    </message>
+    <message>
+        <source>&amp;to</source>
+        <translation>&amp;hasta</translation>
+    </message>
+    <message>
+        <source>A window may go on past midnight; the same time twice is the whole day. Outside these hours a run waits.</source>
+        <translation>Un intervalo puede pasar de la medianoche; la misma hora dos veces significa todo el día. Fuera de estas horas, la sesión espera.</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>Flashes pictures of your choosing on the screen for a moment at a regular interval.</source>
@@ -388,6 +411,29 @@
     </message>
 </context>
 <context>
+    <name>PauseForActions</name>
+    <message>
+        <source>Active &amp;Hours...</source>
+        <translation>&amp;Horas activas…</translation>
+    </message>
+    <message>
+        <source>Pause for 15 &amp;Minutes</source>
+        <translation>Pausar 15 &amp;minutos</translation>
+    </message>
+    <message>
+        <source>Pause for 1 H&amp;our</source>
+        <translation>Pausar 1 h&amp;ora</translation>
+    </message>
+    <message>
+        <source>Pause until &amp;Tomorrow</source>
+        <translation>Pausar hasta &amp;mañana</translation>
+    </message>
+    <message>
+        <source>&amp;Resume Now</source>
+        <translation>&amp;Reanudar ahora</translation>
+    </message>
+</context>
+<context>
     <name>PauseWhenMenu</name>
     <message>
         <source>Pause when</source>
@@ -558,6 +604,22 @@
     <message>
         <source>A picture is on the screen</source>
         <translation>Hay una imagen en la pantalla</translation>
+    </message>
+    <message>
+        <source>Outside active hours</source>
+        <translation>Fuera de las horas activas</translation>
+    </message>
+    <message>
+        <source>Outside active hours until %1</source>
+        <translation>Fuera de las horas activas hasta %1</translation>
+    </message>
+    <message>
+        <source>Paused</source>
+        <translation>En pausa</translation>
+    </message>
+    <message>
+        <source>Paused until %1</source>
+        <translation>En pausa hasta %1</translation>
     </message>
 </context>
 <context>

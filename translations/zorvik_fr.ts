@@ -33,6 +33,29 @@
     </message>
 </context>
 <context>
+    <name>ActiveHoursDialog</name>
+    <message>
+        <source>&amp;Enabled</source>
+        <translation>&amp;Activé</translation>
+    </message>
+    <message>
+        <source>Active Hours</source>
+        <translation>Heures actives</translation>
+    </message>
+    <message>
+        <source>&amp;From</source>
+        <translation>&amp;De</translation>
+    </message>
+    <message>
+        <source>&amp;to</source>
+        <translation>&amp;à</translation>
+    </message>
+    <message>
+        <source>A window may go on past midnight; the same time twice is the whole day. Outside these hours a run waits.</source>
+        <translation>Une plage peut dépasser minuit ; la même heure deux fois signifie toute la journée. En dehors de ces heures, la diffusion attend.</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>Flashes pictures of your choosing on the screen for a moment at a regular interval.</source>
@@ -388,6 +411,29 @@
     </message>
 </context>
 <context>
+    <name>PauseForActions</name>
+    <message>
+        <source>Active &amp;Hours...</source>
+        <translation>&amp;Heures actives…</translation>
+    </message>
+    <message>
+        <source>Pause for 15 &amp;Minutes</source>
+        <translation>Pause de 15 &amp;minutes</translation>
+    </message>
+    <message>
+        <source>Pause for 1 H&amp;our</source>
+        <translation>Pause d’une &amp;heure</translation>
+    </message>
+    <message>
+        <source>Pause until &amp;Tomorrow</source>
+        <translation>Pause jusqu’à &amp;demain</translation>
+    </message>
+    <message>
+        <source>&amp;Resume Now</source>
+        <translation>&amp;Reprendre maintenant</translation>
+    </message>
+</context>
+<context>
     <name>PauseWhenMenu</name>
     <message>
         <source>Pause when</source>
@@ -558,6 +604,22 @@
     <message>
         <source>A picture is on the screen</source>
         <translation>Une image est à l’écran</translation>
+    </message>
+    <message>
+        <source>Outside active hours</source>
+        <translation>En dehors des heures actives</translation>
+    </message>
+    <message>
+        <source>Outside active hours until %1</source>
+        <translation>En dehors des heures actives jusqu’à %1</translation>
+    </message>
+    <message>
+        <source>Paused</source>
+        <translation>En pause</translation>
+    </message>
+    <message>
+        <source>Paused until %1</source>
+        <translation>En pause jusqu’à %1</translation>
     </message>
 </context>
 <context>

@@ -33,6 +33,29 @@
     </message>
 </context>
 <context>
+    <name>ActiveHoursDialog</name>
+    <message>
+        <source>&amp;Enabled</source>
+        <translation>&amp;Attivo</translation>
+    </message>
+    <message>
+        <source>Active Hours</source>
+        <translation>Orari attivi</translation>
+    </message>
+    <message>
+        <source>&amp;From</source>
+        <translation>&amp;Dalle</translation>
+    </message>
+    <message>
+        <source>&amp;to</source>
+        <translation>&amp;alle</translation>
+    </message>
+    <message>
+        <source>A window may go on past midnight; the same time twice is the whole day. Outside these hours a run waits.</source>
+        <translation>Un intervallo può superare la mezzanotte; la stessa ora due volte indica l’intera giornata. Fuori da questi orari la sessione attende.</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>Flashes pictures of your choosing on the screen for a moment at a regular interval.</source>
@@ -388,6 +411,29 @@
     </message>
 </context>
 <context>
+    <name>PauseForActions</name>
+    <message>
+        <source>Active &amp;Hours...</source>
+        <translation>&amp;Orari attivi…</translation>
+    </message>
+    <message>
+        <source>Pause for 15 &amp;Minutes</source>
+        <translation>Pausa di 15 &amp;minuti</translation>
+    </message>
+    <message>
+        <source>Pause for 1 H&amp;our</source>
+        <translation>Pausa di 1 o&amp;ra</translation>
+    </message>
+    <message>
+        <source>Pause until &amp;Tomorrow</source>
+        <translation>Pausa fino a &amp;domani</translation>
+    </message>
+    <message>
+        <source>&amp;Resume Now</source>
+        <translation>&amp;Riprendi ora</translation>
+    </message>
+</context>
+<context>
     <name>PauseWhenMenu</name>
     <message>
         <source>Pause when</source>
@@ -558,6 +604,22 @@
     <message>
         <source>A picture is on the screen</source>
         <translation>Un&apos;immagine è sullo schermo</translation>
+    </message>
+    <message>
+        <source>Outside active hours</source>
+        <translation>Fuori dagli orari attivi</translation>
+    </message>
+    <message>
+        <source>Outside active hours until %1</source>
+        <translation>Fuori dagli orari attivi fino alle %1</translation>
+    </message>
+    <message>
+        <source>Paused</source>
+        <translation>In pausa</translation>
+    </message>
+    <message>
+        <source>Paused until %1</source>
+        <translation>In pausa fino alle %1</translation>
     </message>
 </context>
 <context>

@@ -33,6 +33,29 @@
     </message>
 </context>
 <context>
+    <name>ActiveHoursDialog</name>
+    <message>
+        <source>&amp;Enabled</source>
+        <translation>有効にする(&amp;E)</translation>
+    </message>
+    <message>
+        <source>Active Hours</source>
+        <translation>アクティブな時間帯</translation>
+    </message>
+    <message>
+        <source>&amp;From</source>
+        <translation>開始(&amp;F)</translation>
+    </message>
+    <message>
+        <source>&amp;to</source>
+        <translation>終了(&amp;T)</translation>
+    </message>
+    <message>
+        <source>A window may go on past midnight; the same time twice is the whole day. Outside these hours a run waits.</source>
+        <translation>時間帯は午前 0 時をまたいでもかまいません。同じ時刻を 2 回指定すると終日になります。時間帯の外では再生は待機します。</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>Flashes pictures of your choosing on the screen for a moment at a regular interval.</source>
@@ -384,6 +407,29 @@
     </message>
 </context>
 <context>
+    <name>PauseForActions</name>
+    <message>
+        <source>Active &amp;Hours...</source>
+        <translation>アクティブな時間帯(&amp;H)…</translation>
+    </message>
+    <message>
+        <source>Pause for 15 &amp;Minutes</source>
+        <translation>15 分間一時停止(&amp;M)</translation>
+    </message>
+    <message>
+        <source>Pause for 1 H&amp;our</source>
+        <translation>1 時間一時停止(&amp;O)</translation>
+    </message>
+    <message>
+        <source>Pause until &amp;Tomorrow</source>
+        <translation>明日まで一時停止(&amp;T)</translation>
+    </message>
+    <message>
+        <source>&amp;Resume Now</source>
+        <translation>今すぐ再開(&amp;R)</translation>
+    </message>
+</context>
+<context>
     <name>PauseWhenMenu</name>
     <message>
         <source>Pause when</source>
@@ -554,6 +600,22 @@
     <message>
         <source>A picture is on the screen</source>
         <translation>画像を表示中</translation>
+    </message>
+    <message>
+        <source>Outside active hours</source>
+        <translation>アクティブな時間帯の外です</translation>
+    </message>
+    <message>
+        <source>Outside active hours until %1</source>
+        <translation>アクティブな時間帯の外です（%1 まで）</translation>
+    </message>
+    <message>
+        <source>Paused</source>
+        <translation>一時停止中</translation>
+    </message>
+    <message>
+        <source>Paused until %1</source>
+        <translation>一時停止中（%1 まで）</translation>
     </message>
 </context>
 <context>

@@ -33,6 +33,29 @@
     </message>
 </context>
 <context>
+    <name>ActiveHoursDialog</name>
+    <message>
+        <source>&amp;Enabled</source>
+        <translation>&amp;Ingeschakeld</translation>
+    </message>
+    <message>
+        <source>Active Hours</source>
+        <translation>Actieve uren</translation>
+    </message>
+    <message>
+        <source>&amp;From</source>
+        <translation>&amp;Van</translation>
+    </message>
+    <message>
+        <source>&amp;to</source>
+        <translation>&amp;tot</translation>
+    </message>
+    <message>
+        <source>A window may go on past midnight; the same time twice is the whole day. Outside these hours a run waits.</source>
+        <translation>Een periode mag over middernacht heen lopen; twee keer dezelfde tijd betekent de hele dag. Buiten deze uren wacht een sessie.</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>Flashes pictures of your choosing on the screen for a moment at a regular interval.</source>
@@ -388,6 +411,29 @@
     </message>
 </context>
 <context>
+    <name>PauseForActions</name>
+    <message>
+        <source>Active &amp;Hours...</source>
+        <translation>Actieve &amp;uren…</translation>
+    </message>
+    <message>
+        <source>Pause for 15 &amp;Minutes</source>
+        <translation>15 &amp;minuten pauzeren</translation>
+    </message>
+    <message>
+        <source>Pause for 1 H&amp;our</source>
+        <translation>1 &amp;uur pauzeren</translation>
+    </message>
+    <message>
+        <source>Pause until &amp;Tomorrow</source>
+        <translation>Pauzeren tot &amp;morgen</translation>
+    </message>
+    <message>
+        <source>&amp;Resume Now</source>
+        <translation>Nu &amp;hervatten</translation>
+    </message>
+</context>
+<context>
     <name>PauseWhenMenu</name>
     <message>
         <source>Pause when</source>
@@ -558,6 +604,22 @@
     <message>
         <source>A picture is on the screen</source>
         <translation>Er staat een afbeelding op het scherm</translation>
+    </message>
+    <message>
+        <source>Outside active hours</source>
+        <translation>Buiten de actieve uren</translation>
+    </message>
+    <message>
+        <source>Outside active hours until %1</source>
+        <translation>Buiten de actieve uren tot %1</translation>
+    </message>
+    <message>
+        <source>Paused</source>
+        <translation>Gepauzeerd</translation>
+    </message>
+    <message>
+        <source>Paused until %1</source>
+        <translation>Gepauzeerd tot %1</translation>
     </message>
 </context>
 <context>

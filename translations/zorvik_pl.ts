@@ -33,6 +33,29 @@
     </message>
 </context>
 <context>
+    <name>ActiveHoursDialog</name>
+    <message>
+        <source>&amp;Enabled</source>
+        <translation>&amp;Włączone</translation>
+    </message>
+    <message>
+        <source>Active Hours</source>
+        <translation>Godziny aktywności</translation>
+    </message>
+    <message>
+        <source>&amp;From</source>
+        <translation>&amp;Od</translation>
+    </message>
+    <message>
+        <source>&amp;to</source>
+        <translation>&amp;do</translation>
+    </message>
+    <message>
+        <source>A window may go on past midnight; the same time twice is the whole day. Outside these hours a run waits.</source>
+        <translation>Przedział może sięgać po północy; ta sama godzina dwa razy oznacza cały dzień. Poza tymi godzinami pokaz czeka.</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>Flashes pictures of your choosing on the screen for a moment at a regular interval.</source>
@@ -392,6 +415,29 @@
     </message>
 </context>
 <context>
+    <name>PauseForActions</name>
+    <message>
+        <source>Active &amp;Hours...</source>
+        <translation>&amp;Godziny aktywności…</translation>
+    </message>
+    <message>
+        <source>Pause for 15 &amp;Minutes</source>
+        <translation>Wstrzymaj na 15 &amp;minut</translation>
+    </message>
+    <message>
+        <source>Pause for 1 H&amp;our</source>
+        <translation>Wstrzymaj na 1 g&amp;odzinę</translation>
+    </message>
+    <message>
+        <source>Pause until &amp;Tomorrow</source>
+        <translation>Wstrzymaj do &amp;jutra</translation>
+    </message>
+    <message>
+        <source>&amp;Resume Now</source>
+        <translation>Wznów &amp;teraz</translation>
+    </message>
+</context>
+<context>
     <name>PauseWhenMenu</name>
     <message>
         <source>Pause when</source>
@@ -562,6 +608,22 @@
     <message>
         <source>A picture is on the screen</source>
         <translation>Obraz jest na ekranie</translation>
+    </message>
+    <message>
+        <source>Outside active hours</source>
+        <translation>Poza godzinami aktywności</translation>
+    </message>
+    <message>
+        <source>Outside active hours until %1</source>
+        <translation>Poza godzinami aktywności do %1</translation>
+    </message>
+    <message>
+        <source>Paused</source>
+        <translation>Wstrzymano</translation>
+    </message>
+    <message>
+        <source>Paused until %1</source>
+        <translation>Wstrzymano do %1</translation>
     </message>
 </context>
 <context>

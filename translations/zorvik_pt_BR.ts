@@ -33,6 +33,29 @@
     </message>
 </context>
 <context>
+    <name>ActiveHoursDialog</name>
+    <message>
+        <source>&amp;Enabled</source>
+        <translation>&amp;Ativado</translation>
+    </message>
+    <message>
+        <source>Active Hours</source>
+        <translation>Horário ativo</translation>
+    </message>
+    <message>
+        <source>&amp;From</source>
+        <translation>&amp;De</translation>
+    </message>
+    <message>
+        <source>&amp;to</source>
+        <translation>&amp;até</translation>
+    </message>
+    <message>
+        <source>A window may go on past midnight; the same time twice is the whole day. Outside these hours a run waits.</source>
+        <translation>Um intervalo pode passar da meia-noite; o mesmo horário duas vezes significa o dia inteiro. Fora desse horário, a sessão aguarda.</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>Flashes pictures of your choosing on the screen for a moment at a regular interval.</source>
@@ -388,6 +411,29 @@
     </message>
 </context>
 <context>
+    <name>PauseForActions</name>
+    <message>
+        <source>Active &amp;Hours...</source>
+        <translation>&amp;Horário ativo…</translation>
+    </message>
+    <message>
+        <source>Pause for 15 &amp;Minutes</source>
+        <translation>Pausar por 15 &amp;minutos</translation>
+    </message>
+    <message>
+        <source>Pause for 1 H&amp;our</source>
+        <translation>Pausar por 1 h&amp;ora</translation>
+    </message>
+    <message>
+        <source>Pause until &amp;Tomorrow</source>
+        <translation>Pausar até &amp;amanhã</translation>
+    </message>
+    <message>
+        <source>&amp;Resume Now</source>
+        <translation>&amp;Retomar agora</translation>
+    </message>
+</context>
+<context>
     <name>PauseWhenMenu</name>
     <message>
         <source>Pause when</source>
@@ -558,6 +604,22 @@
     <message>
         <source>A picture is on the screen</source>
         <translation>Uma imagem está na tela</translation>
+    </message>
+    <message>
+        <source>Outside active hours</source>
+        <translation>Fora do horário ativo</translation>
+    </message>
+    <message>
+        <source>Outside active hours until %1</source>
+        <translation>Fora do horário ativo até %1</translation>
+    </message>
+    <message>
+        <source>Paused</source>
+        <translation>Pausado</translation>
+    </message>
+    <message>
+        <source>Paused until %1</source>
+        <translation>Pausado até %1</translation>
     </message>
 </context>
 <context>

@@ -33,6 +33,29 @@
     </message>
 </context>
 <context>
+    <name>ActiveHoursDialog</name>
+    <message>
+        <source>&amp;Enabled</source>
+        <translation>&amp;Включено</translation>
+    </message>
+    <message>
+        <source>Active Hours</source>
+        <translation>Активные часы</translation>
+    </message>
+    <message>
+        <source>&amp;From</source>
+        <translation>&amp;С</translation>
+    </message>
+    <message>
+        <source>&amp;to</source>
+        <translation>&amp;до</translation>
+    </message>
+    <message>
+        <source>A window may go on past midnight; the same time twice is the whole day. Outside these hours a run waits.</source>
+        <translation>Промежуток может переходить через полночь; одинаковое время означает весь день. Вне этих часов показ ждёт.</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>Flashes pictures of your choosing on the screen for a moment at a regular interval.</source>
@@ -392,6 +415,29 @@
     </message>
 </context>
 <context>
+    <name>PauseForActions</name>
+    <message>
+        <source>Active &amp;Hours...</source>
+        <translation>&amp;Активные часы…</translation>
+    </message>
+    <message>
+        <source>Pause for 15 &amp;Minutes</source>
+        <translation>Приостановить на 15 &amp;минут</translation>
+    </message>
+    <message>
+        <source>Pause for 1 H&amp;our</source>
+        <translation>Приостановить на 1 &amp;час</translation>
+    </message>
+    <message>
+        <source>Pause until &amp;Tomorrow</source>
+        <translation>Приостановить до &amp;завтра</translation>
+    </message>
+    <message>
+        <source>&amp;Resume Now</source>
+        <translation>&amp;Возобновить сейчас</translation>
+    </message>
+</context>
+<context>
     <name>PauseWhenMenu</name>
     <message>
         <source>Pause when</source>
@@ -562,6 +608,22 @@
     <message>
         <source>A picture is on the screen</source>
         <translation>Изображение на экране</translation>
+    </message>
+    <message>
+        <source>Outside active hours</source>
+        <translation>Вне активных часов</translation>
+    </message>
+    <message>
+        <source>Outside active hours until %1</source>
+        <translation>Вне активных часов до %1</translation>
+    </message>
+    <message>
+        <source>Paused</source>
+        <translation>Приостановлено</translation>
+    </message>
+    <message>
+        <source>Paused until %1</source>
+        <translation>Приостановлено до %1</translation>
     </message>
 </context>
 <context>

@@ -33,6 +33,29 @@
     </message>
 </context>
 <context>
+    <name>ActiveHoursDialog</name>
+    <message>
+        <source>&amp;Enabled</source>
+        <translation>启用(&amp;E)</translation>
+    </message>
+    <message>
+        <source>Active Hours</source>
+        <translation>活动时段</translation>
+    </message>
+    <message>
+        <source>&amp;From</source>
+        <translation>从(&amp;F)</translation>
+    </message>
+    <message>
+        <source>&amp;to</source>
+        <translation>到(&amp;T)</translation>
+    </message>
+    <message>
+        <source>A window may go on past midnight; the same time twice is the whole day. Outside these hours a run waits.</source>
+        <translation>时段可以跨过午夜；两个时间相同表示全天。在这些时段之外，播放会等待。</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>Flashes pictures of your choosing on the screen for a moment at a regular interval.</source>
@@ -384,6 +407,29 @@
     </message>
 </context>
 <context>
+    <name>PauseForActions</name>
+    <message>
+        <source>Active &amp;Hours...</source>
+        <translation>活动时段(&amp;H)…</translation>
+    </message>
+    <message>
+        <source>Pause for 15 &amp;Minutes</source>
+        <translation>暂停 15 分钟(&amp;M)</translation>
+    </message>
+    <message>
+        <source>Pause for 1 H&amp;our</source>
+        <translation>暂停 1 小时(&amp;O)</translation>
+    </message>
+    <message>
+        <source>Pause until &amp;Tomorrow</source>
+        <translation>暂停到明天(&amp;T)</translation>
+    </message>
+    <message>
+        <source>&amp;Resume Now</source>
+        <translation>立即恢复(&amp;R)</translation>
+    </message>
+</context>
+<context>
     <name>PauseWhenMenu</name>
     <message>
         <source>Pause when</source>
@@ -554,6 +600,22 @@
     <message>
         <source>A picture is on the screen</source>
         <translation>屏幕上正在显示图片</translation>
+    </message>
+    <message>
+        <source>Outside active hours</source>
+        <translation>不在活动时段内</translation>
+    </message>
+    <message>
+        <source>Outside active hours until %1</source>
+        <translation>不在活动时段内，直到 %1</translation>
+    </message>
+    <message>
+        <source>Paused</source>
+        <translation>已暂停</translation>
+    </message>
+    <message>
+        <source>Paused until %1</source>
+        <translation>已暂停，直到 %1</translation>
     </message>
 </context>
 <context>
