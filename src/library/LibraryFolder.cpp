@@ -24,6 +24,11 @@ QString LibraryFolder::originalsFile() const
     return m_programFolder + QStringLiteral("/originals.txt");
 }
 
+QString LibraryFolder::lockFile() const
+{
+    return m_programFolder + QStringLiteral("/.library.lock");
+}
+
 bool LibraryFolder::isBareFileName(const QString& entry)
 {
     return !entry.isEmpty() && entry != QLatin1String(".") && entry != QLatin1String("..") &&
