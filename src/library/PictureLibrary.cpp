@@ -33,6 +33,22 @@ bool somethingAt(const QString& path)
     return info.exists() || info.isSymLink();
 }
 
+bool sameBytes(const QString& a, const QString& b)
+{
+    QFile first(a);
+    QFile second(b);
+    if (!first.open(QIODevice::ReadOnly) || !second.open(QIODevice::ReadOnly) ||
+        first.size() != second.size())
+        return false;
+    constexpr qint64 Chunk = 1 << 20;
+    while (!first.atEnd()) {
+        const QByteArray part = first.read(Chunk);
+        if (part.isEmpty() || part != second.read(Chunk))
+            return false;
+    }
+    return true;
+}
+
 } // namespace
 
 PictureLibrary::PictureLibrary(const LibraryFolder& folder, PictureSizes sizes, QObject* parent)
@@ -137,7 +153,17 @@ PictureLibrary::Addition PictureLibrary::prepare(const QString& source, const QS
     // The chosen file is the very file its copy would be (picked from the
     // copies folder, or from a folder it links to): nothing to copy.
     addition.original = sameFile(source, target);
-    if (!addition.original) {
+    if (!addition.original && somethingAt(target)) {
+        // Not listed, so not a copy of ours: the user's own file, kept.
+        addition.original = sameBytes(source, target);
+        if (!addition.original) {
+            addition.change = refuse(tr("%1 is a file of your own of the same name, not a "
+                                        "copy, and is not replaced. Rename the file and add "
+                                        "it again.")
+                                         .arg(QDir::toNativeSeparators(target)));
+            return addition;
+        }
+    } else if (!addition.original) {
         // Rolled back when it is let go without being listed.
         std::shared_ptr<PlacedCopy> copy(new PlacedCopy, [](PlacedCopy* placed) {
             placed->rollback();

@@ -68,7 +68,9 @@ public:
                  QString* target) const;
     // Makes the copies folder when it is missing; *made says whether it was.
     Change makeCopiesFolder(bool* made) const;
-    // Decodes the picture and places its copy; safe on any thread.
+    // Decodes the picture and places its copy; safe on any thread. A file
+    // already at the target is not replaced: the same bytes are listed as
+    // the user's own file, other bytes are refused.
     static Addition prepare(const QString& source, const QString& name, const QString& target,
                             const PictureSizes& sizes);
     // Lists the additions that are done, in order, with one save of the list;
