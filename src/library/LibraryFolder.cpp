@@ -24,6 +24,11 @@ QString LibraryFolder::originalsFile() const
     return m_programFolder + QStringLiteral("/originals.txt");
 }
 
+QString LibraryFolder::pendingFile() const
+{
+    return m_programFolder + QStringLiteral("/pending.txt");
+}
+
 QString LibraryFolder::lockFile() const
 {
     return m_programFolder + QStringLiteral("/.library.lock");

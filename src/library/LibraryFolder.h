@@ -17,6 +17,8 @@ public:
     // copies: a picture added from the copies folder itself (or from a
     // folder it links to) is listed without being copied onto itself.
     QString originalsFile() const;
+    // The copies being placed or removed while the list does not hold them.
+    QString pendingFile() const;
     // Held by the one running copy that uses this library (a QLockFile).
     QString lockFile() const;
 

@@ -52,7 +52,7 @@ bool sameBytes(const QString& a, const QString& b)
 } // namespace
 
 PictureLibrary::PictureLibrary(const LibraryFolder& folder, PictureSizes sizes, QObject* parent)
-    : QAbstractListModel(parent), m_folder(folder), m_store(sizes)
+    : QAbstractListModel(parent), m_folder(folder), m_store(sizes), m_pending(folder)
 {
     connect(&m_store, &PictureStore::pictureArrived, this, &PictureLibrary::pictureArrived);
     connect(&m_store, &PictureStore::progressChanged, this, &PictureLibrary::decodingProgress);
@@ -70,6 +70,9 @@ void PictureLibrary::load()
     for (const QString& name : PictureListFile::load(m_folder.originalsFile()))
         if (const std::optional<QString> file = m_folder.copyPath(name); file && somethingAt(*file))
             m_originals.insert(name);
+    // Copies a kill left between placing and listing them, or between
+    // unlisting and deleting them.
+    m_pending.removeUnlisted(loaded, m_originals);
     beginResetModel();
     m_entries = loaded;
     m_addedHere = QList<bool>(loaded.size(), false);
@@ -96,9 +99,12 @@ PictureLibrary::Change PictureLibrary::add(const QString& path)
     if (!change.done())
         return change;
 
+    m_pending.notePlacing({name});
     QList<Addition> additions{prepare(path, name, target, m_store.sizes())};
     change =
         additions.constFirst().change.done() ? commit(additions) : additions.constFirst().change;
+    additions.clear(); // a copy not listed goes now
+    m_pending.done({name});
     if (!change.done() && madeFolder)
         QDir().rmdir(m_folder.copiesFolder());
     return change;
@@ -245,10 +251,12 @@ PictureLibrary::Change PictureLibrary::remove(int row)
     const bool keepFile = sharedWithAnotherEntry(name, row) || m_originals.contains(name);
 
     // The list is saved before the copy goes: a crash in between leaves an
-    // unlisted file, never an entry without its picture.
+    // unlisted file, which the journal names for the next start.
     QStringList remaining = m_entries;
     remaining.removeAt(row);
     QString error;
+    if (!keepFile)
+        m_pending.noteRemoving(name);
     if (!PictureListFile::save(m_folder.listFile(), remaining, &error))
         return refuse(tr("The picture list %1 cannot be saved: %2")
                           .arg(QDir::toNativeSeparators(m_folder.listFile()), error));
@@ -260,6 +268,7 @@ PictureLibrary::Change PictureLibrary::remove(int row)
     if (!keepFile)
         if (const std::optional<QString> copy = m_folder.copyPath(name))
             QFile::remove(*copy); // a copy already gone is no matter
+    m_pending.done({name});
     rebuildSlots();
     return {};
 }

@@ -2,6 +2,7 @@
 
 #include "library/FlashPictures.h"
 #include "library/LibraryFolder.h"
+#include "library/PendingCopies.h"
 #include "library/PictureStore.h"
 
 #include <QAbstractListModel>
@@ -50,6 +51,8 @@ public:
 
     const LibraryFolder& folder() const { return m_folder; }
     PictureStore& store() { return m_store; }
+    // What is recorded of the copies placed but not yet listed.
+    PendingCopies& pending() { return m_pending; }
     QStringList entries() const { return m_entries; }
 
     // Reads record.txt, clears what crashed saves and copies left, and starts
@@ -121,6 +124,7 @@ private:
 
     LibraryFolder m_folder;
     PictureStore m_store;
+    PendingCopies m_pending;
     QStringList m_entries;
     QList<bool> m_addedHere; // per entry: added in this run
     QStringList m_slotPaths;
