@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QSet>
+#include <QStorageInfo>
 
 #include <sys/stat.h>
 
@@ -47,6 +48,23 @@ bool sameBytes(const QString& a, const QString& b)
             return false;
     }
     return true;
+}
+
+// The list cannot be saved for want of room, and deleting the copy would
+// give room on the list's file system.
+bool copyMakesRoom(const QString& copy, const QString& listFile, const QStringList& entries)
+{
+    const QString folder = QFileInfo(listFile).absolutePath();
+    struct stat copyStatus;
+    struct stat folderStatus;
+    if (::stat(QFile::encodeName(copy).constData(), &copyStatus) != 0 ||
+        ::stat(QFile::encodeName(folder).constData(), &folderStatus) != 0 ||
+        copyStatus.st_dev != folderStatus.st_dev || copyStatus.st_nlink != 1 ||
+        !S_ISREG(copyStatus.st_mode))
+        return false;
+    constexpr qint64 Slack = 64 * 1024; // a few blocks, for the new file's own
+    return QStorageInfo(folder).bytesAvailable() <
+           PictureListFile::serialize(entries).size() + Slack;
 }
 
 } // namespace
@@ -257,7 +275,16 @@ PictureLibrary::Change PictureLibrary::remove(int row)
     QString error;
     if (!keepFile)
         m_pending.noteRemoving(name);
-    if (!PictureListFile::save(m_folder.listFile(), remaining, &error))
+    const std::optional<QString> copy = keepFile ? std::nullopt : m_folder.copyPath(name);
+    bool saved = PictureListFile::save(m_folder.listFile(), remaining, &error);
+    if (!saved && copy && copyMakesRoom(*copy, m_folder.listFile(), remaining)) {
+        // A full disk: the list is rewritten through a new file, so the
+        // copy's room is freed first. Should the save still fail, the entry
+        // stays listed without its picture: the list is never cut short.
+        QFile::remove(*copy);
+        saved = PictureListFile::save(m_folder.listFile(), remaining, &error);
+    }
+    if (!saved)
         return refuse(tr("The picture list %1 cannot be saved: %2")
                           .arg(QDir::toNativeSeparators(m_folder.listFile()), error));
 
@@ -265,9 +292,8 @@ PictureLibrary::Change PictureLibrary::remove(int row)
     m_entries.removeAt(row);
     m_addedHere.removeAt(row);
     endRemoveRows();
-    if (!keepFile)
-        if (const std::optional<QString> copy = m_folder.copyPath(name))
-            QFile::remove(*copy); // a copy already gone is no matter
+    if (copy)
+        QFile::remove(*copy); // a copy already gone is no matter
     m_pending.done({name});
     rebuildSlots();
     return {};
