@@ -3,11 +3,14 @@
 
 #include "app/MainWindow.h"
 #include "flash/FlashRun.h"
+#include "library/LibraryFolder.h"
 #include "platform/ProgramInfo.h"
 #include "web/ExitScreen.h"
 #include "web/UpdateReminder.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QLockFile>
 #include <QWidget>
 
 Program::Program(const Services& services, QObject* parent) : QObject(parent), m_services(services)
@@ -34,7 +37,7 @@ ExitScreen* Program::exitScreen() const
 
 bool Program::start(bool startsRun)
 {
-    if (!singleInstanceGuard())
+    if (!singleInstanceGuard() || !libraryGuard())
         return false;
     m_services.random.seedFromClock();
     UpdateReminder(m_services).run();
@@ -56,6 +59,25 @@ bool Program::singleInstanceGuard()
         return true;
     m_services.dialogs.message(tr("Application is already running"), MessageIcon::Information,
                                MessageButtons::Ok, ProgramInfo::title());
+    end();
+    return false;
+}
+
+// The instance indicator is per session; two sessions (or two runtime
+// folders) can still reach one library, and each save would drop what the
+// other added. The lock in the library folder goes with the process, so a
+// copy that died never blocks the next.
+bool Program::libraryGuard()
+{
+    const LibraryFolder folder(m_services.program.folder);
+    m_libraryLock = std::make_unique<QLockFile>(folder.lockFile());
+    m_libraryLock->setStaleLockTime(0);
+    if (m_libraryLock->tryLock(0) || m_libraryLock->error() != QLockFile::LockFailedError)
+        return true; // locked, or no lock can be made here (a read-only folder): go on
+    m_services.dialogs.message(tr("The picture library in %1 is in use by another running copy "
+                                  "of the program.")
+                                   .arg(QDir::toNativeSeparators(folder.programFolder())),
+                               MessageIcon::Information, MessageButtons::Ok, ProgramInfo::title());
     end();
     return false;
 }

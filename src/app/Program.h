@@ -6,7 +6,10 @@
 #include <QObject>
 #include <QPointer>
 
+#include <memory>
+
 class ExitScreen;
+class QLockFile;
 class MainWindow;
 
 // The program's life: the start-up sequence and its end.
@@ -35,11 +38,13 @@ public:
 
 private:
     bool singleInstanceGuard();
+    bool libraryGuard();
     void mainWindowUnloading();
 
     Services m_services;
     QPointer<MainWindow> m_mainWindow;
     QPointer<ExitScreen> m_exitScreen;
+    std::unique_ptr<QLockFile> m_libraryLock;
     int m_coBrandDraw = 0;
     bool m_ending = false;
     bool m_ended = false;

@@ -25,6 +25,16 @@ QString LibraryFolder::originalsFile() const
     return m_programFolder + QStringLiteral("/originals.txt");
 }
 
+QString LibraryFolder::pendingFile() const
+{
+    return m_programFolder + QStringLiteral("/pending.txt");
+}
+
+QString LibraryFolder::lockFile() const
+{
+    return m_programFolder + QStringLiteral("/.library.lock");
+}
+
 bool LibraryFolder::isBareFileName(const QString& entry)
 {
     return !entry.isEmpty() && entry != QLatin1String(".") && entry != QLatin1String("..") &&

@@ -18,6 +18,10 @@ public:
     // copies: a picture added from the copies folder itself (or from a
     // folder it links to) is listed without being copied onto itself.
     QString originalsFile() const;
+    // The copies being placed or removed while the list does not hold them.
+    QString pendingFile() const;
+    // Held by the one running copy that uses this library (a QLockFile).
+    QString lockFile() const;
 
     // The copy of an entry, or nothing when the entry is not a bare file name
     // or names a link that leads out of the copies folder: such an entry has

@@ -74,6 +74,13 @@ void PictureBatch::dispatch()
     // One job more than cores: while one waits for its copy to reach the
     // disk, the others decode.
     const int jobs = qMax(1, QThread::idealThreadCount()) + 1;
+    struct Job {
+        int index;
+        QString source;
+        QString name;
+        QString target;
+    };
+    QList<Job> started;
     while (!m_cancelled && m_running < jobs && m_next < m_items.size() &&
            m_next - m_listedUpTo < AheadLimit) {
         const int index = m_next++;
@@ -92,6 +99,18 @@ void PictureBatch::dispatch()
         }
         m_reserved.insert(name);
         ++m_running;
+        started << Job{index, source, name, target};
+    }
+    // Recorded before any of their copies is placed, with one write.
+    QStringList names;
+    for (const Job& job : std::as_const(started))
+        names << job.name;
+    m_library.pending().notePlacing(names);
+    for (const Job& job : std::as_const(started)) {
+        const int index = job.index;
+        const QString source = job.source;
+        const QString name = job.name;
+        const QString target = job.target;
         // The answer goes through the store, which outlives every job on its
         // threads; this batch may be gone by then. Below the store's own
         // jobs, so that a picture a flash run asks for does not wait.
@@ -153,6 +172,11 @@ void PictureBatch::listReady(bool now)
         else
             m_summary.refused << refusal(addition.source, change.reason);
     }
+    QStringList names;
+    for (const PictureLibrary::Addition& addition : std::as_const(chunk))
+        names << addition.name;
+    chunk.clear(); // the copies not listed go now
+    m_library.pending().done(names);
     m_sinceListed.restart();
     // The list cannot be saved: the rest would fare no better.
     if (!listed.done() && !m_cancelled) {

@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QSet>
+#include <QStorageInfo>
 
 #include <sys/stat.h>
 
@@ -34,10 +35,43 @@ bool somethingAt(const QString& path)
     return info.exists() || info.isSymLink();
 }
 
+bool sameBytes(const QString& a, const QString& b)
+{
+    QFile first(a);
+    QFile second(b);
+    if (!first.open(QIODevice::ReadOnly) || !second.open(QIODevice::ReadOnly) ||
+        first.size() != second.size())
+        return false;
+    constexpr qint64 Chunk = 1 << 20;
+    while (!first.atEnd()) {
+        const QByteArray part = first.read(Chunk);
+        if (part.isEmpty() || part != second.read(Chunk))
+            return false;
+    }
+    return true;
+}
+
+// The list cannot be saved for want of room, and deleting the copy would
+// give room on the list's file system.
+bool copyMakesRoom(const QString& copy, const QString& listFile, const QStringList& entries)
+{
+    const QString folder = QFileInfo(listFile).absolutePath();
+    struct stat copyStatus;
+    struct stat folderStatus;
+    if (::stat(QFile::encodeName(copy).constData(), &copyStatus) != 0 ||
+        ::stat(QFile::encodeName(folder).constData(), &folderStatus) != 0 ||
+        copyStatus.st_dev != folderStatus.st_dev || copyStatus.st_nlink != 1 ||
+        !S_ISREG(copyStatus.st_mode))
+        return false;
+    constexpr qint64 Slack = 64 * 1024; // a few blocks, for the new file's own
+    return QStorageInfo(folder).bytesAvailable() <
+           PictureListFile::serialize(entries).size() + Slack;
+}
+
 } // namespace
 
 PictureLibrary::PictureLibrary(const LibraryFolder& folder, PictureSizes sizes, QObject* parent)
-    : QAbstractListModel(parent), m_folder(folder), m_store(sizes)
+    : QAbstractListModel(parent), m_folder(folder), m_store(sizes), m_pending(folder)
 {
     connect(&m_store, &PictureStore::pictureArrived, this, &PictureLibrary::pictureArrived);
     connect(&m_store, &PictureStore::progressChanged, this, &PictureLibrary::decodingProgress);
@@ -55,6 +89,9 @@ void PictureLibrary::load()
     for (const QString& name : PictureListFile::load(m_folder.originalsFile()))
         if (const std::optional<QString> file = m_folder.copyPath(name); file && somethingAt(*file))
             m_originals.insert(name);
+    // Copies a kill left between placing and listing them, or between
+    // unlisting and deleting them.
+    m_pending.removeUnlisted(loaded, m_originals);
     beginResetModel();
     m_entries = loaded;
     m_addedHere = QList<bool>(loaded.size(), false);
@@ -81,9 +118,12 @@ PictureLibrary::Change PictureLibrary::add(const QString& path)
     if (!change.done())
         return change;
 
+    m_pending.notePlacing({name});
     QList<Addition> additions{prepare(path, name, target, m_store.sizes())};
     change =
         additions.constFirst().change.done() ? commit(additions) : additions.constFirst().change;
+    additions.clear(); // a copy not listed goes now
+    m_pending.done({name});
     if (!change.done() && madeFolder)
         QDir().rmdir(m_folder.copiesFolder());
     return change;
@@ -138,7 +178,17 @@ PictureLibrary::Addition PictureLibrary::prepare(const QString& source, const QS
     // The chosen file is the very file its copy would be (picked from the
     // copies folder, or from a folder it links to): nothing to copy.
     addition.original = sameFile(source, target);
-    if (!addition.original) {
+    if (!addition.original && somethingAt(target)) {
+        // Not listed, so not a copy of ours: the user's own file, kept.
+        addition.original = sameBytes(source, target);
+        if (!addition.original) {
+            addition.change = refuse(tr("%1 is a file of your own of the same name, not a "
+                                        "copy, and is not replaced. Rename the file and add "
+                                        "it again.")
+                                         .arg(QDir::toNativeSeparators(target)));
+            return addition;
+        }
+    } else if (!addition.original) {
         // Rolled back when it is let go without being listed.
         std::shared_ptr<PlacedCopy> copy(new PlacedCopy, [](PlacedCopy* placed) {
             placed->rollback();
@@ -220,11 +270,22 @@ PictureLibrary::Change PictureLibrary::remove(int row)
     const bool keepFile = sharedWithAnotherEntry(name, row) || m_originals.contains(name);
 
     // The list is saved before the copy goes: a crash in between leaves an
-    // unlisted file, never an entry without its picture.
+    // unlisted file, which the journal names for the next start.
     QStringList remaining = m_entries;
     remaining.removeAt(row);
     QString error;
-    if (!PictureListFile::save(m_folder.listFile(), remaining, &error))
+    if (!keepFile)
+        m_pending.noteRemoving(name);
+    const std::optional<QString> copy = keepFile ? std::nullopt : m_folder.copyPath(name);
+    bool saved = PictureListFile::save(m_folder.listFile(), remaining, &error);
+    if (!saved && copy && copyMakesRoom(*copy, m_folder.listFile(), remaining)) {
+        // A full disk: the list is rewritten through a new file, so the
+        // copy's room is freed first. Should the save still fail, the entry
+        // stays listed without its picture: the list is never cut short.
+        QFile::remove(*copy);
+        saved = PictureListFile::save(m_folder.listFile(), remaining, &error);
+    }
+    if (!saved)
         return refuse(tr("The picture list %1 cannot be saved: %2")
                           .arg(QDir::toNativeSeparators(m_folder.listFile()), error));
 
@@ -232,9 +293,9 @@ PictureLibrary::Change PictureLibrary::remove(int row)
     m_entries.removeAt(row);
     m_addedHere.removeAt(row);
     endRemoveRows();
-    if (!keepFile)
-        if (const std::optional<QString> copy = m_folder.copyPath(name))
-            QFile::remove(*copy); // a copy already gone is no matter
+    if (copy)
+        QFile::remove(*copy); // a copy already gone is no matter
+    m_pending.done({name});
     rebuildSlots();
     return {};
 }

@@ -3,6 +3,7 @@
 
 #include "library/FlashPictures.h"
 #include "library/LibraryFolder.h"
+#include "library/PendingCopies.h"
 #include "library/PictureStore.h"
 
 #include <QAbstractListModel>
@@ -51,6 +52,8 @@ public:
 
     const LibraryFolder& folder() const { return m_folder; }
     PictureStore& store() { return m_store; }
+    // What is recorded of the copies placed but not yet listed.
+    PendingCopies& pending() { return m_pending; }
     QStringList entries() const { return m_entries; }
 
     // Reads record.txt, clears what crashed saves and copies left, and starts
@@ -69,7 +72,9 @@ public:
                  QString* target) const;
     // Makes the copies folder when it is missing; *made says whether it was.
     Change makeCopiesFolder(bool* made) const;
-    // Decodes the picture and places its copy; safe on any thread.
+    // Decodes the picture and places its copy; safe on any thread. A file
+    // already at the target is not replaced: the same bytes are listed as
+    // the user's own file, other bytes are refused.
     static Addition prepare(const QString& source, const QString& name, const QString& target,
                             const PictureSizes& sizes);
     // Lists the additions that are done, in order, with one save of the list;
@@ -120,6 +125,7 @@ private:
 
     LibraryFolder m_folder;
     PictureStore m_store;
+    PendingCopies m_pending;
     QStringList m_entries;
     QList<bool> m_addedHere; // per entry: added in this run
     QStringList m_slotPaths;

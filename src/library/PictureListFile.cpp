@@ -5,8 +5,15 @@
 
 #include <QFile>
 
+#include <algorithm>
+
 namespace
 {
+
+// No file name the system allows is longer (PATH_MAX): a longer line is
+// damage, not an entry.
+constexpr qsizetype LongestLine = 4096;
+constexpr qint64 ChunkSize = 1 << 16;
 
 bool isLineEnd(QChar c)
 {
@@ -94,7 +101,42 @@ QStringList PictureListFile::load(const QString& path)
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return {};
-    return parse(file.readAll());
+    // Read a chunk at a time, dropping lines too long to be an entry as they
+    // come: a damaged file of huge lines costs neither memory nor much time.
+    QByteArray kept;
+    QByteArray line;
+    bool overlong = false;
+    bool afterOverlongCr = false; // its LF belongs to the line skipped
+    QByteArray chunk;
+    while (!(chunk = file.read(ChunkSize)).isEmpty()) {
+        const char* at = chunk.constBegin();
+        const char* const end = chunk.constEnd();
+        while (at != end) {
+            if (afterOverlongCr && *at == '\n')
+                ++at;
+            afterOverlongCr = false;
+            const char* lineEnd =
+                std::find_if(at, end, [](char c) { return c == '\r' || c == '\n'; });
+            if (!overlong && line.size() + (lineEnd - at) > LongestLine) {
+                overlong = true;
+                line.clear();
+            }
+            if (!overlong)
+                line.append(at, lineEnd - at);
+            at = lineEnd;
+            if (at == end)
+                break;
+            if (!overlong)
+                kept += line + *at;
+            afterOverlongCr = overlong && *at == '\r';
+            line.clear();
+            overlong = false;
+            ++at;
+        }
+    }
+    if (!overlong)
+        kept += line;
+    return parse(kept);
 }
 
 bool PictureListFile::save(const QString& path, const QStringList& entries, QString* error)

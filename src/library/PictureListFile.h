@@ -21,7 +21,8 @@ QByteArray serialize(const QStringList& entries);
 // line break in it would split or cut it.
 bool canHold(const QString& entry);
 
-// A missing or unreadable file reads as an empty list.
+// A missing or unreadable file reads as an empty list. A line longer than
+// any path (4096 bytes) is skipped.
 QStringList load(const QString& path);
 
 // Replaces the file atomically: afterwards it holds either the complete old list

@@ -6,6 +6,7 @@
 #include "TestPictures.h"
 #include "library/LibraryFolder.h"
 #include "library/PictureDecoder.h"
+#include "library/PictureLibrary.h"
 #include "library/PictureListFile.h"
 
 #include <QDir>
@@ -178,6 +179,12 @@ void CrashConsistencyTest::addAndDeleteKilledKeepEveryListedPicture()
     // Each start clears what the kill before it cut short; only the last kill's
     // may remain: a temporary copy and a file kept aside per worker thread.
     QVERIFY(hidden <= 2 * qMax(1, QThread::idealThreadCount()));
+
+    // The next start removes the copies the last kill left unlisted, and nothing else.
+    PictureLibrary next(folder, sizes);
+    next.load();
+    QCOMPARE(QDir(folder.copiesFolder()).entryList(QDir::Files).count(), next.entries().size());
+    QCOMPARE(hiddenFiles(folder.copiesFolder()), 0);
 }
 
 QTEST_MAIN(CrashConsistencyTest)

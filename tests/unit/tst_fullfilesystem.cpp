@@ -5,6 +5,7 @@
 #include "LibraryFixture.h"
 #include "SmallFileSystem.h"
 #include "library/PictureLibrary.h"
+#include "library/PictureListFile.h"
 #include "platform/ProgramInfo.h"
 #include "platform/QtSettingsStore.h"
 
@@ -17,7 +18,7 @@ class FullFileSystemTest : public QObject
     Q_OBJECT
 private slots:
     void addsRunTheDiskFullThenAreRefused();
-    void deleteOnAFullDiskIsRefusedUntilThereIsRoom();
+    void deleteOnAFullDiskFreesTheCopyFirst();
     void settingsSaveOnAFullDiskKeepsTheFile();
 };
 
@@ -100,7 +101,7 @@ void FullFileSystemTest::addsRunTheDiskFullThenAreRefused()
           qPrintable(f.test.dialogs.messages.constFirst().text.simplified()), disk.freeBytes());
 }
 
-void FullFileSystemTest::deleteOnAFullDiskIsRefusedUntilThereIsRoom()
+void FullFileSystemTest::deleteOnAFullDiskFreesTheCopyFirst()
 {
     LibraryFixture f;
     const SmallFileSystem disk(f.test.programFolder(), LibraryDiskBytes);
@@ -111,23 +112,16 @@ void FullFileSystemTest::deleteOnAFullDiskIsRefusedUntilThereIsRoom()
     const qint64 ballast = disk.fill(QStringLiteral("ballast"));
     QCOMPARE(disk.freeBytes(), 0);
 
-    // The new list cannot be written, so the picture must stay.
-    f.select(1);
-    const LibrarySnapshot before = f.snapshot();
-    f.deleteSelected();
-    expectRefusal(f, "b.jpg", "cannot be saved");
-    QCOMPARE(f.snapshot(), before);
-
-    QVERIFY(QFile::remove(f.test.programFolder() + "/ballast"));
-    f.test.dialogs.messages.clear();
+    // The new list cannot be written until the copy's room is freed.
     f.select(1);
     f.deleteSelected();
     QVERIFY(f.test.dialogs.messages.isEmpty());
     QCOMPARE(f.snapshot().entries, (QStringList{"a.jpg", "c.jpg"}));
+    QCOMPARE(f.listFileBytes(), PictureListFile::serialize({"a.jpg", "c.jpg"}));
     QVERIFY(!QFile::exists(f.test.copiesFolder() + "/b.jpg"));
     expectEveryPictureKept(f, {});
-    qInfo("delete on a full file system (%lld bytes of ballast): refused with the reason, "
-          "list and pictures unchanged; done once there was room",
+    qInfo("delete on a full file system (%lld bytes of ballast): done, the copy's room freed "
+          "for the list",
           ballast);
 }
 

@@ -25,7 +25,7 @@ private slots:
     void duplicateNameIsRefused();
     void nameDifferingInCaseIsAccepted();
     void nameLandingOnAListedCopyIsRefused();
-    void unlistedFileOfThatNameIsReplaced();
+    void unlistedFileOfThatNameIsKept();
     void namesTheListFileCannotHoldAreRefused_data();
     void namesTheListFileCannotHoldAreRefused();
     void cancelChangesNothing();
@@ -172,16 +172,16 @@ void LibraryEditorTest::nameLandingOnAListedCopyIsRefused()
     QVERIFY(similarColour(f.slotColour(1), Qt::red));
 }
 
-void LibraryEditorTest::unlistedFileOfThatNameIsReplaced()
+void LibraryEditorTest::unlistedFileOfThatNameIsKept()
 {
     LibraryFixture f;
-    TestPictures::bytes(f.test.copiesFolder() + "/car.jpg", "left over");
+    TestPictures::bytes(f.test.copiesFolder() + "/car.jpg", "not ours");
     f.start();
     f.add(f.userPicture("car.jpg", Qt::blue));
-    QVERIFY(f.test.dialogs.messages.isEmpty());
-    QCOMPARE(f.copies(), QStringList{"car.jpg"});
-    QVERIFY(QFileInfo(f.test.copiesFolder() + "/car.jpg").size() > 100);
-    QVERIFY(similarColour(f.slotColour(1), Qt::blue));
+    QCOMPARE(f.test.dialogs.messages.size(), 1);
+    QVERIFY(f.test.dialogs.messages.constFirst().text.contains("car.jpg is a file of your own"));
+    QCOMPARE(f.library->entries(), QStringList());
+    QCOMPARE(TestPictures::readAll(f.test.copiesFolder() + "/car.jpg"), QByteArray("not ours"));
 }
 
 void LibraryEditorTest::namesTheListFileCannotHoldAreRefused_data()

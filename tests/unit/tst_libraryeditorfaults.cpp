@@ -181,8 +181,9 @@ void LibraryEditorFaultsTest::listCannotBeSavedOnAdd_data()
     QTest::addColumn<QString>("reason");
     QTest::newRow("disk fills") << "full"
                                 << "cannot be saved";
+    // Not a copy of ours: kept, and the add refused before the list is saved.
     QTest::newRow("disk fills, unlisted file of that name") << "full, unlisted"
-                                                            << "cannot be saved";
+                                                            << "is not replaced";
     QTest::newRow("record.txt is a folder") << "folder"
                                             << "cannot be saved";
     QTest::newRow("read-only program folder and record.txt") << "read-only"

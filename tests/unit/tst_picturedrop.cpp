@@ -156,6 +156,13 @@ void PictureDropTest::ownFilesAreListedNotCopiedNorDeleted()
     const ino_t inode = inodeOf(own);
     f.start();
 
+    // Unlisted, it is not replaced by another picture of its name either.
+    f.add(f.userPicture("elsewhere/own.jpg", Qt::red));
+    QCOMPARE(f.library->entries(), QStringList());
+    QCOMPARE(TestPictures::readAll(own), bytes);
+    QVERIFY(f.test.dialogs.messages.value(0).text.contains("own.jpg is a file of your own"));
+    f.test.dialogs.messages.clear();
+
     f.add(own);
     QCOMPARE(f.library->entries(), QStringList{"own.jpg"});
     QCOMPARE(inodeOf(own), inode); // not copied onto itself

@@ -14,6 +14,7 @@
 #include <QApplication>
 #include <QFile>
 #include <QFrame>
+#include <QLockFile>
 #include <QPushButton>
 #include <QTest>
 
@@ -24,6 +25,7 @@ private slots:
     void cleanup();
 
     void secondInstanceEndsBeforeAnythingElse();
+    void secondCopyOnTheSameLibraryEnds();
     void startUpRunsInOrder();
     void bannerDrawPutsOneLinkInFront_data();
     void bannerDrawPutsOneLinkInFront();
@@ -86,6 +88,21 @@ void ProgramTest::secondInstanceEndsBeforeAnythingElse()
     QCOMPARE(store.writes, 0);
     QVERIFY(!QFile::exists(fakes.listFile()));
     QVERIFY(visibleWindows("frmMain").isEmpty());
+}
+
+void ProgramTest::secondCopyOnTheSameLibraryEnds()
+{
+    TestServices fakes; // another session: its own instance indicator is free
+    QLockFile otherCopy(fakes.programFolder() + "/.library.lock");
+    QVERIFY(otherCopy.tryLock(0));
+
+    Program program(fakes.services);
+    QVERIFY(!program.start());
+    QCOMPARE(fakes.dialogs.messages.size(), 1);
+    QVERIFY(fakes.dialogs.messages.constFirst().text.contains(fakes.programFolder()));
+    QVERIFY(program.hasEnded());
+    QVERIFY(!program.mainWindow());
+    QVERIFY(!QFile::exists(fakes.listFile()));
 }
 
 void ProgramTest::startUpRunsInOrder()
