@@ -543,6 +543,10 @@
         <source>Application is already running</source>
         <translation>Die Anwendung läuft bereits</translation>
     </message>
+    <message>
+        <source>The picture library in %1 is in use by another running copy of the program.</source>
+        <translation>Die Bildersammlung in %1 wird von einer anderen laufenden Instanz des Programms verwendet.</translation>
+    </message>
 </context>
 <context>
     <name>ReplaceFile</name>

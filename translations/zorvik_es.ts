@@ -543,6 +543,10 @@
         <source>Application is already running</source>
         <translation>La aplicación ya se está ejecutando</translation>
     </message>
+    <message>
+        <source>The picture library in %1 is in use by another running copy of the program.</source>
+        <translation>La biblioteca de imágenes de %1 está en uso por otra copia del programa en ejecución.</translation>
+    </message>
 </context>
 <context>
     <name>ReplaceFile</name>

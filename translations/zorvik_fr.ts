@@ -543,6 +543,10 @@
         <source>Application is already running</source>
         <translation>L’application est déjà en cours d’exécution</translation>
     </message>
+    <message>
+        <source>The picture library in %1 is in use by another running copy of the program.</source>
+        <translation>La bibliothèque d’images dans %1 est utilisée par une autre instance du programme en cours d’exécution.</translation>
+    </message>
 </context>
 <context>
     <name>ReplaceFile</name>

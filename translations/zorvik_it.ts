@@ -543,6 +543,10 @@
         <source>Application is already running</source>
         <translation>L&apos;applicazione è già in esecuzione</translation>
     </message>
+    <message>
+        <source>The picture library in %1 is in use by another running copy of the program.</source>
+        <translation>La raccolta di immagini in %1 è in uso da parte di un’altra copia del programma in esecuzione.</translation>
+    </message>
 </context>
 <context>
     <name>ReplaceFile</name>

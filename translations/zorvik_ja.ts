@@ -539,6 +539,10 @@
         <source>Application is already running</source>
         <translation>アプリケーションはすでに実行中です</translation>
     </message>
+    <message>
+        <source>The picture library in %1 is in use by another running copy of the program.</source>
+        <translation>%1 の画像ライブラリは、実行中の別のプログラムが使用しています。</translation>
+    </message>
 </context>
 <context>
     <name>ReplaceFile</name>

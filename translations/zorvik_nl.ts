@@ -543,6 +543,10 @@
         <source>Application is already running</source>
         <translation>De toepassing draait al</translation>
     </message>
+    <message>
+        <source>The picture library in %1 is in use by another running copy of the program.</source>
+        <translation>De afbeeldingenbibliotheek in %1 wordt gebruikt door een ander draaiend exemplaar van het programma.</translation>
+    </message>
 </context>
 <context>
     <name>ReplaceFile</name>

@@ -547,6 +547,10 @@
         <source>Application is already running</source>
         <translation>Program jest już uruchomiony</translation>
     </message>
+    <message>
+        <source>The picture library in %1 is in use by another running copy of the program.</source>
+        <translation>Biblioteka obrazów w %1 jest używana przez inną uruchomioną kopię programu.</translation>
+    </message>
 </context>
 <context>
     <name>ReplaceFile</name>

@@ -543,6 +543,10 @@
         <source>Application is already running</source>
         <translation>O aplicativo já está em execução</translation>
     </message>
+    <message>
+        <source>The picture library in %1 is in use by another running copy of the program.</source>
+        <translation>A biblioteca de imagens em %1 está em uso por outra cópia do programa em execução.</translation>
+    </message>
 </context>
 <context>
     <name>ReplaceFile</name>

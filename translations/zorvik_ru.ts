@@ -547,6 +547,10 @@
         <source>Application is already running</source>
         <translation>Приложение уже запущено</translation>
     </message>
+    <message>
+        <source>The picture library in %1 is in use by another running copy of the program.</source>
+        <translation>Библиотека изображений в %1 используется другой запущенной копией программы.</translation>
+    </message>
 </context>
 <context>
     <name>ReplaceFile</name>

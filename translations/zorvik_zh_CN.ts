@@ -539,6 +539,10 @@
         <source>Application is already running</source>
         <translation>程序已在运行</translation>
     </message>
+    <message>
+        <source>The picture library in %1 is in use by another running copy of the program.</source>
+        <translation>%1 中的图片库正被该程序另一个正在运行的副本使用。</translation>
+    </message>
 </context>
 <context>
     <name>ReplaceFile</name>
