@@ -8,6 +8,10 @@
 #include <pipewire/pipewire.h>
 #include <unordered_map>
 
+// PipeWire's method macros (pw_core_add_listener and the like) cast our
+// arguments C-style inside their expansion; nothing of ours casts that way.
+#pragma GCC diagnostic ignored "-Wold-style-cast"
+
 namespace
 {
 // A PipeWire that is missing or restarting is tried again after these waits,

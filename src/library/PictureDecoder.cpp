@@ -76,9 +76,10 @@ DecodedPicture PictureDecoder::decode(const QString& path, const PictureSizes& s
     if (!info.isFile())
         return failure(tr("It is not a file."));
 
+    // The limit is one for every reader of the process, not this reader's own.
+    QImageReader::setAllocationLimit(AllocationLimitMb);
     QImageReader reader(path);
     reader.setDecideFormatFromContent(true);
-    reader.setAllocationLimit(AllocationLimitMb);
     reader.setAutoTransform(true);
 
     const QByteArray format = reader.format();

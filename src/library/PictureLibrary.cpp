@@ -9,6 +9,7 @@
 #include <QFileInfo>
 #include <QSet>
 #include <QStorageInfo>
+#include <algorithm>
 
 #include <sys/stat.h>
 
@@ -400,12 +401,10 @@ bool PictureLibrary::landsOnListedCopy(const QString& target) const
 {
     if (!QFileInfo::exists(target))
         return false;
-    for (const QString& entry : m_entries) {
+    return std::ranges::any_of(m_entries, [&](const QString& entry) {
         const std::optional<QString> copy = m_folder.copyPath(entry);
-        if (copy && sameFile(target, *copy))
-            return true;
-    }
-    return false;
+        return copy && sameFile(target, *copy);
+    });
 }
 
 bool PictureLibrary::sharedWithAnotherEntry(const QString& name, int row) const

@@ -111,7 +111,7 @@ QImage PictureStore::thumbnail(const QString& path)
     if (entry == m_entries.end())
         return {};
     if (entry->state == State::Prepared) {
-        const QImage picture = PictureDecoder::decompress(entry->thumbnail);
+        QImage picture = PictureDecoder::decompress(entry->thumbnail);
         keepThumbnail(path, picture);
         return picture;
     }
