@@ -18,7 +18,7 @@ namespace
 QString momentText(const QDateTime& moment, const QDate& today)
 {
     const QLocale locale;
-    const QString time = locale.toString(moment.time(), QLocale::ShortFormat);
+    QString time = locale.toString(moment.time(), QLocale::ShortFormat);
     if (moment.date() == today)
         return time;
     return locale.dayName(moment.date().dayOfWeek()) + QLatin1Char(' ') + time;

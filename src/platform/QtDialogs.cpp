@@ -69,7 +69,7 @@ QStringList QtDialogs::openFiles(const QString& title, const QString& filter, in
         dialog.selectNameFilter(filters.at(selectedPair - 1));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return {};
-    const QStringList chosen = dialog.selectedFiles();
+    QStringList chosen = dialog.selectedFiles();
     m_lastFolder = QFileInfo(chosen.constFirst()).absolutePath();
     return chosen;
 }
