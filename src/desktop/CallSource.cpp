@@ -4,6 +4,8 @@
 #include "desktop/PipeWireGraph.h"
 #include "desktop/VideoDeviceWatch.h"
 
+#include <algorithm>
+
 namespace
 {
 using Node = PipeWireGraph::Node;
@@ -51,12 +53,12 @@ bool CallSource::activeIn(const PipeWireGraph& graph) const
     for (const Node& node : nodes)
         if (isCameraInUse(node))
             return true;
-    for (const PipeWireGraph::Link& link : graph.links()) {
+    // A recording stream counts only when a microphone feeds it.
+    const auto& links = graph.links();
+    return std::any_of(links.cbegin(), links.cend(), [&nodes](const PipeWireGraph::Link& link) {
         const auto output = nodes.find(link.outputNode);
         const auto input = nodes.find(link.inputNode);
-        if (output != nodes.end() && input != nodes.end() && isMicrophone(*output) &&
-            isRecording(*input))
-            return true;
-    }
-    return false;
+        return output != nodes.end() && input != nodes.end() && isMicrophone(*output) &&
+               isRecording(*input);
+    });
 }
