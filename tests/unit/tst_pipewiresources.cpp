@@ -71,13 +71,8 @@ void PipeWireSourcesTest::nodesPauseOrNot_data()
     QTest::newRow("GNOME Shell") << QStringList{cast +
                                                 "gnome-shell media.name=meta-screen-cast-src"}
                                  << QStringList() << shared;
-    QTest::newRow("mutter") << QStringList{cast + "mutter"} << QStringList() << shared;
     QTest::newRow("KWin") << QStringList{cast + "kwin_wayland media.name=kwin-screencast-eDP-1"}
                           << QStringList() << shared;
-    QTest::newRow("wlroots") << QStringList{cast + "xdg-desktop-portal-wlr"} << QStringList()
-                             << shared;
-    QTest::newRow("Hyprland") << QStringList{cast + "xdg-desktop-portal-hyprland"} << QStringList()
-                              << shared;
     QTest::newRow("another video stream")
         << QStringList{cast + "obs"} << QStringList() << PauseReasons();
     QTest::newRow("playback")

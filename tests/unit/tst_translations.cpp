@@ -74,7 +74,6 @@ void TranslationsTest::languageFollowsTheDesktop_data()
     QTest::newRow("first shipped") << QStringList{"eo", "pt-PT", "fr-CA", "de"} << "fr";
     QTest::newRow("Brazil") << QStringList{"pt-BR"} << "pt_BR";
     QTest::newRow("Chinese") << QStringList{"zh-Hans-CN"} << "zh_CN";
-    QTest::newRow("none") << QStringList{"C"} << "";
 }
 
 void TranslationsTest::languageFollowsTheDesktop()
