@@ -7,6 +7,8 @@
 #include <QImage>
 #include <QtEndian>
 
+#include <malloc.h>
+
 namespace
 {
 
@@ -119,4 +121,10 @@ qint64 ProcessMemory::peak()
 qint64 ProcessMemory::resident()
 {
     return statusField("VmRSS");
+}
+
+qint64 ProcessMemory::heapInUse()
+{
+    const struct mallinfo2 heap = mallinfo2();
+    return qint64((heap.uordblks + heap.hblkhd) / 1024);
 }

@@ -28,4 +28,7 @@ namespace ProcessMemory
 {
 qint64 peak();     // VmHWM
 qint64 resident(); // VmRSS
+// What the heap hands out right now, in kB: unlike resident memory it does
+// not creep with fragmentation, so it is what a leak check compares.
+qint64 heapInUse();
 } // namespace ProcessMemory
