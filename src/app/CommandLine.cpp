@@ -2,6 +2,7 @@
 #include "app/CommandLine.h"
 
 #include <QCommandLineParser>
+#include <QFileInfo>
 #include <cstdio>
 
 namespace
@@ -59,6 +60,25 @@ CommandLine::CommandLine(const QStringList& arguments, const QString& version)
     const QCommandLineOption start(
         QStringLiteral("start"), tr("Starts minimised with the run on, as if Start were pressed."));
     parser.addOption(start);
+    const QCommandLineOption stop(QStringLiteral("stop"),
+                                  tr("Stops flashing in the program that is running."));
+    parser.addOption(stop);
+    const QCommandLineOption toggle(QStringLiteral("toggle"),
+                                    tr("Starts flashing if it is off, stops it if it is on."));
+    parser.addOption(toggle);
+    const QCommandLineOption pauseFor(
+        QStringLiteral("pause-for"),
+        tr("Pauses flashing for the given number of minutes (1 to %1).")
+            .arg(RemoteCommand::MaxPauseMinutes),
+        tr("minutes"));
+    parser.addOption(pauseFor);
+    const QCommandLineOption resume(QStringLiteral("resume"),
+                                    tr("Ends a pause for a while and flashes again."));
+    parser.addOption(resume);
+    parser.addPositionalArgument(
+        QStringLiteral("pictures"),
+        tr("Picture files or folders to add to the list of the program that is running."),
+        QStringLiteral("[pictures...]"));
     for (const char* name : QtOptionsWithValue) {
         QCommandLineOption option(QString::fromLatin1(name));
         option.setValueName(QStringLiteral("value"));
@@ -73,22 +93,61 @@ CommandLine::CommandLine(const QStringList& arguments, const QString& version)
 
     const QString program = arguments.value(0);
     if (!parser.parse(arguments)) {
-        m_action = Action::Refuse;
-        m_text = parser.errorText() + u'\n' + tr("Try '%1 --help'.").arg(program) + u'\n';
-    } else if (parser.isSet(help)) {
+        refuse(parser.errorText(), program);
+        return;
+    }
+    if (parser.isSet(help)) {
         m_action = Action::Answer;
         m_text = parser.helpText();
-    } else if (parser.isSet(versionOption)) {
+        return;
+    }
+    if (parser.isSet(versionOption)) {
         m_action = Action::Answer;
         m_text = QStringLiteral("zorvik-subliminal-images %1\n").arg(version);
-    } else if (!parser.positionalArguments().isEmpty()) {
-        // Nothing is opened from the command line; a stray word is a mistake.
-        m_action = Action::Refuse;
-        m_text = tr("Unexpected argument '%1'.").arg(parser.positionalArguments().constFirst()) +
-                 u'\n' + tr("Try '%1 --help'.").arg(program) + u'\n';
-    } else {
-        m_startsRun = parser.isSet(start);
+        return;
     }
+    const std::pair<const QCommandLineOption&, RemoteCommand::Kind> commands[] = {
+        {start, RemoteCommand::Kind::Start},   {stop, RemoteCommand::Kind::Stop},
+        {toggle, RemoteCommand::Kind::Toggle}, {pauseFor, RemoteCommand::Kind::PauseFor},
+        {resume, RemoteCommand::Kind::Resume},
+    };
+    int given = 0;
+    for (const auto& [option, kind] : commands)
+        if (parser.isSet(option)) {
+            m_command.kind = kind;
+            ++given;
+        }
+    if (given > 1) {
+        refuse(tr("Give only one of --start, --stop, --toggle, --pause-for and --resume."),
+               program);
+        return;
+    }
+    if (m_command.kind == RemoteCommand::Kind::PauseFor) {
+        bool isNumber = false;
+        const QString value = parser.value(pauseFor);
+        m_command.minutes = value.toInt(&isNumber);
+        if (!isNumber || m_command.minutes < 1 ||
+            m_command.minutes > RemoteCommand::MaxPauseMinutes) {
+            // One line: the mistake is plain, the whole help would bury it.
+            m_action = Action::Refuse;
+            m_text = tr("--pause-for takes a number of minutes from 1 to %1, not '%2'.")
+                         .arg(RemoteCommand::MaxPauseMinutes)
+                         .arg(value) +
+                     u'\n';
+            m_command = {};
+            return;
+        }
+    }
+    // The running program has another working folder: it gets whole paths.
+    for (const QString& picture : parser.positionalArguments())
+        m_command.pictures << QFileInfo(picture).absoluteFilePath();
+}
+
+void CommandLine::refuse(const QString& complaint, const QString& program)
+{
+    m_action = Action::Refuse;
+    m_command = {};
+    m_text = complaint + u'\n' + tr("Try '%1 --help'.").arg(program) + u'\n';
 }
 
 int CommandLine::exitStatus() const

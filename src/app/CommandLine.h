@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "app/RemoteCommand.h"
+
 #include <QCoreApplication>
 #include <QString>
 #include <QStringList>
@@ -27,7 +29,10 @@ public:
     QString text() const { return m_text; }
     // --start: the run is on from the start, as if Start were pressed (the
     // autostart entry starts the program so).
-    bool startsRun() const { return m_startsRun; }
+    bool startsRun() const { return m_command.kind == RemoteCommand::Kind::Start; }
+    // What to hand to a copy already running: --start, --stop, --toggle,
+    // --pause-for, --resume and picture files. Empty for a bare launch.
+    const RemoteCommand& command() const { return m_command; }
     int exitStatus() const;
 
     // Prints the answer or the complaint where it belongs; returns the exit status.
@@ -36,5 +41,7 @@ public:
 private:
     Action m_action = Action::Run;
     QString m_text;
-    bool m_startsRun = false;
+    RemoteCommand m_command;
+
+    void refuse(const QString& complaint, const QString& program);
 };

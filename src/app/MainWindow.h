@@ -39,6 +39,7 @@ public:
     FlashRun& flashRun() const { return *m_flashRun; }
     FlashWindows& flashWindows() const { return *m_flashWindows; }
     RunTrayIcon& trayIcon() const { return *m_trayIcon; }
+    LibraryEditor& libraryEditor() const { return *m_editor; }
 
     // Runs once before the window is first shown: fills the settings lists,
     // loads the library and restores the stored settings.

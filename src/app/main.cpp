@@ -3,26 +3,56 @@
 #include "app/DesktopSession.h"
 #include "app/PlatformChoice.h"
 #include "app/Program.h"
+#include "app/RemoteCommand.h"
+#include "app/RemoteControl.h"
 #include "app/RealServices.h"
 #include "app/Translations.h"
 #include "platform/ProgramInfo.h"
 #include "widgets/ProgramIcon.h"
 
 #include <QApplication>
+#include <cstdio>
 
 namespace
 {
 
-// Answers --help and --version, and refuses what it does not know, without
-// touching the window system. The core application lives just for this.
+// Prints a one-line complaint on standard error.
+void complain(const QString& text)
+{
+    std::fputs(qPrintable(text + u'\n'), stderr);
+}
+
+// Answers --help and --version, refuses what it does not know, and hands a
+// command to the copy already running, without touching the window system.
+// The core application lives just for this. Returns the exit status, or -1
+// when this launch goes on to run the program.
 int readCommandLine(int argc, char* argv[], bool& startsRun)
 {
     QCoreApplication core(argc, argv);
     Translations::install();
     const CommandLine commandLine(QCoreApplication::arguments(),
                                   QLatin1String(ProgramInfo::Version));
+    if (commandLine.action() != CommandLine::Action::Run)
+        return commandLine.respond();
+    const RemoteCommand& command = commandLine.command();
     startsRun = commandLine.startsRun();
-    return commandLine.action() == CommandLine::Action::Run ? -1 : commandLine.respond();
+    if (command.isEmpty())
+        return -1; // a bare launch: the program, or "already running"
+    QString error;
+    switch (command.send(error)) {
+    case RemoteCommand::Delivery::Delivered:
+        return 0;
+    case RemoteCommand::Delivery::NotRunning:
+        // --start alone starts the program, as it always did.
+        if (command.pictures.isEmpty() && command.kind == RemoteCommand::Kind::Start)
+            return -1;
+        complain(QCoreApplication::translate("main", "Zorvik Subliminal Images is not running."));
+        return 1;
+    case RemoteCommand::Delivery::Failed:
+        complain(error);
+        return 1;
+    }
+    return 1;
 }
 
 } // namespace
@@ -46,5 +76,8 @@ int main(int argc, char* argv[])
     Program program(services.services());
     if (!program.start(startsRun))
         return 0;
+    // Commands from later launches and scripts, once there is a window to obey.
+    RemoteControl remoteControl(*program.mainWindow());
+    remoteControl.publish();
     return QApplication::exec();
 }

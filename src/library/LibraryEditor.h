@@ -43,6 +43,10 @@ public:
     // Adds the files and the pictures of the folders in the background.
     void addMany(const QStringList& paths);
 
+    // Adds files and folders as a drop on the window does: one file at
+    // once, several or a folder in the background.
+    void addDropped(const QStringList& paths);
+
     // The local files among dragged data.
     static QStringList droppedFiles(const QMimeData* data);
 
@@ -54,7 +58,6 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void addDropped(const QStringList& paths);
     void addingFinished();
 
     PictureLibrary& m_library;

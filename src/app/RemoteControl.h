@@ -1,0 +1,82 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QDBusContext>
+#include <QObject>
+#include <QPointer>
+#include <QStringList>
+#include <QVariantMap>
+
+class MainWindow;
+
+// The running program's commands on the session bus, under its application
+// id: what a second launch with --start, --stop, --pause-for ... hands over,
+// and what scripts may call and watch. The D-Bus names are the interface's
+// own, hence the capitals.
+class RemoteControl final : public QObject, protected QDBusContext
+{
+    Q_OBJECT
+    Q_CLASSINFO("D-Bus Interface", "example.zorvik.SubliminalImages")
+    // Written out to say which properties announce their changes.
+    Q_CLASSINFO("D-Bus Introspection",
+                "  <interface name=\"example.zorvik.SubliminalImages\">\n"
+                "    <method name=\"Start\"/>\n"
+                "    <method name=\"Stop\"/>\n"
+                "    <method name=\"Toggle\"/>\n"
+                "    <method name=\"PauseFor\">\n"
+                "      <arg name=\"minutes\" type=\"i\" direction=\"in\"/>\n"
+                "    </method>\n"
+                "    <method name=\"Resume\"/>\n"
+                "    <method name=\"AddPictures\">\n"
+                "      <arg name=\"paths\" type=\"as\" direction=\"in\"/>\n"
+                "    </method>\n"
+                "    <property name=\"Running\" type=\"b\" access=\"read\"/>\n"
+                "    <property name=\"PauseReasons\" type=\"as\" access=\"read\"/>\n"
+                "    <property name=\"NextFlash\" type=\"s\" access=\"read\">\n"
+                "      <annotation name=\"org.freedesktop.DBus.Property.EmitsChangedSignal\" "
+                "value=\"false\"/>\n"
+                "    </property>\n"
+                "  </interface>\n")
+    Q_PROPERTY(bool Running READ isRunning)
+    Q_PROPERTY(QStringList PauseReasons READ pauseReasons)
+    Q_PROPERTY(QString NextFlash READ nextFlash)
+
+public:
+    static const QString ServiceName;
+    static const QString ObjectPath;
+    static const QString InterfaceName;
+
+    explicit RemoteControl(MainWindow& window, QObject* parent = nullptr);
+    ~RemoteControl() override;
+
+    // Offers the interface on the session bus. Asks for the name without
+    // waiting for the answer, so a stalled bus never holds up the windows.
+    void publish();
+
+    bool isRunning() const;
+    // Why the run waits, in words for scripts: "screen-locked", "in-call" ...
+    QStringList pauseReasons() const;
+    // When the next picture is due (ISO 8601, local time), or "" when none is.
+    QString nextFlash() const;
+
+public slots:
+    Q_SCRIPTABLE void Start();
+    Q_SCRIPTABLE void Stop();
+    Q_SCRIPTABLE void Toggle();
+    Q_SCRIPTABLE void PauseFor(int minutes);
+    Q_SCRIPTABLE void Resume();
+    Q_SCRIPTABLE void AddPictures(const QStringList& paths);
+
+private:
+    // Start and Stop may show a message, and adding may ask about a file:
+    // they run once the caller has its answer, so that a key binding never
+    // waits on a dialog, and in the order they came.
+    void pressStartIf(bool running);
+    bool refuseWithoutRun();
+    void announceChanges();
+    QVariantMap properties() const;
+
+    QPointer<MainWindow> m_window;
+    QVariantMap m_announced;
+    bool m_published = false;
+};
