@@ -51,10 +51,9 @@ RemoteControl::~RemoteControl()
 void RemoteControl::publish()
 {
     QDBusConnection bus = QDBusConnection::sessionBus();
-    if (!bus.isConnected() ||
-        !bus.registerObject(ObjectPath, this,
-                            QDBusConnection::ExportScriptableSlots |
-                                QDBusConnection::ExportAllProperties))
+    if (!bus.isConnected() || !bus.registerObject(ObjectPath, this,
+                                                  QDBusConnection::ExportScriptableSlots |
+                                                      QDBusConnection::ExportAllProperties))
         return;
     m_published = true;
     QDBusMessage request = QDBusMessage::createMethodCall(
@@ -123,8 +122,9 @@ bool RemoteControl::refuseWithoutRun()
 void RemoteControl::PauseFor(int minutes)
 {
     if (minutes < 1 || minutes > RemoteCommand::MaxPauseMinutes) {
-        sendErrorReply(QDBusError::InvalidArgs,
-                       tr("A pause lasts from 1 to %1 minutes.").arg(RemoteCommand::MaxPauseMinutes));
+        sendErrorReply(
+            QDBusError::InvalidArgs,
+            tr("A pause lasts from 1 to %1 minutes.").arg(RemoteCommand::MaxPauseMinutes));
         return;
     }
     if (refuseWithoutRun())
@@ -177,9 +177,9 @@ void RemoteControl::announceChanges()
     m_announced = now;
     if (!m_published || changed.isEmpty())
         return;
-    QDBusMessage signal = QDBusMessage::createSignal(
-        ObjectPath, QStringLiteral("org.freedesktop.DBus.Properties"),
-        QStringLiteral("PropertiesChanged"));
+    QDBusMessage signal =
+        QDBusMessage::createSignal(ObjectPath, QStringLiteral("org.freedesktop.DBus.Properties"),
+                                   QStringLiteral("PropertiesChanged"));
     signal.setArguments({InterfaceName, changed, QStringList()});
     QDBusConnection::sessionBus().send(signal);
 }

@@ -36,6 +36,9 @@ Finished runProgram(const QStringList& arguments, const QString& display = {})
         environment.remove(QString::fromLatin1(name));
     if (!display.isEmpty())
         environment.insert(QStringLiteral("DISPLAY"), display);
+    // No session bus: no command may reach a copy the developer has running.
+    environment.insert(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"),
+                       QStringLiteral("unix:path=/nonexistent"));
     QProcess process;
     process.setProcessEnvironment(environment);
     process.start(QStringLiteral(ZORVIK_EXECUTABLE), arguments);
@@ -74,7 +77,11 @@ void CommandLineTest::reading_data()
     QTest::newRow("unknown long") << QStringList{"--fullscreen"} << refuse;
     QTest::newRow("unknown single dash") << QStringList{"-x"} << refuse;
     QTest::newRow("qt option without its value") << QStringList{"-platform"} << refuse;
-    QTest::newRow("stray word") << QStringList{"picture.jpg"} << refuse;
+    QTest::newRow("a picture for the running copy") << QStringList{"picture.jpg"} << run;
+    QTest::newRow("pause for") << QStringList{"--pause-for", "15"} << run;
+    QTest::newRow("two commands") << QStringList{"--stop", "--start"} << refuse;
+    for (const char* minutes : {"soon", "0", "-5", "10081", "99999999999", ""})
+        QTest::addRow("pause for '%s'", minutes) << QStringList{"--pause-for", minutes} << refuse;
 }
 
 void CommandLineTest::reading()
@@ -102,6 +109,12 @@ void CommandLineTest::answersWithoutADisplay_data()
     QTest::newRow("help") << QStringList{"--help"} << 0 << QStringLiteral("--version") << QString();
     QTest::newRow("unknown option")
         << QStringList{"--frobnicate"} << 2 << QString() << QStringLiteral("frobnicate");
+    QTest::newRow("pause for nonsense: one line")
+        << QStringList{"--pause-for", "x"} << 2 << QString()
+        << QStringLiteral("--pause-for takes a number of minutes from 1 to 10080, not 'x'.\n");
+    QTest::newRow("a command with nothing running")
+        << QStringList{"--stop"} << 1 << QString()
+        << QStringLiteral("Zorvik Subliminal Images is not running.\n");
 }
 
 void CommandLineTest::answersWithoutADisplay()
@@ -122,6 +135,8 @@ void CommandLineTest::answersWithoutADisplay()
         QVERIFY2(finished.out.contains(out), qPrintable(finished.out));
     if (err.isEmpty())
         QVERIFY2(finished.err.isEmpty(), qPrintable(finished.err));
+    else if (err.endsWith(u'\n')) // the whole complaint
+        QCOMPARE(finished.err, err);
     else
         QVERIFY2(finished.err.contains(err), qPrintable(finished.err));
     // Qt's own options are not the user's business in the help text.

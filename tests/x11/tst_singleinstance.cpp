@@ -3,10 +3,15 @@
 #include "platform/ProgramInfo.h"
 
 #include <QCryptographicHash>
+#include <QDBusConnection>
+#include <QDBusInterface>
+#include <QDBusMessage>
 #include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
+#include <QImage>
 #include <QRegularExpression>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -19,9 +24,11 @@ private slots:
     void cleanupTestCase();
     void secondCopyShowsTheMessageAndTouchesNothing();
     void startsAgainAfterTheFirstWasKilled();
+    void laterLaunchesHandOverTheirCommands();
 
 private:
-    QProcess* launch();
+    QProcess* launch(const QStringList& arguments = {});
+    int secondLaunch(const QStringList& arguments);
     QStringList mainWindows(QProcess* process) const;
     QMap<QString, QByteArray> snapshot() const;
 
@@ -29,6 +36,7 @@ private:
     QTemporaryDir m_config;
     QTemporaryDir m_runtime;
     QString m_executable;
+    QProcess m_bus; // a session bus of the test's own
     QList<QProcess*> m_processes;
 };
 
@@ -53,6 +61,9 @@ void SingleInstanceTest::initTestCase()
     QFile list(m_program.filePath("record.txt"));
     QVERIFY(list.open(QIODevice::WriteOnly));
     list.close();
+    m_bus.start("dbus-daemon", {"--session", "--nofork", "--print-address=1"});
+    QVERIFY(m_bus.waitForReadyRead(10000));
+    qputenv("DBUS_SESSION_BUS_ADDRESS", m_bus.readLine().trimmed());
 }
 
 void SingleInstanceTest::cleanupTestCase()
@@ -62,9 +73,11 @@ void SingleInstanceTest::cleanupTestCase()
         process->waitForFinished(5000);
         delete process;
     }
+    m_bus.kill();
+    m_bus.waitForFinished(5000);
 }
 
-QProcess* SingleInstanceTest::launch()
+QProcess* SingleInstanceTest::launch(const QStringList& arguments)
 {
     auto* process = new QProcess;
     m_processes << process;
@@ -74,9 +87,17 @@ QProcess* SingleInstanceTest::launch()
     environment.remove("QT_QPA_PLATFORM");
     process->setProcessEnvironment(environment);
     process->setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    process->start(m_executable, {});
+    process->start(m_executable, arguments);
     process->waitForStarted(10000);
     return process;
+}
+
+int SingleInstanceTest::secondLaunch(const QStringList& arguments)
+{
+    QProcess* process = launch(arguments);
+    if (!process->waitForFinished(20000))
+        return -1;
+    return process->exitCode();
 }
 
 QStringList SingleInstanceTest::mainWindows(QProcess* process) const
@@ -140,6 +161,44 @@ void SingleInstanceTest::startsAgainAfterTheFirstWasKilled()
     QProcess* next = launch();
     QTRY_VERIFY_WITH_TIMEOUT(!mainWindows(next).isEmpty(), 20000);
     QVERIFY(X11Tools::windows(MessageTitle, next->processId()).isEmpty());
+}
+
+// A key binding's launch: the command reaches the running copy on the bus,
+// which tells watchers what changed, and the launch ends at once.
+void SingleInstanceTest::laterLaunchesHandOverTheirCommands()
+{
+    QProcess* running = m_processes.constLast();
+    QTRY_VERIFY_WITH_TIMEOUT(!mainWindows(running).isEmpty(), 20000);
+    QDBusInterface program("example.zorvik.SubliminalImages", "/example/zorvik/SubliminalImages",
+                           "example.zorvik.SubliminalImages");
+    QTRY_VERIFY_WITH_TIMEOUT(program.isValid(), 10000);
+    QDBusInterface properties(program.service(), program.path(), "org.freedesktop.DBus.Properties");
+    QSignalSpy announced(&properties, SIGNAL(PropertiesChanged(QString, QVariantMap, QStringList)));
+    QVERIFY(announced.isValid());
+
+    QTemporaryDir pictures;
+    QImage picture(64, 48, QImage::Format_RGB32);
+    picture.fill(Qt::red);
+    QVERIFY(picture.save(pictures.filePath("red.jpg")));
+    QCOMPARE(secondLaunch({pictures.filePath("red.jpg")}), 0);
+    QTRY_VERIFY(QFile(m_program.filePath("record.txt")).size() > 0);
+
+    const QString paused = QStringLiteral("paused-for-a-while");
+    const struct {
+        const char* argument;
+        bool running;
+        bool paused;
+    } steps[] = {{"--start", true, false},  {"--pause-for=15", true, true},
+                 {"--resume", true, false}, {"--toggle", false, false},
+                 {"--toggle", true, false}, {"--stop", false, false}};
+    for (const auto& step : steps) {
+        QCOMPARE(secondLaunch({step.argument}), 0);
+        QTRY_COMPARE(program.property("Running").toBool(), step.running);
+        QTRY_COMPARE(program.property("PauseReasons").toStringList().contains(paused), step.paused);
+    }
+    QTRY_VERIFY(announced.size() >= int(std::size(steps)));
+    QCOMPARE(secondLaunch({"--pause-for=5"}), 1); // nothing to pause
+    QCOMPARE(running->state(), QProcess::Running);
 }
 
 QTEST_GUILESS_MAIN(SingleInstanceTest)
