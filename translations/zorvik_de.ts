@@ -74,8 +74,36 @@
         <translation>Versuchen Sie „%1 --help“.</translation>
     </message>
     <message>
-        <source>Unexpected argument &apos;%1&apos;.</source>
-        <translation>Unerwartetes Argument „%1“.</translation>
+        <source>Stops flashing in the program that is running.</source>
+        <translation>Beendet das Einblenden im laufenden Programm.</translation>
+    </message>
+    <message>
+        <source>Starts flashing if it is off, stops it if it is on.</source>
+        <translation>Startet das Einblenden, wenn es aus ist, und beendet es, wenn es läuft.</translation>
+    </message>
+    <message>
+        <source>Pauses flashing for the given number of minutes (1 to %1).</source>
+        <translation>Pausiert das Einblenden für die angegebene Zahl von Minuten (1 bis %1).</translation>
+    </message>
+    <message>
+        <source>minutes</source>
+        <translation>Minuten</translation>
+    </message>
+    <message>
+        <source>Ends a pause for a while and flashes again.</source>
+        <translation>Beendet eine Pause und blendet wieder ein.</translation>
+    </message>
+    <message>
+        <source>Picture files or folders to add to the list of the program that is running.</source>
+        <translation>Bilddateien oder Ordner, die der Liste des laufenden Programms hinzugefügt werden.</translation>
+    </message>
+    <message>
+        <source>Give only one of --start, --stop, --toggle, --pause-for and --resume.</source>
+        <translation>Geben Sie nur eine der Optionen --start, --stop, --toggle, --pause-for und --resume an.</translation>
+    </message>
+    <message>
+        <source>--pause-for takes a number of minutes from 1 to %1, not &apos;%2&apos;.</source>
+        <translation>--pause-for erwartet eine Zahl von Minuten zwischen 1 und %1, nicht „%2“.</translation>
     </message>
 </context>
 <context>
@@ -549,6 +577,28 @@
     </message>
 </context>
 <context>
+    <name>RemoteCommand</name>
+    <message>
+        <source>The running program did not answer.</source>
+        <translation>Das laufende Programm hat nicht geantwortet.</translation>
+    </message>
+</context>
+<context>
+    <name>RemoteControl</name>
+    <message>
+        <source>Flashing is not on; there is nothing to pause.</source>
+        <translation>Das Einblenden ist nicht eingeschaltet; es gibt nichts zu pausieren.</translation>
+    </message>
+    <message>
+        <source>A pause lasts from 1 to %1 minutes.</source>
+        <translation>Eine Pause dauert 1 bis %1 Minuten.</translation>
+    </message>
+    <message>
+        <source>Pictures must be given with their full path.</source>
+        <translation>Bilder müssen mit ihrem vollständigen Pfad angegeben werden.</translation>
+    </message>
+</context>
+<context>
     <name>ReplaceFile</name>
     <message>
         <source>%1 leads through too many links</source>
@@ -812,6 +862,13 @@ Möchten Sie nach einer Aktualisierung suchen?</translation>
     <message>
         <source>The folder %1 cannot be made.</source>
         <translation>Der Ordner %1 kann nicht angelegt werden.</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>Zorvik Subliminal Images is not running.</source>
+        <translation>Zorvik Subliminal Images läuft nicht.</translation>
     </message>
 </context>
 </TS>

@@ -74,8 +74,36 @@
         <translation>Pruebe «%1 --help».</translation>
     </message>
     <message>
-        <source>Unexpected argument &apos;%1&apos;.</source>
-        <translation>Argumento inesperado «%1».</translation>
+        <source>Stops flashing in the program that is running.</source>
+        <translation>Detiene los destellos en el programa en ejecución.</translation>
+    </message>
+    <message>
+        <source>Starts flashing if it is off, stops it if it is on.</source>
+        <translation>Inicia los destellos si están detenidos y los detiene si están en marcha.</translation>
+    </message>
+    <message>
+        <source>Pauses flashing for the given number of minutes (1 to %1).</source>
+        <translation>Pausa los destellos durante el número de minutos indicado (de 1 a %1).</translation>
+    </message>
+    <message>
+        <source>minutes</source>
+        <translation>minutos</translation>
+    </message>
+    <message>
+        <source>Ends a pause for a while and flashes again.</source>
+        <translation>Termina una pausa y vuelve a mostrar destellos.</translation>
+    </message>
+    <message>
+        <source>Picture files or folders to add to the list of the program that is running.</source>
+        <translation>Archivos de imagen o carpetas que se añaden a la lista del programa en ejecución.</translation>
+    </message>
+    <message>
+        <source>Give only one of --start, --stop, --toggle, --pause-for and --resume.</source>
+        <translation>Indique solo una de las opciones --start, --stop, --toggle, --pause-for y --resume.</translation>
+    </message>
+    <message>
+        <source>--pause-for takes a number of minutes from 1 to %1, not &apos;%2&apos;.</source>
+        <translation>--pause-for espera un número de minutos de 1 a %1, no «%2».</translation>
     </message>
 </context>
 <context>
@@ -549,6 +577,28 @@
     </message>
 </context>
 <context>
+    <name>RemoteCommand</name>
+    <message>
+        <source>The running program did not answer.</source>
+        <translation>El programa en ejecución no ha respondido.</translation>
+    </message>
+</context>
+<context>
+    <name>RemoteControl</name>
+    <message>
+        <source>Flashing is not on; there is nothing to pause.</source>
+        <translation>Los destellos no están en marcha; no hay nada que pausar.</translation>
+    </message>
+    <message>
+        <source>A pause lasts from 1 to %1 minutes.</source>
+        <translation>Una pausa dura de 1 a %1 minutos.</translation>
+    </message>
+    <message>
+        <source>Pictures must be given with their full path.</source>
+        <translation>Las imágenes deben indicarse con su ruta completa.</translation>
+    </message>
+</context>
+<context>
     <name>ReplaceFile</name>
     <message>
         <source>%1 leads through too many links</source>
@@ -812,6 +862,13 @@ Do you want to check for an update?</source>
     <message>
         <source>The folder %1 cannot be made.</source>
         <translation>No se puede crear la carpeta %1.</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>Zorvik Subliminal Images is not running.</source>
+        <translation>Zorvik Subliminal Images no se está ejecutando.</translation>
     </message>
 </context>
 </TS>

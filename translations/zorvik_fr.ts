@@ -74,8 +74,36 @@
         <translation>Essayez « %1 --help ».</translation>
     </message>
     <message>
-        <source>Unexpected argument &apos;%1&apos;.</source>
-        <translation>Argument inattendu « %1 ».</translation>
+        <source>Stops flashing in the program that is running.</source>
+        <translation>Arrête les flashs dans le programme en cours d’exécution.</translation>
+    </message>
+    <message>
+        <source>Starts flashing if it is off, stops it if it is on.</source>
+        <translation>Démarre les flashs s’ils sont arrêtés, les arrête s’ils sont en cours.</translation>
+    </message>
+    <message>
+        <source>Pauses flashing for the given number of minutes (1 to %1).</source>
+        <translation>Suspend les flashs pendant le nombre de minutes indiqué (de 1 à %1).</translation>
+    </message>
+    <message>
+        <source>minutes</source>
+        <translation>minutes</translation>
+    </message>
+    <message>
+        <source>Ends a pause for a while and flashes again.</source>
+        <translation>Met fin à une pause et reprend les flashs.</translation>
+    </message>
+    <message>
+        <source>Picture files or folders to add to the list of the program that is running.</source>
+        <translation>Fichiers d’images ou dossiers à ajouter à la liste du programme en cours d’exécution.</translation>
+    </message>
+    <message>
+        <source>Give only one of --start, --stop, --toggle, --pause-for and --resume.</source>
+        <translation>Indiquez une seule des options --start, --stop, --toggle, --pause-for et --resume.</translation>
+    </message>
+    <message>
+        <source>--pause-for takes a number of minutes from 1 to %1, not &apos;%2&apos;.</source>
+        <translation>--pause-for attend un nombre de minutes de 1 à %1, et non « %2 ».</translation>
     </message>
 </context>
 <context>
@@ -549,6 +577,28 @@
     </message>
 </context>
 <context>
+    <name>RemoteCommand</name>
+    <message>
+        <source>The running program did not answer.</source>
+        <translation>Le programme en cours d’exécution n’a pas répondu.</translation>
+    </message>
+</context>
+<context>
+    <name>RemoteControl</name>
+    <message>
+        <source>Flashing is not on; there is nothing to pause.</source>
+        <translation>Les flashs ne sont pas en cours ; il n’y a rien à suspendre.</translation>
+    </message>
+    <message>
+        <source>A pause lasts from 1 to %1 minutes.</source>
+        <translation>Une pause dure de 1 à %1 minutes.</translation>
+    </message>
+    <message>
+        <source>Pictures must be given with their full path.</source>
+        <translation>Les images doivent être indiquées avec leur chemin complet.</translation>
+    </message>
+</context>
+<context>
     <name>ReplaceFile</name>
     <message>
         <source>%1 leads through too many links</source>
@@ -812,6 +862,13 @@ Voulez-vous rechercher une mise à jour ?</translation>
     <message>
         <source>The folder %1 cannot be made.</source>
         <translation>Le dossier %1 ne peut pas être créé.</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>Zorvik Subliminal Images is not running.</source>
+        <translation>Zorvik Subliminal Images n’est pas en cours d’exécution.</translation>
     </message>
 </context>
 </TS>

@@ -74,8 +74,36 @@
         <translation>Prova «%1 --help».</translation>
     </message>
     <message>
-        <source>Unexpected argument &apos;%1&apos;.</source>
-        <translation>Argomento inatteso «%1».</translation>
+        <source>Stops flashing in the program that is running.</source>
+        <translation>Ferma i lampi nel programma in esecuzione.</translation>
+    </message>
+    <message>
+        <source>Starts flashing if it is off, stops it if it is on.</source>
+        <translation>Avvia i lampi se sono fermi, li ferma se sono attivi.</translation>
+    </message>
+    <message>
+        <source>Pauses flashing for the given number of minutes (1 to %1).</source>
+        <translation>Sospende i lampi per il numero di minuti indicato (da 1 a %1).</translation>
+    </message>
+    <message>
+        <source>minutes</source>
+        <translation>minuti</translation>
+    </message>
+    <message>
+        <source>Ends a pause for a while and flashes again.</source>
+        <translation>Termina una pausa e riprende i lampi.</translation>
+    </message>
+    <message>
+        <source>Picture files or folders to add to the list of the program that is running.</source>
+        <translation>File di immagine o cartelle da aggiungere all’elenco del programma in esecuzione.</translation>
+    </message>
+    <message>
+        <source>Give only one of --start, --stop, --toggle, --pause-for and --resume.</source>
+        <translation>Indicare una sola delle opzioni --start, --stop, --toggle, --pause-for e --resume.</translation>
+    </message>
+    <message>
+        <source>--pause-for takes a number of minutes from 1 to %1, not &apos;%2&apos;.</source>
+        <translation>--pause-for richiede un numero di minuti da 1 a %1, non «%2».</translation>
     </message>
 </context>
 <context>
@@ -549,6 +577,28 @@
     </message>
 </context>
 <context>
+    <name>RemoteCommand</name>
+    <message>
+        <source>The running program did not answer.</source>
+        <translation>Il programma in esecuzione non ha risposto.</translation>
+    </message>
+</context>
+<context>
+    <name>RemoteControl</name>
+    <message>
+        <source>Flashing is not on; there is nothing to pause.</source>
+        <translation>I lampi non sono attivi; non c’è nulla da sospendere.</translation>
+    </message>
+    <message>
+        <source>A pause lasts from 1 to %1 minutes.</source>
+        <translation>Una pausa dura da 1 a %1 minuti.</translation>
+    </message>
+    <message>
+        <source>Pictures must be given with their full path.</source>
+        <translation>Le immagini vanno indicate con il percorso completo.</translation>
+    </message>
+</context>
+<context>
     <name>ReplaceFile</name>
     <message>
         <source>%1 leads through too many links</source>
@@ -812,6 +862,13 @@ Vuoi controllare se ci sono aggiornamenti?</translation>
     <message>
         <source>The folder %1 cannot be made.</source>
         <translation>Impossibile creare la cartella %1.</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>Zorvik Subliminal Images is not running.</source>
+        <translation>Zorvik Subliminal Images non è in esecuzione.</translation>
     </message>
 </context>
 </TS>

@@ -74,8 +74,36 @@
         <translation>「%1 --help」を試してください。</translation>
     </message>
     <message>
-        <source>Unexpected argument &apos;%1&apos;.</source>
-        <translation>予期しない引数「%1」。</translation>
+        <source>Stops flashing in the program that is running.</source>
+        <translation>実行中のプログラムの表示を停止します。</translation>
+    </message>
+    <message>
+        <source>Starts flashing if it is off, stops it if it is on.</source>
+        <translation>表示が止まっていれば開始し、動作中なら停止します。</translation>
+    </message>
+    <message>
+        <source>Pauses flashing for the given number of minutes (1 to %1).</source>
+        <translation>指定した分数（1～%1）だけ表示を一時停止します。</translation>
+    </message>
+    <message>
+        <source>minutes</source>
+        <translation>分</translation>
+    </message>
+    <message>
+        <source>Ends a pause for a while and flashes again.</source>
+        <translation>一時停止を終了して表示を再開します。</translation>
+    </message>
+    <message>
+        <source>Picture files or folders to add to the list of the program that is running.</source>
+        <translation>実行中のプログラムのリストに追加する画像ファイルまたはフォルダー。</translation>
+    </message>
+    <message>
+        <source>Give only one of --start, --stop, --toggle, --pause-for and --resume.</source>
+        <translation>--start、--stop、--toggle、--pause-for、--resume のうち一つだけを指定してください。</translation>
+    </message>
+    <message>
+        <source>--pause-for takes a number of minutes from 1 to %1, not &apos;%2&apos;.</source>
+        <translation>--pause-for には 1～%1 の分数を指定してください（「%2」は使えません）。</translation>
     </message>
 </context>
 <context>
@@ -545,6 +573,28 @@
     </message>
 </context>
 <context>
+    <name>RemoteCommand</name>
+    <message>
+        <source>The running program did not answer.</source>
+        <translation>実行中のプログラムが応答しませんでした。</translation>
+    </message>
+</context>
+<context>
+    <name>RemoteControl</name>
+    <message>
+        <source>Flashing is not on; there is nothing to pause.</source>
+        <translation>表示は動作していないため、一時停止するものはありません。</translation>
+    </message>
+    <message>
+        <source>A pause lasts from 1 to %1 minutes.</source>
+        <translation>一時停止は 1～%1 分です。</translation>
+    </message>
+    <message>
+        <source>Pictures must be given with their full path.</source>
+        <translation>画像はフルパスで指定してください。</translation>
+    </message>
+</context>
+<context>
     <name>ReplaceFile</name>
     <message>
         <source>%1 leads through too many links</source>
@@ -808,6 +858,13 @@ Do you want to check for an update?</source>
     <message>
         <source>The folder %1 cannot be made.</source>
         <translation>フォルダー %1 を作成できません。</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>Zorvik Subliminal Images is not running.</source>
+        <translation>Zorvik Subliminal Images は実行されていません。</translation>
     </message>
 </context>
 </TS>

@@ -74,8 +74,36 @@
         <translation>Probeer &apos;%1 --help&apos;.</translation>
     </message>
     <message>
-        <source>Unexpected argument &apos;%1&apos;.</source>
-        <translation>Onverwacht argument &apos;%1&apos;.</translation>
+        <source>Stops flashing in the program that is running.</source>
+        <translation>Stopt het flitsen in het programma dat draait.</translation>
+    </message>
+    <message>
+        <source>Starts flashing if it is off, stops it if it is on.</source>
+        <translation>Start het flitsen als het uit staat en stopt het als het aan staat.</translation>
+    </message>
+    <message>
+        <source>Pauses flashing for the given number of minutes (1 to %1).</source>
+        <translation>Pauzeert het flitsen voor het opgegeven aantal minuten (1 tot %1).</translation>
+    </message>
+    <message>
+        <source>minutes</source>
+        <translation>minuten</translation>
+    </message>
+    <message>
+        <source>Ends a pause for a while and flashes again.</source>
+        <translation>Beëindigt een pauze en flitst weer.</translation>
+    </message>
+    <message>
+        <source>Picture files or folders to add to the list of the program that is running.</source>
+        <translation>Afbeeldingsbestanden of mappen om toe te voegen aan de lijst van het programma dat draait.</translation>
+    </message>
+    <message>
+        <source>Give only one of --start, --stop, --toggle, --pause-for and --resume.</source>
+        <translation>Geef slechts één van --start, --stop, --toggle, --pause-for en --resume op.</translation>
+    </message>
+    <message>
+        <source>--pause-for takes a number of minutes from 1 to %1, not &apos;%2&apos;.</source>
+        <translation>--pause-for verwacht een aantal minuten van 1 tot %1, niet &apos;%2&apos;.</translation>
     </message>
 </context>
 <context>
@@ -549,6 +577,28 @@
     </message>
 </context>
 <context>
+    <name>RemoteCommand</name>
+    <message>
+        <source>The running program did not answer.</source>
+        <translation>Het programma dat draait, heeft niet geantwoord.</translation>
+    </message>
+</context>
+<context>
+    <name>RemoteControl</name>
+    <message>
+        <source>Flashing is not on; there is nothing to pause.</source>
+        <translation>Het flitsen staat niet aan; er valt niets te pauzeren.</translation>
+    </message>
+    <message>
+        <source>A pause lasts from 1 to %1 minutes.</source>
+        <translation>Een pauze duurt 1 tot %1 minuten.</translation>
+    </message>
+    <message>
+        <source>Pictures must be given with their full path.</source>
+        <translation>Afbeeldingen moeten met hun volledige pad worden opgegeven.</translation>
+    </message>
+</context>
+<context>
     <name>ReplaceFile</name>
     <message>
         <source>%1 leads through too many links</source>
@@ -812,6 +862,13 @@ Wilt u op updates controleren?</translation>
     <message>
         <source>The folder %1 cannot be made.</source>
         <translation>De map %1 kan niet worden aangemaakt.</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>Zorvik Subliminal Images is not running.</source>
+        <translation>Zorvik Subliminal Images draait niet.</translation>
     </message>
 </context>
 </TS>

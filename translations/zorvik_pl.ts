@@ -74,8 +74,36 @@
         <translation>Spróbuj „%1 --help”.</translation>
     </message>
     <message>
-        <source>Unexpected argument &apos;%1&apos;.</source>
-        <translation>Nieoczekiwany argument „%1”.</translation>
+        <source>Stops flashing in the program that is running.</source>
+        <translation>Zatrzymuje wyświetlanie w uruchomionym programie.</translation>
+    </message>
+    <message>
+        <source>Starts flashing if it is off, stops it if it is on.</source>
+        <translation>Rozpoczyna wyświetlanie, gdy jest wyłączone, i zatrzymuje, gdy trwa.</translation>
+    </message>
+    <message>
+        <source>Pauses flashing for the given number of minutes (1 to %1).</source>
+        <translation>Wstrzymuje wyświetlanie na podaną liczbę minut (od 1 do %1).</translation>
+    </message>
+    <message>
+        <source>minutes</source>
+        <translation>minuty</translation>
+    </message>
+    <message>
+        <source>Ends a pause for a while and flashes again.</source>
+        <translation>Kończy wstrzymanie i wznawia wyświetlanie.</translation>
+    </message>
+    <message>
+        <source>Picture files or folders to add to the list of the program that is running.</source>
+        <translation>Pliki obrazów lub foldery do dodania do listy uruchomionego programu.</translation>
+    </message>
+    <message>
+        <source>Give only one of --start, --stop, --toggle, --pause-for and --resume.</source>
+        <translation>Podaj tylko jedną z opcji --start, --stop, --toggle, --pause-for i --resume.</translation>
+    </message>
+    <message>
+        <source>--pause-for takes a number of minutes from 1 to %1, not &apos;%2&apos;.</source>
+        <translation>--pause-for wymaga liczby minut od 1 do %1, a nie „%2”.</translation>
     </message>
 </context>
 <context>
@@ -553,6 +581,28 @@
     </message>
 </context>
 <context>
+    <name>RemoteCommand</name>
+    <message>
+        <source>The running program did not answer.</source>
+        <translation>Uruchomiony program nie odpowiedział.</translation>
+    </message>
+</context>
+<context>
+    <name>RemoteControl</name>
+    <message>
+        <source>Flashing is not on; there is nothing to pause.</source>
+        <translation>Wyświetlanie nie jest włączone; nie ma czego wstrzymać.</translation>
+    </message>
+    <message>
+        <source>A pause lasts from 1 to %1 minutes.</source>
+        <translation>Wstrzymanie trwa od 1 do %1 minut.</translation>
+    </message>
+    <message>
+        <source>Pictures must be given with their full path.</source>
+        <translation>Obrazy należy podać z pełną ścieżką.</translation>
+    </message>
+</context>
+<context>
     <name>ReplaceFile</name>
     <message>
         <source>%1 leads through too many links</source>
@@ -816,6 +866,13 @@ Czy chcesz sprawdzić dostępność aktualizacji?</translation>
     <message>
         <source>The folder %1 cannot be made.</source>
         <translation>Nie można utworzyć katalogu %1.</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>Zorvik Subliminal Images is not running.</source>
+        <translation>Zorvik Subliminal Images nie jest uruchomiony.</translation>
     </message>
 </context>
 </TS>

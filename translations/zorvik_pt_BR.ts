@@ -74,8 +74,36 @@
         <translation>Tente &quot;%1 --help&quot;.</translation>
     </message>
     <message>
-        <source>Unexpected argument &apos;%1&apos;.</source>
-        <translation>Argumento inesperado &quot;%1&quot;.</translation>
+        <source>Stops flashing in the program that is running.</source>
+        <translation>Para a exibição no programa em execução.</translation>
+    </message>
+    <message>
+        <source>Starts flashing if it is off, stops it if it is on.</source>
+        <translation>Inicia a exibição se estiver parada e a para se estiver em andamento.</translation>
+    </message>
+    <message>
+        <source>Pauses flashing for the given number of minutes (1 to %1).</source>
+        <translation>Pausa a exibição pelo número de minutos indicado (de 1 a %1).</translation>
+    </message>
+    <message>
+        <source>minutes</source>
+        <translation>minutos</translation>
+    </message>
+    <message>
+        <source>Ends a pause for a while and flashes again.</source>
+        <translation>Encerra uma pausa e volta a exibir.</translation>
+    </message>
+    <message>
+        <source>Picture files or folders to add to the list of the program that is running.</source>
+        <translation>Arquivos de imagem ou pastas a adicionar à lista do programa em execução.</translation>
+    </message>
+    <message>
+        <source>Give only one of --start, --stop, --toggle, --pause-for and --resume.</source>
+        <translation>Informe apenas uma das opções --start, --stop, --toggle, --pause-for e --resume.</translation>
+    </message>
+    <message>
+        <source>--pause-for takes a number of minutes from 1 to %1, not &apos;%2&apos;.</source>
+        <translation>--pause-for espera um número de minutos de 1 a %1, não “%2”.</translation>
     </message>
 </context>
 <context>
@@ -549,6 +577,28 @@
     </message>
 </context>
 <context>
+    <name>RemoteCommand</name>
+    <message>
+        <source>The running program did not answer.</source>
+        <translation>O programa em execução não respondeu.</translation>
+    </message>
+</context>
+<context>
+    <name>RemoteControl</name>
+    <message>
+        <source>Flashing is not on; there is nothing to pause.</source>
+        <translation>A exibição não está em andamento; não há nada para pausar.</translation>
+    </message>
+    <message>
+        <source>A pause lasts from 1 to %1 minutes.</source>
+        <translation>Uma pausa dura de 1 a %1 minutos.</translation>
+    </message>
+    <message>
+        <source>Pictures must be given with their full path.</source>
+        <translation>As imagens devem ser informadas com o caminho completo.</translation>
+    </message>
+</context>
+<context>
     <name>ReplaceFile</name>
     <message>
         <source>%1 leads through too many links</source>
@@ -812,6 +862,13 @@ Deseja verificar se há uma atualização?</translation>
     <message>
         <source>The folder %1 cannot be made.</source>
         <translation>Não é possível criar a pasta %1.</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>Zorvik Subliminal Images is not running.</source>
+        <translation>O Zorvik Subliminal Images não está em execução.</translation>
     </message>
 </context>
 </TS>

@@ -74,8 +74,36 @@
         <translation>Попробуйте «%1 --help».</translation>
     </message>
     <message>
-        <source>Unexpected argument &apos;%1&apos;.</source>
-        <translation>Неожиданный аргумент «%1».</translation>
+        <source>Stops flashing in the program that is running.</source>
+        <translation>Останавливает показ в запущенной программе.</translation>
+    </message>
+    <message>
+        <source>Starts flashing if it is off, stops it if it is on.</source>
+        <translation>Начинает показ, если он выключен, и останавливает, если он идёт.</translation>
+    </message>
+    <message>
+        <source>Pauses flashing for the given number of minutes (1 to %1).</source>
+        <translation>Приостанавливает показ на заданное число минут (от 1 до %1).</translation>
+    </message>
+    <message>
+        <source>minutes</source>
+        <translation>минуты</translation>
+    </message>
+    <message>
+        <source>Ends a pause for a while and flashes again.</source>
+        <translation>Завершает паузу и возобновляет показ.</translation>
+    </message>
+    <message>
+        <source>Picture files or folders to add to the list of the program that is running.</source>
+        <translation>Файлы изображений или папки, которые нужно добавить в список запущенной программы.</translation>
+    </message>
+    <message>
+        <source>Give only one of --start, --stop, --toggle, --pause-for and --resume.</source>
+        <translation>Укажите только один из параметров --start, --stop, --toggle, --pause-for и --resume.</translation>
+    </message>
+    <message>
+        <source>--pause-for takes a number of minutes from 1 to %1, not &apos;%2&apos;.</source>
+        <translation>--pause-for ожидает число минут от 1 до %1, а не «%2».</translation>
     </message>
 </context>
 <context>
@@ -553,6 +581,28 @@
     </message>
 </context>
 <context>
+    <name>RemoteCommand</name>
+    <message>
+        <source>The running program did not answer.</source>
+        <translation>Запущенная программа не ответила.</translation>
+    </message>
+</context>
+<context>
+    <name>RemoteControl</name>
+    <message>
+        <source>Flashing is not on; there is nothing to pause.</source>
+        <translation>Показ не запущен; приостанавливать нечего.</translation>
+    </message>
+    <message>
+        <source>A pause lasts from 1 to %1 minutes.</source>
+        <translation>Пауза длится от 1 до %1 минут.</translation>
+    </message>
+    <message>
+        <source>Pictures must be given with their full path.</source>
+        <translation>Изображения нужно указывать с полным путём.</translation>
+    </message>
+</context>
+<context>
     <name>ReplaceFile</name>
     <message>
         <source>%1 leads through too many links</source>
@@ -816,6 +866,13 @@ Do you want to check for an update?</source>
     <message>
         <source>The folder %1 cannot be made.</source>
         <translation>Не удаётся создать папку %1.</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>Zorvik Subliminal Images is not running.</source>
+        <translation>Zorvik Subliminal Images не запущена.</translation>
     </message>
 </context>
 </TS>

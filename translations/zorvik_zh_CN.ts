@@ -74,8 +74,36 @@
         <translation>请尝试“%1 --help”。</translation>
     </message>
     <message>
-        <source>Unexpected argument &apos;%1&apos;.</source>
-        <translation>意外的参数“%1”。</translation>
+        <source>Stops flashing in the program that is running.</source>
+        <translation>停止正在运行的程序中的闪现。</translation>
+    </message>
+    <message>
+        <source>Starts flashing if it is off, stops it if it is on.</source>
+        <translation>闪现关闭时开始，开启时停止。</translation>
+    </message>
+    <message>
+        <source>Pauses flashing for the given number of minutes (1 to %1).</source>
+        <translation>按给定的分钟数暂停闪现（1 到 %1）。</translation>
+    </message>
+    <message>
+        <source>minutes</source>
+        <translation>分钟</translation>
+    </message>
+    <message>
+        <source>Ends a pause for a while and flashes again.</source>
+        <translation>结束暂停并恢复闪现。</translation>
+    </message>
+    <message>
+        <source>Picture files or folders to add to the list of the program that is running.</source>
+        <translation>要添加到正在运行的程序列表中的图片文件或文件夹。</translation>
+    </message>
+    <message>
+        <source>Give only one of --start, --stop, --toggle, --pause-for and --resume.</source>
+        <translation>--start、--stop、--toggle、--pause-for 和 --resume 只能指定一个。</translation>
+    </message>
+    <message>
+        <source>--pause-for takes a number of minutes from 1 to %1, not &apos;%2&apos;.</source>
+        <translation>--pause-for 需要 1 到 %1 之间的分钟数，而不是“%2”。</translation>
     </message>
 </context>
 <context>
@@ -545,6 +573,28 @@
     </message>
 </context>
 <context>
+    <name>RemoteCommand</name>
+    <message>
+        <source>The running program did not answer.</source>
+        <translation>正在运行的程序没有响应。</translation>
+    </message>
+</context>
+<context>
+    <name>RemoteControl</name>
+    <message>
+        <source>Flashing is not on; there is nothing to pause.</source>
+        <translation>闪现未开启，没有可暂停的内容。</translation>
+    </message>
+    <message>
+        <source>A pause lasts from 1 to %1 minutes.</source>
+        <translation>暂停时长为 1 到 %1 分钟。</translation>
+    </message>
+    <message>
+        <source>Pictures must be given with their full path.</source>
+        <translation>图片必须以完整路径给出。</translation>
+    </message>
+</context>
+<context>
     <name>ReplaceFile</name>
     <message>
         <source>%1 leads through too many links</source>
@@ -808,6 +858,13 @@ Do you want to check for an update?</source>
     <message>
         <source>The folder %1 cannot be made.</source>
         <translation>无法创建文件夹 %1。</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>Zorvik Subliminal Images is not running.</source>
+        <translation>Zorvik Subliminal Images 未在运行。</translation>
     </message>
 </context>
 </TS>

@@ -38,14 +38,27 @@ QString XdgAutostart::entryPath() const
 
 QString XdgAutostart::entryText() const
 {
-    return QStringLiteral("[Desktop Entry]\n"
-                          "Type=Application\n"
-                          "Name=Zorvik Subliminal Images\n"
-                          "Comment=Starts flashing pictures when the session starts\n"
-                          "Exec=%1 --start\n"
-                          "Icon=zorvik-subliminal-images\n"
-                          "Terminal=false\n"
-                          "X-GNOME-Autostart-enabled=true\n")
+    return QStringLiteral(
+               "[Desktop Entry]\n"
+               "Type=Application\n"
+               "Name=Zorvik Subliminal Images\n"
+               "Comment=Starts flashing pictures when the session starts\n"
+               // Every language at once, as session settings list the entry
+               // in the desktop's language, whatever the program's was.
+               "Comment[de]=Beginnt beim Sitzungsstart mit dem Einblenden von Bildern\n"
+               "Comment[es]=Empieza a mostrar imágenes al iniciar la sesión\n"
+               "Comment[fr]=Commence à afficher des images à l’ouverture de la session\n"
+               "Comment[it]=Inizia a mostrare immagini all’avvio della sessione\n"
+               "Comment[ja]=セッションの開始時に画像の表示を始めます\n"
+               "Comment[nl]=Begint bij het starten van de sessie met het tonen van afbeeldingen\n"
+               "Comment[pl]=Rozpoczyna wyświetlanie obrazów po uruchomieniu sesji\n"
+               "Comment[pt_BR]=Começa a exibir imagens quando a sessão é iniciada\n"
+               "Comment[ru]=Начинает показ изображений при запуске сеанса\n"
+               "Comment[zh_CN]=会话启动时开始闪现图片\n"
+               "Exec=%1 --start\n"
+               "Icon=zorvik-subliminal-images\n"
+               "Terminal=false\n"
+               "X-GNOME-Autostart-enabled=true\n")
         .arg(execArgument(m_executable));
 }
 
