@@ -8,6 +8,7 @@
 #include "platform/ProgramInfo.h"
 #include "platform/Translated.h"
 #include "settings/DisplayChoices.h"
+#include "settings/SettingsSection.h"
 
 #include <QTimer>
 
@@ -117,6 +118,8 @@ QDateTime FlashRun::nextFlashDue() const
     return m_intervalStart.addMSecs(m_intervalMs);
 }
 
+const QString FlashRun::KeptLatencyKey = QStringLiteral("ShowLatencyMs");
+
 void FlashRun::beginInterval()
 {
     m_intervalStart = m_services.clock.now();
@@ -140,7 +143,11 @@ void FlashRun::start()
         return;
     }
     m_scheduler.start();
-    // The first picture, too, is seen one interval after Start.
+    // The first picture, too, is seen one interval after Start: its tick goes
+    // by how fast a picture reached the screen last time.
+    if (!m_showLatency.isKnown())
+        if (const auto kept = timingSection().number(KeptLatencyKey))
+            m_showLatency.setKept(*kept);
     m_intervalMs = m_choices.current().intervalSeconds() * 1000;
     beginInterval();
     m_intervalTimer->setEnabled(true);
@@ -171,8 +178,15 @@ void FlashRun::end()
     leaveRun();
 }
 
+SettingsSection FlashRun::timingSection() const
+{
+    return {m_services.settings, m_services.program.applicationName, QStringLiteral("timing")};
+}
+
 void FlashRun::leaveRun()
 {
+    if (m_showLatency.isKnown() && isRunning())
+        timingSection().setNumber(KeptLatencyKey, m_showLatency.estimateMs());
     m_services.pause.setWatching(false);
     m_pausedFor = {};
     m_tickDue = {};

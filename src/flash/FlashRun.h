@@ -12,6 +12,7 @@
 
 class DisplayChoices;
 class FlashDisplay;
+class SettingsSection;
 class FlashPictures;
 
 // The flash run: Start/Stop and the interval timer's scheduler. A run
@@ -39,6 +40,8 @@ public:
     static const QString IntervalTimerName;
     // A tick this much later by the wall clock than its interval means the
     // machine slept.
+    // In [timing]: how fast a picture reached the screen, kept between runs.
+    static const QString KeptLatencyKey;
     static constexpr int SuspendSlackMs = 5000;
     static constexpr int ClockJumpMs = 1000;
 
@@ -92,6 +95,7 @@ private:
     void stop();
     // What stopping and ending share: no more pause watching, state Stopped.
     void leaveRun();
+    SettingsSection timingSection() const;
     void intervalTicked();
     // Shows the picture of slot, or waits for it while it is being prepared.
     void flash(int slot);

@@ -11,9 +11,17 @@ void ShowLatency::add(qint64 milliseconds)
         m_recent.removeFirst();
 }
 
+void ShowLatency::setKept(int milliseconds)
+{
+    m_kept = std::clamp(milliseconds, 0, MaxMs);
+}
+
 int ShowLatency::estimateMs() const
 {
-    if (m_recent.size() < 2)
+    if (m_recent.size() >= 2)
+        return *std::min_element(m_recent.cbegin(), m_recent.cend());
+    if (m_kept < 0)
         return 0;
-    return *std::min_element(m_recent.cbegin(), m_recent.cend());
+    // A faster time since then lowers it at once: a flash is never early.
+    return m_recent.isEmpty() ? m_kept : std::min(m_kept, m_recent.constFirst());
 }

@@ -8,7 +8,9 @@
 // and the picture appears when the interval is over. The estimate is the
 // shortest of the recent times: slow shows (the first few of a program, a busy
 // moment) would make the next dark times short, while one that is quick is
-// what the screen can do. No time is trusted alone.
+// what the screen can do. No time is trusted alone; but an estimate kept from
+// an earlier run, itself the shortest of several, stands in until two times
+// are known, so that even the first flash of a run comes on time.
 class ShowLatency
 {
 public:
@@ -17,9 +19,14 @@ public:
     static constexpr int MaxMs = 100;
 
     void add(qint64 milliseconds);
-    // 0 until two times are known.
+    // An earlier run's estimate, to go by until two times are known.
+    void setKept(int milliseconds);
+    // 0 until two times are known or one is kept.
     int estimateMs() const;
+    // Whether the estimate rests on times, and is worth keeping for a later run.
+    bool isKnown() const { return m_recent.size() >= 2 || m_kept >= 0; }
 
 private:
     QList<int> m_recent; // oldest first
+    int m_kept = -1;     // none
 };

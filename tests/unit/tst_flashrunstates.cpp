@@ -424,6 +424,19 @@ void FlashRunStatesTest::theTickComesEarlyByTheTimeAPictureTakesToTheScreen()
     m_run->startStopClicked();
     m_run->startStopClicked();
     QCOMPARE(interval()->interval(), periods.last());
+
+    // The next launch of the program: its first tick, too, comes early.
+    m_run->startStopClicked();
+    m_run.reset();
+    m_run = std::make_unique<FlashRun>(m_fakes->services, m_pictures, m_choices, *m_display);
+    m_run->startStopClicked();
+    QCOMPARE(interval()->interval(), periods.last());
+    now = now.addMSecs(interval()->interval());
+    QVERIFY(interval()->fire());
+    now = now.addMSecs(2); // faster now: the next tick is never early
+    emit m_display->pictureOnScreen();
+    m_display->end();
+    QCOMPARE(interval()->interval(), 1998);
 }
 
 QTEST_GUILESS_MAIN(FlashRunStatesTest)
