@@ -10,6 +10,11 @@ RunSchedule::RunSchedule(Clock& clock, TimerFactory& timers, QObject* parent)
     : QObject(parent), m_clock(clock), m_timer(timers.create(TimerName, this))
 {
     connect(m_timer, &Timer::timeout, this, &RunSchedule::ticked);
+    // The timer counts neither a clock that is set nor a machine asleep.
+    m_clock.onJump(this, [this] {
+        if (m_watching)
+            recheck();
+    });
 }
 
 void RunSchedule::setActiveHours(const ActiveHours& hours)

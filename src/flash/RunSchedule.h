@@ -12,8 +12,7 @@
 // "pause for a while". One timer wakes the run at the next change, whichever
 // comes first; nothing polls. A timer counts elapsed time, not the wall clock,
 // so each tick works out the reasons and the next wake-up from the clock
-// again: a clock set back wakes the run early and the timer is armed anew; a
-// run that is showing pictures notices a clock set forward at its next tick.
+// again, and so does each leap of the clock (set, or a wake from sleep).
 class RunSchedule : public QObject
 {
     Q_OBJECT

@@ -11,6 +11,7 @@
 #include <QQueue>
 #include <QStringList>
 #include <QTemporaryDir>
+#include <functional>
 #include <memory>
 
 // A timer that fires only when a test says so.
@@ -92,7 +93,21 @@ class FixedClock final : public Clock
 {
 public:
     QDateTime now() const override { return time; }
+    void onJump(QObject* context, std::function<void()> jumped) override
+    {
+        m_watchers.append({context, std::move(jumped)});
+    }
+    // Tells the watchers that the clock leapt (set it first).
+    void jump()
+    {
+        for (const auto& [context, jumped] : std::as_const(m_watchers))
+            if (context)
+                jumped();
+    }
     QDateTime time = QDateTime(QDate(2026, 12, 8), QTime(10, 0));
+
+private:
+    QList<std::pair<QPointer<QObject>, std::function<void()>>> m_watchers;
 };
 
 // Gives scripted values first, then seeded pseudo-random ones.
