@@ -1,9 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Active hours in Berlin's local time (for summer time), and read from settings.
 #include "Fakes.h"
+#include "app/ActiveHoursDialog.h"
 #include "settings/ActiveHours.h"
 
+#include <QCheckBox>
 #include <QTest>
+#include <QTimeEdit>
 #include <ctime>
 
 class ActiveHoursTest : public QObject
@@ -118,6 +121,15 @@ void ActiveHoursTest::nonsenseReadsAsNoSchedule()
     const auto before = store.values;
     QCOMPARE(ActiveHours::load(store, "app"), ActiveHours());
     QCOMPARE(store.values, before);
+    // The dialog opens on that: off, with sane times, which a click turns on.
+    ActiveHoursDialog dialog(ActiveHours::load(store, "app"));
+    auto* enabled = dialog.findChild<QCheckBox*>("chkEnabled");
+    auto* from = dialog.findChild<QTimeEdit*>("tmeFrom");
+    QVERIFY(enabled && from && !enabled->isChecked() && !from->isEnabled());
+    QCOMPARE(dialog.hours(), ActiveHours());
+    QTest::mouseClick(enabled, Qt::LeftButton, {}, QPoint(4, enabled->height() / 2));
+    QVERIFY(dialog.hours().enabled && from->isEnabled());
+    QCOMPARE(dialog.hours().from, ActiveHours().from);
 
     // A sound section reads back as written.
     ActiveHours hours;
@@ -130,5 +142,5 @@ void ActiveHoursTest::nonsenseReadsAsNoSchedule()
     QCOMPARE(ActiveHours::load(store, "app"), hours);
 }
 
-QTEST_GUILESS_MAIN(ActiveHoursTest)
+QTEST_MAIN(ActiveHoursTest)
 #include "tst_activehours.moc"
