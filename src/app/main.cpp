@@ -22,6 +22,26 @@ void complain(const QString& text)
     std::fputs(qPrintable(text + u'\n'), stderr);
 }
 
+// Hands a command to the copy already running; returns the exit status, or
+// -1 when no copy answers and ifNotRunning is -1.
+int handOver(const RemoteCommand& command, int ifNotRunning)
+{
+    QString error;
+    switch (command.send(error)) {
+    case RemoteCommand::Delivery::Delivered:
+        return 0;
+    case RemoteCommand::Delivery::NotRunning:
+        if (ifNotRunning >= 0)
+            complain(
+                QCoreApplication::translate("main", "Zorvik Subliminal Images is not running."));
+        return ifNotRunning;
+    case RemoteCommand::Delivery::Failed:
+        complain(error);
+        return 1;
+    }
+    return 1;
+}
+
 // Answers --help and --version, refuses what it does not know, and hands a
 // command to the copy already running, without touching the window system.
 // The core application lives just for this. Returns the exit status, or -1
@@ -36,23 +56,12 @@ int readCommandLine(int argc, char* argv[], bool& startsRun)
         return commandLine.respond();
     const RemoteCommand& command = commandLine.command();
     startsRun = commandLine.startsRun();
-    if (command.isEmpty())
-        return -1; // a bare launch: the program, or "already running"
-    QString error;
-    switch (command.send(error)) {
-    case RemoteCommand::Delivery::Delivered:
-        return 0;
-    case RemoteCommand::Delivery::NotRunning:
-        // --start alone starts the program, as it always did.
-        if (command.pictures.isEmpty() && command.kind == RemoteCommand::Kind::Start)
-            return -1;
-        complain(QCoreApplication::translate("main", "Zorvik Subliminal Images is not running."));
-        return 1;
-    case RemoteCommand::Delivery::Failed:
-        complain(error);
-        return 1;
-    }
-    return 1;
+    // A bare launch runs the program or says "already running". --start alone
+    // is handed over only once the program knows a copy runs: the session bus
+    // cannot be used again after this core application ends.
+    if (command.isEmpty() || (startsRun && command.pictures.isEmpty()))
+        return -1;
+    return handOver(command, 1);
 }
 
 } // namespace
@@ -73,6 +82,14 @@ int main(int argc, char* argv[])
     QApplication::setQuitOnLastWindowClosed(false);
 
     RealServices services;
+    // --start while a copy runs, as a key binding does: that copy starts. One
+    // that does not answer on the bus gets the old message below.
+    if (startsRun && services.services().instance.anotherInstanceRunning()) {
+        RemoteCommand start;
+        start.kind = RemoteCommand::Kind::Start;
+        if (const int status = handOver(start, -1); status >= 0)
+            return status;
+    }
     Program program(services.services());
     if (!program.start(startsRun))
         return 0;

@@ -199,6 +199,14 @@ void SingleInstanceTest::laterLaunchesHandOverTheirCommands()
     QTRY_VERIFY(announced.size() >= int(std::size(steps)));
     QCOMPARE(secondLaunch({"--pause-for=5"}), 1); // nothing to pause
     QCOMPARE(running->state(), QProcess::Running);
+
+    // --start with nothing running starts a copy, which then takes commands too.
+    running->kill();
+    QVERIFY(running->waitForFinished(10000));
+    launch({"--start"});
+    QTRY_VERIFY_WITH_TIMEOUT(program.property("Running").toBool(), 20000);
+    QCOMPARE(secondLaunch({"--stop"}), 0);
+    QTRY_VERIFY(!program.property("Running").toBool());
 }
 
 QTEST_GUILESS_MAIN(SingleInstanceTest)
