@@ -238,7 +238,29 @@ void FlashRun::intervalTicked()
 void FlashRun::flash(int slot)
 {
     QImage picture;
-    if (m_pictures.flashPicture(slot, &picture) == FlashPictures::Availability::Pending) {
+    FlashPictures::Availability availability = m_pictures.flashPicture(slot, &picture);
+    // An entry without a readable picture (its copy missing or empty) is
+    // passed over for the next one, in list order the scheduler's own next;
+    // with none readable the tick passes and nothing is shown.
+    const int count = m_pictures.slotCount();
+    for (int tried = 1; availability == FlashPictures::Availability::Unreadable && tried < count;
+         ++tried) {
+        slot = m_choices.current().randomOrder()
+                   ? slot % count + 1
+                   : m_scheduler.chooseSlot(Scheduler::Order::List, count, m_services.random);
+        availability = m_pictures.flashPicture(slot, &picture);
+    }
+    if (availability == FlashPictures::Availability::Unreadable) {
+        m_tickDue = {};
+        if (!m_intervalTimer->isEnabled()) { // waited for a picture that proved unreadable
+            beginInterval();
+            m_intervalTimer->setEnabled(true);
+        }
+        setState(State::Waiting);
+        emit scheduleChanged();
+        return;
+    }
+    if (availability == FlashPictures::Availability::Pending) {
         // The picture is only late: it goes first, and the flash waits for it.
         // Its wait says nothing of how fast a picture reaches the screen.
         m_tickDue = {};

@@ -113,10 +113,11 @@ void LibraryEditor::addingFinished()
     } else {
         return; // all of them added: nothing to say
     }
-    m_dialogs.messageWithList(lines.join(u'\n'), summary.refused,
-                              summary.refused.isEmpty() ? MessageIcon::Information
-                                                        : MessageIcon::Critical,
-                              ProgramInfo::title());
+    // An error only when nothing could be added; a warning when some were.
+    MessageIcon icon = MessageIcon::Information;
+    if (!summary.refused.isEmpty())
+        icon = summary.added > 0 ? MessageIcon::Warning : MessageIcon::Critical;
+    m_dialogs.messageWithList(lines.join(u'\n'), summary.refused, icon, ProgramInfo::title());
 }
 
 bool LibraryEditor::addPicture(const QString& path)

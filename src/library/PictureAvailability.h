@@ -6,5 +6,5 @@
 enum class PictureAvailability {
     Ready,      // the picture is given
     Pending,    // still being prepared: it goes first, and the owner says when it is there
-    Unreadable, // the entry has no readable picture: the empty window is shown
+    Unreadable, // the entry has no readable picture: the run passes it over
 };

@@ -5,7 +5,7 @@
 #include <QStringList>
 #include <optional>
 
-enum class MessageIcon { Critical, Information };
+enum class MessageIcon { Critical, Warning, Information };
 enum class MessageButtons { Ok, YesNo };
 enum class MessageAnswer { Ok, Yes, No };
 

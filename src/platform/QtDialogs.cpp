@@ -13,14 +13,44 @@
 #include <QPlainTextEdit>
 #include <QStyle>
 
+namespace
+{
+
+QMessageBox::Icon boxIcon(MessageIcon icon)
+{
+    switch (icon) {
+    case MessageIcon::Critical:
+        return QMessageBox::Critical;
+    case MessageIcon::Warning:
+        return QMessageBox::Warning;
+    case MessageIcon::Information:
+        break;
+    }
+    return QMessageBox::Information;
+}
+
+QStyle::StandardPixmap listIcon(MessageIcon icon)
+{
+    switch (icon) {
+    case MessageIcon::Critical:
+        return QStyle::SP_MessageBoxCritical;
+    case MessageIcon::Warning:
+        return QStyle::SP_MessageBoxWarning;
+    case MessageIcon::Information:
+        break;
+    }
+    return QStyle::SP_MessageBoxInformation;
+}
+
+} // namespace
+
 MessageAnswer QtDialogs::message(const QString& text, MessageIcon icon, MessageButtons buttons,
                                  const QString& title)
 {
-    QMessageBox box(
-        icon == MessageIcon::Critical ? QMessageBox::Critical : QMessageBox::Information, title,
-        text,
-        buttons == MessageButtons::YesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok,
-        QApplication::activeWindow());
+    QMessageBox box(boxIcon(icon), title, text,
+                    buttons == MessageButtons::YesNo ? QMessageBox::Yes | QMessageBox::No
+                                                     : QMessageBox::Ok,
+                    QApplication::activeWindow());
     const int answer = box.exec();
     if (buttons == MessageButtons::Ok)
         return MessageAnswer::Ok;
@@ -34,10 +64,7 @@ void QtDialogs::messageWithList(const QString& text, const QStringList& items, M
     box.setWindowTitle(title);
     auto* layout = new QGridLayout(&box);
     auto* picture = new QLabel(&box);
-    const QStyle::StandardPixmap standard = icon == MessageIcon::Critical
-                                                ? QStyle::SP_MessageBoxCritical
-                                                : QStyle::SP_MessageBoxInformation;
-    picture->setPixmap(box.style()->standardIcon(standard).pixmap(32, 32));
+    picture->setPixmap(box.style()->standardIcon(listIcon(icon)).pixmap(32, 32));
     layout->addWidget(picture, 0, 0, Qt::AlignTop);
     auto* label = new QLabel(text, &box);
     label->setWordWrap(true);
@@ -46,7 +73,8 @@ void QtDialogs::messageWithList(const QString& text, const QStringList& items, M
         auto* list = new QPlainTextEdit(items.join(u'\n'), &box);
         list->setObjectName(QStringLiteral("messageList"));
         list->setReadOnly(true);
-        list->setLineWrapMode(QPlainTextEdit::NoWrap);
+        // A reason is a sentence after the file's name: it wraps, never cut off.
+        list->setLineWrapMode(QPlainTextEdit::WidgetWidth);
         list->setMinimumSize(480, qMin(12, int(items.size()) + 1) * list->fontMetrics().height());
         layout->addWidget(list, 1, 1);
     }

@@ -237,13 +237,12 @@ void FlashRunStatesTest::aLatePictureIsWaitedForAndShownWhenReady()
     QCOMPARE(m_run->state(), State::Showing);
     QCOMPARE(m_display->shown, QList<QColor>{Qt::red});
 
-    // A picture that cannot be read is the one case of the empty window.
+    // A picture that cannot be read is passed over for the next: no empty window.
     m_display->end();
     m_pictures.pictures[1] = QImage();
     QVERIFY(interval()->fire());
     QCOMPARE(m_run->state(), State::Showing);
-    QCOMPARE(m_display->shown.size(), 2);
-    QVERIFY(!m_display->shown.last().isValid());
+    QCOMPARE(m_display->shown, (QList<QColor>{Qt::red, Qt::red}));
 }
 
 void FlashRunStatesTest::listOrderGetsTheNextPictureReadyAhead()
