@@ -85,6 +85,7 @@ QProcess* SingleInstanceTest::launch(const QStringList& arguments)
     environment.insert("XDG_CONFIG_HOME", m_config.path());
     environment.insert("XDG_RUNTIME_DIR", m_runtime.path());
     environment.remove("QT_QPA_PLATFORM");
+    environment.insert("QT_LINUX_ACCESSIBILITY_ALWAYS_ON", "1");
     process->setProcessEnvironment(environment);
     process->setProcessChannelMode(QProcess::ForwardedErrorChannel);
     process->start(m_executable, arguments);
@@ -130,6 +131,10 @@ void SingleInstanceTest::secondCopyShowsTheMessageAndTouchesNothing()
     QTRY_VERIFY_WITH_TIMEOUT(!mainWindows(first).isEmpty(), 20000);
     // The first start has written its reminder date.
     QTRY_VERIFY(QFile::exists(m_config.filePath("zorvik-subliminal-images.conf")));
+    QCOMPARE(
+        QProcess::execute("/usr/bin/python3", {ZORVIK_SOURCE_DIR "/tests/x11/accessible-tree.py",
+                                               QString::number(first->processId())}),
+        0); // as a screen reader sees it: every control named and in keyboard reach
     const QMap<QString, QByteArray> before = snapshot();
 
     QProcess* second = launch();
