@@ -514,6 +514,10 @@
         <source>The picture is too large (%1 × %2 pixels).</source>
         <translation>Das Bild ist zu groß (%1 × %2 Pixel).</translation>
     </message>
+    <message>
+        <source>The picture is too large to show.</source>
+        <translation>Das Bild ist zu groß zum Anzeigen.</translation>
+    </message>
 </context>
 <context>
     <name>PictureLibrary</name>

@@ -514,6 +514,10 @@
         <source>The picture is too large (%1 × %2 pixels).</source>
         <translation>La imagen es demasiado grande (%1 × %2 píxeles).</translation>
     </message>
+    <message>
+        <source>The picture is too large to show.</source>
+        <translation>La imagen es demasiado grande para mostrarla.</translation>
+    </message>
 </context>
 <context>
     <name>PictureLibrary</name>

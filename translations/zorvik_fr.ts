@@ -514,6 +514,10 @@
         <source>The picture is too large (%1 × %2 pixels).</source>
         <translation>L’image est trop grande (%1 × %2 pixels).</translation>
     </message>
+    <message>
+        <source>The picture is too large to show.</source>
+        <translation>L’image est trop grande pour être affichée.</translation>
+    </message>
 </context>
 <context>
     <name>PictureLibrary</name>

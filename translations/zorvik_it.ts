@@ -514,6 +514,10 @@
         <source>The picture is too large (%1 × %2 pixels).</source>
         <translation>L&apos;immagine è troppo grande (%1 × %2 pixel).</translation>
     </message>
+    <message>
+        <source>The picture is too large to show.</source>
+        <translation>L’immagine è troppo grande per essere mostrata.</translation>
+    </message>
 </context>
 <context>
     <name>PictureLibrary</name>

@@ -510,6 +510,10 @@
         <source>The picture is too large (%1 × %2 pixels).</source>
         <translation>画像が大きすぎます (%1 × %2 ピクセル)。</translation>
     </message>
+    <message>
+        <source>The picture is too large to show.</source>
+        <translation>画像が大きすぎて表示できません。</translation>
+    </message>
 </context>
 <context>
     <name>PictureLibrary</name>

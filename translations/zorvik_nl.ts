@@ -514,6 +514,10 @@
         <source>The picture is too large (%1 × %2 pixels).</source>
         <translation>De afbeelding is te groot (%1 × %2 pixels).</translation>
     </message>
+    <message>
+        <source>The picture is too large to show.</source>
+        <translation>De afbeelding is te groot om te tonen.</translation>
+    </message>
 </context>
 <context>
     <name>PictureLibrary</name>

@@ -518,6 +518,10 @@
         <source>The picture is too large (%1 × %2 pixels).</source>
         <translation>Obraz jest za duży (%1 × %2 pikseli).</translation>
     </message>
+    <message>
+        <source>The picture is too large to show.</source>
+        <translation>Obraz jest zbyt duży, aby go wyświetlić.</translation>
+    </message>
 </context>
 <context>
     <name>PictureLibrary</name>

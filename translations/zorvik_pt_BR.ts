@@ -514,6 +514,10 @@
         <source>The picture is too large (%1 × %2 pixels).</source>
         <translation>A imagem é grande demais (%1 × %2 pixels).</translation>
     </message>
+    <message>
+        <source>The picture is too large to show.</source>
+        <translation>A imagem é grande demais para ser exibida.</translation>
+    </message>
 </context>
 <context>
     <name>PictureLibrary</name>

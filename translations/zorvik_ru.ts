@@ -518,6 +518,10 @@
         <source>The picture is too large (%1 × %2 pixels).</source>
         <translation>Изображение слишком большое (%1 × %2 пикселей).</translation>
     </message>
+    <message>
+        <source>The picture is too large to show.</source>
+        <translation>Изображение слишком велико для показа.</translation>
+    </message>
 </context>
 <context>
     <name>PictureLibrary</name>

@@ -510,6 +510,10 @@
         <source>The picture is too large (%1 × %2 pixels).</source>
         <translation>图片太大（%1 × %2 像素）。</translation>
     </message>
+    <message>
+        <source>The picture is too large to show.</source>
+        <translation>图片太大，无法显示。</translation>
+    </message>
 </context>
 <context>
     <name>PictureLibrary</name>

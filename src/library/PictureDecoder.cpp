@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "library/PictureDecoder.h"
 
+#include "library/DecodeBudget.h"
+
 #include <QBuffer>
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -100,6 +102,13 @@ DecodedPicture PictureDecoder::decode(const QString& path, const PictureSizes& s
         return failure(tr("The picture is too large (%1 × %2 pixels).")
                            .arg(stored.width())
                            .arg(stored.height()));
+
+    // Large decodes wait for each other; one larger than all of the budget
+    // would take memory from everything else, and is refused.
+    const qint64 need = DecodeBudget::need(path, pixels, jpeg);
+    if (need > DecodeBudget::TotalBytes)
+        return failure(tr("The picture is too large to show."));
+    const DecodeBudget::Share share(need);
 
     if (jpeg) {
         // Let the decoder scale down while it decodes; rotated pictures are

@@ -74,9 +74,19 @@ QList<BadPictures::File> BadPictures::all()
         huge[frame + i] = char(0xFD);
         huge[frame + i + 1] = char(0xE8);
     }
+    // A progressive frame of 15,000 × 15,000: within the pixel limit, but its
+    // coefficients alone would take some 700 MB.
+    QByteArray progressive = jpeg;
+    const qsizetype start = progressive.indexOf("\xFF\xC0");
+    progressive[start + 1] = char(0xC2);
+    for (int i = 5; i <= 8; i += 2) {
+        progressive[start + i] = char(0x3A);
+        progressive[start + i + 1] = char(0x98);
+    }
     constexpr quint32 BitFields = 3;
     return {
         {QStringLiteral("huge header.jpg"), huge},
+        {QStringLiteral("progressive panorama.jpg"), progressive},
         {QStringLiteral("truncated.jpg"), jpeg.left(jpeg.size() / 3)},
         {QStringLiteral("header only.jpg"), jpeg.left(jpeg.indexOf("\xFF\xDA") + 4)},
         {QStringLiteral("empty.jpg"), QByteArray()},

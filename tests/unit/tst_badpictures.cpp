@@ -82,7 +82,12 @@ void BadPicturesTest::badPicturesAtStartUpLeaveTheGoodOnesWorking()
     FakeTimer* interval = f.test.timers.find(FlashRun::IntervalTimerName);
     QVERIFY(interval);
     int flashedGood = 0;
-    for (int slot = 1; slot <= f.library->slotCount(); ++slot) {
+    // A picture that cannot be read is passed over: each flash shows the next readable one.
+    QList<int> readable;
+    for (int slot = 1; slot <= f.library->slotCount(); ++slot)
+        if (!f.library->flashPictureNow(slot).isNull())
+            readable << slot;
+    for (const int slot : std::as_const(readable)) {
         QVERIFY(interval->fire());
         QTRY_VERIFY(f.window->flashWindows().current());
         FlashWindow* flash = f.window->flashWindows().current();
@@ -136,6 +141,8 @@ void BadPicturesTest::badPicturesOfferedToAddAreRefused()
         QVERIFY2(
             f.test.dialogs.messages.first().text.contains(QStringLiteral("could not be added")),
             qPrintable(f.test.dialogs.messages.first().text));
+        if (file.name.startsWith("progressive")) // refused before its decode takes memory
+            QVERIFY(f.test.dialogs.messages.first().text.contains("too large to show"));
         QCOMPARE(f.snapshot(), before);
         ++refused;
     }
