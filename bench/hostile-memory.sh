@@ -1,0 +1,29 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Hostile-picture memory benchmark: lists 20 progressive JPEGs of 10,000 ×
+# 10,000 pixels (880 kB each; their coefficients take some 300 MB to decode)
+# in a fresh program folder with an empty cache, starts the program under a
+# private Xvfb, waits until all are prepared, and prints its peak memory.
+#
+# Usage: bench/hostile-memory.sh [build folder]   (default: ./build)
+set -euo pipefail
+build=$(cd "${1:-$(dirname "$0")/../build}" && pwd)
+if [ -z "${ZORVIK_BENCH_IN_X:-}" ]; then
+    ZORVIK_BENCH_IN_X=1 exec "$(dirname "$0")/../tests/x11/with-x-server.sh" "$0" "$build"
+fi
+work=$(mktemp -d)
+trap 'kill "${pid:-}" 2>/dev/null || true; rm -rf "$work"' EXIT
+mkdir -p "$work/SystemFolder" "$work/config" "$work/cache"
+cp "$build/zorvik-subliminal-images" "$work/"
+convert -size 10000x10000 xc:red -interlace JPEG -sampling-factor 2x2 "$work/panorama.jpg"
+for i in $(seq 1 20); do
+    cp "$work/panorama.jpg" "$work/SystemFolder/panorama $i.jpg"
+    printf '"panorama %d.jpg"\r\n' "$i" >>"$work/record.txt"
+done
+from=$(date +%s%N)
+XDG_CONFIG_HOME=$work/config XDG_CACHE_HOME=$work/cache "$work/zorvik-subliminal-images" \
+    >/dev/null 2>&1 &
+pid=$!
+until [ "$(find "$work/cache" -type f | wc -l)" -ge 20 ]; do sleep 0.25; done
+echo "20 hostile pictures prepared in $((($(date +%s%N) - from) / 1000000)) ms;" \
+    "peak memory $(awk '/VmHWM/ { print $2, $3 }' "/proc/$pid/status")"
