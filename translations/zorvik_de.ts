@@ -489,6 +489,13 @@
     </message>
 </context>
 <context>
+    <name>PictureBatch</name>
+    <message>
+        <source>Its name is not valid in this system&apos;s character encoding, so it cannot be opened.</source>
+        <translation>Sein Name ist in der Zeichenkodierung dieses Systems ungültig, daher kann die Datei nicht geöffnet werden.</translation>
+    </message>
+</context>
+<context>
     <name>PictureDecoder</name>
     <message>
         <source>The file does not exist.</source>

@@ -489,6 +489,13 @@
     </message>
 </context>
 <context>
+    <name>PictureBatch</name>
+    <message>
+        <source>Its name is not valid in this system&apos;s character encoding, so it cannot be opened.</source>
+        <translation>Su nombre no es válido en la codificación de caracteres de este sistema, por lo que no se puede abrir.</translation>
+    </message>
+</context>
+<context>
     <name>PictureDecoder</name>
     <message>
         <source>The file does not exist.</source>

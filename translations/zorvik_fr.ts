@@ -489,6 +489,13 @@
     </message>
 </context>
 <context>
+    <name>PictureBatch</name>
+    <message>
+        <source>Its name is not valid in this system&apos;s character encoding, so it cannot be opened.</source>
+        <translation>Son nom n’est pas valide dans le codage des caractères de ce système ; il ne peut donc pas être ouvert.</translation>
+    </message>
+</context>
+<context>
     <name>PictureDecoder</name>
     <message>
         <source>The file does not exist.</source>

@@ -489,6 +489,13 @@
     </message>
 </context>
 <context>
+    <name>PictureBatch</name>
+    <message>
+        <source>Its name is not valid in this system&apos;s character encoding, so it cannot be opened.</source>
+        <translation>Il suo nome non è valido nella codifica dei caratteri di questo sistema, quindi non può essere aperto.</translation>
+    </message>
+</context>
+<context>
     <name>PictureDecoder</name>
     <message>
         <source>The file does not exist.</source>

@@ -485,6 +485,13 @@
     </message>
 </context>
 <context>
+    <name>PictureBatch</name>
+    <message>
+        <source>Its name is not valid in this system&apos;s character encoding, so it cannot be opened.</source>
+        <translation>名前がこのシステムの文字コードで正しくないため、開けません。</translation>
+    </message>
+</context>
+<context>
     <name>PictureDecoder</name>
     <message>
         <source>The file does not exist.</source>

@@ -2,9 +2,12 @@
 #include "library/PictureBatch.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QPointer>
 #include <QThread>
+
+#include <dirent.h>
 
 namespace
 {
@@ -20,6 +23,24 @@ QString refusal(const QString& path, const QString& reason)
 {
     return QDir::toNativeSeparators(path) + QStringLiteral(": ") + reason;
 }
+// The entries of a folder whose names do not survive decoding, shown with
+// the characters that could not be read replaced.
+QStringList namesOutsideTheEncoding(const QString& path)
+{
+    QStringList names;
+    DIR* folder = opendir(QFile::encodeName(path).constData());
+    if (!folder)
+        return names;
+    while (const dirent* entry = readdir(folder)) {
+        const QByteArray raw(entry->d_name);
+        if (QFile::encodeName(QFile::decodeName(raw)) != raw)
+            names << QFile::decodeName(raw);
+    }
+    closedir(folder);
+    names.sort();
+    return names;
+}
+
 } // namespace
 
 QList<PictureBatch::Item> PictureBatch::itemsOf(const QStringList& paths)
@@ -27,12 +48,18 @@ QList<PictureBatch::Item> PictureBatch::itemsOf(const QStringList& paths)
     QList<Item> items;
     for (const QString& path : paths) {
         if (!QFileInfo(path).isDir()) {
-            items << Item{path, false};
+            items << Item{path, false, {}};
             continue;
         }
         const QDir folder(path);
         for (const QString& name : folder.entryList(QDir::Files, QDir::Name | QDir::LocaleAware))
-            items << Item{folder.filePath(name), true};
+            items << Item{folder.filePath(name), true, {}};
+        // Qt's listing drops names that are not valid in the system's
+        // encoding, as no path of its could open them: they are named as refused.
+        for (const QString& name : namesOutsideTheEncoding(path))
+            items << Item{folder.filePath(name), true,
+                          tr("Its name is not valid in this system's character encoding, so it "
+                             "cannot be opened.")};
     }
     return items;
 }
@@ -87,7 +114,11 @@ void PictureBatch::dispatch()
         const QString source = m_items.at(index).path;
         QString name;
         QString target;
-        const PictureLibrary::Change check = m_library.check(source, m_reserved, &name, &target);
+        const PictureLibrary::Change check =
+            m_items.at(index).refused.isEmpty()
+                ? m_library.check(source, m_reserved, &name, &target)
+                : PictureLibrary::Change{PictureLibrary::Change::Outcome::Refused,
+                                         m_items.at(index).refused};
         if (!check.done()) {
             PictureLibrary::Addition refused;
             refused.name = name;

@@ -21,6 +21,7 @@ public:
     struct Item {
         QString path;
         bool fromFolder = false; // files of a folder that are no pictures are left out quietly
+        QString refused;         // why it cannot even be tried, when that is known at once
     };
     struct Summary {
         int added = 0;

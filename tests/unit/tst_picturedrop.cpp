@@ -14,6 +14,7 @@
 #include <QTest>
 #include <QUrl>
 
+#include <cstdio>
 #include <sys/stat.h>
 
 // Files and folders dropped onto the list or the strip, or several files
@@ -86,6 +87,8 @@ void PictureDropTest::droppedFilesAreAdded()
     TestPictures::bmp(folder.filePath("day 1.photo"), Qt::cyan);
     TestPictures::bytes(folder.filePath("notes.txt"), "not a picture");
     TestPictures::jpeg(folder.filePath("inner/deeper.jpg"));
+    // A name that is not UTF-8, which Qt's own listing leaves out.
+    std::fclose(std::fopen(QFile::encodeName(folder.path()) + "/day 3 \xff.jpg", "w"));
     std::unique_ptr<QMimeData> onFolder(dragData({QUrl::fromLocalFile(folder.path())}));
     QVERIFY(drop(list, onFolder.get()));
     QTRY_COMPARE(f.test.dialogs.messages.size(), 2);
@@ -93,7 +96,8 @@ void PictureDropTest::droppedFilesAreAdded()
              (QStringList{"a.jpg", "b.jpg", "c.bmp", "day 1.photo", "day 2.jpg"}));
     QCOMPARE(f.test.dialogs.messages.constLast().text,
              QStringLiteral("2 pictures were added.\n1 file that is no BMP or JPEG picture was "
-                            "left out."));
+                            "left out.\n1 could not be added:"));
+    QVERIFY(f.test.dialogs.messages.constLast().items.value(0).contains("character encoding"));
 }
 
 void PictureDropTest::severalChosenAtOnceGiveOneSummary()
