@@ -588,6 +588,13 @@
     </message>
 </context>
 <context>
+    <name>RealServices</name>
+    <message>
+        <source>There is no home folder (HOME is not set): settings and prepared pictures are kept only while the program runs.</source>
+        <translation>Es gibt keinen Persönlichen Ordner (HOME ist nicht gesetzt): Einstellungen und vorbereitete Bilder werden nur behalten, solange das Programm läuft.</translation>
+    </message>
+</context>
+<context>
     <name>RemoteCommand</name>
     <message>
         <source>The running program did not answer.</source>

@@ -588,6 +588,13 @@
     </message>
 </context>
 <context>
+    <name>RealServices</name>
+    <message>
+        <source>There is no home folder (HOME is not set): settings and prepared pictures are kept only while the program runs.</source>
+        <translation>No hay carpeta personal (HOME no está definida): la configuración y las imágenes preparadas solo se conservan mientras el programa está en ejecución.</translation>
+    </message>
+</context>
+<context>
     <name>RemoteCommand</name>
     <message>
         <source>The running program did not answer.</source>

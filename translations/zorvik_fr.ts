@@ -588,6 +588,13 @@
     </message>
 </context>
 <context>
+    <name>RealServices</name>
+    <message>
+        <source>There is no home folder (HOME is not set): settings and prepared pictures are kept only while the program runs.</source>
+        <translation>Il n’y a pas de dossier personnel (HOME n’est pas défini) : les réglages et les images préparées ne sont gardés que pendant l’exécution du programme.</translation>
+    </message>
+</context>
+<context>
     <name>RemoteCommand</name>
     <message>
         <source>The running program did not answer.</source>

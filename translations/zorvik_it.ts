@@ -588,6 +588,13 @@
     </message>
 </context>
 <context>
+    <name>RealServices</name>
+    <message>
+        <source>There is no home folder (HOME is not set): settings and prepared pictures are kept only while the program runs.</source>
+        <translation>Non c’è una cartella home (HOME non è impostata): impostazioni e immagini preparate vengono conservate solo finché il programma è in esecuzione.</translation>
+    </message>
+</context>
+<context>
     <name>RemoteCommand</name>
     <message>
         <source>The running program did not answer.</source>

@@ -584,6 +584,13 @@
     </message>
 </context>
 <context>
+    <name>RealServices</name>
+    <message>
+        <source>There is no home folder (HOME is not set): settings and prepared pictures are kept only while the program runs.</source>
+        <translation>ホームフォルダーがありません（HOME が設定されていません）。設定と準備済みの画像はプログラムの実行中だけ保持されます。</translation>
+    </message>
+</context>
+<context>
     <name>RemoteCommand</name>
     <message>
         <source>The running program did not answer.</source>

@@ -588,6 +588,13 @@
     </message>
 </context>
 <context>
+    <name>RealServices</name>
+    <message>
+        <source>There is no home folder (HOME is not set): settings and prepared pictures are kept only while the program runs.</source>
+        <translation>Er is geen persoonlijke map (HOME is niet ingesteld): instellingen en voorbereide afbeeldingen worden alleen bewaard zolang het programma draait.</translation>
+    </message>
+</context>
+<context>
     <name>RemoteCommand</name>
     <message>
         <source>The running program did not answer.</source>

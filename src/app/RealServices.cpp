@@ -3,17 +3,48 @@
 
 #include "desktop/DesktopPauseWatch.h"
 #include "library/LibraryLocation.h"
+#include "platform/HomeFolder.h"
+#include "platform/MemorySettings.h"
 #include "platform/QtDialogs.h"
 #include "platform/QtSettingsStore.h"
 #include "platform/QtTimer.h"
 
+#include <QCoreApplication>
+#include <cstdio>
+
+namespace
+{
+
+// Without a home folder the settings live in memory, and the user hears so
+// once: nothing is written under the file system's root.
+std::unique_ptr<SettingsStore> settingsStore()
+{
+    if (!HomeFolder::config().isEmpty() && !HomeFolder::cache().isEmpty())
+        return std::make_unique<QtSettingsStore>();
+    std::fputs(qPrintable(QCoreApplication::translate(
+                              "RealServices", "There is no home folder (HOME is not set): "
+                                              "settings and prepared pictures are kept only "
+                                              "while the program runs.") +
+                          u'\n'),
+               stderr);
+    if (!HomeFolder::config().isEmpty())
+        return std::make_unique<QtSettingsStore>();
+    return std::make_unique<MemorySettings>();
+}
+
+} // namespace
+
 struct RealServices::Parts {
-    Parts() : program(LibraryLocation::ofRunningProgram()), instance(program.applicationName) {}
+    Parts()
+        : program(LibraryLocation::ofRunningProgram()), settings(settingsStore()),
+          instance(program.applicationName)
+    {
+    }
 
     ProgramLocation program;
     QtTimerFactory timers;
     QtDialogs dialogs;
-    QtSettingsStore settings;
+    std::unique_ptr<SettingsStore> settings;
     SystemClock clock;
     MersenneRandom random;
     DesktopShell shell;
@@ -24,11 +55,12 @@ struct RealServices::Parts {
 };
 
 RealServices::RealServices()
-    : m_parts(std::make_unique<Parts>()), m_services{
-                                              m_parts->timers, m_parts->dialogs,  m_parts->settings,
-                                              m_parts->clock,  m_parts->random,   m_parts->shell,
-                                              m_parts->screen, m_parts->instance, m_parts->monitors,
-                                              m_parts->pause,  m_parts->program}
+    : m_parts(std::make_unique<Parts>()), m_services{m_parts->timers,    m_parts->dialogs,
+                                                     *m_parts->settings, m_parts->clock,
+                                                     m_parts->random,    m_parts->shell,
+                                                     m_parts->screen,    m_parts->instance,
+                                                     m_parts->monitors,  m_parts->pause,
+                                                     m_parts->program}
 {
 }
 

@@ -3,12 +3,12 @@
 
 #include "library/AtomicFile.h"
 #include "library/SideFiles.h"
+#include "platform/HomeFolder.h"
 
 #include <QCryptographicHash>
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
-#include <QStandardPaths>
 #include <QtEndian>
 
 #include <algorithm>
@@ -135,10 +135,9 @@ PictureCache::PictureCache(QString folder, PictureSizes sizes, qint64 limitBytes
 
 QString PictureCache::defaultFolder()
 {
-    QString base = QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation);
-    if (base.isEmpty())
-        base = QDir::homePath() + QStringLiteral("/.cache");
-    return base + QStringLiteral("/zorvik-subliminal-images");
+    // No home folder, no cache: the flash pictures are kept packed in memory.
+    const QString base = HomeFolder::cache();
+    return base.isEmpty() ? QString() : base + QStringLiteral("/zorvik-subliminal-images");
 }
 
 QString PictureCache::fileFor(const QString& copy) const
@@ -157,7 +156,7 @@ std::optional<PictureCache::Parts>
 PictureCache::read(const QString& copy, const CopyIdentity& identity, bool wantFlash) const
 {
     QFile file(fileFor(copy));
-    if (!file.open(QIODevice::ReadOnly) || file.size() > MaxFileBytes)
+    if (m_folder.isEmpty() || !file.open(QIODevice::ReadOnly) || file.size() > MaxFileBytes)
         return std::nullopt;
     const QByteArray bytes = file.readAll();
 
@@ -205,7 +204,7 @@ QImage PictureCache::flash(const QString& copy, const CopyIdentity& identity) co
 bool PictureCache::store(const QString& copy, const CopyIdentity& identity,
                          const QByteArray& thumbnail, const QByteArray& flash, QString* error) const
 {
-    if (!QDir().mkpath(m_folder)) {
+    if (m_folder.isEmpty() || !QDir().mkpath(m_folder)) {
         if (error)
             *error = QStringLiteral("cannot make %1").arg(m_folder);
         return false;
@@ -230,6 +229,8 @@ bool PictureCache::store(const QString& copy, const CopyIdentity& identity,
 
 int PictureCache::sweep() const
 {
+    if (m_folder.isEmpty()) // none: the working folder is not the cache
+        return 0;
     int removed =
         SideFiles::removeLeftovers(m_folder, SideFiles::Leftovers::olderThan(TemporaryAgeSeconds));
     const QDir folder(m_folder);

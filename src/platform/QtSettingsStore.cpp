@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/QtSettingsStore.h"
 
+#include "platform/HomeFolder.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -11,7 +13,7 @@
 QtSettingsStore::QtSettingsStore(QString folder) : m_folder(std::move(folder))
 {
     if (m_folder.isEmpty())
-        m_folder = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
+        m_folder = HomeFolder::config();
 }
 
 QString QtSettingsStore::fileFor(const QString& application) const

@@ -2,7 +2,9 @@
 // The real platform services, on temporary folders.
 #include "FileModesApply.h"
 #include "library/LibraryLocation.h"
+#include "library/PictureCache.h"
 #include "platform/FileFilter.h"
+#include "platform/HomeFolder.h"
 #include "platform/InstanceIndicator.h"
 #include "platform/QtSettingsStore.h"
 #include "platform/QtTimer.h"
@@ -31,6 +33,7 @@ private slots:
     void fileFilterKeepsDescriptionsAsStored();
     void libraryStaysInAProgramFolderThatCanHoldIt_data();
     void libraryStaysInAProgramFolderThatCanHoldIt();
+    void withoutAHomeFolderNothingIsWrittenUnderTheRoot();
 };
 
 // QTimer's own interval 0 means "fire whenever idle"; ours means never. Let the
@@ -192,4 +195,19 @@ void PlatformTest::libraryStaysInAProgramFolderThatCanHoldIt()
 }
 
 QTEST_GUILESS_MAIN(PlatformTest)
+// Qt would take "/" for the home folder; the cache would then sweep the
+// working folder. There is no folder then, and nothing is touched.
+void PlatformTest::withoutAHomeFolderNothingIsWrittenUnderTheRoot()
+{
+    QTemporaryDir working;
+    QVERIFY(QDir::setCurrent(working.path()));
+    QVERIFY(QFile(working.filePath("stranger.pic")).open(QIODevice::WriteOnly));
+    for (const char* name : {"HOME", "XDG_CONFIG_HOME", "XDG_CACHE_HOME"})
+        qunsetenv(name);
+    QVERIFY(HomeFolder::config().isEmpty() && HomeFolder::cache().isEmpty());
+    QVERIFY(PictureCache::defaultFolder().isEmpty());
+    QCOMPARE(PictureCache(PictureCache::defaultFolder(), {{8, 8}, {4, 4}}).sweep(), 0);
+    QVERIFY(QFile::exists(working.filePath("stranger.pic")));
+}
+
 #include "tst_platform.moc"

@@ -1,0 +1,16 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QString>
+
+// The user's folders for settings and prepared pictures. Without a home
+// folder (HOME unset, and no absolute XDG_CONFIG_HOME or XDG_CACHE_HOME) Qt
+// would put them under the file system's root; then there are none, and the
+// program keeps those things in memory for as long as it runs.
+namespace HomeFolder
+{
+
+QString config(); // empty without a home folder
+QString cache();  // empty without a home folder
+
+} // namespace HomeFolder
