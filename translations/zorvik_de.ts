@@ -591,7 +591,7 @@
     <name>RealServices</name>
     <message>
         <source>There is no home folder (HOME is not set): settings and prepared pictures are kept only while the program runs.</source>
-        <translation>Es gibt keinen Persönlichen Ordner (HOME ist nicht gesetzt): Einstellungen und vorbereitete Bilder werden nur behalten, solange das Programm läuft.</translation>
+        <translation>Es gibt keinen persönlichen Ordner (HOME ist nicht gesetzt): Einstellungen und vorbereitete Bilder werden nur behalten, solange das Programm läuft.</translation>
     </message>
 </context>
 <context>
