@@ -3,6 +3,7 @@
 
 #include "app/MainWindow.h"
 #include "app/RemoteCommand.h"
+#include "desktop/BusInBackground.h"
 #include "flash/FlashRun.h"
 #include "library/LibraryEditor.h"
 
@@ -45,16 +46,23 @@ RemoteControl::RemoteControl(MainWindow& window, QObject* parent)
 RemoteControl::~RemoteControl()
 {
     if (m_published)
-        QDBusConnection::sessionBus().unregisterObject(ObjectPath);
+        m_bus.unregisterObject(ObjectPath);
 }
 
 void RemoteControl::publish()
 {
-    QDBusConnection bus = QDBusConnection::sessionBus();
+    BusInBackground::connect([] { return QDBusConnection::sessionBus(); }, this,
+                             [this](const QDBusConnection& bus) { publishOn(bus); });
+}
+
+void RemoteControl::publishOn(const QDBusConnection& connection)
+{
+    QDBusConnection bus = connection; // registering changes the connection
     if (!bus.isConnected() || !bus.registerObject(ObjectPath, this,
                                                   QDBusConnection::ExportScriptableSlots |
                                                       QDBusConnection::ExportAllProperties))
         return;
+    m_bus = bus;
     m_published = true;
     QDBusMessage request = QDBusMessage::createMethodCall(
         QStringLiteral("org.freedesktop.DBus"), QStringLiteral("/org/freedesktop/DBus"),
@@ -181,5 +189,5 @@ void RemoteControl::announceChanges()
         QDBusMessage::createSignal(ObjectPath, QStringLiteral("org.freedesktop.DBus.Properties"),
                                    QStringLiteral("PropertiesChanged"));
     signal.setArguments({InterfaceName, changed, QStringList()});
-    QDBusConnection::sessionBus().send(signal);
+    m_bus.send(signal);
 }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QDBusConnection>
 #include <QDBusContext>
 #include <QObject>
 #include <QPointer>
@@ -49,8 +50,9 @@ public:
     explicit RemoteControl(MainWindow& window, QObject* parent = nullptr);
     ~RemoteControl() override;
 
-    // Offers the interface on the session bus. Asks for the name without
-    // waiting for the answer, so a stalled bus never holds up the windows.
+    // Offers the interface on the session bus, connected off the window
+    // thread; asks for the name without waiting for the answer, so a stalled
+    // bus never holds up the windows.
     void publish();
 
     bool isRunning() const;
@@ -76,7 +78,10 @@ private:
     void announceChanges();
     QVariantMap properties() const;
 
+    void publishOn(const QDBusConnection& connection);
+
     QPointer<MainWindow> m_window;
+    QDBusConnection m_bus{QString()};
     QVariantMap m_announced;
     bool m_published = false;
 };

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/RunTrayIcon.h"
 
+#include "desktop/BusInBackground.h"
 #include "flash/FlashRun.h"
 #include "platform/Clock.h"
 #include "platform/ProgramInfo.h"
@@ -127,7 +128,16 @@ void RunTrayIcon::update()
 
     // The icon comes with the first run and stays, so a run stopped from the
     // tray can be started again from there.
-    if (!m_tray && !m_hidden && running && QSystemTrayIcon::isSystemTrayAvailable()) {
+    // Qt's check for a tray host asks the session bus and waits for the
+    // answer: it is made only once the bus is known to answer at all.
+    if (!m_tray && !m_hidden && running && !m_busChecked) {
+        m_busChecked = true;
+        BusInBackground::whenSessionBusIsSafe(this, [this] {
+            m_busSafe = true;
+            update();
+        });
+    }
+    if (!m_tray && !m_hidden && running && m_busSafe && QSystemTrayIcon::isSystemTrayAvailable()) {
         m_tray = new QSystemTrayIcon;
         m_tray->setObjectName(QStringLiteral("trayIcon"));
         m_tray->setContextMenu(m_menu);

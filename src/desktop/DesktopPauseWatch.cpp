@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "desktop/DesktopPauseWatch.h"
 
+#include "desktop/BusInBackground.h"
 #include "desktop/CallSource.h"
 #include "desktop/DBusPropertySource.h"
 #include "desktop/FullscreenWindowSource.h"
@@ -65,33 +66,50 @@ void DesktopPauseWatch::setWatching(bool watching)
 void DesktopPauseWatch::createSources()
 {
     m_created = true;
+    // The buses are connected off the window thread; their sources join once
+    // connected, and a bus that never answers leaves its reasons clear.
     auto connectTo = [this](const QString& address, QDBusConnection::BusType type,
-                            const QString& bus) {
-        if (address.isEmpty())
-            return type == QDBusConnection::SessionBus ? QDBusConnection::sessionBus()
-                                                       : QDBusConnection::systemBus();
-        const QString name = uniqueConnectionName(bus);
-        m_connectionNames << name;
-        return QDBusConnection::connectToBus(address, name);
+                            const QString& bus, auto addSources) {
+        QString name;
+        if (!address.isEmpty()) {
+            name = uniqueConnectionName(bus);
+            m_connectionNames << name;
+        }
+        BusInBackground::connect(
+            [address, type, name] {
+                if (address.isEmpty())
+                    return type == QDBusConnection::SessionBus ? QDBusConnection::sessionBus()
+                                                               : QDBusConnection::systemBus();
+                return QDBusConnection::connectToBus(address, name);
+            },
+            this,
+            [this, addSources](const QDBusConnection& connection) {
+                if (!connection.isConnected())
+                    return;
+                const qsizetype before = m_sources.size();
+                addSources(connection);
+                for (qsizetype i = before; i < m_sources.size(); ++i)
+                    m_sources.at(i).second->setWatching(m_watching);
+                publishLater();
+            });
     };
-    const QDBusConnection system =
-        connectTo(m_buses.systemAddress, QDBusConnection::SystemBus, QStringLiteral("system"));
-    const QDBusConnection session =
-        connectTo(m_buses.sessionAddress, QDBusConnection::SessionBus, QStringLiteral("session"));
-
-    if (system.isConnected())
-        add(PauseReason::ScreenLocked, new LogindLockSource(system));
-    if (session.isConnected()) {
-        add(PauseReason::ScreenLocked, ScreenSaverServiceSource::freedesktop(session, nullptr));
-        add(PauseReason::ScreenLocked, ScreenSaverServiceSource::gnome(session, nullptr));
-        add(PauseReason::ScreenLocked, ScreenSaverServiceSource::gnomeShell(session, nullptr));
-        add(PauseReason::DoNotDisturb,
-            new DBusPropertySource(session, QStringLiteral("org.freedesktop.Notifications"),
-                                   QStringLiteral("/org/freedesktop/Notifications"),
-                                   QStringLiteral("org.freedesktop.Notifications"),
-                                   QStringLiteral("Inhibited")));
-        add(PauseReason::FullscreenWindow, new KWinFullscreenSource(session));
-    }
+    connectTo(m_buses.systemAddress, QDBusConnection::SystemBus, QStringLiteral("system"),
+              [this](const QDBusConnection& system) {
+                  add(PauseReason::ScreenLocked, new LogindLockSource(system));
+              });
+    connectTo(
+        m_buses.sessionAddress, QDBusConnection::SessionBus, QStringLiteral("session"),
+        [this](const QDBusConnection& session) {
+            add(PauseReason::ScreenLocked, ScreenSaverServiceSource::freedesktop(session, nullptr));
+            add(PauseReason::ScreenLocked, ScreenSaverServiceSource::gnome(session, nullptr));
+            add(PauseReason::ScreenLocked, ScreenSaverServiceSource::gnomeShell(session, nullptr));
+            add(PauseReason::DoNotDisturb,
+                new DBusPropertySource(session, QStringLiteral("org.freedesktop.Notifications"),
+                                       QStringLiteral("/org/freedesktop/Notifications"),
+                                       QStringLiteral("org.freedesktop.Notifications"),
+                                       QStringLiteral("Inhibited")));
+            add(PauseReason::FullscreenWindow, new KWinFullscreenSource(session));
+        });
     add(PauseReason::ScreenLocked, new X11ScreenSaverSource);
     add(PauseReason::FullscreenWindow, new FullscreenWindowSource);
     add(PauseReason::DoNotDisturb, new GnomeBannersSource);

@@ -201,7 +201,7 @@ void SingleInstanceTest::laterLaunchesHandOverTheirCommands()
         QTRY_COMPARE(program.property("Running").toBool(), step.running);
         QTRY_COMPARE(program.property("PauseReasons").toStringList().contains(paused), step.paused);
     }
-    QTRY_VERIFY(announced.size() >= int(std::size(steps)));
+    QTRY_VERIFY2(announced.size() >= int(std::size(steps)), qPrintable(QString::number(announced.size())));
     QCOMPARE(secondLaunch({"--pause-for=5"}), 1); // nothing to pause
     QCOMPARE(running->state(), QProcess::Running);
 
