@@ -888,5 +888,13 @@ Möchten Sie nach einer Aktualisierung suchen?</translation>
         <source>Zorvik Subliminal Images is not running.</source>
         <translation>Zorvik Subliminal Images läuft nicht.</translation>
     </message>
+    <message>
+        <source>The session bus does not answer: the program goes on without it.</source>
+        <translation>Der Sitzungsbus antwortet nicht: Das Programm arbeitet ohne ihn weiter.</translation>
+    </message>
+    <message>
+        <source>The system bus does not answer: the program goes on without it.</source>
+        <translation>Der Systembus antwortet nicht: Das Programm arbeitet ohne ihn weiter.</translation>
+    </message>
 </context>
 </TS>

@@ -888,5 +888,13 @@ Do you want to check for an update?</source>
         <source>Zorvik Subliminal Images is not running.</source>
         <translation>Zorvik Subliminal Images no se está ejecutando.</translation>
     </message>
+    <message>
+        <source>The session bus does not answer: the program goes on without it.</source>
+        <translation>El bus de sesión no responde: el programa continúa sin él.</translation>
+    </message>
+    <message>
+        <source>The system bus does not answer: the program goes on without it.</source>
+        <translation>El bus del sistema no responde: el programa continúa sin él.</translation>
+    </message>
 </context>
 </TS>

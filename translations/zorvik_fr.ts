@@ -888,5 +888,13 @@ Voulez-vous rechercher une mise à jour ?</translation>
         <source>Zorvik Subliminal Images is not running.</source>
         <translation>Zorvik Subliminal Images n’est pas en cours d’exécution.</translation>
     </message>
+    <message>
+        <source>The session bus does not answer: the program goes on without it.</source>
+        <translation>Le bus de session ne répond pas : le programme continue sans lui.</translation>
+    </message>
+    <message>
+        <source>The system bus does not answer: the program goes on without it.</source>
+        <translation>Le bus système ne répond pas : le programme continue sans lui.</translation>
+    </message>
 </context>
 </TS>

@@ -888,5 +888,13 @@ Vuoi controllare se ci sono aggiornamenti?</translation>
         <source>Zorvik Subliminal Images is not running.</source>
         <translation>Zorvik Subliminal Images non è in esecuzione.</translation>
     </message>
+    <message>
+        <source>The session bus does not answer: the program goes on without it.</source>
+        <translation>Il bus di sessione non risponde: il programma prosegue senza.</translation>
+    </message>
+    <message>
+        <source>The system bus does not answer: the program goes on without it.</source>
+        <translation>Il bus di sistema non risponde: il programma prosegue senza.</translation>
+    </message>
 </context>
 </TS>

@@ -884,5 +884,13 @@ Do you want to check for an update?</source>
         <source>Zorvik Subliminal Images is not running.</source>
         <translation>Zorvik Subliminal Images は実行されていません。</translation>
     </message>
+    <message>
+        <source>The session bus does not answer: the program goes on without it.</source>
+        <translation>セッションバスが応答しません。プログラムはセッションバスなしで続行します。</translation>
+    </message>
+    <message>
+        <source>The system bus does not answer: the program goes on without it.</source>
+        <translation>システムバスが応答しません。プログラムはシステムバスなしで続行します。</translation>
+    </message>
 </context>
 </TS>

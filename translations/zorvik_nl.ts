@@ -888,5 +888,13 @@ Wilt u op updates controleren?</translation>
         <source>Zorvik Subliminal Images is not running.</source>
         <translation>Zorvik Subliminal Images draait niet.</translation>
     </message>
+    <message>
+        <source>The session bus does not answer: the program goes on without it.</source>
+        <translation>De sessiebus antwoordt niet: het programma gaat zonder verder.</translation>
+    </message>
+    <message>
+        <source>The system bus does not answer: the program goes on without it.</source>
+        <translation>De systeembus antwoordt niet: het programma gaat zonder verder.</translation>
+    </message>
 </context>
 </TS>

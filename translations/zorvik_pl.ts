@@ -892,5 +892,13 @@ Czy chcesz sprawdzić dostępność aktualizacji?</translation>
         <source>Zorvik Subliminal Images is not running.</source>
         <translation>Zorvik Subliminal Images nie jest uruchomiony.</translation>
     </message>
+    <message>
+        <source>The session bus does not answer: the program goes on without it.</source>
+        <translation>Magistrala sesji nie odpowiada: program działa dalej bez niej.</translation>
+    </message>
+    <message>
+        <source>The system bus does not answer: the program goes on without it.</source>
+        <translation>Magistrala systemowa nie odpowiada: program działa dalej bez niej.</translation>
+    </message>
 </context>
 </TS>

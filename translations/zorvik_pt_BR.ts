@@ -888,5 +888,13 @@ Deseja verificar se há uma atualização?</translation>
         <source>Zorvik Subliminal Images is not running.</source>
         <translation>O Zorvik Subliminal Images não está em execução.</translation>
     </message>
+    <message>
+        <source>The session bus does not answer: the program goes on without it.</source>
+        <translation>O barramento de sessão não responde: o programa continua sem ele.</translation>
+    </message>
+    <message>
+        <source>The system bus does not answer: the program goes on without it.</source>
+        <translation>O barramento do sistema não responde: o programa continua sem ele.</translation>
+    </message>
 </context>
 </TS>

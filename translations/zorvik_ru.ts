@@ -892,5 +892,13 @@ Do you want to check for an update?</source>
         <source>Zorvik Subliminal Images is not running.</source>
         <translation>Zorvik Subliminal Images не запущена.</translation>
     </message>
+    <message>
+        <source>The session bus does not answer: the program goes on without it.</source>
+        <translation>Сеансовая шина не отвечает: программа продолжает работу без неё.</translation>
+    </message>
+    <message>
+        <source>The system bus does not answer: the program goes on without it.</source>
+        <translation>Системная шина не отвечает: программа продолжает работу без неё.</translation>
+    </message>
 </context>
 </TS>

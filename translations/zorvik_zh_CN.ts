@@ -884,5 +884,13 @@ Do you want to check for an update?</source>
         <source>Zorvik Subliminal Images is not running.</source>
         <translation>Zorvik Subliminal Images 未在运行。</translation>
     </message>
+    <message>
+        <source>The session bus does not answer: the program goes on without it.</source>
+        <translation>会话总线没有响应：程序将在没有它的情况下继续运行。</translation>
+    </message>
+    <message>
+        <source>The system bus does not answer: the program goes on without it.</source>
+        <translation>系统总线没有响应：程序将在没有它的情况下继续运行。</translation>
+    </message>
 </context>
 </TS>

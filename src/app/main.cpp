@@ -8,6 +8,7 @@
 #include "app/RemoteControl.h"
 #include "app/Translations.h"
 #include "platform/ProgramInfo.h"
+#include "platform/StalledBuses.h"
 #include "widgets/ProgramIcon.h"
 
 #include <QApplication>
@@ -46,7 +47,7 @@ int handOver(const RemoteCommand& command, int ifNotRunning)
 // command to the copy already running, without touching the window system.
 // The core application lives just for this. Returns the exit status, or -1
 // when this launch goes on to run the program.
-int readCommandLine(int argc, char* argv[], bool& startsRun)
+int readCommandLine(int argc, char* argv[], bool& startsRun, const QStringList& setAside)
 {
     QCoreApplication core(argc, argv);
     Translations::install();
@@ -54,6 +55,12 @@ int readCommandLine(int argc, char* argv[], bool& startsRun)
                                   QLatin1String(ProgramInfo::Version));
     if (commandLine.action() != CommandLine::Action::Run)
         return commandLine.respond();
+    for (const QString& bus : setAside)
+        complain(bus == QLatin1String("session")
+                     ? QCoreApplication::translate("main", "The session bus does not answer: the "
+                                                           "program goes on without it.")
+                     : QCoreApplication::translate("main", "The system bus does not answer: the "
+                                                           "program goes on without it."));
     const RemoteCommand& command = commandLine.command();
     startsRun = commandLine.startsRun();
     // A bare launch runs the program or says "already running". --start alone
@@ -70,8 +77,10 @@ int main(int argc, char* argv[])
 {
     QCoreApplication::setApplicationName(QStringLiteral("zorvik-subliminal-images"));
     QCoreApplication::setApplicationVersion(QLatin1String(ProgramInfo::Version));
+    // Before anything, Qt included, waits on a bus that never answers.
+    const QStringList setAside = StalledBuses::setAside();
     bool startsRun = false;
-    if (const int status = readCommandLine(argc, argv, startsRun); status >= 0)
+    if (const int status = readCommandLine(argc, argv, startsRun, setAside); status >= 0)
         return status;
 
     PlatformChoice::preferX11OnWayland(argc, argv);

@@ -15,6 +15,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <csignal>
+
 // The real program, started from one program folder as a user would.
 class SingleInstanceTest : public QObject
 {
@@ -25,9 +27,11 @@ private slots:
     void secondCopyShowsTheMessageAndTouchesNothing();
     void startsAgainAfterTheFirstWasKilled();
     void laterLaunchesHandOverTheirCommands();
+    void stalledBusesAreSetAside();
 
 private:
-    QProcess* launch(const QStringList& arguments = {});
+    QProcess* launch(const QStringList& arguments = {},
+                     QProcess::ProcessChannelMode mode = QProcess::ForwardedErrorChannel);
     int secondLaunch(const QStringList& arguments);
     QStringList mainWindows(QProcess* process) const;
     QMap<QString, QByteArray> snapshot() const;
@@ -77,7 +81,8 @@ void SingleInstanceTest::cleanupTestCase()
     m_bus.waitForFinished(5000);
 }
 
-QProcess* SingleInstanceTest::launch(const QStringList& arguments)
+QProcess* SingleInstanceTest::launch(const QStringList& arguments,
+                                     QProcess::ProcessChannelMode mode)
 {
     auto* process = new QProcess;
     m_processes << process;
@@ -87,7 +92,7 @@ QProcess* SingleInstanceTest::launch(const QStringList& arguments)
     environment.remove("QT_QPA_PLATFORM");
     environment.insert("QT_LINUX_ACCESSIBILITY_ALWAYS_ON", "1");
     process->setProcessEnvironment(environment);
-    process->setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    process->setProcessChannelMode(mode);
     process->start(m_executable, arguments);
     process->waitForStarted(10000);
     return process;
@@ -201,7 +206,8 @@ void SingleInstanceTest::laterLaunchesHandOverTheirCommands()
         QTRY_COMPARE(program.property("Running").toBool(), step.running);
         QTRY_COMPARE(program.property("PauseReasons").toStringList().contains(paused), step.paused);
     }
-    QTRY_VERIFY2(announced.size() >= int(std::size(steps)), qPrintable(QString::number(announced.size())));
+    QTRY_VERIFY2(announced.size() >= int(std::size(steps)),
+                 qPrintable(QString::number(announced.size())));
     QCOMPARE(secondLaunch({"--pause-for=5"}), 1); // nothing to pause
     QCOMPARE(running->state(), QProcess::Running);
 
@@ -212,6 +218,32 @@ void SingleInstanceTest::laterLaunchesHandOverTheirCommands()
     QTRY_VERIFY_WITH_TIMEOUT(program.property("Running").toBool(), 20000);
     QCOMPARE(secondLaunch({"--stop"}), 0);
     QTRY_VERIFY(!program.property("Running").toBool());
+}
+
+// Both buses take the connection and never answer: the program says so and
+// goes on without them, instead of freezing on them.
+void SingleInstanceTest::stalledBusesAreSetAside()
+{
+    for (QProcess* process : std::as_const(m_processes)) {
+        process->kill();
+        process->waitForFinished(10000);
+    }
+    QProcess stalled;
+    stalled.start("dbus-daemon", {"--session", "--nofork", "--print-address=1"});
+    QVERIFY(stalled.waitForReadyRead(10000));
+    const QByteArray address = stalled.readLine().trimmed();
+    ::kill(pid_t(stalled.processId()), SIGSTOP);
+    qputenv("DBUS_SESSION_BUS_ADDRESS", address);
+    qputenv("DBUS_SYSTEM_BUS_ADDRESS", address);
+    QProcess* program = launch({}, QProcess::SeparateChannels);
+    QTRY_VERIFY_WITH_TIMEOUT(!mainWindows(program).isEmpty(), 20000);
+    const QString said = QString::fromLocal8Bit(program->readAllStandardError());
+    QVERIFY2(said.contains("The session bus does not answer") &&
+                 said.contains("The system bus does not answer"),
+             qPrintable(said));
+    ::kill(pid_t(stalled.processId()), SIGCONT);
+    stalled.kill();
+    stalled.waitForFinished(5000);
 }
 
 QTEST_GUILESS_MAIN(SingleInstanceTest)
