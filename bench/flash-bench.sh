@@ -38,9 +38,12 @@ start_program() {
     # Exactly the red the observer looks for, which a JPEG's red is not.
     convert -size 64x64 xc:'#ff0000' BMP3:"$folder/SystemFolder/red.bmp"
     printf '"red.bmp"\r\n' >"$folder/record.txt"
-    # The given interval (position 0 is 2 s) and duration, centre, list order.
-    printf '[settings]\nDispInterval=%s\nDispDuration=%s\nDispLocation=1\nDispOrder=1\n' \
-        "$interval" "$position" >"$folder/config/zorvik-subliminal-images.conf"
+    # The given interval (position 0 is 2 s) and duration, centre, list order;
+    # what an earlier run in this folder learnt ([timing]) is kept.
+    local conf=$folder/config/zorvik-subliminal-images.conf learnt=""
+    [ -f "$conf" ] && learnt=$(sed -n '/^\[timing\]/,/^\[/{/^\[settings\]/!p}' "$conf")
+    printf '[settings]\nDispInterval=%s\nDispDuration=%s\nDispLocation=1\nDispOrder=1\n%s\n' \
+        "$interval" "$position" "$learnt" >"$conf"
 
     XDG_CONFIG_HOME=$folder/config "$folder/zorvik-subliminal-images" >/dev/null 2>&1 &
     app_pid=$!

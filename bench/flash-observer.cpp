@@ -6,7 +6,11 @@
 // the program's CPU time while it waits between flashes.
 //
 // flash-observer --flashes N --duration MS --interval MS --pid PID
-//                [--size 353x249] [--colour ff0000] [--timeout S]
+//                [--size 353x249] [--colour ff0000] [--timeout S] [--start-window ID]
+//
+// With --start-window, the unmap of that window (the main window, which
+// minimises at Start) marks Start, and the first picture's error against one
+// interval from there is reported too.
 
 #include "ProcessClock.h"
 
@@ -39,6 +43,7 @@ struct Options {
     int height = 249;
     uint32_t colour = 0xff0000;
     double timeout = 120;
+    uint32_t startWindow = 0;
 };
 
 struct Flash {
@@ -83,6 +88,11 @@ public:
         m_root = xcb_setup_roots_iterator(xcb_get_setup(m_connection)).data->root;
         const uint32_t mask = XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY;
         xcb_change_window_attributes(m_connection, m_root, XCB_CW_EVENT_MASK, &mask);
+        if (m_options.startWindow) {
+            const uint32_t own = XCB_EVENT_MASK_STRUCTURE_NOTIFY;
+            xcb_change_window_attributes(m_connection, m_options.startWindow, XCB_CW_EVENT_MASK,
+                                         &own);
+        }
         xcb_flush(m_connection);
         std::printf("ready\n");
         std::fflush(stdout);
@@ -126,6 +136,8 @@ private:
         }
         case XCB_UNMAP_NOTIFY: {
             auto* unmap = reinterpret_cast<xcb_unmap_notify_event_t*>(event);
+            if (unmap->window == m_options.startWindow && m_startedAt == 0)
+                m_startedAt = now();
             if (m_window && unmap->window == m_window)
                 flashUnmapped(now());
             break;
@@ -281,6 +293,9 @@ private:
         std::printf(
             "  dark time error (unmap to next picture on screen): median %+.2f ms, p95 |%.2f| ms\n",
             darkPicture.median, darkPicture.p95);
+        if (m_startedAt > 0 && !m_flashes.empty() && m_flashes.front().visible >= 0)
+            std::printf("  first picture on screen after Start: %+.2f ms from one interval\n",
+                        m_flashes.front().visible - m_startedAt - m_options.interval);
         if (m_options.pid && m_idleWall > 0) {
             const double tick = 1000.0 / double(sysconf(_SC_CLK_TCK));
             std::printf("  idle CPU between flashes: %.3f %% of one core (%lld ticks in %.1f s)\n",
@@ -297,6 +312,7 @@ private:
     Flash m_current;
     std::vector<Flash> m_flashes;
     double m_cpuFrom = 0, m_cpuTo = 0, m_wallFrom = 0, m_idleWall = 0;
+    double m_startedAt = 0; // the start window's unmap
     long long m_ticksFrom = 0, m_idleTicks = 0;
 };
 
@@ -320,6 +336,8 @@ int main(int argc, char** argv)
             options.timeout = std::atof(value);
         else if (name == "--colour")
             options.colour = uint32_t(std::strtoul(value, nullptr, 16));
+        else if (name == "--start-window")
+            options.startWindow = uint32_t(std::strtoul(value, nullptr, 0));
         else if (name == "--size")
             std::sscanf(value, "%dx%d", &options.width, &options.height);
         else {
