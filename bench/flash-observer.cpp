@@ -8,9 +8,11 @@
 // flash-observer --flashes N --duration MS --interval MS --pid PID
 //                [--size 353x249] [--colour ff0000] [--timeout S] [--start-window ID]
 //
-// With --start-window, the unmap of that window (the main window, which
-// minimises at Start) marks Start, and the first picture's error against one
-// interval from there is reported too.
+// With --start-window (the main window, which minimises at Start), Start is
+// marked by the first override-redirect window made after it (the flash
+// window the program makes ahead as a run starts) or else by that window's
+// unmap, and the first picture's error against one interval from there is
+// reported too.
 
 #include "ProcessClock.h"
 
@@ -127,6 +129,12 @@ private:
     void handle(xcb_generic_event_t* event)
     {
         switch (event->response_type & 0x7f) {
+        case XCB_CREATE_NOTIFY: {
+            auto* create = reinterpret_cast<xcb_create_notify_event_t*>(event);
+            if (m_options.startWindow && m_startedAt == 0 && create->override_redirect)
+                m_startedAt = now();
+            break;
+        }
         case XCB_MAP_NOTIFY: {
             auto* map = reinterpret_cast<xcb_map_notify_event_t*>(event);
             const double at = now();
