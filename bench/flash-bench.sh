@@ -39,9 +39,10 @@ start_program() {
     convert -size 64x64 xc:'#ff0000' BMP3:"$folder/SystemFolder/red.bmp"
     printf '"red.bmp"\r\n' >"$folder/record.txt"
     # The given interval (position 0 is 2 s) and duration, centre, list order;
-    # what an earlier run in this folder learnt ([timing]) is kept.
+    # the other sections already there (what an earlier run learnt, a
+    # schedule) are kept.
     local conf=$folder/config/zorvik-subliminal-images.conf learnt=""
-    [ -f "$conf" ] && learnt=$(sed -n '/^\[timing\]/,/^\[/{/^\[settings\]/!p}' "$conf")
+    [ -f "$conf" ] && learnt=$(awk '/^\[/ { keep = ($0 != "[settings]") } keep' "$conf")
     printf '[settings]\nDispInterval=%s\nDispDuration=%s\nDispLocation=1\nDispOrder=1\n%s\n' \
         "$interval" "$position" "$learnt" >"$conf"
 
