@@ -48,7 +48,11 @@ QString QtSettingsStore::read(const QString& application, const QString& section
     clearUnreadableLock(fileFor(application));
     QSettings settings(fileFor(application), QSettings::IniFormat);
     const QVariant value = settings.value(settingKey(section, key));
-    // A value the INI reader turned into a list (a stray comma) is not ours.
+    // The INI reader turns a value with commas, as a person writes a list of
+    // days by hand, into a list: it is read back as the text it was. Each
+    // setting's own reader refuses what does not make sense.
+    if (value.typeId() == QMetaType::QStringList)
+        return value.toStringList().join(u',');
     return value.typeId() == QMetaType::QString ? value.toString() : QString();
 }
 
