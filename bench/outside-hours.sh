@@ -21,15 +21,20 @@ printf '[schedule]\nEnabled=1\nDays=Mon,Tue,Wed,Thu,Fri,Sat,Sun\nFrom=%s\nTo=%s\
 start_program "$folder" 0
 xdotool windowactivate --sync "$main" key alt+s
 sleep 3 # the run settles into its wait
+# Context switches per thread, and the CPU ticks of the whole program.
 count() {
-    local switches=0 task
+    local task
     for task in /proc/"$app_pid"/task/*; do
-        switches=$((switches + $(awk '/ctxt_switches/ { s += $2 } END { print s }' "$task/status")))
+        echo "${task##*/} $(awk '/ctxt_switches/ { s += $2 } END { print s }' "$task/status")"
     done
-    echo "$switches $(awk '{ print $14 + $15 }' /proc/"$app_pid"/stat)"
+    echo "ticks $(awk '{ print $14 + $15 }' /proc/"$app_pid"/stat)"
 }
-read -r switchesBefore ticksBefore < <(count)
+count >"$work/before"
 sleep "$seconds"
-read -r switchesAfter ticksAfter < <(count)
-echo "outside the active hours for $seconds s: $((switchesAfter - switchesBefore)) wake-ups" \
-    "of the program's threads, $((ticksAfter - ticksBefore)) CPU ticks"
+count >"$work/after"
+# Threads that came or went meanwhile count from zero or not at all.
+read -r wakeups ticks < <(awk 'NR == FNR { before[$1] = $2; next }
+    $1 == "ticks" { ticks = $2 - before["ticks"]; next }
+    { wakeups += $2 - before[$1] } END { print wakeups + 0, ticks + 0 }' "$work/before" "$work/after")
+echo "outside the active hours for $seconds s: $wakeups wake-ups of the program's threads," \
+    "$ticks CPU ticks"
