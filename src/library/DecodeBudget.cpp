@@ -20,43 +20,49 @@ QSemaphore& budget()
 
 // The coefficients libjpeg keeps for a progressive picture: two bytes for
 // each of the 64 in every block of every component, the picture padded to
-// whole blocks. 0 for any other JPEG. Reads the frame header only.
+// whole blocks. 0 for any other JPEG. Reads only the segment headers up to
+// the frame header, skipping the rest.
 qint64 progressiveCoefficientBytes(const QString& path)
 {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    if (!file.open(QIODevice::ReadOnly) || file.read(2) != QByteArray("\xFF\xD8", 2))
         return 0;
-    const QByteArray head = file.read(1024 * 1024);
-    const auto at = [&head](qsizetype i) {
-        return i < head.size() ? int(uchar(head[i])) : 0;
-    };
-    for (qsizetype i = 2; i + 4 <= head.size() && at(i) == 0xFF;
-         i += 2 + (at(i + 2) << 8 | at(i + 3))) {
-        const int marker = at(i + 1);
+    for (;;) {
+        const QByteArray header = file.read(4);
+        if (header.size() < 4 || uchar(header[0]) != 0xFF)
+            return 0;
+        const int marker = uchar(header[1]);
+        const int length = uchar(header[2]) << 8 | uchar(header[3]);
         const bool frame =
             marker >= 0xC0 && marker <= 0xCF && marker != 0xC4 && marker != 0xC8 && marker != 0xCC;
-        if (marker == 0xDA || (frame && (marker & 0x3) != 0x2))
-            return 0; // image data reached, or not a progressive frame
-        if (!frame)
+        if (length < 2 || marker == 0xDA || (frame && (marker & 0x3) != 0x2))
+            return 0; // broken, image data reached, or not a progressive frame
+        if (!frame) {
+            if (!file.seek(file.pos() + length - 2))
+                return 0;
             continue;
-        const qint64 height = at(i + 5) << 8 | at(i + 6);
-        const qint64 width = at(i + 7) << 8 | at(i + 8);
-        const int components = at(i + 9);
+        }
+        const QByteArray body = file.read(length - 2);
+        const auto at = [&body](qsizetype i) {
+            return i < body.size() ? int(uchar(body[i])) : 0;
+        };
+        const qint64 height = at(1) << 8 | at(2);
+        const qint64 width = at(3) << 8 | at(4);
+        const int components = at(5);
         int widest = 1;
         int tallest = 1;
         for (int c = 0; c < components; ++c) {
-            widest = std::max(widest, at(i + 11 + 3 * c) >> 4);
-            tallest = std::max(tallest, at(i + 11 + 3 * c) & 0xF);
+            widest = std::max(widest, at(7 + 3 * c) >> 4);
+            tallest = std::max(tallest, at(7 + 3 * c) & 0xF);
         }
         qint64 bytes = 0;
         for (int c = 0; c < components; ++c) {
-            const qint64 across = (width * std::max(1, at(i + 11 + 3 * c) >> 4) / widest + 7) / 8;
-            const qint64 down = (height * std::max(1, at(i + 11 + 3 * c) & 0xF) / tallest + 7) / 8;
+            const qint64 across = (width * std::max(1, at(7 + 3 * c) >> 4) / widest + 7) / 8;
+            const qint64 down = (height * std::max(1, at(7 + 3 * c) & 0xF) / tallest + 7) / 8;
             bytes += across * down * 64 * 2;
         }
         return bytes;
     }
-    return 0;
 }
 
 } // namespace
