@@ -9,8 +9,10 @@
 #                                    starts it (at a 2 s interval unless told);
 #                                    sets app_pid, main
 #   observe <log> <observer options...>
-#                                    presses Start and logs until the observer is
-#                                    done; sets observed_from and observed_to
+#                                    presses Start (then runs after_start, if the
+#                                    caller defines it) and logs until the
+#                                    observer is done; sets observed_from and
+#                                    observed_to
 #   stop_program
 bench_here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 
@@ -71,6 +73,8 @@ observe() {
     [ "$ready" = ready ] || { echo "observer failed" >&2; exit 1; }
     observed_from=$(date +%s.%N)
     xdotool windowactivate --sync "$main" key alt+s
+    # A caller's own look at the program just after Start, if it has one.
+    if declare -F after_start >/dev/null; then after_start; fi
     cat <&3 >"$log" || true
     exec 3<&-
     observed_to=$(date +%s.%N)

@@ -12,7 +12,8 @@
 // marked by the first override-redirect window made after it (the flash
 // window the program makes ahead as a run starts) or else by that window's
 // unmap, and the first picture's error against one interval from there is
-// reported too.
+// reported too. The first picture's time on the wall clock is always reported,
+// for a script to set against the time the program said it was due.
 
 #include "ProcessClock.h"
 
@@ -301,6 +302,14 @@ private:
         std::printf(
             "  dark time error (unmap to next picture on screen): median %+.2f ms, p95 |%.2f| ms\n",
             darkPicture.median, darkPicture.p95);
+        if (!m_flashes.empty() && m_flashes.front().visible >= 0) {
+            // On the wall clock, to be set against a time the program gave.
+            timespec wall{};
+            clock_gettime(CLOCK_REALTIME, &wall);
+            const double wallNow = double(wall.tv_sec) * 1e3 + double(wall.tv_nsec) / 1e6;
+            std::printf("  first picture on screen at %.3f ms since the epoch\n",
+                        wallNow - now() + m_flashes.front().visible);
+        }
         if (m_startedAt > 0 && !m_flashes.empty() && m_flashes.front().visible >= 0)
             std::printf("  first picture on screen after Start: %+.2f ms from one interval\n",
                         m_flashes.front().visible - m_startedAt - m_options.interval);

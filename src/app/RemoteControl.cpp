@@ -95,7 +95,8 @@ QString RemoteControl::nextFlash() const
     if (!due.isValid())
         return {};
     const QDateTime local = due.toLocalTime();
-    return local.toOffsetFromUtc(local.offsetFromUtc()).toString(Qt::ISODate);
+    // To the millisecond: a script can time the flash against it.
+    return local.toOffsetFromUtc(local.offsetFromUtc()).toString(Qt::ISODateWithMs);
 }
 
 void RemoteControl::Start()
