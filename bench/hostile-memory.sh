@@ -4,8 +4,10 @@
 # 10,000 pixels (880 kB each; their coefficients take some 300 MB to decode)
 # in a fresh program folder with an empty cache, starts the program under a
 # private Xvfb, waits until all are prepared, and prints its peak memory.
+# With ADD=1 the list starts empty and the 20 are added at once, handed over
+# by a second launch on a private session bus, as a drop of them would be.
 #
-# Usage: bench/hostile-memory.sh [build folder]   (default: ./build)
+# Usage: [ADD=1] bench/hostile-memory.sh [build folder]   (default: ./build)
 set -euo pipefail
 build=$(cd "${1:-$(dirname "$0")/../build}" && pwd)
 if [ -z "${ZORVIK_BENCH_IN_X:-}" ]; then
@@ -16,14 +18,35 @@ trap 'kill "${pid:-}" 2>/dev/null || true; rm -rf "$work"' EXIT
 mkdir -p "$work/SystemFolder" "$work/config" "$work/cache"
 cp "$build/zorvik-subliminal-images" "$work/"
 convert -size 10000x10000 xc:red -interlace JPEG -sampling-factor 2x2 "$work/panorama.jpg"
+if [ -n "${ADD:-}" ]; then
+    read -r address bus_pid < <(dbus-daemon --session --fork --nopidfile --print-address=1 \
+        --print-pid=1 | paste -s -d ' ')
+    export DBUS_SESSION_BUS_ADDRESS=$address
+    trap 'kill "${pid:-}" "$bus_pid" 2>/dev/null || true; rm -rf "$work"' EXIT
+    mkdir -p "$work/chosen"
+fi
+chosen=()
 for i in $(seq 1 20); do
-    cp "$work/panorama.jpg" "$work/SystemFolder/panorama $i.jpg"
-    printf '"panorama %d.jpg"\r\n' "$i" >>"$work/record.txt"
+    if [ -n "${ADD:-}" ]; then
+        cp "$work/panorama.jpg" "$work/chosen/panorama $i.jpg"
+        chosen+=("$work/chosen/panorama $i.jpg")
+    else
+        cp "$work/panorama.jpg" "$work/SystemFolder/panorama $i.jpg"
+        printf '"panorama %d.jpg"\r\n' "$i" >>"$work/record.txt"
+    fi
 done
 from=$(date +%s%N)
 XDG_CONFIG_HOME=$work/config XDG_CACHE_HOME=$work/cache "$work/zorvik-subliminal-images" \
     >/dev/null 2>&1 &
 pid=$!
-until [ "$(find "$work/cache" -type f | wc -l)" -ge 20 ]; do sleep 0.25; done
-echo "20 hostile pictures prepared in $((($(date +%s%N) - from) / 1000000)) ms;" \
+what=listed
+if [ -n "${ADD:-}" ]; then
+    what="added at once"
+    # Handed over once the program owns its name on the bus.
+    until "$work/zorvik-subliminal-images" "${chosen[@]}" 2>/dev/null; do sleep 0.1; done
+    until [ "$(grep -c . "$work/record.txt" 2>/dev/null)" = 20 ]; do sleep 0.25; done
+else
+    until [ "$(find "$work/cache" -type f | wc -l)" -ge 20 ]; do sleep 0.25; done
+fi
+echo "20 hostile pictures $what, prepared in $((($(date +%s%N) - from) / 1000000)) ms;" \
     "peak memory $(awk '/VmHWM/ { print $2, $3 }' "/proc/$pid/status")"

@@ -13,6 +13,8 @@
 #include <QFileInfo>
 #include <QMimeData>
 
+#include <utility>
+
 const QString LibraryEditor::FileDialogTitle =
     QStringLiteral(QT_TRANSLATE_NOOP("LibraryEditor", "Orvane Picture Board"));
 const QString LibraryEditor::FileFilter = QStringLiteral(QT_TRANSLATE_NOOP(
@@ -41,7 +43,7 @@ void LibraryEditor::addPictureClicked()
         m_dialogs.openFiles(translated("LibraryEditor", FileDialogTitle),
                             translated("LibraryEditor", FileFilter), PreselectedFilter);
     if (chosen.size() == 1)
-        addPicture(chosen.constFirst()); // one file: at once, as it always was
+        addPicture(chosen.constFirst()); // one file: with a message of its own
     else if (!chosen.isEmpty())
         addMany(chosen);
 }
@@ -67,6 +69,7 @@ void LibraryEditor::addMany(const QStringList& paths)
 {
     if (isAdding())
         return;
+    m_singlePath.clear();
     m_batch = new PictureBatch(m_library, PictureBatch::itemsOf(paths), this);
     connect(m_batch, &PictureBatch::progressChanged, &m_viewer, &ImageViewer::showAddingProgress);
     connect(m_batch, &PictureBatch::finished, this, &LibraryEditor::addingFinished);
@@ -87,6 +90,10 @@ void LibraryEditor::addingFinished()
     m_batch->deleteLater();
     m_batch = nullptr;
     emit addingChanged(false);
+    if (!m_singlePath.isEmpty()) {
+        reportSingleAdd(std::exchange(m_singlePath, {}), summary.last);
+        return;
+    }
 
     // "1 ..." has a sentence of its own; the others take the plural forms of
     // the user's language.
@@ -120,23 +127,38 @@ void LibraryEditor::addingFinished()
     m_dialogs.messageWithList(lines.join(u'\n'), summary.refused, icon, ProgramInfo::title());
 }
 
-bool LibraryEditor::addPicture(const QString& path)
+void LibraryEditor::addPicture(const QString& path)
 {
-    const PictureLibrary::Change change = m_library.add(path);
+    if (isAdding()) {
+        // From outside the window (a command) while an add is on: refused
+        // as the library refuses any change then.
+        reportSingleAdd(path, m_library.add(path));
+        return;
+    }
+    // A batch of one, without the progress bar that would only flicker; the
+    // add buttons wait until it is over.
+    m_singlePath = path;
+    m_batch = new PictureBatch(m_library, {PictureBatch::Item{path, false, {}}}, this);
+    connect(m_batch, &PictureBatch::finished, this, &LibraryEditor::addingFinished);
+    emit addingChanged(true);
+    m_batch->start();
+}
+
+void LibraryEditor::reportSingleAdd(const QString& path, const PictureLibrary::Change& change)
+{
     switch (change.outcome) {
     case PictureLibrary::Change::Outcome::Done:
-        return true;
+        return;
     case PictureLibrary::Change::Outcome::Duplicate:
         m_dialogs.message(translated("LibraryEditor", DuplicateMessage), MessageIcon::Critical,
                           MessageButtons::Ok, ProgramInfo::title());
-        return false;
+        return;
     case PictureLibrary::Change::Outcome::Refused:
         break;
     }
     m_dialogs.message(
         tr("\"%1\" could not be added.\n%2").arg(QDir::toNativeSeparators(path), change.reason),
         MessageIcon::Critical, MessageButtons::Ok, ProgramInfo::title());
-    return false;
 }
 
 void LibraryEditor::deletePictureClicked()

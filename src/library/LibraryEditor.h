@@ -1,20 +1,22 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "library/PictureLibrary.h"
+
 #include <QObject>
 #include <QStringList>
 
 class Dialogs;
 class ImageViewer;
 class PictureBatch;
-class PictureLibrary;
 class QMimeData;
 
 // The commands that change the library: Add Picture, Add Folder, Delete
 // Picture, and picture files and folders dropped on the list or the preview
 // strip. The library does the work; this asks for the files and tells the
-// user why a change was refused. One file is added at once; several, or a
-// folder, in the background, with one message at the end.
+// user why a change was refused. Every add is prepared in the background,
+// so that a large picture never holds up the window: one file with the
+// messages it always had, several or a folder with one message at the end.
 class LibraryEditor : public QObject
 {
     Q_OBJECT
@@ -37,8 +39,7 @@ public:
     bool isAdding() const { return m_batch != nullptr; }
 
     // Adds the picture file at path as Add Picture does once a file is chosen.
-    // Returns whether it was added.
-    bool addPicture(const QString& path);
+    void addPicture(const QString& path);
 
     // Adds the files and the pictures of the folders in the background.
     void addMany(const QStringList& paths);
@@ -59,9 +60,11 @@ protected:
 
 private:
     void addingFinished();
+    void reportSingleAdd(const QString& path, const PictureLibrary::Change& change);
 
     PictureLibrary& m_library;
     ImageViewer& m_viewer;
     Dialogs& m_dialogs;
     PictureBatch* m_batch = nullptr;
+    QString m_singlePath; // the one file the batch adds, when it was chosen alone
 };

@@ -80,6 +80,7 @@ void PictureBatch::start()
     if (!folder.done()) {
         for (const Item& item : std::as_const(m_items))
             m_summary.refused << refusal(item.path, folder.reason);
+        m_summary.last = folder;
         m_next = m_listedUpTo = int(m_items.size());
     }
     m_sinceListed.start();
@@ -194,6 +195,7 @@ void PictureBatch::listReady(bool now)
         const PictureLibrary::Addition& addition = chunk.at(offset);
         m_reserved.remove(addition.name);
         const PictureLibrary::Change& change = addition.change.done() ? listed : addition.change;
+        m_summary.last = change;
         if (change.done())
             ++m_summary.added;
         else if (change.outcome == PictureLibrary::Change::Outcome::Duplicate)

@@ -29,6 +29,7 @@ public:
         int leftOut = 0;     // files of a folder that are neither BMP nor JPEG
         QStringList refused; // "file: reason", one per file
         bool cancelled = false;
+        PictureLibrary::Change last; // of the last file dealt with: of a batch of one, its outcome
     };
 
     // The files as given; of a folder, the files in it (not in its

@@ -4,6 +4,7 @@
 #include "Children.h"
 #include "TestPictures.h"
 #include "app/MainWindow.h"
+#include "library/LibraryEditor.h"
 #include "library/PictureLibrary.h"
 #include "library/PictureListFile.h"
 
@@ -52,6 +53,9 @@ void LibraryFixture::add(const std::optional<QString>& chosen)
 {
     test.dialogs.chosenFiles.enqueue(chosen ? QStringList{*chosen} : QStringList());
     QTest::mouseClick(child<QPushButton>(window.get(), "cmdAddPicture"), Qt::LeftButton);
+    // The add is prepared in the background; its end is what tests look at.
+    if (!QTest::qWaitFor([this] { return !window->libraryEditor().isAdding(); }))
+        qWarning("the add did not end");
 }
 
 void LibraryFixture::select(int row)

@@ -11,6 +11,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QPushButton>
 #include <QScrollBar>
 #include <QTest>
 
@@ -21,6 +22,7 @@ class LibraryEditorTest : public QObject
     Q_OBJECT
 private slots:
     void addToAnEmptyLibrary();
+    void addIsPreparedOffTheWindowThread();
     void fourthAddShowsTheScrollBar();
     void duplicateNameIsRefused();
     void nameDifferingInCaseIsAccepted();
@@ -95,6 +97,24 @@ void LibraryEditorTest::addToAnEmptyLibrary()
     QVERIFY(!f.library->thumbnail(1).isNull());
     QCOMPARE(strip(f)->height(), 92);
     QVERIFY(!scrollBar(f)->isVisible());
+}
+
+// The click returns before the picture is decoded and copied: a large
+// picture never holds up the window. Until it is listed, no other change.
+void LibraryEditorTest::addIsPreparedOffTheWindowThread()
+{
+    LibraryFixture f;
+    f.start();
+    f.test.dialogs.chosenFiles.enqueue({f.userPicture(QStringLiteral("car.jpg"), Qt::green)});
+    auto* add = child<QPushButton>(f.window.get(), "cmdAddPicture");
+    QTest::mouseClick(add, Qt::LeftButton);
+
+    QVERIFY(f.window->libraryEditor().isAdding());
+    QVERIFY(!add->isEnabled());
+    QVERIFY(f.library->entries().isEmpty());
+    QTRY_COMPARE(f.library->entries(), QStringList{"car.jpg"});
+    QVERIFY(add->isEnabled());
+    QVERIFY(f.test.dialogs.messages.isEmpty());
 }
 
 void LibraryEditorTest::fourthAddShowsTheScrollBar()
