@@ -54,7 +54,7 @@ void LibraryFixture::add(const std::optional<QString>& chosen)
     test.dialogs.chosenFiles.enqueue(chosen ? QStringList{*chosen} : QStringList());
     QTest::mouseClick(child<QPushButton>(window.get(), "cmdAddPicture"), Qt::LeftButton);
     // The add is prepared in the background; its end is what tests look at.
-    if (!QTest::qWaitFor([this] { return !window->libraryEditor().isAdding(); }))
+    if (!QTest::qWaitFor([this] { return !window->libraryEditor().isAdding(); }, 30000))
         qWarning("the add did not end");
 }
 
