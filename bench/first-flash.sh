@@ -14,18 +14,7 @@ set -euo pipefail
 source "$(dirname "$0")/flash-bench.sh"
 bench_setup "$0" "$@"
 
-bus_pid=""
-cleanup() {
-    stop_program
-    if [ -n "$bus_pid" ]; then kill "$bus_pid" 2>/dev/null || true; fi
-    rm -rf "$work"
-}
-trap cleanup EXIT
-{
-    read -r address
-    read -r bus_pid
-} < <(dbus-daemon --session --fork --nopidfile --print-address=1 --print-pid=1)
-export DBUS_SESSION_BUS_ADDRESS=$address
+private_session_bus
 
 due=""
 after_start() {

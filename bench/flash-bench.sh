@@ -14,6 +14,12 @@
 #                                    observer is done; sets observed_from and
 #                                    observed_to
 #   stop_program
+#   private_session_bus [dbus-daemon options...]
+#                                    a dbus-daemon of the bench's own as the
+#                                    session bus; sets bus_address
+#   start_pipewire / stop_pipewire   a PipeWire daemon of the bench's own,
+#                                    under $work/pipewire
+# Whatever these start is ended when the bench exits.
 bench_here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 
 bench_setup() {
@@ -30,7 +36,32 @@ bench_setup() {
     done
     work=$(mktemp -d)
     app_pid=""
-    trap 'stop_program; rm -rf "$work"' EXIT
+    bus_pid=""
+    pipewire_pid=""
+    trap 'stop_program; stop_pipewire; [ -z "$bus_pid" ] || kill "$bus_pid" 2>/dev/null; rm -rf "$work"' EXIT
+    mkdir -p "$work/pipewire"
+    export PIPEWIRE_RUNTIME_DIR=$work/pipewire # never the desktop's own
+}
+
+private_session_bus() {
+    {
+        read -r bus_address
+        read -r bus_pid
+    } < <(dbus-daemon --session --fork --nopidfile --print-address=1 --print-pid=1 "$@")
+    export DBUS_SESSION_BUS_ADDRESS=$bus_address
+}
+
+start_pipewire() {
+    pipewire -c "$bench_here/../tests/fakes/pipewire.conf" >/dev/null 2>&1 &
+    pipewire_pid=$!
+    for _ in $(seq 100); do [ -S "$work/pipewire/pipewire-0" ] && break; sleep 0.1; done
+}
+
+stop_pipewire() {
+    [ -n "${pipewire_pid:-}" ] || return 0
+    kill "$pipewire_pid" 2>/dev/null || true
+    wait "$pipewire_pid" 2>/dev/null || true
+    pipewire_pid=""
 }
 
 start_program() {

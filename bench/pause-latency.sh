@@ -22,35 +22,15 @@ pause_observer=$build/bench/pause-observer
 locks=${LOCKS:-20}
 idle=${IDLE_SECONDS:-60}
 
-bus_pid=""
-pipewire_pid=""
-cleanup() {
-    stop_program
-    if [ -n "$bus_pid" ]; then kill "$bus_pid" 2>/dev/null || true; fi
-    if [ -n "$pipewire_pid" ]; then kill "$pipewire_pid" 2>/dev/null || true; fi
-    rm -rf "$work"
-}
-trap cleanup EXIT
-
 # Both buses point at the private daemon: the lock comes from the fake screen
 # saver alone, never from this machine's own desktop or logind.
 mkdir -p "$work/bus"
-{
-    read -r address
-    read -r bus_pid
-} < <(dbus-daemon --session --fork --nopidfile --print-address=1 --print-pid=1 \
-    --address="unix:dir=$work/bus")
-export DBUS_SESSION_BUS_ADDRESS=$address DBUS_SYSTEM_BUS_ADDRESS=$address
+private_session_bus --address="unix:dir=$work/bus"
+export DBUS_SYSTEM_BUS_ADDRESS=$bus_address
 
-# The program and the observer share a PipeWire of their own, never the desktop's.
-mkdir -p "$work/pipewire"
-export PIPEWIRE_RUNTIME_DIR=$work/pipewire
+# The program and the observer share a PipeWire of their own.
 cast=${CAST:-0}
-if [ "$cast" = 1 ]; then
-    pipewire -c "$bench_here/../tests/fakes/pipewire.conf" >/dev/null 2>&1 &
-    pipewire_pid=$!
-    for _ in $(seq 100); do [ -S "$work/pipewire/pipewire-0" ] && break; sleep 0.1; done
-fi
+[ "$cast" = 1 ] && start_pipewire
 
 # Interval 2 s (position 0); duration 5000 ms (position 13), so that only the
 # lock can take a picture away.

@@ -15,35 +15,12 @@ source "$(dirname "$0")/flash-bench.sh"
 bench_setup "$0" "$@"
 runs=${RUNS:-5}
 
-bus_pid=""
-pipewire_pid=""
-stop_pipewire() {
-    if [ -n "$pipewire_pid" ]; then kill "$pipewire_pid" 2>/dev/null || true; fi
-    wait "$pipewire_pid" 2>/dev/null || true
-    pipewire_pid=""
-}
-cleanup() {
-    stop_program
-    stop_pipewire
-    if [ -n "$bus_pid" ]; then kill "$bus_pid" 2>/dev/null || true; fi
-    rm -rf "$work"
-}
-trap cleanup EXIT
-{
-    read -r address
-    read -r bus_pid
-} < <(dbus-daemon --session --fork --nopidfile --print-address=1 --print-pid=1)
-export DBUS_SESSION_BUS_ADDRESS=$address DBUS_SYSTEM_BUS_ADDRESS=$address
-mkdir -p "$work/pipewire"
-export PIPEWIRE_RUNTIME_DIR=$work/pipewire
+private_session_bus
+export DBUS_SYSTEM_BUS_ADDRESS=$bus_address
 
 resident() {
     local with=$1
-    if [ "$with" = 1 ]; then
-        pipewire -c "$bench_here/../tests/fakes/pipewire.conf" >/dev/null 2>&1 &
-        pipewire_pid=$!
-        for _ in $(seq 100); do [ -S "$work/pipewire/pipewire-0" ] && break; sleep 0.1; done
-    fi
+    [ "$with" = 1 ] && start_pipewire
     start_program "$work/run" 13 6 # a 20 s interval: no picture in the way
     local before
     before=$(awk '/^VmRSS:/ { print $2 }' "/proc/$app_pid/status")

@@ -12,8 +12,8 @@
 
 class DisplayChoices;
 class FlashDisplay;
-class SettingsSection;
 class FlashPictures;
+class SettingsSection;
 
 // The flash run: Start/Stop and the interval timer's scheduler. A run
 // alternates between a dark interval and one flash: each tick of the interval
@@ -38,10 +38,10 @@ public:
     static const QString StopCaption;
     static const QString NoPictureMessage;
     static const QString IntervalTimerName;
-    // A tick this much later by the wall clock than its interval means the
-    // machine slept.
     // In [timing]: how fast a picture reached the screen, kept between runs.
     static const QString KeptLatencyKey;
+    // A tick this much later by the wall clock than its interval means the
+    // machine slept.
     static constexpr int SuspendSlackMs = 5000;
     static constexpr int ClockJumpMs = 1000;
 
