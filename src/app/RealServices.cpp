@@ -9,7 +9,6 @@
 #include "platform/QtSettingsStore.h"
 #include "platform/QtTimer.h"
 
-#include <QCoreApplication>
 #include <cstdio>
 
 namespace
@@ -19,14 +18,8 @@ namespace
 // once: nothing is written under the file system's root.
 std::unique_ptr<SettingsStore> settingsStore()
 {
-    if (!HomeFolder::config().isEmpty() && !HomeFolder::cache().isEmpty())
-        return std::make_unique<QtSettingsStore>();
-    std::fputs(qPrintable(QCoreApplication::translate(
-                              "RealServices", "There is no home folder (HOME is not set): "
-                                              "settings and prepared pictures are kept only "
-                                              "while the program runs.") +
-                          u'\n'),
-               stderr);
+    if (const QString notice = HomeFolder::notice(); !notice.isEmpty())
+        std::fputs(qPrintable(notice + u'\n'), stderr);
     if (!HomeFolder::config().isEmpty())
         return std::make_unique<QtSettingsStore>();
     return std::make_unique<MemorySettings>();

@@ -9,6 +9,21 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <atomic>
+#include <sys/stat.h>
+#include <sys/syscall.h>
+#include <unistd.h>
+
+// Every umask call of the program's code in this test comes here: a save
+// that set the umask even for a moment would let a folder made on another
+// thread meanwhile be open to everyone.
+static std::atomic<int> umaskCalls{0};
+extern "C" mode_t umask(mode_t mask)
+{
+    ++umaskCalls;
+    return mode_t(::syscall(SYS_umask, mask));
+}
+
 class PictureListFileTest : public QObject
 {
     Q_OBJECT
@@ -21,6 +36,7 @@ private slots:
     void namesSurviveSaveAndLoad();
     void failedSaveKeepsTheOldFile();
     void saveKeepsTheFilesLinkAndMode();
+    void newFileTakesTheUmaskWithoutSettingIt();
     void leftoversOfKilledSavesAndNothingElseAreRemoved();
 };
 
@@ -146,6 +162,19 @@ void PictureListFileTest::saveKeepsTheFilesLinkAndMode()
     QCOMPARE(QFile::permissions(real) & ~forThisUser, mode);
     QCOMPARE(QDir(dir.filePath("elsewhere")).entryList(QDir::Files | QDir::Hidden),
              QStringList{"list.txt"});
+}
+
+void PictureListFileTest::newFileTakesTheUmaskWithoutSettingIt()
+{
+    QTemporaryDir dir;
+    const mode_t before = mode_t(::syscall(SYS_umask, 027));
+    const int calls = umaskCalls;
+    QVERIFY(PictureListFile::save(dir.filePath("record.txt"), {"a.jpg"}));
+    QCOMPARE(umaskCalls - calls, 0);
+    ::syscall(SYS_umask, before);
+    struct stat made;
+    QCOMPARE(::stat(QFile::encodeName(dir.filePath("record.txt")).constData(), &made), 0);
+    QCOMPARE(made.st_mode & 0777, mode_t(0640));
 }
 
 void PictureListFileTest::leftoversOfKilledSavesAndNothingElseAreRemoved()

@@ -34,6 +34,8 @@ private slots:
     void libraryStaysInAProgramFolderThatCanHoldIt_data();
     void libraryStaysInAProgramFolderThatCanHoldIt();
     void withoutAHomeFolderNothingIsWrittenUnderTheRoot();
+    void homeFolderNoticeNamesWhatIsLost_data();
+    void homeFolderNoticeNamesWhatIsLost();
 };
 
 // QTimer's own interval 0 means "fire whenever idle"; ours means never. Let the
@@ -217,3 +219,41 @@ void PlatformTest::withoutAHomeFolderNothingIsWrittenUnderTheRoot()
 }
 
 #include "tst_platform.moc"
+
+void PlatformTest::homeFolderNoticeNamesWhatIsLost_data()
+{
+    QTest::addColumn<QByteArray>("home");
+    QTest::addColumn<QByteArray>("config");
+    QTest::addColumn<QByteArray>("cache");
+    QTest::addColumn<QString>("lost");
+    const QString both = "settings and prepared pictures are kept";
+    QTest::newRow("home") << QByteArray("/h") << QByteArray() << QByteArray() << QString();
+    QTest::newRow("no home, no other") << QByteArray() << QByteArray() << QByteArray() << both;
+    QTest::newRow("relative folders") << QByteArray() << QByteArray("c") << QByteArray("k") << both;
+    QTest::newRow("settings folder")
+        << QByteArray() << QByteArray("/c") << QByteArray() << "prepared pictures are kept";
+    QTest::newRow("cache folder") << QByteArray() << QByteArray() << QByteArray("/k")
+                                  << "settings are kept";
+    QTest::newRow("both folders") << QByteArray() << QByteArray("/c") << QByteArray("/k")
+                                  << QString();
+}
+
+void PlatformTest::homeFolderNoticeNamesWhatIsLost()
+{
+    QFETCH(QByteArray, home);
+    QFETCH(QByteArray, config);
+    QFETCH(QByteArray, cache);
+    QFETCH(QString, lost);
+    const QByteArray saved[] = {qgetenv("HOME"), qgetenv("XDG_CONFIG_HOME"),
+                                qgetenv("XDG_CACHE_HOME")};
+    qputenv("HOME", home);
+    qputenv("XDG_CONFIG_HOME", config);
+    qputenv("XDG_CACHE_HOME", cache);
+    const QString notice = HomeFolder::notice();
+    qputenv("HOME", saved[0]);
+    qputenv("XDG_CONFIG_HOME", saved[1]);
+    qputenv("XDG_CACHE_HOME", saved[2]);
+    QVERIFY2(lost.isEmpty() ? notice.isEmpty()
+                            : notice.endsWith(": " + lost + " only while the program runs."),
+             qPrintable(notice));
+}
