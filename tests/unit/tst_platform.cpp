@@ -220,39 +220,28 @@ void PlatformTest::withoutAHomeFolderNothingIsWrittenUnderTheRoot()
 
 #include "tst_platform.moc"
 
+// HOME, XDG_CONFIG_HOME and XDG_CACHE_HOME, and what the notice says is lost.
 void PlatformTest::homeFolderNoticeNamesWhatIsLost_data()
 {
-    QTest::addColumn<QByteArray>("home");
-    QTest::addColumn<QByteArray>("config");
-    QTest::addColumn<QByteArray>("cache");
+    QTest::addColumn<QStringList>("variables");
     QTest::addColumn<QString>("lost");
     const QString both = "settings and prepared pictures are kept";
-    QTest::newRow("home") << QByteArray("/h") << QByteArray() << QByteArray() << QString();
-    QTest::newRow("no home, no other") << QByteArray() << QByteArray() << QByteArray() << both;
-    QTest::newRow("relative folders") << QByteArray() << QByteArray("c") << QByteArray("k") << both;
-    QTest::newRow("settings folder")
-        << QByteArray() << QByteArray("/c") << QByteArray() << "prepared pictures are kept";
-    QTest::newRow("cache folder") << QByteArray() << QByteArray() << QByteArray("/k")
-                                  << "settings are kept";
-    QTest::newRow("both folders") << QByteArray() << QByteArray("/c") << QByteArray("/k")
-                                  << QString();
+    QTest::newRow("home") << QStringList{"/h", "", ""} << QString();
+    QTest::newRow("no folders") << QStringList{"", "", ""} << both;
+    QTest::newRow("relative folders") << QStringList{"", "c", "k"} << both;
+    QTest::newRow("settings folder") << QStringList{"", "/c", ""} << "prepared pictures are kept";
+    QTest::newRow("cache folder") << QStringList{"", "", "/k"} << "settings are kept";
+    QTest::newRow("both folders") << QStringList{"", "/c", "/k"} << QString();
 }
 
 void PlatformTest::homeFolderNoticeNamesWhatIsLost()
 {
-    QFETCH(QByteArray, home);
-    QFETCH(QByteArray, config);
-    QFETCH(QByteArray, cache);
+    QFETCH(QStringList, variables);
     QFETCH(QString, lost);
-    const QByteArray saved[] = {qgetenv("HOME"), qgetenv("XDG_CONFIG_HOME"),
-                                qgetenv("XDG_CACHE_HOME")};
-    qputenv("HOME", home);
-    qputenv("XDG_CONFIG_HOME", config);
-    qputenv("XDG_CACHE_HOME", cache);
+    const char* names[] = {"HOME", "XDG_CONFIG_HOME", "XDG_CACHE_HOME"};
+    for (int at = 0; at < 3; ++at)
+        qputenv(names[at], variables[at].toUtf8());
     const QString notice = HomeFolder::notice();
-    qputenv("HOME", saved[0]);
-    qputenv("XDG_CONFIG_HOME", saved[1]);
-    qputenv("XDG_CACHE_HOME", saved[2]);
     QVERIFY2(lost.isEmpty() ? notice.isEmpty()
                             : notice.endsWith(": " + lost + " only while the program runs."),
              qPrintable(notice));
