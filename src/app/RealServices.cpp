@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/RealServices.h"
 
+#include "app/BusNameInstanceIndicator.h"
+#include "app/RemoteControl.h"
+
 #include "desktop/DesktopPauseWatch.h"
 #include "library/LibraryLocation.h"
 #include "platform/HomeFolder.h"
@@ -30,7 +33,7 @@ std::unique_ptr<SettingsStore> settingsStore()
 struct RealServices::Parts {
     Parts()
         : program(LibraryLocation::ofRunningProgram()), settings(settingsStore()),
-          instance(program.applicationName)
+          instance(RemoteControl::ServiceName, program.applicationName)
     {
     }
 
@@ -42,7 +45,7 @@ struct RealServices::Parts {
     MersenneRandom random;
     DesktopShell shell;
     PrimaryScreen screen;
-    LockFileInstanceIndicator instance;
+    BusNameInstanceIndicator instance;
     ScreenMonitors monitors;
     DesktopPauseWatch pause;
 };

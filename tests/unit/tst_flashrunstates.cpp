@@ -120,8 +120,7 @@ private:
 void FlashRunStatesTest::init()
 {
     m_fakes = std::make_unique<TestServices>();
-    m_preferences =
-        std::make_unique<Preferences>(m_fakes->settings, m_fakes->services.program.applicationName);
+    m_preferences = std::make_unique<Preferences>(m_fakes->settings, "app");
     m_pictures.pictures = {filled(Qt::red), filled(Qt::green)};
     m_pictures.pending.clear();
     m_pictures.prefetched.clear();
