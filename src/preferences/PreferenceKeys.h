@@ -47,7 +47,7 @@ struct PreferenceKey {
     QStringList choices = {};
 
     // The value in its one spelling, or empty when the text makes no sense.
-    QString normalised(const QString& text) const;
+    QString normalised(const QString& stored) const;
 
     static const PreferenceKey& of(Preference preference);
     static const QList<PreferenceKey>& all();

@@ -59,7 +59,7 @@ QString Preferences::value(Preference preference) const
     const QString text = stored(key);
     if (text.isEmpty())
         return key.fallback;
-    const QString sensible = key.normalised(text);
+    QString sensible = key.normalised(text);
     if (!sensible.isEmpty())
         return sensible;
     tellNonsense(key, text);
