@@ -3,7 +3,7 @@
 # Checks what the build's include paths cannot: that no source reaches
 # around them with a relative path, that the platform layer uses no widgets
 # beyond the system dialogs behind the dialog service, and that the desktop
-# layer uses none at all. Also checks
+# and preferences layers use none at all. Also checks
 # the arrows themselves, so a wrong include is named even before a build.
 set -euo pipefail
 cd "$(dirname "$0")/../src"
@@ -11,12 +11,13 @@ cd "$(dirname "$0")/../src"
 declare -A allowed=(
     [platform]="platform"
     [desktop]="desktop platform"
+    [preferences]="preferences platform"
     [widgets]="widgets platform"
     [library]="library platform widgets"
-    [settings]="settings platform widgets"
-    [flash]="flash library settings platform widgets"
-    [web]="web platform widgets"
-    [app]="app desktop flash library settings web platform widgets"
+    [settings]="settings preferences platform widgets"
+    [flash]="flash library settings preferences platform widgets"
+    [web]="web preferences platform widgets"
+    [app]="app desktop flash library preferences settings web platform widgets"
 )
 # The widget classes the platform layer may name: the system dialogs only.
 dialog_files="platform/QtDialogs.cpp"
@@ -49,10 +50,12 @@ while IFS= read -r hit; do
     echo "$hit: the platform layer uses no widgets beyond the system dialogs"
     status=1
 done < <(grep -HnE "#include *<($widget_headers)>" platform/*.h platform/*.cpp || true)
-while IFS= read -r hit; do
-    echo "$hit: the desktop layer uses no widgets"
-    status=1
-done < <(grep -HnE "#include *<($widget_headers)>" desktop/*.h desktop/*.cpp || true)
+for folder in desktop preferences; do
+    while IFS= read -r hit; do
+        echo "$hit: the $folder layer uses no widgets"
+        status=1
+    done < <(grep -HnE "#include *<($widget_headers)>" "$folder"/*.h "$folder"/*.cpp || true)
+done
 
 [ $status -eq 0 ] && echo "layers: every include follows the allowed arrows"
 exit $status

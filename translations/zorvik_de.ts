@@ -198,6 +198,21 @@
     </message>
 </context>
 <context>
+    <name>HomeFolder</name>
+    <message>
+        <source>There is no home folder (HOME is not set): prepared pictures are kept only while the program runs.</source>
+        <translation>Es gibt keinen persönlichen Ordner (HOME ist nicht gesetzt): vorbereitete Bilder werden nur behalten, solange das Programm läuft.</translation>
+    </message>
+    <message>
+        <source>There is no home folder (HOME is not set): settings are kept only while the program runs.</source>
+        <translation>Es gibt keinen persönlichen Ordner (HOME ist nicht gesetzt): Einstellungen werden nur behalten, solange das Programm läuft.</translation>
+    </message>
+    <message>
+        <source>There is no home folder (HOME is not set): settings and prepared pictures are kept only while the program runs.</source>
+        <translation>Es gibt keinen persönlichen Ordner (HOME ist nicht gesetzt): Einstellungen und vorbereitete Bilder werden nur behalten, solange das Programm läuft.</translation>
+    </message>
+</context>
+<context>
     <name>ImageViewer</name>
     <message>
         <source>Image Viewer</source>
@@ -585,13 +600,6 @@
     <message>
         <source>The picture library in %1 is in use by another running copy of the program.</source>
         <translation>Die Bildersammlung in %1 wird von einer anderen laufenden Instanz des Programms verwendet.</translation>
-    </message>
-</context>
-<context>
-    <name>RealServices</name>
-    <message>
-        <source>There is no home folder (HOME is not set): settings and prepared pictures are kept only while the program runs.</source>
-        <translation>Es gibt keinen persönlichen Ordner (HOME ist nicht gesetzt): Einstellungen und vorbereitete Bilder werden nur behalten, solange das Programm läuft.</translation>
     </message>
 </context>
 <context>

@@ -198,6 +198,21 @@
     </message>
 </context>
 <context>
+    <name>HomeFolder</name>
+    <message>
+        <source>There is no home folder (HOME is not set): prepared pictures are kept only while the program runs.</source>
+        <translation>No hay carpeta personal (HOME no está definida): las imágenes preparadas solo se conservan mientras el programa está en ejecución.</translation>
+    </message>
+    <message>
+        <source>There is no home folder (HOME is not set): settings are kept only while the program runs.</source>
+        <translation>No hay carpeta personal (HOME no está definida): la configuración solo se conserva mientras el programa está en ejecución.</translation>
+    </message>
+    <message>
+        <source>There is no home folder (HOME is not set): settings and prepared pictures are kept only while the program runs.</source>
+        <translation>No hay carpeta personal (HOME no está definida): la configuración y las imágenes preparadas solo se conservan mientras el programa está en ejecución.</translation>
+    </message>
+</context>
+<context>
     <name>ImageViewer</name>
     <message>
         <source>Image Viewer</source>
@@ -585,13 +600,6 @@
     <message>
         <source>The picture library in %1 is in use by another running copy of the program.</source>
         <translation>La biblioteca de imágenes de %1 está en uso por otra copia del programa en ejecución.</translation>
-    </message>
-</context>
-<context>
-    <name>RealServices</name>
-    <message>
-        <source>There is no home folder (HOME is not set): settings and prepared pictures are kept only while the program runs.</source>
-        <translation>No hay carpeta personal (HOME no está definida): la configuración y las imágenes preparadas solo se conservan mientras el programa está en ejecución.</translation>
     </message>
 </context>
 <context>

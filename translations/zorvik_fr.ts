@@ -198,6 +198,21 @@
     </message>
 </context>
 <context>
+    <name>HomeFolder</name>
+    <message>
+        <source>There is no home folder (HOME is not set): prepared pictures are kept only while the program runs.</source>
+        <translation>Il n’y a pas de dossier personnel (HOME n’est pas défini) : les images préparées ne sont gardées que pendant l’exécution du programme.</translation>
+    </message>
+    <message>
+        <source>There is no home folder (HOME is not set): settings are kept only while the program runs.</source>
+        <translation>Il n’y a pas de dossier personnel (HOME n’est pas défini) : les réglages ne sont gardés que pendant l’exécution du programme.</translation>
+    </message>
+    <message>
+        <source>There is no home folder (HOME is not set): settings and prepared pictures are kept only while the program runs.</source>
+        <translation>Il n’y a pas de dossier personnel (HOME n’est pas défini) : les réglages et les images préparées ne sont gardés que pendant l’exécution du programme.</translation>
+    </message>
+</context>
+<context>
     <name>ImageViewer</name>
     <message>
         <source>Image Viewer</source>
@@ -585,13 +600,6 @@
     <message>
         <source>The picture library in %1 is in use by another running copy of the program.</source>
         <translation>La bibliothèque d’images dans %1 est utilisée par une autre instance du programme en cours d’exécution.</translation>
-    </message>
-</context>
-<context>
-    <name>RealServices</name>
-    <message>
-        <source>There is no home folder (HOME is not set): settings and prepared pictures are kept only while the program runs.</source>
-        <translation>Il n’y a pas de dossier personnel (HOME n’est pas défini) : les réglages et les images préparées ne sont gardés que pendant l’exécution du programme.</translation>
     </message>
 </context>
 <context>

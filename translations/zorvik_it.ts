@@ -198,6 +198,21 @@
     </message>
 </context>
 <context>
+    <name>HomeFolder</name>
+    <message>
+        <source>There is no home folder (HOME is not set): prepared pictures are kept only while the program runs.</source>
+        <translation>Non c’è una cartella home (HOME non è impostata): le immagini preparate vengono conservate solo finché il programma è in esecuzione.</translation>
+    </message>
+    <message>
+        <source>There is no home folder (HOME is not set): settings are kept only while the program runs.</source>
+        <translation>Non c’è una cartella home (HOME non è impostata): le impostazioni vengono conservate solo finché il programma è in esecuzione.</translation>
+    </message>
+    <message>
+        <source>There is no home folder (HOME is not set): settings and prepared pictures are kept only while the program runs.</source>
+        <translation>Non c’è una cartella home (HOME non è impostata): impostazioni e immagini preparate vengono conservate solo finché il programma è in esecuzione.</translation>
+    </message>
+</context>
+<context>
     <name>ImageViewer</name>
     <message>
         <source>Image Viewer</source>
@@ -585,13 +600,6 @@
     <message>
         <source>The picture library in %1 is in use by another running copy of the program.</source>
         <translation>La raccolta di immagini in %1 è in uso da parte di un’altra copia del programma in esecuzione.</translation>
-    </message>
-</context>
-<context>
-    <name>RealServices</name>
-    <message>
-        <source>There is no home folder (HOME is not set): settings and prepared pictures are kept only while the program runs.</source>
-        <translation>Non c’è una cartella home (HOME non è impostata): impostazioni e immagini preparate vengono conservate solo finché il programma è in esecuzione.</translation>
     </message>
 </context>
 <context>

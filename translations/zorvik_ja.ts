@@ -198,6 +198,21 @@
     </message>
 </context>
 <context>
+    <name>HomeFolder</name>
+    <message>
+        <source>There is no home folder (HOME is not set): prepared pictures are kept only while the program runs.</source>
+        <translation>ホームフォルダーがありません（HOME が設定されていません）。準備済みの画像はプログラムの実行中だけ保持されます。</translation>
+    </message>
+    <message>
+        <source>There is no home folder (HOME is not set): settings are kept only while the program runs.</source>
+        <translation>ホームフォルダーがありません（HOME が設定されていません）。設定はプログラムの実行中だけ保持されます。</translation>
+    </message>
+    <message>
+        <source>There is no home folder (HOME is not set): settings and prepared pictures are kept only while the program runs.</source>
+        <translation>ホームフォルダーがありません（HOME が設定されていません）。設定と準備済みの画像はプログラムの実行中だけ保持されます。</translation>
+    </message>
+</context>
+<context>
     <name>ImageViewer</name>
     <message>
         <source>Image Viewer</source>
@@ -581,13 +596,6 @@
     <message>
         <source>The picture library in %1 is in use by another running copy of the program.</source>
         <translation>%1 の画像ライブラリは、実行中の別のプログラムが使用しています。</translation>
-    </message>
-</context>
-<context>
-    <name>RealServices</name>
-    <message>
-        <source>There is no home folder (HOME is not set): settings and prepared pictures are kept only while the program runs.</source>
-        <translation>ホームフォルダーがありません（HOME が設定されていません）。設定と準備済みの画像はプログラムの実行中だけ保持されます。</translation>
     </message>
 </context>
 <context>

@@ -198,6 +198,21 @@
     </message>
 </context>
 <context>
+    <name>HomeFolder</name>
+    <message>
+        <source>There is no home folder (HOME is not set): prepared pictures are kept only while the program runs.</source>
+        <translation>Er is geen persoonlijke map (HOME is niet ingesteld): voorbereide afbeeldingen worden alleen bewaard zolang het programma draait.</translation>
+    </message>
+    <message>
+        <source>There is no home folder (HOME is not set): settings are kept only while the program runs.</source>
+        <translation>Er is geen persoonlijke map (HOME is niet ingesteld): instellingen worden alleen bewaard zolang het programma draait.</translation>
+    </message>
+    <message>
+        <source>There is no home folder (HOME is not set): settings and prepared pictures are kept only while the program runs.</source>
+        <translation>Er is geen persoonlijke map (HOME is niet ingesteld): instellingen en voorbereide afbeeldingen worden alleen bewaard zolang het programma draait.</translation>
+    </message>
+</context>
+<context>
     <name>ImageViewer</name>
     <message>
         <source>Image Viewer</source>
@@ -585,13 +600,6 @@
     <message>
         <source>The picture library in %1 is in use by another running copy of the program.</source>
         <translation>De afbeeldingenbibliotheek in %1 wordt gebruikt door een ander draaiend exemplaar van het programma.</translation>
-    </message>
-</context>
-<context>
-    <name>RealServices</name>
-    <message>
-        <source>There is no home folder (HOME is not set): settings and prepared pictures are kept only while the program runs.</source>
-        <translation>Er is geen persoonlijke map (HOME is niet ingesteld): instellingen en voorbereide afbeeldingen worden alleen bewaard zolang het programma draait.</translation>
     </message>
 </context>
 <context>

@@ -198,6 +198,21 @@
     </message>
 </context>
 <context>
+    <name>HomeFolder</name>
+    <message>
+        <source>There is no home folder (HOME is not set): prepared pictures are kept only while the program runs.</source>
+        <translation>Brak folderu domowego (zmienna HOME nie jest ustawiona): przygotowane obrazy są przechowywane tylko podczas działania programu.</translation>
+    </message>
+    <message>
+        <source>There is no home folder (HOME is not set): settings are kept only while the program runs.</source>
+        <translation>Brak folderu domowego (zmienna HOME nie jest ustawiona): ustawienia są przechowywane tylko podczas działania programu.</translation>
+    </message>
+    <message>
+        <source>There is no home folder (HOME is not set): settings and prepared pictures are kept only while the program runs.</source>
+        <translation>Brak folderu domowego (zmienna HOME nie jest ustawiona): ustawienia i przygotowane obrazy są przechowywane tylko podczas działania programu.</translation>
+    </message>
+</context>
+<context>
     <name>ImageViewer</name>
     <message>
         <source>Image Viewer</source>
@@ -589,13 +604,6 @@
     <message>
         <source>The picture library in %1 is in use by another running copy of the program.</source>
         <translation>Biblioteka obrazów w %1 jest używana przez inną uruchomioną kopię programu.</translation>
-    </message>
-</context>
-<context>
-    <name>RealServices</name>
-    <message>
-        <source>There is no home folder (HOME is not set): settings and prepared pictures are kept only while the program runs.</source>
-        <translation>Brak folderu domowego (zmienna HOME nie jest ustawiona): ustawienia i przygotowane obrazy są przechowywane tylko podczas działania programu.</translation>
     </message>
 </context>
 <context>

@@ -198,6 +198,21 @@
     </message>
 </context>
 <context>
+    <name>HomeFolder</name>
+    <message>
+        <source>There is no home folder (HOME is not set): prepared pictures are kept only while the program runs.</source>
+        <translation>Não há pasta pessoal (HOME não está definida): as imagens preparadas são mantidas apenas enquanto o programa estiver em execução.</translation>
+    </message>
+    <message>
+        <source>There is no home folder (HOME is not set): settings are kept only while the program runs.</source>
+        <translation>Não há pasta pessoal (HOME não está definida): as configurações são mantidas apenas enquanto o programa estiver em execução.</translation>
+    </message>
+    <message>
+        <source>There is no home folder (HOME is not set): settings and prepared pictures are kept only while the program runs.</source>
+        <translation>Não há pasta pessoal (HOME não está definida): as configurações e as imagens preparadas são mantidas apenas enquanto o programa estiver em execução.</translation>
+    </message>
+</context>
+<context>
     <name>ImageViewer</name>
     <message>
         <source>Image Viewer</source>
@@ -585,13 +600,6 @@
     <message>
         <source>The picture library in %1 is in use by another running copy of the program.</source>
         <translation>A biblioteca de imagens em %1 está em uso por outra cópia do programa em execução.</translation>
-    </message>
-</context>
-<context>
-    <name>RealServices</name>
-    <message>
-        <source>There is no home folder (HOME is not set): settings and prepared pictures are kept only while the program runs.</source>
-        <translation>Não há pasta pessoal (HOME não está definida): as configurações e as imagens preparadas são mantidas apenas enquanto o programa estiver em execução.</translation>
     </message>
 </context>
 <context>

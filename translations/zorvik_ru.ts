@@ -198,6 +198,21 @@
     </message>
 </context>
 <context>
+    <name>HomeFolder</name>
+    <message>
+        <source>There is no home folder (HOME is not set): prepared pictures are kept only while the program runs.</source>
+        <translation>Нет домашней папки (HOME не задана): подготовленные изображения хранятся только пока программа работает.</translation>
+    </message>
+    <message>
+        <source>There is no home folder (HOME is not set): settings are kept only while the program runs.</source>
+        <translation>Нет домашней папки (HOME не задана): настройки хранятся только пока программа работает.</translation>
+    </message>
+    <message>
+        <source>There is no home folder (HOME is not set): settings and prepared pictures are kept only while the program runs.</source>
+        <translation>Нет домашней папки (HOME не задана): настройки и подготовленные изображения хранятся только пока программа работает.</translation>
+    </message>
+</context>
+<context>
     <name>ImageViewer</name>
     <message>
         <source>Image Viewer</source>
@@ -589,13 +604,6 @@
     <message>
         <source>The picture library in %1 is in use by another running copy of the program.</source>
         <translation>Библиотека изображений в %1 используется другой запущенной копией программы.</translation>
-    </message>
-</context>
-<context>
-    <name>RealServices</name>
-    <message>
-        <source>There is no home folder (HOME is not set): settings and prepared pictures are kept only while the program runs.</source>
-        <translation>Нет домашней папки (HOME не задана): настройки и подготовленные изображения хранятся только пока программа работает.</translation>
     </message>
 </context>
 <context>

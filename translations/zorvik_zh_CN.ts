@@ -198,6 +198,21 @@
     </message>
 </context>
 <context>
+    <name>HomeFolder</name>
+    <message>
+        <source>There is no home folder (HOME is not set): prepared pictures are kept only while the program runs.</source>
+        <translation>没有主文件夹（未设置 HOME）：已准备的图片仅在程序运行期间保留。</translation>
+    </message>
+    <message>
+        <source>There is no home folder (HOME is not set): settings are kept only while the program runs.</source>
+        <translation>没有主文件夹（未设置 HOME）：设置仅在程序运行期间保留。</translation>
+    </message>
+    <message>
+        <source>There is no home folder (HOME is not set): settings and prepared pictures are kept only while the program runs.</source>
+        <translation>没有主文件夹（未设置 HOME）：设置和已准备的图片仅在程序运行期间保留。</translation>
+    </message>
+</context>
+<context>
     <name>ImageViewer</name>
     <message>
         <source>Image Viewer</source>
@@ -581,13 +596,6 @@
     <message>
         <source>The picture library in %1 is in use by another running copy of the program.</source>
         <translation>%1 中的图片库正被该程序另一个正在运行的副本使用。</translation>
-    </message>
-</context>
-<context>
-    <name>RealServices</name>
-    <message>
-        <source>There is no home folder (HOME is not set): settings and prepared pictures are kept only while the program runs.</source>
-        <translation>没有主文件夹（未设置 HOME）：设置和已准备的图片仅在程序运行期间保留。</translation>
     </message>
 </context>
 <context>

@@ -65,7 +65,8 @@ PictureSizes pictureSizes(const Services& services)
 
 MainWindow::MainWindow(const Services& services, QWidget* parent)
     : QMainWindow(parent), m_services(services),
-      m_pausePreferences(services.settings, services.program.applicationName)
+      m_preferences(services.settings, services.program.applicationName),
+      m_pausePreferences(m_preferences)
 {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(ProgramInfo::titleWithVersion());
@@ -132,7 +133,8 @@ MainWindow::MainWindow(const Services& services, QWidget* parent)
     connectWebCommands();
 
     m_flashWindows = new FlashWindows(services.timers, this);
-    m_flashRun = new FlashRun(services, *m_library, *m_settingsPanel, *m_flashWindows, this);
+    m_flashRun =
+        new FlashRun(services, m_preferences, *m_library, *m_settingsPanel, *m_flashWindows, this);
     connect(m_startStopButton, &QPushButton::clicked, m_flashRun, &FlashRun::startStopClicked);
     connect(m_flashRun, &FlashRun::stateChanged, this, &MainWindow::runStateChanged);
     connect(m_library, &PictureLibrary::flashPictureReady, m_flashRun,
@@ -301,12 +303,11 @@ void MainWindow::openActiveHours()
         open->activateWindow();
         return;
     }
-    const QString& application = m_services.program.applicationName;
-    auto* dialog = new ActiveHoursDialog(ActiveHours::load(m_services.settings, application), this);
+    auto* dialog = new ActiveHoursDialog(ActiveHours::load(m_preferences), this);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     connect(dialog, &QDialog::accepted, this, [this, dialog] {
         const ActiveHours hours = dialog->hours();
-        hours.save(m_services.settings, m_services.program.applicationName);
+        hours.save(m_preferences);
         m_flashRun->setActiveHours(hours);
     });
     dialog->open();
@@ -322,7 +323,7 @@ void MainWindow::addingChanged(bool adding)
 
 void MainWindow::showPicturesOn(ShowPicturesOn choice)
 {
-    saveShowPicturesOn(m_services.settings, m_services.program.applicationName, choice);
+    saveShowPicturesOn(m_preferences, choice);
     for (ShowPicturesOnMenu* menu : std::as_const(m_showPicturesOnMenus))
         menu->setChoice(choice);
     m_flashRun->setShowPicturesOn(choice);
@@ -334,17 +335,14 @@ void MainWindow::load()
     m_viewer->showStartState();
     m_settingsPanel->selectFirstItems();
     m_library->load();
-    m_settingsPanel->apply(
-        DisplaySettings::load(m_services.settings, m_services.program.applicationName));
+    m_settingsPanel->apply(DisplaySettings::load(m_preferences));
 
     m_pausePreferences.load();
     for (PauseWhenMenu* menu : std::as_const(m_pauseMenus))
         menu->refresh();
     m_flashRun->setPauseWhen(m_pausePreferences.enabledReasons());
-    m_flashRun->setActiveHours(
-        ActiveHours::load(m_services.settings, m_services.program.applicationName));
-    const ShowPicturesOn choice =
-        loadShowPicturesOn(m_services.settings, m_services.program.applicationName);
+    m_flashRun->setActiveHours(ActiveHours::load(m_preferences));
+    const ShowPicturesOn choice = loadShowPicturesOn(m_preferences);
     for (ShowPicturesOnMenu* menu : std::as_const(m_showPicturesOnMenus))
         menu->setChoice(choice);
     m_flashRun->setShowPicturesOn(choice);

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "platform/Services.h"
+#include "preferences/Preferences.h"
 #include "settings/PausePreferences.h"
 
 #include <QMainWindow>
@@ -82,6 +83,7 @@ private:
 
     Services m_services;
     bool m_unloaded = false;
+    Preferences m_preferences;
     PausePreferences m_pausePreferences;
 
     LinkLabel* m_forumLink;

@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/RealServices.h"
 
+#include "app/BusNameInstanceIndicator.h"
+#include "app/RemoteControl.h"
+
 #include "desktop/DesktopPauseWatch.h"
 #include "library/LibraryLocation.h"
 #include "platform/HomeFolder.h"
@@ -9,7 +12,6 @@
 #include "platform/QtSettingsStore.h"
 #include "platform/QtTimer.h"
 
-#include <QCoreApplication>
 #include <cstdio>
 
 namespace
@@ -19,14 +21,8 @@ namespace
 // once: nothing is written under the file system's root.
 std::unique_ptr<SettingsStore> settingsStore()
 {
-    if (!HomeFolder::config().isEmpty() && !HomeFolder::cache().isEmpty())
-        return std::make_unique<QtSettingsStore>();
-    std::fputs(qPrintable(QCoreApplication::translate(
-                              "RealServices", "There is no home folder (HOME is not set): "
-                                              "settings and prepared pictures are kept only "
-                                              "while the program runs.") +
-                          u'\n'),
-               stderr);
+    if (const QString notice = HomeFolder::notice(); !notice.isEmpty())
+        std::fputs(qPrintable(notice + u'\n'), stderr);
     if (!HomeFolder::config().isEmpty())
         return std::make_unique<QtSettingsStore>();
     return std::make_unique<MemorySettings>();
@@ -37,7 +33,7 @@ std::unique_ptr<SettingsStore> settingsStore()
 struct RealServices::Parts {
     Parts()
         : program(LibraryLocation::ofRunningProgram()), settings(settingsStore()),
-          instance(program.applicationName)
+          instance(RemoteControl::ServiceName, program.applicationName)
     {
     }
 
@@ -49,7 +45,7 @@ struct RealServices::Parts {
     MersenneRandom random;
     DesktopShell shell;
     PrimaryScreen screen;
-    LockFileInstanceIndicator instance;
+    BusNameInstanceIndicator instance;
     ScreenMonitors monitors;
     DesktopPauseWatch pause;
 };

@@ -3,9 +3,14 @@
 
 #include "app/RemoteControl.h"
 
+#include "RunningProgram.h"
+
 #include <QDBusConnection>
 #include <QDBusError>
-#include <QDBusMessage>
+#include <QDeadlineTimer>
+#include <QThread>
+
+#include <functional>
 
 namespace
 {
@@ -14,60 +19,71 @@ namespace
 // leaves a process behind for long.
 constexpr int ReplyTimeoutMs = 10'000;
 
-QString methodOf(RemoteCommand::Kind kind)
+QDBusPendingReply<> callFor(RunningProgram& program, RemoteCommand::Kind kind, int minutes)
 {
     switch (kind) {
     case RemoteCommand::Kind::Start:
-        return QStringLiteral("Start");
+        return program.Start();
     case RemoteCommand::Kind::Stop:
-        return QStringLiteral("Stop");
+        return program.Stop();
     case RemoteCommand::Kind::Toggle:
-        return QStringLiteral("Toggle");
+        return program.Toggle();
     case RemoteCommand::Kind::PauseFor:
-        return QStringLiteral("PauseFor");
+        return program.PauseFor(minutes);
     case RemoteCommand::Kind::Resume:
-        return QStringLiteral("Resume");
+        return program.Resume();
     case RemoteCommand::Kind::None:
         break;
     }
     return {};
 }
 
+// The copy that holds the name but has not yet offered its commands is
+// starting: it is asked again until it answers or the time is up.
+bool isStarting(const QDBusError& error)
+{
+    return error.type() == QDBusError::UnknownObject ||
+           error.type() == QDBusError::UnknownInterface ||
+           error.type() == QDBusError::UnknownMethod;
+}
+
 } // namespace
 
 RemoteCommand::Delivery RemoteCommand::send(QString& error) const
 {
-    QDBusConnection bus = QDBusConnection::sessionBus();
+    const QDBusConnection bus = QDBusConnection::sessionBus();
     if (!bus.isConnected())
         return Delivery::NotRunning;
-    QList<QDBusMessage> calls;
-    const auto call = [](const QString& method, const QVariantList& arguments) {
-        QDBusMessage message =
-            QDBusMessage::createMethodCall(RemoteControl::ServiceName, RemoteControl::ObjectPath,
-                                           RemoteControl::InterfaceName, method);
-        message.setArguments(arguments);
-        // Nothing on the bus may start a program on the user's behalf.
-        message.setAutoStartService(false);
-        return message;
-    };
+    RunningProgram program(RemoteControl::ServiceName, RemoteControl::ObjectPath, bus);
+    program.setTimeout(ReplyTimeoutMs);
+    QList<std::function<QDBusPendingReply<>()>> calls;
     if (!pictures.isEmpty())
-        calls << call(QStringLiteral("AddPictures"), {pictures});
-    if (kind == Kind::PauseFor)
-        calls << call(methodOf(kind), {minutes});
-    else if (kind != Kind::None)
-        calls << call(methodOf(kind), {});
+        calls << [&] {
+            return program.AddPictures(pictures);
+        };
+    if (kind != Kind::None)
+        calls << [&] {
+            return callFor(program, kind, minutes);
+        };
 
-    for (const QDBusMessage& message : std::as_const(calls)) {
-        const QDBusMessage reply = bus.call(message, QDBus::Block, ReplyTimeoutMs);
-        if (reply.type() != QDBusMessage::ErrorMessage)
+    const QDeadlineTimer deadline(ReplyTimeoutMs);
+    for (const auto& call : std::as_const(calls)) {
+        QDBusPendingReply<> reply = call();
+        reply.waitForFinished();
+        while (reply.isError() && isStarting(reply.error()) && !deadline.hasExpired()) {
+            QThread::msleep(100);
+            reply = call();
+            reply.waitForFinished();
+        }
+        if (!reply.isError())
             continue;
-        const QDBusError::ErrorType type = QDBusError(reply).type();
-        if (type == QDBusError::ServiceUnknown ||
-            reply.errorName() == QLatin1String("org.freedesktop.DBus.Error.NameHasNoOwner"))
+        const QDBusError failure = reply.error();
+        if (failure.type() == QDBusError::ServiceUnknown ||
+            failure.name() == QLatin1String("org.freedesktop.DBus.Error.NameHasNoOwner"))
             return Delivery::NotRunning;
-        error = type == QDBusError::NoReply || type == QDBusError::Timeout
+        error = failure.type() == QDBusError::NoReply || failure.type() == QDBusError::Timeout
                     ? tr("The running program did not answer.")
-                    : reply.errorMessage();
+                    : failure.message();
         return Delivery::Failed;
     }
     return Delivery::Delivered;

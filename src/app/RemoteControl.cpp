@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/RemoteControl.h"
 
+#include "RemoteControlAdaptor.h"
+
 #include "app/MainWindow.h"
 #include "app/RemoteCommand.h"
 #include "desktop/BusInBackground.h"
@@ -37,6 +39,7 @@ const struct {
 RemoteControl::RemoteControl(MainWindow& window, QObject* parent)
     : QObject(parent), m_window(&window)
 {
+    new RemoteControlAdaptor(this);
     FlashRun& run = window.flashRun();
     connect(&run, &FlashRun::stateChanged, this, &RemoteControl::announceChanges);
     connect(&run, &FlashRun::scheduleChanged, this, &RemoteControl::announceChanges);
@@ -58,18 +61,11 @@ void RemoteControl::publish()
 void RemoteControl::publishOn(const QDBusConnection& connection)
 {
     QDBusConnection bus = connection; // registering changes the connection
-    if (!bus.isConnected() || !bus.registerObject(ObjectPath, this,
-                                                  QDBusConnection::ExportScriptableSlots |
-                                                      QDBusConnection::ExportAllProperties))
+    if (!bus.isConnected() ||
+        !bus.registerObject(ObjectPath, this, QDBusConnection::ExportAdaptors))
         return;
     m_bus = bus;
     m_published = true;
-    QDBusMessage request = QDBusMessage::createMethodCall(
-        QStringLiteral("org.freedesktop.DBus"), QStringLiteral("/org/freedesktop/DBus"),
-        QStringLiteral("org.freedesktop.DBus"), QStringLiteral("RequestName"));
-    constexpr uint DoNotQueue = 0x4; // a second owner is refused, not queued
-    request.setArguments({ServiceName, DoNotQueue});
-    bus.send(request);
 }
 
 bool RemoteControl::isRunning() const

@@ -12,32 +12,12 @@ class MainWindow;
 
 // The running program's commands on the session bus, under its application
 // id: what a second launch with --start, --stop, --pause-for ... hands over,
-// and what scripts may call and watch. The D-Bus names are the interface's
-// own, hence the capitals.
+// and what scripts may call and watch. The interface is the one in
+// example.zorvik.SubliminalImages.xml, offered through the adaptor made from
+// it; the D-Bus names are the interface's own, hence the capitals.
 class RemoteControl final : public QObject, protected QDBusContext
 {
     Q_OBJECT
-    Q_CLASSINFO("D-Bus Interface", "example.zorvik.SubliminalImages")
-    // Written out to say which properties announce their changes.
-    Q_CLASSINFO("D-Bus Introspection",
-                "  <interface name=\"example.zorvik.SubliminalImages\">\n"
-                "    <method name=\"Start\"/>\n"
-                "    <method name=\"Stop\"/>\n"
-                "    <method name=\"Toggle\"/>\n"
-                "    <method name=\"PauseFor\">\n"
-                "      <arg name=\"minutes\" type=\"i\" direction=\"in\"/>\n"
-                "    </method>\n"
-                "    <method name=\"Resume\"/>\n"
-                "    <method name=\"AddPictures\">\n"
-                "      <arg name=\"paths\" type=\"as\" direction=\"in\"/>\n"
-                "    </method>\n"
-                "    <property name=\"Running\" type=\"b\" access=\"read\"/>\n"
-                "    <property name=\"PauseReasons\" type=\"as\" access=\"read\"/>\n"
-                "    <property name=\"NextFlash\" type=\"s\" access=\"read\">\n"
-                "      <annotation name=\"org.freedesktop.DBus.Property.EmitsChangedSignal\" "
-                "value=\"false\"/>\n"
-                "    </property>\n"
-                "  </interface>\n")
     Q_PROPERTY(bool Running READ isRunning)
     Q_PROPERTY(QStringList PauseReasons READ pauseReasons)
     Q_PROPERTY(QString NextFlash READ nextFlash)
@@ -51,8 +31,8 @@ public:
     ~RemoteControl() override;
 
     // Offers the interface on the session bus, connected off the window
-    // thread; asks for the name without waiting for the answer, so a stalled
-    // bus never holds up the windows.
+    // thread, so a stalled bus never holds up the windows. The bus name is
+    // the program's already: it tells a later launch that a copy runs.
     void publish();
 
     bool isRunning() const;
@@ -62,12 +42,12 @@ public:
     QString nextFlash() const;
 
 public slots:
-    Q_SCRIPTABLE void Start();
-    Q_SCRIPTABLE void Stop();
-    Q_SCRIPTABLE void Toggle();
-    Q_SCRIPTABLE void PauseFor(int minutes);
-    Q_SCRIPTABLE void Resume();
-    Q_SCRIPTABLE void AddPictures(const QStringList& paths);
+    void Start();
+    void Stop();
+    void Toggle();
+    void PauseFor(int minutes);
+    void Resume();
+    void AddPictures(const QStringList& paths);
 
 private:
     // Start and Stop may show a message, and adding may ask about a file:

@@ -128,16 +128,17 @@ void RunTrayIcon::update()
 
     // The icon comes with the first run and stays, so a run stopped from the
     // tray can be started again from there.
-    // Qt's check for a tray host asks the session bus and waits for the
-    // answer: it is made only once the bus is known to answer at all.
-    if (!m_tray && !m_hidden && running && !m_busChecked) {
-        m_busChecked = true;
-        BusInBackground::whenSessionBusIsSafe(this, [this] {
-            m_busSafe = true;
+    // Qt's check for a tray and the icon itself ask the tray host and wait
+    // for its answers: they are made only once the host has answered us.
+    if (!m_tray && !m_hidden && running && !m_hostAsked) {
+        m_hostAsked = true;
+        BusInBackground::whenTrayHostAnswers(this, [this] {
+            m_hostAnswered = true;
             update();
         });
     }
-    if (!m_tray && !m_hidden && running && m_busSafe && QSystemTrayIcon::isSystemTrayAvailable()) {
+    if (!m_tray && !m_hidden && running && m_hostAnswered &&
+        QSystemTrayIcon::isSystemTrayAvailable()) {
         m_tray = new QSystemTrayIcon;
         m_tray->setObjectName(QStringLiteral("trayIcon"));
         m_tray->setContextMenu(m_menu);

@@ -48,6 +48,6 @@ private:
     QSystemTrayIcon* m_tray = nullptr;
     QString m_toolTip;
     bool m_hidden = false;
-    bool m_busChecked = false; // asked whether the session bus answers
-    bool m_busSafe = false;    // it does, or there is none: Qt's tray check will not wait
+    bool m_hostAsked = false;    // asked whether the tray host answers
+    bool m_hostAnswered = false; // it does, or there is none: Qt's tray check will not wait
 };

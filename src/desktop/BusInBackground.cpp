@@ -2,6 +2,7 @@
 #include "desktop/BusInBackground.h"
 
 #include <QCoreApplication>
+#include <QDBusError>
 #include <QDBusMessage>
 #include <QDBusPendingCallWatcher>
 #include <QPointer>
@@ -28,25 +29,40 @@ void BusInBackground::connect(std::function<QDBusConnection()> connectToBus, QOb
     }).detach();
 }
 
-void BusInBackground::whenSessionBusIsSafe(QObject* context, std::function<void()> safe,
-                                           int withinMs)
+namespace
+{
+
+void askTrayHost(const QDBusConnection& bus, QObject* context,
+                 const std::function<void()>& answered, int withinMs)
+{
+    const QString watcher = QStringLiteral("org.kde.StatusNotifierWatcher");
+    QDBusMessage question = QDBusMessage::createMethodCall(
+        watcher, QStringLiteral("/StatusNotifierWatcher"),
+        QStringLiteral("org.freedesktop.DBus.Properties"), QStringLiteral("Get"));
+    question.setArguments({watcher, QStringLiteral("IsStatusNotifierHostRegistered")});
+    auto* call = new QDBusPendingCallWatcher(bus.asyncCall(question, withinMs), context);
+    QObject::connect(call, &QDBusPendingCallWatcher::finished, context,
+                     [bus, context, answered, withinMs, call] {
+                         call->deleteLater();
+                         const QDBusError::ErrorType error = call->error().type();
+                         if (error == QDBusError::NoReply || error == QDBusError::Timeout)
+                             askTrayHost(bus, context, answered, withinMs);
+                         else
+                             answered();
+                     });
+}
+
+} // namespace
+
+void BusInBackground::whenTrayHostAnswers(QObject* context, std::function<void()> answered,
+                                          int withinMs)
 {
     connect([] { return QDBusConnection::sessionBus(); }, context,
-            [context, safe = std::move(safe), withinMs](const QDBusConnection& bus) {
+            [context, answered = std::move(answered), withinMs](const QDBusConnection& bus) {
                 // No bus at all: Qt's own attempt has failed already and is not made again.
-                if (!bus.isConnected()) {
-                    safe();
-                    return;
-                }
-                const QDBusMessage question = QDBusMessage::createMethodCall(
-                    QStringLiteral("org.freedesktop.DBus"), QStringLiteral("/org/freedesktop/DBus"),
-                    QStringLiteral("org.freedesktop.DBus"), QStringLiteral("GetId"));
-                auto* call =
-                    new QDBusPendingCallWatcher(bus.asyncCall(question, withinMs), context);
-                QObject::connect(call, &QDBusPendingCallWatcher::finished, context, [call, safe] {
-                    call->deleteLater();
-                    if (!call->isError())
-                        safe();
-                });
+                if (!bus.isConnected())
+                    answered();
+                else
+                    askTrayHost(bus, context, answered, withinMs);
             });
 }

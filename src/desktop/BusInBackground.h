@@ -18,9 +18,11 @@ namespace BusInBackground
 void connect(std::function<QDBusConnection()> connectToBus, QObject* context,
              std::function<void(const QDBusConnection&)> done);
 
-// Where Qt itself asks the session bus and waits (the tray's check for a
-// host), this asks first: calls safe() once the bus is known to be absent,
-// or connected and answering within the time given; never otherwise.
-void whenSessionBusIsSafe(QObject* context, std::function<void()> safe, int withinMs = 1000);
+// Qt's check for a tray and its tray icon ask the desktop's tray host on the
+// session bus and wait up to 25 s for each answer, on the window thread.
+// This asks the host first, without waiting: calls answered() once the host
+// (or the bus, saying there is none) has answered, or when there is no bus;
+// silence is asked again every withinMs, as long as context lives.
+void whenTrayHostAnswers(QObject* context, std::function<void()> answered, int withinMs = 5000);
 
 } // namespace BusInBackground

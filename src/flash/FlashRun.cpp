@@ -7,8 +7,8 @@
 #include "library/FlashPictures.h"
 #include "platform/ProgramInfo.h"
 #include "platform/Translated.h"
+#include "preferences/Preferences.h"
 #include "settings/DisplayChoices.h"
-#include "settings/SettingsSection.h"
 
 #include <QTimer>
 
@@ -18,10 +18,11 @@ const QString FlashRun::NoPictureMessage = QStringLiteral(
     QT_TRANSLATE_NOOP("FlashRun", "Please Select Atleast One Image To Display Your Picture"));
 const QString FlashRun::IntervalTimerName = QStringLiteral("intervalTimer");
 
-FlashRun::FlashRun(const Services& services, FlashPictures& pictures, DisplayChoices& choices,
-                   FlashDisplay& display, QObject* parent)
-    : QObject(parent), m_services(services), m_pictures(pictures), m_choices(choices),
-      m_display(display), m_intervalTimer(m_services.timers.create(IntervalTimerName, this)),
+FlashRun::FlashRun(const Services& services, Preferences& preferences, FlashPictures& pictures,
+                   DisplayChoices& choices, FlashDisplay& display, QObject* parent)
+    : QObject(parent), m_services(services), m_preferences(preferences), m_pictures(pictures),
+      m_choices(choices), m_display(display),
+      m_intervalTimer(m_services.timers.create(IntervalTimerName, this)),
       m_schedule(new RunSchedule(m_services.clock, m_services.timers, this)),
       m_monitorPicker(m_services.monitors)
 {
@@ -118,8 +119,6 @@ QDateTime FlashRun::nextFlashDue() const
     return m_intervalStart.addMSecs(m_intervalMs);
 }
 
-const QString FlashRun::KeptLatencyKey = QStringLiteral("ShowLatencyMs");
-
 void FlashRun::beginInterval()
 {
     m_intervalStart = m_services.clock.now();
@@ -128,7 +127,7 @@ void FlashRun::beginInterval()
 
 void FlashRun::startStopClicked()
 {
-    m_choices.current().save(m_services.settings, m_services.program.applicationName);
+    m_choices.current().save(m_preferences);
     if (isRunning())
         stop();
     else
@@ -145,9 +144,8 @@ void FlashRun::start()
     m_scheduler.start();
     // The first picture, too, is seen one interval after Start: its tick goes
     // by how fast a picture reached the screen last time.
-    if (!m_showLatency.isKnown())
-        if (const auto kept = timingSection().number(KeptLatencyKey))
-            m_showLatency.setKept(*kept);
+    if (!m_showLatency.isKnown() && m_preferences.holds(Preference::KeptShowLatency))
+        m_showLatency.setKept(m_preferences.number(Preference::KeptShowLatency));
     m_intervalMs = m_choices.current().intervalSeconds() * 1000;
     beginInterval();
     m_intervalTimer->setEnabled(true);
@@ -178,15 +176,10 @@ void FlashRun::end()
     leaveRun();
 }
 
-SettingsSection FlashRun::timingSection() const
-{
-    return {m_services.settings, m_services.program.applicationName, QStringLiteral("timing")};
-}
-
 void FlashRun::leaveRun()
 {
     if (m_showLatency.isKnown() && isRunning())
-        timingSection().setNumber(KeptLatencyKey, m_showLatency.estimateMs());
+        m_preferences.setNumber(Preference::KeptShowLatency, m_showLatency.estimateMs());
     m_services.pause.setWatching(false);
     m_pausedFor = {};
     m_tickDue = {};

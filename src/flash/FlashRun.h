@@ -13,7 +13,7 @@
 class DisplayChoices;
 class FlashDisplay;
 class FlashPictures;
-class SettingsSection;
+class Preferences;
 
 // The flash run: Start/Stop and the interval timer's scheduler. A run
 // alternates between a dark interval and one flash: each tick of the interval
@@ -38,15 +38,14 @@ public:
     static const QString StopCaption;
     static const QString NoPictureMessage;
     static const QString IntervalTimerName;
-    // In [timing]: how fast a picture reached the screen, kept between runs.
-    static const QString KeptLatencyKey;
     // A tick this much later by the wall clock than its interval means the
     // machine slept.
     static constexpr int SuspendSlackMs = 5000;
     static constexpr int ClockJumpMs = 1000;
 
-    FlashRun(const Services& services, FlashPictures& pictures, DisplayChoices& choices,
-             FlashDisplay& display, QObject* parent = nullptr);
+    // How fast a picture reached the screen is kept between runs in preferences.
+    FlashRun(const Services& services, Preferences& preferences, FlashPictures& pictures,
+             DisplayChoices& choices, FlashDisplay& display, QObject* parent = nullptr);
 
     State state() const { return m_state; }
     bool isRunning() const { return m_state != State::Stopped; }
@@ -95,7 +94,6 @@ private:
     void stop();
     // What stopping and ending share: no more pause watching, state Stopped.
     void leaveRun();
-    SettingsSection timingSection() const;
     void intervalTicked();
     // Shows the picture of slot, or waits for it while it is being prepared.
     void flash(int slot);
@@ -114,6 +112,7 @@ private:
     void resume();
 
     Services m_services;
+    Preferences& m_preferences;
     FlashPictures& m_pictures;
     DisplayChoices& m_choices;
     FlashDisplay& m_display;

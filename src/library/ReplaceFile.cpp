@@ -16,18 +16,6 @@
 namespace
 {
 
-// The file's own mode, or for a new file what the user's umask allows, as
-// for any file a program makes; not the temporary file's owner-only mode.
-mode_t modeFor(const QFileInfo& target)
-{
-    struct stat existing;
-    if (::stat(QFile::encodeName(target.absoluteFilePath()).constData(), &existing) == 0)
-        return existing.st_mode & 07777;
-    const mode_t mask = ::umask(0);
-    ::umask(mask);
-    return 0666 & ~mask;
-}
-
 bool readAll(int fd, QByteArray* content)
 {
     content->clear();
@@ -41,6 +29,42 @@ bool readAll(int fd, QByteArray* content)
         if (got > 0)
             content->append(chunk, got);
     }
+}
+
+// The umask can only be read by setting it: taken once as the program is
+// loaded, before any thread makes a file, for where /proc cannot say.
+const mode_t umaskAtStart = [] {
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    return mask;
+}();
+
+// Read without changing it: set to 0 even for a moment, a folder that the
+// picture store's threads make meanwhile would be open to everyone.
+mode_t currentUmask()
+{
+    const int fd = ::open("/proc/self/status", O_RDONLY | O_CLOEXEC);
+    QByteArray status;
+    const bool read = fd >= 0 && readAll(fd, &status);
+    if (fd >= 0)
+        ::close(fd);
+    const qsizetype at = read ? status.indexOf("\nUmask:") : -1;
+    if (at < 0)
+        return umaskAtStart;
+    bool ok = false;
+    const qsizetype end = status.indexOf('\n', at + 1);
+    const uint mask = status.mid(at + 7, end < 0 ? -1 : end - at - 7).trimmed().toUInt(&ok, 8);
+    return ok ? mode_t(mask & 0777) : umaskAtStart;
+}
+
+// The file's own mode, or for a new file what the user's umask allows, as
+// for any file a program makes; not the temporary file's owner-only mode.
+mode_t modeFor(const QFileInfo& target)
+{
+    struct stat existing;
+    if (::stat(QFile::encodeName(target.absoluteFilePath()).constData(), &existing) == 0)
+        return existing.st_mode & 07777;
+    return 0666 & ~currentUmask();
 }
 
 QFileInfo followLinks(const QString& path)

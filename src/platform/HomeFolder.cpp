@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/HomeFolder.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QStandardPaths>
 
@@ -25,4 +26,23 @@ QString HomeFolder::config()
 QString HomeFolder::cache()
 {
     return userFolder(QStandardPaths::GenericCacheLocation, "XDG_CACHE_HOME");
+}
+
+QString HomeFolder::notice()
+{
+    const bool settings = !config().isEmpty();
+    const bool pictures = !cache().isEmpty();
+    if (settings && pictures)
+        return {};
+    if (settings)
+        return QCoreApplication::translate(
+            "HomeFolder", "There is no home folder (HOME is not set): prepared pictures are "
+                          "kept only while the program runs.");
+    if (pictures)
+        return QCoreApplication::translate("HomeFolder",
+                                           "There is no home folder (HOME is not set): settings "
+                                           "are kept only while the program runs.");
+    return QCoreApplication::translate("HomeFolder",
+                                       "There is no home folder (HOME is not set): settings and "
+                                       "prepared pictures are kept only while the program runs.");
 }

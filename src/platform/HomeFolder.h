@@ -13,4 +13,8 @@ namespace HomeFolder
 QString config(); // empty without a home folder
 QString cache();  // empty without a home folder
 
+// What is kept only while the program runs, for standard error: the
+// settings, the prepared pictures or both; empty when neither.
+QString notice();
+
 } // namespace HomeFolder

@@ -1,26 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "settings/ActiveHours.h"
 
-#include "settings/SettingsSection.h"
-
-#include <QStringList>
-
-namespace
-{
-
-const QString SectionName = QStringLiteral("schedule");
-const QString TimeFormat = QStringLiteral("HH:mm");
-
-// The English short names, whatever the locale: the file is read everywhere.
-const QStringList DayNames = {"Mon", "Tue", "Wed", "Thu", "Fri", "Sat", "Sun"};
-
-std::optional<QTime> parseTime(const QString& text)
-{
-    const QTime time = QTime::fromString(text.trimmed(), QStringLiteral("H:mm"));
-    return time.isValid() ? std::optional<QTime>(time) : std::nullopt;
-}
-
-} // namespace
+#include "preferences/Preferences.h"
 
 QList<ActiveHours::Span> ActiveHours::spansAround(const QDateTime& moment) const
 {
@@ -87,49 +68,28 @@ QList<Qt::DayOfWeek> ActiveHours::workingDays()
     return days;
 }
 
-QString ActiveHours::dayNames(const QList<Qt::DayOfWeek>& days)
-{
-    QStringList names;
-    for (int day = Qt::Monday; day <= Qt::Sunday; ++day)
-        if (days.contains(Qt::DayOfWeek(day)))
-            names << DayNames.at(day - 1);
-    return names.join(QLatin1Char(','));
-}
-
 std::optional<QList<Qt::DayOfWeek>> ActiveHours::parseDays(const QString& text)
 {
-    QList<Qt::DayOfWeek> days;
-    for (const QString& name : text.split(QLatin1Char(','))) {
-        const qsizetype index = DayNames.indexOf(name.trimmed());
-        if (index < 0)
-            return std::nullopt;
-        if (!days.contains(Qt::DayOfWeek(index + 1)))
-            days << Qt::DayOfWeek(index + 1);
-    }
-    return days;
+    return dayList(text);
 }
 
-ActiveHours ActiveHours::load(SettingsStore& store, const QString& application)
+ActiveHours ActiveHours::load(const Preferences& preferences)
 {
-    const SettingsSection section(store, application, SectionName);
-    const auto days = parseDays(section.text(QStringLiteral("Days")));
-    const auto from = parseTime(section.text(QStringLiteral("From")));
-    const auto to = parseTime(section.text(QStringLiteral("To")));
-    if (!days || !from || !to)
+    if (!preferences.holds(Preference::ActiveDays) || !preferences.holds(Preference::ActiveFrom) ||
+        !preferences.holds(Preference::ActiveTo))
         return {};
     ActiveHours hours;
-    hours.enabled = section.flag(QStringLiteral("Enabled"), false);
-    hours.days = *days;
-    hours.from = *from;
-    hours.to = *to;
+    hours.enabled = preferences.flag(Preference::ActiveHoursEnabled);
+    hours.days = preferences.days(Preference::ActiveDays);
+    hours.from = preferences.time(Preference::ActiveFrom);
+    hours.to = preferences.time(Preference::ActiveTo);
     return hours;
 }
 
-void ActiveHours::save(SettingsStore& store, const QString& application) const
+void ActiveHours::save(Preferences& preferences) const
 {
-    SettingsSection section(store, application, SectionName);
-    section.setFlag(QStringLiteral("Enabled"), enabled);
-    section.setText(QStringLiteral("Days"), dayNames(days));
-    section.setText(QStringLiteral("From"), from.toString(TimeFormat));
-    section.setText(QStringLiteral("To"), to.toString(TimeFormat));
+    preferences.setFlag(Preference::ActiveHoursEnabled, enabled);
+    preferences.setDays(Preference::ActiveDays, days);
+    preferences.setTime(Preference::ActiveFrom, from);
+    preferences.setTime(Preference::ActiveTo, to);
 }

@@ -6,7 +6,7 @@
 #include <QTime>
 #include <optional>
 
-class SettingsStore;
+class Preferences;
 
 // The hours of the week in which a run may show pictures: on the ticked days,
 // from a time to a time in local time. A window whose end is not after its
@@ -32,13 +32,12 @@ public:
 
     // A missing, partial or nonsensical section reads as off, with the values
     // above for the dialog; nothing is written while reading.
-    static ActiveHours load(SettingsStore& store, const QString& application);
-    void save(SettingsStore& store, const QString& application) const;
+    static ActiveHours load(const Preferences& preferences);
+    void save(Preferences& preferences) const;
 
     // Monday to Friday.
     static QList<Qt::DayOfWeek> workingDays();
     // "Mon,Tue"; nothing when a name is unknown or the list empty.
-    static QString dayNames(const QList<Qt::DayOfWeek>& days);
     static std::optional<QList<Qt::DayOfWeek>> parseDays(const QString& text);
 
     bool operator==(const ActiveHours&) const = default;

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "settings/DisplaySettings.h"
 
-#include "settings/SettingsSection.h"
+#include "preferences/Preferences.h"
 
 QStringList DisplaySettings::intervalItems()
 {
@@ -30,48 +30,23 @@ int DisplaySettings::durationMilliseconds() const
     return durationItems().value(duration).toInt();
 }
 
-namespace
+DisplaySettings DisplaySettings::load(const Preferences& preferences)
 {
-
-const QString Section = QStringLiteral("settings");
-const QString IntervalKey = QStringLiteral("DispInterval");
-const QString DurationKey = QStringLiteral("DispDuration");
-const QString LocationKey = QStringLiteral("DispLocation");
-const QString OrderKey = QStringLiteral("DispOrder");
-
-int position(std::optional<int> value, int itemCount)
-{
-    return value && *value >= 0 && *value < itemCount ? *value : 0;
-}
-
-// Any whole number other than 0 picks the second option.
-int option(std::optional<int> value)
-{
-    return value && *value != 0 ? 1 : 0;
-}
-
-} // namespace
-
-DisplaySettings DisplaySettings::load(SettingsStore& store, const QString& application)
-{
-    const SettingsSection section(store, application, Section);
     DisplaySettings settings;
-    const QString interval = section.text(IntervalKey);
-    if (interval.isEmpty())
+    if (!preferences.isStored(Preference::DisplayInterval))
         return settings;
-    settings.interval =
-        position(SettingsSection::wholeNumber(interval), int(intervalItems().size()));
-    settings.duration = position(section.number(DurationKey), int(durationItems().size()));
-    settings.location = option(section.number(LocationKey));
-    settings.order = option(section.number(OrderKey));
+    settings.interval = preferences.number(Preference::DisplayInterval);
+    settings.duration = preferences.number(Preference::DisplayDuration);
+    // Any whole number other than 0 picks the second option.
+    settings.location = preferences.number(Preference::DisplayLocation) != 0 ? 1 : 0;
+    settings.order = preferences.number(Preference::DisplayOrder) != 0 ? 1 : 0;
     return settings;
 }
 
-void DisplaySettings::save(SettingsStore& store, const QString& application) const
+void DisplaySettings::save(Preferences& preferences) const
 {
-    SettingsSection section(store, application, Section);
-    section.setNumber(IntervalKey, interval);
-    section.setNumber(DurationKey, duration);
-    section.setNumber(LocationKey, location == 0 ? 0 : 1);
-    section.setNumber(OrderKey, order == 0 ? 0 : 1);
+    preferences.setNumber(Preference::DisplayInterval, interval);
+    preferences.setNumber(Preference::DisplayDuration, duration);
+    preferences.setNumber(Preference::DisplayLocation, location == 0 ? 0 : 1);
+    preferences.setNumber(Preference::DisplayOrder, order == 0 ? 0 : 1);
 }

@@ -4,7 +4,7 @@
 #include <QString>
 #include <QStringList>
 
-class SettingsStore;
+class Preferences;
 
 // The four display settings, as positions in their value lists.
 struct DisplaySettings {
@@ -29,7 +29,7 @@ struct DisplaySettings {
     // nothing was ever saved: all four keep their defaults. A value that is not
     // a whole number or lies outside its list falls back to that setting's
     // default alone.
-    static DisplaySettings load(SettingsStore& store, const QString& application);
+    static DisplaySettings load(const Preferences& preferences);
     // Writes the four keys in order: interval, duration, location, order.
-    void save(SettingsStore& store, const QString& application) const;
+    void save(Preferences& preferences) const;
 };

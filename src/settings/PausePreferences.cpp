@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "settings/PausePreferences.h"
 
+#include "preferences/Preferences.h"
+
 namespace
 {
 
@@ -8,42 +10,36 @@ constexpr PauseReason AllReasons[] = {PauseReason::ScreenLocked, PauseReason::Fu
                                       PauseReason::DoNotDisturb, PauseReason::ScreenShared,
                                       PauseReason::InCall};
 
-QString keyFor(PauseReason reason)
+Preference keyFor(PauseReason reason)
 {
     switch (reason) {
-    case PauseReason::ScreenLocked:
-        return QStringLiteral("WhenLocked");
     case PauseReason::FullscreenWindow:
-        return QStringLiteral("WhenFullscreen");
+        return Preference::PauseWhenFullscreen;
     case PauseReason::DoNotDisturb:
-        return QStringLiteral("WhenDoNotDisturb");
+        return Preference::PauseWhenDoNotDisturb;
     case PauseReason::ScreenShared:
-        return QStringLiteral("WhenScreenShared");
+        return Preference::PauseWhenScreenShared;
     case PauseReason::InCall:
-        return QStringLiteral("WhenInCall");
-    case PauseReason::OutsideActiveHours:
+        return Preference::PauseWhenInCall;
+    case PauseReason::ScreenLocked:
+    case PauseReason::OutsideActiveHours: // the user's schedule, not a choice of this section
     case PauseReason::PausedForAWhile:
-        break; // the user's schedule, not a choice of this section
+        break;
     }
-    return {};
+    return Preference::PauseWhenLocked;
 }
 
 } // namespace
 
-PausePreferences::PausePreferences(SettingsStore& store, const QString& application)
-    : m_section(store, application, QStringLiteral("pause"))
-{
-}
-
 void PausePreferences::load()
 {
-    // Only an explicit "0" turns a kind off: pausing is the safe side.
+    // Only a value that says "off" turns a kind off: pausing is the safe side.
     for (PauseReason reason : AllReasons)
-        m_enabled.setFlag(reason, m_section.flag(keyFor(reason), true));
+        m_enabled.setFlag(reason, m_preferences.flag(keyFor(reason)));
 }
 
 void PausePreferences::setPausesWhen(PauseReason reason, bool on)
 {
     m_enabled.setFlag(reason, on);
-    m_section.setFlag(keyFor(reason), on);
+    m_preferences.setFlag(keyFor(reason), on);
 }

@@ -2,14 +2,15 @@
 #pragma once
 
 #include "platform/PauseWatch.h"
-#include "settings/SettingsSection.h"
+
+class Preferences;
 
 // Which kinds of pause the user wants (all at first), kept in the settings
-// file's own section "pause" as "1"/"0"; a missing or bad value reads as on.
+// file's own section "pause"; a missing or bad value reads as on.
 class PausePreferences
 {
 public:
-    PausePreferences(SettingsStore& store, const QString& application);
+    explicit PausePreferences(Preferences& preferences) : m_preferences(preferences) {}
 
     void load();
     bool pausesWhen(PauseReason reason) const { return m_enabled.testFlag(reason); }
@@ -19,7 +20,7 @@ public:
     PauseReasons enabledReasons() const { return m_enabled; }
 
 private:
-    SettingsSection m_section;
+    Preferences& m_preferences;
     PauseReasons m_enabled = PauseReason::ScreenLocked | PauseReason::FullscreenWindow |
                              PauseReason::DoNotDisturb | PauseReason::ScreenShared |
                              PauseReason::InCall;

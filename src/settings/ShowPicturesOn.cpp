@@ -1,13 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "settings/ShowPicturesOn.h"
 
-#include "settings/SettingsSection.h"
+#include "preferences/Preferences.h"
 
 namespace
 {
-
-const QString Section = QStringLiteral("display");
-const QString Key = QStringLiteral("ShowPicturesOn");
 
 QString toText(ShowPicturesOn choice)
 {
@@ -24,16 +21,16 @@ QString toText(ShowPicturesOn choice)
 
 } // namespace
 
-ShowPicturesOn loadShowPicturesOn(SettingsStore& store, const QString& application)
+ShowPicturesOn loadShowPicturesOn(const Preferences& preferences)
 {
-    const QString text = SettingsSection(store, application, Section).text(Key).trimmed();
+    const QString text = preferences.text(Preference::ShowPicturesOn);
     for (ShowPicturesOn choice : {ShowPicturesOn::Pointer, ShowPicturesOn::Each})
         if (text == toText(choice))
             return choice;
     return ShowPicturesOn::Primary;
 }
 
-void saveShowPicturesOn(SettingsStore& store, const QString& application, ShowPicturesOn choice)
+void saveShowPicturesOn(Preferences& preferences, ShowPicturesOn choice)
 {
-    SettingsSection(store, application, Section).setText(Key, toText(choice));
+    preferences.setText(Preference::ShowPicturesOn, toText(choice));
 }

@@ -3,7 +3,7 @@
 
 #include <QString>
 
-class SettingsStore;
+class Preferences;
 
 // Which monitor the pictures are shown on, as the user chose it.
 enum class ShowPicturesOn {
@@ -15,5 +15,5 @@ enum class ShowPicturesOn {
 // Kept in the settings file's own section "display", beside the four display
 // settings, as "primary", "pointer" or "each". Primary when nothing, or
 // nothing known, is stored.
-ShowPicturesOn loadShowPicturesOn(SettingsStore& store, const QString& application);
-void saveShowPicturesOn(SettingsStore& store, const QString& application, ShowPicturesOn choice);
+ShowPicturesOn loadShowPicturesOn(const Preferences& preferences);
+void saveShowPicturesOn(Preferences& preferences, ShowPicturesOn choice);

@@ -3,12 +3,13 @@
 
 #include "platform/ProgramInfo.h"
 #include "platform/Translated.h"
+#include "preferences/Preferences.h"
 #include "web/WebPages.h"
 
 #include <cstdlib>
 
-const QString UpdateReminder::Section = QStringLiteral("reminder");
-const QString UpdateReminder::Key = QStringLiteral("LastReminder");
+const QString UpdateReminder::Section = PreferenceKey::of(Preference::LastReminder).section;
+const QString UpdateReminder::Key = PreferenceKey::of(Preference::LastReminder).key;
 const QString UpdateReminder::Question = QStringLiteral(
     QT_TRANSLATE_NOOP("UpdateReminder", "There maybe an update to this software available\n"
                                         "Do you want to check for an update?"));
@@ -32,13 +33,12 @@ UpdateReminder::Step UpdateReminder::next(const QString& stored, const QDate& to
 void UpdateReminder::run()
 {
     const QDate today = m_services.clock.today();
-    const QString stored =
-        m_services.settings.read(m_services.program.applicationName, Section, Key);
-    switch (next(stored, today)) {
+    Preferences preferences(m_services.settings, m_services.program.applicationName);
+    switch (next(preferences.text(Preference::LastReminder), today)) {
     case Step::Quiet:
         return;
     case Step::RecordFirstStart:
-        writeToday(today);
+        preferences.setDate(Preference::LastReminder, today);
         return;
     case Step::Ask:
         break;
@@ -46,13 +46,7 @@ void UpdateReminder::run()
     const MessageAnswer answer =
         m_services.dialogs.message(translated("UpdateReminder", Question), MessageIcon::Information,
                                    MessageButtons::YesNo, ProgramInfo::title());
-    writeToday(today);
+    preferences.setDate(Preference::LastReminder, today);
     if (answer == MessageAnswer::Yes)
         WebPages(m_services.shell).openDownloadPage();
-}
-
-void UpdateReminder::writeToday(const QDate& today)
-{
-    m_services.settings.write(m_services.program.applicationName, Section, Key,
-                              today.toString(Qt::ISODate));
 }

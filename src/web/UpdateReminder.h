@@ -30,7 +30,5 @@ public:
     void run();
 
 private:
-    void writeToday(const QDate& today);
-
     Services m_services;
 };

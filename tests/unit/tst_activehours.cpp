@@ -2,6 +2,7 @@
 // Active hours in Berlin's local time (for summer time), and read from settings.
 #include "Fakes.h"
 #include "app/ActiveHoursDialog.h"
+#include "preferences/Preferences.h"
 #include "settings/ActiveHours.h"
 
 #include <QCheckBox>
@@ -119,10 +120,11 @@ void ActiveHoursTest::nonsenseReadsAsNoSchedule()
                     {key("To"), values[2]},
                     {MemorySettingsStore::path("app", "pause", "WhenLocked"), "0"}};
     const auto before = store.values;
-    QCOMPARE(ActiveHours::load(store, "app"), ActiveHours());
+    Preferences preferences(store, "app");
+    QCOMPARE(ActiveHours::load(preferences), ActiveHours());
     QCOMPARE(store.values, before);
     // The dialog opens on that: off, with sane times, which a click turns on.
-    ActiveHoursDialog dialog(ActiveHours::load(store, "app"));
+    ActiveHoursDialog dialog(ActiveHours::load(preferences));
     auto* enabled = dialog.findChild<QCheckBox*>("chkEnabled");
     auto* from = dialog.findChild<QTimeEdit*>("tmeFrom");
     QVERIFY(enabled && from && !enabled->isChecked() && !from->isEnabled());
@@ -137,9 +139,9 @@ void ActiveHoursTest::nonsenseReadsAsNoSchedule()
     hours.days = {Qt::Saturday, Qt::Sunday};
     hours.from = QTime(22, 0);
     hours.to = QTime(2, 0);
-    hours.save(store, "app");
+    hours.save(preferences);
     QCOMPARE(store.values.value(key("Days")), "Sat,Sun");
-    QCOMPARE(ActiveHours::load(store, "app"), hours);
+    QCOMPARE(ActiveHours::load(preferences), hours);
 }
 
 QTEST_MAIN(ActiveHoursTest)

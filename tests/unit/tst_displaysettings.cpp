@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "preferences/Preferences.h"
 #include "settings/DisplaySettings.h"
 
 #include "Fakes.h"
@@ -21,7 +22,7 @@ DisplaySettings loadFrom(const QHash<QString, QString>& stored)
     MemorySettingsStore store;
     for (auto value = stored.cbegin(); value != stored.cend(); ++value)
         store.values.insert(pathOf(value.key()), value.value());
-    return DisplaySettings::load(store, App);
+    return DisplaySettings::load(Preferences(store, App));
 }
 
 } // namespace
@@ -104,7 +105,8 @@ void DisplaySettingsTest::restoring()
 void DisplaySettingsTest::savingWritesPositionsInOrder()
 {
     MemorySettingsStore store;
-    DisplaySettings{3, 8, 1, 1}.save(store, App);
+    Preferences preferences(store, App);
+    DisplaySettings{3, 8, 1, 1}.save(preferences);
     QStringList written;
     for (const QString& key : std::as_const(store.writes))
         written << key + "=" + store.values.value(pathOf(key));

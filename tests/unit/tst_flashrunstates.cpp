@@ -6,6 +6,7 @@
 #include "flash/FlashRun.h"
 #include "flash/RunSchedule.h"
 #include "library/FlashPictures.h"
+#include "preferences/Preferences.h"
 #include "settings/DisplayChoices.h"
 
 #include <QSet>
@@ -108,6 +109,7 @@ private:
     FakeTimer* interval() const { return m_fakes->timers.find(FlashRun::IntervalTimerName); }
 
     std::unique_ptr<TestServices> m_fakes;
+    std::unique_ptr<Preferences> m_preferences;
     FakePictures m_pictures;
     FakeChoices m_choices;
     std::unique_ptr<FakeDisplay> m_display;
@@ -118,11 +120,13 @@ private:
 void FlashRunStatesTest::init()
 {
     m_fakes = std::make_unique<TestServices>();
+    m_preferences = std::make_unique<Preferences>(m_fakes->settings, "app");
     m_pictures.pictures = {filled(Qt::red), filled(Qt::green)};
     m_pictures.pending.clear();
     m_pictures.prefetched.clear();
     m_display = std::make_unique<FakeDisplay>();
-    m_run = std::make_unique<FlashRun>(m_fakes->services, m_pictures, m_choices, *m_display);
+    m_run = std::make_unique<FlashRun>(m_fakes->services, *m_preferences, m_pictures, m_choices,
+                                       *m_display);
     m_states.clear();
     connect(m_run.get(), &FlashRun::stateChanged, this, [this](State state) { m_states << state; });
 }
@@ -431,7 +435,8 @@ void FlashRunStatesTest::theTickComesEarlyByTheTimeAPictureTakesToTheScreen()
     // The next launch of the program: its first tick, too, comes early.
     m_run->startStopClicked();
     m_run.reset();
-    m_run = std::make_unique<FlashRun>(m_fakes->services, m_pictures, m_choices, *m_display);
+    m_run = std::make_unique<FlashRun>(m_fakes->services, *m_preferences, m_pictures, m_choices,
+                                       *m_display);
     m_run->startStopClicked();
     QCOMPARE(interval()->interval(), periods.last());
     now = now.addMSecs(interval()->interval());

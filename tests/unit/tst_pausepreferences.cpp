@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/PauseWhenMenu.h"
+#include "preferences/Preferences.h"
 #include "settings/PausePreferences.h"
 
 #include "Fakes.h"
@@ -27,7 +28,8 @@ const PauseReasons Audience = PauseReason::ScreenShared | PauseReason::InCall;
 void PausePreferencesTest::allOnAtFirstAndRoundTrip()
 {
     MemorySettingsStore store;
-    PausePreferences preferences(store, App);
+    Preferences settings(store, App);
+    PausePreferences preferences(settings);
     preferences.load();
     QCOMPARE(preferences.enabledReasons(), PauseReason::ScreenLocked |
                                                PauseReason::FullscreenWindow |
@@ -36,7 +38,7 @@ void PausePreferencesTest::allOnAtFirstAndRoundTrip()
     preferences.setPausesWhen(PauseReason::FullscreenWindow, false);
     QCOMPARE(store.values.value(MemorySettingsStore::path(App, "pause", "WhenFullscreen")),
              QStringLiteral("0"));
-    PausePreferences reread(store, App);
+    PausePreferences reread(settings);
     reread.load();
     QCOMPARE(reread.enabledReasons(),
              PauseReason::ScreenLocked | PauseReason::DoNotDisturb | Audience);
@@ -57,11 +59,12 @@ void PausePreferencesTest::allOnAtFirstAndRoundTrip()
 void PausePreferencesTest::badValuesReadAsOn()
 {
     MemorySettingsStore store;
-    store.values[MemorySettingsStore::path(App, "pause", "WhenLocked")] = QStringLiteral("no");
+    store.values[MemorySettingsStore::path(App, "pause", "WhenLocked")] = QStringLiteral("nope");
     store.values[MemorySettingsStore::path(App, "pause", "WhenFullscreen")] = QStringLiteral("00");
     store.values[MemorySettingsStore::path(App, "pause", "WhenDoNotDisturb")] =
         QStringLiteral(" 0 ");
-    PausePreferences preferences(store, App);
+    Preferences settings(store, App);
+    PausePreferences preferences(settings);
     preferences.load();
     QCOMPARE(preferences.enabledReasons(),
              PauseReason::ScreenLocked | PauseReason::FullscreenWindow | Audience);
@@ -71,7 +74,8 @@ void PausePreferencesTest::menuShowsAndChangesThePreferences()
 {
     MemorySettingsStore store;
     store.values[MemorySettingsStore::path(App, "pause", "WhenDoNotDisturb")] = QStringLiteral("0");
-    PausePreferences preferences(store, App);
+    Preferences settings(store, App);
+    PausePreferences preferences(settings);
     preferences.load();
     PauseWhenMenu fileMenu(preferences);
     PauseWhenMenu trayMenu(preferences);

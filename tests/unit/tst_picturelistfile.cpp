@@ -9,6 +9,19 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <atomic>
+#include <sys/stat.h>
+#include <sys/syscall.h>
+#include <unistd.h>
+
+// The program's umask calls: set even for a moment, another thread's new folder is open to all.
+static std::atomic<int> umaskCalls{0};
+extern "C" mode_t umask(mode_t mask)
+{
+    ++umaskCalls;
+    return mode_t(::syscall(SYS_umask, mask));
+}
+
 class PictureListFileTest : public QObject
 {
     Q_OBJECT
@@ -21,6 +34,7 @@ private slots:
     void namesSurviveSaveAndLoad();
     void failedSaveKeepsTheOldFile();
     void saveKeepsTheFilesLinkAndMode();
+    void newFileTakesTheUmaskWithoutSettingIt();
     void leftoversOfKilledSavesAndNothingElseAreRemoved();
 };
 
@@ -146,6 +160,19 @@ void PictureListFileTest::saveKeepsTheFilesLinkAndMode()
     QCOMPARE(QFile::permissions(real) & ~forThisUser, mode);
     QCOMPARE(QDir(dir.filePath("elsewhere")).entryList(QDir::Files | QDir::Hidden),
              QStringList{"list.txt"});
+}
+
+void PictureListFileTest::newFileTakesTheUmaskWithoutSettingIt()
+{
+    QTemporaryDir dir;
+    const mode_t before = mode_t(::syscall(SYS_umask, 027));
+    umaskCalls = 0;
+    QVERIFY(PictureListFile::save(dir.filePath("record.txt"), {"a.jpg"}));
+    QCOMPARE(umaskCalls.load(), 0);
+    ::syscall(SYS_umask, before);
+    QCOMPARE(QFile::permissions(dir.filePath("record.txt")),
+             QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser | QFile::WriteUser |
+                 QFile::ReadGroup);
 }
 
 void PictureListFileTest::leftoversOfKilledSavesAndNothingElseAreRemoved()

@@ -34,6 +34,8 @@ private slots:
     void libraryStaysInAProgramFolderThatCanHoldIt_data();
     void libraryStaysInAProgramFolderThatCanHoldIt();
     void withoutAHomeFolderNothingIsWrittenUnderTheRoot();
+    void homeFolderNoticeNamesWhatIsLost_data();
+    void homeFolderNoticeNamesWhatIsLost();
 };
 
 // QTimer's own interval 0 means "fire whenever idle"; ours means never. Let the
@@ -217,3 +219,27 @@ void PlatformTest::withoutAHomeFolderNothingIsWrittenUnderTheRoot()
 }
 
 #include "tst_platform.moc"
+
+void PlatformTest::homeFolderNoticeNamesWhatIsLost_data()
+{
+    QTest::addColumn<QStringList>("variables"); // HOME, XDG_CONFIG_HOME, XDG_CACHE_HOME
+    QTest::addColumn<QString>("lost");
+    const QString both = "settings and prepared pictures are kept";
+    QTest::newRow("home") << QStringList{"/h", "", ""} << QString();
+    QTest::newRow("no folders") << QStringList{"", "", ""} << both;
+    QTest::newRow("settings folder") << QStringList{"", "/c", ""} << "prepared pictures are kept";
+    QTest::newRow("cache folder") << QStringList{"", "", "/k"} << "settings are kept";
+    QTest::newRow("both folders") << QStringList{"", "/c", "/k"} << QString();
+}
+
+void PlatformTest::homeFolderNoticeNamesWhatIsLost()
+{
+    QFETCH(QStringList, variables);
+    QFETCH(QString, lost);
+    for (const char* name : {"HOME", "XDG_CONFIG_HOME", "XDG_CACHE_HOME"})
+        qputenv(name, variables.takeFirst().toUtf8());
+    const QString notice = HomeFolder::notice();
+    QVERIFY2(lost.isEmpty() ? notice.isEmpty()
+                            : notice.endsWith(": " + lost + " only while the program runs."),
+             qPrintable(notice));
+}

@@ -6,6 +6,7 @@
 #include "FileModesApply.h"
 #include "FileSizeLimit.h"
 #include "platform/QtSettingsStore.h"
+#include "preferences/Preferences.h"
 #include "settings/SettingsPanel.h"
 
 #include <QDir>
@@ -47,7 +48,7 @@ struct Panel : SettingsPanel {
 DisplaySettings restored(QtSettingsStore& store)
 {
     Panel panel;
-    panel.apply(DisplaySettings::load(store, App));
+    panel.apply(DisplaySettings::load(Preferences(store, App)));
     return panel.current();
 }
 
@@ -61,7 +62,8 @@ DisplaySettings restoreThenSave(QtSettingsStore& store, const DisplaySettings& c
     const DisplaySettings read = restored(store);
     Panel panel;
     panel.apply(changed);
-    panel.current().save(store, App);
+    Preferences preferences(store, App);
+    panel.current().save(preferences);
     *took = clock.elapsed();
     return read;
 }
@@ -151,7 +153,8 @@ void SettingsAbuseTest::garbageFilesRestoreDefaultsAndCanBeSavedOver()
         Panel panel;
         const DisplaySettings wanted{int(random.bounded(25)), int(random.bounded(14)), 1, 1};
         panel.apply(wanted);
-        panel.current().save(store, App);
+        Preferences preferences(store, App);
+        panel.current().save(preferences);
         QCOMPARE(restored(store), wanted);
     }
     m_inputs += Files;
@@ -303,9 +306,10 @@ void SettingsAbuseTest::diskFullKeepsTheSavedSettings()
     QFETCH(int, roomBytes);
     QTemporaryDir dir;
     QtSettingsStore store(dir.path());
+    Preferences preferences(store, App);
     Panel saved;
     saved.apply({5, 6, 1, 1});
-    saved.current().save(store, App);
+    saved.current().save(preferences);
     const QByteArray before = readFile(store.fileFor(App));
     QVERIFY(before.size() > roomBytes);
 
@@ -313,7 +317,7 @@ void SettingsAbuseTest::diskFullKeepsTheSavedSettings()
     changed.apply({7, 8, 0, 0});
     {
         const FileSizeLimit full{rlim_t(roomBytes)};
-        changed.current().save(store, App);
+        changed.current().save(preferences);
     }
     // What the next start reads; this process keeps the unsaved values.
     QCOMPARE(readFile(store.fileFor(App)), before);

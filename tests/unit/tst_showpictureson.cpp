@@ -2,6 +2,7 @@
 #include "app/ShowPicturesOnMenu.h"
 #include "flash/FlashWindow.h"
 #include "flash/MonitorPicker.h"
+#include "preferences/Preferences.h"
 #include "settings/ShowPicturesOn.h"
 
 #include "FakeMonitors.h"
@@ -171,12 +172,13 @@ void ShowPicturesOnTest::settingKeptInItsOwnSection()
     const QString key = MemorySettingsStore::path("app", "display", "ShowPicturesOn");
     if (!stored.isNull())
         store.values[key] = stored;
-    QCOMPARE(int(loadShowPicturesOn(store, "app")), loaded);
+    Preferences preferences(store, "app");
+    QCOMPARE(int(loadShowPicturesOn(preferences)), loaded);
 
-    saveShowPicturesOn(store, "app", ShowPicturesOn(loaded));
+    saveShowPicturesOn(preferences, ShowPicturesOn(loaded));
     QCOMPARE(store.writes, QStringList{"ShowPicturesOn"});
     QCOMPARE(store.values.value(key), saved);
-    QCOMPARE(int(loadShowPicturesOn(store, "app")), loaded);
+    QCOMPARE(int(loadShowPicturesOn(preferences)), loaded);
 }
 
 void ShowPicturesOnTest::menuChecksOneAndAnnouncesTheUsersPick()

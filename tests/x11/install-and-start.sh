@@ -21,6 +21,7 @@ desktop=$prefix/share/applications/zorvik-subliminal-images.desktop
 desktop-file-validate "$desktop"
 grep -qx "Exec=\"$prefix/lib/zorvik-subliminal-images/zorvik-subliminal-images\"" "$desktop" \
     || { echo "the menu entry does not start the installed program"; exit 1; }
+xmllint --noout "$prefix/share/dbus-1/interfaces/example.zorvik.SubliminalImages.xml"
 for size in 16 32 48 64 128 256; do
     [ -f "$prefix/share/icons/hicolor/${size}x${size}/apps/zorvik-subliminal-images.png" ] \
         || { echo "no ${size}px icon"; exit 1; }

@@ -24,6 +24,7 @@ class SingleInstanceTest : public QObject
 private slots:
     void initTestCase();
     void cleanupTestCase();
+    void theNameOnTheBusSaysACopyRuns();
     void secondCopyShowsTheMessageAndTouchesNothing();
     void startsAgainAfterTheFirstWasKilled();
     void laterLaunchesHandOverTheirCommands();
@@ -128,6 +129,22 @@ QMap<QString, QByteArray> SingleInstanceTest::snapshot() const
         }
     }
     return files;
+}
+
+// Whoever holds the program's name on the bus is the running copy, lock files or not.
+void SingleInstanceTest::theNameOnTheBusSaysACopyRuns()
+{
+    QDBusConnection holder = QDBusConnection::connectToBus(
+        qEnvironmentVariable("DBUS_SESSION_BUS_ADDRESS"), QStringLiteral("holder"));
+    QVERIFY(holder.registerService("example.zorvik.SubliminalImages"));
+    QProcess* copy = launch();
+    QTRY_VERIFY_WITH_TIMEOUT(!X11Tools::windows(MessageTitle, copy->processId()).isEmpty(), 20000);
+    QVERIFY(mainWindows(copy).isEmpty());
+    X11Tools::run("wmctrl",
+                  {"-i", "-c", X11Tools::windows(MessageTitle, copy->processId()).constFirst()});
+    QVERIFY(copy->waitForFinished(10000));
+    delete m_processes.takeLast();
+    QVERIFY(holder.unregisterService("example.zorvik.SubliminalImages"));
 }
 
 void SingleInstanceTest::secondCopyShowsTheMessageAndTouchesNothing()
