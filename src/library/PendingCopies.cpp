@@ -52,7 +52,7 @@ void PendingCopies::done(const QStringList& names)
         return;
     // An empty journal is no file; a name that outlives this is harmless, as
     // long as it stays listed or its copy stays gone.
-    if (m_names.isEmpty())
+    if (m_names.isEmpty() && !QFileInfo(m_file).isSymLink())
         QFile::remove(m_file);
     else
         save();
@@ -60,7 +60,15 @@ void PendingCopies::done(const QStringList& names)
 
 void PendingCopies::removeUnlisted(const QStringList& listed, const QSet<QString>& originals)
 {
-    PictureListFile::removeLeftovers(m_file);
+    PictureListFile::removeLeftovers(m_file, ReplaceFile::Links::Refuse);
+    if (QFileInfo(m_file).isSymLink()) {
+        // Not of this program's making: what it names is not known to be ours.
+        qWarning("%s is a link, not the program's own journal: it is left alone, and so are "
+                 "the files it leads to.",
+                 qPrintable(m_file));
+        m_names.clear();
+        return;
+    }
     const QSet<QString> keep(listed.cbegin(), listed.cend());
     for (const QString& name : PictureListFile::load(m_file))
         if (LibraryFolder::isBareFileName(name) && !keep.contains(name) &&
@@ -74,5 +82,8 @@ void PendingCopies::save()
 {
     QStringList names(m_names.cbegin(), m_names.cend());
     names.sort();
-    PictureListFile::save(m_file, names);
+    QString error;
+    if (!PictureListFile::save(m_file, names, &error, ReplaceFile::Links::Refuse) &&
+        QFileInfo(m_file).isSymLink())
+        qWarning("The copies being added are not recorded: %s", qPrintable(error));
 }

@@ -84,7 +84,7 @@ void PictureLibrary::load()
     const QStringList loaded = PictureListFile::load(m_folder.listFile());
     // Saves and copies a crash cut short are of no use and would pile up.
     PictureListFile::removeLeftovers(m_folder.listFile());
-    PictureListFile::removeLeftovers(m_folder.originalsFile());
+    PictureListFile::removeLeftovers(m_folder.originalsFile(), ReplaceFile::Links::Refuse);
     SideFiles::removeLeftovers(m_folder.copiesFolder(), SideFiles::Leftovers::allBut(loaded));
     m_originals.clear();
     for (const QString& name : PictureListFile::load(m_folder.originalsFile()))
@@ -389,7 +389,8 @@ bool PictureLibrary::saveOriginals(const QSet<QString>& originals, QString* erro
 {
     QStringList names(originals.cbegin(), originals.cend());
     names.sort();
-    return PictureListFile::save(m_folder.originalsFile(), names, error);
+    return PictureListFile::save(m_folder.originalsFile(), names, error,
+                                 ReplaceFile::Links::Refuse);
 }
 
 bool PictureLibrary::isListed(const QString& name) const
