@@ -133,7 +133,7 @@ void PictureBatch::dispatch()
         ++m_running;
         started << Job{index, source, name, target};
     }
-    // Recorded before any of their copies is placed, with one write.
+    // Taken before any of their copies is placed.
     QStringList names;
     for (const Job& job : std::as_const(started))
         names << job.name;
@@ -147,10 +147,11 @@ void PictureBatch::dispatch()
         // threads; this batch may be gone by then. Below the store's own
         // jobs, so that a picture a flash run asks for does not wait.
         QPointer<PictureBatch> self(this);
+        PendingCopies* journal = &m_library.pending();
         store.workers().start(
-            [self, index, source, name, target, &store] {
+            [self, index, source, name, target, &store, journal] {
                 PictureLibrary::Addition addition =
-                    PictureLibrary::prepare(source, name, target, store.sizes());
+                    PictureLibrary::prepare(source, name, target, store.sizes(), journal);
                 QMetaObject::invokeMethod(
                     &store,
                     [self, index, addition = std::move(addition)] {

@@ -72,7 +72,7 @@ bool copyMakesRoom(const QString& copy, const QString& listFile, const QStringLi
 } // namespace
 
 PictureLibrary::PictureLibrary(const LibraryFolder& folder, PictureSizes sizes, QObject* parent)
-    : QAbstractListModel(parent), m_folder(folder), m_store(sizes), m_pending(folder)
+    : QAbstractListModel(parent), m_folder(folder), m_pending(folder), m_store(sizes)
 {
     connect(&m_store, &PictureStore::pictureArrived, this, &PictureLibrary::pictureArrived);
     connect(&m_store, &PictureStore::progressChanged, this, &PictureLibrary::decodingProgress);
@@ -120,7 +120,7 @@ PictureLibrary::Change PictureLibrary::add(const QString& path)
         return change;
 
     m_pending.notePlacing({name});
-    QList<Addition> additions{prepare(path, name, target, m_store.sizes())};
+    QList<Addition> additions{prepare(path, name, target, m_store.sizes(), &m_pending)};
     change =
         additions.constFirst().change.done() ? commit(additions) : additions.constFirst().change;
     additions.clear(); // a copy not listed goes now
@@ -162,7 +162,8 @@ PictureLibrary::Change PictureLibrary::makeCopiesFolder(bool* made) const
 }
 
 PictureLibrary::Addition PictureLibrary::prepare(const QString& source, const QString& name,
-                                                 const QString& target, const PictureSizes& sizes)
+                                                 const QString& target, const PictureSizes& sizes,
+                                                 PendingCopies* journal)
 {
     Addition addition;
     addition.name = name;
@@ -196,7 +197,7 @@ PictureLibrary::Addition PictureLibrary::prepare(const QString& source, const QS
             delete placed;
         });
         QString error;
-        if (!copy->place(source, target, &error)) {
+        if (!copy->place(source, target, &error, journal)) {
             addition.change = refuse(error);
             return addition;
         }

@@ -8,6 +8,7 @@
 #include <QFile>
 #include <QTest>
 
+#include <sys/stat.h>
 #include <unistd.h>
 
 class PlantedFilesTest : public QObject
@@ -16,6 +17,8 @@ class PlantedFilesTest : public QObject
 private slots:
     void linkInPlaceOfOurFileIsNotWrittenThrough_data();
     void linkInPlaceOfOurFileIsNotWrittenThrough();
+    void journalRemovesOnlyTheCopyItMade_data();
+    void journalRemovesOnlyTheCopyItMade();
 };
 
 void PlantedFilesTest::linkInPlaceOfOurFileIsNotWrittenThrough_data()
@@ -52,6 +55,36 @@ void PlantedFilesTest::linkInPlaceOfOurFileIsNotWrittenThrough()
     QCOMPARE(f.test.dialogs.messages.size(), refused ? 1 : 0);
     if (refused)
         QVERIFY(f.test.dialogs.messages.constFirst().text.contains("is a link"));
+}
+
+void PlantedFilesTest::journalRemovesOnlyTheCopyItMade_data()
+{
+    QTest::addColumn<QByteArray>("identity");
+    QTest::addColumn<bool>("removed");
+    QTest::newRow("older version's line") << QByteArray() << false;
+    QTest::newRow("another file") << QByteArray(" 4 1700000000000000000 12") << false;
+    QTest::newRow("the copy a kill left") << QByteArray("same") << true;
+}
+
+// An unlisted file in SystemFolder may be the user's own picture.
+void PlantedFilesTest::journalRemovesOnlyTheCopyItMade()
+{
+    QFETCH(QByteArray, identity);
+    QFETCH(bool, removed);
+    LibraryFixture f;
+    const QString copy = f.test.copiesFolder() + "/pic.jpg";
+    QVERIFY(TestPictures::jpeg(copy));
+    struct stat file;
+    QCOMPARE(::stat(QFile::encodeName(copy).constData(), &file), 0);
+    if (identity == "same")
+        identity =
+            ' ' + QByteArray::number(qint64(file.st_size)) + ' ' +
+            QByteArray::number(file.st_mtim.tv_sec * 1'000'000'000LL + file.st_mtim.tv_nsec) + ' ' +
+            QByteArray::number(quint64(file.st_ino));
+    QVERIFY(TestPictures::bytes(f.test.programFolder() + "/pending.txt",
+                                "\"pic.jpg\"" + identity + "\r\n"));
+    f.start();
+    QCOMPARE(QFile::exists(copy), !removed);
 }
 
 QTEST_MAIN(PlantedFilesTest)
