@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/LibraryLock.h"
 #include "app/MainWindow.h"
 #include "app/Program.h"
 #include "web/AboutBox.h"
@@ -9,6 +10,7 @@
 #include "Children.h"
 #include "Fakes.h"
 #include "ObservingFakes.h"
+#include "library/LibraryFolder.h"
 
 #include <QAction>
 #include <QApplication>
@@ -26,6 +28,8 @@ private slots:
 
     void secondInstanceEndsBeforeAnythingElse();
     void secondCopyOnTheSameLibraryEnds();
+    void libraryLockOutlivesItsFile_data();
+    void libraryLockOutlivesItsFile();
     void startUpRunsInOrder();
     void bannerDrawPutsOneLinkInFront_data();
     void bannerDrawPutsOneLinkInFront();
@@ -103,6 +107,38 @@ void ProgramTest::secondCopyOnTheSameLibraryEnds()
     QVERIFY(program.hasEnded());
     QVERIFY(!program.mainWindow());
     QVERIFY(!QFile::exists(fakes.listFile()));
+}
+
+void ProgramTest::libraryLockOutlivesItsFile_data()
+{
+    QTest::addColumn<QString>("replacement");
+    QTest::newRow("deleted") << QString();
+    QTest::newRow("replaced by a file") << "file";
+    QTest::newRow("replaced by a link") << "link";
+}
+
+// Taking the lock file away does not let a second copy in, nor is a link in
+// its place followed.
+void ProgramTest::libraryLockOutlivesItsFile()
+{
+    QFETCH(QString, replacement);
+    TestServices fakes;
+    LibraryLock running{LibraryFolder(fakes.programFolder())};
+    QCOMPARE(running.tryLock(), LibraryLock::Outcome::Locked);
+    const QString lockFile = fakes.programFolder() + "/.library.lock";
+    const QString diary = fakes.programFolder() + "/diary.txt";
+    QVERIFY(QFile::remove(lockFile));
+    QFile planted(replacement == "file" ? lockFile : diary);
+    QVERIFY(planted.open(QIODevice::WriteOnly) && planted.write("mine") == 4);
+    planted.close();
+    QVERIFY(replacement != "link" || QFile::link(diary, lockFile));
+
+    Program program(fakes.services);
+    QVERIFY(!program.start());
+    QCOMPARE(fakes.dialogs.messages.size(), 1);
+    QVERIFY(fakes.dialogs.messages.constFirst().text.contains(fakes.programFolder()));
+    QVERIFY(planted.open(QIODevice::ReadOnly));
+    QCOMPARE(planted.readAll(), QByteArray("mine"));
 }
 
 void ProgramTest::startUpRunsInOrder()
