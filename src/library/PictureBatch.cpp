@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "library/PictureBatch.h"
 
+#include "library/PictureDecoder.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -47,8 +49,10 @@ QList<PictureBatch::Item> PictureBatch::itemsOf(const QStringList& paths)
 {
     QList<Item> items;
     for (const QString& path : paths) {
-        if (!QFileInfo(path).isDir()) {
-            items << Item{path, false, {}};
+        const QFileInfo file(path);
+        if (!file.isDir()) {
+            // A path that cannot be a picture costs no trip to a thread.
+            items << Item{path, false, PictureDecoder::refusedUnread(file)};
             continue;
         }
         const QDir folder(path);
@@ -133,6 +137,20 @@ void PictureBatch::dispatch()
         ++m_running;
         started << Job{index, source, name, target};
     }
+    // Refused at once with nothing on the threads to answer: they are
+    // listed, and the rest dispatched, a turn of the event loop later, so
+    // that the window answers between chunks.
+    if (m_running == 0 && started.isEmpty() && m_ready.contains(m_listedUpTo))
+        QMetaObject::invokeMethod(
+            this,
+            [this] {
+                if (m_finished)
+                    return;
+                listReady(true);
+                dispatch();
+                finishWhenDone();
+            },
+            Qt::QueuedConnection);
     // Taken before any of their copies is placed.
     QStringList names;
     for (const Job& job : std::as_const(started))
