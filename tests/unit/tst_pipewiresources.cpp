@@ -171,10 +171,9 @@ void PipeWireSourcesTest::videoDeviceHeldOpenIsACall()
 void PipeWireSourcesTest::videoDevicePluggedInDuringAnOverflowIsSeen()
 {
     m->call.setWatching(false);
-    QFile busy(m_devices.filePath(QStringLiteral("video0")));
-    QVERIFY(busy.open(QIODevice::WriteOnly));
-    busy.close();
+    QVERIFY(QFile(m_devices.filePath(QStringLiteral("video0"))).open(QIODevice::WriteOnly));
     m->call.setWatching(true);
+    QFile busy(m_devices.filePath(QStringLiteral("video0")));
     QFile limit(QStringLiteral("/proc/sys/fs/inotify/max_queued_events"));
     QVERIFY(limit.open(QIODevice::ReadOnly));
     for (int events = limit.readAll().trimmed().toInt(); events >= 0; events -= 2) {
