@@ -540,6 +540,10 @@
         <source>The picture is too large to show.</source>
         <translation>Das Bild ist zu groß zum Anzeigen.</translation>
     </message>
+    <message>
+        <source>At %1 MB, the file is larger than any picture the program can show (at most %2 MB).</source>
+        <translation>Mit %1 MB ist die Datei größer als jedes Bild, das das Programm anzeigen kann (höchstens %2 MB).</translation>
+    </message>
 </context>
 <context>
     <name>PictureLibrary</name>
@@ -645,6 +649,10 @@
     <message>
         <source>%1 could not be written (%2), nor its old content put back (%3)</source>
         <translation>%1 konnte nicht geschrieben werden (%2), und sein alter Inhalt konnte nicht wiederhergestellt werden (%3)</translation>
+    </message>
+    <message>
+        <source>%1 is a link, which the program does not write through: it may lead to a file of yours. Remove the link.</source>
+        <translation>%1 ist eine Verknüpfung, durch die das Programm nicht schreibt: Sie könnte zu einer Ihrer Dateien führen. Entfernen Sie die Verknüpfung.</translation>
     </message>
 </context>
 <context>

@@ -540,6 +540,10 @@
         <source>The picture is too large to show.</source>
         <translation>La imagen es demasiado grande para mostrarla.</translation>
     </message>
+    <message>
+        <source>At %1 MB, the file is larger than any picture the program can show (at most %2 MB).</source>
+        <translation>Con %1 MB, el archivo es más grande que cualquier imagen que el programa pueda mostrar (como máximo %2 MB).</translation>
+    </message>
 </context>
 <context>
     <name>PictureLibrary</name>
@@ -645,6 +649,10 @@
     <message>
         <source>%1 could not be written (%2), nor its old content put back (%3)</source>
         <translation>No se pudo escribir %1 (%2) ni restaurar su contenido anterior (%3)</translation>
+    </message>
+    <message>
+        <source>%1 is a link, which the program does not write through: it may lead to a file of yours. Remove the link.</source>
+        <translation>%1 es un enlace, a través del cual el programa no escribe: podría llevar a un archivo suyo. Elimine el enlace.</translation>
     </message>
 </context>
 <context>

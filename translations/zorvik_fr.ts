@@ -540,6 +540,10 @@
         <source>The picture is too large to show.</source>
         <translation>L’image est trop grande pour être affichée.</translation>
     </message>
+    <message>
+        <source>At %1 MB, the file is larger than any picture the program can show (at most %2 MB).</source>
+        <translation>Avec %1 Mo, le fichier est plus grand que toute image que le programme peut afficher (au plus %2 Mo).</translation>
+    </message>
 </context>
 <context>
     <name>PictureLibrary</name>
@@ -645,6 +649,10 @@
     <message>
         <source>%1 could not be written (%2), nor its old content put back (%3)</source>
         <translation>%1 n’a pas pu être écrit (%2), et son ancien contenu n’a pas pu être rétabli (%3)</translation>
+    </message>
+    <message>
+        <source>%1 is a link, which the program does not write through: it may lead to a file of yours. Remove the link.</source>
+        <translation>%1 est un lien, à travers lequel le programme n&apos;écrit pas : il pourrait mener à l&apos;un de vos fichiers. Supprimez le lien.</translation>
     </message>
 </context>
 <context>

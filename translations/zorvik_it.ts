@@ -540,6 +540,10 @@
         <source>The picture is too large to show.</source>
         <translation>L’immagine è troppo grande per essere mostrata.</translation>
     </message>
+    <message>
+        <source>At %1 MB, the file is larger than any picture the program can show (at most %2 MB).</source>
+        <translation>Con %1 MB, il file è più grande di qualsiasi immagine che il programma possa mostrare (al massimo %2 MB).</translation>
+    </message>
 </context>
 <context>
     <name>PictureLibrary</name>
@@ -645,6 +649,10 @@
     <message>
         <source>%1 could not be written (%2), nor its old content put back (%3)</source>
         <translation>Impossibile scrivere %1 (%2) e ripristinarne il contenuto precedente (%3)</translation>
+    </message>
+    <message>
+        <source>%1 is a link, which the program does not write through: it may lead to a file of yours. Remove the link.</source>
+        <translation>%1 è un collegamento, attraverso il quale il programma non scrive: potrebbe portare a un tuo file. Rimuovi il collegamento.</translation>
     </message>
 </context>
 <context>

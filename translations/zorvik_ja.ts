@@ -536,6 +536,10 @@
         <source>The picture is too large to show.</source>
         <translation>画像が大きすぎて表示できません。</translation>
     </message>
+    <message>
+        <source>At %1 MB, the file is larger than any picture the program can show (at most %2 MB).</source>
+        <translation>ファイルは %1 MB で、プログラムが表示できるどの画像よりも大きいです（最大 %2 MB）。</translation>
+    </message>
 </context>
 <context>
     <name>PictureLibrary</name>
@@ -641,6 +645,10 @@
     <message>
         <source>%1 could not be written (%2), nor its old content put back (%3)</source>
         <translation>%1 を書き込めず (%2)、元の内容も戻せませんでした (%3)</translation>
+    </message>
+    <message>
+        <source>%1 is a link, which the program does not write through: it may lead to a file of yours. Remove the link.</source>
+        <translation>%1 はリンクです。プログラムはリンクを通して書き込みません。あなたのファイルにつながっている可能性があります。リンクを削除してください。</translation>
     </message>
 </context>
 <context>

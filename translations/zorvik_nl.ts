@@ -540,6 +540,10 @@
         <source>The picture is too large to show.</source>
         <translation>De afbeelding is te groot om te tonen.</translation>
     </message>
+    <message>
+        <source>At %1 MB, the file is larger than any picture the program can show (at most %2 MB).</source>
+        <translation>Met %1 MB is het bestand groter dan elke afbeelding die het programma kan tonen (hoogstens %2 MB).</translation>
+    </message>
 </context>
 <context>
     <name>PictureLibrary</name>
@@ -645,6 +649,10 @@
     <message>
         <source>%1 could not be written (%2), nor its old content put back (%3)</source>
         <translation>%1 kon niet worden geschreven (%2), en de oude inhoud kon niet worden teruggezet (%3)</translation>
+    </message>
+    <message>
+        <source>%1 is a link, which the program does not write through: it may lead to a file of yours. Remove the link.</source>
+        <translation>%1 is een koppeling, waardoorheen het programma niet schrijft: die kan naar een bestand van u leiden. Verwijder de koppeling.</translation>
     </message>
 </context>
 <context>

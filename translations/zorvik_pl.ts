@@ -544,6 +544,10 @@
         <source>The picture is too large to show.</source>
         <translation>Obraz jest zbyt duży, aby go wyświetlić.</translation>
     </message>
+    <message>
+        <source>At %1 MB, the file is larger than any picture the program can show (at most %2 MB).</source>
+        <translation>Plik ma %1 MB, więcej niż jakikolwiek obraz, który program potrafi wyświetlić (najwyżej %2 MB).</translation>
+    </message>
 </context>
 <context>
     <name>PictureLibrary</name>
@@ -649,6 +653,10 @@
     <message>
         <source>%1 could not be written (%2), nor its old content put back (%3)</source>
         <translation>Nie można zapisać %1 (%2) ani przywrócić jego poprzedniej zawartości (%3)</translation>
+    </message>
+    <message>
+        <source>%1 is a link, which the program does not write through: it may lead to a file of yours. Remove the link.</source>
+        <translation>%1 jest dowiązaniem, przez które program nie zapisuje: może prowadzić do Twojego pliku. Usuń dowiązanie.</translation>
     </message>
 </context>
 <context>

@@ -540,6 +540,10 @@
         <source>The picture is too large to show.</source>
         <translation>A imagem é grande demais para ser exibida.</translation>
     </message>
+    <message>
+        <source>At %1 MB, the file is larger than any picture the program can show (at most %2 MB).</source>
+        <translation>Com %1 MB, o arquivo é maior do que qualquer imagem que o programa pode mostrar (no máximo %2 MB).</translation>
+    </message>
 </context>
 <context>
     <name>PictureLibrary</name>
@@ -645,6 +649,10 @@
     <message>
         <source>%1 could not be written (%2), nor its old content put back (%3)</source>
         <translation>Não foi possível gravar %1 (%2) nem restaurar seu conteúdo anterior (%3)</translation>
+    </message>
+    <message>
+        <source>%1 is a link, which the program does not write through: it may lead to a file of yours. Remove the link.</source>
+        <translation>%1 é um link, através do qual o programa não grava: ele pode levar a um arquivo seu. Remova o link.</translation>
     </message>
 </context>
 <context>

@@ -544,6 +544,10 @@
         <source>The picture is too large to show.</source>
         <translation>Изображение слишком велико для показа.</translation>
     </message>
+    <message>
+        <source>At %1 MB, the file is larger than any picture the program can show (at most %2 MB).</source>
+        <translation>Размер файла %1 МБ — больше любого изображения, которое программа может показать (не более %2 МБ).</translation>
+    </message>
 </context>
 <context>
     <name>PictureLibrary</name>
@@ -649,6 +653,10 @@
     <message>
         <source>%1 could not be written (%2), nor its old content put back (%3)</source>
         <translation>Не удалось записать %1 (%2) и вернуть его прежнее содержимое (%3)</translation>
+    </message>
+    <message>
+        <source>%1 is a link, which the program does not write through: it may lead to a file of yours. Remove the link.</source>
+        <translation>%1 — это ссылка, через которую программа не записывает: она может вести к вашему файлу. Удалите ссылку.</translation>
     </message>
 </context>
 <context>

@@ -536,6 +536,10 @@
         <source>The picture is too large to show.</source>
         <translation>图片太大，无法显示。</translation>
     </message>
+    <message>
+        <source>At %1 MB, the file is larger than any picture the program can show (at most %2 MB).</source>
+        <translation>文件大小为 %1 MB，超过了程序能显示的任何图片（最多 %2 MB）。</translation>
+    </message>
 </context>
 <context>
     <name>PictureLibrary</name>
@@ -641,6 +645,10 @@
     <message>
         <source>%1 could not be written (%2), nor its old content put back (%3)</source>
         <translation>无法写入 %1（%2），也无法恢复其原有内容（%3）</translation>
+    </message>
+    <message>
+        <source>%1 is a link, which the program does not write through: it may lead to a file of yours. Remove the link.</source>
+        <translation>%1 是一个链接，程序不会通过它写入：它可能指向您的某个文件。请删除该链接。</translation>
     </message>
 </context>
 <context>

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/Program.h"
 
+#include "app/LibraryLock.h"
 #include "app/MainWindow.h"
 #include "flash/FlashRun.h"
 #include "library/LibraryFolder.h"
@@ -10,7 +11,6 @@
 
 #include <QApplication>
 #include <QDir>
-#include <QLockFile>
 #include <QWidget>
 
 Program::Program(const Services& services, QObject* parent) : QObject(parent), m_services(services)
@@ -65,15 +65,14 @@ bool Program::singleInstanceGuard()
 
 // The instance indicator is per session; two sessions (or two runtime
 // folders) can still reach one library, and each save would drop what the
-// other added. The lock in the library folder goes with the process, so a
-// copy that died never blocks the next.
+// other added. The library's lock goes with the process, so a copy that
+// died never blocks the next.
 bool Program::libraryGuard()
 {
     const LibraryFolder folder(m_services.program.folder);
-    m_libraryLock = std::make_unique<QLockFile>(folder.lockFile());
-    m_libraryLock->setStaleLockTime(0);
-    if (m_libraryLock->tryLock(0) || m_libraryLock->error() != QLockFile::LockFailedError)
-        return true; // locked, or no lock can be made here (a read-only folder): go on
+    m_libraryLock = std::make_unique<LibraryLock>(folder);
+    if (m_libraryLock->tryLock() != LibraryLock::Outcome::InUse)
+        return true; // locked, or no lock can be had here: go on
     m_services.dialogs.message(tr("The picture library in %1 is in use by another running copy "
                                   "of the program.")
                                    .arg(QDir::toNativeSeparators(folder.programFolder())),

@@ -9,7 +9,7 @@
 #include <memory>
 
 class ExitScreen;
-class QLockFile;
+class LibraryLock;
 class MainWindow;
 
 // The program's life: the start-up sequence and its end.
@@ -44,7 +44,7 @@ private:
     Services m_services;
     QPointer<MainWindow> m_mainWindow;
     QPointer<ExitScreen> m_exitScreen;
-    std::unique_ptr<QLockFile> m_libraryLock;
+    std::unique_ptr<LibraryLock> m_libraryLock;
     int m_coBrandDraw = 0;
     bool m_ending = false;
     bool m_ended = false;

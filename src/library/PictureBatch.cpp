@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "library/PictureBatch.h"
 
+#include "library/PictureDecoder.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -47,8 +49,10 @@ QList<PictureBatch::Item> PictureBatch::itemsOf(const QStringList& paths)
 {
     QList<Item> items;
     for (const QString& path : paths) {
-        if (!QFileInfo(path).isDir()) {
-            items << Item{path, false, {}};
+        const QFileInfo file(path);
+        if (!file.isDir()) {
+            // A path that cannot be a picture costs no trip to a thread.
+            items << Item{path, false, PictureDecoder::refusedUnread(file)};
             continue;
         }
         const QDir folder(path);
@@ -133,7 +137,21 @@ void PictureBatch::dispatch()
         ++m_running;
         started << Job{index, source, name, target};
     }
-    // Recorded before any of their copies is placed, with one write.
+    // Refused at once with nothing on the threads to answer: they are
+    // listed, and the rest dispatched, a turn of the event loop later, so
+    // that the window answers between chunks.
+    if (m_running == 0 && started.isEmpty() && m_ready.contains(m_listedUpTo))
+        QMetaObject::invokeMethod(
+            this,
+            [this] {
+                if (m_finished)
+                    return;
+                listReady(true);
+                dispatch();
+                finishWhenDone();
+            },
+            Qt::QueuedConnection);
+    // Taken before any of their copies is placed.
     QStringList names;
     for (const Job& job : std::as_const(started))
         names << job.name;
@@ -147,10 +165,11 @@ void PictureBatch::dispatch()
         // threads; this batch may be gone by then. Below the store's own
         // jobs, so that a picture a flash run asks for does not wait.
         QPointer<PictureBatch> self(this);
+        PendingCopies* journal = &m_library.pending();
         store.workers().start(
-            [self, index, source, name, target, &store] {
+            [self, index, source, name, target, &store, journal] {
                 PictureLibrary::Addition addition =
-                    PictureLibrary::prepare(source, name, target, store.sizes());
+                    PictureLibrary::prepare(source, name, target, store.sizes(), journal);
                 QMetaObject::invokeMethod(
                     &store,
                     [self, index, addition = std::move(addition)] {

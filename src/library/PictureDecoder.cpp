@@ -70,13 +70,24 @@ QImage PictureDecoder::decompress(const QByteArray& bytes)
     return displayFormat(std::move(image));
 }
 
+QString PictureDecoder::refusedUnread(const QFileInfo& file)
+{
+    if (!file.exists())
+        return tr("The file does not exist.");
+    if (!file.isFile())
+        return tr("It is not a file.");
+    if (file.size() > MaxFileBytes)
+        return tr("At %1 MB, the file is larger than any picture the program can show "
+                  "(at most %2 MB).")
+            .arg(file.size() >> 20)
+            .arg(MaxFileBytes >> 20);
+    return {};
+}
+
 DecodedPicture PictureDecoder::decode(const QString& path, const PictureSizes& sizes)
 {
-    const QFileInfo info(path);
-    if (!info.exists())
-        return failure(tr("The file does not exist."));
-    if (!info.isFile())
-        return failure(tr("It is not a file."));
+    if (const QString refused = refusedUnread(QFileInfo(path)); !refused.isEmpty())
+        return failure(refused);
 
     // The limit is one for every reader of the process, not this reader's own.
     QImageReader::setAllocationLimit(AllocationLimitMb);

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QFileInfo>
 #include <QImage>
 #include <QSize>
 #include <QString>
@@ -31,8 +32,17 @@ namespace PictureDecoder
 inline constexpr qint64 MaxJpegPixels = 250'000'000; // scaled 1:8 while decoding
 inline constexpr qint64 MaxOtherPixels = 30'000'000; // decoded at full size
 inline constexpr int AllocationLimitMb = 128;
+// No picture decoded is a larger file: a JPEG of the most pixels decoded
+// takes more than four bytes a pixel only when it is no photo but padding
+// (its raw pixels take three), and a BMP takes at most 120 MB. A larger
+// file is refused before it is read, let alone copied.
+inline constexpr qint64 MaxFileBytes = 1LL << 30;
 
 DecodedPicture decode(const QString& path, const PictureSizes& sizes);
+
+// Why the file cannot be a picture that is shown, when that is known without
+// reading it (it is missing, no file, or too large); empty when it may be.
+QString refusedUnread(const QFileInfo& file);
 
 // A decoded picture packed small to be kept in memory or on disk: losslessly
 // (PNG) when it has transparency or few colours, as drawings do, where JPEG

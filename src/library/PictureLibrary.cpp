@@ -72,7 +72,7 @@ bool copyMakesRoom(const QString& copy, const QString& listFile, const QStringLi
 } // namespace
 
 PictureLibrary::PictureLibrary(const LibraryFolder& folder, PictureSizes sizes, QObject* parent)
-    : QAbstractListModel(parent), m_folder(folder), m_store(sizes), m_pending(folder)
+    : QAbstractListModel(parent), m_folder(folder), m_pending(folder), m_store(sizes)
 {
     connect(&m_store, &PictureStore::pictureArrived, this, &PictureLibrary::pictureArrived);
     connect(&m_store, &PictureStore::progressChanged, this, &PictureLibrary::decodingProgress);
@@ -84,7 +84,7 @@ void PictureLibrary::load()
     const QStringList loaded = PictureListFile::load(m_folder.listFile());
     // Saves and copies a crash cut short are of no use and would pile up.
     PictureListFile::removeLeftovers(m_folder.listFile());
-    PictureListFile::removeLeftovers(m_folder.originalsFile());
+    PictureListFile::removeLeftovers(m_folder.originalsFile(), ReplaceFile::Links::Refuse);
     SideFiles::removeLeftovers(m_folder.copiesFolder(), SideFiles::Leftovers::allBut(loaded));
     m_originals.clear();
     for (const QString& name : PictureListFile::load(m_folder.originalsFile()))
@@ -120,7 +120,7 @@ PictureLibrary::Change PictureLibrary::add(const QString& path)
         return change;
 
     m_pending.notePlacing({name});
-    QList<Addition> additions{prepare(path, name, target, m_store.sizes())};
+    QList<Addition> additions{prepare(path, name, target, m_store.sizes(), &m_pending)};
     change =
         additions.constFirst().change.done() ? commit(additions) : additions.constFirst().change;
     additions.clear(); // a copy not listed goes now
@@ -162,7 +162,8 @@ PictureLibrary::Change PictureLibrary::makeCopiesFolder(bool* made) const
 }
 
 PictureLibrary::Addition PictureLibrary::prepare(const QString& source, const QString& name,
-                                                 const QString& target, const PictureSizes& sizes)
+                                                 const QString& target, const PictureSizes& sizes,
+                                                 PendingCopies* journal)
 {
     Addition addition;
     addition.name = name;
@@ -196,7 +197,7 @@ PictureLibrary::Addition PictureLibrary::prepare(const QString& source, const QS
             delete placed;
         });
         QString error;
-        if (!copy->place(source, target, &error)) {
+        if (!copy->place(source, target, &error, journal)) {
             addition.change = refuse(error);
             return addition;
         }
@@ -389,7 +390,8 @@ bool PictureLibrary::saveOriginals(const QSet<QString>& originals, QString* erro
 {
     QStringList names(originals.cbegin(), originals.cend());
     names.sort();
-    return PictureListFile::save(m_folder.originalsFile(), names, error);
+    return PictureListFile::save(m_folder.originalsFile(), names, error,
+                                 ReplaceFile::Links::Refuse);
 }
 
 bool PictureLibrary::isListed(const QString& name) const

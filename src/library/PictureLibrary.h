@@ -75,8 +75,9 @@ public:
     // Decodes the picture and places its copy; safe on any thread. A file
     // already at the target is not replaced: the same bytes are listed as
     // the user's own file, other bytes are refused.
+    // The journal records the copy before it is placed.
     static Addition prepare(const QString& source, const QString& name, const QString& target,
-                            const PictureSizes& sizes);
+                            const PictureSizes& sizes, PendingCopies* journal);
     // Lists the additions that are done, in order, with one save of the list;
     // on a refusal none is listed and their copies go.
     Change commit(QList<Addition>& additions);
@@ -124,8 +125,8 @@ private:
     bool sharedWithAnotherEntry(const QString& name, int row) const;
 
     LibraryFolder m_folder;
+    PendingCopies m_pending; // outlives the store's jobs, which write to it
     PictureStore m_store;
-    PendingCopies m_pending;
     QStringList m_entries;
     QList<bool> m_addedHere; // per entry: added in this run
     QStringList m_slotPaths;

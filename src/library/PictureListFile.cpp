@@ -139,12 +139,13 @@ QStringList PictureListFile::load(const QString& path)
     return parse(kept);
 }
 
-bool PictureListFile::save(const QString& path, const QStringList& entries, QString* error)
+bool PictureListFile::save(const QString& path, const QStringList& entries, QString* error,
+                           ReplaceFile::Links links)
 {
-    return ReplaceFile::write(path, serialize(entries), error);
+    return ReplaceFile::write(path, serialize(entries), error, links);
 }
 
-int PictureListFile::removeLeftovers(const QString& path)
+int PictureListFile::removeLeftovers(const QString& path, ReplaceFile::Links links)
 {
-    return ReplaceFile::removeLeftovers(path);
+    return ReplaceFile::removeLeftovers(path, links);
 }

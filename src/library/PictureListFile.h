@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "library/ReplaceFile.h"
+
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
@@ -27,9 +29,10 @@ QStringList load(const QString& path);
 
 // Replaces the file atomically: afterwards it holds either the complete old list
 // or the complete new one. Returns false with a reason when the file was kept.
-bool save(const QString& path, const QStringList& entries, QString* error = nullptr);
+bool save(const QString& path, const QStringList& entries, QString* error = nullptr,
+          ReplaceFile::Links links = ReplaceFile::Links::FollowOwn);
 
 // Clears what saves killed half-way left beside the file. Returns how many.
-int removeLeftovers(const QString& path);
+int removeLeftovers(const QString& path, ReplaceFile::Links links = ReplaceFile::Links::FollowOwn);
 
 } // namespace PictureListFile

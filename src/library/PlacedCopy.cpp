@@ -3,6 +3,7 @@
 
 #include "library/AtomicFile.h"
 #include "library/FileWrite.h"
+#include "library/PendingCopies.h"
 #include "library/SideFiles.h"
 
 #include <QFile>
@@ -30,7 +31,8 @@ PlacedCopy::~PlacedCopy()
     commit();
 }
 
-bool PlacedCopy::place(const QString& source, const QString& target, QString* error)
+bool PlacedCopy::place(const QString& source, const QString& target, QString* error,
+                       PendingCopies* journal)
 {
     auto fail = [error](const QString& reason) {
         if (error)
@@ -64,6 +66,8 @@ bool PlacedCopy::place(const QString& source, const QString& target, QString* er
     // Synced before the file at the target is moved aside.
     if (!out.sync(&reason))
         return fail(tr("The copy cannot be written: %1").arg(reason));
+    if (journal)
+        journal->notePlaced(QFileInfo(target).fileName(), out.handle());
 
     if (somethingAt(target)) {
         QTemporaryFile reserved(SideFiles::setAsideTemplate(target));

@@ -4,6 +4,8 @@
 #include <QCoreApplication>
 #include <QString>
 
+class PendingCopies;
+
 // Puts a copy of a file in place whole or not at all: the copy is written to a
 // temporary file beside its target, every write checked and synced, then
 // renamed over the target. A file that stood at the target is kept aside until
@@ -19,8 +21,10 @@ public:
     // Neither committed nor rolled back: the copy stays, the kept file goes.
     ~PlacedCopy();
 
-    // Returns false with a reason when the target was left untouched.
-    bool place(const QString& source, const QString& target, QString* error);
+    // Returns false with a reason when the target was left untouched. The
+    // journal, when given, records the copy before it takes its place.
+    bool place(const QString& source, const QString& target, QString* error,
+               PendingCopies* journal = nullptr);
 
     void commit();
     void rollback();

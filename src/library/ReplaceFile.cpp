@@ -67,17 +67,27 @@ mode_t modeFor(const QFileInfo& target)
     return 0666 & ~currentUmask();
 }
 
-QFileInfo followLinks(const QString& path)
+bool ownLink(const QString& path)
+{
+    struct stat link;
+    return ::lstat(QFile::encodeName(path).constData(), &link) == 0 && S_ISLNK(link.st_mode) &&
+           link.st_uid == ::geteuid();
+}
+
+// Stops at the first link that is not to be followed, which is then still a link.
+QFileInfo followLinks(const QString& path, ReplaceFile::Links links)
 {
     QFileInfo file(path);
-    for (int depth = 0; depth < 32 && file.isSymLink(); ++depth)
+    for (int depth = 0; depth < 32 && file.isSymLink() && links == ReplaceFile::Links::FollowOwn &&
+                        ownLink(file.filePath());
+         ++depth)
         file.setFile(file.symLinkTarget());
     return file;
 }
 
 } // namespace
 
-bool ReplaceFile::write(const QString& path, const QByteArray& bytes, QString* error)
+bool ReplaceFile::write(const QString& path, const QByteArray& bytes, QString* error, Links links)
 {
     auto fail = [error](const QString& reason) {
         if (error)
@@ -85,7 +95,11 @@ bool ReplaceFile::write(const QString& path, const QByteArray& bytes, QString* e
         return false;
     };
 
-    const QFileInfo target = followLinks(path);
+    const QFileInfo target = followLinks(path, links);
+    if (target.isSymLink() && (links == Links::Refuse || !ownLink(target.filePath())))
+        return fail(tr("%1 is a link, which the program does not write through: it may lead to "
+                       "a file of yours. Remove the link.")
+                        .arg(target.filePath()));
     if (target.isSymLink())
         return fail(tr("%1 leads through too many links").arg(path));
     if (target.isDir())
@@ -113,7 +127,8 @@ bool ReplaceFile::write(const QString& path, const QByteArray& bytes, QString* e
 
 bool ReplaceFile::writeInPlace(const QString& path, const QByteArray& bytes, QString* error)
 {
-    const int fd = ::open(QFile::encodeName(path).constData(), O_RDWR | O_CLOEXEC);
+    // The links were looked at already: one put there since is not followed.
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDWR | O_CLOEXEC | O_NOFOLLOW);
     if (fd < 0) {
         if (error)
             *error = FileWrite::systemError(errno);
@@ -161,9 +176,9 @@ bool ReplaceFile::writeInPlace(const QString& path, const QByteArray& bytes, QSt
     return written;
 }
 
-int ReplaceFile::removeLeftovers(const QString& path)
+int ReplaceFile::removeLeftovers(const QString& path, Links links)
 {
-    const QFileInfo target = followLinks(path);
+    const QFileInfo target = followLinks(path, links);
     return SideFiles::removeLeftovers(target.absolutePath(),
                                       SideFiles::Leftovers::of(target.fileName()));
 }

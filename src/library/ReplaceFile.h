@@ -17,10 +17,18 @@ class ReplaceFile
     Q_DECLARE_TR_FUNCTIONS(ReplaceFile)
 
 public:
-    // Returns false with a reason when the file was left as it was. A link is
-    // followed: the file it leads to is replaced and the link stays. A file
+    // Whether a link at the path is followed. Only a link of the user's own
+    // making is (a list kept elsewhere); one another account planted in a
+    // shared folder could lead to any file of the user's. The program's own
+    // bookkeeping files are never written through a link.
+    enum class Links { FollowOwn, Refuse };
+
+    // Returns false with a reason when the file was left as it was. A link
+    // followed leaves the link and replaces the file it leads to; a link not
+    // followed is refused, and neither it nor its target is touched. A file
     // the user made read-only is not replaced.
-    static bool write(const QString& path, const QByteArray& bytes, QString* error);
+    static bool write(const QString& path, const QByteArray& bytes, QString* error,
+                      Links links = Links::FollowOwn);
 
     // The rewrite in place on its own; false with a reason when the file
     // keeps (or has been given back) its old content.
@@ -28,5 +36,5 @@ public:
 
     // Removes the temporary files that writes killed half-way left beside
     // the file. Returns how many.
-    static int removeLeftovers(const QString& path);
+    static int removeLeftovers(const QString& path, Links links = Links::FollowOwn);
 };

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "BadPictures.h"
 
+#include "library/PictureDecoder.h"
+
 #include <QBuffer>
 #include <QDir>
 #include <QFile>
@@ -100,6 +102,8 @@ QList<BadPictures::File> BadPictures::all()
          bitmap(16, 16, 16, BitFields, masks(0xFFFFFFFF, 0xFFFFFFFF, 0x1), 512), false, true},
         {QStringLiteral("short pixels.bmp"), bitmap(400, 400, 24, 0, {}, 100), false, true},
         {QStringLiteral("folder.jpg"), {}, true},
+        // A whole picture, then a gigabyte of nothing: never read, nor copied.
+        {QStringLiteral("sparse giant.jpg"), jpeg, false, false, PictureDecoder::MaxFileBytes + 1},
     };
 }
 
@@ -108,7 +112,8 @@ bool BadPictures::write(const File& file, const QString& path)
     if (file.folder)
         return QDir().mkpath(path);
     QFile out(path);
-    return out.open(QIODevice::WriteOnly) && out.write(file.content) == file.content.size();
+    return out.open(QIODevice::WriteOnly) && out.write(file.content) == file.content.size() &&
+           (file.sparseSize == 0 || out.resize(file.sparseSize));
 }
 
 static qint64 statusField(const char* name)

@@ -15,6 +15,7 @@ struct File {
     bool folder = false;
     // Odd but readable: the decoder may make a picture of it (all black).
     bool mayDecode = false;
+    qint64 sparseSize = 0; // made this large with a hole after the content
 };
 
 QList<File> all();

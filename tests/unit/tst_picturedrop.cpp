@@ -3,6 +3,7 @@
 #include "LibraryFixture.h"
 #include "TestPictures.h"
 #include "app/MainWindow.h"
+#include "library/LibraryEditor.h"
 #include "library/PictureLibrary.h"
 
 #include <QApplication>
@@ -26,6 +27,7 @@ class PictureDropTest : public QObject
 private slots:
     void droppedFilesAreAdded();
     void severalChosenAtOnceGiveOneSummary();
+    void manyRefusedAtOnceStillEnd();
     void ownFilesAreListedNotCopiedNorDeleted_data();
     void ownFilesAreListedNotCopiedNorDeleted();
 };
@@ -130,6 +132,24 @@ void PictureDropTest::severalChosenAtOnceGiveOneSummary()
     QCOMPARE(message.icon, MessageIcon::Warning); // some were added
     QVERIFY2(message.items.size() == 1 && message.items[0].startsWith(broken + ": "),
              qPrintable(message.items.join('\n')));
+}
+
+// More paths than the threads have in hand, refused before any is read
+// (listed already, or gone): the add ends, with one summary.
+void PictureDropTest::manyRefusedAtOnceStillEnd()
+{
+    LibraryFixture f;
+    const QStringList names = pictureNames(120);
+    writeLibrary(f.test, names);
+    f.start();
+    QStringList paths;
+    for (const QString& name : names)
+        paths << f.test.copiesFolder() + '/' + name;
+    for (const QString& name : names)
+        paths << f.userFolder.filePath("gone " + name);
+    f.window->libraryEditor().addDropped(paths);
+    QTRY_VERIFY(!f.window->libraryEditor().isAdding());
+    QCOMPARE(f.test.dialogs.messages.value(0).items.size(), 120); // the gone ones
 }
 
 void PictureDropTest::ownFilesAreListedNotCopiedNorDeleted_data()

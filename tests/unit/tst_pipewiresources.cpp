@@ -23,6 +23,7 @@ private slots:
     void noDaemonLeavesBothClear();
     void daemonRestartIsFollowed();
     void videoDeviceHeldOpenIsACall();
+    void videoDevicePluggedInDuringAnOverflowIsSeen();
 
 private:
     PauseReasons reasons() const;
@@ -163,6 +164,25 @@ void PipeWireSourcesTest::videoDeviceHeldOpenIsACall()
     QTRY_VERIFY(m->call.isActive());
     camera.close();
     QTRY_VERIFY(!m->call.isActive());
+}
+
+// The kernel drops the events past its queue's limit, among them that of a
+// camera plugged in then: the folder is looked at again.
+void PipeWireSourcesTest::videoDevicePluggedInDuringAnOverflowIsSeen()
+{
+    m->call.setWatching(false);
+    QVERIFY(QFile(m_devices.filePath(QStringLiteral("video0"))).open(QIODevice::WriteOnly));
+    m->call.setWatching(true);
+    QFile busy(m_devices.filePath(QStringLiteral("video0")));
+    QFile limit(QStringLiteral("/proc/sys/fs/inotify/max_queued_events"));
+    QVERIFY(limit.open(QIODevice::ReadOnly));
+    for (int events = limit.readAll().trimmed().toInt(); events >= 0; events -= 2) {
+        QVERIFY(busy.open(QIODevice::ReadOnly));
+        busy.close();
+    }
+    QFile camera(m_devices.filePath(QStringLiteral("video1")));
+    QVERIFY(camera.open(QIODevice::WriteOnly));
+    QTRY_VERIFY(m->call.isActive());
 }
 
 QTEST_GUILESS_MAIN(PipeWireSourcesTest)

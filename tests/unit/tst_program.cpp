@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/LibraryLock.h"
 #include "app/MainWindow.h"
 #include "app/Program.h"
 #include "web/AboutBox.h"
@@ -9,6 +10,7 @@
 #include "Children.h"
 #include "Fakes.h"
 #include "ObservingFakes.h"
+#include "library/LibraryFolder.h"
 
 #include <QAction>
 #include <QApplication>
@@ -26,6 +28,7 @@ private slots:
 
     void secondInstanceEndsBeforeAnythingElse();
     void secondCopyOnTheSameLibraryEnds();
+    void libraryLockOutlivesItsFile();
     void startUpRunsInOrder();
     void bannerDrawPutsOneLinkInFront_data();
     void bannerDrawPutsOneLinkInFront();
@@ -103,6 +106,19 @@ void ProgramTest::secondCopyOnTheSameLibraryEnds()
     QVERIFY(program.hasEnded());
     QVERIFY(!program.mainWindow());
     QVERIFY(!QFile::exists(fakes.listFile()));
+}
+
+// Taking the lock file away does not let a second copy in.
+void ProgramTest::libraryLockOutlivesItsFile()
+{
+    TestServices fakes;
+    LibraryLock running{LibraryFolder(fakes.programFolder())};
+    QCOMPARE(running.tryLock(), LibraryLock::Outcome::Locked);
+    QVERIFY(QFile::remove(fakes.programFolder() + "/.library.lock"));
+    Program program(fakes.services);
+    QVERIFY(!program.start());
+    QCOMPARE(fakes.dialogs.messages.size(), 1);
+    QVERIFY(fakes.dialogs.messages.constFirst().text.contains(fakes.programFolder()));
 }
 
 void ProgramTest::startUpRunsInOrder()
