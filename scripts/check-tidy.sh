@@ -4,8 +4,8 @@
 # fails on any finding. Uses a configure-only build folder without
 # precompiled headers, which clang cannot read from g++. A source is checked
 # again only when it, a header of ours it includes, the checks, the build's
-# lists or the D-Bus interface changed since the last run with no finding (kept in <folder>/tidy-keys.json);
-# --all checks every one.
+# lists or the D-Bus interface changed since the last run with no finding
+# (kept in <folder>/tidy-keys.json); --all checks every one.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 all=0
