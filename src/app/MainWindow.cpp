@@ -2,6 +2,8 @@
 #include "app/MainWindow.h"
 
 #include "app/ActiveHoursDialog.h"
+#include "app/ImageViewer.h"
+#include "app/LibraryEditor.h"
 #include "app/PauseForActions.h"
 #include "app/PauseWhenMenu.h"
 #include "app/RunTrayIcon.h"
@@ -9,8 +11,6 @@
 #include "app/StartWithSessionAction.h"
 #include "flash/FlashRun.h"
 #include "flash/FlashWindows.h"
-#include "library/ImageViewer.h"
-#include "library/LibraryEditor.h"
 #include "library/PictureLibrary.h"
 #include "platform/ProgramInfo.h"
 #include "settings/SettingsPanel.h"

@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/RemoteControl.h"
 
+#include "app/LibraryEditor.h"
 #include "app/MainWindow.h"
 #include "app/RemoteCommand.h"
 #include "desktop/BusInBackground.h"
 #include "flash/FlashRun.h"
-#include "library/LibraryEditor.h"
 
 #include <QDBusConnection>
 #include <QDBusMessage>

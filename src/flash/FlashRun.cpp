@@ -4,7 +4,7 @@
 #include "flash/FlashDisplay.h"
 #include "flash/FlashWindow.h"
 #include "flash/Placement.h"
-#include "library/FlashPictures.h"
+#include "pictures/FlashPictures.h"
 #include "platform/ProgramInfo.h"
 #include "platform/Translated.h"
 #include "settings/DisplayChoices.h"

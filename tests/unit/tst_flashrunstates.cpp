@@ -5,7 +5,7 @@
 #include "flash/FlashDisplay.h"
 #include "flash/FlashRun.h"
 #include "flash/RunSchedule.h"
-#include "library/FlashPictures.h"
+#include "pictures/FlashPictures.h"
 #include "settings/DisplayChoices.h"
 
 #include <QSet>

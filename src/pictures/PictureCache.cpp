@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "library/PictureCache.h"
+#include "pictures/PictureCache.h"
 
-#include "library/AtomicFile.h"
-#include "library/SideFiles.h"
+#include "files/AtomicFile.h"
+#include "files/SideFiles.h"
 #include "platform/HomeFolder.h"
 
 #include <QCryptographicHash>

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "library/ReplaceFile.h"
+#include "files/ReplaceFile.h"
 
-#include "library/AtomicFile.h"
-#include "library/FileWrite.h"
-#include "library/SideFiles.h"
+#include "files/AtomicFile.h"
+#include "files/FileWrite.h"
+#include "files/SideFiles.h"
 
 #include <QFile>
 #include <QFileInfo>

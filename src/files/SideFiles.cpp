@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "library/SideFiles.h"
+#include "files/SideFiles.h"
 
 #include <QDateTime>
 #include <QDir>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "library/FileWrite.h"
+#include "files/FileWrite.h"
 
 #include <QFile>
 

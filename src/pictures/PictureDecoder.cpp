@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "library/PictureDecoder.h"
+#include "pictures/PictureDecoder.h"
 
-#include "library/DecodeBudget.h"
+#include "pictures/DecodeBudget.h"
 
 #include <QBuffer>
 #include <QCoreApplication>

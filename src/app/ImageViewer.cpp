@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "library/ImageViewer.h"
+#include "app/ImageViewer.h"
 
 #include "library/PictureLibrary.h"
-#include "library/PictureStrip.h"
 #include "widgets/Look.h"
+#include "widgets/PictureStrip.h"
 #include "widgets/Units.h"
 
 #include <QListView>

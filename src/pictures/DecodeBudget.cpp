@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "library/DecodeBudget.h"
+#include "pictures/DecodeBudget.h"
 
 #include <QFile>
 #include <QSemaphore>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "library/LibraryEditor.h"
+#include "app/LibraryEditor.h"
 
-#include "library/ImageViewer.h"
+#include "app/ImageViewer.h"
 #include "library/PictureBatch.h"
 #include "library/PictureLibrary.h"
 #include "platform/Dialogs.h"

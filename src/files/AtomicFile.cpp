@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "library/AtomicFile.h"
+#include "files/AtomicFile.h"
 
-#include "library/FileWrite.h"
-#include "library/SideFiles.h"
+#include "files/FileWrite.h"
+#include "files/SideFiles.h"
 
 AtomicFile::AtomicFile(const QString& target, Sync sync)
     : m_target(target), m_file(SideFiles::temporaryTemplate(target)), m_sync(sync)

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "library/PlacedCopy.h"
+#include "files/PlacedCopy.h"
 
-#include "library/AtomicFile.h"
-#include "library/FileWrite.h"
-#include "library/SideFiles.h"
+#include "files/AtomicFile.h"
+#include "files/FileWrite.h"
+#include "files/SideFiles.h"
 
 #include <QFile>
 #include <QFileInfo>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "library/PictureDecoder.h"
+#include "pictures/PictureDecoder.h"
 
 #include <QByteArray>
 #include <QString>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "library/PictureStore.h"
+#include "pictures/PictureStore.h"
 
 #include <QCoreApplication>
 #include <QPointer>

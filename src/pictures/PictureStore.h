@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "library/PictureAvailability.h"
-#include "library/PictureCache.h"
-#include "library/PictureDecoder.h"
+#include "pictures/PictureAvailability.h"
+#include "pictures/PictureCache.h"
+#include "pictures/PictureDecoder.h"
 
 #include <QCache>
 #include <QHash>

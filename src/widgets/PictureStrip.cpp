@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "library/PictureStrip.h"
+#include "widgets/PictureStrip.h"
 
 #include <QPaintEvent>
 #include <QPainter>
