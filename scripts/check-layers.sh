@@ -23,7 +23,7 @@ for folder in */; do
     fi
 done
 # The layers that use no widgets at all.
-widget_free="desktop files pictures library"
+widget_free="desktop files pictures library core"
 # The widget classes the platform layer may name: the system dialogs only.
 dialog_files="platform/QtDialogs.cpp"
 widget_headers='QtWidgets|QApplication|QWidget|QMainWindow|QDialog|QLabel|QPushButton|QAbstractButton|QCheckBox|QRadioButton|QComboBox|QLineEdit|QGroupBox|QFrame|QMenu|QMenuBar|QScrollBar|QListView|QListWidget|QProgressBar|QSystemTrayIcon|QStyle|QLayout|QBoxLayout|QGridLayout|QMessageBox|QFileDialog'

@@ -2,9 +2,9 @@
 #include "app/ImageViewer.h"
 
 #include "library/PictureLibrary.h"
+#include "platform/Units.h"
 #include "widgets/Look.h"
 #include "widgets/PictureStrip.h"
-#include "widgets/Units.h"
 
 #include <QListView>
 #include <QProgressBar>

@@ -2,6 +2,7 @@
 #include "app/LibraryEditor.h"
 
 #include "app/ImageViewer.h"
+#include "core/Session.h"
 #include "library/PictureBatch.h"
 #include "library/PictureLibrary.h"
 #include "platform/Dialogs.h"
@@ -13,7 +14,16 @@
 #include <QFileInfo>
 #include <QMimeData>
 
-#include <utility>
+namespace
+{
+
+// One file, not a folder: added with the messages a single add always had.
+bool isSingleFile(const QStringList& paths)
+{
+    return paths.size() == 1 && !QFileInfo(paths.constFirst()).isDir();
+}
+
+} // namespace
 
 const QString LibraryEditor::FileDialogTitle =
     QStringLiteral(QT_TRANSLATE_NOOP("LibraryEditor", "Orvane Picture Board"));
@@ -24,28 +34,31 @@ const QString LibraryEditor::FolderDialogTitle =
 const QString LibraryEditor::DuplicateMessage = QStringLiteral(QT_TRANSLATE_NOOP(
     "LibraryEditor", "This Picture is Already available Please Select Another Picture "));
 
-LibraryEditor::LibraryEditor(PictureLibrary& library, ImageViewer& viewer, Dialogs& dialogs,
+LibraryEditor::LibraryEditor(Session& session, ImageViewer& viewer, Dialogs& dialogs,
                              QObject* parent)
-    : QObject(parent), m_library(library), m_viewer(viewer), m_dialogs(dialogs)
+    : QObject(parent), m_session(session), m_viewer(viewer), m_dialogs(dialogs)
 {
     // Picture files dragged from a file manager onto the list or the strip.
     for (QWidget* target : m_viewer.dropTargets()) {
         target->setAcceptDrops(true);
         target->installEventFilter(this);
     }
+    // Adds asked for through any door are shown here.
+    connect(&m_session, &Session::addingStarted, this, &LibraryEditor::addingStarted);
+    connect(&m_session, &Session::addingFinished, this, &LibraryEditor::addingFinished);
+}
+
+bool LibraryEditor::isAdding() const
+{
+    return m_session.isAdding();
 }
 
 void LibraryEditor::addPictureClicked()
 {
     if (isAdding())
         return;
-    const QStringList chosen =
-        m_dialogs.openFiles(translated("LibraryEditor", FileDialogTitle),
-                            translated("LibraryEditor", FileFilter), PreselectedFilter);
-    if (chosen.size() == 1)
-        addPicture(chosen.constFirst()); // one file: with a message of its own
-    else if (!chosen.isEmpty())
-        addMany(chosen);
+    add(m_dialogs.openFiles(translated("LibraryEditor", FileDialogTitle),
+                            translated("LibraryEditor", FileFilter), PreselectedFilter));
 }
 
 void LibraryEditor::addFolderClicked()
@@ -54,44 +67,55 @@ void LibraryEditor::addFolderClicked()
         return;
     if (const std::optional<QString> folder =
             m_dialogs.openFolder(translated("LibraryEditor", FolderDialogTitle)))
-        addMany({*folder});
+        add({*folder});
 }
 
 void LibraryEditor::addDropped(const QStringList& paths)
 {
-    if (paths.size() == 1 && !QFileInfo(paths.constFirst()).isDir())
-        addPicture(paths.constFirst());
-    else if (!paths.isEmpty())
-        addMany(paths);
+    add(paths);
 }
 
 void LibraryEditor::addMany(const QStringList& paths)
 {
-    if (isAdding())
-        return;
-    m_singlePath.clear();
-    m_batch = new PictureBatch(m_library, PictureBatch::itemsOf(paths), this);
-    connect(m_batch, &PictureBatch::progressChanged, &m_viewer, &ImageViewer::showAddingProgress);
-    connect(m_batch, &PictureBatch::finished, this, &LibraryEditor::addingFinished);
-    emit addingChanged(true);
-    m_batch->start();
+    if (!isAdding())
+        add(paths);
+}
+
+void LibraryEditor::addPicture(const QString& path)
+{
+    add({path});
+}
+
+void LibraryEditor::add(const QStringList& paths)
+{
+    const Outcome outcome = m_session.addPictures(paths);
+    // One file has a message of its own, also when it is refused at once;
+    // several are not tried while an add is on.
+    if (!outcome.isDone() && isSingleFile(paths))
+        reportSingleAdd(paths.constFirst(),
+                        {PictureLibrary::Change::Outcome::Refused, outcome.refusal});
 }
 
 void LibraryEditor::cancelAdding()
 {
-    if (m_batch)
-        m_batch->cancel();
+    m_session.cancelAdding();
 }
 
-void LibraryEditor::addingFinished()
+void LibraryEditor::addingStarted(const QStringList& paths)
 {
-    const PictureBatch::Summary summary = m_batch->summary();
-    const int total = m_batch->total();
-    m_batch->deleteLater();
-    m_batch = nullptr;
+    // One file without the progress bar that would only flicker.
+    if (!isSingleFile(paths))
+        connect(m_session.adding(), &PictureBatch::progressChanged, &m_viewer,
+                &ImageViewer::showAddingProgress);
+    emit addingChanged(true);
+}
+
+void LibraryEditor::addingFinished(const QStringList& paths, const PictureBatch::Summary& summary,
+                                   int total)
+{
     emit addingChanged(false);
-    if (!m_singlePath.isEmpty()) {
-        reportSingleAdd(std::exchange(m_singlePath, {}), summary.last);
+    if (isSingleFile(paths)) {
+        reportSingleAdd(paths.constFirst(), summary.last);
         return;
     }
 
@@ -127,23 +151,6 @@ void LibraryEditor::addingFinished()
     m_dialogs.messageWithList(lines.join(u'\n'), summary.refused, icon, ProgramInfo::title());
 }
 
-void LibraryEditor::addPicture(const QString& path)
-{
-    if (isAdding()) {
-        // From outside the window (a command) while an add is on: refused
-        // as the library refuses any change then.
-        reportSingleAdd(path, m_library.add(path));
-        return;
-    }
-    // A batch of one, without the progress bar that would only flicker; the
-    // add buttons wait until it is over.
-    m_singlePath = path;
-    m_batch = new PictureBatch(m_library, {PictureBatch::Item{path, false, {}}}, this);
-    connect(m_batch, &PictureBatch::finished, this, &LibraryEditor::addingFinished);
-    emit addingChanged(true);
-    m_batch->start();
-}
-
 void LibraryEditor::reportSingleAdd(const QString& path, const PictureLibrary::Change& change)
 {
     switch (change.outcome) {
@@ -168,8 +175,9 @@ void LibraryEditor::deletePictureClicked()
     const int row = m_viewer.selectedRow();
     if (row < 0)
         return;
-    const QString name = m_library.entries().at(row);
-    const PictureLibrary::Change change = m_library.remove(row);
+    PictureLibrary& library = m_session.library();
+    const QString name = library.entries().at(row);
+    const PictureLibrary::Change change = library.remove(row);
     if (!change.done())
         m_dialogs.message(tr("\"%1\" could not be deleted.\n%2").arg(name, change.reason),
                           MessageIcon::Critical, MessageButtons::Ok, ProgramInfo::title());

@@ -1,22 +1,23 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "library/PictureLibrary.h"
+#include "library/PictureBatch.h"
 
 #include <QObject>
 #include <QStringList>
 
 class Dialogs;
 class ImageViewer;
-class PictureBatch;
 class QMimeData;
+class Session;
 
 // The commands that change the library: Add Picture, Add Folder, Delete
 // Picture, and picture files and folders dropped on the list or the preview
-// strip. The library does the work; this asks for the files and tells the
+// strip. The session does the work; this asks for the files and tells the
 // user why a change was refused. Every add is prepared in the background,
 // so that a large picture never holds up the window: one file with the
-// messages it always had, several or a folder with one message at the end.
+// messages it always had, several or a folder with one message at the end,
+// whichever door asked for it.
 class LibraryEditor : public QObject
 {
     Q_OBJECT
@@ -26,7 +27,7 @@ public:
     static constexpr int PreselectedFilter = 2; // JPG
     static const QString DuplicateMessage;
 
-    LibraryEditor(PictureLibrary& library, ImageViewer& viewer, Dialogs& dialogs,
+    LibraryEditor(Session& session, ImageViewer& viewer, Dialogs& dialogs,
                   QObject* parent = nullptr);
 
     static const QString FolderDialogTitle;
@@ -36,7 +37,7 @@ public:
     void deletePictureClicked();
     // Stops adding many; what was added stays.
     void cancelAdding();
-    bool isAdding() const { return m_batch != nullptr; }
+    bool isAdding() const;
 
     // Adds the picture file at path as Add Picture does once a file is chosen.
     void addPicture(const QString& path);
@@ -59,12 +60,12 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void addingFinished();
+    void add(const QStringList& paths);
+    void addingStarted(const QStringList& paths);
+    void addingFinished(const QStringList& paths, const PictureBatch::Summary& summary, int total);
     void reportSingleAdd(const QString& path, const PictureLibrary::Change& change);
 
-    PictureLibrary& m_library;
+    Session& m_session;
     ImageViewer& m_viewer;
     Dialogs& m_dialogs;
-    PictureBatch* m_batch = nullptr;
-    QString m_singlePath; // the one file the batch adds, when it was chosen alone
 };

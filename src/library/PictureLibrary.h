@@ -70,8 +70,9 @@ public:
     static Addition prepare(const QString& source, const QString& name, const QString& target,
                             const PictureSizes& sizes);
 
-    // While an add is open, other adds and deletes are refused.
+    // While an add is open, other adds and deletes are refused, with this.
     bool isBusy() const { return m_busy; }
+    Change refuseWhileBusy() const;
     // Takes entry row (from 0) off the list, then deletes its copy unless
     // another entry shares it.
     Change remove(int row);
@@ -120,7 +121,6 @@ private:
 
     void rebuildSlots();
     static Change refuse(const QString& reason);
-    Change refuseWhileBusy() const;
     bool saveOriginals(const QSet<QString>& originals, QString* error) const;
     bool isListed(const QString& name) const;
     bool landsOnListedCopy(const QString& target) const;

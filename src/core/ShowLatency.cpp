@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "flash/ShowLatency.h"
+#include "core/ShowLatency.h"
 
 #include <algorithm>
 

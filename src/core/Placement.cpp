@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "flash/Placement.h"
+#include "core/Placement.h"
 
 #include "platform/Random.h"
 

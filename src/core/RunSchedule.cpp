@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "flash/RunSchedule.h"
+#include "core/RunSchedule.h"
 
 #include <algorithm>
 #include <limits>

@@ -1,11 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "flash/FlashRun.h"
+#include "core/FlashRun.h"
 
-#include "flash/FlashDisplay.h"
-#include "flash/FlashWindow.h"
-#include "flash/Placement.h"
+#include "core/FlashDisplay.h"
+#include "core/Placement.h"
 #include "pictures/FlashPictures.h"
-#include "platform/ProgramInfo.h"
 #include "platform/Translated.h"
 #include "settings/DisplayChoices.h"
 #include "settings/SettingsSection.h"
@@ -126,22 +124,10 @@ void FlashRun::beginInterval()
     m_intervalTimer->setInterval(m_intervalMs - m_showLatency.estimateMs());
 }
 
-void FlashRun::startStopClicked()
+Outcome FlashRun::start()
 {
-    m_choices.current().save(m_services.settings, m_services.program.applicationName);
-    if (isRunning())
-        stop();
-    else
-        start();
-}
-
-void FlashRun::start()
-{
-    if (m_pictures.slotCount() < 1) {
-        m_services.dialogs.message(translated("FlashRun", NoPictureMessage), MessageIcon::Critical,
-                                   MessageButtons::Ok, ProgramInfo::title());
-        return;
-    }
+    if (m_pictures.slotCount() < 1)
+        return Outcome::refused(translated("FlashRun", NoPictureMessage));
     m_scheduler.start();
     // The first picture, too, is seen one interval after Start: its tick goes
     // by how fast a picture reached the screen last time.
@@ -160,6 +146,7 @@ void FlashRun::start()
     followPause();
     prefetchNext();
     emit minimiseRequested();
+    return Outcome::done();
 }
 
 void FlashRun::stop()
@@ -270,7 +257,7 @@ void FlashRun::flash(int slot)
         return;
     }
     const DisplaySettings choices = m_choices.current();
-    const QSizeF size(FlashWindow::WidthTwips, FlashWindow::HeightTwips);
+    const QSizeF size(FlashDisplay::WidthTwips, FlashDisplay::HeightTwips);
     const Placement place =
         m_monitorPicker.placeNext(size, choices.randomLocation(), m_services.random);
     m_display.show(picture, QPointF(place.left, place.top), choices.durationMilliseconds());

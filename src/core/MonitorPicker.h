@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "flash/Placement.h"
+#include "core/Placement.h"
 #include "settings/ShowPicturesOn.h"
 
 #include <QRect>

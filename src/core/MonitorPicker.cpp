@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "flash/MonitorPicker.h"
+#include "core/MonitorPicker.h"
 
 #include "platform/Monitors.h"
-#include "widgets/Units.h"
+#include "platform/Units.h"
 
 #include <algorithm>
 

@@ -1,10 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "flash/MonitorPicker.h"
-#include "flash/RunSchedule.h"
-#include "flash/Scheduler.h"
-#include "flash/ShowLatency.h"
+#include "core/MonitorPicker.h"
+#include "core/Outcome.h"
+#include "core/RunSchedule.h"
+#include "core/Scheduler.h"
+#include "core/ShowLatency.h"
 #include "platform/Services.h"
 
 #include <QDateTime>
@@ -61,8 +62,9 @@ public:
     // counting (no run, or a picture is on the screen).
     QDateTime nextFlashDue() const;
 
-    // The Start/Stop command: saves the four settings, then starts or stops.
-    void startStopClicked();
+    // Starts a run; refused without pictures. Stop ends it.
+    Outcome start();
+    void stop();
     // The main window is closing: no flash may follow.
     void end();
 
@@ -91,8 +93,6 @@ signals:
 
 private:
     void setState(State state);
-    void start();
-    void stop();
     // What stopping and ending share: no more pause watching, state Stopped.
     void leaveRun();
     SettingsSection timingSection() const;

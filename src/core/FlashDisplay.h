@@ -13,6 +13,10 @@ class FlashDisplay : public QObject
 {
     Q_OBJECT
 public:
+    // The size of a flash, in twips.
+    static constexpr int WidthTwips = 5295;
+    static constexpr int HeightTwips = 3735;
+
     using QObject::QObject;
 
     // Gets ready for the next flash ahead of time (creating a window is slow).

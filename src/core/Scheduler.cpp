@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "flash/Scheduler.h"
+#include "core/Scheduler.h"
 
 #include "platform/Random.h"
 
