@@ -14,10 +14,13 @@
 #include <QFileInfo>
 #include <QMimeData>
 
+#include <utility>
+
 namespace
 {
 
-// One file, not a folder: added with the messages a single add always had.
+// One file, not a folder, dropped or handed over alone: added with the
+// messages a single add always had.
 bool isSingleFile(const QStringList& paths)
 {
     return paths.size() == 1 && !QFileInfo(paths.constFirst()).isDir();
@@ -57,8 +60,13 @@ void LibraryEditor::addPictureClicked()
 {
     if (isAdding())
         return;
-    add(m_dialogs.openFiles(translated("LibraryEditor", FileDialogTitle),
-                            translated("LibraryEditor", FileFilter), PreselectedFilter));
+    const QStringList chosen =
+        m_dialogs.openFiles(translated("LibraryEditor", FileDialogTitle),
+                            translated("LibraryEditor", FileFilter), PreselectedFilter);
+    if (chosen.size() == 1)
+        addPicture(chosen.constFirst()); // one file: with a message of its own
+    else
+        add(chosen);
 }
 
 void LibraryEditor::addFolderClicked()
@@ -83,17 +91,30 @@ void LibraryEditor::addMany(const QStringList& paths)
 
 void LibraryEditor::addPicture(const QString& path)
 {
-    add({path});
+    m_singleAsked = true;
+    refused({path}, m_session.addPicture(path));
+}
+
+bool LibraryEditor::isSingle(const QStringList& paths) const
+{
+    return m_singleAsked || isSingleFile(paths);
 }
 
 void LibraryEditor::add(const QStringList& paths)
 {
-    const Outcome outcome = m_session.addPictures(paths);
+    refused(paths, m_session.addPictures(paths));
+}
+
+void LibraryEditor::refused(const QStringList& paths, const Outcome& outcome)
+{
     // One file has a message of its own, also when it is refused at once;
     // several are not tried while an add is on.
-    if (!outcome.isDone() && isSingleFile(paths))
+    if (outcome.isDone())
+        return;
+    if (isSingle(paths))
         reportSingleAdd(paths.constFirst(),
                         {PictureLibrary::Change::Outcome::Refused, outcome.refusal});
+    m_singleAsked = false;
 }
 
 void LibraryEditor::cancelAdding()
@@ -104,7 +125,7 @@ void LibraryEditor::cancelAdding()
 void LibraryEditor::addingStarted(const QStringList& paths)
 {
     // One file without the progress bar that would only flicker.
-    if (!isSingleFile(paths))
+    if (!isSingle(paths))
         connect(m_session.adding(), &PictureBatch::progressChanged, &m_viewer,
                 &ImageViewer::showAddingProgress);
     emit addingChanged(true);
@@ -114,7 +135,7 @@ void LibraryEditor::addingFinished(const QStringList& paths, const PictureBatch:
                                    int total)
 {
     emit addingChanged(false);
-    if (isSingleFile(paths)) {
+    if (std::exchange(m_singleAsked, false) || isSingleFile(paths)) {
         reportSingleAdd(paths.constFirst(), summary.last);
         return;
     }

@@ -8,6 +8,7 @@
 
 class Dialogs;
 class ImageViewer;
+struct Outcome;
 class QMimeData;
 class Session;
 
@@ -61,6 +62,11 @@ protected:
 
 private:
     void add(const QStringList& paths);
+    // An add refused at once: one file says so, several are not tried.
+    void refused(const QStringList& paths, const Outcome& outcome);
+    // Added with the messages of one file: asked for by addPicture(), or one
+    // file given alone.
+    bool isSingle(const QStringList& paths) const;
     void addingStarted(const QStringList& paths);
     void addingFinished(const QStringList& paths, const PictureBatch::Summary& summary, int total);
     void reportSingleAdd(const QString& path, const PictureLibrary::Change& change);
@@ -68,4 +74,5 @@ private:
     Session& m_session;
     ImageViewer& m_viewer;
     Dialogs& m_dialogs;
+    bool m_singleAsked = false; // the add on was asked for by addPicture()
 };

@@ -123,11 +123,21 @@ Outcome Session::resume()
 
 Outcome Session::addPictures(const QStringList& paths)
 {
+    return startAdding(paths, PictureBatch::itemsOf(paths));
+}
+
+Outcome Session::addPicture(const QString& path)
+{
+    return startAdding({path}, {PictureBatch::Item{path, false, {}}});
+}
+
+Outcome Session::startAdding(const QStringList& paths, const QList<PictureBatch::Item>& items)
+{
     if (m_library->isBusy())
         return Outcome::refused(m_library->refuseWhileBusy().reason);
     if (paths.isEmpty())
         return Outcome::done();
-    m_batch = new PictureBatch(*m_library, PictureBatch::itemsOf(paths), this);
+    m_batch = new PictureBatch(*m_library, items, this);
     connect(m_batch, &PictureBatch::finished, this, [this, paths] {
         PictureBatch* batch = std::exchange(m_batch, nullptr);
         batch->deleteLater();

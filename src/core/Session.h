@@ -58,6 +58,8 @@ public:
     // Adds picture files, and the pictures in folders, in the background;
     // refused while another add is on. addingFinished() tells the end.
     Outcome addPictures(const QStringList& paths);
+    // Adds the one file at path, as Add Picture does with the file chosen.
+    Outcome addPicture(const QString& path);
     void cancelAdding();
     bool isAdding() const { return m_batch != nullptr; }
     // The add that is on, or null.
@@ -78,6 +80,7 @@ signals:
 private:
     DisplaySettings current() const override;
     Outcome refuseWithoutRun() const;
+    Outcome startAdding(const QStringList& paths, const QList<PictureBatch::Item>& items);
     void saveChoices();
 
     Services m_services;
