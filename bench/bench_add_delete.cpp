@@ -6,11 +6,11 @@
 //   bench_add_delete [work folder]
 
 #include "CameraPictures.h"
-#include "library/ImageViewer.h"
-#include "library/LibraryEditor.h"
-#include "library/PictureDecoder.h"
+#include "app/ImageViewer.h"
+#include "app/LibraryEditor.h"
 #include "library/PictureLibrary.h"
 #include "library/PictureListFile.h"
+#include "pictures/PictureDecoder.h"
 #include "platform/Dialogs.h"
 
 #include <QApplication>

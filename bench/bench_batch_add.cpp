@@ -14,9 +14,9 @@
 #include "EventWait.h"
 #include "Fakes.h"
 #include "app/MainWindow.h"
-#include "library/PictureDecoder.h"
 #include "library/PictureLibrary.h"
 #include "library/PictureListFile.h"
+#include "pictures/PictureDecoder.h"
 
 #include <QApplication>
 #include <QDir>

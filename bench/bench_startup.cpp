@@ -16,7 +16,7 @@
 #include "app/MainWindow.h"
 #include "library/PictureLibrary.h"
 #include "library/PictureListFile.h"
-#include "library/PictureStore.h"
+#include "pictures/PictureStore.h"
 
 #include <QApplication>
 #include <QDir>

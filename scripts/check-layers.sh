@@ -2,23 +2,28 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Checks what the build's include paths cannot: that no source reaches
 # around them with a relative path, that the platform layer uses no widgets
-# beyond the system dialogs behind the dialog service, and that the desktop
-# and preferences layers use none at all. Also checks
-# the arrows themselves, so a wrong include is named even before a build.
+# beyond the system dialogs behind the dialog service, and that the layers
+# below the windows use none at all. Also checks the arrows themselves (as
+# src/layers.txt lists them, which the build reads too), so a wrong include
+# is named even before a build.
 set -euo pipefail
 cd "$(dirname "$0")/../src"
 
-declare -A allowed=(
-    [platform]="platform"
-    [desktop]="desktop platform"
-    [preferences]="preferences platform"
-    [widgets]="widgets platform"
-    [library]="library platform widgets"
-    [settings]="settings preferences platform widgets"
-    [flash]="flash library settings preferences platform widgets"
-    [web]="web preferences platform widgets"
-    [app]="app desktop flash library preferences settings web platform widgets"
-)
+# Each folder may include its own files and those of the folders it uses.
+declare -A allowed=()
+while IFS=: read -r folder uses; do
+    [[ $folder =~ ^[a-z]+$ ]] || continue
+    allowed[$folder]="$folder $(xargs <<<"$uses")"
+done <layers.txt
+for folder in */; do
+    folder=${folder%/}
+    if [[ -z ${allowed[$folder]+set} ]]; then
+        echo "src/$folder is not listed in src/layers.txt"
+        exit 1
+    fi
+done
+# The layers that use no widgets at all.
+widget_free="desktop preferences files pictures library core"
 # The widget classes the platform layer may name: the system dialogs only.
 dialog_files="platform/QtDialogs.cpp"
 widget_headers='QtWidgets|QApplication|QWidget|QMainWindow|QDialog|QLabel|QPushButton|QAbstractButton|QCheckBox|QRadioButton|QComboBox|QLineEdit|QGroupBox|QFrame|QMenu|QMenuBar|QScrollBar|QListView|QListWidget|QProgressBar|QSystemTrayIcon|QStyle|QLayout|QBoxLayout|QGridLayout|QMessageBox|QFileDialog'
@@ -50,7 +55,7 @@ while IFS= read -r hit; do
     echo "$hit: the platform layer uses no widgets beyond the system dialogs"
     status=1
 done < <(grep -HnE "#include *<($widget_headers)>" platform/*.h platform/*.cpp || true)
-for folder in desktop preferences; do
+for folder in $widget_free; do
     while IFS= read -r hit; do
         echo "$hit: the $folder layer uses no widgets"
         status=1

@@ -616,10 +616,6 @@
 <context>
     <name>RemoteControl</name>
     <message>
-        <source>Flashing is not on; there is nothing to pause.</source>
-        <translation>Das Einblenden ist nicht eingeschaltet; es gibt nichts zu pausieren.</translation>
-    </message>
-    <message>
         <source>A pause lasts from 1 to %1 minutes.</source>
         <translation>Eine Pause dauert 1 bis %1 Minuten.</translation>
     </message>
@@ -708,6 +704,13 @@
     <message>
         <source>Paused until %1</source>
         <translation>Pausiert bis %1</translation>
+    </message>
+</context>
+<context>
+    <name>Session</name>
+    <message>
+        <source>Flashing is not on; there is nothing to pause.</source>
+        <translation>Das Einblenden ist nicht eingeschaltet; es gibt nichts zu pausieren.</translation>
     </message>
 </context>
 <context>

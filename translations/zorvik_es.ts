@@ -616,10 +616,6 @@
 <context>
     <name>RemoteControl</name>
     <message>
-        <source>Flashing is not on; there is nothing to pause.</source>
-        <translation>Los destellos no están en marcha; no hay nada que pausar.</translation>
-    </message>
-    <message>
         <source>A pause lasts from 1 to %1 minutes.</source>
         <translation>Una pausa dura de 1 a %1 minutos.</translation>
     </message>
@@ -708,6 +704,13 @@
     <message>
         <source>Paused until %1</source>
         <translation>En pausa hasta %1</translation>
+    </message>
+</context>
+<context>
+    <name>Session</name>
+    <message>
+        <source>Flashing is not on; there is nothing to pause.</source>
+        <translation>Los destellos no están en marcha; no hay nada que pausar.</translation>
     </message>
 </context>
 <context>

@@ -616,10 +616,6 @@
 <context>
     <name>RemoteControl</name>
     <message>
-        <source>Flashing is not on; there is nothing to pause.</source>
-        <translation>Les flashs ne sont pas en cours ; il n’y a rien à suspendre.</translation>
-    </message>
-    <message>
         <source>A pause lasts from 1 to %1 minutes.</source>
         <translation>Une pause dure de 1 à %1 minutes.</translation>
     </message>
@@ -708,6 +704,13 @@
     <message>
         <source>Paused until %1</source>
         <translation>En pause jusqu’à %1</translation>
+    </message>
+</context>
+<context>
+    <name>Session</name>
+    <message>
+        <source>Flashing is not on; there is nothing to pause.</source>
+        <translation>Les flashs ne sont pas en cours ; il n’y a rien à suspendre.</translation>
     </message>
 </context>
 <context>

@@ -616,10 +616,6 @@
 <context>
     <name>RemoteControl</name>
     <message>
-        <source>Flashing is not on; there is nothing to pause.</source>
-        <translation>I lampi non sono attivi; non c’è nulla da sospendere.</translation>
-    </message>
-    <message>
         <source>A pause lasts from 1 to %1 minutes.</source>
         <translation>Una pausa dura da 1 a %1 minuti.</translation>
     </message>
@@ -708,6 +704,13 @@
     <message>
         <source>Paused until %1</source>
         <translation>In pausa fino alle %1</translation>
+    </message>
+</context>
+<context>
+    <name>Session</name>
+    <message>
+        <source>Flashing is not on; there is nothing to pause.</source>
+        <translation>I lampi non sono attivi; non c’è nulla da sospendere.</translation>
     </message>
 </context>
 <context>

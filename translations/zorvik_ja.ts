@@ -612,10 +612,6 @@
 <context>
     <name>RemoteControl</name>
     <message>
-        <source>Flashing is not on; there is nothing to pause.</source>
-        <translation>表示は動作していないため、一時停止するものはありません。</translation>
-    </message>
-    <message>
         <source>A pause lasts from 1 to %1 minutes.</source>
         <translation>一時停止は 1～%1 分です。</translation>
     </message>
@@ -704,6 +700,13 @@
     <message>
         <source>Paused until %1</source>
         <translation>一時停止中（%1 まで）</translation>
+    </message>
+</context>
+<context>
+    <name>Session</name>
+    <message>
+        <source>Flashing is not on; there is nothing to pause.</source>
+        <translation>表示は動作していないため、一時停止するものはありません。</translation>
     </message>
 </context>
 <context>

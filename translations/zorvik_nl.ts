@@ -616,10 +616,6 @@
 <context>
     <name>RemoteControl</name>
     <message>
-        <source>Flashing is not on; there is nothing to pause.</source>
-        <translation>Het flitsen staat niet aan; er valt niets te pauzeren.</translation>
-    </message>
-    <message>
         <source>A pause lasts from 1 to %1 minutes.</source>
         <translation>Een pauze duurt 1 tot %1 minuten.</translation>
     </message>
@@ -708,6 +704,13 @@
     <message>
         <source>Paused until %1</source>
         <translation>Gepauzeerd tot %1</translation>
+    </message>
+</context>
+<context>
+    <name>Session</name>
+    <message>
+        <source>Flashing is not on; there is nothing to pause.</source>
+        <translation>Het flitsen staat niet aan; er valt niets te pauzeren.</translation>
     </message>
 </context>
 <context>

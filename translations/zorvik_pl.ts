@@ -620,10 +620,6 @@
 <context>
     <name>RemoteControl</name>
     <message>
-        <source>Flashing is not on; there is nothing to pause.</source>
-        <translation>Wyświetlanie nie jest włączone; nie ma czego wstrzymać.</translation>
-    </message>
-    <message>
         <source>A pause lasts from 1 to %1 minutes.</source>
         <translation>Wstrzymanie trwa od 1 do %1 minut.</translation>
     </message>
@@ -712,6 +708,13 @@
     <message>
         <source>Paused until %1</source>
         <translation>Wstrzymano do %1</translation>
+    </message>
+</context>
+<context>
+    <name>Session</name>
+    <message>
+        <source>Flashing is not on; there is nothing to pause.</source>
+        <translation>Wyświetlanie nie jest włączone; nie ma czego wstrzymać.</translation>
     </message>
 </context>
 <context>

@@ -620,10 +620,6 @@
 <context>
     <name>RemoteControl</name>
     <message>
-        <source>Flashing is not on; there is nothing to pause.</source>
-        <translation>Показ не запущен; приостанавливать нечего.</translation>
-    </message>
-    <message>
         <source>A pause lasts from 1 to %1 minutes.</source>
         <translation>Пауза длится от 1 до %1 минут.</translation>
     </message>
@@ -712,6 +708,13 @@
     <message>
         <source>Paused until %1</source>
         <translation>Приостановлено до %1</translation>
+    </message>
+</context>
+<context>
+    <name>Session</name>
+    <message>
+        <source>Flashing is not on; there is nothing to pause.</source>
+        <translation>Показ не запущен; приостанавливать нечего.</translation>
     </message>
 </context>
 <context>

@@ -612,10 +612,6 @@
 <context>
     <name>RemoteControl</name>
     <message>
-        <source>Flashing is not on; there is nothing to pause.</source>
-        <translation>闪现未开启，没有可暂停的内容。</translation>
-    </message>
-    <message>
         <source>A pause lasts from 1 to %1 minutes.</source>
         <translation>暂停时长为 1 到 %1 分钟。</translation>
     </message>
@@ -704,6 +700,13 @@
     <message>
         <source>Paused until %1</source>
         <translation>已暂停，直到 %1</translation>
+    </message>
+</context>
+<context>
+    <name>Session</name>
+    <message>
+        <source>Flashing is not on; there is nothing to pause.</source>
+        <translation>闪现未开启，没有可暂停的内容。</translation>
     </message>
 </context>
 <context>

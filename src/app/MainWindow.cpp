@@ -2,24 +2,26 @@
 #include "app/MainWindow.h"
 
 #include "app/ActiveHoursDialog.h"
+#include "app/ImageViewer.h"
+#include "app/LibraryEditor.h"
 #include "app/PauseForActions.h"
 #include "app/PauseWhenMenu.h"
+#include "app/RefusalMessage.h"
 #include "app/RunTrayIcon.h"
 #include "app/ShowPicturesOnMenu.h"
 #include "app/StartWithSessionAction.h"
-#include "flash/FlashRun.h"
+#include "core/FlashRun.h"
+#include "core/Session.h"
 #include "flash/FlashWindows.h"
-#include "library/ImageViewer.h"
-#include "library/LibraryEditor.h"
 #include "library/PictureLibrary.h"
 #include "platform/ProgramInfo.h"
+#include "platform/Units.h"
 #include "settings/SettingsPanel.h"
 #include "settings/ShowPicturesOn.h"
 #include "web/WebPages.h"
 #include "widgets/LinkLabel.h"
 #include "widgets/Look.h"
 #include "widgets/TextRoom.h"
-#include "widgets/Units.h"
 
 #include <QCloseEvent>
 #include <QMenuBar>
@@ -55,18 +57,16 @@ LinkLabel* addLink(QWidget* parent, const QString& name, const QString& text, co
     return link;
 }
 
-PictureSizes pictureSizes(const Services& services)
-{
-    const double scale = services.screen.scaleFactor();
-    return {Units::size(5295, 3735) * scale, QSize(113, 90) * scale};
-}
-
 } // namespace
 
 MainWindow::MainWindow(const Services& services, QWidget* parent)
-    : QMainWindow(parent), m_services(services),
-      m_preferences(services.settings, services.program.applicationName),
-      m_pausePreferences(m_preferences)
+    : MainWindow(*FlashWindows::newSession(services), services, parent)
+{
+    m_session.setParent(this);
+}
+
+MainWindow::MainWindow(Session& session, const Services& services, QWidget* parent)
+    : QMainWindow(parent), m_session(session), m_services(services)
 {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(ProgramInfo::titleWithVersion());
@@ -104,9 +104,7 @@ MainWindow::MainWindow(const Services& services, QWidget* parent)
     Look::paint(m_description, QColor(192, 255, 192));
     Look::shrinkToFit(m_description);
 
-    m_library =
-        new PictureLibrary(LibraryFolder(services.program.folder), pictureSizes(services), this);
-    m_viewer = new ImageViewer(*m_library, client);
+    m_viewer = new ImageViewer(m_session.library(), client);
     m_viewer->setGeometry(Units::rect(120, 960, 5175, 6135));
 
     m_settingsPanel = new SettingsPanel(client);
@@ -115,7 +113,8 @@ MainWindow::MainWindow(const Services& services, QWidget* parent)
                             Units::rect(240, 360, 3285, 495));
     m_deleteButton = addButton(m_settingsPanel, QStringLiteral("cmdDeletePicture"),
                                tr("<< &Delete Picture"), Units::rect(240, 960, 3285, 495));
-    m_editor = new LibraryEditor(*m_library, *m_viewer, services.dialogs, this);
+    m_session.setDisplayChoices(m_settingsPanel);
+    m_editor = new LibraryEditor(m_session, *m_viewer, services.dialogs, this);
     // Read out without the arrows.
     m_addButton->setAccessibleName(tr("Add Picture"));
     m_addButton->setAccessibleDescription(tr("Adds picture files to the list"));
@@ -132,16 +131,12 @@ MainWindow::MainWindow(const Services& services, QWidget* parent)
     buildMenus();
     connectWebCommands();
 
-    m_flashWindows = new FlashWindows(services.timers, this);
-    m_flashRun =
-        new FlashRun(services, m_preferences, *m_library, *m_settingsPanel, *m_flashWindows, this);
-    connect(m_startStopButton, &QPushButton::clicked, m_flashRun, &FlashRun::startStopClicked);
-    connect(m_flashRun, &FlashRun::stateChanged, this, &MainWindow::runStateChanged);
-    connect(m_library, &PictureLibrary::flashPictureReady, m_flashRun,
-            &FlashRun::flashPictureReady);
-    connect(m_flashRun, &FlashRun::minimiseRequested, this, &MainWindow::minimiseForRun);
-    connect(this, &MainWindow::unloading, m_flashRun, &FlashRun::end);
-    m_trayIcon = new RunTrayIcon(*m_flashRun, services.clock, *this, this);
+    connect(m_startStopButton, &QPushButton::clicked, this, &MainWindow::startStopClicked);
+    connect(&flashRun(), &FlashRun::stateChanged, this, &MainWindow::runStateChanged);
+    connect(&flashRun(), &FlashRun::minimiseRequested, this, &MainWindow::minimiseForRun);
+    connect(this, &MainWindow::unloading, &m_session, &Session::end);
+    connect(&m_session, &Session::showPicturesOnChanged, this, &MainWindow::showPicturesOnChanged);
+    m_trayIcon = new RunTrayIcon(m_session, services.dialogs, services.clock, *this, this);
     connect(this, &MainWindow::unloading, m_trayIcon, &RunTrayIcon::hide);
     buildRunMenus(findChild<QMenu*>(QStringLiteral("mnuFile")));
 
@@ -153,7 +148,31 @@ MainWindow::MainWindow(const Services& services, QWidget* parent)
     centreOnScreen();
 }
 
-MainWindow::~MainWindow() = default;
+MainWindow::~MainWindow()
+{
+    // The session may outlive the window; the panel goes with it.
+    m_session.setDisplayChoices(nullptr);
+}
+
+PictureLibrary& MainWindow::library() const
+{
+    return m_session.library();
+}
+
+FlashRun& MainWindow::flashRun() const
+{
+    return m_session.run();
+}
+
+FlashWindows& MainWindow::flashWindows() const
+{
+    return *qobject_cast<FlashWindows*>(&m_session.display());
+}
+
+void MainWindow::startStopClicked()
+{
+    showRefusal(m_services.dialogs, m_session.toggle());
+}
 
 void MainWindow::centreOnScreen()
 {
@@ -203,7 +222,7 @@ void MainWindow::setReadingOrder(QWidget* client)
 
 void MainWindow::runStateChanged()
 {
-    m_startStopButton->setText(m_flashRun->startStopCaption());
+    m_startStopButton->setText(flashRun().startStopCaption());
     TextRoom::fit(m_startStopButton);
 }
 
@@ -277,10 +296,10 @@ void MainWindow::buildRunMenus(QMenu* file)
     // Desktops such as GNOME show no tray: the File menu has them too.
     QAction* exit = m_exitAction;
     for (QMenu* menu : {file, m_trayIcon->menu()}) {
-        auto* pauseMenu = new PauseWhenMenu(m_pausePreferences, this);
+        auto* pauseMenu = new PauseWhenMenu(m_session.pausePreferences(), this);
         auto* showPicturesOnMenu = new ShowPicturesOnMenu(this);
         QAction* before = menu == file ? exit : nullptr;
-        auto* pauseFor = new PauseForActions(*m_flashRun, *menu, before);
+        auto* pauseFor = new PauseForActions(m_session, *menu, before);
         connect(pauseFor, &PauseForActions::activeHoursRequested, this,
                 &MainWindow::openActiveHours);
         menu->insertMenu(before, pauseMenu);
@@ -288,8 +307,10 @@ void MainWindow::buildRunMenus(QMenu* file)
         menu->insertAction(
             before, new StartWithSessionAction(m_services.autostart, m_services.dialogs, *menu));
         menu->insertSeparator(before);
-        connect(pauseMenu, &PauseWhenMenu::preferencesChanged, m_flashRun, &FlashRun::setPauseWhen);
-        connect(showPicturesOnMenu, &ShowPicturesOnMenu::chosen, this, &MainWindow::showPicturesOn);
+        connect(pauseMenu, &PauseWhenMenu::preferencesChanged, &m_session,
+                &Session::applyPausePreferences);
+        connect(showPicturesOnMenu, &ShowPicturesOnMenu::chosen, &m_session,
+                &Session::setShowPicturesOn);
         m_pauseMenus << pauseMenu;
         m_showPicturesOnMenus << showPicturesOnMenu;
     }
@@ -303,13 +324,10 @@ void MainWindow::openActiveHours()
         open->activateWindow();
         return;
     }
-    auto* dialog = new ActiveHoursDialog(ActiveHours::load(m_preferences), this);
+    auto* dialog = new ActiveHoursDialog(ActiveHours::load(m_session.preferences()), this);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
-    connect(dialog, &QDialog::accepted, this, [this, dialog] {
-        const ActiveHours hours = dialog->hours();
-        hours.save(m_preferences);
-        m_flashRun->setActiveHours(hours);
-    });
+    connect(dialog, &QDialog::accepted, this,
+            [this, dialog] { m_session.setActiveHours(dialog->hours()); });
     dialog->open();
 }
 
@@ -321,12 +339,10 @@ void MainWindow::addingChanged(bool adding)
     m_addFolderAction->setEnabled(!adding);
 }
 
-void MainWindow::showPicturesOn(ShowPicturesOn choice)
+void MainWindow::showPicturesOnChanged(ShowPicturesOn choice)
 {
-    saveShowPicturesOn(m_preferences, choice);
     for (ShowPicturesOnMenu* menu : std::as_const(m_showPicturesOnMenus))
         menu->setChoice(choice);
-    m_flashRun->setShowPicturesOn(choice);
 }
 
 void MainWindow::load()
@@ -334,18 +350,11 @@ void MainWindow::load()
     m_settingsPanel->fillLists();
     m_viewer->showStartState();
     m_settingsPanel->selectFirstItems();
-    m_library->load();
-    m_settingsPanel->apply(DisplaySettings::load(m_preferences));
-
-    m_pausePreferences.load();
+    m_session.load();
+    m_settingsPanel->apply(DisplaySettings::load(m_session.preferences()));
     for (PauseWhenMenu* menu : std::as_const(m_pauseMenus))
         menu->refresh();
-    m_flashRun->setPauseWhen(m_pausePreferences.enabledReasons());
-    m_flashRun->setActiveHours(ActiveHours::load(m_preferences));
-    const ShowPicturesOn choice = loadShowPicturesOn(m_preferences);
-    for (ShowPicturesOnMenu* menu : std::as_const(m_showPicturesOnMenus))
-        menu->setChoice(choice);
-    m_flashRun->setShowPicturesOn(choice);
+    showPicturesOnChanged(m_session.showPicturesOn());
 }
 
 int MainWindow::coBrandDraw(Random& random)

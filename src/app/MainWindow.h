@@ -2,8 +2,6 @@
 #pragma once
 
 #include "platform/Services.h"
-#include "preferences/Preferences.h"
-#include "settings/PausePreferences.h"
 
 #include <QMainWindow>
 
@@ -21,29 +19,34 @@ class QPushButton;
 class Random;
 class RunTrayIcon;
 class SettingsPanel;
+class Session;
 class ShowPicturesOnMenu;
 enum class ShowPicturesOn;
 
 // The main window: the link banner, the image viewer with the picture list,
-// the settings, the button row and the promotional strip. It only assembles;
-// the library, the settings and the flash run are their own classes. Its
-// controls keep their long-standing object names, by which tests and outside
-// tools find them.
+// the settings, the button row and the promotional strip. A door onto the
+// session, as the tray in it is: it shows the session's library and run and
+// hands the user's requests to it. Its controls keep their long-standing
+// object names, by which tests and outside tools find them.
 class MainWindow : public QMainWindow
 {
     Q_OBJECT
 public:
+    MainWindow(Session& session, const Services& services, QWidget* parent = nullptr);
+    // A window on a session of its own, which goes with it.
     explicit MainWindow(const Services& services, QWidget* parent = nullptr);
     ~MainWindow() override;
 
-    PictureLibrary& library() const { return *m_library; }
-    FlashRun& flashRun() const { return *m_flashRun; }
-    FlashWindows& flashWindows() const { return *m_flashWindows; }
+    Session& session() const { return m_session; }
+    PictureLibrary& library() const;
+    FlashRun& flashRun() const;
+    // The flash windows, when the session shows its pictures in them.
+    FlashWindows& flashWindows() const;
     RunTrayIcon& trayIcon() const { return *m_trayIcon; }
     LibraryEditor& libraryEditor() const { return *m_editor; }
 
     // Runs once before the window is first shown: fills the settings lists,
-    // loads the library and restores the stored settings.
+    // loads the session and shows the stored settings.
     void load();
     // Brings one of the two bottom-strip links to the front, each with equal
     // odds; returns the draw, 1 to 6 (odd: co-branding, even: full branding).
@@ -64,10 +67,11 @@ private:
     void setReadingOrder(QWidget* client);
     void connectWebCommands();
     void centreOnScreen();
+    void startStopClicked();
     void runStateChanged();
     void minimiseForRun();
     void buildRunMenus(QMenu* file);
-    void showPicturesOn(ShowPicturesOn choice);
+    void showPicturesOnChanged(ShowPicturesOn choice);
     void openActiveHours();
     void addingChanged(bool adding);
 
@@ -81,14 +85,12 @@ private:
     void showAboutBox();
     void makeMoneyTriggered();
 
+    Session& m_session;
     Services m_services;
     bool m_unloaded = false;
-    Preferences m_preferences;
-    PausePreferences m_pausePreferences;
 
     LinkLabel* m_forumLink;
     QLabel* m_description;
-    PictureLibrary* m_library;
     ImageViewer* m_viewer;
     LibraryEditor* m_editor;
     SettingsPanel* m_settingsPanel;
@@ -113,7 +115,5 @@ private:
     QAction* m_donateAction = nullptr;
     QAction* m_makeMoneyAction = nullptr;
 
-    FlashWindows* m_flashWindows;
-    FlashRun* m_flashRun;
     RunTrayIcon* m_trayIcon;
 };

@@ -1,30 +1,30 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/PauseForActions.h"
 
-#include "flash/FlashRun.h"
+#include "core/FlashRun.h"
+#include "core/Session.h"
 
 #include <QMenu>
 
-PauseForActions::PauseForActions(FlashRun& run, QMenu& menu, QAction* before)
-    : QObject(&menu), m_run(run), m_menu(menu), m_before(before)
+PauseForActions::PauseForActions(Session& session, QMenu& menu, QAction* before)
+    : QObject(&menu), m_session(session), m_run(session.run()), m_menu(menu), m_before(before)
 {
     connect(add(QStringLiteral("mnuActiveHours"), tr("Active &Hours...")), &QAction::triggered,
             this, &PauseForActions::activeHoursRequested);
     const auto pauseFor = [this](const QString& name, const QString& text, int minutes) {
         QAction* action = add(name, text);
-        connect(action, &QAction::triggered, this, [this, minutes] {
-            m_run.pauseUntil(m_run.schedule().now().addSecs(minutes * 60));
-        });
+        // Offered only while a run is on: nothing to refuse.
+        connect(action, &QAction::triggered, this,
+                [this, minutes] { m_session.pauseFor(minutes); });
         m_pauses << action;
     };
     pauseFor(QStringLiteral("mnuPause15Minutes"), tr("Pause for 15 &Minutes"), 15);
     pauseFor(QStringLiteral("mnuPause1Hour"), tr("Pause for 1 H&our"), 60);
     QAction* tomorrow = add(QStringLiteral("mnuPauseTomorrow"), tr("Pause until &Tomorrow"));
-    connect(tomorrow, &QAction::triggered, this,
-            [this] { m_run.pauseUntil(m_run.schedule().tomorrow()); });
+    connect(tomorrow, &QAction::triggered, this, [this] { m_session.pauseUntilTomorrow(); });
     m_pauses << tomorrow;
     m_resume = add(QStringLiteral("mnuResumeNow"), tr("&Resume Now"));
-    connect(m_resume, &QAction::triggered, &m_run, &FlashRun::resumeNow);
+    connect(m_resume, &QAction::triggered, &m_session, &Session::resume);
 
     connect(&m_run, &FlashRun::stateChanged, this, &PauseForActions::update);
     connect(&m_run, &FlashRun::scheduleChanged, this, &PauseForActions::update);

@@ -6,6 +6,7 @@
 class FlashRun;
 class QAction;
 class QMenu;
+class Session;
 
 // "Active Hours...", the pauses for a while and "Resume Now", put into a menu
 // before an entry (or at its end). The pauses are offered only while a run
@@ -14,7 +15,7 @@ class PauseForActions final : public QObject
 {
     Q_OBJECT
 public:
-    PauseForActions(FlashRun& run, QMenu& menu, QAction* before);
+    PauseForActions(Session& session, QMenu& menu, QAction* before);
 
 signals:
     void activeHoursRequested();
@@ -23,6 +24,7 @@ private:
     QAction* add(const QString& name, const QString& text);
     void update();
 
+    Session& m_session;
     FlashRun& m_run;
     QMenu& m_menu;
     QAction* m_before;

@@ -3,7 +3,9 @@
 
 #include "app/LibraryLock.h"
 #include "app/MainWindow.h"
-#include "flash/FlashRun.h"
+#include "app/RefusalMessage.h"
+#include "core/Session.h"
+#include "flash/FlashWindows.h"
 #include "library/LibraryFolder.h"
 #include "platform/ProgramInfo.h"
 #include "web/ExitScreen.h"
@@ -42,14 +44,15 @@ bool Program::start(bool startsRun)
     m_services.random.seedFromClock();
     UpdateReminder(m_services).run();
 
-    m_mainWindow = new MainWindow(m_services);
+    m_session = FlashWindows::newSession(m_services, this);
+    m_mainWindow = new MainWindow(*m_session, m_services);
     connect(m_mainWindow, &MainWindow::unloading, this, &Program::mainWindowUnloading);
     m_mainWindow->load();
     m_mainWindow->show();
     m_coBrandDraw = m_mainWindow->coBrandDraw(m_services.random);
     // The same checks as the button's: without pictures, its message and no run.
     if (startsRun)
-        m_mainWindow->flashRun().startStopClicked();
+        showRefusal(m_services.dialogs, m_session->start());
     return true;
 }
 

@@ -11,8 +11,10 @@
 class ExitScreen;
 class LibraryLock;
 class MainWindow;
+class Session;
 
-// The program's life: the start-up sequence and its end.
+// The program's life: the start-up sequence and its end. It makes the session
+// and the main window onto it; with --start it asks the session to start.
 class Program : public QObject
 {
     Q_OBJECT
@@ -29,6 +31,8 @@ public:
     // it runs (a window's closing can call it).
     void end();
 
+    // Null until start() has made it, or when another instance runs.
+    Session* session() const { return m_session; }
     MainWindow* mainWindow() const;
     ExitScreen* exitScreen() const;
     // Which promotional link start-up brought to the front: 1 to 6, odd for
@@ -42,6 +46,7 @@ private:
     void mainWindowUnloading();
 
     Services m_services;
+    Session* m_session = nullptr;
     QPointer<MainWindow> m_mainWindow;
     QPointer<ExitScreen> m_exitScreen;
     std::unique_ptr<LibraryLock> m_libraryLock;

@@ -3,11 +3,11 @@
 
 #include "RemoteControlAdaptor.h"
 
-#include "app/MainWindow.h"
+#include "app/RefusalMessage.h"
 #include "app/RemoteCommand.h"
+#include "core/FlashRun.h"
+#include "core/Session.h"
 #include "desktop/BusInBackground.h"
-#include "flash/FlashRun.h"
-#include "library/LibraryEditor.h"
 
 #include <QDBusConnection>
 #include <QDBusMessage>
@@ -36,11 +36,11 @@ const struct {
 
 } // namespace
 
-RemoteControl::RemoteControl(MainWindow& window, QObject* parent)
-    : QObject(parent), m_window(&window)
+RemoteControl::RemoteControl(Session& session, Dialogs& dialogs, QObject* parent)
+    : QObject(parent), m_session(&session), m_dialogs(dialogs)
 {
     new RemoteControlAdaptor(this);
-    FlashRun& run = window.flashRun();
+    FlashRun& run = session.run();
     connect(&run, &FlashRun::stateChanged, this, &RemoteControl::announceChanges);
     connect(&run, &FlashRun::scheduleChanged, this, &RemoteControl::announceChanges);
     m_announced = properties();
@@ -70,15 +70,15 @@ void RemoteControl::publishOn(const QDBusConnection& connection)
 
 bool RemoteControl::isRunning() const
 {
-    return m_window && m_window->flashRun().isRunning();
+    return m_session && m_session->run().isRunning();
 }
 
 QStringList RemoteControl::pauseReasons() const
 {
     QStringList names;
-    if (!m_window)
+    if (!m_session)
         return names;
-    const PauseReasons reasons = m_window->flashRun().pauseReasons();
+    const PauseReasons reasons = m_session->run().pauseReasons();
     for (const auto& [reason, name] : ReasonNames)
         if (reasons.testFlag(reason))
             names << QString::fromLatin1(name);
@@ -87,7 +87,7 @@ QStringList RemoteControl::pauseReasons() const
 
 QString RemoteControl::nextFlash() const
 {
-    const QDateTime due = m_window ? m_window->flashRun().nextFlashDue() : QDateTime();
+    const QDateTime due = m_session ? m_session->run().nextFlashDue() : QDateTime();
     if (!due.isValid())
         return {};
     const QDateTime local = due.toLocalTime();
@@ -95,33 +95,27 @@ QString RemoteControl::nextFlash() const
     return local.toOffsetFromUtc(local.offsetFromUtc()).toString(Qt::ISODateWithMs);
 }
 
+void RemoteControl::later(const std::function<Outcome()>& request)
+{
+    QTimer::singleShot(0, this, [this, request] {
+        if (m_session)
+            showRefusal(m_dialogs, request());
+    });
+}
+
 void RemoteControl::Start()
 {
-    QTimer::singleShot(0, this, [this] { pressStartIf(false); });
+    later([this] { return m_session->start(); });
 }
 
 void RemoteControl::Stop()
 {
-    QTimer::singleShot(0, this, [this] { pressStartIf(true); });
+    later([this] { return m_session->stop(); });
 }
 
 void RemoteControl::Toggle()
 {
-    QTimer::singleShot(0, this, [this] { pressStartIf(isRunning()); });
-}
-
-void RemoteControl::pressStartIf(bool running)
-{
-    if (m_window && m_window->flashRun().isRunning() == running)
-        m_window->flashRun().startStopClicked();
-}
-
-bool RemoteControl::refuseWithoutRun()
-{
-    if (isRunning())
-        return false;
-    sendErrorReply(QDBusError::Failed, tr("Flashing is not on; there is nothing to pause."));
-    return true;
+    later([this] { return m_session->toggle(); });
 }
 
 void RemoteControl::PauseFor(int minutes)
@@ -132,16 +126,16 @@ void RemoteControl::PauseFor(int minutes)
             tr("A pause lasts from 1 to %1 minutes.").arg(RemoteCommand::MaxPauseMinutes));
         return;
     }
-    if (refuseWithoutRun())
+    if (!m_session)
         return;
-    FlashRun& run = m_window->flashRun();
-    run.pauseUntil(run.schedule().now().addSecs(qint64(minutes) * 60));
+    if (const Outcome outcome = m_session->pauseFor(minutes); !outcome.isDone())
+        sendErrorReply(QDBusError::Failed, outcome.refusal);
 }
 
 void RemoteControl::Resume()
 {
-    if (m_window)
-        m_window->flashRun().resumeNow();
+    if (m_session)
+        m_session->resume();
 }
 
 void RemoteControl::AddPictures(const QStringList& paths)
@@ -156,10 +150,7 @@ void RemoteControl::AddPictures(const QStringList& paths)
         sendErrorReply(QDBusError::InvalidArgs, tr("Pictures must be given with their full path."));
         return;
     }
-    QTimer::singleShot(0, this, [this, absolute] {
-        if (m_window)
-            m_window->libraryEditor().addDropped(absolute);
-    });
+    later([this, absolute] { return m_session->addPictures(absolute); });
 }
 
 QVariantMap RemoteControl::properties() const

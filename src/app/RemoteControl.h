@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "core/Outcome.h"
+
 #include <QDBusConnection>
 #include <QDBusContext>
 #include <QObject>
@@ -8,7 +10,10 @@
 #include <QStringList>
 #include <QVariantMap>
 
-class MainWindow;
+#include <functional>
+
+class Dialogs;
+class Session;
 
 // The running program's commands on the session bus, under its application
 // id: what a second launch with --start, --stop, --pause-for ... hands over,
@@ -27,7 +32,8 @@ public:
     static const QString ObjectPath;
     static const QString InterfaceName;
 
-    explicit RemoteControl(MainWindow& window, QObject* parent = nullptr);
+    // Refusals of Start and of an add are shown with dialogs, as a click's are.
+    RemoteControl(Session& session, Dialogs& dialogs, QObject* parent = nullptr);
     ~RemoteControl() override;
 
     // Offers the interface on the session bus, connected off the window
@@ -53,14 +59,14 @@ private:
     // Start and Stop may show a message, and adding may ask about a file:
     // they run once the caller has its answer, so that a key binding never
     // waits on a dialog, and in the order they came.
-    void pressStartIf(bool running);
-    bool refuseWithoutRun();
+    void later(const std::function<Outcome()>& request);
     void announceChanges();
     QVariantMap properties() const;
 
     void publishOn(const QDBusConnection& connection);
 
-    QPointer<MainWindow> m_window;
+    QPointer<Session> m_session;
+    Dialogs& m_dialogs;
     QDBusConnection m_bus{QString()};
     QVariantMap m_announced;
     bool m_published = false;

@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/RunTrayIcon.h"
 
+#include "app/RefusalMessage.h"
+#include "core/FlashRun.h"
+#include "core/Session.h"
 #include "desktop/BusInBackground.h"
-#include "flash/FlashRun.h"
 #include "platform/Clock.h"
 #include "platform/ProgramInfo.h"
 #include "widgets/ProgramIcon.h"
@@ -52,8 +54,10 @@ QString pauseReasonText(PauseReason reason, const QDateTime& until, const QDate&
 
 } // namespace
 
-RunTrayIcon::RunTrayIcon(FlashRun& run, Clock& clock, QWidget& mainWindow, QObject* parent)
-    : QObject(parent), m_run(run), m_clock(clock), m_mainWindow(&mainWindow), m_menu(new QMenu)
+RunTrayIcon::RunTrayIcon(Session& session, Dialogs& dialogs, Clock& clock, QWidget& mainWindow,
+                         QObject* parent)
+    : QObject(parent), m_run(session.run()), m_clock(clock), m_mainWindow(&mainWindow),
+      m_menu(new QMenu)
 {
     setObjectName(QStringLiteral("RunTrayIcon"));
     m_menu->setObjectName(QStringLiteral("mnuTray"));
@@ -67,7 +71,8 @@ RunTrayIcon::RunTrayIcon(FlashRun& run, Clock& clock, QWidget& mainWindow, QObje
     m_showMainAction->setObjectName(QStringLiteral("mnuTrayShowMain"));
 
     // The same command as the Start/Stop button, settings saved and all.
-    connect(m_startStopAction, &QAction::triggered, &m_run, &FlashRun::startStopClicked);
+    connect(m_startStopAction, &QAction::triggered, this,
+            [&session, &dialogs] { showRefusal(dialogs, session.toggle()); });
     connect(m_showMainAction, &QAction::triggered, this, &RunTrayIcon::showMainWindow);
     connect(&m_run, &FlashRun::stateChanged, this, &RunTrayIcon::update);
     connect(&m_run, &FlashRun::scheduleChanged, this, &RunTrayIcon::update);

@@ -6,11 +6,13 @@
 #include <QString>
 
 class Clock;
+class Dialogs;
 class FlashRun;
 class QAction;
 class QMenu;
 class QSystemTrayIcon;
 class QWidget;
+class Session;
 
 // The run in the desktop's tray: from the first Start on, an icon in the
 // program's colours while a run is on (grey while stopped), whose menu starts
@@ -22,7 +24,8 @@ class RunTrayIcon : public QObject
 {
     Q_OBJECT
 public:
-    RunTrayIcon(FlashRun& run, Clock& clock, QWidget& mainWindow, QObject* parent = nullptr);
+    RunTrayIcon(Session& session, Dialogs& dialogs, Clock& clock, QWidget& mainWindow,
+                QObject* parent = nullptr);
     ~RunTrayIcon() override;
 
     QMenu* menu() const { return m_menu; }

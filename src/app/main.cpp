@@ -103,7 +103,7 @@ int main(int argc, char* argv[])
     if (!program.start(startsRun))
         return 0;
     // Commands from later launches and scripts, once there is a window to obey.
-    RemoteControl remoteControl(*program.mainWindow());
+    RemoteControl remoteControl(*program.session(), services.services().dialogs);
     remoteControl.publish();
     return QApplication::exec();
 }

@@ -3,7 +3,7 @@
 
 #include "flash/StretchedPicture.h"
 #include "platform/Timer.h"
-#include "widgets/Units.h"
+#include "platform/Units.h"
 
 #include <QAccessibleWidget>
 #include <QGuiApplication>

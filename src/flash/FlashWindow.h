@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "core/FlashDisplay.h"
+
 #include <QWidget>
 
 class StretchedPicture;
@@ -18,8 +20,8 @@ class FlashWindow : public QWidget
 {
     Q_OBJECT
 public:
-    static constexpr int WidthTwips = 5295;
-    static constexpr int HeightTwips = 3735;
+    static constexpr int WidthTwips = FlashDisplay::WidthTwips;
+    static constexpr int HeightTwips = FlashDisplay::HeightTwips;
     // If the window is never painted, the flash still ends this much later.
     static constexpr int UnpaintedGraceMs = 1000;
     static const QString FlashTimerName;

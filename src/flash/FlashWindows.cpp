@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "flash/FlashWindows.h"
 
+#include "core/Session.h"
 #include "flash/FlashWindow.h"
 
 FlashWindows::FlashWindows(TimerFactory& timers, QObject* parent)
@@ -19,6 +20,14 @@ FlashWindows::~FlashWindows()
 FlashWindow* FlashWindows::current() const
 {
     return m_current.data();
+}
+
+Session* FlashWindows::newSession(const Services& services, QObject* parent)
+{
+    auto* display = new FlashWindows(services.timers);
+    auto* session = new Session(services, *display, parent);
+    display->setParent(session);
+    return session;
 }
 
 void FlashWindows::prepare()

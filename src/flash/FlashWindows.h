@@ -1,13 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "flash/FlashDisplay.h"
+#include "core/FlashDisplay.h"
 
 #include <QList>
 #include <QPointer>
 
 class FlashWindow;
+class Session;
 class TimerFactory;
+struct Services;
 
 // Shows each flash in a fresh FlashWindow, the next one created ahead of time
 // and hidden, so that it is ready when its flash comes.
@@ -17,6 +19,9 @@ class FlashWindows final : public FlashDisplay
 public:
     explicit FlashWindows(TimerFactory& timers, QObject* parent = nullptr);
     ~FlashWindows() override;
+
+    // A session that shows its pictures in flash windows, which go with it.
+    static Session* newSession(const Services& services, QObject* parent = nullptr);
 
     void prepare() override;
     void show(const QImage& picture, const QPointF& topLeft, int durationMs) override;

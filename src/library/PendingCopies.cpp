@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "library/PendingCopies.h"
 
+#include "files/ReplaceFile.h"
 #include "library/LibraryFolder.h"
 #include "library/PictureListFile.h"
-#include "library/ReplaceFile.h"
 
 #include <QFile>
 #include <QFileInfo>

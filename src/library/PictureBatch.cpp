@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "library/PictureBatch.h"
 
-#include "library/PictureDecoder.h"
+#include "pictures/PictureDecoder.h"
 
 #include <QDir>
 #include <QFile>
@@ -69,18 +69,17 @@ QList<PictureBatch::Item> PictureBatch::itemsOf(const QStringList& paths)
 }
 
 PictureBatch::PictureBatch(PictureLibrary& library, QList<Item> items, QObject* parent)
-    : QObject(parent), m_library(library), m_items(std::move(items))
+    : QObject(parent), m_library(library), m_items(std::move(items)), m_add(library)
 {
 }
 
 // Pictures still on their way are let go with their copies (an Addition's
-// copy goes unless it is listed); the library is not touched again.
+// copy goes unless it is listed); the add closes.
 PictureBatch::~PictureBatch() = default;
 
 void PictureBatch::start()
 {
-    m_library.setBusy(true);
-    const PictureLibrary::Change folder = m_library.makeCopiesFolder(&m_madeFolder);
+    const PictureLibrary::Change folder = m_add.open();
     if (!folder.done()) {
         for (const Item& item : std::as_const(m_items))
             m_summary.refused << refusal(item.path, folder.reason);
@@ -106,70 +105,36 @@ void PictureBatch::dispatch()
     // One job more than cores: while one waits for its copy to reach the
     // disk, the others decode.
     const int jobs = qMax(1, QThread::idealThreadCount()) + 1;
-    struct Job {
-        int index;
-        QString source;
-        QString name;
-        QString target;
-    };
-    QList<Job> started;
     while (!m_cancelled && m_running < jobs && m_next < m_items.size() &&
            m_next - m_listedUpTo < AheadLimit) {
         const int index = m_next++;
         const QString source = m_items.at(index).path;
-        QString name;
-        QString target;
-        const PictureLibrary::Change check =
+        const AddTransaction::Admission admitted =
             m_items.at(index).refused.isEmpty()
-                ? m_library.check(source, m_reserved, &name, &target)
-                : PictureLibrary::Change{PictureLibrary::Change::Outcome::Refused,
-                                         m_items.at(index).refused};
-        if (!check.done()) {
+                ? m_add.admit(source)
+                : AddTransaction::Admission{
+                      {PictureLibrary::Change::Outcome::Refused, m_items.at(index).refused},
+                      {},
+                      {}};
+        if (!admitted.change.done()) {
             PictureLibrary::Addition refused;
-            refused.name = name;
+            refused.name = admitted.name;
             refused.source = source;
-            refused.change = check;
+            refused.change = admitted.change;
             m_ready.insert(index, refused);
             ++m_arrived;
             continue;
         }
-        m_reserved.insert(name);
         ++m_running;
-        started << Job{index, source, name, target};
-    }
-    // Refused at once with nothing on the threads to answer: they are
-    // listed, and the rest dispatched, a turn of the event loop later, so
-    // that the window answers between chunks.
-    if (m_running == 0 && started.isEmpty() && m_ready.contains(m_listedUpTo))
-        QMetaObject::invokeMethod(
-            this,
-            [this] {
-                if (m_finished)
-                    return;
-                listReady(true);
-                dispatch();
-                finishWhenDone();
-            },
-            Qt::QueuedConnection);
-    // Taken before any of their copies is placed.
-    QStringList names;
-    for (const Job& job : std::as_const(started))
-        names << job.name;
-    m_library.pending().notePlacing(names);
-    for (const Job& job : std::as_const(started)) {
-        const int index = job.index;
-        const QString source = job.source;
-        const QString name = job.name;
-        const QString target = job.target;
         // The answer goes through the store, which outlives every job on its
         // threads; this batch may be gone by then. Below the store's own
         // jobs, so that a picture a flash run asks for does not wait.
         QPointer<PictureBatch> self(this);
-        PendingCopies* journal = &m_library.pending();
+        PendingCopies* journal = m_add.journal();
         store.workers().start(
-            [self, index, source, name, target, &store, journal] {
-                PictureLibrary::Addition addition =
-                    PictureLibrary::prepare(source, name, target, store.sizes(), journal);
+            [self, index, source, admitted, &store, journal] {
+                PictureLibrary::Addition addition = PictureLibrary::prepare(
+                    source, admitted.name, admitted.target, store.sizes(), journal);
                 QMetaObject::invokeMethod(
                     &store,
                     [self, index, addition = std::move(addition)] {
@@ -180,6 +145,20 @@ void PictureBatch::dispatch()
             },
             BelowStoreJobs);
     }
+    // Refused at once with nothing on the threads to answer: they are
+    // listed, and the rest dispatched, a turn of the event loop later, so
+    // that the window answers between chunks.
+    if (m_running == 0 && m_ready.contains(m_listedUpTo))
+        QMetaObject::invokeMethod(
+            this,
+            [this] {
+                if (m_finished)
+                    return;
+                listReady(true);
+                dispatch();
+                finishWhenDone();
+            },
+            Qt::QueuedConnection);
 }
 
 void PictureBatch::arrived(int index, const PictureLibrary::Addition& addition)
@@ -209,10 +188,9 @@ void PictureBatch::listReady(bool now)
     const int first = m_listedUpTo;
     m_listedUpTo = end;
 
-    const PictureLibrary::Change listed = m_library.commit(chunk);
+    const PictureLibrary::Change listed = m_add.commit(chunk);
     for (int offset = 0; offset < chunk.size(); ++offset) {
         const PictureLibrary::Addition& addition = chunk.at(offset);
-        m_reserved.remove(addition.name);
         const PictureLibrary::Change& change = addition.change.done() ? listed : addition.change;
         m_summary.last = change;
         if (change.done())
@@ -224,11 +202,6 @@ void PictureBatch::listReady(bool now)
         else
             m_summary.refused << refusal(addition.source, change.reason);
     }
-    QStringList names;
-    for (const PictureLibrary::Addition& addition : std::as_const(chunk))
-        names << addition.name;
-    chunk.clear(); // the copies not listed go now
-    m_library.pending().done(names);
     m_sinceListed.restart();
     // The list cannot be saved: the rest would fare no better.
     if (!listed.done() && !m_cancelled) {
@@ -246,9 +219,7 @@ void PictureBatch::finishWhenDone()
     // What was prepared before a cancel is kept: it is ready to be listed.
     listReady(true);
     m_finished = true;
-    if (m_madeFolder && m_summary.added == 0)
-        QDir().rmdir(m_library.folder().copiesFolder());
-    m_library.setBusy(false);
+    m_add.close();
     emit progressChanged(total(), total());
     emit finished();
 }

@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "library/AddTransaction.h"
 #include "library/PictureLibrary.h"
 
 #include <QElapsedTimer>
 #include <QHash>
 #include <QObject>
-#include <QSet>
 #include <QStringList>
 
 // Adds many pictures to the library in the background. Each is decoded and
@@ -58,13 +58,13 @@ private:
 
     PictureLibrary& m_library;
     QList<Item> m_items;
+    // Before m_ready: copies not listed are gone before the add closes.
+    AddTransaction m_add;
     QHash<int, PictureLibrary::Addition> m_ready; // by index, until listed
-    QSet<QString> m_reserved;                     // names on their way into the list
     int m_next = 0;                               // the next item to start
     int m_listedUpTo = 0;                         // items before this one are dealt with
     int m_running = 0;
     int m_arrived = 0;
-    bool m_madeFolder = false;
     bool m_cancelled = false;
     bool m_finished = false;
     QElapsedTimer m_sinceListed;

@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "library/PictureLibrary.h"
 
+#include "files/PlacedCopy.h"
+#include "files/SideFiles.h"
+#include "library/AddTransaction.h"
 #include "library/PictureListFile.h"
-#include "library/PlacedCopy.h"
-#include "library/SideFiles.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -107,27 +108,17 @@ bool PictureLibrary::save(QString* error) const
 
 PictureLibrary::Change PictureLibrary::add(const QString& path)
 {
-    if (m_busy)
-        return refuseWhileBusy();
-    QString name;
-    QString target;
-    Change change = check(path, {}, &name, &target);
-    if (!change.done())
-        return change;
-    bool madeFolder = false;
-    change = makeCopiesFolder(&madeFolder);
-    if (!change.done())
-        return change;
-
-    m_pending.notePlacing({name});
-    QList<Addition> additions{prepare(path, name, target, m_store.sizes(), &m_pending)};
-    change =
-        additions.constFirst().change.done() ? commit(additions) : additions.constFirst().change;
-    additions.clear(); // a copy not listed goes now
-    m_pending.done({name});
-    if (!change.done() && madeFolder)
-        QDir().rmdir(m_folder.copiesFolder());
-    return change;
+    AddTransaction add(*this);
+    if (const Change opened = add.open(); !opened.done())
+        return opened;
+    const AddTransaction::Admission admitted = add.admit(path);
+    if (!admitted.change.done())
+        return admitted.change;
+    QList<Addition> additions{
+        prepare(path, admitted.name, admitted.target, m_store.sizes(), add.journal())};
+    const Change prepared = additions.constFirst().change;
+    const Change listed = add.commit(additions);
+    return prepared.done() ? listed : prepared;
 }
 
 PictureLibrary::Change PictureLibrary::check(const QString& source, const QSet<QString>& reserved,
@@ -197,7 +188,11 @@ PictureLibrary::Addition PictureLibrary::prepare(const QString& source, const QS
             delete placed;
         });
         QString error;
-        if (!copy->place(source, target, &error, journal)) {
+        const auto noteInJournal = [journal, &target](int fd) {
+            journal->notePlaced(QFileInfo(target).fileName(), fd);
+        };
+        if (!copy->place(source, target, &error,
+                         journal ? std::function<void(int)>(noteInJournal) : nullptr)) {
             addition.change = refuse(error);
             return addition;
         }

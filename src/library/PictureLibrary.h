@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "library/FlashPictures.h"
 #include "library/LibraryFolder.h"
 #include "library/PendingCopies.h"
-#include "library/PictureStore.h"
+#include "pictures/FlashPictures.h"
+#include "pictures/PictureStore.h"
 
 #include <QAbstractListModel>
 #include <QHash>
@@ -52,8 +52,6 @@ public:
 
     const LibraryFolder& folder() const { return m_folder; }
     PictureStore& store() { return m_store; }
-    // What is recorded of the copies placed but not yet listed.
-    PendingCopies& pending() { return m_pending; }
     QStringList entries() const { return m_entries; }
 
     // Reads record.txt, clears what crashed saves and copies left, and starts
@@ -62,29 +60,20 @@ public:
     // Writes the entries to record.txt; false with a reason when it failed.
     bool save(QString* error = nullptr) const;
 
-    // Copies the picture file at path into the library and lists it last.
+    // Copies the picture file at path into the library and lists it last,
+    // as an add of one (an AddTransaction, which adds many the same way).
     Change add(const QString& path);
 
-    // The steps of add(), for adding many at once. check() decides from the
-    // name alone, on this thread: a listed name or one in reserved is a
-    // Duplicate; it gives the entry's name and where its copy goes.
-    Change check(const QString& source, const QSet<QString>& reserved, QString* name,
-                 QString* target) const;
-    // Makes the copies folder when it is missing; *made says whether it was.
-    Change makeCopiesFolder(bool* made) const;
-    // Decodes the picture and places its copy; safe on any thread. A file
-    // already at the target is not replaced: the same bytes are listed as
-    // the user's own file, other bytes are refused.
+    // Decodes the picture and places its copy, for an add; safe on any
+    // thread. A file already at the target is not replaced: the same bytes
+    // are listed as the user's own file, other bytes are refused.
     // The journal records the copy before it is placed.
     static Addition prepare(const QString& source, const QString& name, const QString& target,
                             const PictureSizes& sizes, PendingCopies* journal);
-    // Lists the additions that are done, in order, with one save of the list;
-    // on a refusal none is listed and their copies go.
-    Change commit(QList<Addition>& additions);
 
-    // While many pictures are being added, other adds and deletes are refused.
-    void setBusy(bool busy) { m_busy = busy; }
+    // While an add is open, other adds and deletes are refused, with this.
     bool isBusy() const { return m_busy; }
+    Change refuseWhileBusy() const;
     // Takes entry row (from 0) off the list, then deletes its copy unless
     // another entry shares it.
     Change remove(int row);
@@ -116,9 +105,23 @@ signals:
     void decodingProgress(int done, int total);
 
 private:
+    // The steps of an add, taken only by AddTransaction.
+    friend class AddTransaction;
+    // Decides from the name alone, on this thread: a listed name or one in
+    // reserved is a Duplicate; gives the entry's name and where its copy goes.
+    Change check(const QString& source, const QSet<QString>& reserved, QString* name,
+                 QString* target) const;
+    // Makes the copies folder when it is missing; *made says whether it was.
+    Change makeCopiesFolder(bool* made) const;
+    // Lists the additions that are done, in order, with one save of the list;
+    // on a refusal none is listed and their copies go.
+    Change commit(QList<Addition>& additions);
+    void setBusy(bool busy) { m_busy = busy; }
+    // What is recorded of the copies placed but not yet listed.
+    PendingCopies& pending() { return m_pending; }
+
     void rebuildSlots();
     static Change refuse(const QString& reason);
-    Change refuseWhileBusy() const;
     bool saveOriginals(const QSet<QString>& originals, QString* error) const;
     bool isListed(const QString& name) const;
     bool landsOnListedCopy(const QString& target) const;

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "library/PictureListFile.h"
 
-#include "library/ReplaceFile.h"
+#include "files/ReplaceFile.h"
 
 #include <QFile>
 

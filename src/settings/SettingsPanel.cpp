@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "settings/SettingsPanel.h"
 
+#include "platform/Units.h"
 #include "widgets/Look.h"
-#include "widgets/Units.h"
 
 #include <QComboBox>
 #include <QLabel>

@@ -2,12 +2,12 @@
 #include "web/AboutBox.h"
 
 #include "platform/ProgramInfo.h"
+#include "platform/Units.h"
 #include "web/WebPages.h"
 #include "widgets/LinkLabel.h"
 #include "widgets/Look.h"
 #include "widgets/ProgramIcon.h"
 #include "widgets/TextRoom.h"
-#include "widgets/Units.h"
 
 #include <QFrame>
 #include <QLabel>

@@ -3,12 +3,12 @@
 
 #include "platform/ProgramInfo.h"
 #include "platform/Translated.h"
+#include "platform/Units.h"
 #include "web/WebPages.h"
 #include "widgets/LinkLabel.h"
 #include "widgets/Look.h"
 #include "widgets/ProgramIcon.h"
 #include "widgets/TextRoom.h"
-#include "widgets/Units.h"
 
 #include <QCloseEvent>
 #include <QFocusEvent>

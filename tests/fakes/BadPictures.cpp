@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "BadPictures.h"
 
-#include "library/PictureDecoder.h"
+#include "pictures/PictureDecoder.h"
 
 #include <QBuffer>
 #include <QDir>

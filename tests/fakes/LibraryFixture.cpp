@@ -3,8 +3,8 @@
 
 #include "Children.h"
 #include "TestPictures.h"
+#include "app/LibraryEditor.h"
 #include "app/MainWindow.h"
-#include "library/LibraryEditor.h"
 #include "library/PictureLibrary.h"
 #include "library/PictureListFile.h"
 

@@ -7,7 +7,7 @@
 #include "LibraryFixture.h"
 #include "TestPictures.h"
 #include "app/MainWindow.h"
-#include "flash/FlashRun.h"
+#include "core/FlashRun.h"
 #include "flash/FlashWindow.h"
 #include "flash/FlashWindows.h"
 #include "flash/StretchedPicture.h"

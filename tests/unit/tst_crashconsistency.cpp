@@ -5,9 +5,9 @@
 #include "LibraryFixture.h"
 #include "TestPictures.h"
 #include "library/LibraryFolder.h"
-#include "library/PictureDecoder.h"
 #include "library/PictureLibrary.h"
 #include "library/PictureListFile.h"
+#include "pictures/PictureDecoder.h"
 
 #include <QDir>
 #include <QFile>

@@ -2,12 +2,12 @@
 #include "Children.h"
 #include "LibraryFixture.h"
 #include "TestPictures.h"
+#include "app/LibraryEditor.h"
 #include "app/MainWindow.h"
-#include "library/LibraryEditor.h"
 #include "library/PictureLibrary.h"
 #include "library/PictureListFile.h"
-#include "library/PictureStrip.h"
 #include "platform/ProgramInfo.h"
+#include "widgets/PictureStrip.h"
 
 #include <QFile>
 #include <QFileInfo>

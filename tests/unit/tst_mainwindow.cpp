@@ -9,8 +9,8 @@
 #include "flash/FlashWindows.h"
 #include "library/PictureLibrary.h"
 #include "library/PictureListFile.h"
-#include "library/PictureStrip.h"
 #include "settings/SettingsPanel.h"
+#include "widgets/PictureStrip.h"
 
 #include <QComboBox>
 #include <QListView>

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "FileModesApply.h"
 #include "TestPictures.h"
-#include "library/PictureCache.h"
-#include "library/PictureStore.h"
+#include "pictures/PictureCache.h"
+#include "pictures/PictureStore.h"
 
 #include <QDir>
 #include <QFile>

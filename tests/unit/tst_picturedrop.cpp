@@ -2,8 +2,8 @@
 #include "Children.h"
 #include "LibraryFixture.h"
 #include "TestPictures.h"
+#include "app/LibraryEditor.h"
 #include "app/MainWindow.h"
-#include "library/LibraryEditor.h"
 #include "library/PictureLibrary.h"
 
 #include <QApplication>

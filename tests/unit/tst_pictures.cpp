@@ -3,7 +3,7 @@
 // folder, and decoding that survives bad files.
 #include "TestPictures.h"
 #include "library/LibraryFolder.h"
-#include "library/PictureDecoder.h"
+#include "pictures/PictureDecoder.h"
 
 #include <QBuffer>
 #include <QDir>

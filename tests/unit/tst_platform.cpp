@@ -2,7 +2,7 @@
 // The real platform services, on temporary folders.
 #include "FileModesApply.h"
 #include "library/LibraryLocation.h"
-#include "library/PictureCache.h"
+#include "pictures/PictureCache.h"
 #include "platform/FileFilter.h"
 #include "platform/HomeFolder.h"
 #include "platform/InstanceIndicator.h"

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/MainWindow.h"
 #include "app/RunTrayIcon.h"
-#include "flash/FlashRun.h"
+#include "core/FlashRun.h"
 #include "flash/FlashWindow.h"
 #include "flash/FlashWindows.h"
 #include "library/PictureLibrary.h"

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "flash/Placement.h"
-#include "flash/Scheduler.h"
+#include "core/Placement.h"
+#include "core/Scheduler.h"
 
 #include "Fakes.h"
 

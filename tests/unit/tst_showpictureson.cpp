@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/ShowPicturesOnMenu.h"
+#include "core/MonitorPicker.h"
 #include "flash/FlashWindow.h"
-#include "flash/MonitorPicker.h"
 #include "preferences/Preferences.h"
 #include "settings/ShowPicturesOn.h"
 

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // What a crash leaves beside the files it was changing is cleared at the next
 // start, whatever version of the program named it, and nothing else is.
-#include "library/AtomicFile.h"
-#include "library/SideFiles.h"
+#include "files/AtomicFile.h"
+#include "files/SideFiles.h"
 
 #include <QDir>
 #include <QTemporaryDir>

@@ -3,9 +3,9 @@
 #include "LibraryFixture.h"
 #include "TestPictures.h"
 #include "app/MainWindow.h"
-#include "library/PictureDecoder.h"
 #include "library/PictureLibrary.h"
 #include "library/PictureListFile.h"
+#include "pictures/PictureDecoder.h"
 
 #include <QProgressBar>
 #include <QPushButton>

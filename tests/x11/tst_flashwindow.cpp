@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/MainWindow.h"
-#include "flash/FlashRun.h"
+#include "core/FlashRun.h"
 #include "flash/FlashWindow.h"
 #include "flash/FlashWindows.h"
 #include "library/PictureLibrary.h"

@@ -1,0 +1,78 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "library/PictureBatch.h"
+
+#include <QObject>
+#include <QStringList>
+
+class Dialogs;
+class ImageViewer;
+struct Outcome;
+class QMimeData;
+class Session;
+
+// The commands that change the library: Add Picture, Add Folder, Delete
+// Picture, and picture files and folders dropped on the list or the preview
+// strip. The session does the work; this asks for the files and tells the
+// user why a change was refused. Every add is prepared in the background,
+// so that a large picture never holds up the window: one file with the
+// messages it always had, several or a folder with one message at the end,
+// whichever door asked for it.
+class LibraryEditor : public QObject
+{
+    Q_OBJECT
+public:
+    static const QString FileDialogTitle;
+    static const QString FileFilter;
+    static constexpr int PreselectedFilter = 2; // JPG
+    static const QString DuplicateMessage;
+
+    LibraryEditor(Session& session, ImageViewer& viewer, Dialogs& dialogs,
+                  QObject* parent = nullptr);
+
+    static const QString FolderDialogTitle;
+
+    void addPictureClicked();
+    void addFolderClicked();
+    void deletePictureClicked();
+    // Stops adding many; what was added stays.
+    void cancelAdding();
+    bool isAdding() const;
+
+    // Adds the picture file at path as Add Picture does once a file is chosen.
+    void addPicture(const QString& path);
+
+    // Adds the files and the pictures of the folders in the background.
+    void addMany(const QStringList& paths);
+
+    // Adds files and folders as a drop on the window does: one file at
+    // once, several or a folder in the background.
+    void addDropped(const QStringList& paths);
+
+    // The local files among dragged data.
+    static QStringList droppedFiles(const QMimeData* data);
+
+signals:
+    // Adding many started (true) or ended.
+    void addingChanged(bool adding);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void add(const QStringList& paths);
+    // An add refused at once: one file says so, several are not tried.
+    void refused(const QStringList& paths, const Outcome& outcome);
+    // Added with the messages of one file: asked for by addPicture(), or one
+    // file given alone.
+    bool isSingle(const QStringList& paths) const;
+    void addingStarted(const QStringList& paths);
+    void addingFinished(const QStringList& paths, const PictureBatch::Summary& summary, int total);
+    void reportSingleAdd(const QString& path, const PictureLibrary::Change& change);
+
+    Session& m_session;
+    ImageViewer& m_viewer;
+    Dialogs& m_dialogs;
+    bool m_singleAsked = false; // the add on was asked for by addPicture()
+};

@@ -1,0 +1,34 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QImage>
+#include <QObject>
+#include <QPointF>
+
+// Where the flash run shows its pictures. One flash at a time: show() puts a
+// picture on the screen for a duration, counted from when it is really seen
+// (pictureOnScreen() tells that moment); flashEnded() follows when the duration
+// is over and the picture has gone.
+class FlashDisplay : public QObject
+{
+    Q_OBJECT
+public:
+    // The size of a flash, in twips.
+    static constexpr int WidthTwips = 5295;
+    static constexpr int HeightTwips = 3735;
+
+    using QObject::QObject;
+
+    // Gets ready for the next flash ahead of time (creating a window is slow).
+    virtual void prepare() = 0;
+    // topLeft is in twips from the screen's top-left corner.
+    virtual void show(const QImage& picture, const QPointF& topLeft, int durationMs) = 0;
+    // The picture on the screen, if any, goes at once; flashEnded() does not follow.
+    virtual void remove() = 0;
+    // Lets go of everything, the window made ahead included.
+    virtual void release() = 0;
+
+signals:
+    void pictureOnScreen();
+    void flashEnded();
+};

@@ -1,0 +1,171 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "core/Session.h"
+
+#include "core/FlashDisplay.h"
+#include "core/FlashRun.h"
+#include "library/LibraryFolder.h"
+#include "library/PictureLibrary.h"
+#include "platform/Units.h"
+#include "settings/ActiveHours.h"
+#include "settings/ShowPicturesOn.h"
+
+#include <utility>
+
+namespace
+{
+
+// The flash window's size and the preview strip's slot, in the screen's pixels.
+PictureSizes pictureSizes(const Services& services)
+{
+    const double scale = services.screen.scaleFactor();
+    return {Units::size(FlashDisplay::WidthTwips, FlashDisplay::HeightTwips) * scale,
+            QSize(113, 90) * scale};
+}
+
+} // namespace
+
+Session::Session(const Services& services, FlashDisplay& display, QObject* parent)
+    : QObject(parent), m_services(services), m_display(display),
+      m_preferences(services.settings, services.program.applicationName),
+      m_pausePreferences(m_preferences), m_showPicturesOn(ShowPicturesOn::Primary),
+      m_library(
+          new PictureLibrary(LibraryFolder(services.program.folder), pictureSizes(services), this)),
+      m_run(new FlashRun(services, m_preferences, *m_library, *this, display, this))
+{
+    connect(m_library, &PictureLibrary::flashPictureReady, m_run, &FlashRun::flashPictureReady);
+}
+
+Session::~Session()
+{
+    // An add still on lets go of its copies before the library goes.
+    delete m_batch;
+}
+
+void Session::load()
+{
+    m_library->load();
+    m_pausePreferences.load();
+    m_run->setPauseWhen(m_pausePreferences.enabledReasons());
+    m_run->setActiveHours(ActiveHours::load(m_preferences));
+    m_showPicturesOn = loadShowPicturesOn(m_preferences);
+    m_run->setShowPicturesOn(m_showPicturesOn);
+}
+
+void Session::end()
+{
+    m_run->end();
+}
+
+DisplaySettings Session::current() const
+{
+    return m_choices ? m_choices->current() : DisplaySettings::load(m_preferences);
+}
+
+void Session::saveChoices()
+{
+    current().save(m_preferences);
+}
+
+Outcome Session::start()
+{
+    if (m_run->isRunning())
+        return Outcome::done();
+    // Saved even when the run is refused, as the choices were made.
+    saveChoices();
+    return m_run->start();
+}
+
+Outcome Session::stop()
+{
+    if (!m_run->isRunning())
+        return Outcome::done();
+    saveChoices();
+    m_run->stop();
+    return Outcome::done();
+}
+
+Outcome Session::toggle()
+{
+    return m_run->isRunning() ? stop() : start();
+}
+
+Outcome Session::refuseWithoutRun() const
+{
+    return m_run->isRunning()
+               ? Outcome::done()
+               : Outcome::refused(tr("Flashing is not on; there is nothing to pause."));
+}
+
+Outcome Session::pauseFor(int minutes)
+{
+    const Outcome outcome = refuseWithoutRun();
+    if (outcome.isDone())
+        m_run->pauseUntil(m_run->schedule().now().addSecs(qint64(qMax(1, minutes)) * 60));
+    return outcome;
+}
+
+Outcome Session::pauseUntilTomorrow()
+{
+    const Outcome outcome = refuseWithoutRun();
+    if (outcome.isDone())
+        m_run->pauseUntil(m_run->schedule().tomorrow());
+    return outcome;
+}
+
+Outcome Session::resume()
+{
+    m_run->resumeNow();
+    return Outcome::done();
+}
+
+Outcome Session::addPictures(const QStringList& paths)
+{
+    return startAdding(paths, PictureBatch::itemsOf(paths));
+}
+
+Outcome Session::addPicture(const QString& path)
+{
+    return startAdding({path}, {PictureBatch::Item{path, false, {}}});
+}
+
+Outcome Session::startAdding(const QStringList& paths, const QList<PictureBatch::Item>& items)
+{
+    if (m_library->isBusy())
+        return Outcome::refused(m_library->refuseWhileBusy().reason);
+    if (paths.isEmpty())
+        return Outcome::done();
+    m_batch = new PictureBatch(*m_library, items, this);
+    connect(m_batch, &PictureBatch::finished, this, [this, paths] {
+        PictureBatch* batch = std::exchange(m_batch, nullptr);
+        batch->deleteLater();
+        emit addingFinished(paths, batch->summary(), batch->total());
+    });
+    emit addingStarted(paths);
+    m_batch->start();
+    return Outcome::done();
+}
+
+void Session::cancelAdding()
+{
+    if (m_batch)
+        m_batch->cancel();
+}
+
+void Session::applyPausePreferences()
+{
+    m_run->setPauseWhen(m_pausePreferences.enabledReasons());
+}
+
+void Session::setActiveHours(const ActiveHours& hours)
+{
+    hours.save(m_preferences);
+    m_run->setActiveHours(hours);
+}
+
+void Session::setShowPicturesOn(ShowPicturesOn choice)
+{
+    saveShowPicturesOn(m_preferences, choice);
+    m_showPicturesOn = choice;
+    m_run->setShowPicturesOn(choice);
+    emit showPicturesOnChanged(choice);
+}

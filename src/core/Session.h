@@ -1,0 +1,98 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "core/Outcome.h"
+#include "library/PictureBatch.h"
+#include "platform/Services.h"
+#include "preferences/Preferences.h"
+#include "settings/DisplayChoices.h"
+#include "settings/PausePreferences.h"
+
+#include <QObject>
+#include <QStringList>
+
+class ActiveHours;
+class FlashDisplay;
+class FlashRun;
+class PictureLibrary;
+enum class ShowPicturesOn;
+
+// The program as a user can ask things of it, whichever door they come
+// through: the main window, the tray, the command line or the bus. It owns the
+// picture library, the flash run and the preferences; every request returns
+// an outcome its door can show. It has no widget: the run's pictures go to a
+// display handed in, and the four display settings are read from the choices
+// a door shows (or, with none, from the settings file).
+class Session : public QObject, private DisplayChoices
+{
+    Q_OBJECT
+public:
+    Session(const Services& services, FlashDisplay& display, QObject* parent = nullptr);
+    ~Session() override;
+
+    PictureLibrary& library() const { return *m_library; }
+    FlashRun& run() const { return *m_run; }
+    FlashDisplay& display() const { return m_display; }
+    // Every key of the settings file, read and written through one object.
+    Preferences& preferences() { return m_preferences; }
+    // The kinds of pause the user wants, which the Pause-when menus change;
+    // applyPausePreferences() then has the run follow them.
+    PausePreferences& pausePreferences() { return m_pausePreferences; }
+    void applyPausePreferences();
+
+    // Where the four display settings are chosen now; null: the settings file.
+    void setDisplayChoices(const DisplayChoices* choices) { m_choices = choices; }
+
+    // Reads the library and the preferences, once before the first request.
+    void load();
+    // The program ends: no flash may follow.
+    void end();
+
+    // Start and Stop save the four display settings when they start or stop
+    // the run; a start without pictures is refused.
+    Outcome start();
+    Outcome stop();
+    Outcome toggle();
+    // Holds back a run that is on, for a while or until tomorrow morning.
+    Outcome pauseFor(int minutes);
+    Outcome pauseUntilTomorrow();
+    Outcome resume();
+
+    // Adds picture files, and the pictures in folders, in the background;
+    // refused while another add is on. addingFinished() tells the end.
+    Outcome addPictures(const QStringList& paths);
+    // Adds the one file at path, as Add Picture does with the file chosen.
+    Outcome addPicture(const QString& path);
+    void cancelAdding();
+    bool isAdding() const { return m_batch != nullptr; }
+    // The add that is on, or null.
+    const PictureBatch* adding() const { return m_batch; }
+
+    // Each saved at once, and followed by the run.
+    void setActiveHours(const ActiveHours& hours);
+    void setShowPicturesOn(ShowPicturesOn choice);
+    ShowPicturesOn showPicturesOn() const { return m_showPicturesOn; }
+
+signals:
+    // An add of paths began; adding() is it.
+    void addingStarted(const QStringList& paths);
+    // paths is what addPictures() was given.
+    void addingFinished(const QStringList& paths, const PictureBatch::Summary& summary, int total);
+    void showPicturesOnChanged(ShowPicturesOn choice);
+
+private:
+    DisplaySettings current() const override;
+    Outcome refuseWithoutRun() const;
+    Outcome startAdding(const QStringList& paths, const QList<PictureBatch::Item>& items);
+    void saveChoices();
+
+    Services m_services;
+    FlashDisplay& m_display;
+    const DisplayChoices* m_choices = nullptr;
+    Preferences m_preferences;
+    PausePreferences m_pausePreferences;
+    ShowPicturesOn m_showPicturesOn;
+    PictureLibrary* m_library;
+    FlashRun* m_run;
+    PictureBatch* m_batch = nullptr;
+};

@@ -1,0 +1,21 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "pictures/PictureAvailability.h"
+
+#include <QImage>
+
+// What the flash run needs of the library: how many slots there are, and the
+// picture of each at the flash window's size. Slots are numbered from 1.
+class FlashPictures
+{
+public:
+    using Availability = PictureAvailability;
+
+    virtual ~FlashPictures() = default;
+
+    virtual int slotCount() const = 0;
+    virtual Availability flashPicture(int slot, QImage* picture) = 0;
+    // Gets slot k's picture ready ahead of its flash.
+    virtual void prefetch(int slot) = 0;
+};
