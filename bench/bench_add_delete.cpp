@@ -7,11 +7,9 @@
 
 #include "CameraPictures.h"
 #include "app/ImageViewer.h"
-#include "app/LibraryEditor.h"
 #include "library/PictureLibrary.h"
 #include "library/PictureListFile.h"
 #include "pictures/PictureDecoder.h"
-#include "platform/Dialogs.h"
 
 #include <QApplication>
 #include <QDir>
@@ -19,7 +17,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QListView>
-#include <QQueue>
 
 #include <cstdio>
 
@@ -27,24 +24,6 @@ namespace
 {
 
 constexpr int Repetitions = 7;
-
-class BenchDialogs final : public Dialogs
-{
-public:
-    MessageAnswer message(const QString& text, MessageIcon, MessageButtons, const QString&) override
-    {
-        std::fprintf(stderr, "unexpected message: %s\n", qPrintable(text));
-        ++messages;
-        return MessageAnswer::Ok;
-    }
-    QStringList openFiles(const QString&, const QString&, int) override
-    {
-        return chosen.isEmpty() ? QStringList() : QStringList{chosen.dequeue()};
-    }
-    std::optional<QString> openFolder(const QString&) override { return std::nullopt; }
-    QQueue<QString> chosen;
-    int messages = 0;
-};
 
 struct Result {
     int listed = 0;
@@ -66,12 +45,10 @@ Result measure(const QString& cache, int listed, const PictureSizes& sizes)
     if (!PictureListFile::save(program + QStringLiteral("/record.txt"), entries))
         qFatal("cannot write the list");
 
-    // The commands with the viewer frame following the library, as in the
-    // main window.
-    BenchDialogs dialogs;
+    // An add and a delete of one picture, with the viewer frame following
+    // the library, as in the main window.
     PictureLibrary library{LibraryFolder(program), sizes};
     ImageViewer viewer(library);
-    LibraryEditor editor(library, viewer, dialogs);
     auto* list = viewer.findChild<QListView*>(QStringLiteral("lvwDisplay"));
     if (!list)
         qFatal("no picture list");
@@ -89,22 +66,20 @@ Result measure(const QString& cache, int listed, const PictureSizes& sizes)
     for (int r = 0; r < Repetitions; ++r) {
         const QString chosen = QStringLiteral("%1/new-%2.jpg").arg(userFolder).arg(r);
         CameraPictures::place(CameraPictures::picture(listed + r), chosen);
-        dialogs.chosen.enqueue(chosen);
         timer.start();
-        editor.addPictureClicked();
+        const bool added = library.add(chosen).done();
         adds << timer.nsecsElapsed() / 1e6;
-        if (library.slotCount() != listed + 1 || library.flashPictureNow(listed + 1).isNull())
+        if (!added || library.slotCount() != listed + 1 ||
+            library.flashPictureNow(listed + 1).isNull())
             qFatal("add failed");
 
         list->setCurrentIndex(library.index(listed));
         timer.start();
-        editor.deletePictureClicked();
+        const bool removed = library.remove(listed).done();
         removes << timer.nsecsElapsed() / 1e6;
-        if (library.slotCount() != listed)
+        if (!removed || library.slotCount() != listed)
             qFatal("delete failed");
     }
-    if (dialogs.messages > 0)
-        qFatal("an add or a delete was refused");
     result.add = median(adds);
     result.remove = median(removes);
 
