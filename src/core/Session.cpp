@@ -98,7 +98,7 @@ Outcome Session::refuseWithoutRun() const
 
 Outcome Session::pauseFor(int minutes)
 {
-    const Outcome outcome = refuseWithoutRun();
+    Outcome outcome = refuseWithoutRun();
     if (outcome.isDone())
         m_run->pauseUntil(m_run->schedule().now().addSecs(qint64(qMax(1, minutes)) * 60));
     return outcome;
@@ -106,7 +106,7 @@ Outcome Session::pauseFor(int minutes)
 
 Outcome Session::pauseUntilTomorrow()
 {
-    const Outcome outcome = refuseWithoutRun();
+    Outcome outcome = refuseWithoutRun();
     if (outcome.isDone())
         m_run->pauseUntil(m_run->schedule().tomorrow());
     return outcome;
