@@ -9,7 +9,7 @@ AddTransaction::Change AddTransaction::open()
 {
     if (m_library.isBusy())
         return m_library.refuseWhileBusy();
-    const Change folder = m_library.makeCopiesFolder(&m_madeFolder);
+    Change folder = m_library.makeCopiesFolder(&m_madeFolder);
     if (!folder.done())
         return folder;
     m_library.setBusy(true);
@@ -35,7 +35,7 @@ PendingCopies* AddTransaction::journal() const
 
 AddTransaction::Change AddTransaction::commit(QList<Addition>& additions)
 {
-    const Change listed = m_library.commit(additions);
+    Change listed = m_library.commit(additions);
     QStringList names;
     for (Addition& addition : additions) {
         if (listed.done() && addition.change.done())

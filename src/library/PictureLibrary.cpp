@@ -109,7 +109,7 @@ bool PictureLibrary::save(QString* error) const
 PictureLibrary::Change PictureLibrary::add(const QString& path)
 {
     AddTransaction add(*this);
-    if (const Change opened = add.open(); !opened.done())
+    if (Change opened = add.open(); !opened.done())
         return opened;
     const AddTransaction::Admission admitted = add.admit(path);
     if (!admitted.change.done())
