@@ -2,17 +2,18 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Runs clang-tidy (the checks in .clang-tidy) over the program's sources and
 # fails on any finding. Uses a configure-only build folder without
-# precompiled headers, which clang cannot read from g++. A source is checked
-# again only when it, a header of ours it includes, the checks, the build's
-# lists or the D-Bus interface changed since the last run with no finding
-# (kept in <folder>/tidy-keys.json); --all checks every one.
+# precompiled headers, which clang cannot read from g++, and with each source
+# on its own. A source is checked again only when it, a header of ours it
+# includes, the checks, the build's lists or the D-Bus interface changed since
+# the last run with no finding (kept in <folder>/tidy-keys.json); --all checks
+# every one.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 all=0
 [ "${1:-}" = --all ] && { all=1; shift; }
 dir=${1:-build-tidy}
 cmake -S . -B "$dir" -DCMAKE_EXPORT_COMPILE_COMMANDS=ON -DCMAKE_DISABLE_PRECOMPILE_HEADERS=ON \
-    -DZORVIK_BUILD_TESTS=OFF -DZORVIK_BUILD_BENCH=OFF >/dev/null
+    -DZORVIK_UNITY_BUILD=OFF -DZORVIK_BUILD_TESTS=OFF -DZORVIK_BUILD_BENCH=OFF >/dev/null
 # The adaptor and proxy made from the D-Bus interface file.
 cmake --build "$dir" --target zorvik_bus_sources >/dev/null
 keys=$dir/tidy-keys.json

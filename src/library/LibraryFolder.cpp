@@ -56,3 +56,9 @@ std::optional<QString> LibraryFolder::copyPath(const QString& entry) const
     }
     return path;
 }
+
+bool somethingAt(const QString& path)
+{
+    const QFileInfo info(path);
+    return info.exists() || info.isSymLink();
+}

@@ -33,3 +33,6 @@ public:
 private:
     QString m_programFolder;
 };
+
+// Whether anything is at path: a file, a folder, or a link (a dangling one too).
+bool somethingAt(const QString& path);

@@ -14,13 +14,6 @@
 namespace
 {
 
-// lstat(): a dangling link counts too.
-bool somethingAt(const QString& path)
-{
-    const QFileInfo info(path);
-    return info.exists() || info.isSymLink();
-}
-
 // A journal holds a few names at a time; anything larger is not ours.
 constexpr qint64 LargestJournal = 16 << 20;
 

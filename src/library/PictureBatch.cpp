@@ -14,11 +14,11 @@
 namespace
 {
 // A chunk is listed once this many are ready, or this long after the last.
-constexpr int ChunkSize = 48;
+constexpr int ListChunkSize = 48;
 constexpr int ListEveryMs = 250;
 // Pictures prepared but not yet listed, at most: memory stays flat however
 // many are chosen.
-constexpr int AheadLimit = 2 * ChunkSize;
+constexpr int AheadLimit = 2 * ListChunkSize;
 constexpr int BelowStoreJobs = -1; // thread pool priority
 // One line of the summary's list of refused files.
 QString refusal(const QString& path, const QString& reason)
@@ -178,7 +178,7 @@ void PictureBatch::listReady(bool now)
     while (m_ready.contains(end))
         ++end;
     if (end == m_listedUpTo ||
-        (!now && end - m_listedUpTo < ChunkSize && m_sinceListed.elapsed() < ListEveryMs))
+        (!now && end - m_listedUpTo < ListChunkSize && m_sinceListed.elapsed() < ListEveryMs))
         return;
 
     QList<PictureLibrary::Addition> chunk;

@@ -4,6 +4,7 @@
 #include "files/PlacedCopy.h"
 #include "files/SideFiles.h"
 #include "library/AddTransaction.h"
+#include "library/LibraryFolder.h"
 #include "library/PictureListFile.h"
 
 #include <QDir>
@@ -28,13 +29,6 @@ bool sameFile(const QString& a, const QString& b)
     return ::stat(QFile::encodeName(a).constData(), &first) == 0 &&
            ::stat(QFile::encodeName(b).constData(), &second) == 0 &&
            first.st_dev == second.st_dev && first.st_ino == second.st_ino;
-}
-
-// lstat(): a dangling link counts too.
-bool somethingAt(const QString& path)
-{
-    const QFileInfo info(path);
-    return info.exists() || info.isSymLink();
 }
 
 bool sameBytes(const QString& a, const QString& b)

@@ -13,7 +13,7 @@ namespace
 // No file name the system allows is longer (PATH_MAX): a longer line is
 // damage, not an entry.
 constexpr qsizetype LongestLine = 4096;
-constexpr qint64 ChunkSize = 1 << 16;
+constexpr qint64 ReadChunkBytes = 1 << 16;
 
 bool isLineEnd(QChar c)
 {
@@ -108,7 +108,7 @@ QStringList PictureListFile::load(const QString& path)
     bool overlong = false;
     bool afterOverlongCr = false; // its LF belongs to the line skipped
     QByteArray chunk;
-    while (!(chunk = file.read(ChunkSize)).isEmpty()) {
+    while (!(chunk = file.read(ReadChunkBytes)).isEmpty()) {
         const char* at = chunk.constBegin();
         const char* const end = chunk.constEnd();
         while (at != end) {
