@@ -712,6 +712,10 @@
         <source>Flashing is not on; there is nothing to pause.</source>
         <translation>Das Einblenden ist nicht eingeschaltet; es gibt nichts zu pausieren.</translation>
     </message>
+    <message>
+        <source>Too many adds are waiting. Try again once the pictures being added now are in.</source>
+        <translation>Zu viele Hinzufügungen warten. Versuchen Sie es erneut, sobald die gerade hinzugefügten Bilder aufgenommen sind.</translation>
+    </message>
 </context>
 <context>
     <name>SettingsPanel</name>

@@ -712,6 +712,10 @@
         <source>Flashing is not on; there is nothing to pause.</source>
         <translation>Los destellos no están en marcha; no hay nada que pausar.</translation>
     </message>
+    <message>
+        <source>Too many adds are waiting. Try again once the pictures being added now are in.</source>
+        <translation>Hay demasiadas adiciones en espera. Vuelva a intentarlo cuando se hayan añadido las imágenes que se están añadiendo ahora.</translation>
+    </message>
 </context>
 <context>
     <name>SettingsPanel</name>

@@ -712,6 +712,10 @@
         <source>Flashing is not on; there is nothing to pause.</source>
         <translation>Les flashs ne sont pas en cours ; il n’y a rien à suspendre.</translation>
     </message>
+    <message>
+        <source>Too many adds are waiting. Try again once the pictures being added now are in.</source>
+        <translation>Trop d’ajouts sont en attente. Réessayez une fois que les images en cours d’ajout auront été ajoutées.</translation>
+    </message>
 </context>
 <context>
     <name>SettingsPanel</name>

@@ -712,6 +712,10 @@
         <source>Flashing is not on; there is nothing to pause.</source>
         <translation>I lampi non sono attivi; non c’è nulla da sospendere.</translation>
     </message>
+    <message>
+        <source>Too many adds are waiting. Try again once the pictures being added now are in.</source>
+        <translation>Troppe aggiunte sono in attesa. Riprova quando le immagini in corso di aggiunta saranno state inserite.</translation>
+    </message>
 </context>
 <context>
     <name>SettingsPanel</name>

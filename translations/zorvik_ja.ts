@@ -708,6 +708,10 @@
         <source>Flashing is not on; there is nothing to pause.</source>
         <translation>表示は動作していないため、一時停止するものはありません。</translation>
     </message>
+    <message>
+        <source>Too many adds are waiting. Try again once the pictures being added now are in.</source>
+        <translation>追加待ちが多すぎます。現在追加中の画像の追加が終わってから、もう一度お試しください。</translation>
+    </message>
 </context>
 <context>
     <name>SettingsPanel</name>

@@ -712,6 +712,10 @@
         <source>Flashing is not on; there is nothing to pause.</source>
         <translation>Het flitsen staat niet aan; er valt niets te pauzeren.</translation>
     </message>
+    <message>
+        <source>Too many adds are waiting. Try again once the pictures being added now are in.</source>
+        <translation>Er wachten te veel toevoegingen. Probeer het opnieuw zodra de afbeeldingen die nu worden toegevoegd erin staan.</translation>
+    </message>
 </context>
 <context>
     <name>SettingsPanel</name>

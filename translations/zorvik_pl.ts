@@ -716,6 +716,10 @@
         <source>Flashing is not on; there is nothing to pause.</source>
         <translation>Wyświetlanie nie jest włączone; nie ma czego wstrzymać.</translation>
     </message>
+    <message>
+        <source>Too many adds are waiting. Try again once the pictures being added now are in.</source>
+        <translation>Zbyt wiele dodawań czeka w kolejce. Spróbuj ponownie, gdy obrazy dodawane teraz zostaną dodane.</translation>
+    </message>
 </context>
 <context>
     <name>SettingsPanel</name>

@@ -712,6 +712,10 @@
         <source>Flashing is not on; there is nothing to pause.</source>
         <translation>A exibição não está em andamento; não há nada para pausar.</translation>
     </message>
+    <message>
+        <source>Too many adds are waiting. Try again once the pictures being added now are in.</source>
+        <translation>Há adições demais esperando. Tente novamente quando as imagens que estão sendo adicionadas agora estiverem na lista.</translation>
+    </message>
 </context>
 <context>
     <name>SettingsPanel</name>

@@ -716,6 +716,10 @@
         <source>Flashing is not on; there is nothing to pause.</source>
         <translation>Показ не запущен; приостанавливать нечего.</translation>
     </message>
+    <message>
+        <source>Too many adds are waiting. Try again once the pictures being added now are in.</source>
+        <translation>Слишком много добавлений ждут своей очереди. Повторите попытку, когда добавляемые сейчас изображения будут добавлены.</translation>
+    </message>
 </context>
 <context>
     <name>SettingsPanel</name>

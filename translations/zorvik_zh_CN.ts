@@ -708,6 +708,10 @@
         <source>Flashing is not on; there is nothing to pause.</source>
         <translation>闪现未开启，没有可暂停的内容。</translation>
     </message>
+    <message>
+        <source>Too many adds are waiting. Try again once the pictures being added now are in.</source>
+        <translation>等待添加的请求过多。请在当前正在添加的图片添加完成后重试。</translation>
+    </message>
 </context>
 <context>
     <name>SettingsPanel</name>

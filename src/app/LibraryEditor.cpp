@@ -13,6 +13,7 @@
 #include <QDropEvent>
 #include <QFileInfo>
 #include <QMimeData>
+#include <QPointer>
 
 #include <utility>
 
@@ -66,7 +67,7 @@ void LibraryEditor::addPictureClicked()
     if (chosen.size() == 1)
         addPicture(chosen.constFirst()); // one file: with a message of its own
     else
-        add(chosen);
+        add(chosen, false);
 }
 
 void LibraryEditor::addFolderClicked()
@@ -75,46 +76,43 @@ void LibraryEditor::addFolderClicked()
         return;
     if (const std::optional<QString> folder =
             m_dialogs.openFolder(translated("LibraryEditor", FolderDialogTitle)))
-        add({*folder});
+        add({*folder}, false);
 }
 
 void LibraryEditor::addDropped(const QStringList& paths)
 {
-    add(paths);
+    add(paths, false);
 }
 
 void LibraryEditor::addMany(const QStringList& paths)
 {
-    if (!isAdding())
-        add(paths);
+    add(paths, false);
 }
 
 void LibraryEditor::addPicture(const QString& path)
 {
-    m_singleAsked = true;
-    refused({path}, m_session.addPicture(path));
+    add({path}, true);
 }
 
-bool LibraryEditor::isSingle(const QStringList& paths) const
+void LibraryEditor::add(const QStringList& paths, bool single)
 {
-    return m_singleAsked || isSingleFile(paths);
-}
-
-void LibraryEditor::add(const QStringList& paths)
-{
-    refused(paths, m_session.addPictures(paths));
-}
-
-void LibraryEditor::refused(const QStringList& paths, const Outcome& outcome)
-{
-    // One file has a message of its own, also when it is refused at once;
-    // several are not tried while an add is on.
+    // Told here only of the adds asked for here; an add asked for while
+    // another is on waits for it.
+    auto report = [editor = QPointer(this), paths, single](const PictureBatch::Summary& summary,
+                                                           int total) {
+        if (editor)
+            editor->reportAdd(paths, single, summary, total);
+    };
+    const Outcome outcome = single ? m_session.addPicture(paths.constFirst(), report)
+                                   : m_session.addPictures(paths, report);
     if (outcome.isDone())
         return;
-    if (isSingle(paths))
+    if (single)
         reportSingleAdd(paths.constFirst(),
                         {PictureLibrary::Change::Outcome::Refused, outcome.refusal});
-    m_singleAsked = false;
+    else
+        m_dialogs.message(outcome.refusal, MessageIcon::Critical, MessageButtons::Ok,
+                          ProgramInfo::title());
 }
 
 void LibraryEditor::cancelAdding()
@@ -125,28 +123,41 @@ void LibraryEditor::cancelAdding()
 void LibraryEditor::addingStarted(const QStringList& paths)
 {
     // One file without the progress bar that would only flicker.
-    if (!isSingle(paths))
+    if (!isSingleFile(paths))
         connect(m_session.adding(), &PictureBatch::progressChanged, &m_viewer,
                 &ImageViewer::showAddingProgress);
     emit addingChanged(true);
 }
 
-void LibraryEditor::addingFinished(const QStringList& paths, const PictureBatch::Summary& summary,
-                                   int total)
+void LibraryEditor::addingFinished()
 {
-    emit addingChanged(false);
-    if (std::exchange(m_singleAsked, false) || isSingleFile(paths)) {
-        reportSingleAdd(paths.constFirst(), summary.last);
-        return;
-    }
+    emit addingChanged(m_session.isAdding());
+}
 
+void LibraryEditor::reportAdd(const QStringList& paths, bool single,
+                              const PictureBatch::Summary& summary, int total)
+{
+    // An add dropped unstarted by a cancel: the user knows.
+    if (summary.cancelled && total == 0)
+        return;
+    if (single || isSingleFile(paths))
+        return reportSingleAdd(paths.constFirst(), summary.last);
+    const AddReport report = describeAdd(summary, total);
+    if (!report.text.isEmpty())
+        m_dialogs.messageWithList(report.text, report.refused, report.icon, ProgramInfo::title());
+}
+
+LibraryEditor::AddReport LibraryEditor::describeAdd(const PictureBatch::Summary& summary, int total)
+{
     // "1 ..." has a sentence of its own; the others take the plural forms of
     // the user's language.
     auto count = [](int number, const QString& one, const char* many) {
         return number == 1 ? one : tr(many, nullptr, number);
     };
     QStringList lines;
-    if (total == 0 || summary.leftOut == total) {
+    if (summary.cancelled && total == 0) {
+        lines << tr("Adding was cancelled.");
+    } else if (total == 0 || summary.leftOut == total) {
         lines << tr("There are no BMP or JPEG pictures to add there.");
     } else if (summary.added < total) {
         lines << (summary.cancelled ? tr("Adding was cancelled.") + u' ' : QString()) +
@@ -163,13 +174,13 @@ void LibraryEditor::addingFinished(const QStringList& paths, const PictureBatch:
             lines << count(int(summary.refused.size()), tr("1 could not be added:"),
                            QT_TR_N_NOOP("%n could not be added:"));
     } else {
-        return; // all of them added: nothing to say
+        return {}; // all of them added: nothing to say
     }
     // An error only when nothing could be added; a warning when some were.
     MessageIcon icon = MessageIcon::Information;
     if (!summary.refused.isEmpty())
         icon = summary.added > 0 ? MessageIcon::Warning : MessageIcon::Critical;
-    m_dialogs.messageWithList(lines.join(u'\n'), summary.refused, icon, ProgramInfo::title());
+    return {lines.join(u'\n'), summary.refused, icon};
 }
 
 void LibraryEditor::reportSingleAdd(const QString& path, const PictureLibrary::Change& change)

@@ -2,13 +2,13 @@
 #pragma once
 
 #include "library/PictureBatch.h"
+#include "platform/Dialogs.h"
 
 #include <QObject>
 #include <QStringList>
 
 class Dialogs;
 class ImageViewer;
-struct Outcome;
 class QMimeData;
 class Session;
 
@@ -17,8 +17,8 @@ class Session;
 // strip. The session does the work; this asks for the files and tells the
 // user why a change was refused. Every add is prepared in the background,
 // so that a large picture never holds up the window: one file with the
-// messages it always had, several or a folder with one message at the end,
-// whichever door asked for it.
+// messages it always had, several or a folder with one message at the end.
+// An add asked for while another is on waits for it.
 class LibraryEditor : public QObject
 {
     Q_OBJECT
@@ -53,6 +53,15 @@ public:
     // The local files among dragged data.
     static QStringList droppedFiles(const QMimeData* data);
 
+    // What the user is told of an add of several files: no text when all
+    // were added.
+    struct AddReport {
+        QString text;
+        QStringList refused; // "file: reason", one per file
+        MessageIcon icon = MessageIcon::Information;
+    };
+    static AddReport describeAdd(const PictureBatch::Summary& summary, int total);
+
 signals:
     // Adding many started (true) or ended.
     void addingChanged(bool adding);
@@ -61,18 +70,15 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void add(const QStringList& paths);
-    // An add refused at once: one file says so, several are not tried.
-    void refused(const QStringList& paths, const Outcome& outcome);
-    // Added with the messages of one file: asked for by addPicture(), or one
-    // file given alone.
-    bool isSingle(const QStringList& paths) const;
+    // single: one file, told with the messages Add Picture always had.
+    void add(const QStringList& paths, bool single);
     void addingStarted(const QStringList& paths);
-    void addingFinished(const QStringList& paths, const PictureBatch::Summary& summary, int total);
+    void addingFinished();
+    void reportAdd(const QStringList& paths, bool single, const PictureBatch::Summary& summary,
+                   int total);
     void reportSingleAdd(const QString& path, const PictureLibrary::Change& change);
 
     Session& m_session;
     ImageViewer& m_viewer;
     Dialogs& m_dialogs;
-    bool m_singleAsked = false; // the add on was asked for by addPicture()
 };

@@ -18,6 +18,9 @@ namespace
 // Long enough for a busy program, short enough that a key binding never
 // leaves a process behind for long.
 constexpr int ReplyTimeoutMs = 10'000;
+// An add is answered once its pictures are in, which for a large folder
+// takes a while.
+constexpr int AddReplyTimeoutMs = 10 * 60'000;
 
 QDBusPendingReply<> callFor(RunningProgram& program, RemoteCommand::Kind kind, int minutes)
 {
@@ -55,14 +58,15 @@ RemoteCommand::Delivery RemoteCommand::send(QString& error) const
     if (!bus.isConnected())
         return Delivery::NotRunning;
     RunningProgram program(RemoteControl::ServiceName, RemoteControl::ObjectPath, bus);
-    program.setTimeout(ReplyTimeoutMs);
     QList<std::function<QDBusPendingReply<>()>> calls;
     if (!pictures.isEmpty())
         calls << [&] {
+            program.setTimeout(AddReplyTimeoutMs);
             return program.AddPictures(pictures);
         };
     if (kind != Kind::None)
         calls << [&] {
+            program.setTimeout(ReplyTimeoutMs);
             return callFor(program, kind, minutes);
         };
 

@@ -27,6 +27,8 @@ public:
         NotRunning, // no copy of the program answers on the session bus
         Failed,     // it answered with an error, or not in time
     };
-    // Sends the pictures, then the command. On failure, error says why.
+    // Sends the pictures and waits until they are in, then the command. On
+    // failure (no answer, a refusal, a picture that could not be added),
+    // error says why.
     Delivery send(QString& error) const;
 };

@@ -3,7 +3,7 @@
 
 #include "RemoteControlAdaptor.h"
 
-#include "app/RefusalMessage.h"
+#include "app/LibraryEditor.h"
 #include "app/RemoteCommand.h"
 #include "core/FlashRun.h"
 #include "core/Session.h"
@@ -17,6 +17,10 @@
 const QString RemoteControl::ServiceName = QStringLiteral("example.zorvik.SubliminalImages");
 const QString RemoteControl::ObjectPath = QStringLiteral("/example/zorvik/SubliminalImages");
 const QString RemoteControl::InterfaceName = QStringLiteral("example.zorvik.SubliminalImages");
+const QString RemoteControl::RefusedError =
+    QStringLiteral("example.zorvik.SubliminalImages.Error.Refused");
+const QString RemoteControl::NotAddedError =
+    QStringLiteral("example.zorvik.SubliminalImages.Error.NotAdded");
 
 namespace
 {
@@ -37,9 +41,12 @@ const struct {
 } // namespace
 
 RemoteControl::RemoteControl(Session& session, Dialogs& dialogs, QObject* parent)
-    : QObject(parent), m_session(&session), m_dialogs(dialogs)
+    : QObject(parent), m_session(&session), m_notice(dialogs)
 {
     new RemoteControlAdaptor(this);
+    m_settleTimer.setSingleShot(true);
+    m_settleTimer.setInterval(SettleMs);
+    connect(&m_settleTimer, &QTimer::timeout, this, &RemoteControl::settle);
     FlashRun& run = session.run();
     connect(&run, &FlashRun::stateChanged, this, &RemoteControl::announceChanges);
     connect(&run, &FlashRun::scheduleChanged, this, &RemoteControl::announceChanges);
@@ -95,27 +102,51 @@ QString RemoteControl::nextFlash() const
     return local.toOffsetFromUtc(local.offsetFromUtc()).toString(Qt::ISODateWithMs);
 }
 
-void RemoteControl::later(const std::function<Outcome()>& request)
-{
-    QTimer::singleShot(0, this, [this, request] {
-        if (m_session)
-            showRefusal(m_dialogs, request());
-    });
-}
-
 void RemoteControl::Start()
 {
-    later([this] { return m_session->start(); });
+    wantRunning(true);
 }
 
 void RemoteControl::Stop()
 {
-    later([this] { return m_session->stop(); });
+    wantRunning(false);
 }
 
 void RemoteControl::Toggle()
 {
-    later([this] { return m_session->toggle(); });
+    // From the state the burst so far asks for, not the one still shown.
+    wantRunning(!m_wantsRunning.value_or(isRunning()));
+}
+
+// Notes the state asked for; the caller is answered once the burst settles.
+void RemoteControl::wantRunning(bool running)
+{
+    m_wantsRunning = running;
+    if (calledFromDBus()) {
+        setDelayedReply(true);
+        m_waitingForSettle << message();
+    }
+    if (!m_settleTimer.isActive())
+        m_settleTimer.start();
+}
+
+void RemoteControl::settle()
+{
+    if (!m_session || !m_wantsRunning)
+        return;
+    const bool running = *std::exchange(m_wantsRunning, std::nullopt);
+    const Outcome outcome = running ? m_session->start() : m_session->stop();
+    if (!outcome.isDone())
+        m_notice.refused(outcome.refusal);
+    const QList<QDBusMessage> waiting = std::exchange(m_waitingForSettle, {});
+    for (const QDBusMessage& call : waiting)
+        answer(call, outcome);
+}
+
+void RemoteControl::answer(const QDBusMessage& call, const Outcome& outcome)
+{
+    m_bus.send(outcome.isDone() ? call.createReply()
+                                : call.createErrorReply(RefusedError, outcome.refusal));
 }
 
 void RemoteControl::PauseFor(int minutes)
@@ -150,7 +181,44 @@ void RemoteControl::AddPictures(const QStringList& paths)
         sendErrorReply(QDBusError::InvalidArgs, tr("Pictures must be given with their full path."));
         return;
     }
-    later([this, absolute] { return m_session->addPictures(absolute); });
+    if (!m_session)
+        return;
+    // Answered once these pictures are in, after any add that was on.
+    std::optional<QDBusMessage> call;
+    if (calledFromDBus()) {
+        setDelayedReply(true);
+        call = message();
+    }
+    const Outcome outcome = m_session->addPictures(
+        absolute, [self = QPointer(this), call](const PictureBatch::Summary& summary, int total) {
+            if (self)
+                self->added(call, summary, total);
+        });
+    if (outcome.isDone())
+        return;
+    m_notice.refused(outcome.refusal);
+    if (call)
+        answer(*call, outcome);
+}
+
+void RemoteControl::added(const std::optional<QDBusMessage>& call,
+                          const PictureBatch::Summary& summary, int total)
+{
+    m_notice.added(summary, total);
+    if (!call)
+        return;
+    // Files of a folder that are no pictures are left out quietly, as
+    // pictures already listed are; anything else is the caller's to know.
+    const bool complete =
+        summary.refused.isEmpty() && !summary.cancelled && summary.added + summary.duplicates > 0;
+    if (complete) {
+        m_bus.send(call->createReply());
+        return;
+    }
+    const LibraryEditor::AddReport report = LibraryEditor::describeAdd(summary, total);
+    QStringList lines{report.text};
+    lines << report.refused;
+    m_bus.send(call->createErrorReply(NotAddedError, lines.join(u'\n')));
 }
 
 QVariantMap RemoteControl::properties() const

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "app/RequestNotice.h"
 #include "core/Outcome.h"
 
 #include <QDBusConnection>
@@ -8,9 +9,10 @@
 #include <QObject>
 #include <QPointer>
 #include <QStringList>
+#include <QTimer>
 #include <QVariantMap>
 
-#include <functional>
+#include <optional>
 
 class Dialogs;
 class Session;
@@ -32,7 +34,18 @@ public:
     static const QString ObjectPath;
     static const QString InterfaceName;
 
-    // Refusals of Start and of an add are shown with dialogs, as a click's are.
+    // The error names of the replies to a request refused: a start without
+    // pictures, too many adds waiting; and an add of which some file could
+    // not be added.
+    static const QString RefusedError;
+    static const QString NotAddedError;
+    // Start, Stop and Toggle asked for within this time settle on the last
+    // state asked for: a burst of any length starts or stops the run at
+    // most once.
+    static constexpr int SettleMs = 100;
+
+    // Every request is answered on the bus; what went wrong is also gathered
+    // in one notice for the user.
     RemoteControl(Session& session, Dialogs& dialogs, QObject* parent = nullptr);
     ~RemoteControl() override;
 
@@ -40,6 +53,8 @@ public:
     // thread, so a stalled bus never holds up the windows. The bus name is
     // the program's already: it tells a later launch that a copy runs.
     void publish();
+    // Offers it on the connection given (tests hand in a private bus).
+    void publishOn(const QDBusConnection& connection);
 
     bool isRunning() const;
     // Why the run waits, in words for scripts: "screen-locked", "in-call" ...
@@ -56,18 +71,20 @@ public slots:
     void AddPictures(const QStringList& paths);
 
 private:
-    // Start and Stop may show a message, and adding may ask about a file:
-    // they run once the caller has its answer, so that a key binding never
-    // waits on a dialog, and in the order they came.
-    void later(const std::function<Outcome()>& request);
+    void wantRunning(bool running);
+    void settle();
+    void answer(const QDBusMessage& call, const Outcome& outcome);
+    void added(const std::optional<QDBusMessage>& call, const PictureBatch::Summary& summary,
+               int total);
     void announceChanges();
     QVariantMap properties() const;
 
-    void publishOn(const QDBusConnection& connection);
-
     QPointer<Session> m_session;
-    Dialogs& m_dialogs;
+    RequestNotice m_notice;
     QDBusConnection m_bus{QString()};
+    std::optional<bool> m_wantsRunning; // until the burst settles
+    QList<QDBusMessage> m_waitingForSettle;
+    QTimer m_settleTimer;
     QVariantMap m_announced;
     bool m_published = false;
 };

@@ -118,35 +118,66 @@ Outcome Session::resume()
     return Outcome::done();
 }
 
-Outcome Session::addPictures(const QStringList& paths)
+Outcome Session::addPictures(const QStringList& paths, AddFinished whenDone)
 {
-    return startAdding(paths, PictureBatch::itemsOf(paths));
+    return queueAdd({paths, false, std::move(whenDone)});
 }
 
-Outcome Session::addPicture(const QString& path)
+Outcome Session::addPicture(const QString& path, AddFinished whenDone)
 {
-    return startAdding({path}, {PictureBatch::Item{path, false, {}}});
+    return queueAdd({{path}, true, std::move(whenDone)});
 }
 
-Outcome Session::startAdding(const QStringList& paths, const QList<PictureBatch::Item>& items)
+Outcome Session::queueAdd(WaitingAdd add)
 {
-    if (m_library->isBusy())
-        return Outcome::refused(m_library->refuseWhileBusy().reason);
-    if (paths.isEmpty())
+    if (add.paths.isEmpty())
         return Outcome::done();
+    if (m_waitingAdds.size() >= MaxWaitingAdds)
+        return Outcome::refused(tr("Too many adds are waiting. Try again once the pictures being "
+                                   "added now are in."));
+    m_waitingAdds.enqueue(std::move(add));
+    startNextAdd();
+    return Outcome::done();
+}
+
+void Session::startNextAdd()
+{
+    if (m_batch || m_waitingAdds.isEmpty())
+        return;
+    WaitingAdd add = m_waitingAdds.dequeue();
+    const QList<PictureBatch::Item> items =
+        add.single ? QList{PictureBatch::Item{add.paths.first(), false, {}}}
+                   : PictureBatch::itemsOf(add.paths);
     m_batch = new PictureBatch(*m_library, items, this);
-    connect(m_batch, &PictureBatch::finished, this, [this, paths] {
+    m_batchDone = std::move(add.whenDone);
+    connect(m_batch, &PictureBatch::finished, this, [this, paths = add.paths] {
         PictureBatch* batch = std::exchange(m_batch, nullptr);
         batch->deleteLater();
-        emit addingFinished(paths, batch->summary(), batch->total());
+        const PictureBatch::Summary summary = batch->summary();
+        const int total = batch->total();
+        const AddFinished whenDone = std::exchange(m_batchDone, {});
+        emit addingFinished(paths, summary, total);
+        // The window's own add may be told in a message box: whatever comes
+        // meanwhile starts the next add, and the one after waits for it.
+        if (whenDone)
+            whenDone(summary, total);
+        // Not from here: a batch refused at once ends inside its start, and a
+        // long queue of such would nest ever deeper.
+        QMetaObject::invokeMethod(this, &Session::startNextAdd, Qt::QueuedConnection);
     });
-    emit addingStarted(paths);
+    emit addingStarted(add.paths);
     m_batch->start();
-    return Outcome::done();
 }
 
 void Session::cancelAdding()
 {
+    const QQueue<WaitingAdd> dropped = std::exchange(m_waitingAdds, {});
+    for (const WaitingAdd& add : dropped) {
+        PictureBatch::Summary summary;
+        summary.cancelled = true;
+        if (add.whenDone)
+            add.whenDone(summary, 0);
+    }
     if (m_batch)
         m_batch->cancel();
 }

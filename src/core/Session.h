@@ -9,7 +9,10 @@
 #include "settings/PausePreferences.h"
 
 #include <QObject>
+#include <QQueue>
 #include <QStringList>
+
+#include <functional>
 
 class ActiveHours;
 class FlashDisplay;
@@ -58,13 +61,23 @@ public:
     Outcome pauseUntilTomorrow();
     Outcome resume();
 
-    // Adds picture files, and the pictures in folders, in the background;
-    // refused while another add is on. addingFinished() tells the end.
-    Outcome addPictures(const QStringList& paths);
+    // What came of one add: what its batch found, and how many files it tried.
+    using AddFinished = std::function<void(const PictureBatch::Summary& summary, int total)>;
+    // At most this many adds wait behind the one that is on.
+    static constexpr int MaxWaitingAdds = 1000;
+
+    // Adds picture files, and the pictures in folders, in the background, in
+    // the order asked: an add asked for while another is on waits for it.
+    // whenDone, then addingFinished(), tell each add's end. Refused only when
+    // too many adds wait already.
+    Outcome addPictures(const QStringList& paths, AddFinished whenDone = {});
     // Adds the one file at path, as Add Picture does with the file chosen.
-    Outcome addPicture(const QString& path);
+    Outcome addPicture(const QString& path, AddFinished whenDone = {});
+    // Stops the add that is on (what was added stays) and drops those that
+    // wait; each is told its end as cancelled.
     void cancelAdding();
-    bool isAdding() const { return m_batch != nullptr; }
+    // An add is on, or waits to start.
+    bool isAdding() const { return m_batch != nullptr || !m_waitingAdds.isEmpty(); }
     // The add that is on, or null.
     const PictureBatch* adding() const { return m_batch; }
 
@@ -83,7 +96,13 @@ signals:
 private:
     DisplaySettings current() const override;
     Outcome refuseWithoutRun() const;
-    Outcome startAdding(const QStringList& paths, const QList<PictureBatch::Item>& items);
+    struct WaitingAdd {
+        QStringList paths;
+        bool single = false; // one file, a folder's name included, as Add Picture takes it
+        AddFinished whenDone;
+    };
+    Outcome queueAdd(WaitingAdd add);
+    void startNextAdd();
     void saveChoices();
 
     Services m_services;
@@ -95,4 +114,6 @@ private:
     PictureLibrary* m_library;
     FlashRun* m_run;
     PictureBatch* m_batch = nullptr;
+    AddFinished m_batchDone; // told when m_batch ends
+    QQueue<WaitingAdd> m_waitingAdds;
 };

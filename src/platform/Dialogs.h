@@ -28,6 +28,17 @@ public:
                 MessageButtons::Ok, title);
     }
 
+    // A notice that does not wait for the user: shown and left open, one at
+    // a time; a notice while one is open takes its place in the same window.
+    // By default, a message with its list.
+    virtual void notice(const QString& text, const QStringList& items, MessageIcon icon,
+                        const QString& title)
+    {
+        messageWithList(text, items, icon, title);
+    }
+    // Whether the user has the notice still before them.
+    virtual bool isNoticeOpen() const { return false; }
+
     // filter: "description|pattern|description|pattern…"; selectedPair counts
     // from 1. Returns the full paths of the files chosen (one or several), or
     // none on cancel.

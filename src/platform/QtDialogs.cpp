@@ -42,7 +42,46 @@ QStyle::StandardPixmap listIcon(MessageIcon icon)
     return QStyle::SP_MessageBoxInformation;
 }
 
+// The message and its list, with an OK button; the list is filled by setListed().
+void buildListedMessage(QDialog& box, const QString& title)
+{
+    box.setWindowTitle(title);
+    auto* layout = new QGridLayout(&box);
+    auto* picture = new QLabel(&box);
+    picture->setObjectName(QStringLiteral("messageIcon"));
+    layout->addWidget(picture, 0, 0, Qt::AlignTop);
+    auto* label = new QLabel(&box);
+    label->setObjectName(QStringLiteral("messageText"));
+    label->setWordWrap(true);
+    layout->addWidget(label, 0, 1);
+    auto* list = new QPlainTextEdit(&box);
+    list->setObjectName(QStringLiteral("messageList"));
+    list->setReadOnly(true);
+    // A reason is a sentence after the file's name: it wraps, never cut off.
+    list->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    layout->addWidget(list, 1, 1);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, &box);
+    QObject::connect(buttons, &QDialogButtonBox::accepted, &box, &QDialog::accept);
+    layout->addWidget(buttons, 2, 0, 1, 2);
+}
+
+void setListed(QDialog& box, const QString& text, const QStringList& items, MessageIcon icon)
+{
+    box.findChild<QLabel*>(QStringLiteral("messageIcon"))
+        ->setPixmap(box.style()->standardIcon(listIcon(icon)).pixmap(32, 32));
+    box.findChild<QLabel*>(QStringLiteral("messageText"))->setText(text);
+    auto* list = box.findChild<QPlainTextEdit*>(QStringLiteral("messageList"));
+    list->setPlainText(items.join(u'\n'));
+    list->setMinimumSize(480, qMin(12, int(items.size()) + 1) * list->fontMetrics().height());
+    list->setVisible(!items.isEmpty());
+}
+
 } // namespace
+
+QtDialogs::~QtDialogs()
+{
+    delete m_notice.data();
+}
 
 MessageAnswer QtDialogs::message(const QString& text, MessageIcon icon, MessageButtons buttons,
                                  const QString& title)
@@ -61,27 +100,28 @@ void QtDialogs::messageWithList(const QString& text, const QStringList& items, M
                                 const QString& title)
 {
     QDialog box(QApplication::activeWindow());
-    box.setWindowTitle(title);
-    auto* layout = new QGridLayout(&box);
-    auto* picture = new QLabel(&box);
-    picture->setPixmap(box.style()->standardIcon(listIcon(icon)).pixmap(32, 32));
-    layout->addWidget(picture, 0, 0, Qt::AlignTop);
-    auto* label = new QLabel(text, &box);
-    label->setWordWrap(true);
-    layout->addWidget(label, 0, 1);
-    if (!items.isEmpty()) {
-        auto* list = new QPlainTextEdit(items.join(u'\n'), &box);
-        list->setObjectName(QStringLiteral("messageList"));
-        list->setReadOnly(true);
-        // A reason is a sentence after the file's name: it wraps, never cut off.
-        list->setLineWrapMode(QPlainTextEdit::WidgetWidth);
-        list->setMinimumSize(480, qMin(12, int(items.size()) + 1) * list->fontMetrics().height());
-        layout->addWidget(list, 1, 1);
-    }
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, &box);
-    QObject::connect(buttons, &QDialogButtonBox::accepted, &box, &QDialog::accept);
-    layout->addWidget(buttons, 2, 0, 1, 2);
+    buildListedMessage(box, title);
+    setListed(box, text, items, icon);
     box.exec();
+}
+
+void QtDialogs::notice(const QString& text, const QStringList& items, MessageIcon icon,
+                       const QString& title)
+{
+    if (!m_notice) {
+        // Without a parent: it neither blocks nor rides along with a window.
+        m_notice = new QDialog;
+        m_notice->setAttribute(Qt::WA_DeleteOnClose);
+        m_notice->setObjectName(QStringLiteral("notice"));
+        buildListedMessage(*m_notice, title);
+    }
+    setListed(*m_notice, text, items, icon);
+    m_notice->show();
+}
+
+bool QtDialogs::isNoticeOpen() const
+{
+    return m_notice && m_notice->isVisible();
 }
 
 QStringList QtDialogs::openFiles(const QString& title, const QString& filter, int selectedPair)

@@ -3,18 +3,27 @@
 
 #include "platform/Dialogs.h"
 
+#include <QDialog>
+#include <QPointer>
+
 class QWidget;
 
 class QtDialogs final : public Dialogs
 {
 public:
+    ~QtDialogs() override;
+
     MessageAnswer message(const QString& text, MessageIcon icon, MessageButtons buttons,
                           const QString& title) override;
     void messageWithList(const QString& text, const QStringList& items, MessageIcon icon,
                          const QString& title) override;
+    void notice(const QString& text, const QStringList& items, MessageIcon icon,
+                const QString& title) override;
+    bool isNoticeOpen() const override;
     QStringList openFiles(const QString& title, const QString& filter, int selectedPair) override;
     std::optional<QString> openFolder(const QString& title) override;
 
 private:
+    QPointer<QDialog> m_notice;
     QString m_lastFolder; // the dialog opens where it was last left
 };

@@ -67,6 +67,10 @@ public:
                           const QString& title) override;
     void messageWithList(const QString& text, const QStringList& items, MessageIcon icon,
                          const QString& title) override;
+    // A notice stays open until the test sets noticeOpen to false.
+    void notice(const QString& text, const QStringList& items, MessageIcon icon,
+                const QString& title) override;
+    bool isNoticeOpen() const override { return noticeOpen; }
     QStringList openFiles(const QString& title, const QString& filter, int selectedPair) override;
     std::optional<QString> openFolder(const QString& title) override;
 
@@ -74,6 +78,8 @@ public:
     QQueue<QStringList> chosenFiles;              // default: cancel
     QQueue<std::optional<QString>> chosenFolders; // default: cancel
     QList<Message> messages;
+    QList<Message> notices;
+    bool noticeOpen = false;
     QList<FileRequest> fileRequests;
 };
 

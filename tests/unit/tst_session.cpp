@@ -31,7 +31,7 @@ class SessionTest : public QObject
     Q_OBJECT
 private slots:
     void runRequestsComeToOutcomes();
-    void addsComeOneAtATime();
+    void addsWaitForTheOneThatIsOn();
 };
 
 void SessionTest::runRequestsComeToOutcomes()
@@ -63,7 +63,7 @@ void SessionTest::runRequestsComeToOutcomes()
     QCOMPARE(fakes.settings.writes.size(), 12);
 }
 
-void SessionTest::addsComeOneAtATime()
+void SessionTest::addsWaitForTheOneThatIsOn()
 {
     TestServices fakes;
     NoDisplay display;
@@ -77,13 +77,27 @@ void SessionTest::addsComeOneAtATime()
     connect(&session, &Session::addingFinished, this,
             [&finished](const QStringList& paths) { finished << paths; });
 
-    QVERIFY(session.addPictures({first}).isDone());
+    int told = 0;
+    auto count = [&told](const PictureBatch::Summary& summary, int) {
+        told += summary.added;
+    };
+    QVERIFY(session.addPictures({first}, count).isDone());
     QVERIFY(session.isAdding());
-    QVERIFY(session.addPictures({second}).refusal.contains("being added"));
-    QTRY_COMPARE(finished, QList<QStringList>{QStringList{first}});
-    QVERIFY(session.addPictures({second}).isDone());
-    QTRY_COMPARE(finished.size(), 2);
+    QVERIFY(session.addPictures({second}, count).isDone());
+    QTRY_COMPARE(finished, QList<QStringList>({{first}, {second}}));
+    QCOMPARE(told, 2);
     QCOMPARE(session.library().entries(), QStringList({"a.jpg", "b.jpg"}));
+
+    // A cancel drops what waits, and tells it so.
+    bool dropped = false;
+    QVERIFY(session.addPictures({first}).isDone());
+    QVERIFY(session
+                .addPictures({second}, [&dropped](const PictureBatch::Summary& summary,
+                                                  int) { dropped = summary.cancelled; })
+                .isDone());
+    session.cancelAdding();
+    QVERIFY(dropped);
+    QTRY_VERIFY(!session.isAdding());
 }
 
 QTEST_GUILESS_MAIN(SessionTest)
