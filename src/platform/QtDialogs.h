@@ -3,10 +3,9 @@
 
 #include "platform/Dialogs.h"
 
-#include <QDialog>
 #include <QPointer>
 
-class QWidget;
+class QDialog;
 
 class QtDialogs final : public Dialogs
 {
