@@ -54,13 +54,6 @@ void ScriptedDialogs::messageWithList(const QString& text, const QStringList& it
     messages << Message{text, icon, MessageButtons::Ok, title, items};
 }
 
-void ScriptedDialogs::notice(const QString& text, const QStringList& items, MessageIcon icon,
-                             const QString& title)
-{
-    notices << Message{text, icon, MessageButtons::Ok, title, items};
-    noticeOpen = true;
-}
-
 QStringList ScriptedDialogs::openFiles(const QString& title, const QString& filter,
                                        int selectedPair)
 {

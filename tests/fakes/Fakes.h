@@ -67,9 +67,12 @@ public:
                           const QString& title) override;
     void messageWithList(const QString& text, const QStringList& items, MessageIcon icon,
                          const QString& title) override;
-    // A notice stays open until the test sets noticeOpen to false.
     void notice(const QString& text, const QStringList& items, MessageIcon icon,
-                const QString& title) override;
+                const QString& title) override
+    {
+        notices << Message{text, icon, MessageButtons::Ok, title, items};
+        noticeOpen = true;
+    }
     bool isNoticeOpen() const override { return noticeOpen; }
     QStringList openFiles(const QString& title, const QString& filter, int selectedPair) override;
     std::optional<QString> openFolder(const QString& title) override;
@@ -79,7 +82,7 @@ public:
     QQueue<std::optional<QString>> chosenFolders; // default: cancel
     QList<Message> messages;
     QList<Message> notices;
-    bool noticeOpen = false;
+    bool noticeOpen = false; // from a notice until the test closes it
     QList<FileRequest> fileRequests;
 };
 

@@ -77,27 +77,21 @@ void SessionTest::addsWaitForTheOneThatIsOn()
     connect(&session, &Session::addingFinished, this,
             [&finished](const QStringList& paths) { finished << paths; });
 
-    int told = 0;
-    auto count = [&told](const PictureBatch::Summary& summary, int) {
-        told += summary.added;
-    };
-    QVERIFY(session.addPictures({first}, count).isDone());
-    QVERIFY(session.isAdding());
-    QVERIFY(session.addPictures({second}, count).isDone());
-    QTRY_COMPARE(finished, QList<QStringList>({{first}, {second}}));
-    QCOMPARE(told, 2);
-    QCOMPARE(session.library().entries(), QStringList({"a.jpg", "b.jpg"}));
-
-    // A cancel drops what waits, and tells it so.
+    // The second waits for the first; a cancel drops what waits, and tells it so.
     bool dropped = false;
+    const auto note = [&dropped](const PictureBatch::Summary& s, int) {
+        dropped = s.cancelled;
+    };
     QVERIFY(session.addPictures({first}).isDone());
-    QVERIFY(session
-                .addPictures({second}, [&dropped](const PictureBatch::Summary& summary,
-                                                  int) { dropped = summary.cancelled; })
-                .isDone());
+    QVERIFY(session.isAdding());
+    QVERIFY(session.addPictures({second}, note).isDone());
+    QTRY_COMPARE(finished, QList<QStringList>({{first}, {second}}));
+    QCOMPARE(session.library().entries(), QStringList({"a.jpg", "b.jpg"}));
+    QVERIFY(session.library().remove(0).done()); // so that it is added anew, not at once refused
+    QVERIFY(session.addPictures({first}).isDone());
+    QVERIFY(session.addPictures({second}, note).isDone());
     session.cancelAdding();
     QVERIFY(dropped);
-    QTRY_VERIFY(!session.isAdding());
 }
 
 QTEST_GUILESS_MAIN(SessionTest)
