@@ -135,7 +135,7 @@ Outcome Session::queueAdd(WaitingAdd add)
     if (m_waitingAdds.size() >= MaxWaitingAdds)
         return Outcome::refused(tr("Too many adds are waiting. Try again once the pictures being "
                                    "added now are in."));
-    m_waitingAdds.enqueue(std::move(add));
+    m_waitingAdds.append(std::move(add)); // enqueue() would copy
     startNextAdd();
     return Outcome::done();
 }
