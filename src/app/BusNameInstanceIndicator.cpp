@@ -11,7 +11,7 @@ namespace
 // has been set aside at start.
 constexpr int AnswerTimeoutMs = 5000;
 
-// RequestName's flag and answers, from the D-Bus specification.
+// RequestName's flag and answers, as the D-Bus protocol defines them.
 constexpr uint DoNotQueue = 0x4; // a second owner is refused, not queued
 constexpr uint PrimaryOwner = 1;
 constexpr uint AlreadyOwner = 4;
