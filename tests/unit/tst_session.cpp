@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The session without any widget, as every door (the main window, the tray,
-// the bus, the command line) reaches it: what each request of a user comes to.
+// the bus, the command line) reaches it: what each request of a user comes to,
+// and on the bus every call answered, never boxed, bursts settled, adds queued.
+#include "app/RemoteControl.h"
 #include "core/FlashDisplay.h"
 #include "core/FlashRun.h"
 #include "core/Session.h"
@@ -8,8 +10,11 @@
 
 #include "Fakes.h"
 #include "LibraryFixture.h"
+#include "PrivateBus.h"
 #include "TestPictures.h"
 
+#include <QDBusPendingCall>
+#include <QSignalSpy>
 #include <QTest>
 
 namespace
@@ -24,6 +29,40 @@ public:
     void release() override {}
 };
 
+// The session on a bus; a script calls it many times at once and waits for every answer.
+struct BusFixture {
+    PrivateBus bus;
+    TestServices fakes;
+    NoDisplay display;
+    Session session{fakes.services, display};
+    RemoteControl control{session, fakes.dialogs};
+    QDBusConnection program = QDBusConnection::connectToBus(bus.address(), bus.address());
+    QDBusConnection script = QDBusConnection::connectToBus(bus.address(), bus.address() + "+");
+
+    BusFixture()
+    {
+        session.load();
+        control.publishOn(program);
+    }
+    QList<QDBusPendingCall> callMany(const QString& method, const QList<QVariantList>& arguments)
+    {
+        QList<QDBusPendingCall> calls;
+        for (const QVariantList& values : arguments) {
+            QDBusMessage call =
+                QDBusMessage::createMethodCall(program.baseService(), RemoteControl::ObjectPath,
+                                               RemoteControl::InterfaceName, method);
+            call.setArguments(values);
+            calls << script.asyncCall(call, 60'000);
+        }
+        auto answered = [](const QDBusPendingCall& call) {
+            return call.isFinished();
+        };
+        [[maybe_unused]] const bool allAnswered = QTest::qWaitFor(
+            [&] { return std::all_of(calls.cbegin(), calls.cend(), answered); }, 60'000);
+        return calls; // the tests look at each answer
+    }
+};
+
 } // namespace
 
 class SessionTest : public QObject
@@ -32,6 +71,8 @@ class SessionTest : public QObject
 private slots:
     void runRequestsComeToOutcomes();
     void addsWaitForTheOneThatIsOn();
+    void burstsSettleOnTheLastStateAskedFor();
+    void handedOverPicturesWaitTheirTurn();
 };
 
 void SessionTest::runRequestsComeToOutcomes()
@@ -77,21 +118,58 @@ void SessionTest::addsWaitForTheOneThatIsOn()
     connect(&session, &Session::addingFinished, this,
             [&finished](const QStringList& paths) { finished << paths; });
 
-    // The second waits for the first; a cancel drops what waits, and tells it so.
-    bool dropped = false;
-    const auto note = [&dropped](const PictureBatch::Summary& s, int) {
-        dropped = s.cancelled;
-    };
     QVERIFY(session.addPictures({first}).isDone());
     QVERIFY(session.isAdding());
-    QVERIFY(session.addPictures({second}, note).isDone());
+    QVERIFY(session.addPictures({second}).isDone()); // waits for the first
     QTRY_COMPARE(finished, QList<QStringList>({{first}, {second}}));
     QCOMPARE(session.library().entries(), QStringList({"a.jpg", "b.jpg"}));
-    QVERIFY(session.library().remove(0).done()); // so that it is added anew, not at once refused
-    QVERIFY(session.addPictures({first}).isDone());
-    QVERIFY(session.addPictures({second}, note).isDone());
-    session.cancelAdding();
-    QVERIFY(dropped);
+}
+
+void SessionTest::burstsSettleOnTheLastStateAskedFor()
+{
+    BusFixture f;
+    // Without pictures: each Start answered with the refusal, the user told once.
+    QList<QDBusPendingCall> calls = f.callMany("Start", QList<QVariantList>(300));
+    for (const QDBusPendingCall& call : std::as_const(calls))
+        QCOMPARE(call.error().name(), RemoteControl::RefusedError);
+    QVERIFY(f.fakes.dialogs.messages.isEmpty());
+    QCOMPARE(f.fakes.dialogs.notices.last().text.count(FlashRun::NoPictureMessage), 1);
+
+    // An odd number of Toggles ends with the run on, started and stopped far
+    // fewer times than asked.
+    writeLibrary(f.fakes, pictureNames(2));
+    f.session.library().load();
+    QSignalSpy changes(&f.session.run(), &FlashRun::stateChanged);
+    calls = f.callMany("Toggle", QList<QVariantList>(2001));
+    for (const QDBusPendingCall& call : std::as_const(calls))
+        QVERIFY(!call.isError());
+    QVERIFY(f.session.run().isRunning());
+    QVERIFY2(changes.size() < 200, qPrintable(QString::number(changes.size())));
+}
+
+void SessionTest::handedOverPicturesWaitTheirTurn()
+{
+    // Two dozen launches at once with a picture each, and two with files
+    // that are not there: every picture is added, in the order sent.
+    BusFixture f;
+    QTemporaryDir user;
+    QList<QVariantList> adds;
+    QStringList names;
+    for (int i = 0; i < 24; ++i) {
+        names << QStringLiteral("p%1.jpg").arg(i, 2, 10, QLatin1Char('0'));
+        QVERIFY(TestPictures::jpeg(user.filePath(names.last())));
+        adds << QVariantList{QStringList{user.filePath(names.last())}};
+    }
+    for (const int at : {6, 12})
+        adds.insert(at, QVariantList{QStringList{user.filePath(QString("missing%1.jpg").arg(at))}});
+    const QList<QDBusPendingCall> calls = f.callMany("AddPictures", adds);
+
+    QCOMPARE(f.session.library().entries(), names);
+    for (int i = 0; i < calls.size(); ++i)
+        QCOMPARE(calls.at(i).error().name(),
+                 i == 6 || i == 12 ? RemoteControl::NotAddedError : QString());
+    QVERIFY(calls.at(12).error().message().contains("missing12.jpg"));
+    QCOMPARE(f.fakes.dialogs.notices.last().items.join("").count("missing"), 2); // gathered
 }
 
 QTEST_GUILESS_MAIN(SessionTest)
