@@ -341,6 +341,10 @@
             <numerusform>%n konnten nicht hinzugefügt werden:</numerusform>
         </translation>
     </message>
+    <message>
+        <source>All Pictures</source>
+        <translation>Alle Bilder</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -521,10 +525,6 @@
         <translation>Es ist keine Datei.</translation>
     </message>
     <message>
-        <source>It is neither a BMP nor a JPEG picture.</source>
-        <translation>Es ist weder ein BMP- noch ein JPEG-Bild.</translation>
-    </message>
-    <message>
         <source>It is not a picture that can be read.</source>
         <translation>Es ist kein lesbares Bild.</translation>
     </message>
@@ -543,6 +543,22 @@
     <message>
         <source>At %1 MB, the file is larger than any picture the program can show (at most %2 MB).</source>
         <translation>Mit %1 MB ist die Datei größer als jedes Bild, das das Programm anzeigen kann (höchstens %2 MB).</translation>
+    </message>
+    <message>
+        <source>%1 pictures can be shown once the package %2 is installed.</source>
+        <translation>%1-Bilder können angezeigt werden, sobald das Paket %2 installiert ist.</translation>
+    </message>
+    <message>
+        <source>The program does not show pictures of this kind (it shows BMP, JPEG, PNG, GIF, WebP, TIFF, SVG, HEIC and AVIF pictures).</source>
+        <translation>Bilder dieser Art zeigt das Programm nicht an (es zeigt BMP-, JPEG-, PNG-, GIF-, WebP-, TIFF-, SVG-, HEIC- und AVIF-Bilder).</translation>
+    </message>
+    <message>
+        <source>Compressed SVG pictures cannot be shown: save the picture as plain SVG.</source>
+        <translation>Komprimierte SVG-Bilder können nicht angezeigt werden: Speichern Sie das Bild als einfaches SVG.</translation>
+    </message>
+    <message>
+        <source>The drawing is too complex to show.</source>
+        <translation>Die Zeichnung ist zu komplex, um sie anzuzeigen.</translation>
     </message>
 </context>
 <context>

@@ -341,6 +341,10 @@
             <numerusform>%n no se pudieron añadir:</numerusform>
         </translation>
     </message>
+    <message>
+        <source>All Pictures</source>
+        <translation>Todas las imágenes</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -521,10 +525,6 @@
         <translation>No es un archivo.</translation>
     </message>
     <message>
-        <source>It is neither a BMP nor a JPEG picture.</source>
-        <translation>No es una imagen BMP ni JPEG.</translation>
-    </message>
-    <message>
         <source>It is not a picture that can be read.</source>
         <translation>No es una imagen que se pueda leer.</translation>
     </message>
@@ -543,6 +543,22 @@
     <message>
         <source>At %1 MB, the file is larger than any picture the program can show (at most %2 MB).</source>
         <translation>Con %1 MB, el archivo es más grande que cualquier imagen que el programa pueda mostrar (como máximo %2 MB).</translation>
+    </message>
+    <message>
+        <source>%1 pictures can be shown once the package %2 is installed.</source>
+        <translation>Las imágenes %1 se podrán mostrar cuando se instale el paquete %2.</translation>
+    </message>
+    <message>
+        <source>The program does not show pictures of this kind (it shows BMP, JPEG, PNG, GIF, WebP, TIFF, SVG, HEIC and AVIF pictures).</source>
+        <translation>El programa no muestra imágenes de este tipo (muestra imágenes BMP, JPEG, PNG, GIF, WebP, TIFF, SVG, HEIC y AVIF).</translation>
+    </message>
+    <message>
+        <source>Compressed SVG pictures cannot be shown: save the picture as plain SVG.</source>
+        <translation>Las imágenes SVG comprimidas no se pueden mostrar: guarde la imagen como SVG sin comprimir.</translation>
+    </message>
+    <message>
+        <source>The drawing is too complex to show.</source>
+        <translation>El dibujo es demasiado complejo para mostrarlo.</translation>
     </message>
 </context>
 <context>

@@ -341,6 +341,10 @@
             <numerusform>%n n’ont pas pu être ajoutées :</numerusform>
         </translation>
     </message>
+    <message>
+        <source>All Pictures</source>
+        <translation>Toutes les images</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -521,10 +525,6 @@
         <translation>Ce n’est pas un fichier.</translation>
     </message>
     <message>
-        <source>It is neither a BMP nor a JPEG picture.</source>
-        <translation>Ce n’est ni une image BMP ni une image JPEG.</translation>
-    </message>
-    <message>
         <source>It is not a picture that can be read.</source>
         <translation>Ce n’est pas une image lisible.</translation>
     </message>
@@ -543,6 +543,22 @@
     <message>
         <source>At %1 MB, the file is larger than any picture the program can show (at most %2 MB).</source>
         <translation>Avec %1 Mo, le fichier est plus grand que toute image que le programme peut afficher (au plus %2 Mo).</translation>
+    </message>
+    <message>
+        <source>%1 pictures can be shown once the package %2 is installed.</source>
+        <translation>Les images %1 pourront être affichées une fois le paquet %2 installé.</translation>
+    </message>
+    <message>
+        <source>The program does not show pictures of this kind (it shows BMP, JPEG, PNG, GIF, WebP, TIFF, SVG, HEIC and AVIF pictures).</source>
+        <translation>Le programme n’affiche pas les images de ce type (il affiche les images BMP, JPEG, PNG, GIF, WebP, TIFF, SVG, HEIC et AVIF).</translation>
+    </message>
+    <message>
+        <source>Compressed SVG pictures cannot be shown: save the picture as plain SVG.</source>
+        <translation>Les images SVG compressées ne peuvent pas être affichées&#xa0;: enregistrez l’image au format SVG simple.</translation>
+    </message>
+    <message>
+        <source>The drawing is too complex to show.</source>
+        <translation>Le dessin est trop complexe pour être affiché.</translation>
     </message>
 </context>
 <context>

@@ -341,6 +341,10 @@
             <numerusform>%n non sono state aggiunte:</numerusform>
         </translation>
     </message>
+    <message>
+        <source>All Pictures</source>
+        <translation>Tutte le immagini</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -521,10 +525,6 @@
         <translation>Non è un file.</translation>
     </message>
     <message>
-        <source>It is neither a BMP nor a JPEG picture.</source>
-        <translation>Non è né un&apos;immagine BMP né JPEG.</translation>
-    </message>
-    <message>
         <source>It is not a picture that can be read.</source>
         <translation>Non è un&apos;immagine leggibile.</translation>
     </message>
@@ -543,6 +543,22 @@
     <message>
         <source>At %1 MB, the file is larger than any picture the program can show (at most %2 MB).</source>
         <translation>Con %1 MB, il file è più grande di qualsiasi immagine che il programma possa mostrare (al massimo %2 MB).</translation>
+    </message>
+    <message>
+        <source>%1 pictures can be shown once the package %2 is installed.</source>
+        <translation>Le immagini %1 potranno essere mostrate dopo aver installato il pacchetto %2.</translation>
+    </message>
+    <message>
+        <source>The program does not show pictures of this kind (it shows BMP, JPEG, PNG, GIF, WebP, TIFF, SVG, HEIC and AVIF pictures).</source>
+        <translation>Il programma non mostra immagini di questo tipo (mostra immagini BMP, JPEG, PNG, GIF, WebP, TIFF, SVG, HEIC e AVIF).</translation>
+    </message>
+    <message>
+        <source>Compressed SVG pictures cannot be shown: save the picture as plain SVG.</source>
+        <translation>Le immagini SVG compresse non possono essere mostrate: salva l&apos;immagine come SVG semplice.</translation>
+    </message>
+    <message>
+        <source>The drawing is too complex to show.</source>
+        <translation>Il disegno è troppo complesso per essere mostrato.</translation>
     </message>
 </context>
 <context>

@@ -337,6 +337,10 @@
             <numerusform>%n 枚を追加できませんでした:</numerusform>
         </translation>
     </message>
+    <message>
+        <source>All Pictures</source>
+        <translation>すべての画像</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -517,10 +521,6 @@
         <translation>ファイルではありません。</translation>
     </message>
     <message>
-        <source>It is neither a BMP nor a JPEG picture.</source>
-        <translation>BMP の画像でも JPEG の画像でもありません。</translation>
-    </message>
-    <message>
         <source>It is not a picture that can be read.</source>
         <translation>読み込める画像ではありません。</translation>
     </message>
@@ -539,6 +539,22 @@
     <message>
         <source>At %1 MB, the file is larger than any picture the program can show (at most %2 MB).</source>
         <translation>ファイルは %1 MB で、プログラムが表示できるどの画像よりも大きいです（最大 %2 MB）。</translation>
+    </message>
+    <message>
+        <source>%1 pictures can be shown once the package %2 is installed.</source>
+        <translation>%1 画像は、パッケージ %2 をインストールすると表示できます。</translation>
+    </message>
+    <message>
+        <source>The program does not show pictures of this kind (it shows BMP, JPEG, PNG, GIF, WebP, TIFF, SVG, HEIC and AVIF pictures).</source>
+        <translation>この種類の画像は表示できません（表示できるのは BMP、JPEG、PNG、GIF、WebP、TIFF、SVG、HEIC、AVIF の画像です）。</translation>
+    </message>
+    <message>
+        <source>Compressed SVG pictures cannot be shown: save the picture as plain SVG.</source>
+        <translation>圧縮された SVG 画像は表示できません。画像を通常の SVG として保存してください。</translation>
+    </message>
+    <message>
+        <source>The drawing is too complex to show.</source>
+        <translation>図形が複雑すぎるため表示できません。</translation>
     </message>
 </context>
 <context>

@@ -341,6 +341,10 @@
             <numerusform>%n konden niet worden toegevoegd:</numerusform>
         </translation>
     </message>
+    <message>
+        <source>All Pictures</source>
+        <translation>Alle afbeeldingen</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -521,10 +525,6 @@
         <translation>Het is geen bestand.</translation>
     </message>
     <message>
-        <source>It is neither a BMP nor a JPEG picture.</source>
-        <translation>Het is geen BMP- of JPEG-afbeelding.</translation>
-    </message>
-    <message>
         <source>It is not a picture that can be read.</source>
         <translation>Het is geen afbeelding die kan worden gelezen.</translation>
     </message>
@@ -543,6 +543,22 @@
     <message>
         <source>At %1 MB, the file is larger than any picture the program can show (at most %2 MB).</source>
         <translation>Met %1 MB is het bestand groter dan elke afbeelding die het programma kan tonen (hoogstens %2 MB).</translation>
+    </message>
+    <message>
+        <source>%1 pictures can be shown once the package %2 is installed.</source>
+        <translation>%1-afbeeldingen kunnen worden getoond zodra het pakket %2 is geïnstalleerd.</translation>
+    </message>
+    <message>
+        <source>The program does not show pictures of this kind (it shows BMP, JPEG, PNG, GIF, WebP, TIFF, SVG, HEIC and AVIF pictures).</source>
+        <translation>Het programma toont geen afbeeldingen van deze soort (het toont BMP-, JPEG-, PNG-, GIF-, WebP-, TIFF-, SVG-, HEIC- en AVIF-afbeeldingen).</translation>
+    </message>
+    <message>
+        <source>Compressed SVG pictures cannot be shown: save the picture as plain SVG.</source>
+        <translation>Gecomprimeerde SVG-afbeeldingen kunnen niet worden getoond: sla de afbeelding op als gewone SVG.</translation>
+    </message>
+    <message>
+        <source>The drawing is too complex to show.</source>
+        <translation>De tekening is te complex om te tonen.</translation>
     </message>
 </context>
 <context>

@@ -345,6 +345,10 @@
             <numerusform>Nie można było dodać %n obrazów:</numerusform>
         </translation>
     </message>
+    <message>
+        <source>All Pictures</source>
+        <translation>Wszystkie obrazy</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -525,10 +529,6 @@
         <translation>To nie jest plik.</translation>
     </message>
     <message>
-        <source>It is neither a BMP nor a JPEG picture.</source>
-        <translation>To nie jest obraz BMP ani JPEG.</translation>
-    </message>
-    <message>
         <source>It is not a picture that can be read.</source>
         <translation>To nie jest obraz, który można odczytać.</translation>
     </message>
@@ -547,6 +547,22 @@
     <message>
         <source>At %1 MB, the file is larger than any picture the program can show (at most %2 MB).</source>
         <translation>Plik ma %1 MB, więcej niż jakikolwiek obraz, który program potrafi wyświetlić (najwyżej %2 MB).</translation>
+    </message>
+    <message>
+        <source>%1 pictures can be shown once the package %2 is installed.</source>
+        <translation>Obrazy %1 będzie można wyświetlić po zainstalowaniu pakietu %2.</translation>
+    </message>
+    <message>
+        <source>The program does not show pictures of this kind (it shows BMP, JPEG, PNG, GIF, WebP, TIFF, SVG, HEIC and AVIF pictures).</source>
+        <translation>Program nie wyświetla obrazów tego rodzaju (wyświetla obrazy BMP, JPEG, PNG, GIF, WebP, TIFF, SVG, HEIC i AVIF).</translation>
+    </message>
+    <message>
+        <source>Compressed SVG pictures cannot be shown: save the picture as plain SVG.</source>
+        <translation>Skompresowanych obrazów SVG nie można wyświetlić: zapisz obraz jako zwykły plik SVG.</translation>
+    </message>
+    <message>
+        <source>The drawing is too complex to show.</source>
+        <translation>Rysunek jest zbyt złożony, aby go wyświetlić.</translation>
     </message>
 </context>
 <context>

@@ -341,6 +341,10 @@
             <numerusform>%n não puderam ser adicionadas:</numerusform>
         </translation>
     </message>
+    <message>
+        <source>All Pictures</source>
+        <translation>Todas as imagens</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -521,10 +525,6 @@
         <translation>Não é um arquivo.</translation>
     </message>
     <message>
-        <source>It is neither a BMP nor a JPEG picture.</source>
-        <translation>Não é uma imagem BMP nem JPEG.</translation>
-    </message>
-    <message>
         <source>It is not a picture that can be read.</source>
         <translation>Não é uma imagem que possa ser lida.</translation>
     </message>
@@ -543,6 +543,22 @@
     <message>
         <source>At %1 MB, the file is larger than any picture the program can show (at most %2 MB).</source>
         <translation>Com %1 MB, o arquivo é maior do que qualquer imagem que o programa pode mostrar (no máximo %2 MB).</translation>
+    </message>
+    <message>
+        <source>%1 pictures can be shown once the package %2 is installed.</source>
+        <translation>Imagens %1 poderão ser exibidas depois que o pacote %2 for instalado.</translation>
+    </message>
+    <message>
+        <source>The program does not show pictures of this kind (it shows BMP, JPEG, PNG, GIF, WebP, TIFF, SVG, HEIC and AVIF pictures).</source>
+        <translation>O programa não exibe imagens deste tipo (ele exibe imagens BMP, JPEG, PNG, GIF, WebP, TIFF, SVG, HEIC e AVIF).</translation>
+    </message>
+    <message>
+        <source>Compressed SVG pictures cannot be shown: save the picture as plain SVG.</source>
+        <translation>Imagens SVG compactadas não podem ser exibidas: salve a imagem como SVG simples.</translation>
+    </message>
+    <message>
+        <source>The drawing is too complex to show.</source>
+        <translation>O desenho é complexo demais para ser exibido.</translation>
     </message>
 </context>
 <context>

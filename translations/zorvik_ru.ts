@@ -345,6 +345,10 @@
             <numerusform>Не удалось добавить %n изображений:</numerusform>
         </translation>
     </message>
+    <message>
+        <source>All Pictures</source>
+        <translation>Все изображения</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -525,10 +529,6 @@
         <translation>Это не файл.</translation>
     </message>
     <message>
-        <source>It is neither a BMP nor a JPEG picture.</source>
-        <translation>Это не изображение BMP или JPEG.</translation>
-    </message>
-    <message>
         <source>It is not a picture that can be read.</source>
         <translation>Это изображение невозможно прочитать.</translation>
     </message>
@@ -547,6 +547,22 @@
     <message>
         <source>At %1 MB, the file is larger than any picture the program can show (at most %2 MB).</source>
         <translation>Размер файла %1 МБ — больше любого изображения, которое программа может показать (не более %2 МБ).</translation>
+    </message>
+    <message>
+        <source>%1 pictures can be shown once the package %2 is installed.</source>
+        <translation>Изображения %1 можно будет показывать после установки пакета %2.</translation>
+    </message>
+    <message>
+        <source>The program does not show pictures of this kind (it shows BMP, JPEG, PNG, GIF, WebP, TIFF, SVG, HEIC and AVIF pictures).</source>
+        <translation>Программа не показывает изображения этого типа (она показывает изображения BMP, JPEG, PNG, GIF, WebP, TIFF, SVG, HEIC и AVIF).</translation>
+    </message>
+    <message>
+        <source>Compressed SVG pictures cannot be shown: save the picture as plain SVG.</source>
+        <translation>Сжатые изображения SVG показать нельзя: сохраните изображение как обычный SVG.</translation>
+    </message>
+    <message>
+        <source>The drawing is too complex to show.</source>
+        <translation>Рисунок слишком сложен для показа.</translation>
     </message>
 </context>
 <context>

@@ -337,6 +337,10 @@
             <numerusform>%n 张无法添加：</numerusform>
         </translation>
     </message>
+    <message>
+        <source>All Pictures</source>
+        <translation>所有图片</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -517,10 +521,6 @@
         <translation>这不是文件。</translation>
     </message>
     <message>
-        <source>It is neither a BMP nor a JPEG picture.</source>
-        <translation>这既不是 BMP 图片，也不是 JPEG 图片。</translation>
-    </message>
-    <message>
         <source>It is not a picture that can be read.</source>
         <translation>这不是可以读取的图片。</translation>
     </message>
@@ -539,6 +539,22 @@
     <message>
         <source>At %1 MB, the file is larger than any picture the program can show (at most %2 MB).</source>
         <translation>文件大小为 %1 MB，超过了程序能显示的任何图片（最多 %2 MB）。</translation>
+    </message>
+    <message>
+        <source>%1 pictures can be shown once the package %2 is installed.</source>
+        <translation>安装软件包 %2 后即可显示 %1 图片。</translation>
+    </message>
+    <message>
+        <source>The program does not show pictures of this kind (it shows BMP, JPEG, PNG, GIF, WebP, TIFF, SVG, HEIC and AVIF pictures).</source>
+        <translation>本程序不显示此类图片（可显示 BMP、JPEG、PNG、GIF、WebP、TIFF、SVG、HEIC 和 AVIF 图片）。</translation>
+    </message>
+    <message>
+        <source>Compressed SVG pictures cannot be shown: save the picture as plain SVG.</source>
+        <translation>无法显示压缩的 SVG 图片：请将图片另存为普通 SVG。</translation>
+    </message>
+    <message>
+        <source>The drawing is too complex to show.</source>
+        <translation>图形过于复杂，无法显示。</translation>
     </message>
 </context>
 <context>

@@ -5,6 +5,7 @@
 #include "core/Session.h"
 #include "library/PictureBatch.h"
 #include "library/PictureLibrary.h"
+#include "pictures/PictureDecoder.h"
 #include "platform/Dialogs.h"
 #include "platform/ProgramInfo.h"
 #include "platform/Translated.h"
@@ -33,6 +34,8 @@ const QString LibraryEditor::FileDialogTitle =
     QStringLiteral(QT_TRANSLATE_NOOP("LibraryEditor", "Orvane Picture Board"));
 const QString LibraryEditor::FileFilter = QStringLiteral(QT_TRANSLATE_NOOP(
     "LibraryEditor", "BMP File (*.bmp*)|*.bmp|JPG File(*.jpg)|*.jpg|JPEG Files (*.jpeg)|*.jpeg"));
+const QString LibraryEditor::AllPicturesChoice =
+    QStringLiteral(QT_TRANSLATE_NOOP("LibraryEditor", "All Pictures"));
 const QString LibraryEditor::FolderDialogTitle =
     QStringLiteral(QT_TRANSLATE_NOOP("LibraryEditor", "Add a Folder of Pictures"));
 const QString LibraryEditor::DuplicateMessage = QStringLiteral(QT_TRANSLATE_NOOP(
@@ -61,13 +64,22 @@ void LibraryEditor::addPictureClicked()
 {
     if (isAdding())
         return;
-    const QStringList chosen =
-        m_dialogs.openFiles(translated("LibraryEditor", FileDialogTitle),
-                            translated("LibraryEditor", FileFilter), PreselectedFilter);
+    const QStringList chosen = m_dialogs.openFiles(translated("LibraryEditor", FileDialogTitle),
+                                                   fileDialogFilter(), PreselectedFilter);
     if (chosen.size() == 1)
         addPicture(chosen.constFirst()); // one file: with a message of its own
     else
         add(chosen, false);
+}
+
+QString LibraryEditor::fileDialogFilter()
+{
+    // Both cases: cameras and phones name their files in capitals.
+    QStringList patterns;
+    for (const QString& suffix : PictureDecoder::Suffixes)
+        patterns << "*." + suffix << "*." + suffix.toUpper();
+    return translated("LibraryEditor", AllPicturesChoice) + u'|' + patterns.join(u';') + u'|' +
+           translated("LibraryEditor", FileFilter);
 }
 
 void LibraryEditor::addFolderClicked()

@@ -25,7 +25,11 @@ class LibraryEditor : public QObject
 public:
     static const QString FileDialogTitle;
     static const QString FileFilter;
-    static constexpr int PreselectedFilter = 2; // JPG
+    static const QString AllPicturesChoice;
+    static constexpr int PreselectedFilter = 1; // all pictures
+    // What the file dialog offers: every picture the program shows, then the
+    // three kinds it always offered.
+    static QString fileDialogFilter();
     static const QString DuplicateMessage;
 
     LibraryEditor(Session& session, ImageViewer& viewer, Dialogs& dialogs,

@@ -21,9 +21,11 @@ void StretchedPicture::paintEvent(QPaintEvent*)
 {
     {
         QPainter painter(this);
-        if (m_picture.isNull()) {
+        // A picture's transparent parts show the background: where the
+        // desktop does not composite, there is nothing else behind them.
+        if (m_picture.isNull() || m_picture.hasAlphaChannel())
             painter.fillRect(rect(), Background);
-        } else {
+        if (!m_picture.isNull()) {
             painter.setRenderHint(QPainter::SmoothPixmapTransform);
             painter.drawImage(rect(), m_picture);
         }

@@ -26,7 +26,7 @@ public:
     struct Summary {
         int added = 0;
         int duplicates = 0;
-        int leftOut = 0;     // files of a folder that are neither BMP nor JPEG
+        int leftOut = 0;     // files of a folder that are no picture of a kind shown
         QStringList refused; // "file: reason", one per file
         bool cancelled = false;
         PictureLibrary::Change last; // of the last file dealt with: of a batch of one, its outcome

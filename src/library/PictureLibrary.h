@@ -42,7 +42,7 @@ public:
         QString source;
         QString target;
         Change change;            // Refused with the reason when it cannot be listed
-        bool unknownKind = false; // neither a BMP nor a JPEG by content
+        bool unknownKind = false; // no picture of a kind shown, by content
         bool original = false;    // the chosen file is its own copy: nothing was copied
         std::shared_ptr<PlacedCopy> copy;
         PackedPicture picture;

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <QString>
 #include <QtGlobal>
 
 // The memory all decodes of the process may hold at once, whatever the number
@@ -14,11 +13,15 @@ namespace DecodeBudget
 
 inline constexpr qint64 TotalBytes = 512LL * 1024 * 1024;
 
-// What decoding the file will hold at its peak, from its header: for a
-// progressive JPEG every coefficient of the whole picture, for a BMP the
-// picture at full size twice; a baseline JPEG is decoded a few rows at a
-// time, scaled, and needs little.
-qint64 need(const QString& path, qint64 pixels, bool jpeg);
+// What a decode holds at its peak: a few rows and the small picture it makes,
+// and what its decoder keeps of the whole picture (wholeBytes): for a JPEG in
+// several scans every coefficient, for a picture decoded at full size its
+// pixels twice.
+inline constexpr qint64 RowsBytes = 16LL * 1024 * 1024;
+inline constexpr qint64 need(qint64 wholeBytes)
+{
+    return RowsBytes + wholeBytes;
+}
 
 // Holds a share of the budget for as long as it lives.
 class Share

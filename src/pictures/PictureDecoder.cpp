@@ -2,20 +2,22 @@
 #include "pictures/PictureDecoder.h"
 
 #include "pictures/DecodeBudget.h"
+#include "pictures/HeifReader.h"
+#include "pictures/JpegReader.h"
+#include "pictures/SvgCheck.h"
 
 #include <QBuffer>
 #include <QCoreApplication>
+#include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
 #include <QSet>
+#include <QTransform>
+
+#include <optional>
 
 namespace
 {
-
-QString tr(const char* text)
-{
-    return QCoreApplication::translate("PictureDecoder", text);
-}
 
 DecodedPicture failure(const QString& reason)
 {
@@ -73,68 +75,88 @@ QImage PictureDecoder::decompress(const QByteArray& bytes)
 QString PictureDecoder::refusedUnread(const QFileInfo& file)
 {
     if (!file.exists())
-        return tr("The file does not exist.");
+        return QCoreApplication::translate("PictureDecoder", "The file does not exist.");
     if (!file.isFile())
-        return tr("It is not a file.");
+        return QCoreApplication::translate("PictureDecoder", "It is not a file.");
     if (file.size() > MaxFileBytes)
-        return tr("At %1 MB, the file is larger than any picture the program can show "
-                  "(at most %2 MB).")
+        return QCoreApplication::translate(
+                   "PictureDecoder",
+                   "At %1 MB, the file is larger than any picture the program can show "
+                   "(at most %2 MB).")
             .arg(file.size() >> 20)
             .arg(MaxFileBytes >> 20);
     return {};
 }
 
-DecodedPicture PictureDecoder::decode(const QString& path, const PictureSizes& sizes)
+namespace
 {
-    if (const QString refused = refusedUnread(QFileInfo(path)); !refused.isEmpty())
-        return failure(refused);
 
-    // The limit is one for every reader of the process, not this reader's own.
-    QImageReader::setAllocationLimit(AllocationLimitMb);
-    QImageReader reader(path);
-    reader.setDecideFormatFromContent(true);
-    reader.setAutoTransform(true);
+// Pictures Qt's readers decode at full size, then scaled here.
+bool decodedWhole(const QByteArray& format)
+{
+    static const QSet<QByteArray> formats{"bmp", "png", "gif", "webp", "tiff", "tif"};
+    return formats.contains(format);
+}
 
-    const QByteArray format = reader.format();
-    const bool jpeg = format == "jpeg" || format == "jpg";
-    if (!jpeg && format != "bmp") {
-        DecodedPicture unknown =
-            failure(reader.canRead() ? tr("It is neither a BMP nor a JPEG picture.")
-                                     : tr("It is not a picture that can be read."));
-        unknown.unknownKind = true;
-        return unknown;
-    }
+QByteArray head(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.read(1024) : QByteArray();
+}
 
-    const QSize stored = reader.size();
-    if (!stored.isValid() || stored.isEmpty())
-        return failure(tr("The picture's size cannot be read."));
-    const qint64 pixels = qint64(stored.width()) * stored.height();
-    if (pixels > (jpeg ? MaxJpegPixels : MaxOtherPixels))
-        return failure(tr("The picture is too large (%1 × %2 pixels).")
-                           .arg(stored.width())
-                           .arg(stored.height()));
+// Why the file could not be read, in its reader's words when it gave some.
+DecodedPicture unreadable(const QString& readerSays = {})
+{
+    return failure(
+        readerSays.isEmpty()
+            ? QCoreApplication::translate("PictureDecoder", "It is not a picture that can be read.")
+            : readerSays);
+}
 
-    // Large decodes wait for each other; one larger than all of the budget
-    // would take memory from everything else, and is refused.
-    const qint64 need = DecodeBudget::need(path, pixels, jpeg);
-    if (need > DecodeBudget::TotalBytes)
-        return failure(tr("The picture is too large to show."));
-    const DecodeBudget::Share share(need);
+// Why a file whose kind no reader of this machine knows is not shown: a
+// picture whose reader is not installed names the package that adds it.
+DecodedPicture unknownKind(const QByteArray& head, bool someReaderKnowsIt)
+{
+    const auto missing = [](const char* kind, const char* package) {
+        return failure(
+            QCoreApplication::translate(
+                "PictureDecoder", "%1 pictures can be shown once the package %2 is installed.")
+                .arg(QLatin1String(kind), QLatin1String(package)));
+    };
+    if (head.startsWith("RIFF") && head.mid(8, 4) == "WEBP")
+        return missing("WebP", "qt6-image-formats-plugins");
+    if (head.startsWith(QByteArray("II*\0", 4)) || head.startsWith(QByteArray("MM\0*", 4)))
+        return missing("TIFF", "qt6-image-formats-plugins");
+    if (head.contains("<svg"))
+        return missing("SVG", "libqt6svg6");
+    DecodedPicture unknown =
+        someReaderKnowsIt
+            ? failure(QCoreApplication::translate(
+                  "PictureDecoder",
+                  "The program does not show pictures of this kind (it shows BMP, JPEG, "
+                  "PNG, GIF, WebP, TIFF, SVG, HEIC and AVIF pictures)."))
+            : unreadable();
+    unknown.unknownKind = true;
+    return unknown;
+}
 
-    if (jpeg) {
-        // Let the decoder scale down while it decodes; rotated pictures are
-        // scaled as stored, so they come out at the flash size once upright.
-        QSize target = sizes.flash;
-        if (reader.transformation() & QImageIOHandler::TransformationRotate90)
-            target.transpose();
-        if (target.width() < stored.width() && target.height() < stored.height())
-            reader.setScaledSize(target);
-    }
+DecodedPicture tooLarge()
+{
+    return failure(
+        QCoreApplication::translate("PictureDecoder", "The picture is too large to show."));
+}
 
-    QImage image = reader.read();
-    if (image.isNull())
-        return failure(reader.errorString());
+DecodedPicture tooManyPixels(QSize stored)
+{
+    return failure(
+        QCoreApplication::translate("PictureDecoder", "The picture is too large (%1 × %2 pixels).")
+            .arg(stored.width())
+            .arg(stored.height()));
+}
 
+// The decoded picture at the sizes it is shown at.
+DecodedPicture finished(QImage image, const PictureSizes& sizes)
+{
     DecodedPicture picture;
     picture.flash = image.size() == sizes.flash ? std::move(image)
                                                 : image.scaled(sizes.flash, Qt::IgnoreAspectRatio,
@@ -143,4 +165,145 @@ DecodedPicture PictureDecoder::decode(const QString& path, const PictureSizes& s
     picture.thumbnail =
         picture.flash.scaled(sizes.thumbnail, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     return picture;
+}
+
+// Turns a picture as its EXIF orientation says: mirrored first, then a
+// quarter clockwise.
+QImage upright(QImage image, QImageIOHandler::Transformations turn)
+{
+    if (turn & (QImageIOHandler::TransformationMirror | QImageIOHandler::TransformationFlip))
+        image = std::move(image).mirrored(turn & QImageIOHandler::TransformationMirror,
+                                          turn & QImageIOHandler::TransformationFlip);
+    if (turn & QImageIOHandler::TransformationRotate90)
+        image = image.transformed(QTransform().rotate(90));
+    return image;
+}
+
+DecodedPicture decodeJpeg(const QString& path, QImageIOHandler::Transformations turn,
+                          const PictureSizes& sizes)
+{
+    using namespace PictureDecoder;
+    const JpegReader::Header header = JpegReader::readHeader(path, DecodeBudget::TotalBytes);
+    if (header.size.isEmpty())
+        return failure(
+            QCoreApplication::translate("PictureDecoder", "The picture's size cannot be read."));
+    if (qint64(header.size.width()) * header.size.height() > MaxJpegPixels)
+        return tooManyPixels(header.size);
+    // libjpeg holds itself to the share taken, whatever the file turns out to
+    // hold beyond its headers.
+    const qint64 need = DecodeBudget::need(header.coefficientBytes);
+    if (need > DecodeBudget::TotalBytes)
+        return tooLarge();
+    const DecodeBudget::Share share(need);
+    // Decoded scaled down as stored, so that it comes out at the flash size
+    // once upright.
+    QSize target = sizes.flash;
+    if (turn & QImageIOHandler::TransformationRotate90)
+        target.transpose();
+    JpegReader::Result decoded = JpegReader::read(path, target, need);
+    if (decoded.failure == JpegReader::Failure::TooLarge)
+        return tooLarge();
+    if (decoded.image.isNull())
+        return unreadable(decoded.error);
+    return finished(upright(std::move(decoded.image), turn), sizes);
+}
+
+DecodedPicture decodeHeif(const QString& path, const PictureSizes& sizes)
+{
+    using namespace PictureDecoder;
+    std::optional<DecodeBudget::Share> share;
+    bool tooManyPixelsSeen = false;
+    QSize stored;
+    HeifReader::Result decoded = HeifReader::read(path, MaxHeifSide, [&](QSize size) {
+        stored = size;
+        // The decoder's own planes come beside the picture and its scaled copy.
+        const qint64 need = DecodeBudget::need(qint64(size.width()) * size.height() * 10);
+        tooManyPixelsSeen = qint64(size.width()) * size.height() > MaxOtherPixels;
+        if (tooManyPixelsSeen || need > DecodeBudget::TotalBytes)
+            return false;
+        share.emplace(need);
+        return true;
+    });
+    if (tooManyPixelsSeen)
+        return tooManyPixels(stored);
+    if (decoded.failure == HeifReader::Failure::TooLarge ||
+        decoded.failure == HeifReader::Failure::Refused)
+        return tooLarge();
+    if (decoded.image.isNull())
+        return unreadable(decoded.error);
+    return finished(std::move(decoded.image), sizes);
+}
+
+DecodedPicture decodeSvg(QImageReader& reader, const QString& path, const PictureSizes& sizes)
+{
+    if (reader.format() == "svgz")
+        return failure(QCoreApplication::translate(
+            "PictureDecoder", "Compressed SVG pictures cannot be shown: save the picture as plain "
+                              "SVG."));
+    switch (SvgCheck::check(path)) {
+    case SvgCheck::Verdict::TooComplex:
+        return failure(
+            QCoreApplication::translate("PictureDecoder", "The drawing is too complex to show."));
+    case SvgCheck::Verdict::Unreadable:
+        return unreadable();
+    case SvgCheck::Verdict::Drawable:
+        break;
+    }
+    // Drawn straight at the flash size, however large its view box says it is.
+    const DecodeBudget::Share share(
+        DecodeBudget::need(qint64(sizes.flash.width()) * sizes.flash.height() * 8));
+    reader.setScaledSize(sizes.flash);
+    QImage image = reader.read();
+    if (image.isNull())
+        return failure(reader.errorString());
+    return finished(std::move(image), sizes);
+}
+
+DecodedPicture decodeWhole(QImageReader& reader, const PictureSizes& sizes)
+{
+    using namespace PictureDecoder;
+    const QSize stored = reader.size();
+    if (!stored.isValid() || stored.isEmpty())
+        return failure(
+            QCoreApplication::translate("PictureDecoder", "The picture's size cannot be read."));
+    const qint64 pixels = qint64(stored.width()) * stored.height();
+    if (pixels > MaxOtherPixels)
+        return tooManyPixels(stored);
+    // The picture at full size and its scaled copy; Qt's allocation limit
+    // stops a reader that finds it larger than its header said.
+    const qint64 need = DecodeBudget::need(pixels * 4 * 2);
+    if (need > DecodeBudget::TotalBytes)
+        return tooLarge();
+    const DecodeBudget::Share share(need);
+    QImage image = reader.read();
+    if (image.isNull())
+        return failure(reader.errorString());
+    return finished(std::move(image), sizes);
+}
+
+} // namespace
+
+DecodedPicture PictureDecoder::decode(const QString& path, const PictureSizes& sizes)
+{
+    if (const QString refused = refusedUnread(QFileInfo(path)); !refused.isEmpty())
+        return failure(refused);
+
+    // Which reader decodes it is judged by the content, never by the name.
+    const QByteArray start = head(path);
+    if (HeifReader::recognises(start))
+        return decodeHeif(path, sizes);
+
+    // The limit is one for every reader of the process, not this reader's own.
+    QImageReader::setAllocationLimit(AllocationLimitMb);
+    QImageReader reader(path);
+    reader.setDecideFormatFromContent(true);
+    reader.setAutoTransform(true);
+    const QByteArray format = reader.format();
+    if (format == "jpeg" || format == "jpg")
+        return decodeJpeg(path, reader.transformation(), sizes);
+    if (format == "svg" || format == "svgz")
+        return decodeSvg(reader, path, sizes);
+    if (decodedWhole(format))
+        return decodeWhole(reader, sizes);
+    return unknownKind(start, reader.canRead());
 }

@@ -5,13 +5,14 @@
 #include <QImage>
 #include <QSize>
 #include <QString>
+#include <QStringList>
 
 // One picture of the library, decoded once at the sizes it is shown at.
 struct DecodedPicture {
     QImage flash;             // the flash window's size, stretched
     QImage thumbnail;         // the viewer slot's size, stretched
     QString error;            // why there is no picture; empty on success
-    bool unknownKind = false; // the file is neither a BMP nor a JPEG by content
+    bool unknownKind = false; // the file is no picture of a kind shown, by content
 
     bool isValid() const { return !flash.isNull(); }
 };
@@ -21,22 +22,29 @@ struct PictureSizes {
     QSize thumbnail; // in device pixels
 };
 
-// Decodes BMP and JPEG pictures, recognised by content, straight to the sizes
-// they are shown at: JPEGs are scaled while decoding, no full-size copy is kept,
-// EXIF orientation is applied, and a header that claims more pixels than can
-// be decoded safely is refused before anything is allocated. Safe to call from
-// any thread.
+// Decodes pictures, their kind recognised by content, straight to the sizes
+// they are shown at: BMP, JPEG, PNG, GIF, WebP and TIFF through Qt's readers
+// (a JPEG through libjpeg, scaled while decoding, within the memory share it
+// took), SVG drawn at the flash size, HEIC and AVIF through libheif. EXIF
+// orientation is applied, transparency kept, and a picture that claims more
+// pixels than can be decoded safely is refused before its pixels are
+// allocated. Of an animation, the first frame. Safe to call from any thread.
 namespace PictureDecoder
 {
 
 inline constexpr qint64 MaxJpegPixels = 250'000'000; // scaled 1:8 while decoding
-inline constexpr qint64 MaxOtherPixels = 30'000'000; // decoded at full size
-inline constexpr int AllocationLimitMb = 128;
+inline constexpr qint64 MaxOtherPixels = 50'000'000; // decoded at full size
+inline constexpr int MaxHeifSide = 16384;
+inline constexpr int AllocationLimitMb = 256;
 // No picture decoded is a larger file: a JPEG of the most pixels decoded
 // takes more than four bytes a pixel only when it is no photo but padding
-// (its raw pixels take three), and a BMP takes at most 120 MB. A larger
+// (its raw pixels take three), and a BMP takes at most 200 MB. A larger
 // file is refused before it is read, let alone copied.
 inline constexpr qint64 MaxFileBytes = 1LL << 30;
+
+// The names files of the kinds decoded usually end in.
+inline const QStringList Suffixes{"bmp", "jpg",  "jpeg", "png",  "gif",  "webp",
+                                  "tif", "tiff", "svg",  "heic", "heif", "avif"};
 
 DecodedPicture decode(const QString& path, const PictureSizes& sizes);
 

@@ -85,6 +85,21 @@ QList<BadPictures::File> BadPictures::all()
         progressive[start + i] = char(0x3A);
         progressive[start + i + 1] = char(0x98);
     }
+    // The same frame behind a fill byte, which libjpeg skips and a reader of
+    // tidy headers does not expect.
+    QByteArray filled = progressive;
+    filled.insert(start, '\xFF');
+    // A GIF whose screen and frame say 65,535 × 65,535.
+    const QByteArray gif =
+        QByteArray("GIF89a\xFF\xFF\xFF\xFF\0\0\0,\0\0\0\0\xFF\xFF\xFF\xFF\0\x02\x02"
+                   "D\x01\0;",
+                   29);
+    const QByteArray svg("<svg xmlns=\"http://www.w3.org/2000/svg\" viewBox=\"0 0 9 9\">");
+    QByteArray laughs("<?xml version=\"1.0\"?><!DOCTYPE svg [<!ENTITY a \"lol\">");
+    for (char level = 'b'; level <= 'j'; ++level)
+        laughs += QByteArray("<!ENTITY ") + level + " \"" +
+                  QByteArray("&").append(char(level - 1)).append(';').repeated(10) + "\">";
+    laughs += "]>" + svg + "<text>&j;</text></svg>";
     constexpr quint32 BitFields = 3;
     return {
         {QStringLiteral("huge header.jpg"), huge},
@@ -92,7 +107,12 @@ QList<BadPictures::File> BadPictures::all()
         {QStringLiteral("truncated.jpg"), jpeg.left(jpeg.size() / 3)},
         {QStringLiteral("header only.jpg"), jpeg.left(jpeg.indexOf("\xFF\xDA") + 4)},
         {QStringLiteral("empty.jpg"), QByteArray()},
-        {QStringLiteral("png inside.jpg"), encoded("PNG", {40, 30})},
+        {QStringLiteral("fill byte.jpg"), filled},
+        {QStringLiteral("icon inside.jpg"), encoded("ICO", {40, 30})},
+        {QStringLiteral("huge.gif"), gif},
+        {QStringLiteral("deep.svg"), svg + QByteArray("<g>").repeated(100000) + "</svg>"},
+        {QStringLiteral("laughs.svg"), laughs},
+        {QStringLiteral("compressed.svg"), QByteArray("\x1F\x8B\x08\0\0\0\0\0", 8)},
         {QStringLiteral("absurd size.bmp"), bitmap(100000, 100000, 24, 0, {}, 64)},
         {QStringLiteral("negative width.bmp"), bitmap(-64, 64, 24, 0, {}, 64)},
         {QStringLiteral("thin and tall.bmp"), bitmap(1, 0x7FFFFFFF, 32, 0, {}, 64)},

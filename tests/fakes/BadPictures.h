@@ -10,7 +10,7 @@ namespace BadPictures
 {
 
 struct File {
-    QString name;       // ends in ".jpg" or ".bmp"
+    QString name;       // ends in a picture's suffix
     QByteArray content; // ignored for a folder
     bool folder = false;
     // Odd but readable: the decoder may make a picture of it (all black).

@@ -73,10 +73,16 @@ void LibraryEditorTest::addToAnEmptyLibrary()
 
     QCOMPARE(f.test.dialogs.fileRequests.size(), 1);
     QCOMPARE(f.test.dialogs.fileRequests[0].title, QStringLiteral("Orvane Picture Board"));
-    QCOMPARE(
-        f.test.dialogs.fileRequests[0].filter,
-        QStringLiteral("BMP File (*.bmp*)|*.bmp|JPG File(*.jpg)|*.jpg|JPEG Files (*.jpeg)|*.jpeg"));
-    QCOMPARE(f.test.dialogs.fileRequests[0].selectedPair, 2);
+    // Every kind shown, chosen first; then the three kinds offered always.
+    const QStringList filter = f.test.dialogs.fileRequests[0].filter.split(u'|');
+    QCOMPARE(filter.size(), 8);
+    QCOMPARE(filter.first(), "All Pictures");
+    for (const char* pattern : {"*.png", "*.JPG", "*.webp", "*.svg", "*.heic", "*.avif"})
+        QVERIFY2(filter.at(1).split(u';').contains(pattern), pattern);
+    QCOMPARE(filter.mid(2).join(u'|'),
+             QStringLiteral("BMP File (*.bmp*)|*.bmp|JPG File(*.jpg)|*.jpg|"
+                            "JPEG Files (*.jpeg)|*.jpeg"));
+    QCOMPARE(f.test.dialogs.fileRequests[0].selectedPair, 1);
     QVERIFY(f.test.dialogs.messages.isEmpty());
 
     // A fresh program folder has no SystemFolder: the add makes it.

@@ -117,8 +117,8 @@ void LibraryEditorFaultsTest::sourceUnreadable_data()
                               << "not a file";
     QTest::newRow("text named .jpg") << "text"
                                      << "not a picture";
-    QTest::newRow("PNG named .jpg") << "png"
-                                    << "neither a BMP nor a JPEG";
+    QTest::newRow("icon named .jpg") << "icon"
+                                     << "does not show pictures of this kind";
     QTest::newRow("no read permission") << "unreadable"
                                         << "not a picture";
 }
@@ -137,8 +137,8 @@ void LibraryEditorFaultsTest::sourceUnreadable()
         QVERIFY(QDir().mkpath(chosen));
     else if (kind == "text")
         QVERIFY(TestPictures::bytes(chosen, "just some words, no picture\n"));
-    else if (kind == "png")
-        QVERIFY(TestPictures::write(chosen, QSize(40, 30), Qt::green, "PNG"));
+    else if (kind == "icon")
+        QVERIFY(TestPictures::write(chosen, QSize(40, 30), Qt::green, "ICO"));
     else if (kind == "unreadable")
         QVERIFY(TestPictures::jpeg(chosen) && QFile::setPermissions(chosen, {}));
     const LibrarySnapshot before = f.snapshot();

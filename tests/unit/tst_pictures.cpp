@@ -3,6 +3,7 @@
 // folder, and decoding that survives bad files.
 #include "TestPictures.h"
 #include "library/LibraryFolder.h"
+#include "pictures/JpegReader.h"
 #include "pictures/PictureDecoder.h"
 
 #include <QBuffer>
@@ -25,7 +26,10 @@ private slots:
     void onlyBareNamesHaveCopies();
     void linksMayNotLeaveTheCopiesFolder();
     void goodPicturesDecodeToTheirShownSizes();
+    void everyKindDecodesByContent_data();
+    void everyKindDecodesByContent();
     void exifOrientationIsApplied();
+    void libjpegKeepsToItsMemoryCeiling();
     void badFilesAreRefusedWithAReason_data();
     void badFilesAreRefusedWithAReason();
 };
@@ -91,6 +95,42 @@ void PicturesTest::goodPicturesDecodeToTheirShownSizes()
     QCOMPARE(blue.pixelColor(300, 20), QColor(Qt::blue));
 }
 
+void PicturesTest::everyKindDecodesByContent_data()
+{
+    // Each file is blue on its left half; red, or transparent, on its right.
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<bool>("seeThrough");
+    const QStringList kinds{"png", "gif", "webp", "tiff", "svg", "heic", "avif"};
+    for (const QString& kind : kinds)
+        QTest::newRow(qPrintable(kind)) << "halves." + kind << false;
+    QTest::newRow("CMYK JPEG") << "cmyk.jpg" << false;
+    QTest::newRow("progressive JPEG") << "progressive.jpg" << false;
+    QTest::newRow("transparent PNG") << "see-through.png" << true;
+    QTest::newRow("transparent WebP") << "see-through.webp" << true;
+}
+
+void PicturesTest::everyKindDecodesByContent()
+{
+    QFETCH(QString, name);
+    QFETCH(bool, seeThrough);
+    // Named like none of them: the content decides.
+    QTemporaryDir dir;
+    const QString copy = dir.filePath("picture.bmp");
+    QVERIFY(QFile::copy(QStringLiteral(ZORVIK_SOURCE_DIR "/tests/corpus/pictures/") + name, copy));
+    const DecodedPicture picture = PictureDecoder::decode(copy, Sizes);
+    QVERIFY2(picture.isValid(), qPrintable(picture.error));
+    QCOMPARE(picture.flash.size(), Sizes.flash);
+    QCOMPARE(picture.thumbnail.size(), Sizes.thumbnail);
+    const QColor left = picture.flash.pixelColor(40, 120);
+    const QColor right = picture.flash.pixelColor(310, 120);
+    QVERIFY2(left.blue() > 200 && left.red() < 60 && left.alpha() == 255,
+             qPrintable(left.name(QColor::HexArgb)));
+    if (seeThrough)
+        QCOMPARE(right.alpha(), 0);
+    else
+        QVERIFY2(right.red() > 200 && right.blue() < 60, qPrintable(right.name(QColor::HexArgb)));
+}
+
 void PicturesTest::exifOrientationIsApplied()
 {
     QTemporaryDir dir;
@@ -111,6 +151,24 @@ void PicturesTest::exifOrientationIsApplied()
     QVERIFY(flash.pixelColor(20, 120).green() > 200);
 }
 
+void PicturesTest::libjpegKeepsToItsMemoryCeiling()
+{
+    // 1000 × 1000 in several scans: some 3 MB of coefficients, whatever its
+    // headers are made to say.
+    QTemporaryDir dir;
+    const QString path = dir.filePath("scans.jpg");
+    QImage image(1000, 1000, QImage::Format_RGB32);
+    image.fill(Qt::darkGreen);
+    QImageWriter writer(path, "jpeg");
+    writer.setOptimizedWrite(true);
+    writer.setProgressiveScanWrite(true);
+    QVERIFY(writer.write(image));
+    QVERIFY(JpegReader::readHeader(path, 64 << 20).coefficientBytes > 2'000'000);
+    QCOMPARE(JpegReader::read(path, {100, 100}, 1 << 20).failure, JpegReader::Failure::TooLarge);
+    const JpegReader::Result whole = JpegReader::read(path, {100, 100}, 8 << 20);
+    QCOMPARE(whole.image.size(), QSize(125, 125)); // scaled 1:8 while decoding
+}
+
 void PicturesTest::badFilesAreRefusedWithAReason_data()
 {
     QTest::addColumn<QString>("name");
@@ -124,13 +182,13 @@ void PicturesTest::badFilesAreRefusedWithAReason_data()
         buffer.open(QIODevice::WriteOnly);
         image.save(&buffer, "JPEG");
     }
-    QByteArray png;
+    QByteArray icon;
     {
         QImage image(20, 20, QImage::Format_RGB32);
         image.fill(Qt::red);
-        QBuffer buffer(&png);
+        QBuffer buffer(&icon);
         buffer.open(QIODevice::WriteOnly);
-        image.save(&buffer, "PNG");
+        image.save(&buffer, "ICO");
     }
     // A JPEG whose frame header claims 65,000 × 65,000 pixels.
     QByteArray huge = jpeg;
@@ -149,7 +207,7 @@ void PicturesTest::badFilesAreRefusedWithAReason_data()
 
     QTest::newRow("empty file") << "empty.jpg" << QByteArray();
     QTest::newRow("truncated JPEG") << "cut.jpg" << jpeg.left(jpeg.size() / 3);
-    QTest::newRow("PNG named .jpg") << "png.jpg" << png;
+    QTest::newRow("icon named .jpg") << "icon.jpg" << icon;
     QTest::newRow("text named .bmp") << "text.bmp" << QByteArray("hello");
     QTest::newRow("JPEG claiming 65000 x 65000") << "huge.jpg" << huge;
     QTest::newRow("BMP claiming 100000 x 100000") << "huge.bmp" << bmp;

@@ -1,0 +1,24 @@
+#!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Builds the picture readers' libFuzzer targets with clang and runs each.
+#   scripts/fuzz-pictures.sh [seconds per target]   (default 60)
+# Targets: fuzz_pictures_jpeg (the JPEG reader), fuzz_pictures_heif (the HEIF
+# reader) and fuzz_pictures_all (the whole decode path, any kind, within its
+# memory limit). Builds in build-fuzz/; new inputs go to
+# build-fuzz/corpus-<target>, crashes to build-fuzz/crash-*.
+set -eu
+cd "$(dirname "$0")/.."
+seconds=${1:-60}
+scripts/install-deps.sh --fuzz
+CC=clang CXX=clang++ cmake -S . -B build-fuzz -DZORVIK_FUZZ=ON -DZORVIK_BUILD_TESTS=OFF \
+    -DZORVIK_BUILD_BENCH=OFF -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cd build-fuzz
+for reader in jpeg heif all; do
+    cmake --build . --target "fuzz_pictures_$reader"
+    mkdir -p "corpus-$reader"
+    # The decode budget is 512 MB; more than twice that under the address
+    # sanitizer is a leak past it.
+    nice "./tests/fuzz/fuzz_pictures_$reader" -max_total_time="$seconds" -max_len=65536 \
+        -rss_limit_mb=1536 -print_final_stats=1 -artifact_prefix=./ "corpus-$reader" \
+        ../tests/corpus/pictures
+done
