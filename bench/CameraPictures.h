@@ -6,7 +6,8 @@
 #include <QString>
 #include <QStringList>
 
-// Camera-size JPEGs (4000 × 3000 unless told) with photo-like content for the benchmarks.
+// Camera-size photos (4000 × 3000 unless told) with photo-like content for the benchmarks:
+// JPEGs, or the kind $ZORVIK_BENCH_KIND names by its suffix (png, webp, tiff, heic, avif).
 // A few distinct pictures are drawn once into a cache folder and reused; the
 // requested number of files are hard links to them under their own names.
 namespace CameraPictures
@@ -15,6 +16,9 @@ namespace CameraPictures
 // The folder holding the distinct pictures: $ZORVIK_BENCH_DATA, or
 // bench-data/ in the current folder.
 QString cache();
+
+// The suffix of the kind of picture drawn: "jpg" unless told.
+QString kind();
 
 // The path of distinct picture index (modulo their number), drawn if needed.
 QString picture(int index, QSize size = {4000, 3000});

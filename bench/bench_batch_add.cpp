@@ -133,8 +133,8 @@ int main(int argc, char* argv[])
     const int cores = qMax(1, QThread::idealThreadCount());
     const double limitMs = oneMs * 120 / cores;
 
-    std::printf("120 photos (2000 x 1500 JPEG) chosen at once, empty library, median of %d runs\n",
-                repeats);
+    std::printf("120 photos (2000 x 1500, %s) chosen at once, empty library, median of %d runs\n",
+                qPrintable(CameraPictures::kind()), repeats);
     std::printf("%12s %12s %10s %9s %10s\n", "way", "listed ms", "x limit", "stall ms", "peak MB");
     for (const QString& mode : {QStringLiteral("one-by-one"), QStringLiteral("batch")}) {
         const QList<double> m = medianOf(mode, 120, 0, repeats);
