@@ -107,6 +107,7 @@ void PicturesTest::everyKindDecodesByContent_data()
     QTest::newRow("progressive JPEG") << "progressive.jpg" << false;
     QTest::newRow("transparent PNG") << "see-through.png" << true;
     QTest::newRow("transparent WebP") << "see-through.webp" << true;
+    QTest::newRow("transparent HEIC") << "see-through.heic" << true;
 }
 
 void PicturesTest::everyKindDecodesByContent()
