@@ -26,12 +26,14 @@ struct ErrorHandler {
 // Warnings about damaged data: what could be decoded is still shown.
 void stayQuiet(j_common_ptr) {}
 
+// What libjpeg may take while it reads the header only: its tables and markers.
+constexpr long HeaderMemoryBytes = 64L * 1024 * 1024;
+
 struct Request {
-    qint64 memoryLimit = 0;
-    bool decode = false;
     QSize atLeast;
-    JpegReader::Header header;
-    QImage* image = nullptr;
+    const JpegReader::Admit* admit = nullptr;
+    JpegReader::Result* result = nullptr;
+    bool refused = false;
 };
 
 qint64 coefficientBytes(jpeg_decompress_struct& info)
@@ -76,13 +78,18 @@ bool run(jpeg_decompress_struct& info, ErrorHandler& handler, std::FILE* file, R
         return false;
     jpeg_create_decompress(&info);
     // No backing store is built in: beyond this, libjpeg stops with an error.
-    info.mem->max_memory_to_use = long(request.memoryLimit);
+    info.mem->max_memory_to_use = HeaderMemoryBytes;
     jpeg_stdio_src(&info, file);
     jpeg_read_header(&info, TRUE);
-    request.header.size = QSize(int(info.image_width), int(info.image_height));
-    request.header.coefficientBytes = coefficientBytes(info);
-    if (!request.decode)
-        return true;
+    JpegReader::Header& header = request.result->header;
+    header.size = QSize(int(info.image_width), int(info.image_height));
+    header.coefficientBytes = coefficientBytes(info);
+    const qint64 memoryLimit = (*request.admit)(header);
+    if (memoryLimit <= 0) {
+        request.refused = true;
+        return false;
+    }
+    info.mem->max_memory_to_use = long(memoryLimit);
 
     const bool cmyk = info.jpeg_color_space == JCS_CMYK || info.jpeg_color_space == JCS_YCCK;
 #if Q_BYTE_ORDER == Q_LITTLE_ENDIAN
@@ -92,26 +99,29 @@ bool run(jpeg_decompress_struct& info, ErrorHandler& handler, std::FILE* file, R
 #endif
     chooseScale(info, request.atLeast);
     jpeg_start_decompress(&info);
-    *request.image = QImage(int(info.output_width), int(info.output_height), QImage::Format_RGB32);
-    if (request.image->isNull())
+    QImage& image = request.result->image;
+    image = QImage(int(info.output_width), int(info.output_height), QImage::Format_RGB32);
+    if (image.isNull())
         return false;
     while (info.output_scanline < info.output_height) {
         const int y = int(info.output_scanline);
-        JSAMPROW row = request.image->scanLine(y);
+        JSAMPROW row = image.scanLine(y);
         if (jpeg_read_scanlines(&info, &row, 1) != 1)
             return false;
         if (cmyk)
-            cmykToRgb(row, request.image->width());
+            cmykToRgb(row, image.width());
     }
     return true;
 }
 
-JpegReader::Result decodeFile(const QString& path, Request& request)
+} // namespace
+
+JpegReader::Result JpegReader::read(const QString& path, QSize atLeast, const Admit& admit)
 {
-    JpegReader::Result result;
+    Result result;
     std::FILE* file = std::fopen(QFile::encodeName(path).constData(), "rb");
     if (!file) {
-        result.failure = JpegReader::Failure::Unreadable;
+        result.failure = Failure::Unreadable;
         result.error = qt_error_string();
         return result;
     }
@@ -120,38 +130,27 @@ JpegReader::Result decodeFile(const QString& path, Request& request)
     info.err = jpeg_std_error(&handler.manager);
     handler.manager.error_exit = leave;
     handler.manager.output_message = stayQuiet;
-    request.image = &result.image;
+    Request request{atLeast, &admit, &result};
     if (!run(info, handler, file, request)) {
         result.image = QImage();
-        result.failure = handler.manager.msg_code == JERR_NO_BACKING_STORE
-                             ? JpegReader::Failure::TooLarge
-                             : JpegReader::Failure::Unreadable;
-        char message[JMSG_LENGTH_MAX] = {};
-        if (handler.manager.msg_code != 0)
-            handler.manager.format_message(reinterpret_cast<j_common_ptr>(&info), message);
-        result.error = QString::fromLocal8Bit(message);
+        if (request.refused) {
+            result.failure = Failure::Refused;
+        } else {
+            result.failure = handler.manager.msg_code == JERR_NO_BACKING_STORE
+                                 ? Failure::TooLarge
+                                 : Failure::Unreadable;
+            char message[JMSG_LENGTH_MAX] = {};
+            if (handler.manager.msg_code != 0)
+                handler.manager.format_message(reinterpret_cast<j_common_ptr>(&info), message);
+            result.error = QString::fromLocal8Bit(message);
+        }
     }
     jpeg_destroy_decompress(&info);
     std::fclose(file);
     return result;
 }
 
-} // namespace
-
-JpegReader::Header JpegReader::readHeader(const QString& path, qint64 memoryLimit)
-{
-    Request request;
-    request.memoryLimit = memoryLimit;
-    if (decodeFile(path, request).failure != Failure::None)
-        return {};
-    return request.header;
-}
-
 JpegReader::Result JpegReader::read(const QString& path, QSize atLeast, qint64 memoryLimit)
 {
-    Request request;
-    request.memoryLimit = memoryLimit;
-    request.decode = true;
-    request.atLeast = atLeast;
-    return decodeFile(path, request);
+    return read(path, atLeast, [memoryLimit](const Header&) { return memoryLimit; });
 }

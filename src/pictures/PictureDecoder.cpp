@@ -183,25 +183,31 @@ DecodedPicture decodeJpeg(const QString& path, QImageIOHandler::Transformations 
                           const PictureSizes& sizes)
 {
     using namespace PictureDecoder;
-    const JpegReader::Header header = JpegReader::readHeader(path, DecodeBudget::TotalBytes);
-    if (header.size.isEmpty())
-        return failure(
-            QCoreApplication::translate("PictureDecoder", "The picture's size cannot be read."));
-    if (qint64(header.size.width()) * header.size.height() > MaxJpegPixels)
-        return tooManyPixels(header.size);
-    // libjpeg holds itself to the share taken, whatever the file turns out to
-    // hold beyond its headers.
-    const qint64 need = DecodeBudget::need(header.coefficientBytes);
-    if (need > DecodeBudget::TotalBytes)
-        return tooLarge();
-    const DecodeBudget::Share share(need);
     // Decoded scaled down as stored, so that it comes out at the flash size
     // once upright.
     QSize target = sizes.flash;
     if (turn & QImageIOHandler::TransformationRotate90)
         target.transpose();
-    JpegReader::Result decoded = JpegReader::read(path, target, need);
-    if (decoded.failure == JpegReader::Failure::TooLarge)
+    std::optional<DecodeBudget::Share> share;
+    bool tooManyPixelsSeen = false;
+    JpegReader::Result decoded =
+        JpegReader::read(path, target, [&](const JpegReader::Header& header) -> qint64 {
+            tooManyPixelsSeen = qint64(header.size.width()) * header.size.height() > MaxJpegPixels;
+            // libjpeg holds itself to the share taken, whatever the file turns
+            // out to hold beyond its headers.
+            const qint64 need = DecodeBudget::need(header.coefficientBytes);
+            if (tooManyPixelsSeen || need > DecodeBudget::TotalBytes)
+                return 0;
+            share.emplace(need);
+            return need;
+        });
+    if (decoded.header.size.isEmpty())
+        return failure(
+            QCoreApplication::translate("PictureDecoder", "The picture's size cannot be read."));
+    if (tooManyPixelsSeen)
+        return tooManyPixels(decoded.header.size);
+    if (decoded.failure == JpegReader::Failure::TooLarge ||
+        decoded.failure == JpegReader::Failure::Refused)
         return tooLarge();
     if (decoded.image.isNull())
         return unreadable(decoded.error);
