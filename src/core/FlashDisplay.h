@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "pictures/PictureAnimation.h"
+
 #include <QImage>
 #include <QObject>
 #include <QPointF>
@@ -23,6 +25,13 @@ public:
     virtual void prepare() = 0;
     // topLeft is in twips from the screen's top-left corner.
     virtual void show(const QImage& picture, const QPointF& topLeft, int durationMs) = 0;
+    // As show(), the animation's frames played in turn, looping, from the
+    // first; a display that cannot play them shows the first still.
+    virtual void showAnimation(std::shared_ptr<const PictureAnimation> animation,
+                               const QPointF& topLeft, int durationMs)
+    {
+        show(animation->frames.constFirst(), topLeft, durationMs);
+    }
     // The picture on the screen, if any, goes at once; flashEnded() does not follow.
     virtual void remove() = 0;
     // Lets go of everything, the window made ahead included.

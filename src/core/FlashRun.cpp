@@ -253,16 +253,23 @@ void FlashRun::flash(int slot)
     const QSizeF size(FlashDisplay::WidthTwips, FlashDisplay::HeightTwips);
     const Placement place =
         m_monitorPicker.placeNext(size, choices.randomLocation(), m_services.random);
-    m_display.show(picture, QPointF(place.left, place.top), choices.durationMilliseconds());
+    const QPointF topLeft(place.left, place.top);
+    if (const auto animation = m_pictures.animation(slot))
+        m_display.showAnimation(animation, topLeft, choices.durationMilliseconds());
+    else
+        m_display.show(picture, topLeft, choices.durationMilliseconds());
     m_intervalTimer->setEnabled(false);
     setState(State::Showing);
 }
 
 void FlashRun::prefetchNext()
 {
-    if (!m_choices.current().randomOrder())
-        if (const int slot = m_scheduler.nextInList(m_pictures.slotCount()); slot > 0)
-            m_pictures.prefetch(slot);
+    const int count = m_pictures.slotCount();
+    const int slot = m_choices.current().randomOrder()
+                         ? m_scheduler.drawAhead(count, m_services.random)
+                         : m_scheduler.nextInList(count);
+    if (slot > 0)
+        m_pictures.prefetch(slot);
 }
 
 void FlashRun::flashPictureReady()

@@ -10,8 +10,9 @@ int Scheduler::chooseSlot(Order order, int count, Random& random)
     if (count < 1)
         return 0;
     if (order == Order::Random) {
-        const int slot = int(double(count) * random.next() + 1.0);
-        m_randomIndex = std::clamp(slot, 1, count);
+        const double draw = m_drawnAhead ? *m_drawnAhead : random.next();
+        m_drawnAhead.reset();
+        m_randomIndex = std::clamp(int(double(count) * draw + 1.0), 1, count);
         return m_randomIndex;
     }
     if (m_sequenceIndex >= count)
@@ -19,4 +20,13 @@ int Scheduler::chooseSlot(Order order, int count, Random& random)
     else
         ++m_sequenceIndex;
     return m_sequenceIndex;
+}
+
+int Scheduler::drawAhead(int count, Random& random)
+{
+    if (count < 1)
+        return 0;
+    if (!m_drawnAhead)
+        m_drawnAhead = random.next();
+    return std::clamp(int(double(count) * *m_drawnAhead + 1.0), 1, count);
 }

@@ -40,6 +40,7 @@ QAccessibleInterface* silentFlash(const QString& className, QObject* object)
 } // namespace
 
 const QString FlashWindow::FlashTimerName = QStringLiteral("flashTimer");
+const QString FlashWindow::FrameTimerName = QStringLiteral("frameTimer");
 
 FlashWindow::FlashWindow(TimerFactory& timers) : QWidget(nullptr), m_timers(timers)
 {
@@ -90,6 +91,24 @@ void FlashWindow::setPicture(const QImage& picture)
     m_picture->setPicture(picture);
 }
 
+void FlashWindow::setAnimation(std::shared_ptr<const PictureAnimation> animation)
+{
+    m_animation = std::move(animation);
+    m_frame = 0;
+    m_picture->setPicture(m_animation->frames.constFirst());
+    if (!m_frameTimer) {
+        m_frameTimer = m_timers.create(FrameTimerName, this);
+        connect(m_frameTimer, &Timer::timeout, this, &FlashWindow::nextFrame);
+    }
+}
+
+void FlashWindow::nextFrame()
+{
+    m_frame = (m_frame + 1) % int(m_animation->frames.size());
+    m_picture->setPicture(m_animation->frames.at(m_frame));
+    m_frameTimer->setInterval(m_animation->delaysMs.at(m_frame));
+}
+
 void FlashWindow::setPosition(double leftTwips, double topTwips)
 {
     move(Units::px(leftTwips), Units::px(topTwips));
@@ -121,12 +140,18 @@ void FlashWindow::pictureShown()
         return;
     m_painted = true;
     m_flashTimer->setInterval(m_duration);
+    if (m_animation && m_duration > m_animation->delaysMs.constFirst()) {
+        m_frameTimer->setInterval(m_animation->delaysMs.constFirst());
+        m_frameTimer->setEnabled(true);
+    }
     emit pictureOnScreen();
 }
 
 void FlashWindow::flashTimerFired()
 {
     m_flashTimer->setEnabled(false);
+    if (m_frameTimer)
+        m_frameTimer->setEnabled(false);
     hide();
     emit flashEnded();
     unload();
@@ -139,6 +164,8 @@ void FlashWindow::unload()
     m_unloaded = true;
     if (m_flashTimer)
         m_flashTimer->setEnabled(false);
+    if (m_frameTimer)
+        m_frameTimer->setEnabled(false);
     hide();
     deleteLater();
 }

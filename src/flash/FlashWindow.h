@@ -2,6 +2,7 @@
 #pragma once
 
 #include "core/FlashDisplay.h"
+#include "pictures/PictureAnimation.h"
 
 #include <QWidget>
 
@@ -25,6 +26,7 @@ public:
     // If the window is never painted, the flash still ends this much later.
     static constexpr int UnpaintedGraceMs = 1000;
     static const QString FlashTimerName;
+    static const QString FrameTimerName;
 
     explicit FlashWindow(TimerFactory& timers);
     ~FlashWindow() override;
@@ -32,6 +34,9 @@ public:
     // The flash timer enabled with period 0.
     void load();
     void setPicture(const QImage& picture);
+    // Plays the frames in turn, looping, from when the first is on the
+    // screen; a flash shorter than the first frame shows it alone.
+    void setAnimation(std::shared_ptr<const PictureAnimation> animation);
     void setPosition(double leftTwips, double topTwips);
     // The display duration; it is counted from the moment the picture is on
     // the screen, so the whole duration is really seen.
@@ -55,10 +60,14 @@ signals:
 private:
     void pictureShown();
     void flashTimerFired();
+    void nextFrame();
 
     TimerFactory& m_timers;
     StretchedPicture* m_picture;
     Timer* m_flashTimer = nullptr; // exists from load() on
+    Timer* m_frameTimer = nullptr; // exists while an animation plays
+    std::shared_ptr<const PictureAnimation> m_animation;
+    int m_frame = 0;
     int m_duration = 0;
     bool m_painted = false;
     bool m_unloaded = false;

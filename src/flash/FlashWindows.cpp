@@ -38,6 +38,21 @@ void FlashWindows::prepare()
 
 void FlashWindows::show(const QImage& picture, const QPointF& topLeft, int durationMs)
 {
+    FlashWindow* window = nextWindow();
+    window->setPicture(picture);
+    showWindow(window, topLeft, durationMs);
+}
+
+void FlashWindows::showAnimation(std::shared_ptr<const PictureAnimation> animation,
+                                 const QPointF& topLeft, int durationMs)
+{
+    FlashWindow* window = nextWindow();
+    window->setAnimation(std::move(animation));
+    showWindow(window, topLeft, durationMs);
+}
+
+FlashWindow* FlashWindows::nextWindow()
+{
     remove();
     FlashWindow* window = m_next ? m_next.data() : newWindow();
     m_next = nullptr;
@@ -48,7 +63,11 @@ void FlashWindows::show(const QImage& picture, const QPointF& topLeft, int durat
             emit pictureOnScreen();
     });
     connect(window, &FlashWindow::flashEnded, this, &FlashWindows::windowEnded);
-    window->setPicture(picture);
+    return window;
+}
+
+void FlashWindows::showWindow(FlashWindow* window, const QPointF& topLeft, int durationMs)
+{
     window->setPosition(topLeft.x(), topLeft.y());
     window->setDuration(durationMs);
     window->showFlash();

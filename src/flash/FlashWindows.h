@@ -25,6 +25,8 @@ public:
 
     void prepare() override;
     void show(const QImage& picture, const QPointF& topLeft, int durationMs) override;
+    void showAnimation(std::shared_ptr<const PictureAnimation> animation, const QPointF& topLeft,
+                       int durationMs) override;
     void remove() override;
     void release() override;
 
@@ -33,6 +35,8 @@ public:
 
 private:
     FlashWindow* newWindow();
+    FlashWindow* nextWindow();
+    void showWindow(FlashWindow* window, const QPointF& topLeft, int durationMs);
     void windowEnded();
 
     TimerFactory& m_timers;

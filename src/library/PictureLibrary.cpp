@@ -330,8 +330,15 @@ PictureLibrary::Availability PictureLibrary::flashPicture(int slot, QImage* pict
 
 void PictureLibrary::prefetch(int slot)
 {
-    if (const QString path = slotPath(slot); !path.isEmpty())
+    if (const QString path = slotPath(slot); !path.isEmpty()) {
         m_store.flashPicture(path, nullptr);
+        m_store.prepareAnimation(path);
+    }
+}
+
+std::shared_ptr<const PictureAnimation> PictureLibrary::animation(int slot) const
+{
+    return m_store.animation(slotPath(slot));
 }
 
 QImage PictureLibrary::flashPictureNow(int slot)

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "pictures/PictureAnimation.h"
 #include "pictures/PictureAvailability.h"
 
 #include <QImage>
@@ -16,6 +17,14 @@ public:
 
     virtual int slotCount() const = 0;
     virtual Availability flashPicture(int slot, QImage* picture) = 0;
-    // Gets slot k's picture ready ahead of its flash.
+    // Gets slot k's picture ready ahead of its flash, and its frames when it
+    // is an animation.
     virtual void prefetch(int slot) = 0;
+    // Slot k's frames when it is an animation they were got ready for; null
+    // otherwise, and its flash picture is shown still.
+    virtual std::shared_ptr<const PictureAnimation> animation(int slot) const
+    {
+        Q_UNUSED(slot);
+        return nullptr;
+    }
 };

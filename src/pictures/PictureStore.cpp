@@ -71,6 +71,8 @@ void PictureStore::setPaths(const QStringList& paths)
         m_pending.remove(it.key());
         m_thumbnailsAtHand.remove(it.key());
         m_flashAtHand.remove(it.key());
+        if (it.key() == m_animation.path)
+            m_animation = {};
         it = m_entries.erase(it);
     }
     bool added = false;
@@ -169,6 +171,31 @@ QImage PictureStore::flashPictureNow(const QString& path)
     return flashPicture(path, &picture) == Availability::Ready ? picture : QImage();
 }
 
+void PictureStore::prepareAnimation(const QString& path)
+{
+    if (path == m_animation.path)
+        return;
+    m_animation = {path, m_nextGeneration++, nullptr};
+    QPointer<PictureStore> self(this);
+    m_pool.start([self, path, generation = m_animation.generation, size = m_sizes.flash] {
+        auto frames = PictureAnimation::decode(path, size);
+        if (!frames || !self)
+            return;
+        QMetaObject::invokeMethod(
+            self.data(),
+            [self, generation, frames = std::move(frames)]() mutable {
+                if (self && self->m_animation.generation == generation)
+                    self->m_animation.frames = std::move(frames);
+            },
+            Qt::QueuedConnection);
+    });
+}
+
+std::shared_ptr<const PictureAnimation> PictureStore::animation(const QString& path) const
+{
+    return path == m_animation.path ? m_animation.frames : nullptr;
+}
+
 PackedPicture PackedPicture::pack(const DecodedPicture& picture)
 {
     if (!picture.isValid())
@@ -182,6 +209,8 @@ void PictureStore::insert(const QString& path, const PackedPicture& picture)
     m_pending.remove(path);
     m_thumbnailsAtHand.remove(path);
     m_flashAtHand.remove(path);
+    if (path == m_animation.path)
+        m_animation = {};
     Entry entry = queuedEntry(m_nextGeneration++);
     entry.state = State::Unreadable;
     if (picture.isValid()) {

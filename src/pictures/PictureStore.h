@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "pictures/PictureAnimation.h"
 #include "pictures/PictureAvailability.h"
 #include "pictures/PictureCache.h"
 #include "pictures/PictureDecoder.h"
@@ -63,6 +64,13 @@ public:
     // As flashPicture(), but a picture waiting in the disk cache is read at
     // once (a few milliseconds). Null while pending or when unreadable.
     QImage flashPictureNow(const QString& path);
+
+    // Decodes the frames of the copy at path, when it is an animation, ahead
+    // of its flash; the frames made for another copy are let go.
+    void prepareAnimation(const QString& path);
+    // The frames prepareAnimation(path) made; null while they are being made
+    // and when the copy is no animation that can be played.
+    std::shared_ptr<const PictureAnimation> animation(const QString& path) const;
 
     // Takes a picture decoded elsewhere (a picture being added).
     void insert(const QString& path, const PackedPicture& picture);
@@ -129,6 +137,12 @@ private:
     std::deque<QString> m_queue;  // the rest, in list order
     QCache<QString, QImage> m_thumbnailsAtHand;
     QCache<QString, QImage> m_flashAtHand;
+    struct Animation {
+        QString path;
+        quint64 generation = 0;
+        std::shared_ptr<const PictureAnimation> frames;
+    };
+    Animation m_animation; // the next flash's, or the last one asked for
     quint64 m_nextGeneration = 1;
     int m_arrived = 0;
     bool m_sweepDue = false;

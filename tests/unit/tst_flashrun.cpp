@@ -39,6 +39,7 @@ private slots:
     void randomOrderAndPlaceFollowTheDraws();
     void centreOfTheScreen();
     void flashLastsItsDurationFromTheFirstPaint();
+    void animationLoopsAndAShortFlashShowsItsFirstFrame();
     void durationChangeAppliesToTheNextFlashIntervalToTheNextStart();
     void stopDuringAFlashRemovesItAndNothingFollows();
     void emptiedListPassesTicksUntilPicturesReturn();
@@ -47,11 +48,14 @@ private slots:
     void flashWindowStaysOutOfTheWay();
 
 private:
-    // Lists one picture per colour, then names in withoutCopies that have no copy.
-    void writeLibrary(const QList<QColor>& colours, const QStringList& withoutCopies = {});
+    // Lists one picture per colour, then names in withoutCopies that have no
+    // copy; the first copy is the test picture firstFromCorpus when named.
+    void writeLibrary(const QList<QColor>& colours, const QStringList& withoutCopies = {},
+                      const QString& firstFromCorpus = {});
     void click() { QTest::mouseClick(child<QPushButton>(m_window, "cmdProceed"), Qt::LeftButton); }
     FakeTimer* interval() const { return m_services->timers.find(FlashRun::IntervalTimerName); }
     FakeTimer* flashTimer() const { return m_services->timers.find(FlashWindow::FlashTimerName); }
+    FakeTimer* frameTimer() const { return m_services->timers.find(FlashWindow::FrameTimerName); }
     FlashWindow* flash() const { return m_window->flashWindows().current(); }
     // Fires the interval timer and waits until the picture is on the screen.
     FlashWindow* tick();
@@ -80,7 +84,8 @@ void FlashRunTest::cleanup()
     m_services.reset();
 }
 
-void FlashRunTest::writeLibrary(const QList<QColor>& colours, const QStringList& withoutCopies)
+void FlashRunTest::writeLibrary(const QList<QColor>& colours, const QStringList& withoutCopies,
+                                const QString& firstFromCorpus)
 {
     QByteArray list;
     for (int i = 0; i < colours.size(); ++i) {
@@ -90,6 +95,11 @@ void FlashRunTest::writeLibrary(const QList<QColor>& colours, const QStringList&
     }
     for (const QString& name : withoutCopies)
         list += '"' + name.toUtf8() + "\"\r\n";
+    if (!firstFromCorpus.isEmpty()) {
+        const QString first = m_services->copiesFolder() + "/picture1.bmp";
+        QVERIFY(QFile::remove(first));
+        QVERIFY(QFile::copy(ZORVIK_SOURCE_DIR "/tests/corpus/pictures/" + firstFromCorpus, first));
+    }
     QVERIFY(TestPictures::bytes(m_services->listFile(), list));
     m_window = new MainWindow(m_services->services);
     m_window->load();
@@ -208,9 +218,10 @@ void FlashRunTest::randomOrderAndPlaceFollowTheDraws()
 {
     writeLibrary({Red, Green, Blue});
     setOrderAndPlace(false, false);
-    click();
-    // Slot, then top, then left.
+    // Slot (drawn at Start, so that its picture is ready), then top, then left.
     m_services->random.values.append({0.5, 0.5, 0.1});
+    click();
+    QCOMPARE(m_services->random.draws, 1);
     QVERIFY(tick());
     QCOMPARE(shownColour(), Green);
     // Top 3892 twips (7785 / 2, half to even), left 1006 twips (1006.5, half to even).
@@ -269,6 +280,35 @@ void FlashRunTest::flashLastsItsDurationFromTheFirstPaint()
     QCOMPARE(flashTimer()->starts(), startsBeforePaint + 1);
     QVERIFY(flashTimer()->isRunning());
     endFlash();
+}
+
+void FlashRunTest::animationLoopsAndAShortFlashShowsItsFirstFrame()
+{
+    // Red for 50 ms, green for 100, blue for 200.
+    writeLibrary({Red}, {}, QStringLiteral("animated.gif"));
+    click();
+    // Start gets the frames ready during the interval.
+    QTRY_VERIFY(m_window->library().animation(1));
+    QVERIFY(tick()); // 20 ms
+    QCOMPARE(shownColour(), Red);
+    QVERIFY(!frameTimer()->isRunning());
+    endFlash();
+
+    child<QComboBox>(m_window, "cboDispDuration")->setCurrentIndex(9); // "1000"
+    QTRY_VERIFY(m_window->library().animation(1));
+    QVERIFY(tick());
+    QList<QColor> shown{shownColour()};
+    QList<int> waits{frameTimer()->interval()};
+    for (int frame = 1; frame <= 3; ++frame) {
+        QVERIFY(frameTimer()->fire());
+        shown << shownColour();
+        waits << frameTimer()->interval();
+    }
+    QCOMPARE(shown, (QList<QColor>{Red, Green, Blue, Red}));
+    QCOMPARE(waits, (QList<int>{50, 100, 200, 50}));
+    QPointer<FakeTimer> frames = frameTimer();
+    endFlash();
+    QVERIFY(!frames);
 }
 
 void FlashRunTest::durationChangeAppliesToTheNextFlashIntervalToTheNextStart()

@@ -4,6 +4,7 @@
 #include "TestPictures.h"
 #include "library/LibraryFolder.h"
 #include "pictures/JpegReader.h"
+#include "pictures/PictureAnimation.h"
 #include "pictures/PictureDecoder.h"
 
 #include <QBuffer>
@@ -28,6 +29,8 @@ private slots:
     void goodPicturesDecodeToTheirShownSizes();
     void everyKindDecodesByContent_data();
     void everyKindDecodesByContent();
+    void animationsPlayTheirFramesWithinTheirShare_data();
+    void animationsPlayTheirFramesWithinTheirShare();
     void exifOrientationIsApplied();
     void libjpegKeepsToItsMemoryCeiling();
     void badFilesAreRefusedWithAReason_data();
@@ -130,6 +133,44 @@ void PicturesTest::everyKindDecodesByContent()
         QCOMPARE(right.alpha(), 0);
     else
         QVERIFY2(right.red() > 200 && right.blue() < 60, qPrintable(right.name(QColor::HexArgb)));
+}
+
+void PicturesTest::animationsPlayTheirFramesWithinTheirShare_data()
+{
+    // The animations are red, green, then blue.
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<qint64>("maxBytes");
+    QTest::addColumn<QList<int>>("delays"); // empty: no animation to play
+    const qint64 share = PictureAnimation::MaxBytes;
+    // The second frame asks for no wait: shown as fast as browsers show it.
+    QTest::newRow("GIF") << "animated.gif" << share << QList<int>{50, 100, 200};
+    QTest::newRow("WebP") << "animated.webp" << share << QList<int>{100, 200, 150};
+    QTest::newRow("still GIF") << "halves.gif" << share << QList<int>{};
+    QTest::newRow("PNG") << "halves.png" << share << QList<int>{};
+    QTest::newRow("frames past the share") << "animated.gif" << 353 * 249 * 4 * 2LL << QList<int>{};
+}
+
+void PicturesTest::animationsPlayTheirFramesWithinTheirShare()
+{
+    QFETCH(QString, name);
+    QFETCH(qint64, maxBytes);
+    QFETCH(QList<int>, delays);
+    QTemporaryDir dir;
+    const QString copy = dir.filePath("picture.jpg");
+    QVERIFY(QFile::copy(QStringLiteral(ZORVIK_SOURCE_DIR "/tests/corpus/pictures/") + name, copy));
+    const auto animation = PictureAnimation::decode(copy, Sizes.flash, maxBytes);
+    if (delays.isEmpty()) {
+        QVERIFY(!animation);
+        return;
+    }
+    QVERIFY(animation);
+    QCOMPARE(animation->delaysMs, delays);
+    QList<QColor> colours;
+    for (const QImage& frame : animation->frames) {
+        QCOMPARE(frame.size(), Sizes.flash);
+        colours << frame.pixelColor(100, 100);
+    }
+    QCOMPARE(colours, (QList<QColor>{Qt::red, Qt::green, Qt::blue}));
 }
 
 void PicturesTest::exifOrientationIsApplied()

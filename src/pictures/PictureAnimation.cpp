@@ -1,0 +1,78 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "pictures/PictureAnimation.h"
+
+#include "pictures/DecodeBudget.h"
+#include "pictures/PictureDecoder.h"
+
+#include <QFile>
+#include <QImageReader>
+
+namespace
+{
+
+// The kind of animation in the file, by its first bytes; empty for any other.
+QByteArray animatedKind(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    const QByteArray start = file.read(12);
+    if (start.startsWith("GIF87a") || start.startsWith("GIF89a"))
+        return "gif";
+    if (start.startsWith("RIFF") && start.mid(8, 4) == "WEBP")
+        return "webp";
+    return {};
+}
+
+} // namespace
+
+qint64 PictureAnimation::bytes() const
+{
+    qint64 total = 0;
+    for (const QImage& frame : frames)
+        total += frame.sizeInBytes();
+    return total;
+}
+
+std::shared_ptr<const PictureAnimation> PictureAnimation::decode(const QString& path, QSize size,
+                                                                 qint64 maxBytes)
+{
+    const QByteArray kind = animatedKind(path);
+    if (kind.isEmpty() || size.isEmpty() ||
+        !PictureDecoder::refusedUnread(QFileInfo(path)).isEmpty())
+        return {};
+    QImageReader::setAllocationLimit(PictureDecoder::AllocationLimitMb);
+    QImageReader reader(path, kind);
+    if (!reader.supportsAnimation() || reader.imageCount() < 2)
+        return {};
+    const QSize canvas = reader.size();
+    const qint64 canvasPixels = qint64(canvas.width()) * canvas.height();
+    const qint64 frameBytes = qint64(size.width()) * size.height() * 4;
+    if (canvas.isEmpty() || canvasPixels > PictureDecoder::MaxOtherPixels ||
+        frameBytes * 2 > maxBytes)
+        return {};
+    // A frame at full size and its scaled copy, as for a still picture.
+    const qint64 need = DecodeBudget::need(canvasPixels * 4 * 2);
+    if (need > DecodeBudget::TotalBytes)
+        return {};
+    const DecodeBudget::Share share(need);
+
+    auto animation = std::make_shared<PictureAnimation>();
+    int playedMs = 0;
+    while (playedMs < MaxPlayMs && animation->frames.size() < reader.imageCount()) {
+        if (qint64(animation->frames.size() + 1) * frameBytes > maxBytes)
+            return {};
+        QImage frame = reader.read();
+        if (frame.isNull())
+            break; // a damaged frame ends the animation where it is
+        const int delay = reader.nextImageDelay();
+        frame = frame.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        animation->frames.append(frame.convertToFormat(
+            frame.hasAlphaChannel() ? QImage::Format_ARGB32_Premultiplied : QImage::Format_RGB32));
+        animation->delaysMs.append(delay < MinDelayMs ? FastDelayMs : delay);
+        playedMs += animation->delaysMs.last();
+    }
+    if (animation->frames.size() < 2)
+        return {};
+    return animation;
+}
