@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // libFuzzer targets for the picture readers (built with -DZORVIK_FUZZ=ON, run
 // by scripts/fuzz-pictures.sh): the JPEG reader, the HEIF reader, or the
-// whole decode path with its memory limit, as FUZZ_READER says.
+// whole decode path with its memory limit and the animation frames, as
+// FUZZ_READER says.
 #include "pictures/HeifReader.h"
 #include "pictures/JpegReader.h"
+#include "pictures/PictureAnimation.h"
 #include "pictures/PictureDecoder.h"
 
 #include <QFile>
@@ -31,8 +33,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const bool broken = result.failure == HeifReader::Failure::None && result.image.isNull();
 #else
     const DecodedPicture result = PictureDecoder::decode(path, {shown, {16, 12}});
-    const bool broken = result.isValid() ? result.flash.size() != shown || result.thumbnail.isNull()
-                                         : result.error.isEmpty();
+    const auto animation = PictureAnimation::decode(path, shown);
+    const bool broken =
+        (result.isValid() ? result.flash.size() != shown || result.thumbnail.isNull()
+                          : result.error.isEmpty()) ||
+        (animation &&
+         (animation->frames.size() < 2 || animation->frames.size() != animation->delaysMs.size()));
 #endif
     if (broken) {
         std::fprintf(stderr, "a reader said it read a picture and gave none, or failed silently\n");
