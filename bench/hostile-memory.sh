@@ -6,8 +6,13 @@
 # private Xvfb, waits until all are prepared, and prints its peak memory.
 # With ADD=1 the list starts empty and the 20 are added at once, handed over
 # by a second launch on a private session bus, as a drop of them would be.
+# KIND picks other hostile pictures, each as large as is still decoded and
+# a few kB on disk: png, tiff and webp of 7,000 × 7,000, gif the same size in
+# three frames (an animation), svg a drawing whose view box claims 10^9
+# pixels a side.
 #
-# Usage: [ADD=1] bench/hostile-memory.sh [build folder]   (default: ./build)
+# Usage: [ADD=1] [KIND=jpeg|png|tiff|webp|gif|svg] bench/hostile-memory.sh [build folder]
+#        (default build folder: ./build)
 set -euo pipefail
 build=$(cd "${1:-$(dirname "$0")/../build}" && pwd)
 if [ -z "${ZORVIK_BENCH_IN_X:-}" ]; then
@@ -17,7 +22,17 @@ work=$(mktemp -d)
 trap 'kill "${pid:-}" 2>/dev/null || true; rm -rf "$work"' EXIT
 mkdir -p "$work/SystemFolder" "$work/config" "$work/cache"
 cp "$build/zorvik-subliminal-images" "$work/"
-convert -size 10000x10000 xc:red -interlace JPEG -sampling-factor 2x2 "$work/panorama.jpg"
+kind=${KIND:-jpeg}
+case $kind in
+jpeg) convert -size 10000x10000 xc:red -interlace JPEG -sampling-factor 2x2 "$work/panorama.$kind" ;;
+png | tiff | webp) convert -size 7000x7000 xc:red -compress zip "$work/panorama.$kind" ;;
+gif) convert -size 7000x7000 xc:red xc:blue xc:lime -delay 50 -loop 0 "$work/panorama.$kind" ;;
+svg)
+    printf '<svg xmlns="http://www.w3.org/2000/svg" width="1000000000" height="1000000000">%s</svg>' \
+        '<rect width="1000000000" height="1000000000" fill="red"/>' >"$work/panorama.$kind"
+    ;;
+*) echo "unknown KIND $kind" >&2; exit 2 ;;
+esac
 if [ -n "${ADD:-}" ]; then
     read -r address bus_pid < <(dbus-daemon --session --fork --nopidfile --print-address=1 \
         --print-pid=1 | paste -s -d ' ')
@@ -28,11 +43,11 @@ fi
 chosen=()
 for i in $(seq 1 20); do
     if [ -n "${ADD:-}" ]; then
-        cp "$work/panorama.jpg" "$work/chosen/panorama $i.jpg"
-        chosen+=("$work/chosen/panorama $i.jpg")
+        cp "$work/panorama.$kind" "$work/chosen/panorama $i.$kind"
+        chosen+=("$work/chosen/panorama $i.$kind")
     else
-        cp "$work/panorama.jpg" "$work/SystemFolder/panorama $i.jpg"
-        printf '"panorama %d.jpg"\r\n' "$i" >>"$work/record.txt"
+        cp "$work/panorama.$kind" "$work/SystemFolder/panorama $i.$kind"
+        printf '"panorama %d.%s"\r\n' "$i" "$kind" >>"$work/record.txt"
     fi
 done
 from=$(date +%s%N)
@@ -48,5 +63,5 @@ if [ -n "${ADD:-}" ]; then
 else
     until [ "$(find "$work/cache" -type f | wc -l)" -ge 20 ]; do sleep 0.25; done
 fi
-echo "20 hostile pictures $what, prepared in $((($(date +%s%N) - from) / 1000000)) ms;" \
+echo "20 hostile pictures ($kind) $what, prepared in $((($(date +%s%N) - from) / 1000000)) ms;" \
     "peak memory $(awk '/VmHWM/ { print $2, $3 }' "/proc/$pid/status")"

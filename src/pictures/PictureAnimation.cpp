@@ -10,13 +10,10 @@
 namespace
 {
 
-// The kind of animation in the file, by its first bytes; empty for any other.
-QByteArray animatedKind(const QString& path)
+// The kind of animation a file starting with these bytes may hold; empty for
+// any other.
+QByteArray animatedKind(const QByteArray& start)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    const QByteArray start = file.read(12);
     if (start.startsWith("GIF87a") || start.startsWith("GIF89a"))
         return "gif";
     if (start.startsWith("RIFF") && start.mid(8, 4) == "WEBP")
@@ -37,15 +34,21 @@ qint64 PictureAnimation::bytes() const
 std::shared_ptr<const PictureAnimation> PictureAnimation::decode(const QString& path, QSize size,
                                                                  qint64 maxBytes)
 {
-    const QByteArray kind = animatedKind(path);
-    if (kind.isEmpty() || size.isEmpty() ||
-        !PictureDecoder::refusedUnread(QFileInfo(path)).isEmpty())
+    QFile file(path);
+    if (size.isEmpty() || !PictureDecoder::refusedUnread(QFileInfo(path)).isEmpty() ||
+        !file.open(QIODevice::ReadOnly))
+        return {};
+    const QByteArray start = file.read(12);
+    const QByteArray kind = animatedKind(start);
+    if (kind.isEmpty())
         return {};
     QImageReader::setAllocationLimit(PictureDecoder::AllocationLimitMb);
-    QImageReader reader(path, kind);
-    if (!reader.supportsAnimation() || reader.imageCount() < 2)
+    file.seek(0);
+    QImageReader reader(&file, kind);
+    const int count = reader.imageCount();
+    if (!reader.supportsAnimation() || count < 2)
         return {};
-    const QSize canvas = reader.size();
+    const QSize canvas = PictureDecoder::decodedSize(reader, start);
     const qint64 canvasPixels = qint64(canvas.width()) * canvas.height();
     const qint64 frameBytes = qint64(size.width()) * size.height() * 4;
     if (canvas.isEmpty() || canvasPixels > PictureDecoder::MaxOtherPixels ||
@@ -59,8 +62,9 @@ std::shared_ptr<const PictureAnimation> PictureAnimation::decode(const QString& 
 
     auto animation = std::make_shared<PictureAnimation>();
     int playedMs = 0;
-    while (playedMs < MaxPlayMs && animation->frames.size() < reader.imageCount()) {
-        if (qint64(animation->frames.size() + 1) * frameBytes > maxBytes)
+    while (playedMs < MaxPlayMs && animation->frames.size() < count) {
+        const qint64 frames = animation->frames.size() + 1;
+        if (frames * frameBytes > maxBytes || frames * canvasPixels > MaxDecodedPixels)
             return {};
         QImage frame = reader.read();
         if (frame.isNull())

@@ -19,6 +19,10 @@ struct PictureAnimation {
     // The frames of one animation take at most this; an animation that needs
     // more shows its first frame only, as a still picture does.
     static constexpr qint64 MaxBytes = 32LL * 1024 * 1024;
+    // Each frame is decoded at the file's full size before it is scaled: a
+    // small file can ask for many large frames, which would keep a core busy
+    // for seconds at every flash of it. Past this it is shown still.
+    static constexpr qint64 MaxDecodedPixels = 1'000'000'000;
     // The longest display duration.
     static constexpr int MaxPlayMs = 5000;
     // Shorter frame times are files asking for "as fast as possible", which

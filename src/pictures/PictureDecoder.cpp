@@ -265,10 +265,10 @@ DecodedPicture decodeSvg(QImageReader& reader, const QString& path, const Pictur
     return finished(std::move(image), sizes);
 }
 
-DecodedPicture decodeWhole(QImageReader& reader, const PictureSizes& sizes)
+DecodedPicture decodeWhole(QImageReader& reader, const QByteArray& start, const PictureSizes& sizes)
 {
     using namespace PictureDecoder;
-    const QSize stored = reader.size();
+    const QSize stored = decodedSize(reader, start);
     if (!stored.isValid() || stored.isEmpty())
         return failure(
             QCoreApplication::translate("PictureDecoder", "The picture's size cannot be read."));
@@ -288,6 +288,17 @@ DecodedPicture decodeWhole(QImageReader& reader, const PictureSizes& sizes)
 }
 
 } // namespace
+
+QSize PictureDecoder::decodedSize(const QImageReader& reader, const QByteArray& start)
+{
+    const QSize size = reader.size();
+    if (start.size() < 10 || !(start.startsWith("GIF87a") || start.startsWith("GIF89a")))
+        return size;
+    const auto word = [&start](int at) {
+        return int(quint8(start.at(at))) | int(quint8(start.at(at + 1))) << 8;
+    };
+    return size.expandedTo(QSize(word(6), word(8)));
+}
 
 DecodedPicture PictureDecoder::decode(const QString& path, const PictureSizes& sizes)
 {
@@ -310,6 +321,6 @@ DecodedPicture PictureDecoder::decode(const QString& path, const PictureSizes& s
     if (format == "svg" || format == "svgz")
         return decodeSvg(reader, path, sizes);
     if (decodedWhole(format))
-        return decodeWhole(reader, sizes);
+        return decodeWhole(reader, start, sizes);
     return unknownKind(start, reader.canRead());
 }

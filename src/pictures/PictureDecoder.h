@@ -3,6 +3,7 @@
 
 #include <QFileInfo>
 #include <QImage>
+#include <QImageReader>
 #include <QSize>
 #include <QString>
 #include <QStringList>
@@ -47,6 +48,12 @@ inline const QStringList Suffixes{"bmp", "jpg",  "jpeg", "png",  "gif",  "webp",
                                   "tif", "tiff", "svg",  "heic", "heif", "avif"};
 
 DecodedPicture decode(const QString& path, const PictureSizes& sizes);
+
+// The size of the picture a reader gives: reader.size(), except for a GIF,
+// whose frames are drawn on its logical screen; Qt tells only the first
+// frame's size, which a hostile file makes 1 × 1. start: the file's first
+// bytes.
+QSize decodedSize(const QImageReader& reader, const QByteArray& start);
 
 // Why the file cannot be a picture that is shown, when that is known without
 // reading it (it is missing, no file, or too large); empty when it may be.

@@ -94,6 +94,11 @@ QList<BadPictures::File> BadPictures::all()
         QByteArray("GIF89a\xFF\xFF\xFF\xFF\0\0\0,\0\0\0\0\xFF\xFF\xFF\xFF\0\x02\x02"
                    "D\x01\0;",
                    29);
+    // A GIF of one pixel on a screen of 7,500 × 7,500: Qt's reader says 1 × 1,
+    // then draws it on the whole screen.
+    const QByteArray screen("GIF89a\x4C\x1D\x4C\x1D\0\0\0,\0\0\0\0\x01\0\x01\0\0\x02\x02"
+                            "D\x01\0;",
+                            29);
     const QByteArray svg("<svg xmlns=\"http://www.w3.org/2000/svg\" viewBox=\"0 0 9 9\">");
     QByteArray laughs("<?xml version=\"1.0\"?><!DOCTYPE svg [<!ENTITY a \"lol\">");
     for (char level = 'b'; level <= 'j'; ++level)
@@ -110,6 +115,7 @@ QList<BadPictures::File> BadPictures::all()
         {QStringLiteral("fill byte.jpg"), filled},
         {QStringLiteral("icon inside.jpg"), encoded("ICO", {40, 30})},
         {QStringLiteral("huge.gif"), gif},
+        {QStringLiteral("huge screen.gif"), screen},
         {QStringLiteral("deep.svg"), svg + QByteArray("<g>").repeated(100000) + "</svg>"},
         {QStringLiteral("laughs.svg"), laughs},
         {QStringLiteral("compressed.svg"), QByteArray("\x1F\x8B\x08\0\0\0\0\0", 8)},
