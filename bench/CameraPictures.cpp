@@ -26,14 +26,13 @@ QString distinctPath(int index, QSize size)
                               : QStringLiteral("-%1x%2").arg(size.width()).arg(size.height());
     return CameraPictures::cache() + QStringLiteral("/distinct%1%2.%3")
                                          .arg(index, 2, 10, QChar('0'))
-                                         .arg(sized, CameraPictures::kind());
+                                         .arg(sized, CameraPictures::kindOf(index));
 }
 
 // Writes the photo in the kind asked for: Qt writes JPEG, PNG, WebP and TIFF;
 // ImageMagick (through libheif) HEIC and AVIF, from a JPEG.
-bool save(const QImage& photo, const QString& path)
+bool save(const QImage& photo, const QString& path, const QString& kind)
 {
-    const QString kind = CameraPictures::kind();
     if (kind != QLatin1String("heic") && kind != QLatin1String("avif"))
         return photo.save(path, kind == QLatin1String("jpg") ? "JPEG" : qPrintable(kind), 90);
     const QString jpeg = path + QStringLiteral(".jpg");
@@ -95,13 +94,20 @@ QString CameraPictures::kind()
     return asked.isEmpty() ? QStringLiteral("jpg") : asked;
 }
 
+QString CameraPictures::kindOf(int index)
+{
+    static const QStringList mixed{"jpg", "png", "webp", "tiff", "heic", "avif"};
+    return kind() == QLatin1String("mixed") ? mixed.at(index % Distinct % mixed.size()) : kind();
+}
+
 QString CameraPictures::picture(int index, QSize size)
 {
     const QString path = distinctPath(index % Distinct, size);
     if (!QFile::exists(path)) {
         std::fprintf(stderr, "drawing camera picture %d of %d…\n", index % Distinct + 1, Distinct);
-        if (!save(drawPhoto(index % Distinct, size), path + ".part"))
-            std::fprintf(stderr, "the picture could not be written as %s\n", qPrintable(kind()));
+        if (!save(drawPhoto(index % Distinct, size), path + ".part", kindOf(index)))
+            std::fprintf(stderr, "the picture could not be written as %s\n",
+                         qPrintable(kindOf(index)));
         QFile::rename(path + ".part", path);
     }
     return path;
@@ -119,7 +125,7 @@ QStringList CameraPictures::fill(const QString& folder, int count, QSize size)
     QDir().mkpath(folder);
     QStringList names;
     for (int i = 1; i <= count; ++i) {
-        const QString name = QStringLiteral("camera%1.%2").arg(i, 4, 10, QChar('0')).arg(kind());
+        const QString name = QStringLiteral("camera%1.%2").arg(i, 4, 10, QChar('0')).arg(kindOf(i));
         const QString target = folder + '/' + name;
         if (!QFile::exists(target))
             place(picture(i, size), target);

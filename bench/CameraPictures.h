@@ -21,6 +21,10 @@ QString cache();
 QString kind();
 
 // The path of distinct picture index (modulo their number), drawn if needed.
+// The kind of picture index: kind(), or with ZORVIK_BENCH_KIND=mixed each of
+// JPEG, PNG, WebP, TIFF, HEIC and AVIF in turn.
+QString kindOf(int index);
+
 QString picture(int index, QSize size = {4000, 3000});
 
 // Puts a copy of source at target: a hard link where possible.

@@ -915,6 +915,21 @@ Möchten Sie nach einer Aktualisierung suchen?</translation>
     </message>
 </context>
 <context>
+    <name>VaryIntervalMenu</name>
+    <message>
+        <source>Vary the interval</source>
+        <translation>Abstand variieren</translation>
+    </message>
+    <message>
+        <source>Not at all</source>
+        <translation>Gar nicht</translation>
+    </message>
+    <message>
+        <source>By up to ± %1 %</source>
+        <translation>Um bis zu ± %1 %</translation>
+    </message>
+</context>
+<context>
     <name>XdgAutostart</name>
     <message>
         <source>The folder %1 cannot be made.</source>

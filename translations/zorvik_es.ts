@@ -915,6 +915,21 @@ Do you want to check for an update?</source>
     </message>
 </context>
 <context>
+    <name>VaryIntervalMenu</name>
+    <message>
+        <source>Vary the interval</source>
+        <translation>Variar el intervalo</translation>
+    </message>
+    <message>
+        <source>Not at all</source>
+        <translation>Sin variar</translation>
+    </message>
+    <message>
+        <source>By up to ± %1 %</source>
+        <translation>Hasta ± %1 %</translation>
+    </message>
+</context>
+<context>
     <name>XdgAutostart</name>
     <message>
         <source>The folder %1 cannot be made.</source>

@@ -915,6 +915,21 @@ Voulez-vous rechercher une mise à jour ?</translation>
     </message>
 </context>
 <context>
+    <name>VaryIntervalMenu</name>
+    <message>
+        <source>Vary the interval</source>
+        <translation>Faire varier l’intervalle</translation>
+    </message>
+    <message>
+        <source>Not at all</source>
+        <translation>Pas du tout</translation>
+    </message>
+    <message>
+        <source>By up to ± %1 %</source>
+        <translation>Jusqu’à ± %1 %</translation>
+    </message>
+</context>
+<context>
     <name>XdgAutostart</name>
     <message>
         <source>The folder %1 cannot be made.</source>

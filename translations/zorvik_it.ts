@@ -915,6 +915,21 @@ Vuoi controllare se ci sono aggiornamenti?</translation>
     </message>
 </context>
 <context>
+    <name>VaryIntervalMenu</name>
+    <message>
+        <source>Vary the interval</source>
+        <translation>Varia l’intervallo</translation>
+    </message>
+    <message>
+        <source>Not at all</source>
+        <translation>Per niente</translation>
+    </message>
+    <message>
+        <source>By up to ± %1 %</source>
+        <translation>Fino a ± %1 %</translation>
+    </message>
+</context>
+<context>
     <name>XdgAutostart</name>
     <message>
         <source>The folder %1 cannot be made.</source>

@@ -915,6 +915,21 @@ Wilt u op updates controleren?</translation>
     </message>
 </context>
 <context>
+    <name>VaryIntervalMenu</name>
+    <message>
+        <source>Vary the interval</source>
+        <translation>Tijd ertussen laten variëren</translation>
+    </message>
+    <message>
+        <source>Not at all</source>
+        <translation>Helemaal niet</translation>
+    </message>
+    <message>
+        <source>By up to ± %1 %</source>
+        <translation>Met hoogstens ± %1 %</translation>
+    </message>
+</context>
+<context>
     <name>XdgAutostart</name>
     <message>
         <source>The folder %1 cannot be made.</source>

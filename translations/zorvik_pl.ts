@@ -919,6 +919,21 @@ Czy chcesz sprawdzić dostępność aktualizacji?</translation>
     </message>
 </context>
 <context>
+    <name>VaryIntervalMenu</name>
+    <message>
+        <source>Vary the interval</source>
+        <translation>Zmieniaj odstęp między obrazami</translation>
+    </message>
+    <message>
+        <source>Not at all</source>
+        <translation>Wcale</translation>
+    </message>
+    <message>
+        <source>By up to ± %1 %</source>
+        <translation>O najwyżej ± %1 %</translation>
+    </message>
+</context>
+<context>
     <name>XdgAutostart</name>
     <message>
         <source>The folder %1 cannot be made.</source>

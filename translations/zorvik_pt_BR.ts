@@ -915,6 +915,21 @@ Deseja verificar se há uma atualização?</translation>
     </message>
 </context>
 <context>
+    <name>VaryIntervalMenu</name>
+    <message>
+        <source>Vary the interval</source>
+        <translation>Variar o intervalo</translation>
+    </message>
+    <message>
+        <source>Not at all</source>
+        <translation>Não variar</translation>
+    </message>
+    <message>
+        <source>By up to ± %1 %</source>
+        <translation>Até ± %1 %</translation>
+    </message>
+</context>
+<context>
     <name>XdgAutostart</name>
     <message>
         <source>The folder %1 cannot be made.</source>

@@ -919,6 +919,21 @@ Do you want to check for an update?</source>
     </message>
 </context>
 <context>
+    <name>VaryIntervalMenu</name>
+    <message>
+        <source>Vary the interval</source>
+        <translation>Менять промежуток между показами</translation>
+    </message>
+    <message>
+        <source>Not at all</source>
+        <translation>Не менять</translation>
+    </message>
+    <message>
+        <source>By up to ± %1 %</source>
+        <translation>До ± %1 %</translation>
+    </message>
+</context>
+<context>
     <name>XdgAutostart</name>
     <message>
         <source>The folder %1 cannot be made.</source>

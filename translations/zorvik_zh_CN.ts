@@ -911,6 +911,21 @@ Do you want to check for an update?</source>
     </message>
 </context>
 <context>
+    <name>VaryIntervalMenu</name>
+    <message>
+        <source>Vary the interval</source>
+        <translation>间隔浮动</translation>
+    </message>
+    <message>
+        <source>Not at all</source>
+        <translation>不浮动</translation>
+    </message>
+    <message>
+        <source>By up to ± %1 %</source>
+        <translation>最多 ±%1%</translation>
+    </message>
+</context>
+<context>
     <name>XdgAutostart</name>
     <message>
         <source>The folder %1 cannot be made.</source>

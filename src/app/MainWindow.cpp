@@ -10,6 +10,7 @@
 #include "app/RunTrayIcon.h"
 #include "app/ShowPicturesOnMenu.h"
 #include "app/StartWithSessionAction.h"
+#include "app/VaryIntervalMenu.h"
 #include "core/FlashRun.h"
 #include "core/Session.h"
 #include "flash/FlashWindows.h"
@@ -304,6 +305,7 @@ void MainWindow::buildRunMenus(QMenu* file)
                 &MainWindow::openActiveHours);
         menu->insertMenu(before, pauseMenu);
         menu->insertMenu(before, showPicturesOnMenu);
+        menu->insertMenu(before, new VaryIntervalMenu(m_session.preferences(), this));
         menu->insertAction(
             before, new StartWithSessionAction(m_services.autostart, m_services.dialogs, *menu));
         menu->insertSeparator(before);

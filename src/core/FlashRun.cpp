@@ -10,6 +10,9 @@
 
 #include <QTimer>
 
+#include <algorithm>
+#include <cmath>
+
 const QString FlashRun::StartCaption = QStringLiteral(QT_TRANSLATE_NOOP("FlashRun", "&Start"));
 const QString FlashRun::StopCaption = QStringLiteral(QT_TRANSLATE_NOOP("FlashRun", "&Stop"));
 const QString FlashRun::NoPictureMessage = QStringLiteral(
@@ -114,13 +117,28 @@ QDateTime FlashRun::nextFlashDue() const
 {
     if (!m_intervalTimer->isRunning() || !m_intervalStart.isValid())
         return {};
-    return m_intervalStart.addMSecs(m_intervalMs);
+    return m_intervalStart.addMSecs(m_waitMs);
 }
 
 void FlashRun::beginInterval()
 {
     m_intervalStart = m_services.clock.now();
-    m_intervalTimer->setInterval(m_intervalMs - m_showLatency.estimateMs());
+    m_waitMs = drawWait();
+    m_intervalTimer->setInterval(m_waitMs - m_showLatency.estimateMs());
+}
+
+int FlashRun::drawWait()
+{
+    // Each wait drawn evenly within the chosen share either side of the
+    // interval; none is drawn while it is fixed.
+    const int spread = m_preferences.number(Preference::IntervalSpread);
+    if (spread <= 0)
+        return m_intervalMs;
+    const double longest = m_intervalMs * (1.0 + spread / 100.0);
+    const double shortest =
+        std::min(double(m_intervalMs),
+                 std::max(double(ShortestWaitMs), m_intervalMs * (1.0 - spread / 100.0)));
+    return int(std::lround(shortest + (longest - shortest) * m_services.random.next()));
 }
 
 Outcome FlashRun::start()
@@ -182,14 +200,15 @@ void FlashRun::intervalTicked()
     // clock does: a tick far later than its interval follows a suspend, and
     // the run starts a fresh interval rather than flashing at once on waking.
     const qint64 elapsed = m_intervalStart.msecsTo(m_services.clock.now());
-    const bool slept = elapsed > qint64(m_intervalMs) + SuspendSlackMs;
-    const QDateTime due = m_intervalStart.addMSecs(m_intervalTimer->interval());
+    const bool slept = elapsed > qint64(m_waitMs) + SuspendSlackMs;
+    const int timed = m_intervalTimer->interval();
+    const QDateTime due = m_intervalStart.addMSecs(timed);
     // A tick starts the next period; it counts only if no flash pauses it.
     beginInterval();
     m_display.remove();
     // A tick a second or more away from its time by the clock: the clock was
     // set, and the schedule's wake-up is worked out again.
-    if (slept || qAbs(elapsed - m_intervalTimer->interval()) > ClockJumpMs)
+    if (slept || qAbs(elapsed - timed) > ClockJumpMs)
         m_schedule->recheck();
     if (slept) {
         emit scheduleChanged();

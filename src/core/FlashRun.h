@@ -43,6 +43,8 @@ public:
     // machine slept.
     static constexpr int SuspendSlackMs = 5000;
     static constexpr int ClockJumpMs = 1000;
+    // A varying interval never waits less than the shortest interval offered.
+    static constexpr int ShortestWaitMs = 2000;
 
     // How fast a picture reached the screen is kept between runs in preferences.
     FlashRun(const Services& services, Preferences& preferences, FlashPictures& pictures,
@@ -104,6 +106,7 @@ private:
     // A fresh interval counts from now: the timer's period is the interval less
     // the lead, and restarts if the timer is enabled.
     void beginInterval();
+    int drawWait();
     // What the watch says now, for the kinds the user wants.
     PauseReasons pauseNow() const;
     // Pauses or resumes as the watch says.
@@ -127,6 +130,7 @@ private:
     PauseReasons m_pausedFor;
     int m_preparingSlot = 0;
     int m_intervalMs = 0; // as chosen at Start
+    int m_waitMs = 0;     // this interval's, drawn around m_intervalMs when it varies
     QDateTime m_intervalStart;
     // When the tick of the picture being shown was due; invalid unless that
     // tick showed it at once, so its time to the screen can be learnt.

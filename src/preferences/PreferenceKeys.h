@@ -17,6 +17,7 @@ enum class Preference {
     PauseWhenDoNotDisturb,
     PauseWhenScreenShared,
     PauseWhenInCall,
+    IntervalSpread,
     KeptShowLatency,
     ActiveHoursEnabled,
     ActiveDays,

@@ -14,7 +14,9 @@
 #include "FlashTicks.h"
 #include "TestPictures.h"
 
+#include <QAction>
 #include <QComboBox>
+#include <QMenu>
 #include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
@@ -37,6 +39,7 @@ private slots:
     void startWithoutPicturesIsRefusedButSaves();
     void listOrderShowsEachSlotInTurnAndStartBeginsAgain();
     void randomOrderAndPlaceFollowTheDraws();
+    void varyingIntervalDrawsEveryWait();
     void centreOfTheScreen();
     void flashLastsItsDurationFromTheFirstPaint();
     void animationLoopsAndAShortFlashShowsItsFirstFrame();
@@ -235,6 +238,38 @@ void FlashRunTest::randomOrderAndPlaceFollowTheDraws()
     QVERIFY(tick());
     QCOMPARE(shownColour(), Red);
     QCOMPARE(flash()->pos(), QPoint(1024 - 353, 768 - 249));
+}
+
+void FlashRunTest::varyingIntervalDrawsEveryWait()
+{
+    writeLibrary({Red});
+    child<QComboBox>(m_window, "cboDispInterval")->setCurrentIndex(3); // 15 s
+    setOrderAndPlace(true, true);                                      // no other draws
+    // The File menu's; the tray menu has one too.
+    QMenu* vary = m_window->findChildren<QMenu*>("mnuVaryInterval").value(0);
+    QVERIFY(vary);
+    child<QAction>(vary, "mnuVary50")->trigger();
+    QCOMPARE(m_services->settings.read("zorvik-subliminal-images", "interval", "Spread"), "50");
+
+    // Each wait from 7.5 s to 22.5 s; a tick's own wait is drawn again when
+    // its flash ends.
+    m_services->random.values.append({0.0, 0.3, 0.5});
+    click();
+    QCOMPARE(interval()->interval(), 7500);
+    QVERIFY(tick());
+    endFlash();
+    QCOMPARE(interval()->interval(), 15000);
+    click();
+
+    // A share written by hand is shown checked, beside the usual ones; never
+    // less than 2 s is waited.
+    m_services->settings.write("zorvik-subliminal-images", "interval", "Spread", "100");
+    emit vary->aboutToShow();
+    QVERIFY(child<QAction>(vary, "mnuVary100")->isChecked());
+    QVERIFY(!child<QAction>(vary, "mnuVary50")->isChecked());
+    m_services->random.values.append({0.0});
+    click();
+    QCOMPARE(interval()->interval(), 2000);
 }
 
 void FlashRunTest::centreOfTheScreen()
