@@ -8,7 +8,7 @@
 # by a second launch on a private session bus, as a drop of them would be.
 # KIND picks other hostile pictures, each as large as is still decoded and
 # a few kB on disk: png, tiff and webp of 7,000 × 7,000, gif the same size in
-# three frames (an animation), svg a drawing whose view box claims 10^9
+# two frames (an animation), svg a drawing whose view box claims 10^9
 # pixels a side.
 #
 # Usage: [ADD=1] [KIND=jpeg|png|tiff|webp|gif|svg] bench/hostile-memory.sh [build folder]
@@ -25,8 +25,8 @@ cp "$build/zorvik-subliminal-images" "$work/"
 kind=${KIND:-jpeg}
 case $kind in
 jpeg) convert -size 10000x10000 xc:red -interlace JPEG -sampling-factor 2x2 "$work/panorama.$kind" ;;
-png | tiff | webp) convert -size 7000x7000 xc:red -compress zip "$work/panorama.$kind" ;;
-gif) convert -size 7000x7000 xc:red xc:blue xc:lime -delay 50 -loop 0 "$work/panorama.$kind" ;;
+png | tiff | webp) convert -size 7000x7000 xc:red -depth 8 -compress zip "$work/panorama.$kind" ;;
+gif) convert -size 7000x7000 xc:red xc:blue -depth 8 -delay 50 -loop 0 "$work/panorama.$kind" ;;
 svg)
     printf '<svg xmlns="http://www.w3.org/2000/svg" width="1000000000" height="1000000000">%s</svg>' \
         '<rect width="1000000000" height="1000000000" fill="red"/>' >"$work/panorama.$kind"
