@@ -7,9 +7,9 @@
 # With ADD=1 the list starts empty and the 20 are added at once, handed over
 # by a second launch on a private session bus, as a drop of them would be.
 # KIND picks other hostile pictures, each as large as is still decoded and
-# a few kB on disk: png, tiff and webp of 7,000 × 7,000, gif the same size in
-# two frames (an animation), svg a drawing whose view box claims 10^9
-# pixels a side.
+# a few kB on disk: png, tiff and webp of 7,000 × 7,000, gif an animation of
+# two one-pixel frames on a screen of 7,000 × 7,000 (which the reader draws
+# each frame on), svg a drawing whose view box claims 10^9 pixels a side.
 #
 # Usage: [ADD=1] [KIND=jpeg|png|tiff|webp|gif|svg] bench/hostile-memory.sh [build folder]
 #        (default build folder: ./build)
@@ -26,7 +26,10 @@ kind=${KIND:-jpeg}
 case $kind in
 jpeg) convert -size 10000x10000 xc:red -interlace JPEG -sampling-factor 2x2 "$work/panorama.$kind" ;;
 png | tiff | webp) convert -size 7000x7000 xc:red -depth 8 -compress zip "$work/panorama.$kind" ;;
-gif) convert -size 7000x7000 xc:red xc:blue -depth 8 -delay 50 -loop 0 "$work/panorama.$kind" ;;
+gif)
+    frame='\x21\xf9\x04\x00\x32\x00\x00\x00\x2c\x00\x00\x00\x00\x01\x00\x01\x00\x00\x02\x02\x44\x01\x00'
+    printf "GIF89a\x58\x1b\x58\x1b\x80\x00\x00\xff\x00\x00\x00\x00\xff$frame$frame\x3b" >"$work/panorama.$kind"
+    ;;
 svg)
     printf '<svg xmlns="http://www.w3.org/2000/svg" width="1000000000" height="1000000000">%s</svg>' \
         '<rect width="1000000000" height="1000000000" fill="red"/>' >"$work/panorama.$kind"
