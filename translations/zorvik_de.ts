@@ -456,6 +456,10 @@
         <source>Opens the page about full branding in the web browser</source>
         <translation>Öffnet die Seite über das eigene Branding im Webbrowser</translation>
     </message>
+    <message>
+        <source>Re&amp;cord...</source>
+        <translation>&amp;Protokoll …</translation>
+    </message>
 </context>
 <context>
     <name>PauseForActions</name>
@@ -623,6 +627,33 @@
     </message>
 </context>
 <context>
+    <name>RecordDialog</name>
+    <message>
+        <source>&amp;Keep a record of the pictures shown</source>
+        <translation>Ein &amp;Protokoll der gezeigten Bilder führen</translation>
+    </message>
+    <message>
+        <source>Record</source>
+        <translation>Protokoll</translation>
+    </message>
+    <message>
+        <source>Picture</source>
+        <translation>Bild</translation>
+    </message>
+    <message>
+        <source>Shown</source>
+        <translation>Gezeigt</translation>
+    </message>
+    <message>
+        <source>Last shown</source>
+        <translation>Zuletzt gezeigt</translation>
+    </message>
+    <message>
+        <source>Today: %1   This week: %2   In all: %3</source>
+        <translation>Heute: %1   Diese Woche: %2   Insgesamt: %3</translation>
+    </message>
+</context>
+<context>
     <name>RemoteCommand</name>
     <message>
         <source>The running program did not answer.</source>
@@ -720,6 +751,10 @@
     <message>
         <source>Paused until %1</source>
         <translation>Pausiert bis %1</translation>
+    </message>
+    <message>
+        <source>Shown today: %1</source>
+        <translation>Heute gezeigt: %1</translation>
     </message>
 </context>
 <context>

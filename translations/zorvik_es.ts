@@ -456,6 +456,10 @@
         <source>Opens the page about full branding in the web browser</source>
         <translation>Abre la página sobre la personalización completa en el navegador web</translation>
     </message>
+    <message>
+        <source>Re&amp;cord...</source>
+        <translation>Re&amp;gistro…</translation>
+    </message>
 </context>
 <context>
     <name>PauseForActions</name>
@@ -623,6 +627,33 @@
     </message>
 </context>
 <context>
+    <name>RecordDialog</name>
+    <message>
+        <source>&amp;Keep a record of the pictures shown</source>
+        <translation>&amp;Llevar un registro de las imágenes mostradas</translation>
+    </message>
+    <message>
+        <source>Record</source>
+        <translation>Registro</translation>
+    </message>
+    <message>
+        <source>Picture</source>
+        <translation>Imagen</translation>
+    </message>
+    <message>
+        <source>Shown</source>
+        <translation>Veces</translation>
+    </message>
+    <message>
+        <source>Last shown</source>
+        <translation>Última vez</translation>
+    </message>
+    <message>
+        <source>Today: %1   This week: %2   In all: %3</source>
+        <translation>Hoy: %1   Esta semana: %2   En total: %3</translation>
+    </message>
+</context>
+<context>
     <name>RemoteCommand</name>
     <message>
         <source>The running program did not answer.</source>
@@ -720,6 +751,10 @@
     <message>
         <source>Paused until %1</source>
         <translation>En pausa hasta %1</translation>
+    </message>
+    <message>
+        <source>Shown today: %1</source>
+        <translation>Mostradas hoy: %1</translation>
     </message>
 </context>
 <context>

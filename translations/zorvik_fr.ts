@@ -456,6 +456,10 @@
         <source>Opens the page about full branding in the web browser</source>
         <translation>Ouvre la page sur la personnalisation complète dans le navigateur web</translation>
     </message>
+    <message>
+        <source>Re&amp;cord...</source>
+        <translation>&amp;Journal…</translation>
+    </message>
 </context>
 <context>
     <name>PauseForActions</name>
@@ -623,6 +627,33 @@
     </message>
 </context>
 <context>
+    <name>RecordDialog</name>
+    <message>
+        <source>&amp;Keep a record of the pictures shown</source>
+        <translation>&amp;Tenir un journal des images affichées</translation>
+    </message>
+    <message>
+        <source>Record</source>
+        <translation>Journal</translation>
+    </message>
+    <message>
+        <source>Picture</source>
+        <translation>Image</translation>
+    </message>
+    <message>
+        <source>Shown</source>
+        <translation>Affichages</translation>
+    </message>
+    <message>
+        <source>Last shown</source>
+        <translation>Dernier affichage</translation>
+    </message>
+    <message>
+        <source>Today: %1   This week: %2   In all: %3</source>
+        <translation>Aujourd’hui : %1   Cette semaine : %2   Au total : %3</translation>
+    </message>
+</context>
+<context>
     <name>RemoteCommand</name>
     <message>
         <source>The running program did not answer.</source>
@@ -720,6 +751,10 @@
     <message>
         <source>Paused until %1</source>
         <translation>En pause jusqu’à %1</translation>
+    </message>
+    <message>
+        <source>Shown today: %1</source>
+        <translation>Affichées aujourd’hui : %1</translation>
     </message>
 </context>
 <context>
@@ -926,7 +961,7 @@ Voulez-vous rechercher une mise à jour ?</translation>
     </message>
     <message>
         <source>By up to ± %1 %</source>
-        <translation>Jusqu’à ± %1 %</translation>
+        <translation>Jusqu’à ±&#xa0;%1&#xa0;%</translation>
     </message>
 </context>
 <context>

@@ -456,6 +456,10 @@
         <source>Opens the page about full branding in the web browser</source>
         <translation>Apre la pagina sulla personalizzazione completa nel browser web</translation>
     </message>
+    <message>
+        <source>Re&amp;cord...</source>
+        <translation>Re&amp;gistro…</translation>
+    </message>
 </context>
 <context>
     <name>PauseForActions</name>
@@ -623,6 +627,33 @@
     </message>
 </context>
 <context>
+    <name>RecordDialog</name>
+    <message>
+        <source>&amp;Keep a record of the pictures shown</source>
+        <translation>&amp;Tieni un registro delle immagini mostrate</translation>
+    </message>
+    <message>
+        <source>Record</source>
+        <translation>Registro</translation>
+    </message>
+    <message>
+        <source>Picture</source>
+        <translation>Immagine</translation>
+    </message>
+    <message>
+        <source>Shown</source>
+        <translation>Volte</translation>
+    </message>
+    <message>
+        <source>Last shown</source>
+        <translation>Ultima volta</translation>
+    </message>
+    <message>
+        <source>Today: %1   This week: %2   In all: %3</source>
+        <translation>Oggi: %1   Questa settimana: %2   In totale: %3</translation>
+    </message>
+</context>
+<context>
     <name>RemoteCommand</name>
     <message>
         <source>The running program did not answer.</source>
@@ -720,6 +751,10 @@
     <message>
         <source>Paused until %1</source>
         <translation>In pausa fino alle %1</translation>
+    </message>
+    <message>
+        <source>Shown today: %1</source>
+        <translation>Mostrate oggi: %1</translation>
     </message>
 </context>
 <context>

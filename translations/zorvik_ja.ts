@@ -452,6 +452,10 @@
         <source>Opens the page about full branding in the web browser</source>
         <translation>完全ブランド化についてのページを Web ブラウザーで開きます</translation>
     </message>
+    <message>
+        <source>Re&amp;cord...</source>
+        <translation>記録(&amp;C)…</translation>
+    </message>
 </context>
 <context>
     <name>PauseForActions</name>
@@ -619,6 +623,33 @@
     </message>
 </context>
 <context>
+    <name>RecordDialog</name>
+    <message>
+        <source>&amp;Keep a record of the pictures shown</source>
+        <translation>表示した画像を記録する(&amp;K)</translation>
+    </message>
+    <message>
+        <source>Record</source>
+        <translation>記録</translation>
+    </message>
+    <message>
+        <source>Picture</source>
+        <translation>画像</translation>
+    </message>
+    <message>
+        <source>Shown</source>
+        <translation>回数</translation>
+    </message>
+    <message>
+        <source>Last shown</source>
+        <translation>最終表示</translation>
+    </message>
+    <message>
+        <source>Today: %1   This week: %2   In all: %3</source>
+        <translation>今日: %1   今週: %2   合計: %3</translation>
+    </message>
+</context>
+<context>
     <name>RemoteCommand</name>
     <message>
         <source>The running program did not answer.</source>
@@ -716,6 +747,10 @@
     <message>
         <source>Paused until %1</source>
         <translation>一時停止中（%1 まで）</translation>
+    </message>
+    <message>
+        <source>Shown today: %1</source>
+        <translation>今日の表示: %1</translation>
     </message>
 </context>
 <context>

@@ -456,6 +456,10 @@
         <source>Opens the page about full branding in the web browser</source>
         <translation>Opent de pagina over volledige huisstijl in de webbrowser</translation>
     </message>
+    <message>
+        <source>Re&amp;cord...</source>
+        <translation>&amp;Logboek…</translation>
+    </message>
 </context>
 <context>
     <name>PauseForActions</name>
@@ -623,6 +627,33 @@
     </message>
 </context>
 <context>
+    <name>RecordDialog</name>
+    <message>
+        <source>&amp;Keep a record of the pictures shown</source>
+        <translation>&amp;Bijhouden welke afbeeldingen zijn getoond</translation>
+    </message>
+    <message>
+        <source>Record</source>
+        <translation>Logboek</translation>
+    </message>
+    <message>
+        <source>Picture</source>
+        <translation>Afbeelding</translation>
+    </message>
+    <message>
+        <source>Shown</source>
+        <translation>Keer getoond</translation>
+    </message>
+    <message>
+        <source>Last shown</source>
+        <translation>Laatst getoond</translation>
+    </message>
+    <message>
+        <source>Today: %1   This week: %2   In all: %3</source>
+        <translation>Vandaag: %1   Deze week: %2   In totaal: %3</translation>
+    </message>
+</context>
+<context>
     <name>RemoteCommand</name>
     <message>
         <source>The running program did not answer.</source>
@@ -720,6 +751,10 @@
     <message>
         <source>Paused until %1</source>
         <translation>Gepauzeerd tot %1</translation>
+    </message>
+    <message>
+        <source>Shown today: %1</source>
+        <translation>Vandaag getoond: %1</translation>
     </message>
 </context>
 <context>

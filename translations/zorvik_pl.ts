@@ -460,6 +460,10 @@
         <source>Opens the page about full branding in the web browser</source>
         <translation>Otwiera stronę o pełnym oznakowaniu marką w przeglądarce internetowej</translation>
     </message>
+    <message>
+        <source>Re&amp;cord...</source>
+        <translation>&amp;Rejestr…</translation>
+    </message>
 </context>
 <context>
     <name>PauseForActions</name>
@@ -627,6 +631,33 @@
     </message>
 </context>
 <context>
+    <name>RecordDialog</name>
+    <message>
+        <source>&amp;Keep a record of the pictures shown</source>
+        <translation>&amp;Prowadź rejestr wyświetlonych obrazów</translation>
+    </message>
+    <message>
+        <source>Record</source>
+        <translation>Rejestr</translation>
+    </message>
+    <message>
+        <source>Picture</source>
+        <translation>Obraz</translation>
+    </message>
+    <message>
+        <source>Shown</source>
+        <translation>Wyświetlenia</translation>
+    </message>
+    <message>
+        <source>Last shown</source>
+        <translation>Ostatnio</translation>
+    </message>
+    <message>
+        <source>Today: %1   This week: %2   In all: %3</source>
+        <translation>Dziś: %1   W tym tygodniu: %2   Łącznie: %3</translation>
+    </message>
+</context>
+<context>
     <name>RemoteCommand</name>
     <message>
         <source>The running program did not answer.</source>
@@ -724,6 +755,10 @@
     <message>
         <source>Paused until %1</source>
         <translation>Wstrzymano do %1</translation>
+    </message>
+    <message>
+        <source>Shown today: %1</source>
+        <translation>Wyświetlono dziś: %1</translation>
     </message>
 </context>
 <context>

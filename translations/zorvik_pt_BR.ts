@@ -456,6 +456,10 @@
         <source>Opens the page about full branding in the web browser</source>
         <translation>Abre a página sobre a personalização completa no navegador</translation>
     </message>
+    <message>
+        <source>Re&amp;cord...</source>
+        <translation>Re&amp;gistro…</translation>
+    </message>
 </context>
 <context>
     <name>PauseForActions</name>
@@ -623,6 +627,33 @@
     </message>
 </context>
 <context>
+    <name>RecordDialog</name>
+    <message>
+        <source>&amp;Keep a record of the pictures shown</source>
+        <translation>&amp;Manter um registro das imagens exibidas</translation>
+    </message>
+    <message>
+        <source>Record</source>
+        <translation>Registro</translation>
+    </message>
+    <message>
+        <source>Picture</source>
+        <translation>Imagem</translation>
+    </message>
+    <message>
+        <source>Shown</source>
+        <translation>Exibições</translation>
+    </message>
+    <message>
+        <source>Last shown</source>
+        <translation>Última exibição</translation>
+    </message>
+    <message>
+        <source>Today: %1   This week: %2   In all: %3</source>
+        <translation>Hoje: %1   Esta semana: %2   No total: %3</translation>
+    </message>
+</context>
+<context>
     <name>RemoteCommand</name>
     <message>
         <source>The running program did not answer.</source>
@@ -720,6 +751,10 @@
     <message>
         <source>Paused until %1</source>
         <translation>Pausado até %1</translation>
+    </message>
+    <message>
+        <source>Shown today: %1</source>
+        <translation>Exibidas hoje: %1</translation>
     </message>
 </context>
 <context>

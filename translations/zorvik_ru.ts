@@ -460,6 +460,10 @@
         <source>Opens the page about full branding in the web browser</source>
         <translation>Открывает страницу о полном брендировании в веб-браузере</translation>
     </message>
+    <message>
+        <source>Re&amp;cord...</source>
+        <translation>&amp;Журнал…</translation>
+    </message>
 </context>
 <context>
     <name>PauseForActions</name>
@@ -627,6 +631,33 @@
     </message>
 </context>
 <context>
+    <name>RecordDialog</name>
+    <message>
+        <source>&amp;Keep a record of the pictures shown</source>
+        <translation>&amp;Вести журнал показанных изображений</translation>
+    </message>
+    <message>
+        <source>Record</source>
+        <translation>Журнал</translation>
+    </message>
+    <message>
+        <source>Picture</source>
+        <translation>Изображение</translation>
+    </message>
+    <message>
+        <source>Shown</source>
+        <translation>Показов</translation>
+    </message>
+    <message>
+        <source>Last shown</source>
+        <translation>Последний показ</translation>
+    </message>
+    <message>
+        <source>Today: %1   This week: %2   In all: %3</source>
+        <translation>Сегодня: %1   На этой неделе: %2   Всего: %3</translation>
+    </message>
+</context>
+<context>
     <name>RemoteCommand</name>
     <message>
         <source>The running program did not answer.</source>
@@ -724,6 +755,10 @@
     <message>
         <source>Paused until %1</source>
         <translation>Приостановлено до %1</translation>
+    </message>
+    <message>
+        <source>Shown today: %1</source>
+        <translation>Показано сегодня: %1</translation>
     </message>
 </context>
 <context>

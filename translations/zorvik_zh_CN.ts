@@ -452,6 +452,10 @@
         <source>Opens the page about full branding in the web browser</source>
         <translation>在网页浏览器中打开关于完全品牌定制的页面</translation>
     </message>
+    <message>
+        <source>Re&amp;cord...</source>
+        <translation>记录(&amp;C)…</translation>
+    </message>
 </context>
 <context>
     <name>PauseForActions</name>
@@ -619,6 +623,33 @@
     </message>
 </context>
 <context>
+    <name>RecordDialog</name>
+    <message>
+        <source>&amp;Keep a record of the pictures shown</source>
+        <translation>记录已显示的图片(&amp;K)</translation>
+    </message>
+    <message>
+        <source>Record</source>
+        <translation>记录</translation>
+    </message>
+    <message>
+        <source>Picture</source>
+        <translation>图片</translation>
+    </message>
+    <message>
+        <source>Shown</source>
+        <translation>次数</translation>
+    </message>
+    <message>
+        <source>Last shown</source>
+        <translation>上次显示</translation>
+    </message>
+    <message>
+        <source>Today: %1   This week: %2   In all: %3</source>
+        <translation>今天：%1   本周：%2   总计：%3</translation>
+    </message>
+</context>
+<context>
     <name>RemoteCommand</name>
     <message>
         <source>The running program did not answer.</source>
@@ -716,6 +747,10 @@
     <message>
         <source>Paused until %1</source>
         <translation>已暂停，直到 %1</translation>
+    </message>
+    <message>
+        <source>Shown today: %1</source>
+        <translation>今天已显示：%1</translation>
     </message>
 </context>
 <context>

@@ -6,6 +6,7 @@
 #include "app/LibraryEditor.h"
 #include "app/PauseForActions.h"
 #include "app/PauseWhenMenu.h"
+#include "app/RecordDialog.h"
 #include "app/RefusalMessage.h"
 #include "app/RunTrayIcon.h"
 #include "app/ShowPicturesOnMenu.h"
@@ -316,6 +317,24 @@ void MainWindow::buildRunMenus(QMenu* file)
         m_pauseMenus << pauseMenu;
         m_showPicturesOnMenus << showPicturesOnMenu;
     }
+    QAction* record = new QAction(tr("Re&cord..."), file);
+    record->setObjectName(QStringLiteral("mnuRecord"));
+    connect(record, &QAction::triggered, this, &MainWindow::openRecord);
+    file->insertAction(exit, record);
+    file->insertSeparator(exit);
+}
+
+void MainWindow::openRecord()
+{
+    // One window at a time.
+    if (auto* open = findChild<RecordDialog*>()) {
+        open->raise();
+        open->activateWindow();
+        return;
+    }
+    auto* dialog = new RecordDialog(m_session, m_services.clock, this);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->show();
 }
 
 void MainWindow::openActiveHours()

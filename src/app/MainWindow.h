@@ -73,6 +73,7 @@ private:
     void buildRunMenus(QMenu* file);
     void showPicturesOnChanged(ShowPicturesOn choice);
     void openActiveHours();
+    void openRecord();
     void addingChanged(bool adding);
 
     // The web pages and the About box.

@@ -35,6 +35,8 @@ struct RealServices::Parts {
         : program(LibraryLocation::ofRunningProgram()), settings(settingsStore()),
           instance(RemoteControl::ServiceName, program.applicationName)
     {
+        if (const QString state = HomeFolder::state(); !state.isEmpty())
+            program.stateFolder = state + u'/' + program.applicationName;
     }
 
     ProgramLocation program;

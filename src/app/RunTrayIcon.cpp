@@ -4,6 +4,7 @@
 #include "app/RefusalMessage.h"
 #include "core/FlashRun.h"
 #include "core/Session.h"
+#include "core/ShowRecord.h"
 #include "desktop/BusInBackground.h"
 #include "platform/Clock.h"
 #include "platform/ProgramInfo.h"
@@ -56,8 +57,8 @@ QString pauseReasonText(PauseReason reason, const QDateTime& until, const QDate&
 
 RunTrayIcon::RunTrayIcon(Session& session, Dialogs& dialogs, Clock& clock, QWidget& mainWindow,
                          QObject* parent)
-    : QObject(parent), m_run(session.run()), m_clock(clock), m_mainWindow(&mainWindow),
-      m_menu(new QMenu)
+    : QObject(parent), m_session(session), m_run(session.run()), m_clock(clock),
+      m_mainWindow(&mainWindow), m_menu(new QMenu)
 {
     setObjectName(QStringLiteral("RunTrayIcon"));
     m_menu->setObjectName(QStringLiteral("mnuTray"));
@@ -76,6 +77,7 @@ RunTrayIcon::RunTrayIcon(Session& session, Dialogs& dialogs, Clock& clock, QWidg
     connect(m_showMainAction, &QAction::triggered, this, &RunTrayIcon::showMainWindow);
     connect(&m_run, &FlashRun::stateChanged, this, &RunTrayIcon::update);
     connect(&m_run, &FlashRun::scheduleChanged, this, &RunTrayIcon::update);
+    connect(&session.record(), &ShowRecord::changed, this, &RunTrayIcon::update);
     update();
 }
 
@@ -125,7 +127,12 @@ void RunTrayIcon::update()
     } else {
         state = tr("A picture is on the screen");
     }
-    m_toolTip = ProgramInfo::title() + '\n' + state;
+    m_toolTip = ProgramInfo::title() + '\n';
+    // How many came today, once the first of the day has.
+    if (const int shown = m_session.record().shownOn(m_clock.today());
+        running && shown > 0 && m_session.keepsRecord())
+        m_toolTip += tr("Shown today: %1").arg(shown) + '\n';
+    m_toolTip += state;
     // The menu says why the run is paused, too.
     const bool paused = m_run.state() == FlashRun::State::Paused;
     m_pausedAction->setText(paused ? state : QString());

@@ -41,6 +41,7 @@ public:
 private:
     void update();
 
+    Session& m_session;
     FlashRun& m_run;
     Clock& m_clock;
     QPointer<QWidget> m_mainWindow;

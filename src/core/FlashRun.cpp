@@ -273,6 +273,7 @@ void FlashRun::flash(int slot)
     const Placement place =
         m_monitorPicker.placeNext(size, choices.randomLocation(), m_services.random);
     const QPointF topLeft(place.left, place.top);
+    m_shownSlot = slot;
     if (const auto animation = m_pictures.animation(slot))
         m_display.showAnimation(animation, topLeft, choices.durationMilliseconds());
     else
@@ -307,6 +308,7 @@ void FlashRun::flashPictureReady()
 
 void FlashRun::pictureOnScreen()
 {
+    emit pictureShown(m_shownSlot);
     if (!m_tickDue.isValid())
         return;
     m_showLatency.add(m_tickDue.msecsTo(m_services.clock.now()));

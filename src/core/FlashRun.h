@@ -91,6 +91,8 @@ signals:
     void scheduleChanged();
     // A run started; the main window gets out of the way.
     void minimiseRequested();
+    // The picture of slot is on the screen.
+    void pictureShown(int slot);
 
 private:
     void setState(State state);
@@ -129,6 +131,7 @@ private:
                                PauseReason::InCall;
     PauseReasons m_pausedFor;
     int m_preparingSlot = 0;
+    int m_shownSlot = 0;  // the slot of the flash on the screen
     int m_intervalMs = 0; // as chosen at Start
     int m_waitMs = 0;     // this interval's, drawn around m_intervalMs when it varies
     QDateTime m_intervalStart;

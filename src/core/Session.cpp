@@ -3,11 +3,14 @@
 
 #include "core/FlashDisplay.h"
 #include "core/FlashRun.h"
+#include "core/ShowRecord.h"
 #include "library/LibraryFolder.h"
 #include "library/PictureLibrary.h"
 #include "platform/Units.h"
 #include "settings/ActiveHours.h"
 #include "settings/ShowPicturesOn.h"
+
+#include <QFileInfo>
 
 #include <utility>
 
@@ -30,9 +33,30 @@ Session::Session(const Services& services, FlashDisplay& display, QObject* paren
       m_pausePreferences(m_preferences), m_showPicturesOn(ShowPicturesOn::Primary),
       m_library(
           new PictureLibrary(LibraryFolder(services.program.folder), pictureSizes(services), this)),
-      m_run(new FlashRun(services, m_preferences, *m_library, *this, display, this))
+      m_run(new FlashRun(services, m_preferences, *m_library, *this, display, this)),
+      m_record(new ShowRecord(services.program.stateFolder.isEmpty()
+                                  ? QString()
+                                  : services.program.stateFolder + QStringLiteral("/shown.json"),
+                              services.timers, this))
 {
     connect(m_library, &PictureLibrary::flashPictureReady, m_run, &FlashRun::flashPictureReady);
+    connect(m_run, &FlashRun::pictureShown, this, [this](int slot) {
+        const QString copy = m_library->slotPath(slot);
+        if (keepsRecord() && !copy.isEmpty())
+            m_record->add(QFileInfo(copy).fileName(), m_services.clock.now());
+    });
+}
+
+bool Session::keepsRecord() const
+{
+    return m_preferences.flag(Preference::KeepRecord);
+}
+
+void Session::setKeepRecord(bool keep)
+{
+    m_preferences.setFlag(Preference::KeepRecord, keep);
+    if (!keep)
+        m_record->clear();
 }
 
 Session::~Session()
@@ -49,11 +73,14 @@ void Session::load()
     m_run->setActiveHours(ActiveHours::load(m_preferences));
     m_showPicturesOn = loadShowPicturesOn(m_preferences);
     m_run->setShowPicturesOn(m_showPicturesOn);
+    if (keepsRecord())
+        m_record->load();
 }
 
 void Session::end()
 {
     m_run->end();
+    m_record->save();
 }
 
 DisplaySettings Session::current() const

@@ -18,6 +18,7 @@ class ActiveHours;
 class FlashDisplay;
 class FlashRun;
 class PictureLibrary;
+class ShowRecord;
 enum class ShowPicturesOn;
 
 // The program as a user can ask things of it, whichever door they come
@@ -35,6 +36,11 @@ public:
 
     PictureLibrary& library() const { return *m_library; }
     FlashRun& run() const { return *m_run; }
+    // How often the pictures were shown, while the user keeps a record.
+    ShowRecord& record() const { return *m_record; }
+    bool keepsRecord() const;
+    // Turning the record off forgets it.
+    void setKeepRecord(bool keep);
     FlashDisplay& display() const { return m_display; }
     // Every key of the settings file, read and written through one object.
     Preferences& preferences() { return m_preferences; }
@@ -113,6 +119,7 @@ private:
     ShowPicturesOn m_showPicturesOn;
     PictureLibrary* m_library;
     FlashRun* m_run;
+    ShowRecord* m_record;
     PictureBatch* m_batch = nullptr;
     AddFinished m_batchDone; // told when m_batch ends
     QQueue<WaitingAdd> m_waitingAdds;

@@ -35,7 +35,7 @@ QString userDataFolder()
 ProgramLocation ofRunningProgram()
 {
     const QFileInfo executable(QCoreApplication::applicationFilePath());
-    return {choose(executable.absolutePath(), userDataFolder()), executable.completeBaseName()};
+    return {choose(executable.absolutePath(), userDataFolder()), executable.completeBaseName(), {}};
 }
 
 } // namespace LibraryLocation

@@ -28,6 +28,15 @@ QString HomeFolder::cache()
     return userFolder(QStandardPaths::GenericCacheLocation, "XDG_CACHE_HOME");
 }
 
+QString HomeFolder::state()
+{
+    const QString state = qEnvironmentVariable("XDG_STATE_HOME");
+    if (QDir::isAbsolutePath(state))
+        return state;
+    const QString home = qEnvironmentVariable("HOME");
+    return QDir::isAbsolutePath(home) ? home + QStringLiteral("/.local/state") : QString();
+}
+
 QString HomeFolder::notice()
 {
     const bool settings = !config().isEmpty();

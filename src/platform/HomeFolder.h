@@ -12,6 +12,9 @@ namespace HomeFolder
 
 QString config(); // empty without a home folder
 QString cache();  // empty without a home folder
+// $XDG_STATE_HOME, or ~/.local/state (Qt 6.4 names no such folder); empty
+// without a home folder.
+QString state();
 
 // What is kept only while the program runs, for standard error: the
 // settings, the prepared pictures or both; empty when neither.

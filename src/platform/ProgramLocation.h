@@ -9,4 +9,8 @@ struct ProgramLocation {
     // folder, or for a system install the user's data folder.
     QString folder;
     QString applicationName; // the executable's base name
+    // Where the program keeps what it notes for the user alone (the record
+    // of pictures shown): $XDG_STATE_HOME/<applicationName>. Empty: nothing
+    // is kept.
+    QString stateFolder;
 };

@@ -40,6 +40,7 @@ QList<PreferenceKey> table()
         {Preference::PauseWhenScreenShared, pause, "WhenScreenShared", Type::Flag, "1"},
         {Preference::PauseWhenInCall, pause, "WhenInCall", Type::Flag, "1"},
         {Preference::IntervalSpread, "interval", "Spread", Type::Number, "0", 0, 100},
+        {Preference::KeepRecord, "record", "Keep", Type::Flag, "1"},
         {Preference::KeptShowLatency, "timing", "ShowLatencyMs", Type::Number, "", 0, 100},
         {Preference::ActiveHoursEnabled, schedule, "Enabled", Type::Flag, "0"},
         {Preference::ActiveDays, schedule, "Days", Type::Days, "Mon,Tue,Wed,Thu,Fri"},

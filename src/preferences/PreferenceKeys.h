@@ -18,6 +18,7 @@ enum class Preference {
     PauseWhenScreenShared,
     PauseWhenInCall,
     IntervalSpread,
+    KeepRecord,
     KeptShowLatency,
     ActiveHoursEnabled,
     ActiveDays,

@@ -103,7 +103,8 @@ TestServices::TestServices()
                instance,
                monitors,
                pause,
-               {folder.path(), QStringLiteral("zorvik-subliminal-images")}}
+               {folder.path(), QStringLiteral("zorvik-subliminal-images"),
+                folder.filePath(QStringLiteral("state"))}}
 {
     monitors.current = {{QRect(0, 0, 1024, 768)}, 0, QPoint(512, 384)};
 }

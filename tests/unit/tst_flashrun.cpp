@@ -1,7 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/MainWindow.h"
 #include "app/Program.h"
+#include "app/RunTrayIcon.h"
 #include "core/FlashRun.h"
+#include "core/Session.h"
+#include "core/ShowRecord.h"
 #include "flash/FlashWindow.h"
 #include "flash/FlashWindows.h"
 #include "flash/StretchedPicture.h"
@@ -15,12 +18,16 @@
 #include "TestPictures.h"
 
 #include <QAction>
+#include <QCheckBox>
 #include <QComboBox>
+#include <QDialog>
+#include <QLabel>
 #include <QMenu>
 #include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalSpy>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QWindow>
@@ -40,6 +47,7 @@ private slots:
     void listOrderShowsEachSlotInTurnAndStartBeginsAgain();
     void randomOrderAndPlaceFollowTheDraws();
     void varyingIntervalDrawsEveryWait();
+    void recordCountsEachFlashAndItsSwitchForgetsIt();
     void centreOfTheScreen();
     void flashLastsItsDurationFromTheFirstPaint();
     void animationLoopsAndAShortFlashShowsItsFirstFrame();
@@ -270,6 +278,35 @@ void FlashRunTest::varyingIntervalDrawsEveryWait()
     m_services->random.values.append({0.0});
     click();
     QCOMPARE(interval()->interval(), 2000);
+}
+
+void FlashRunTest::recordCountsEachFlashAndItsSwitchForgetsIt()
+{
+    writeLibrary({Red, Green});
+    setOrderAndPlace(true, true);
+    click();
+    for (int flash = 0; flash < 3; ++flash) {
+        QVERIFY(tick());
+        endFlash();
+    }
+    auto* tray = qobject_cast<RunTrayIcon*>(m_window->findChild<QObject*>("RunTrayIcon"));
+    QVERIFY(tray->toolTip().contains("\nShown today: 3\n"));
+
+    child<QAction>(m_window, "mnuRecord")->trigger();
+    auto* record = child<QDialog>(m_window, "frmRecord");
+    QCOMPARE(child<QLabel>(record, "lblRecordSummary")->text(),
+             "Today: 3   This week: 3   In all: 3");
+    auto* table = child<QTableWidget>(record, "tblRecord");
+    QCOMPARE(table->rowCount(), 2);
+    QCOMPARE(table->item(0, 0)->text(), "picture1.bmp"); // shown most
+    QCOMPARE(table->item(0, 1)->text(), "2");
+
+    child<QCheckBox>(record, "chkKeepRecord")->click();
+    QCOMPARE(m_services->settings.read("zorvik-subliminal-images", "record", "Keep"), "0");
+    QCOMPARE(table->rowCount(), 0);
+    QVERIFY(tick());
+    QCOMPARE(m_window->session().record().shownInAll(), 0);
+    QVERIFY(!tray->toolTip().contains("Shown today"));
 }
 
 void FlashRunTest::centreOfTheScreen()

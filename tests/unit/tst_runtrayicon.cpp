@@ -126,14 +126,16 @@ void RunTrayIconTest::toolTipSaysWhenTheNextPictureComes()
     // While a picture is shown the interval waits for the flash to end.
     m_services->clock.time = QDateTime(QDate(2026, 12, 8), QTime(14, 3, 25));
     QVERIFY(interval()->fire());
-    QTRY_VERIFY(m_window->flashWindows().current());
+    QTRY_VERIFY(m_window->flashWindows().current() &&
+                m_window->flashWindows().current()->isPictureOnScreen());
     QVERIFY(!m_window->flashRun().nextFlashDue().isValid());
-    QCOMPARE(tray()->toolTip(), title + "A picture is on the screen");
+    // From the first picture of the day on, how many came.
+    QCOMPARE(tray()->toolTip(), title + "Shown today: 1\nA picture is on the screen");
 
     // The next interval counts from the end of the flash.
     m_services->clock.time = QDateTime(QDate(2026, 12, 8), QTime(14, 3, 26));
     QVERIFY(flashTimer()->fire());
-    QCOMPARE(tray()->toolTip(), title + "Next picture at 14:03:41");
+    QCOMPARE(tray()->toolTip(), title + "Shown today: 1\nNext picture at 14:03:41");
 
     proceed()->trigger();
     QCOMPARE(tray()->toolTip(), title + "Stopped");
