@@ -65,7 +65,7 @@ int runCase(int count, const QString& library, bool baseline)
 {
     TestServices fakes;
     if (library != QStringLiteral("-"))
-        fakes.services.program = {library, QStringLiteral("zorvik-subliminal-images")};
+        fakes.services.program = {library, QStringLiteral("zorvik-subliminal-images"), {}};
     const QString copies = fakes.services.program.folder + QStringLiteral("/SystemFolder");
     QStringList names;
     if (library == QStringLiteral("-")) {
