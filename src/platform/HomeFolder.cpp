@@ -30,7 +30,7 @@ QString HomeFolder::cache()
 
 QString HomeFolder::state()
 {
-    const QString state = qEnvironmentVariable("XDG_STATE_HOME");
+    QString state = qEnvironmentVariable("XDG_STATE_HOME");
     if (QDir::isAbsolutePath(state))
         return state;
     const QString home = qEnvironmentVariable("HOME");
