@@ -1,13 +1,13 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what is missing, then checks the formatting and the layers, builds
-# with warnings as errors and runs every test, runs clang-tidy, then builds
-# and runs every test again with the address and undefined-behaviour
-# sanitizers, runs the suites that use the picture store's threads under the
-# thread sanitizer, and builds, checks and installs the Debian package. The
-# quick checks come first, so that a broken change shows in minutes. Every
-# build goes through the user's compiler cache, so a second run recompiles only
-# what changed.
+# the Debian package and the suite beside it with warnings as errors and runs
+# every test, runs clang-tidy, then builds and runs every test again with the
+# address and undefined-behaviour sanitizers, runs the suites that use the
+# picture store's threads under the thread sanitizer, and checks and installs
+# the package. The quick checks come first, so that a broken change shows in
+# minutes. Every build goes through the user's compiler cache, so a second run
+# recompiles only what changed.
 set -euo pipefail
 cd "$(dirname "$0")"
 jobs=$(nproc)
@@ -28,18 +28,16 @@ build() { # build <folder> <cmake options...>
     cmake --build "$dir" -j"$jobs"
 }
 
-# The release build compiles the program as the Debian package's build does:
-# the distribution's flags (hardened, -O2) and build type, warnings as errors
-# in both. The package step then finds every object of the program in the
-# compiler cache, and the suite tests what the package ships.
-export ZORVIK_DEB_CMAKE_OPTIONS=-DZORVIK_WERROR=ON
+# The release build is the Debian package's own build, with the suite and the
+# benchmarks built beside the program: the distribution's flags (hardened,
+# -O2) and build type, warnings as errors. The suite then tests the objects the
+# package ships, and the program is compiled once for both.
 release_build() {
-    (
-        eval "$(DEB_BUILD_MAINT_OPTIONS=hardening=+all dpkg-buildflags --export=sh)"
-        export CXXFLAGS="$CXXFLAGS $CPPFLAGS"
-        build build-test-release -DCMAKE_BUILD_TYPE=None -DCMAKE_INSTALL_PREFIX=/usr \
-            -DZORVIK_BUILD_BENCH=ON
-    )
+    local printed
+    printed=$(scripts/build-deb.sh --with-tests "$PWD/build-deb")
+    package=$(sed -n 1p <<<"$printed")
+    release=$(sed -n 2p <<<"$printed")
+    echo "$package"
 }
 
 suite() { # suite <folder>
@@ -59,7 +57,8 @@ suite() { # suite <folder>
 # The sanitizer builds keep line tables only (-g1): their reports name every
 # frame's file and line, and they compile in three quarters of the time that
 # full debugging information takes. They compile the program's sources a few
-# at a time in one unit, which the package's build cannot take from the cache.
+# at a time in one unit; the release build compiles each on its own, so a
+# source that misses an include still fails there.
 # The suites that run the picture store's and the batch's thread pool.
 tsan_tests=(tst_picturecache tst_libraryeditor tst_badpictures tst_picturedrop tst_addingmany)
 tsan_build() {
@@ -80,14 +79,14 @@ step "Packages" scripts/install-deps.sh --tests
 step "Formatting" scripts/check-format.sh
 step "Layers" scripts/check-layers.sh
 step "Build (release)" release_build
-step "Tests (release)" suite build-test-release
+step "Tests (release)" suite "$release"
 step "clang-tidy" scripts/check-tidy.sh
 step "Build (asan)" build build-test-asan -DZORVIK_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug \
     -DCMAKE_CXX_FLAGS_DEBUG=-g1 -DZORVIK_UNITY_BUILD=ON -DZORVIK_BUILD_BENCH=OFF
 step "Tests (asan)" suite build-test-asan
 step "Build (tsan)" tsan_build
 step "Tests (tsan)" tsan_suite
-step "Debian package" tests/x11/deb-package.sh
+step "Debian package" tests/x11/deb-package.sh "$package"
 
 echo "== Times"
 printf '%s\n' "${times[@]}"

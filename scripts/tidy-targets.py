@@ -23,7 +23,8 @@ INCLUDE = re.compile(r'^\s*#\s*include\s*"([^"]+)"', re.MULTILINE)
 
 
 def our_includes(path, src):
-    """The files of ours that path includes: "folder/File.h" from src, or a file beside it."""
+    """The files of ours that path includes: "folder/File.h" from src, a file
+    beside it, or a source a batch names by its full path."""
     found = []
     for name in INCLUDE.findall(path.read_text(errors="replace")):
         for candidate in (src / name, path.parent / name):
@@ -37,7 +38,8 @@ def keys(commands, config):
     entries = json.loads(Path(commands).read_text())
     sources = sorted({Path(e["file"]).resolve() for e in entries})
     src = Path(__file__).resolve().parent.parent / "src"
-    sources = [s for s in sources if src in s.parents]
+    # Our sources, and the build's batches of them ("#include "/…/src/x.cpp"").
+    sources = [s for s in sources if src in s.parents or s.parent.name == "Unity"]
     salt = hashlib.sha256()
     for name in config:
         salt.update(name.encode() + b"\0")

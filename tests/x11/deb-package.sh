@@ -4,7 +4,8 @@
 # entry) and installed with apt-get; the installed program started as a new user
 # on a private X display adds a picture to that user's data folder, writes its
 # autostart entry, and started as the entry says, runs at once; nothing under
-# /usr changes. Needs root (apt-get, useradd). Usage: deb-package.sh [output folder]
+# /usr changes. Needs root (apt-get, useradd).
+# Usage: deb-package.sh [package file, or the folder to build it in]
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 user=zorvik-deb-test home=/home/zorvik-deb-test
@@ -35,7 +36,11 @@ if [ "${1:-}" = --in-session ]; then
 fi
 [ "$(id -u)" -eq 0 ] || { echo "SKIP deb-package: needs root to install the package and add a user"; exit 0; }
 
-deb=$("$here/../../scripts/build-deb.sh" "${1:-}" | tail -n 1)
+if [[ "${1:-}" == *.deb ]]; then
+    deb=$1
+else
+    deb=$("$here/../../scripts/build-deb.sh" "${1:-}" | tail -n 1)
+fi
 echo "package: $(basename "$deb"), $(du -k "$deb" | cut -f1) kB; lintian:"
 lintian --fail-on error "$deb"
 runtime=$(mktemp -d)
