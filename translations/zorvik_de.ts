@@ -358,7 +358,7 @@
     </message>
     <message>
         <source>&lt;&lt; &amp;Add Picture</source>
-        <translation>&lt;&lt; Bild &amp;hinzufügen</translation>
+        <translation>&lt;&lt; Bild hin&amp;zufügen</translation>
     </message>
     <message>
         <source>&lt;&lt; &amp;Delete Picture</source>
@@ -370,7 +370,7 @@
     </message>
     <message>
         <source>Do&amp;nate</source>
-        <translation>&amp;Spenden</translation>
+        <translation>Spe&amp;nden</translation>
     </message>
     <message>
         <source>Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your site&apos;s name &amp;  link here. See &quot;Help&quot; for details.    Click Here for more info on co-branding.</source>
@@ -402,7 +402,7 @@
     </message>
     <message>
         <source>&amp;Visit Us Online</source>
-        <translation>Unsere 81|&amp;Besuchen Sie uns onlineWebsite besuchen</translation>
+        <translation>Unsere &amp;Website besuchen</translation>
     </message>
     <message>
         <source>Check for Software &amp;Update</source>
@@ -414,7 +414,7 @@
     </message>
     <message>
         <source>&amp;Donate</source>
-        <translation>&amp;Spenden</translation>
+        <translation>S&amp;penden</translation>
     </message>
     <message>
         <source>Make Money &amp;Online</source>
@@ -468,16 +468,16 @@
         <translation>Aktive &amp;Zeiten …</translation>
     </message>
     <message>
-        <source>Pause for 15 &amp;Minutes</source>
+        <source>Pause for 15 M&amp;inutes</source>
         <translation>15 &amp;Minuten pausieren</translation>
     </message>
     <message>
         <source>Pause for 1 H&amp;our</source>
-        <translation>1 &amp;Stunde pausieren</translation>
+        <translation>1 St&amp;unde pausieren</translation>
     </message>
     <message>
         <source>Pause until &amp;Tomorrow</source>
-        <translation>Bis &amp;morgen pausieren</translation>
+        <translation>Bis mo&amp;rgen pausieren</translation>
     </message>
     <message>
         <source>&amp;Resume Now</source>
@@ -877,8 +877,8 @@
 <context>
     <name>StartWithSessionAction</name>
     <message>
-        <source>Start with the &amp;Session</source>
-        <translation>Mit der &amp;Sitzung starten</translation>
+        <source>Start &amp;with the Session</source>
+        <translation>Mit der Sitzung s&amp;tarten</translation>
     </message>
     <message>
         <source>The program cannot be set to start with the session: %1</source>

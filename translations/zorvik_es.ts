@@ -358,7 +358,7 @@
     </message>
     <message>
         <source>&lt;&lt; &amp;Add Picture</source>
-        <translation>&lt;&lt; &amp;Añadir imagen</translation>
+        <translation>&lt;&lt; Añadi&amp;r imagen</translation>
     </message>
     <message>
         <source>&lt;&lt; &amp;Delete Picture</source>
@@ -418,7 +418,7 @@
     </message>
     <message>
         <source>Make Money &amp;Online</source>
-        <translation>Ganar dinero en lí&amp;nea</translation>
+        <translation>&amp;Ganar dinero en línea</translation>
     </message>
     <message>
         <source>Opens %1 in the web browser</source>
@@ -468,7 +468,7 @@
         <translation>&amp;Horas activas…</translation>
     </message>
     <message>
-        <source>Pause for 15 &amp;Minutes</source>
+        <source>Pause for 15 M&amp;inutes</source>
         <translation>Pausar 15 &amp;minutos</translation>
     </message>
     <message>
@@ -477,7 +477,7 @@
     </message>
     <message>
         <source>Pause until &amp;Tomorrow</source>
-        <translation>Pausar hasta &amp;mañana</translation>
+        <translation>Pausar hasta m&amp;añana</translation>
     </message>
     <message>
         <source>&amp;Resume Now</source>
@@ -867,7 +867,7 @@
     </message>
     <message>
         <source>the monitor with the mouse p&amp;ointer</source>
-        <translation>la pantalla con el &amp;puntero del ratón</translation>
+        <translation>la pantalla con el p&amp;untero del ratón</translation>
     </message>
     <message>
         <source>&amp;each monitor in turn</source>
@@ -877,8 +877,8 @@
 <context>
     <name>StartWithSessionAction</name>
     <message>
-        <source>Start with the &amp;Session</source>
-        <translation>Iniciar con la &amp;sesión</translation>
+        <source>Start &amp;with the Session</source>
+        <translation>I&amp;niciar con la sesión</translation>
     </message>
     <message>
         <source>The program cannot be set to start with the session: %1</source>

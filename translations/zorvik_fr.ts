@@ -414,7 +414,7 @@
     </message>
     <message>
         <source>&amp;Donate</source>
-        <translation>Faire un &amp;don</translation>
+        <translation>Faire un d&amp;on</translation>
     </message>
     <message>
         <source>Make Money &amp;Online</source>
@@ -468,16 +468,16 @@
         <translation>&amp;Heures actives…</translation>
     </message>
     <message>
-        <source>Pause for 15 &amp;Minutes</source>
+        <source>Pause for 15 M&amp;inutes</source>
         <translation>Pause de 15 &amp;minutes</translation>
     </message>
     <message>
         <source>Pause for 1 H&amp;our</source>
-        <translation>Pause d’une &amp;heure</translation>
+        <translation>Pause d’une h&amp;eure</translation>
     </message>
     <message>
         <source>Pause until &amp;Tomorrow</source>
-        <translation>Pause jusqu’à &amp;demain</translation>
+        <translation>Pause jusqu’à dem&amp;ain</translation>
     </message>
     <message>
         <source>&amp;Resume Now</source>
@@ -650,7 +650,7 @@
     </message>
     <message>
         <source>Today: %1   This week: %2   In all: %3</source>
-        <translation>Aujourd’hui : %1   Cette semaine : %2   Au total : %3</translation>
+        <translation>Aujourd’hui&#xa0;: %1   Cette semaine&#xa0;: %2   Au total&#xa0;: %3</translation>
     </message>
 </context>
 <context>
@@ -754,7 +754,7 @@
     </message>
     <message>
         <source>Shown today: %1</source>
-        <translation>Affichées aujourd’hui : %1</translation>
+        <translation>Affichées aujourd’hui&#xa0;: %1</translation>
     </message>
 </context>
 <context>
@@ -867,7 +867,7 @@
     </message>
     <message>
         <source>the monitor with the mouse p&amp;ointer</source>
-        <translation>l’écran où se trouve le &amp;pointeur de la souris</translation>
+        <translation>l’écran où se trouve le p&amp;ointeur de la souris</translation>
     </message>
     <message>
         <source>&amp;each monitor in turn</source>
@@ -877,7 +877,7 @@
 <context>
     <name>StartWithSessionAction</name>
     <message>
-        <source>Start with the &amp;Session</source>
+        <source>Start &amp;with the Session</source>
         <translation>Lancer avec la &amp;session</translation>
     </message>
     <message>

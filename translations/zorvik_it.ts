@@ -358,11 +358,11 @@
     </message>
     <message>
         <source>&lt;&lt; &amp;Add Picture</source>
-        <translation>&lt;&lt; &amp;Aggiungi immagine</translation>
+        <translation>&lt;&lt; A&amp;ggiungi immagine</translation>
     </message>
     <message>
         <source>&lt;&lt; &amp;Delete Picture</source>
-        <translation>&lt;&lt; &amp;Elimina immagine</translation>
+        <translation>&lt;&lt; E&amp;limina immagine</translation>
     </message>
     <message>
         <source>E&amp;xit Program</source>
@@ -394,7 +394,7 @@
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation>&amp;Aiuto</translation>
+        <translation>A&amp;iuto</translation>
     </message>
     <message>
         <source>&amp;Online Help</source>
@@ -418,7 +418,7 @@
     </message>
     <message>
         <source>Make Money &amp;Online</source>
-        <translation>&amp;Guadagna online</translation>
+        <translation>Guadagna &amp;online</translation>
     </message>
     <message>
         <source>Opens %1 in the web browser</source>
@@ -468,12 +468,12 @@
         <translation>&amp;Orari attivi…</translation>
     </message>
     <message>
-        <source>Pause for 15 &amp;Minutes</source>
+        <source>Pause for 15 M&amp;inutes</source>
         <translation>Pausa di 15 &amp;minuti</translation>
     </message>
     <message>
         <source>Pause for 1 H&amp;our</source>
-        <translation>Pausa di 1 o&amp;ra</translation>
+        <translation>Pa&amp;usa di 1 ora</translation>
     </message>
     <message>
         <source>Pause until &amp;Tomorrow</source>
@@ -867,7 +867,7 @@
     </message>
     <message>
         <source>the monitor with the mouse p&amp;ointer</source>
-        <translation>lo schermo con il &amp;puntatore del mouse</translation>
+        <translation>lo schermo con il p&amp;untatore del mouse</translation>
     </message>
     <message>
         <source>&amp;each monitor in turn</source>
@@ -877,7 +877,7 @@
 <context>
     <name>StartWithSessionAction</name>
     <message>
-        <source>Start with the &amp;Session</source>
+        <source>Start &amp;with the Session</source>
         <translation>Avvia con la &amp;sessione</translation>
     </message>
     <message>

@@ -358,7 +358,7 @@
     </message>
     <message>
         <source>&lt;&lt; &amp;Delete Picture</source>
-        <translation>&lt;&lt; 画像の削除(&amp;D)</translation>
+        <translation>&lt;&lt; 画像の削除(&amp;E)</translation>
     </message>
     <message>
         <source>E&amp;xit Program</source>
@@ -464,8 +464,8 @@
         <translation>アクティブな時間帯(&amp;H)…</translation>
     </message>
     <message>
-        <source>Pause for 15 &amp;Minutes</source>
-        <translation>15 分間一時停止(&amp;M)</translation>
+        <source>Pause for 15 M&amp;inutes</source>
+        <translation>15 分間一時停止(&amp;I)</translation>
     </message>
     <message>
         <source>Pause for 1 H&amp;our</source>
@@ -873,8 +873,8 @@
 <context>
     <name>StartWithSessionAction</name>
     <message>
-        <source>Start with the &amp;Session</source>
-        <translation>セッションと一緒に起動(&amp;S)</translation>
+        <source>Start &amp;with the Session</source>
+        <translation>セッションと一緒に起動(&amp;W)</translation>
     </message>
     <message>
         <source>The program cannot be set to start with the session: %1</source>

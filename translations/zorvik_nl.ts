@@ -386,7 +386,7 @@
     </message>
     <message>
         <source>Add &amp;Folder...</source>
-        <translation>&amp;Map toevoegen...</translation>
+        <translation>Map &amp;toevoegen...</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
@@ -402,7 +402,7 @@
     </message>
     <message>
         <source>&amp;Visit Us Online</source>
-        <translation>Bezoek ons &amp;online</translation>
+        <translation>&amp;Bezoek ons online</translation>
     </message>
     <message>
         <source>Check for Software &amp;Update</source>
@@ -410,7 +410,7 @@
     </message>
     <message>
         <source>&amp;About Software</source>
-        <translation>&amp;Over de software</translation>
+        <translation>O&amp;ver de software</translation>
     </message>
     <message>
         <source>&amp;Donate</source>
@@ -468,20 +468,20 @@
         <translation>Actieve &amp;uren…</translation>
     </message>
     <message>
-        <source>Pause for 15 &amp;Minutes</source>
+        <source>Pause for 15 M&amp;inutes</source>
         <translation>15 &amp;minuten pauzeren</translation>
     </message>
     <message>
         <source>Pause for 1 H&amp;our</source>
-        <translation>1 &amp;uur pauzeren</translation>
+        <translation>1 uur &amp;pauzeren</translation>
     </message>
     <message>
         <source>Pause until &amp;Tomorrow</source>
-        <translation>Pauzeren tot &amp;morgen</translation>
+        <translation>Pauzeren tot m&amp;orgen</translation>
     </message>
     <message>
         <source>&amp;Resume Now</source>
-        <translation>Nu &amp;hervatten</translation>
+        <translation>Nu h&amp;ervatten</translation>
     </message>
 </context>
 <context>
@@ -496,7 +496,7 @@
     </message>
     <message>
         <source>A &amp;fullscreen window is in front</source>
-        <translation>een &amp;schermvullend venster vooraan staat</translation>
+        <translation>&amp;een schermvullend venster vooraan staat</translation>
     </message>
     <message>
         <source>&amp;Do not disturb is on</source>
@@ -877,8 +877,8 @@
 <context>
     <name>StartWithSessionAction</name>
     <message>
-        <source>Start with the &amp;Session</source>
-        <translation>Starten met de &amp;sessie</translation>
+        <source>Start &amp;with the Session</source>
+        <translation>Starten met &amp;de sessie</translation>
     </message>
     <message>
         <source>The program cannot be set to start with the session: %1</source>

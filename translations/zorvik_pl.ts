@@ -366,7 +366,7 @@
     </message>
     <message>
         <source>&lt;&lt; &amp;Delete Picture</source>
-        <translation>&lt;&lt; &amp;Usuń obraz</translation>
+        <translation>&lt;&lt; Usuń &amp;obraz</translation>
     </message>
     <message>
         <source>E&amp;xit Program</source>
@@ -374,7 +374,7 @@
     </message>
     <message>
         <source>Do&amp;nate</source>
-        <translation>&amp;Wesprzyj</translation>
+        <translation>W&amp;esprzyj</translation>
     </message>
     <message>
         <source>Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your site&apos;s name &amp;  link here. See &quot;Help&quot; for details.    Click Here for more info on co-branding.</source>
@@ -406,7 +406,7 @@
     </message>
     <message>
         <source>&amp;Visit Us Online</source>
-        <translation>&amp;Odwiedź nas w sieci</translation>
+        <translation>Od&amp;wiedź nas w sieci</translation>
     </message>
     <message>
         <source>Check for Software &amp;Update</source>
@@ -414,7 +414,7 @@
     </message>
     <message>
         <source>&amp;About Software</source>
-        <translation>&amp;O programie</translation>
+        <translation>O &amp;programie</translation>
     </message>
     <message>
         <source>&amp;Donate</source>
@@ -472,7 +472,7 @@
         <translation>&amp;Godziny aktywności…</translation>
     </message>
     <message>
-        <source>Pause for 15 &amp;Minutes</source>
+        <source>Pause for 15 M&amp;inutes</source>
         <translation>Wstrzymaj na 15 &amp;minut</translation>
     </message>
     <message>
@@ -726,7 +726,7 @@
     </message>
     <message>
         <source>Show the &amp;main window</source>
-        <translation>Pokaż &amp;główne okno</translation>
+        <translation>&amp;Pokaż główne okno</translation>
     </message>
     <message>
         <source>Stopped</source>
@@ -881,7 +881,7 @@
 <context>
     <name>StartWithSessionAction</name>
     <message>
-        <source>Start with the &amp;Session</source>
+        <source>Start &amp;with the Session</source>
         <translation>Uruchamiaj z &amp;sesją</translation>
     </message>
     <message>

@@ -358,7 +358,7 @@
     </message>
     <message>
         <source>&lt;&lt; &amp;Add Picture</source>
-        <translation>&lt;&lt; &amp;Adicionar imagem</translation>
+        <translation>&lt;&lt; Adi&amp;cionar imagem</translation>
     </message>
     <message>
         <source>&lt;&lt; &amp;Delete Picture</source>
@@ -370,7 +370,7 @@
     </message>
     <message>
         <source>Do&amp;nate</source>
-        <translation>Doa&amp;r</translation>
+        <translation>D&amp;oar</translation>
     </message>
     <message>
         <source>Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your site&apos;s name &amp;  link here. See &quot;Help&quot; for details.    Click Here for more info on co-branding.</source>
@@ -468,7 +468,7 @@
         <translation>&amp;Horário ativo…</translation>
     </message>
     <message>
-        <source>Pause for 15 &amp;Minutes</source>
+        <source>Pause for 15 M&amp;inutes</source>
         <translation>Pausar por 15 &amp;minutos</translation>
     </message>
     <message>
@@ -496,7 +496,7 @@
     </message>
     <message>
         <source>A &amp;fullscreen window is in front</source>
-        <translation>uma janela em tela &amp;cheia estiver na frente</translation>
+        <translation>uma &amp;janela em tela cheia estiver na frente</translation>
     </message>
     <message>
         <source>&amp;Do not disturb is on</source>
@@ -867,7 +867,7 @@
     </message>
     <message>
         <source>the monitor with the mouse p&amp;ointer</source>
-        <translation>o monitor com o &amp;ponteiro do mouse</translation>
+        <translation>o monitor com o p&amp;onteiro do mouse</translation>
     </message>
     <message>
         <source>&amp;each monitor in turn</source>
@@ -877,8 +877,8 @@
 <context>
     <name>StartWithSessionAction</name>
     <message>
-        <source>Start with the &amp;Session</source>
-        <translation>Iniciar com a &amp;sessão</translation>
+        <source>Start &amp;with the Session</source>
+        <translation>I&amp;niciar com a sessão</translation>
     </message>
     <message>
         <source>The program cannot be set to start with the session: %1</source>

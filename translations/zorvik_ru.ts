@@ -398,7 +398,7 @@
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation>&amp;Справка</translation>
+        <translation>Сп&amp;равка</translation>
     </message>
     <message>
         <source>&amp;Online Help</source>
@@ -414,7 +414,7 @@
     </message>
     <message>
         <source>&amp;About Software</source>
-        <translation>О &amp;программе</translation>
+        <translation>О про&amp;грамме</translation>
     </message>
     <message>
         <source>&amp;Donate</source>
@@ -472,7 +472,7 @@
         <translation>&amp;Активные часы…</translation>
     </message>
     <message>
-        <source>Pause for 15 &amp;Minutes</source>
+        <source>Pause for 15 M&amp;inutes</source>
         <translation>Приостановить на 15 &amp;минут</translation>
     </message>
     <message>
@@ -496,7 +496,7 @@
     </message>
     <message>
         <source>The screen is &amp;locked</source>
-        <translation>экран &amp;заблокирован</translation>
+        <translation>экран за&amp;блокирован</translation>
     </message>
     <message>
         <source>A &amp;fullscreen window is in front</source>
@@ -881,8 +881,8 @@
 <context>
     <name>StartWithSessionAction</name>
     <message>
-        <source>Start with the &amp;Session</source>
-        <translation>Запускать вместе с &amp;сеансом</translation>
+        <source>Start &amp;with the Session</source>
+        <translation>Зап&amp;ускать вместе с сеансом</translation>
     </message>
     <message>
         <source>The program cannot be set to start with the session: %1</source>

@@ -358,7 +358,7 @@
     </message>
     <message>
         <source>&lt;&lt; &amp;Delete Picture</source>
-        <translation>&lt;&lt; 删除图片(&amp;D)</translation>
+        <translation>&lt;&lt; 删除图片(&amp;E)</translation>
     </message>
     <message>
         <source>E&amp;xit Program</source>
@@ -464,8 +464,8 @@
         <translation>活动时段(&amp;H)…</translation>
     </message>
     <message>
-        <source>Pause for 15 &amp;Minutes</source>
-        <translation>暂停 15 分钟(&amp;M)</translation>
+        <source>Pause for 15 M&amp;inutes</source>
+        <translation>暂停 15 分钟(&amp;I)</translation>
     </message>
     <message>
         <source>Pause for 1 H&amp;our</source>
@@ -873,8 +873,8 @@
 <context>
     <name>StartWithSessionAction</name>
     <message>
-        <source>Start with the &amp;Session</source>
-        <translation>随会话启动(&amp;S)</translation>
+        <source>Start &amp;with the Session</source>
+        <translation>随会话启动(&amp;W)</translation>
     </message>
     <message>
         <source>The program cannot be set to start with the session: %1</source>

@@ -18,7 +18,7 @@ PauseForActions::PauseForActions(Session& session, QMenu& menu, QAction* before)
                 [this, minutes] { m_session.pauseFor(minutes); });
         m_pauses << action;
     };
-    pauseFor(QStringLiteral("mnuPause15Minutes"), tr("Pause for 15 &Minutes"), 15);
+    pauseFor(QStringLiteral("mnuPause15Minutes"), tr("Pause for 15 M&inutes"), 15);
     pauseFor(QStringLiteral("mnuPause1Hour"), tr("Pause for 1 H&our"), 60);
     QAction* tomorrow = add(QStringLiteral("mnuPauseTomorrow"), tr("Pause until &Tomorrow"));
     connect(tomorrow, &QAction::triggered, this, [this] { m_session.pauseUntilTomorrow(); });

@@ -9,7 +9,7 @@
 #include <QSignalBlocker>
 
 StartWithSessionAction::StartWithSessionAction(Autostart& autostart, Dialogs& dialogs, QMenu& menu)
-    : QAction(tr("Start with the &Session"), &menu), m_autostart(autostart), m_dialogs(dialogs)
+    : QAction(tr("Start &with the Session"), &menu), m_autostart(autostart), m_dialogs(dialogs)
 {
     setObjectName(QStringLiteral("mnuStartWithSession"));
     setCheckable(true);

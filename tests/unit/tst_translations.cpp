@@ -13,9 +13,11 @@
 #include <QAbstractButton>
 #include <QAccessible>
 #include <QGroupBox>
+#include <QKeySequence>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMultiMap>
 #include <QTest>
 
 namespace
@@ -50,6 +52,54 @@ QList<QPair<const QObject*, QString>> texts(const QWidget* window, const QMenu* 
             found.append({action, action->text()});
     }
     return found;
+}
+
+// The texts one press of Alt chooses among: a window's controls with the titles
+// of its menu bar, and each menu's entries.
+QList<QStringList> accessKeyPlaces(const QWidget* window, QMenu* tray)
+{
+    QStringList own;
+    for (const QWidget* widget : window->findChildren<QWidget*>()) {
+        const auto* label = qobject_cast<const QLabel*>(widget);
+        if (widget->window() == window && widget->isVisibleTo(window) &&
+            (qobject_cast<const QAbstractButton*>(widget) || (label && label->buddy())))
+            own.append(textOf(widget));
+    }
+    QList<QAction*> menus;
+    if (tray)
+        menus.append(tray->menuAction());
+    if (const auto* main = qobject_cast<const QMainWindow*>(window))
+        for (QAction* title : main->menuBar()->actions()) {
+            own.append(title->isVisible() ? title->text() : QString());
+            menus.append(title);
+        }
+    QList<QStringList> places{own};
+    while (!menus.isEmpty())
+        if (const QAction* title = menus.takeFirst(); title->menu()) {
+            places.append(QStringList());
+            for (QAction* entry : title->menu()->actions()) {
+                places.last().append(entry->isVisible() ? entry->text() : QString());
+                menus.append(entry);
+            }
+        }
+    return places;
+}
+
+// Texts of one place that share an access key, as "Alt+X: first | second".
+QStringList accessKeyClashes(const QStringList& place)
+{
+    QMultiMap<QString, QString> byKey;
+    for (const QString& text : place)
+        if (const QKeySequence key = QKeySequence::mnemonic(text); !key.isEmpty())
+            byKey.insert(key.toString(), text);
+    QStringList clashes;
+    for (const QString& key : byKey.uniqueKeys()) {
+        QStringList texts = byKey.values(key);
+        texts.sort();
+        if (texts.size() > 1)
+            clashes.append(key + ": " + texts.join(" | "));
+    }
+    return clashes;
 }
 
 } // namespace
@@ -129,6 +179,14 @@ void TranslationsTest::windowsAreTranslatedAndFit()
             QVERIFY2(!widget || TextRoom::fits(widget), qPrintable("cut off " + where));
         }
     }
+    QStringList clashes;
+    for (int i = 0; i < 2; ++i)
+        for (const QStringList& place : accessKeyPlaces(translated[i], trayOf(translated[i])) +
+                                            accessKeyPlaces(english[i], trayOf(english[i])))
+            clashes += accessKeyClashes(place);
+    // English keeps Alt+D for its Delete Picture button and its Donate menu.
+    clashes.removeAll(QStringLiteral("Alt+D: &Donate | << &Delete Picture"));
+    QVERIFY2(clashes.isEmpty(), qPrintable(clashes.join('\n')));
     const QMenuBar* bar = static_cast<QMainWindow*>(translated[0])->menuBar();
     for (QAction* entry : bar->actions())
         QVERIFY(!bar->actionGeometry(entry).isEmpty() &&

@@ -26,7 +26,7 @@ if [ "${1:-}" = --in-session ]; then
         sleep 0.5
     done
     cmp $home/goal.jpg $data/SystemFolder/goal.jpg
-    xdotool windowactivate --sync "$(window --onlyvisible "$main")" key --clearmodifiers alt+f sleep 0.5 key s
+    xdotool windowactivate --sync "$(window --onlyvisible "$main")" key --clearmodifiers alt+f sleep 0.5 key w
     for _ in $(seq 1 50); do [ -f $entry ] && break; sleep 0.1; done; desktop-file-validate $entry
     kill $pid && wait $pid || true
     run "$(sed -n 's/^Exec="\(.*\)" --start$/\1/p' $entry)" "$runtime" --start
