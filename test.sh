@@ -1,13 +1,13 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Installs what is missing, then checks the formatting and the layers, builds
-# the Debian package and the suite beside it with warnings as errors and runs
-# every test, runs clang-tidy, then builds and runs every test again with the
-# address and undefined-behaviour sanitizers, runs the suites that use the
-# picture store's threads under the thread sanitizer, and checks and installs
-# the package. The quick checks come first, so that a broken change shows in
-# minutes. Every build goes through the user's compiler cache, so a second run
-# recompiles only what changed.
+# Installs what is missing, then checks the formatting, the layers and the
+# translations' texts, builds the Debian package and the suite beside it with
+# warnings as errors and runs every test, runs clang-tidy, then builds and runs
+# every test again with the address and undefined-behaviour sanitizers, runs
+# the suites that use the picture store's threads under the thread sanitizer,
+# and checks and installs the package. The quick checks come first, so that a
+# broken change shows in minutes. Every build goes through the user's compiler
+# cache, so a second run recompiles only what changed.
 set -euo pipefail
 cd "$(dirname "$0")"
 jobs=$(nproc)
@@ -78,6 +78,7 @@ tsan_suite() {
 step "Packages" scripts/install-deps.sh --tests
 step "Formatting" scripts/check-format.sh
 step "Layers" scripts/check-layers.sh
+step "Translations" scripts/check-translations.py
 step "Build (release)" release_build
 step "Tests (release)" suite "$release"
 step "clang-tidy" scripts/check-tidy.sh

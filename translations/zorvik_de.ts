@@ -13,7 +13,7 @@
     </message>
     <message>
         <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website.</source>
-        <translation>Heimgeschäft als Chance. Gründen Sie Ihr eigenes Internetgeschäft und verdienen Sie online Geld. Erhalten Sie diese Software vollständig mit Ihrer Marke für Ihre Website.</translation>
+        <translation>Geschäftsidee für zu Hause: Gründen Sie Ihr eigenes Internetgeschäft und verdienen Sie online Geld. Erhalten Sie diese Software vollständig mit Ihrer Marke für Ihre Website.</translation>
     </message>
     <message>
         <source>Click here for more details</source>
@@ -52,6 +52,7 @@
     </message>
     <message>
         <source>A window may go on past midnight; the same time twice is the whole day. Outside these hours a run waits.</source>
+        <extracomment>A run: the pictures shown one at a time at the interval, from Start until Stop; it waits, it does not end. A window: a span of hours.</extracomment>
         <translation>Ein Zeitraum darf über Mitternacht hinausgehen; zweimal dieselbe Uhrzeit bedeutet den ganzen Tag. Außerhalb dieser Zeiten wartet ein Durchlauf.</translation>
     </message>
 </context>
@@ -59,6 +60,7 @@
     <name>CommandLine</name>
     <message>
         <source>Flashes pictures of your choosing on the screen for a moment at a regular interval.</source>
+        <extracomment>To flash a picture: to show it for a moment (20 ms to 5 s), then hide it.</extracomment>
         <translation>Blendet Bilder Ihrer Wahl in regelmäßigen Abständen kurz auf dem Bildschirm ein.</translation>
     </message>
     <message>
@@ -67,6 +69,7 @@
     </message>
     <message>
         <source>Starts minimised with the run on, as if Start were pressed.</source>
+        <extracomment>The run: the pictures flashed at the interval, from Start until Stop.</extracomment>
         <translation>Startet minimiert mit laufender Anzeige, als wäre „Start“ gedrückt worden.</translation>
     </message>
     <message>
@@ -378,7 +381,7 @@
     </message>
     <message>
         <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website. Click here for more details.</source>
-        <translation>Heimgeschäft als Chance. Gründen Sie Ihr eigenes Internetgeschäft und verdienen Sie online Geld. Erhalten Sie diese Software vollständig mit Ihrer Marke. Hier klicken für weitere Einzelheiten.</translation>
+        <translation>Geschäftsidee für zu Hause: Gründen Sie Ihr eigenes Internetgeschäft und verdienen Sie online Geld. Erhalten Sie diese Software vollständig mit Ihrer Marke. Hier klicken für weitere Einzelheiten.</translation>
     </message>
     <message>
         <source>&amp;File</source>
@@ -515,7 +518,7 @@
     <name>PictureBatch</name>
     <message>
         <source>Its name is not valid in this system&apos;s character encoding, so it cannot be opened.</source>
-        <translation>Sein Name ist in der Zeichenkodierung dieses Systems ungültig, daher kann die Datei nicht geöffnet werden.</translation>
+        <translation>Der Dateiname ist in der Zeichenkodierung dieses Systems ungültig, daher kann die Datei nicht geöffnet werden.</translation>
     </message>
 </context>
 <context>
@@ -526,11 +529,11 @@
     </message>
     <message>
         <source>It is not a file.</source>
-        <translation>Es ist keine Datei.</translation>
+        <translation>Das ist keine Datei.</translation>
     </message>
     <message>
         <source>It is not a picture that can be read.</source>
-        <translation>Es ist kein lesbares Bild.</translation>
+        <translation>Die Datei ist kein lesbares Bild.</translation>
     </message>
     <message>
         <source>The picture&apos;s size cannot be read.</source>
@@ -569,7 +572,7 @@
     <name>PictureLibrary</name>
     <message>
         <source>Its name holds a character that the picture list cannot keep (a double quote, a line break or a backslash). Rename the file and add it again.</source>
-        <translation>Sein Name enthält ein Zeichen, das die Bilderliste nicht speichern kann (ein doppeltes Anführungszeichen, einen Zeilenumbruch oder einen Backslash). Benennen Sie die Datei um und fügen Sie sie erneut hinzu.</translation>
+        <translation>Der Dateiname enthält ein Zeichen, das die Bilderliste nicht speichern kann (ein doppeltes Anführungszeichen, einen Zeilenumbruch oder einen Backslash). Benennen Sie die Datei um und fügen Sie sie erneut hinzu.</translation>
     </message>
     <message>
         <source>%1 is a file of your own of the same name, not a copy, and is not replaced. Rename the file and add it again.</source>
@@ -596,7 +599,7 @@
     <name>PlacedCopy</name>
     <message>
         <source>It cannot be read: %1</source>
-        <translation>Sie kann nicht gelesen werden: %1</translation>
+        <translation>Die Datei kann nicht gelesen werden: %1</translation>
     </message>
     <message>
         <source>No file can be made in %1: %2</source>

@@ -52,13 +52,15 @@
     </message>
     <message>
         <source>A window may go on past midnight; the same time twice is the whole day. Outside these hours a run waits.</source>
-        <translation>Un intervalo puede pasar de la medianoche; la misma hora dos veces significa todo el día. Fuera de estas horas, la sesión espera.</translation>
+        <extracomment>A run: the pictures shown one at a time at the interval, from Start until Stop; it waits, it does not end. A window: a span of hours.</extracomment>
+        <translation>Un intervalo puede pasar de la medianoche; la misma hora dos veces significa todo el día. Fuera de estas horas, la presentación espera.</translation>
     </message>
 </context>
 <context>
     <name>CommandLine</name>
     <message>
         <source>Flashes pictures of your choosing on the screen for a moment at a regular interval.</source>
+        <extracomment>To flash a picture: to show it for a moment (20 ms to 5 s), then hide it.</extracomment>
         <translation>Muestra brevemente en la pantalla, a intervalos regulares, las imágenes que elija.</translation>
     </message>
     <message>
@@ -67,6 +69,7 @@
     </message>
     <message>
         <source>Starts minimised with the run on, as if Start were pressed.</source>
+        <extracomment>The run: the pictures flashed at the interval, from Start until Stop.</extracomment>
         <translation>Se inicia minimizado y con la presentación en marcha, como si se hubiera pulsado Iniciar.</translation>
     </message>
     <message>

@@ -52,13 +52,15 @@
     </message>
     <message>
         <source>A window may go on past midnight; the same time twice is the whole day. Outside these hours a run waits.</source>
-        <translation>Une plage peut dépasser minuit ; la même heure deux fois signifie toute la journée. En dehors de ces heures, la diffusion attend.</translation>
+        <extracomment>A run: the pictures shown one at a time at the interval, from Start until Stop; it waits, it does not end. A window: a span of hours.</extracomment>
+        <translation>Une plage peut dépasser minuit&#x202f;; la même heure deux fois signifie toute la journée. En dehors de ces heures, la diffusion attend.</translation>
     </message>
 </context>
 <context>
     <name>CommandLine</name>
     <message>
         <source>Flashes pictures of your choosing on the screen for a moment at a regular interval.</source>
+        <extracomment>To flash a picture: to show it for a moment (20 ms to 5 s), then hide it.</extracomment>
         <translation>Affiche brièvement à l’écran, à intervalle régulier, des images de votre choix.</translation>
     </message>
     <message>
@@ -67,11 +69,12 @@
     </message>
     <message>
         <source>Starts minimised with the run on, as if Start were pressed.</source>
+        <extracomment>The run: the pictures flashed at the interval, from Start until Stop.</extracomment>
         <translation>Démarre en fenêtre réduite avec l’affichage en cours, comme si l’on avait appuyé sur Démarrer.</translation>
     </message>
     <message>
         <source>Try &apos;%1 --help&apos;.</source>
-        <translation>Essayez « %1 --help ».</translation>
+        <translation>Essayez «&#xa0;%1 --help&#xa0;».</translation>
     </message>
     <message>
         <source>Stops flashing in the program that is running.</source>
@@ -103,7 +106,7 @@
     </message>
     <message>
         <source>--pause-for takes a number of minutes from 1 to %1, not &apos;%2&apos;.</source>
-        <translation>--pause-for attend un nombre de minutes de 1 à %1, et non « %2 ».</translation>
+        <translation>--pause-for attend un nombre de minutes de 1 à %1, et non «&#xa0;%2&#xa0;».</translation>
     </message>
 </context>
 <context>
@@ -147,7 +150,7 @@
     </message>
     <message>
         <source>If you have enjoyed this software you will surely be interested in our other Velmoran Softwares. From a single software, we have now grown to become the world’s largest resource of velmoran softwares. Be it astrology, psychic, tarot, numerology or occult, we have programs in all fields thus giving our users a wide choice depending on their interests.</source>
-        <translation>Si vous avez apprécié ce logiciel, nos autres Velmoran Softwares vous intéresseront sûrement. Partis d’un seul logiciel, nous sommes devenus la plus grande source de logiciels velmorans au monde. Astrologie, voyance, tarot, numérologie ou occultisme : nous avons des programmes dans tous les domaines et offrons ainsi à nos utilisateurs un large choix selon leurs centres d’intérêt.</translation>
+        <translation>Si vous avez apprécié ce logiciel, nos autres Velmoran Softwares vous intéresseront sûrement. Partis d’un seul logiciel, nous sommes devenus la plus grande source de logiciels velmorans au monde. Astrologie, voyance, tarot, numérologie ou occultisme&#xa0;: nous avons des programmes dans tous les domaines et offrons ainsi à nos utilisateurs un large choix selon leurs centres d’intérêt.</translation>
     </message>
     <message>
         <source>All the programs in the Velmoran Softwares suite are simple and easy to use. They are not only fun to use but also very informative. Try them out today and share your experience with your friends and family. </source>
@@ -201,15 +204,15 @@
     <name>HomeFolder</name>
     <message>
         <source>There is no home folder (HOME is not set): prepared pictures are kept only while the program runs.</source>
-        <translation>Il n’y a pas de dossier personnel (HOME n’est pas défini) : les images préparées ne sont gardées que pendant l’exécution du programme.</translation>
+        <translation>Il n’y a pas de dossier personnel (HOME n’est pas défini)&#xa0;: les images préparées ne sont gardées que pendant l’exécution du programme.</translation>
     </message>
     <message>
         <source>There is no home folder (HOME is not set): settings are kept only while the program runs.</source>
-        <translation>Il n’y a pas de dossier personnel (HOME n’est pas défini) : les réglages ne sont gardés que pendant l’exécution du programme.</translation>
+        <translation>Il n’y a pas de dossier personnel (HOME n’est pas défini)&#xa0;: les réglages ne sont gardés que pendant l’exécution du programme.</translation>
     </message>
     <message>
         <source>There is no home folder (HOME is not set): settings and prepared pictures are kept only while the program runs.</source>
-        <translation>Il n’y a pas de dossier personnel (HOME n’est pas défini) : les réglages et les images préparées ne sont gardés que pendant l’exécution du programme.</translation>
+        <translation>Il n’y a pas de dossier personnel (HOME n’est pas défini)&#xa0;: les réglages et les images préparées ne sont gardés que pendant l’exécution du programme.</translation>
     </message>
 </context>
 <context>
@@ -232,7 +235,7 @@
     </message>
     <message>
         <source>Stop adding; the pictures added so far stay</source>
-        <translation>Arrêter l’ajout ; les images déjà ajoutées sont conservées</translation>
+        <translation>Arrêter l’ajout&#x202f;; les images déjà ajoutées sont conservées</translation>
     </message>
     <message>
         <source>Picture list</source>
@@ -240,7 +243,7 @@
     </message>
     <message>
         <source>The pictures that are flashed, by file name; select one to delete it</source>
-        <translation>Les images affichées, par nom de fichier ; sélectionnez-en une pour la supprimer</translation>
+        <translation>Les images affichées, par nom de fichier&#x202f;; sélectionnez-en une pour la supprimer</translation>
     </message>
     <message>
         <source>Picture strip</source>
@@ -299,18 +302,18 @@
     </message>
     <message>
         <source>1 could not be added:</source>
-        <translation>1 n’a pas pu être ajoutée :</translation>
+        <translation>1 n’a pas pu être ajoutée&#xa0;:</translation>
     </message>
     <message>
         <source>&quot;%1&quot; could not be added.
 %2</source>
-        <translation>« %1 » n’a pas pu être ajouté.
+        <translation>«&#xa0;%1&#xa0;» n’a pas pu être ajouté.
 %2</translation>
     </message>
     <message>
         <source>&quot;%1&quot; could not be deleted.
 %2</source>
-        <translation>« %1 » n’a pas pu être supprimé.
+        <translation>«&#xa0;%1&#xa0;» n’a pas pu être supprimé.
 %2</translation>
     </message>
     <message numerus="yes">
@@ -337,8 +340,8 @@
     <message numerus="yes">
         <source>%n could not be added:</source>
         <translation>
-            <numerusform>%n n’a pas pu être ajoutée :</numerusform>
-            <numerusform>%n n’ont pas pu être ajoutées :</numerusform>
+            <numerusform>%n n’a pas pu être ajoutée&#xa0;:</numerusform>
+            <numerusform>%n n’ont pas pu être ajoutées&#xa0;:</numerusform>
         </translation>
     </message>
     <message>
@@ -354,7 +357,7 @@
     </message>
     <message>
         <source>Zorvik Subliminal Images can help you reprogram yourself and think positively. Concentrate on an image that represents your goal and see how your brain works forward to achieving that goal! Let go of bad habits and be assured of success! Start today before it is too late.</source>
-        <translation>Zorvik Subliminal Images peut vous aider à vous reprogrammer et à penser positivement. Concentrez-vous sur une image qui représente votre objectif et voyez comment votre cerveau travaille à l’atteindre ! Débarrassez-vous de vos mauvaises habitudes et soyez assuré du succès ! Commencez dès aujourd’hui avant qu’il ne soit trop tard.</translation>
+        <translation>Zorvik Subliminal Images peut vous aider à vous reprogrammer et à penser positivement. Concentrez-vous sur une image qui représente votre objectif et voyez comment votre cerveau travaille à l’atteindre&#x202f;! Débarrassez-vous de vos mauvaises habitudes et soyez assuré du succès&#x202f;! Commencez dès aujourd’hui avant qu’il ne soit trop tard.</translation>
     </message>
     <message>
         <source>&lt;&lt; &amp;Add Picture</source>
@@ -374,7 +377,7 @@
     </message>
     <message>
         <source>Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your site&apos;s name &amp;  link here. See &quot;Help&quot; for details.    Click Here for more info on co-branding.</source>
-        <translation>Personnalisez ce logiciel pour votre site. Fidélisez vos visiteurs et augmentez votre trafic. Mettez ici le nom et le lien de votre site. Voir « Aide » pour les détails. Cliquez ici pour en savoir plus sur le co-branding.</translation>
+        <translation>Personnalisez ce logiciel pour votre site. Fidélisez vos visiteurs et augmentez votre trafic. Mettez ici le nom et le lien de votre site. Voir «&#xa0;Aide&#xa0;» pour les détails. Cliquez ici pour en savoir plus sur le co-branding.</translation>
     </message>
     <message>
         <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website. Click here for more details.</source>
@@ -515,7 +518,7 @@
     <name>PictureBatch</name>
     <message>
         <source>Its name is not valid in this system&apos;s character encoding, so it cannot be opened.</source>
-        <translation>Son nom n’est pas valide dans le codage des caractères de ce système ; il ne peut donc pas être ouvert.</translation>
+        <translation>Son nom n’est pas valide dans le codage des caractères de ce système&#x202f;; il ne peut donc pas être ouvert.</translation>
     </message>
 </context>
 <context>
@@ -573,7 +576,7 @@
     </message>
     <message>
         <source>%1 is a file of your own of the same name, not a copy, and is not replaced. Rename the file and add it again.</source>
-        <translation>%1 est un fichier personnel du même nom, et non une copie ; il n’est pas remplacé. Renommez le fichier et ajoutez-le à nouveau.</translation>
+        <translation>%1 est un fichier personnel du même nom, et non une copie&#x202f;; il n’est pas remplacé. Renommez le fichier et ajoutez-le à nouveau.</translation>
     </message>
     <message>
         <source>The folder %1 for the copies of the pictures cannot be made.</source>
@@ -581,11 +584,11 @@
     </message>
     <message>
         <source>The list of your own files in %1 cannot be saved: %2</source>
-        <translation>La liste de vos propres fichiers dans %1 ne peut pas être enregistrée : %2</translation>
+        <translation>La liste de vos propres fichiers dans %1 ne peut pas être enregistrée&#xa0;: %2</translation>
     </message>
     <message>
         <source>The picture list %1 cannot be saved: %2</source>
-        <translation>La liste d’images %1 ne peut pas être enregistrée : %2</translation>
+        <translation>La liste d’images %1 ne peut pas être enregistrée&#xa0;: %2</translation>
     </message>
     <message>
         <source>Pictures are being added. Wait until that is done, or cancel it.</source>
@@ -596,23 +599,23 @@
     <name>PlacedCopy</name>
     <message>
         <source>It cannot be read: %1</source>
-        <translation>Il ne peut pas être lu : %1</translation>
+        <translation>Il ne peut pas être lu&#xa0;: %1</translation>
     </message>
     <message>
         <source>No file can be made in %1: %2</source>
-        <translation>Aucun fichier ne peut être créé dans %1 : %2</translation>
+        <translation>Aucun fichier ne peut être créé dans %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>The copy cannot be written: %1</source>
-        <translation>La copie ne peut pas être écrite : %1</translation>
+        <translation>La copie ne peut pas être écrite&#xa0;: %1</translation>
     </message>
     <message>
         <source>%1 cannot be replaced: %2</source>
-        <translation>%1 ne peut pas être remplacé : %2</translation>
+        <translation>%1 ne peut pas être remplacé&#xa0;: %2</translation>
     </message>
     <message>
         <source>%1 cannot be written: %2</source>
-        <translation>%1 ne peut pas être écrit : %2</translation>
+        <translation>%1 ne peut pas être écrit&#xa0;: %2</translation>
     </message>
 </context>
 <context>
@@ -687,7 +690,7 @@
     </message>
     <message>
         <source>%1 was kept as it was: %2</source>
-        <translation>%1 a été laissé tel quel : %2</translation>
+        <translation>%1 a été laissé tel quel&#xa0;: %2</translation>
     </message>
     <message>
         <source>%1 could not be written (%2), nor its old content put back (%3)</source>
@@ -695,30 +698,30 @@
     </message>
     <message>
         <source>%1 is a link, which the program does not write through: it may lead to a file of yours. Remove the link.</source>
-        <translation>%1 est un lien, à travers lequel le programme n&apos;écrit pas : il pourrait mener à l&apos;un de vos fichiers. Supprimez le lien.</translation>
+        <translation>%1 est un lien, à travers lequel le programme n’écrit pas&#xa0;: il pourrait mener à l’un de vos fichiers. Supprimez le lien.</translation>
     </message>
 </context>
 <context>
     <name>RunTrayIcon</name>
     <message>
         <source>Paused: the screen is locked</source>
-        <translation>En pause : l’écran est verrouillé</translation>
+        <translation>En pause&#xa0;: l’écran est verrouillé</translation>
     </message>
     <message>
         <source>Paused: a fullscreen window is in front</source>
-        <translation>En pause : une fenêtre en plein écran est au premier plan</translation>
+        <translation>En pause&#xa0;: une fenêtre en plein écran est au premier plan</translation>
     </message>
     <message>
         <source>Paused: do not disturb is on</source>
-        <translation>En pause : le mode Ne pas déranger est actif</translation>
+        <translation>En pause&#xa0;: le mode Ne pas déranger est actif</translation>
     </message>
     <message>
         <source>Paused: the screen is being shared</source>
-        <translation>En pause : l’écran est partagé</translation>
+        <translation>En pause&#xa0;: l’écran est partagé</translation>
     </message>
     <message>
         <source>Paused: a call is on</source>
-        <translation>En pause : un appel est en cours</translation>
+        <translation>En pause&#xa0;: un appel est en cours</translation>
     </message>
     <message>
         <source>Show the &amp;main window</source>
@@ -761,7 +764,7 @@
     <name>Session</name>
     <message>
         <source>Flashing is not on; there is nothing to pause.</source>
-        <translation>Les flashs ne sont pas en cours ; il n’y a rien à suspendre.</translation>
+        <translation>Les flashs ne sont pas en cours&#x202f;; il n’y a rien à suspendre.</translation>
     </message>
     <message>
         <source>Too many adds are waiting. Try again once the pictures being added now are in.</source>
@@ -882,11 +885,11 @@
     </message>
     <message>
         <source>The program cannot be set to start with the session: %1</source>
-        <translation>Le programme ne peut pas être lancé avec la session : %1</translation>
+        <translation>Le lancement avec la session ne peut pas être configuré&#xa0;: %1</translation>
     </message>
     <message>
         <source>The program cannot be kept from starting with the session: %1</source>
-        <translation>Le programme ne peut pas être empêché de se lancer avec la session : %1</translation>
+        <translation>Le programme ne peut pas être empêché de se lancer avec la session&#xa0;: %1</translation>
     </message>
 </context>
 <context>
@@ -946,7 +949,7 @@
         <source>There maybe an update to this software available
 Do you want to check for an update?</source>
         <translation>Une mise à jour de ce logiciel est peut-être disponible.
-Voulez-vous rechercher une mise à jour ?</translation>
+Voulez-vous rechercher une mise à jour&#x202f;?</translation>
     </message>
 </context>
 <context>
@@ -979,11 +982,11 @@ Voulez-vous rechercher une mise à jour ?</translation>
     </message>
     <message>
         <source>The session bus does not answer: the program goes on without it.</source>
-        <translation>Le bus de session ne répond pas : le programme continue sans lui.</translation>
+        <translation>Le bus de session ne répond pas&#xa0;: le programme continue sans lui.</translation>
     </message>
     <message>
         <source>The system bus does not answer: the program goes on without it.</source>
-        <translation>Le bus système ne répond pas : le programme continue sans lui.</translation>
+        <translation>Le bus système ne répond pas&#xa0;: le programme continue sans lui.</translation>
     </message>
 </context>
 </TS>

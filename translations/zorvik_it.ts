@@ -52,13 +52,15 @@
     </message>
     <message>
         <source>A window may go on past midnight; the same time twice is the whole day. Outside these hours a run waits.</source>
-        <translation>Un intervallo può superare la mezzanotte; la stessa ora due volte indica l’intera giornata. Fuori da questi orari la sessione attende.</translation>
+        <extracomment>A run: the pictures shown one at a time at the interval, from Start until Stop; it waits, it does not end. A window: a span of hours.</extracomment>
+        <translation>Un intervallo può superare la mezzanotte; la stessa ora due volte indica l’intera giornata. Fuori da questi orari la presentazione resta in attesa.</translation>
     </message>
 </context>
 <context>
     <name>CommandLine</name>
     <message>
         <source>Flashes pictures of your choosing on the screen for a moment at a regular interval.</source>
+        <extracomment>To flash a picture: to show it for a moment (20 ms to 5 s), then hide it.</extracomment>
         <translation>Mostra brevemente sullo schermo, a intervalli regolari, immagini a tua scelta.</translation>
     </message>
     <message>
@@ -67,6 +69,7 @@
     </message>
     <message>
         <source>Starts minimised with the run on, as if Start were pressed.</source>
+        <extracomment>The run: the pictures flashed at the interval, from Start until Stop.</extracomment>
         <translation>Si avvia ridotto a icona con la presentazione attiva, come se fosse stato premuto Avvia.</translation>
     </message>
     <message>
@@ -75,15 +78,15 @@
     </message>
     <message>
         <source>Stops flashing in the program that is running.</source>
-        <translation>Ferma i lampi nel programma in esecuzione.</translation>
+        <translation>Ferma la presentazione nel programma in esecuzione.</translation>
     </message>
     <message>
         <source>Starts flashing if it is off, stops it if it is on.</source>
-        <translation>Avvia i lampi se sono fermi, li ferma se sono attivi.</translation>
+        <translation>Avvia la presentazione se è ferma, la ferma se è attiva.</translation>
     </message>
     <message>
         <source>Pauses flashing for the given number of minutes (1 to %1).</source>
-        <translation>Sospende i lampi per il numero di minuti indicato (da 1 a %1).</translation>
+        <translation>Sospende la presentazione per il numero di minuti indicato (da 1 a %1).</translation>
     </message>
     <message>
         <source>minutes</source>
@@ -91,7 +94,7 @@
     </message>
     <message>
         <source>Ends a pause for a while and flashes again.</source>
-        <translation>Termina una pausa e riprende i lampi.</translation>
+        <translation>Termina una pausa e riprende la presentazione.</translation>
     </message>
     <message>
         <source>Picture files or folders to add to the list of the program that is running.</source>
@@ -147,7 +150,7 @@
     </message>
     <message>
         <source>If you have enjoyed this software you will surely be interested in our other Velmoran Softwares. From a single software, we have now grown to become the world’s largest resource of velmoran softwares. Be it astrology, psychic, tarot, numerology or occult, we have programs in all fields thus giving our users a wide choice depending on their interests.</source>
-        <translation>Se questo software ti è piaciuto, sarai sicuramente interessato agli altri Velmoran Softwares. Partiti da un solo programma, siamo diventati la più grande raccolta di software velmorani al mondo. Astrologia, parapsicologia, tarocchi, numerologia o occultismo: abbiamo programmi in tutti i campi e offriamo così ai nostri utenti un&apos;ampia scelta secondo i loro interessi.</translation>
+        <translation>Se questo software ti è piaciuto, sarai sicuramente interessato agli altri Velmoran Softwares. Partiti da un solo programma, siamo diventati la più grande raccolta di software velmorani al mondo. Astrologia, parapsicologia, tarocchi, numerologia o occultismo: abbiamo programmi in tutti i campi e offriamo così ai nostri utenti un’ampia scelta secondo i loro interessi.</translation>
     </message>
     <message>
         <source>All the programs in the Velmoran Softwares suite are simple and easy to use. They are not only fun to use but also very informative. Try them out today and share your experience with your friends and family. </source>
@@ -167,7 +170,7 @@
     </message>
     <message>
         <source>Email Address Cannot Contain Space</source>
-        <translation>L&apos;indirizzo email non può contenere spazi</translation>
+        <translation>L’indirizzo email non può contenere spazi</translation>
     </message>
     <message>
         <source>Opens %1 in the web browser</source>
@@ -194,7 +197,7 @@
     </message>
     <message>
         <source>Please Select Atleast One Image To Display Your Picture</source>
-        <translation>Seleziona almeno un&apos;immagine da mostrare</translation>
+        <translation>Seleziona almeno un’immagine da mostrare</translation>
     </message>
 </context>
 <context>
@@ -232,7 +235,7 @@
     </message>
     <message>
         <source>Stop adding; the pictures added so far stay</source>
-        <translation>Interrompi l&apos;aggiunta; le immagini aggiunte finora restano</translation>
+        <translation>Interrompi l’aggiunta; le immagini aggiunte finora restano</translation>
     </message>
     <message>
         <source>Picture list</source>
@@ -248,7 +251,7 @@
     </message>
     <message>
         <source>Small views of the pictures in the list, in the same order</source>
-        <translation>Miniature delle immagini dell&apos;elenco, nello stesso ordine</translation>
+        <translation>Miniature delle immagini dell’elenco, nello stesso ordine</translation>
     </message>
     <message>
         <source>Scroll the picture strip</source>
@@ -275,7 +278,7 @@
     </message>
     <message>
         <source>This Picture is Already available Please Select Another Picture </source>
-        <translation>Questa immagine è già presente. Seleziona un&apos;altra immagine. </translation>
+        <translation>Questa immagine è già presente. Seleziona un’altra immagine. </translation>
     </message>
     <message>
         <source>There are no BMP or JPEG pictures to add there.</source>
@@ -283,7 +286,7 @@
     </message>
     <message>
         <source>Adding was cancelled.</source>
-        <translation>L&apos;aggiunta è stata annullata.</translation>
+        <translation>L’aggiunta è stata annullata.</translation>
     </message>
     <message>
         <source>1 picture was added.</source>
@@ -291,11 +294,11 @@
     </message>
     <message>
         <source>1 was in the list already.</source>
-        <translation>1 era già nell&apos;elenco.</translation>
+        <translation>1 era già nell’elenco.</translation>
     </message>
     <message>
         <source>1 file that is no BMP or JPEG picture was left out.</source>
-        <translation>È stato escluso 1 file che non è un&apos;immagine BMP o JPEG.</translation>
+        <translation>È stato escluso 1 file che non è un’immagine BMP o JPEG.</translation>
     </message>
     <message>
         <source>1 could not be added:</source>
@@ -323,14 +326,14 @@
     <message numerus="yes">
         <source>%n were in the list already.</source>
         <translation>
-            <numerusform>%n era già nell&apos;elenco.</numerusform>
-            <numerusform>%n erano già nell&apos;elenco.</numerusform>
+            <numerusform>%n era già nell’elenco.</numerusform>
+            <numerusform>%n erano già nell’elenco.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n files that are no BMP or JPEG pictures were left out.</source>
         <translation>
-            <numerusform>È stato escluso %n file che non è un&apos;immagine BMP o JPEG.</numerusform>
+            <numerusform>È stato escluso %n file che non è un’immagine BMP o JPEG.</numerusform>
             <numerusform>Sono stati esclusi %n file che non sono immagini BMP o JPEG.</numerusform>
         </translation>
     </message>
@@ -354,7 +357,7 @@
     </message>
     <message>
         <source>Zorvik Subliminal Images can help you reprogram yourself and think positively. Concentrate on an image that represents your goal and see how your brain works forward to achieving that goal! Let go of bad habits and be assured of success! Start today before it is too late.</source>
-        <translation>Zorvik Subliminal Images può aiutarti a riprogrammarti e a pensare in modo positivo. Concentrati su un&apos;immagine che rappresenta il tuo obiettivo e guarda come il tuo cervello lavora per raggiungerlo! Abbandona le cattive abitudini e abbi la certezza del successo! Inizia oggi, prima che sia troppo tardi.</translation>
+        <translation>Zorvik Subliminal Images può aiutarti a riprogrammarti e a pensare in modo positivo. Concentrati su un’immagine che rappresenta il tuo obiettivo e guarda come il tuo cervello lavora per raggiungerlo! Abbandona le cattive abitudini e abbi la certezza del successo! Inizia oggi, prima che sia troppo tardi.</translation>
     </message>
     <message>
         <source>&lt;&lt; &amp;Add Picture</source>
@@ -386,7 +389,7 @@
     </message>
     <message>
         <source>Add &amp;Folder...</source>
-        <translation>Aggiungi &amp;cartella...</translation>
+        <translation>Aggiungi &amp;cartella…</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
@@ -430,7 +433,7 @@
     </message>
     <message>
         <source>Adds picture files to the list</source>
-        <translation>Aggiunge file di immagini all&apos;elenco</translation>
+        <translation>Aggiunge file di immagini all’elenco</translation>
     </message>
     <message>
         <source>Delete Picture</source>
@@ -438,7 +441,7 @@
     </message>
     <message>
         <source>Removes the picture selected in the list</source>
-        <translation>Rimuove l&apos;immagine selezionata nell&apos;elenco</translation>
+        <translation>Rimuove l’immagine selezionata nell’elenco</translation>
     </message>
     <message>
         <source>Opens the donation page in the web browser</source>
@@ -446,7 +449,7 @@
     </message>
     <message>
         <source>Starts or stops flashing the pictures of the list</source>
-        <translation>Avvia o ferma la presentazione delle immagini dell&apos;elenco</translation>
+        <translation>Avvia o ferma la presentazione delle immagini dell’elenco</translation>
     </message>
     <message>
         <source>Opens the page about co-branding in the web browser</source>
@@ -530,15 +533,15 @@
     </message>
     <message>
         <source>It is not a picture that can be read.</source>
-        <translation>Non è un&apos;immagine leggibile.</translation>
+        <translation>Non è un’immagine leggibile.</translation>
     </message>
     <message>
         <source>The picture&apos;s size cannot be read.</source>
-        <translation>Impossibile leggere la dimensione dell&apos;immagine.</translation>
+        <translation>Impossibile leggere la dimensione dell’immagine.</translation>
     </message>
     <message>
         <source>The picture is too large (%1 × %2 pixels).</source>
-        <translation>L&apos;immagine è troppo grande (%1 × %2 pixel).</translation>
+        <translation>L’immagine è troppo grande (%1 × %2 pixel).</translation>
     </message>
     <message>
         <source>The picture is too large to show.</source>
@@ -558,7 +561,7 @@
     </message>
     <message>
         <source>Compressed SVG pictures cannot be shown: save the picture as plain SVG.</source>
-        <translation>Le immagini SVG compresse non possono essere mostrate: salva l&apos;immagine come SVG semplice.</translation>
+        <translation>Le immagini SVG compresse non possono essere mostrate: salva l’immagine come SVG semplice.</translation>
     </message>
     <message>
         <source>The drawing is too complex to show.</source>
@@ -569,7 +572,7 @@
     <name>PictureLibrary</name>
     <message>
         <source>Its name holds a character that the picture list cannot keep (a double quote, a line break or a backslash). Rename the file and add it again.</source>
-        <translation>Il suo nome contiene un carattere che l&apos;elenco delle immagini non può conservare (virgolette doppie, un a capo o una barra rovesciata). Rinomina il file e aggiungilo di nuovo.</translation>
+        <translation>Il suo nome contiene un carattere che l’elenco delle immagini non può conservare (virgolette doppie, un a capo o una barra rovesciata). Rinomina il file e aggiungilo di nuovo.</translation>
     </message>
     <message>
         <source>%1 is a file of your own of the same name, not a copy, and is not replaced. Rename the file and add it again.</source>
@@ -581,11 +584,11 @@
     </message>
     <message>
         <source>The list of your own files in %1 cannot be saved: %2</source>
-        <translation>Impossibile salvare l&apos;elenco dei tuoi file in %1: %2</translation>
+        <translation>Impossibile salvare l’elenco dei tuoi file in %1: %2</translation>
     </message>
     <message>
         <source>The picture list %1 cannot be saved: %2</source>
-        <translation>Impossibile salvare l&apos;elenco delle immagini %1: %2</translation>
+        <translation>Impossibile salvare l’elenco delle immagini %1: %2</translation>
     </message>
     <message>
         <source>Pictures are being added. Wait until that is done, or cancel it.</source>
@@ -619,7 +622,7 @@
     <name>Program</name>
     <message>
         <source>Application is already running</source>
-        <translation>L&apos;applicazione è già in esecuzione</translation>
+        <translation>L’applicazione è già in esecuzione</translation>
     </message>
     <message>
         <source>The picture library in %1 is in use by another running copy of the program.</source>
@@ -687,7 +690,7 @@
     </message>
     <message>
         <source>%1 was kept as it was: %2</source>
-        <translation>%1 è stato lasciato com&apos;era: %2</translation>
+        <translation>%1 è stato lasciato com’era: %2</translation>
     </message>
     <message>
         <source>%1 could not be written (%2), nor its old content put back (%3)</source>
@@ -734,7 +737,7 @@
     </message>
     <message>
         <source>A picture is on the screen</source>
-        <translation>Un&apos;immagine è sullo schermo</translation>
+        <translation>Un’immagine è sullo schermo</translation>
     </message>
     <message>
         <source>Outside active hours</source>
@@ -761,7 +764,7 @@
     <name>Session</name>
     <message>
         <source>Flashing is not on; there is nothing to pause.</source>
-        <translation>I lampi non sono attivi; non c’è nulla da sospendere.</translation>
+        <translation>La presentazione non è attiva; non c’è nulla da sospendere.</translation>
     </message>
     <message>
         <source>Too many adds are waiting. Try again once the pictures being added now are in.</source>
@@ -780,7 +783,7 @@
     </message>
     <message>
         <source>Below you can set the interval between each images and duration for which each image is displayed.</source>
-        <translation>Qui puoi impostare l&apos;intervallo tra le immagini e la durata di visualizzazione di ogni immagine.</translation>
+        <translation>Qui puoi impostare l’intervallo tra le immagini e la durata di visualizzazione di ogni immagine.</translation>
     </message>
     <message>
         <source>Display every</source>
@@ -820,7 +823,7 @@
     </message>
     <message>
         <source>As Displays</source>
-        <translation>Come nell&apos;elenco</translation>
+        <translation>Come nell’elenco</translation>
     </message>
     <message>
         <source>Display every (seconds)</source>
@@ -852,7 +855,7 @@
     </message>
     <message>
         <source>The pictures are flashed in the order of the list</source>
-        <translation>Le immagini sono mostrate nell&apos;ordine dell&apos;elenco</translation>
+        <translation>Le immagini sono mostrate nell’ordine dell’elenco</translation>
     </message>
 </context>
 <context>
@@ -882,11 +885,11 @@
     </message>
     <message>
         <source>The program cannot be set to start with the session: %1</source>
-        <translation>Impossibile impostare l&apos;avvio del programma con la sessione: %1</translation>
+        <translation>Impossibile impostare l’avvio del programma con la sessione: %1</translation>
     </message>
     <message>
         <source>The program cannot be kept from starting with the session: %1</source>
-        <translation>Impossibile impedire l&apos;avvio del programma con la sessione: %1</translation>
+        <translation>Impossibile impedire l’avvio del programma con la sessione: %1</translation>
     </message>
 </context>
 <context>
@@ -905,11 +908,11 @@
     </message>
     <message>
         <source>Friend&apos;s Name</source>
-        <translation>Nome dell&apos;amico</translation>
+        <translation>Nome dell’amico</translation>
     </message>
     <message>
         <source>Friend&apos;s Email Address</source>
-        <translation>Indirizzo email dell&apos;amico</translation>
+        <translation>Indirizzo email dell’amico</translation>
     </message>
     <message>
         <source>Please Enter Proper Email Address</source>
@@ -937,7 +940,7 @@
     </message>
     <message>
         <source>Please Enter Your Friend&apos;s Email</source>
-        <translation>Inserisci l&apos;email del tuo amico</translation>
+        <translation>Inserisci l’email del tuo amico</translation>
     </message>
 </context>
 <context>

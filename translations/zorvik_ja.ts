@@ -52,13 +52,15 @@
     </message>
     <message>
         <source>A window may go on past midnight; the same time twice is the whole day. Outside these hours a run waits.</source>
-        <translation>時間帯は午前 0 時をまたいでもかまいません。同じ時刻を 2 回指定すると終日になります。時間帯の外では再生は待機します。</translation>
+        <extracomment>A run: the pictures shown one at a time at the interval, from Start until Stop; it waits, it does not end. A window: a span of hours.</extracomment>
+        <translation>時間帯は午前 0 時をまたいでもかまいません。同じ時刻を 2 回指定すると終日になります。時間帯の外では表示は待機します。</translation>
     </message>
 </context>
 <context>
     <name>CommandLine</name>
     <message>
         <source>Flashes pictures of your choosing on the screen for a moment at a regular interval.</source>
+        <extracomment>To flash a picture: to show it for a moment (20 ms to 5 s), then hide it.</extracomment>
         <translation>選んだ画像を一定の間隔で画面に一瞬表示します。</translation>
     </message>
     <message>
@@ -67,6 +69,7 @@
     </message>
     <message>
         <source>Starts minimised with the run on, as if Start were pressed.</source>
+        <extracomment>The run: the pictures flashed at the interval, from Start until Stop.</extracomment>
         <translation>「開始」を押したときと同じく、表示を開始した状態で最小化して起動します。</translation>
     </message>
     <message>
@@ -83,7 +86,7 @@
     </message>
     <message>
         <source>Pauses flashing for the given number of minutes (1 to %1).</source>
-        <translation>指定した分数（1～%1）だけ表示を一時停止します。</translation>
+        <translation>指定した時間（1～%1 分）だけ表示を一時停止します。</translation>
     </message>
     <message>
         <source>minutes</source>
@@ -103,7 +106,7 @@
     </message>
     <message>
         <source>--pause-for takes a number of minutes from 1 to %1, not &apos;%2&apos;.</source>
-        <translation>--pause-for には 1～%1 の分数を指定してください（「%2」は使えません）。</translation>
+        <translation>--pause-for には 1～%1 分の範囲で時間を指定してください（「%2」は使えません）。</translation>
     </message>
 </context>
 <context>
@@ -111,7 +114,7 @@
     <message>
         <source>zorvik-subliminal-images needs a desktop session (an X11 display, or XWayland under Wayland) and found none to connect to.
 </source>
-        <translation>zorvik-subliminal-images にはデスクトップセッション (X11 ディスプレイ、または Wayland 上の XWayland) が必要ですが、接続先が見つかりませんでした。
+        <translation>zorvik-subliminal-images にはデスクトップセッション（X11 ディスプレイ、または Wayland 上の XWayland）が必要ですが、接続先が見つかりませんでした。
 </translation>
     </message>
 </context>
@@ -248,7 +251,7 @@
     </message>
     <message>
         <source>Small views of the pictures in the list, in the same order</source>
-        <translation>一覧の画像の縮小表示 (同じ順序)</translation>
+        <translation>一覧の画像の縮小表示（同じ順序）</translation>
     </message>
     <message>
         <source>Scroll the picture strip</source>
@@ -299,7 +302,7 @@
     </message>
     <message>
         <source>1 could not be added:</source>
-        <translation>1 枚を追加できませんでした:</translation>
+        <translation>1 枚を追加できませんでした：</translation>
     </message>
     <message>
         <source>&quot;%1&quot; could not be added.
@@ -334,7 +337,7 @@
     <message numerus="yes">
         <source>%n could not be added:</source>
         <translation>
-            <numerusform>%n 枚を追加できませんでした:</numerusform>
+            <numerusform>%n 枚を追加できませんでした：</numerusform>
         </translation>
     </message>
     <message>
@@ -382,7 +385,7 @@
     </message>
     <message>
         <source>Add &amp;Folder...</source>
-        <translation>フォルダーの追加(&amp;F)...</translation>
+        <translation>フォルダーの追加(&amp;F)…</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
@@ -534,7 +537,7 @@
     </message>
     <message>
         <source>The picture is too large (%1 × %2 pixels).</source>
-        <translation>画像が大きすぎます (%1 × %2 ピクセル)。</translation>
+        <translation>画像が大きすぎます（%1 × %2 ピクセル）。</translation>
     </message>
     <message>
         <source>The picture is too large to show.</source>
@@ -565,7 +568,7 @@
     <name>PictureLibrary</name>
     <message>
         <source>Its name holds a character that the picture list cannot keep (a double quote, a line break or a backslash). Rename the file and add it again.</source>
-        <translation>名前に画像の一覧で保持できない文字 (二重引用符、改行、バックスラッシュ) が含まれています。ファイル名を変更してから、もう一度追加してください。</translation>
+        <translation>名前に画像の一覧で保持できない文字（二重引用符、改行、バックスラッシュ）が含まれています。ファイル名を変更してから、もう一度追加してください。</translation>
     </message>
     <message>
         <source>%1 is a file of your own of the same name, not a copy, and is not replaced. Rename the file and add it again.</source>
@@ -577,11 +580,11 @@
     </message>
     <message>
         <source>The list of your own files in %1 cannot be saved: %2</source>
-        <translation>%1 にある自分のファイルの一覧を保存できません: %2</translation>
+        <translation>%1 にある自分のファイルの一覧を保存できません：%2</translation>
     </message>
     <message>
         <source>The picture list %1 cannot be saved: %2</source>
-        <translation>画像の一覧 %1 を保存できません: %2</translation>
+        <translation>画像の一覧 %1 を保存できません：%2</translation>
     </message>
     <message>
         <source>Pictures are being added. Wait until that is done, or cancel it.</source>
@@ -592,23 +595,23 @@
     <name>PlacedCopy</name>
     <message>
         <source>It cannot be read: %1</source>
-        <translation>読み込めません: %1</translation>
+        <translation>読み込めません：%1</translation>
     </message>
     <message>
         <source>No file can be made in %1: %2</source>
-        <translation>%1 にファイルを作成できません: %2</translation>
+        <translation>%1 にファイルを作成できません：%2</translation>
     </message>
     <message>
         <source>The copy cannot be written: %1</source>
-        <translation>コピーを書き込めません: %1</translation>
+        <translation>コピーを書き込めません：%1</translation>
     </message>
     <message>
         <source>%1 cannot be replaced: %2</source>
-        <translation>%1 を置き換えられません: %2</translation>
+        <translation>%1 を置き換えられません：%2</translation>
     </message>
     <message>
         <source>%1 cannot be written: %2</source>
-        <translation>%1 を書き込めません: %2</translation>
+        <translation>%1 を書き込めません：%2</translation>
     </message>
 </context>
 <context>
@@ -619,7 +622,7 @@
     </message>
     <message>
         <source>The picture library in %1 is in use by another running copy of the program.</source>
-        <translation>%1 の画像ライブラリは、実行中の別のプログラムが使用しています。</translation>
+        <translation>%1 の画像ライブラリは、すでに起動しているこのプログラムが使用しています。</translation>
     </message>
 </context>
 <context>
@@ -646,7 +649,7 @@
     </message>
     <message>
         <source>Today: %1   This week: %2   In all: %3</source>
-        <translation>今日: %1   今週: %2   合計: %3</translation>
+        <translation>今日：%1   今週：%2   合計：%3</translation>
     </message>
 </context>
 <context>
@@ -683,7 +686,7 @@
     </message>
     <message>
         <source>%1 was kept as it was: %2</source>
-        <translation>%1 は元のままにしました: %2</translation>
+        <translation>%1 は元のままにしました：%2</translation>
     </message>
     <message>
         <source>%1 could not be written (%2), nor its old content put back (%3)</source>
@@ -698,23 +701,23 @@
     <name>RunTrayIcon</name>
     <message>
         <source>Paused: the screen is locked</source>
-        <translation>一時停止中: 画面がロックされています</translation>
+        <translation>一時停止中：画面がロックされています</translation>
     </message>
     <message>
         <source>Paused: a fullscreen window is in front</source>
-        <translation>一時停止中: 全画面のウィンドウが前面にあります</translation>
+        <translation>一時停止中：全画面のウィンドウが前面にあります</translation>
     </message>
     <message>
         <source>Paused: do not disturb is on</source>
-        <translation>一時停止中: 通知を停止しています</translation>
+        <translation>一時停止中：通知を停止しています</translation>
     </message>
     <message>
         <source>Paused: the screen is being shared</source>
-        <translation>一時停止中: 画面を共有しています</translation>
+        <translation>一時停止中：画面を共有しています</translation>
     </message>
     <message>
         <source>Paused: a call is on</source>
-        <translation>一時停止中: 通話中です</translation>
+        <translation>一時停止中：通話中です</translation>
     </message>
     <message>
         <source>Show the &amp;main window</source>
@@ -726,7 +729,7 @@
     </message>
     <message>
         <source>Next picture at %1</source>
-        <translation>次の画像: %1</translation>
+        <translation>次の画像：%1</translation>
     </message>
     <message>
         <source>A picture is on the screen</source>
@@ -750,7 +753,7 @@
     </message>
     <message>
         <source>Shown today: %1</source>
-        <translation>今日の表示: %1</translation>
+        <translation>今日の表示：%1</translation>
     </message>
 </context>
 <context>
@@ -820,19 +823,19 @@
     </message>
     <message>
         <source>Display every (seconds)</source>
-        <translation>表示の間隔 (秒)</translation>
+        <translation>表示の間隔（秒）</translation>
     </message>
     <message>
         <source>The time between two pictures, in seconds</source>
-        <translation>画像と画像の間の時間 (秒)</translation>
+        <translation>画像と画像の間の時間（秒）</translation>
     </message>
     <message>
         <source>Display for (milliseconds)</source>
-        <translation>表示の時間 (ミリ秒)</translation>
+        <translation>表示の時間（ミリ秒）</translation>
     </message>
     <message>
         <source>How long each picture stays on the screen, in milliseconds</source>
-        <translation>各画像を画面に表示する時間 (ミリ秒)</translation>
+        <translation>各画像を画面に表示する時間（ミリ秒）</translation>
     </message>
     <message>
         <source>Each picture appears at a random place on the screen</source>
@@ -878,11 +881,11 @@
     </message>
     <message>
         <source>The program cannot be set to start with the session: %1</source>
-        <translation>プログラムをセッションと一緒に起動するように設定できません: %1</translation>
+        <translation>プログラムをセッションと一緒に起動するように設定できません：%1</translation>
     </message>
     <message>
         <source>The program cannot be kept from starting with the session: %1</source>
-        <translation>プログラムがセッションと一緒に起動しないように設定できません: %1</translation>
+        <translation>プログラムがセッションと一緒に起動しないように設定できません：%1</translation>
     </message>
 </context>
 <context>
@@ -942,7 +945,7 @@
         <source>There maybe an update to this software available
 Do you want to check for an update?</source>
         <translation>このソフトウェアの更新版があるかもしれません。
-更新を確認しますか?</translation>
+更新を確認しますか？</translation>
     </message>
 </context>
 <context>

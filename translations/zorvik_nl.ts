@@ -52,13 +52,15 @@
     </message>
     <message>
         <source>A window may go on past midnight; the same time twice is the whole day. Outside these hours a run waits.</source>
-        <translation>Een periode mag over middernacht heen lopen; twee keer dezelfde tijd betekent de hele dag. Buiten deze uren wacht een sessie.</translation>
+        <extracomment>A run: the pictures shown one at a time at the interval, from Start until Stop; it waits, it does not end. A window: a span of hours.</extracomment>
+        <translation>Een periode mag over middernacht heen lopen; twee keer dezelfde tijd betekent de hele dag. Buiten deze uren wacht de weergave.</translation>
     </message>
 </context>
 <context>
     <name>CommandLine</name>
     <message>
         <source>Flashes pictures of your choosing on the screen for a moment at a regular interval.</source>
+        <extracomment>To flash a picture: to show it for a moment (20 ms to 5 s), then hide it.</extracomment>
         <translation>Toont met regelmatige tussenpozen kort afbeeldingen naar keuze op het scherm.</translation>
     </message>
     <message>
@@ -67,6 +69,7 @@
     </message>
     <message>
         <source>Starts minimised with the run on, as if Start were pressed.</source>
+        <extracomment>The run: the pictures flashed at the interval, from Start until Stop.</extracomment>
         <translation>Start geminimaliseerd met de weergave actief, alsof op Start is gedrukt.</translation>
     </message>
     <message>
@@ -386,7 +389,7 @@
     </message>
     <message>
         <source>Add &amp;Folder...</source>
-        <translation>Map &amp;toevoegen...</translation>
+        <translation>Map &amp;toevoegen…</translation>
     </message>
     <message>
         <source>E&amp;xit</source>

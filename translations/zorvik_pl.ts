@@ -52,6 +52,7 @@
     </message>
     <message>
         <source>A window may go on past midnight; the same time twice is the whole day. Outside these hours a run waits.</source>
+        <extracomment>A run: the pictures shown one at a time at the interval, from Start until Stop; it waits, it does not end. A window: a span of hours.</extracomment>
         <translation>Przedział może sięgać po północy; ta sama godzina dwa razy oznacza cały dzień. Poza tymi godzinami pokaz czeka.</translation>
     </message>
 </context>
@@ -59,6 +60,7 @@
     <name>CommandLine</name>
     <message>
         <source>Flashes pictures of your choosing on the screen for a moment at a regular interval.</source>
+        <extracomment>To flash a picture: to show it for a moment (20 ms to 5 s), then hide it.</extracomment>
         <translation>Wyświetla na chwilę na ekranie wybrane obrazy w regularnych odstępach czasu.</translation>
     </message>
     <message>
@@ -67,6 +69,7 @@
     </message>
     <message>
         <source>Starts minimised with the run on, as if Start were pressed.</source>
+        <extracomment>The run: the pictures flashed at the interval, from Start until Stop.</extracomment>
         <translation>Uruchamia się zminimalizowany z włączonym wyświetlaniem, jak po naciśnięciu przycisku Uruchom.</translation>
     </message>
     <message>
@@ -390,7 +393,7 @@
     </message>
     <message>
         <source>Add &amp;Folder...</source>
-        <translation>Dodaj &amp;katalog...</translation>
+        <translation>Dodaj &amp;katalog…</translation>
     </message>
     <message>
         <source>E&amp;xit</source>

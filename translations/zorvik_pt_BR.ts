@@ -52,13 +52,15 @@
     </message>
     <message>
         <source>A window may go on past midnight; the same time twice is the whole day. Outside these hours a run waits.</source>
-        <translation>Um intervalo pode passar da meia-noite; o mesmo horário duas vezes significa o dia inteiro. Fora desse horário, a sessão aguarda.</translation>
+        <extracomment>A run: the pictures shown one at a time at the interval, from Start until Stop; it waits, it does not end. A window: a span of hours.</extracomment>
+        <translation>Um intervalo pode passar da meia-noite; o mesmo horário duas vezes significa o dia inteiro. Fora desse horário, a exibição aguarda.</translation>
     </message>
 </context>
 <context>
     <name>CommandLine</name>
     <message>
         <source>Flashes pictures of your choosing on the screen for a moment at a regular interval.</source>
+        <extracomment>To flash a picture: to show it for a moment (20 ms to 5 s), then hide it.</extracomment>
         <translation>Exibe rapidamente na tela, em intervalos regulares, imagens de sua escolha.</translation>
     </message>
     <message>
@@ -67,6 +69,7 @@
     </message>
     <message>
         <source>Starts minimised with the run on, as if Start were pressed.</source>
+        <extracomment>The run: the pictures flashed at the interval, from Start until Stop.</extracomment>
         <translation>Inicia minimizado com a exibição em andamento, como se Iniciar tivesse sido pressionado.</translation>
     </message>
     <message>
@@ -386,7 +389,7 @@
     </message>
     <message>
         <source>Add &amp;Folder...</source>
-        <translation>Adicionar &amp;pasta...</translation>
+        <translation>Adicionar &amp;pasta…</translation>
     </message>
     <message>
         <source>E&amp;xit</source>

@@ -52,6 +52,7 @@
     </message>
     <message>
         <source>A window may go on past midnight; the same time twice is the whole day. Outside these hours a run waits.</source>
+        <extracomment>A run: the pictures shown one at a time at the interval, from Start until Stop; it waits, it does not end. A window: a span of hours.</extracomment>
         <translation>Промежуток может переходить через полночь; одинаковое время означает весь день. Вне этих часов показ ждёт.</translation>
     </message>
 </context>
@@ -59,6 +60,7 @@
     <name>CommandLine</name>
     <message>
         <source>Flashes pictures of your choosing on the screen for a moment at a regular interval.</source>
+        <extracomment>To flash a picture: to show it for a moment (20 ms to 5 s), then hide it.</extracomment>
         <translation>Ненадолго показывает на экране выбранные вами изображения через равные промежутки времени.</translation>
     </message>
     <message>
@@ -67,6 +69,7 @@
     </message>
     <message>
         <source>Starts minimised with the run on, as if Start were pressed.</source>
+        <extracomment>The run: the pictures flashed at the interval, from Start until Stop.</extracomment>
         <translation>Запускается свёрнутой с включённым показом, как после нажатия кнопки «Старт».</translation>
     </message>
     <message>
@@ -390,7 +393,7 @@
     </message>
     <message>
         <source>Add &amp;Folder...</source>
-        <translation>Добавить &amp;папку...</translation>
+        <translation>Добавить &amp;папку…</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
@@ -500,7 +503,7 @@
     </message>
     <message>
         <source>A &amp;fullscreen window is in front</source>
-        <translation>впереди &amp;полноэкранное окно</translation>
+        <translation>на переднем плане &amp;полноэкранное окно</translation>
     </message>
     <message>
         <source>&amp;Do not disturb is on</source>
@@ -710,7 +713,7 @@
     </message>
     <message>
         <source>Paused: a fullscreen window is in front</source>
-        <translation>Пауза: впереди полноэкранное окно</translation>
+        <translation>Пауза: на переднем плане полноэкранное окно</translation>
     </message>
     <message>
         <source>Paused: do not disturb is on</source>
@@ -718,11 +721,11 @@
     </message>
     <message>
         <source>Paused: the screen is being shared</source>
-        <translation>Приостановлено: экран показывается другим</translation>
+        <translation>Пауза: экран показывается другим</translation>
     </message>
     <message>
         <source>Paused: a call is on</source>
-        <translation>Приостановлено: идёт звонок</translation>
+        <translation>Пауза: идёт звонок</translation>
     </message>
     <message>
         <source>Show the &amp;main window</source>
@@ -750,11 +753,11 @@
     </message>
     <message>
         <source>Paused</source>
-        <translation>Приостановлено</translation>
+        <translation>Пауза</translation>
     </message>
     <message>
         <source>Paused until %1</source>
-        <translation>Приостановлено до %1</translation>
+        <translation>Пауза до %1</translation>
     </message>
     <message>
         <source>Shown today: %1</source>

@@ -52,13 +52,15 @@
     </message>
     <message>
         <source>A window may go on past midnight; the same time twice is the whole day. Outside these hours a run waits.</source>
-        <translation>时段可以跨过午夜；两个时间相同表示全天。在这些时段之外，播放会等待。</translation>
+        <extracomment>A run: the pictures shown one at a time at the interval, from Start until Stop; it waits, it does not end. A window: a span of hours.</extracomment>
+        <translation>时段可以跨过午夜；两个时间相同表示全天。在这些时段之外，闪现处于等待状态。</translation>
     </message>
 </context>
 <context>
     <name>CommandLine</name>
     <message>
         <source>Flashes pictures of your choosing on the screen for a moment at a regular interval.</source>
+        <extracomment>To flash a picture: to show it for a moment (20 ms to 5 s), then hide it.</extracomment>
         <translation>按固定间隔在屏幕上短暂显示您选择的图片。</translation>
     </message>
     <message>
@@ -67,6 +69,7 @@
     </message>
     <message>
         <source>Starts minimised with the run on, as if Start were pressed.</source>
+        <extracomment>The run: the pictures flashed at the interval, from Start until Stop.</extracomment>
         <translation>以最小化方式启动并开始显示，如同按下了“开始”。</translation>
     </message>
     <message>
@@ -382,7 +385,7 @@
     </message>
     <message>
         <source>Add &amp;Folder...</source>
-        <translation>添加文件夹(&amp;F)...</translation>
+        <translation>添加文件夹(&amp;F)…</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
@@ -738,7 +741,7 @@
     </message>
     <message>
         <source>Outside active hours until %1</source>
-        <translation>不在活动时段内，直到 %1</translation>
+        <translation>活动时段外，至 %1</translation>
     </message>
     <message>
         <source>Paused</source>
@@ -746,7 +749,7 @@
     </message>
     <message>
         <source>Paused until %1</source>
-        <translation>已暂停，直到 %1</translation>
+        <translation>暂停至 %1</translation>
     </message>
     <message>
         <source>Shown today: %1</source>

@@ -58,6 +58,8 @@ ActiveHoursDialog::ActiveHoursDialog(const ActiveHours& hours, QWidget* parent)
         timeRow->addWidget(edit);
     }
     timeRow->addStretch();
+    //: A run: the pictures shown one at a time at the interval, from Start
+    //: until Stop; it waits, it does not end. A window: a span of hours.
     auto* hint = new QLabel(tr("A window may go on past midnight; the same time twice is the "
                                "whole day. Outside these hours a run waits."),
                             this);

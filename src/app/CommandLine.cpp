@@ -48,6 +48,7 @@ CommandLine::CommandLine(const QStringList& arguments, const QString& version)
 {
     QCommandLineParser parser;
     parser.setApplicationDescription(
+        //: To flash a picture: to show it for a moment (20 ms to 5 s), then hide it.
         tr("Flashes pictures of your choosing on the screen for a moment at a regular interval."));
     // Qt's options are words after one dash: -platform, not -p -l -a ...
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
@@ -58,7 +59,9 @@ CommandLine::CommandLine(const QStringList& arguments, const QString& version)
     parser.addOption(help);
     const QCommandLineOption versionOption = parser.addVersionOption();
     const QCommandLineOption start(
-        QStringLiteral("start"), tr("Starts minimised with the run on, as if Start were pressed."));
+        QStringLiteral("start"),
+        //: The run: the pictures flashed at the interval, from Start until Stop.
+        tr("Starts minimised with the run on, as if Start were pressed."));
     parser.addOption(start);
     const QCommandLineOption stop(QStringLiteral("stop"),
                                   tr("Stops flashing in the program that is running."));
