@@ -787,7 +787,7 @@
     </message>
     <message>
         <source>Display every</source>
-        <translation>Mostrar cada</translation>
+        <translation>Cada</translation>
     </message>
     <message>
         <source>Sec</source>
@@ -795,7 +795,7 @@
     </message>
     <message>
         <source>Display for</source>
-        <translation>Mostrar durante</translation>
+        <translation>Durante</translation>
     </message>
     <message>
         <source>MiliSec</source>

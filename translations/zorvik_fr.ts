@@ -787,7 +787,7 @@
     </message>
     <message>
         <source>Display every</source>
-        <translation>Afficher toutes les</translation>
+        <translation>Toutes les</translation>
     </message>
     <message>
         <source>Sec</source>
@@ -795,7 +795,7 @@
     </message>
     <message>
         <source>Display for</source>
-        <translation>Afficher pendant</translation>
+        <translation>Pendant</translation>
     </message>
     <message>
         <source>MiliSec</source>

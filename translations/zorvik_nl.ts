@@ -787,7 +787,7 @@
     </message>
     <message>
         <source>Display every</source>
-        <translation>Toon elke</translation>
+        <translation>Elke</translation>
     </message>
     <message>
         <source>Sec</source>
@@ -795,7 +795,7 @@
     </message>
     <message>
         <source>Display for</source>
-        <translation>Toon gedurende</translation>
+        <translation>Gedurende</translation>
     </message>
     <message>
         <source>MiliSec</source>

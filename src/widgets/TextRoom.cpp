@@ -3,6 +3,7 @@
 
 #include <QAbstractButton>
 #include <QGroupBox>
+#include <QHash>
 #include <QLabel>
 #include <QPushButton>
 #include <QStyle>
@@ -36,6 +37,39 @@ int buttonRoom(const QAbstractButton* button)
                               button->fontMetrics().horizontalAdvance(shownText(button->text())));
 }
 
+// A sibling made after a widget is drawn over it: a one-line label's text ends
+// where such a sibling begins across its line.
+int uncoveredWidth(const QLabel* label, int width)
+{
+    const QWidget* parent = label->parentWidget();
+    if (!parent || label->wordWrap())
+        return width;
+    const QObjectList& siblings = parent->children();
+    const QPoint middle = label->geometry().center();
+    for (qsizetype i = siblings.indexOf(label) + 1; i < siblings.size(); ++i) {
+        const auto* sibling = qobject_cast<const QWidget*>(siblings[i]);
+        if (sibling && !sibling->isHidden() && sibling->x() > label->x() &&
+            sibling->x() <= label->geometry().right() && sibling->y() <= middle.y() &&
+            sibling->geometry().bottom() >= middle.y())
+            width = qMin(width, sibling->x() - label->x() - label->contentsRect().x());
+    }
+    return width;
+}
+
+// The group a control's text size is shared with: the option buttons of a
+// frame, the buttons of a row, the one-line labels of a frame, each of the
+// same size as drawn. Empty for a control of its own.
+QString groupOf(const QWidget* widget, double drawnSize)
+{
+    const auto* label = qobject_cast<const QLabel*>(widget);
+    if (!qobject_cast<const QAbstractButton*>(widget) &&
+        !(label && !label->wordWrap() && label->pixmap().isNull()))
+        return {};
+    const int row = qobject_cast<const QPushButton*>(widget) ? widget->y() : -1;
+    return QString::asprintf("%p %s %d %.2f", static_cast<const void*>(widget->parentWidget()),
+                             widget->metaObject()->className(), row, drawnSize);
+}
+
 void shrink(QWidget* widget)
 {
     QFont font = widget->font();
@@ -65,6 +99,7 @@ bool TextRoom::fits(const QWidget* widget)
         // A label sized to its text may still run past its window's edge.
         if (const QWidget* parent = label->parentWidget())
             room.setWidth(qMin(room.width(), parent->width() - label->x()));
+        room.setWidth(uncoveredWidth(label, room.width()));
         if (label->text().isEmpty() || !label->pixmap().isNull())
             return true;
         // On one line a text is as tall as the English one was, whatever the room's height.
@@ -96,6 +131,21 @@ void TextRoom::fit(QWidget* widget)
 void TextRoom::fitAll(QWidget* window)
 {
     const QList<QWidget*> widgets = window->findChildren<QWidget*>();
+    QHash<QWidget*, QString> groups;
     for (QWidget* widget : widgets)
+        groups.insert(widget, groupOf(widget, widget->font().pointSizeF()));
+    QHash<QString, double> smallest;
+    for (QWidget* widget : widgets) {
         fit(widget);
+        const double size = widget->font().pointSizeF();
+        smallest.insert(groups[widget], qMin(size, smallest.value(groups[widget], size)));
+    }
+    // Siblings keep one size: one that had to shrink takes its group along.
+    for (QWidget* widget : widgets) {
+        QFont font = widget->font();
+        if (!groups[widget].isEmpty() && smallest[groups[widget]] < font.pointSizeF()) {
+            font.setPointSizeF(smallest[groups[widget]]);
+            widget->setFont(font);
+        }
+    }
 }
