@@ -5,9 +5,10 @@
 # warnings as errors and runs every test, runs clang-tidy, then builds and runs
 # every test again with the address and undefined-behaviour sanitizers, runs
 # the suites that use the picture store's threads under the thread sanitizer,
-# and checks and installs the package. The quick checks come first, so that a
-# broken change shows in minutes. Every build goes through the user's compiler
-# cache, so a second run recompiles only what changed.
+# fuzzes the list file's and the pictures' readers briefly, and checks and
+# installs the package. The quick checks come first, so that a broken change
+# shows in minutes. Every build goes through the user's compiler cache, so a
+# second run recompiles only what changed.
 set -euo pipefail
 cd "$(dirname "$0")"
 jobs=$(nproc)
@@ -75,6 +76,14 @@ tsan_suite() {
         -R "^($(IFS='|'; echo "${tsan_tests[*]}"))\$"
 }
 
+fuzz_briefly() {
+    local log=build-fuzz/brief.log
+    mkdir -p build-fuzz
+    scripts/fuzz-listfile.sh 10000 >$log 2>&1 && scripts/fuzz-pictures.sh 10 >>$log 2>&1 ||
+        { tail -n 40 $log; return 1; }
+    grep -h '^Done' $log || true
+}
+
 step "Packages" scripts/install-deps.sh --tests
 step "Formatting" scripts/check-format.sh
 step "Layers" scripts/check-layers.sh
@@ -87,6 +96,9 @@ step "Build (asan)" build build-test-asan -DZORVIK_SANITIZE=ON -DCMAKE_BUILD_TYP
 step "Tests (asan)" suite build-test-asan
 step "Build (tsan)" tsan_build
 step "Tests (tsan)" tsan_suite
+# The list file's and the picture readers' fuzz targets, a few seconds each
+# from what earlier runs found: a finding fails the command.
+step "Fuzzing (brief)" fuzz_briefly
 step "Debian package" tests/x11/deb-package.sh "$package"
 
 echo "== Times"

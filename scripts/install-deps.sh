@@ -26,7 +26,9 @@ if [ "${1:-}" = "--tests" ]; then
                # A private PipeWire daemon, its nodes made with pw-cli and linked with pw-link.
                pipewire pipewire-bin
                # The Debian package: built, checked and installed (tests/x11/deb-package.sh).
-               debhelper dpkg-dev fakeroot lintian appstream)
+               debhelper dpkg-dev fakeroot lintian appstream
+               # The readers' fuzz targets, which the test command runs briefly.
+               clang libclang-rt-14-dev)
 elif [ "${1:-}" = "--fuzz" ]; then
     packages+=(clang libclang-rt-14-dev)
 fi
