@@ -186,6 +186,8 @@ void FlashRun::leaveRun()
     if (m_showLatency.isKnown() && isRunning())
         m_preferences.setNumber(Preference::KeptShowLatency, m_showLatency.estimateMs());
     m_services.pause.setWatching(false);
+    // Up to 32 MB of frames: not kept while no run is on.
+    m_pictures.letGoOfAnimations();
     m_pausedFor = {};
     m_tickDue = {};
     setState(State::Stopped);

@@ -336,6 +336,11 @@ void PictureLibrary::prefetch(int slot)
     }
 }
 
+void PictureLibrary::letGoOfAnimations()
+{
+    m_store.letGoOfAnimation();
+}
+
 std::shared_ptr<const PictureAnimation> PictureLibrary::animation(int slot) const
 {
     return m_store.animation(slotPath(slot));

@@ -83,6 +83,7 @@ public:
     Availability flashPicture(int slot, QImage* picture) override;
     void prefetch(int slot) override;
     std::shared_ptr<const PictureAnimation> animation(int slot) const override;
+    void letGoOfAnimations() override;
     // Slot k's flash picture, read from the disk cache at once when it has
     // to be; null while it is being prepared or when it has none.
     QImage flashPictureNow(int slot);

@@ -27,4 +27,6 @@ public:
         Q_UNUSED(slot);
         return nullptr;
     }
+    // Lets go of the frames got ready, once no flash can need them.
+    virtual void letGoOfAnimations() {}
 };

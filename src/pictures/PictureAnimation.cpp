@@ -14,7 +14,7 @@ namespace
 // any other.
 QByteArray animatedKind(const QByteArray& start)
 {
-    if (start.startsWith("GIF87a") || start.startsWith("GIF89a"))
+    if (PictureDecoder::isGif(start))
         return "gif";
     if (start.startsWith("RIFF") && start.mid(8, 4) == "WEBP")
         return "webp";

@@ -289,10 +289,15 @@ DecodedPicture decodeWhole(QImageReader& reader, const QByteArray& start, const 
 
 } // namespace
 
+bool PictureDecoder::isGif(const QByteArray& start)
+{
+    return start.startsWith("GIF87a") || start.startsWith("GIF89a");
+}
+
 QSize PictureDecoder::decodedSize(const QImageReader& reader, const QByteArray& start)
 {
     const QSize size = reader.size();
-    if (start.size() < 10 || !(start.startsWith("GIF87a") || start.startsWith("GIF89a")))
+    if (start.size() < 10 || !isGif(start))
         return size;
     const auto word = [&start](int at) {
         return int(quint8(start.at(at))) | int(quint8(start.at(at + 1))) << 8;

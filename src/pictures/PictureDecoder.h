@@ -54,6 +54,8 @@ DecodedPicture decode(const QString& path, const PictureSizes& sizes);
 // frame's size, which a hostile file makes 1 × 1. start: the file's first
 // bytes.
 QSize decodedSize(const QImageReader& reader, const QByteArray& start);
+// Whether a file starting with these bytes is a GIF.
+bool isGif(const QByteArray& start);
 
 // Why the file cannot be a picture that is shown, when that is known without
 // reading it (it is missing, no file, or too large); empty when it may be.

@@ -71,6 +71,8 @@ public:
     // The frames prepareAnimation(path) made; null while they are being made
     // and when the copy is no animation that can be played.
     std::shared_ptr<const PictureAnimation> animation(const QString& path) const;
+    // Frees the frames made, and forgets those still being made.
+    void letGoOfAnimation() { m_animation = {}; }
 
     // Takes a picture decoded elsewhere (a picture being added).
     void insert(const QString& path, const PackedPicture& picture);

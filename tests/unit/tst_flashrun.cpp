@@ -381,6 +381,8 @@ void FlashRunTest::animationLoopsAndAShortFlashShowsItsFirstFrame()
     QPointer<FakeTimer> frames = frameTimer();
     endFlash();
     QVERIFY(!frames);
+    click(); // Stop: the frames are not kept
+    QVERIFY(!m_window->library().animation(1));
 }
 
 void FlashRunTest::durationChangeAppliesToTheNextFlashIntervalToTheNextStart()
