@@ -15,9 +15,9 @@
 #include <QGroupBox>
 #include <QKeySequence>
 #include <QLabel>
+#include <QMap>
 #include <QMenu>
 #include <QMenuBar>
-#include <QMultiMap>
 #include <QTest>
 
 namespace
@@ -65,9 +65,7 @@ QList<QStringList> accessKeyPlaces(const QWidget* window, QMenu* tray)
             (qobject_cast<const QAbstractButton*>(widget) || (label && label->buddy())))
             own.append(textOf(widget));
     }
-    QList<QAction*> menus;
-    if (tray)
-        menus.append(tray->menuAction());
+    QList<QAction*> menus{tray ? tray->menuAction() : nullptr};
     if (const auto* main = qobject_cast<const QMainWindow*>(window))
         for (QAction* title : main->menuBar()->actions()) {
             own.append(title->isVisible() ? title->text() : QString());
@@ -75,7 +73,7 @@ QList<QStringList> accessKeyPlaces(const QWidget* window, QMenu* tray)
         }
     QList<QStringList> places{own};
     while (!menus.isEmpty())
-        if (const QAction* title = menus.takeFirst(); title->menu()) {
+        if (const QAction* title = menus.takeFirst(); title && title->menu()) {
             places.append(QStringList());
             for (QAction* entry : title->menu()->actions()) {
                 places.last().append(entry->isVisible() ? entry->text() : QString());
@@ -88,17 +86,14 @@ QList<QStringList> accessKeyPlaces(const QWidget* window, QMenu* tray)
 // Texts of one place that share an access key, as "Alt+X: first | second".
 QStringList accessKeyClashes(const QStringList& place)
 {
-    QMultiMap<QString, QString> byKey;
+    QMap<QString, QStringList> byKey;
     for (const QString& text : place)
-        if (const QKeySequence key = QKeySequence::mnemonic(text); !key.isEmpty())
-            byKey.insert(key.toString(), text);
+        byKey[QKeySequence::mnemonic(text).toString()].append(text);
+    byKey.remove(QString()); // texts without an access key
     QStringList clashes;
-    for (const QString& key : byKey.uniqueKeys()) {
-        QStringList texts = byKey.values(key);
-        texts.sort();
-        if (texts.size() > 1)
-            clashes.append(key + ": " + texts.join(" | "));
-    }
+    for (auto texts = byKey.begin(); texts != byKey.end(); ++texts)
+        if (texts->sort(), texts->size() > 1)
+            clashes.append(texts.key() + ": " + texts->join(" | "));
     return clashes;
 }
 

@@ -36,11 +36,7 @@ if [ "${1:-}" = --in-session ]; then
 fi
 [ "$(id -u)" -eq 0 ] || { echo "SKIP deb-package: needs root to install the package and add a user"; exit 0; }
 
-if [[ "${1:-}" == *.deb ]]; then
-    deb=$1
-else
-    deb=$("$here/../../scripts/build-deb.sh" "${1:-}" | tail -n 1)
-fi
+[[ "${1:-}" == *.deb ]] && deb=$1 || deb=$("$here/../../scripts/build-deb.sh" "${1:-}" | tail -n 1)
 echo "package: $(basename "$deb"), $(du -k "$deb" | cut -f1) kB; lintian:"
 lintian --fail-on error "$deb"
 runtime=$(mktemp -d)
