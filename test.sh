@@ -78,11 +78,9 @@ tsan_suite() {
 
 fuzz_briefly() {
     local log=build-fuzz/brief.log corpus status=0
-    scripts/install-deps.sh --fuzz
-    CC=clang CXX=clang++ cmake -S . -B build-fuzz -DZORVIK_FUZZ=ON -DZORVIK_BUILD_TESTS=OFF \
-        -DZORVIK_BUILD_BENCH=OFF -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-    cmake --build build-fuzz -j"$jobs" --target fuzz_listfile fuzz_pictures_jpeg fuzz_pictures_heif \
-        fuzz_pictures_all >$log 2>&1 || { tail -n 40 $log; return 1; }
+    mkdir -p build-fuzz
+    scripts/fuzz-build.sh fuzz_listfile fuzz_pictures_jpeg fuzz_pictures_heif fuzz_pictures_all \
+        >$log 2>&1 || { tail -n 40 $log; return 1; }
     # A fixed seed and an empty corpus each time: the same inputs on every
     # machine, so that the command fails for a fault, never for luck.
     corpus=$(mktemp -d)

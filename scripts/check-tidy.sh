@@ -34,7 +34,8 @@ patterns=()
 for source in "${sources[@]}"; do patterns+=("^$(sed 's/[][\.*^$+?(){}|]/\\&/g' <<<"$source")\$"); done
 status=0
 # A batch includes its sources: that check is check-layers.sh's business.
-run-clang-tidy -quiet -p "$dir" -j"$(nproc)" -checks=-bugprone-suspicious-include "${patterns[@]}" >"$dir/findings.txt" 2>&1 || status=$?
+run-clang-tidy -quiet -p "$dir" -j"$(nproc)" -checks=-bugprone-suspicious-include "${patterns[@]}" \
+    >"$dir/findings.txt" 2>&1 || status=$?
 # Only the findings, not clang-tidy's counts of what it left out.
 grep -v -e '^[0-9]* warnings\? generated' -e '^Suppressed [0-9]* warnings' \
     -e '^Use -header-filter' -e '^clang-tidy-14 ' -e '^$' "$dir/findings.txt" |

@@ -7,10 +7,7 @@
 set -eu
 cd "$(dirname "$0")/.."
 runs=${1:-1000000}
-scripts/install-deps.sh --fuzz
-CC=clang CXX=clang++ cmake -S . -B build-fuzz -DZORVIK_FUZZ=ON -DZORVIK_BUILD_TESTS=OFF \
-    -DZORVIK_BUILD_BENCH=OFF -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-cmake --build build-fuzz --target fuzz_listfile
+scripts/fuzz-build.sh fuzz_listfile
 mkdir -p build-fuzz/corpus
 cd build-fuzz
 nice ./tests/fuzz/fuzz_listfile -runs="$runs" -max_len=4096 -print_final_stats=1 \

@@ -9,12 +9,9 @@
 set -eu
 cd "$(dirname "$0")/.."
 seconds=${1:-60}
-scripts/install-deps.sh --fuzz
-CC=clang CXX=clang++ cmake -S . -B build-fuzz -DZORVIK_FUZZ=ON -DZORVIK_BUILD_TESTS=OFF \
-    -DZORVIK_BUILD_BENCH=OFF -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+scripts/fuzz-build.sh fuzz_pictures_jpeg fuzz_pictures_heif fuzz_pictures_all
 cd build-fuzz
 for reader in jpeg heif all; do
-    cmake --build . --target "fuzz_pictures_$reader"
     mkdir -p "corpus-$reader"
     # The decode budget is 512 MB: no single allocation may pass it, nor the
     # process 1 GB. A small quarantine, so that memory the sanitizer holds back

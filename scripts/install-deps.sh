@@ -5,6 +5,7 @@
 # Installs only what is missing.
 set -euo pipefail
 
+fuzz_packages=(clang libclang-rt-14-dev)
 packages=(cmake make g++ pkg-config qt6-base-dev qt6-base-dev-tools libgl-dev libxcb1-dev
           libxcb-screensaver0-dev libglib2.0-dev libpipewire-0.3-dev
           # The picture readers: libjpeg and libheif of our own, Qt's for WebP, TIFF and SVG.
@@ -28,9 +29,9 @@ if [ "${1:-}" = "--tests" ]; then
                # The Debian package: built, checked and installed (tests/x11/deb-package.sh).
                debhelper dpkg-dev fakeroot lintian appstream
                # The readers' fuzz targets, which the test command runs briefly.
-               clang libclang-rt-14-dev)
+               "${fuzz_packages[@]}")
 elif [ "${1:-}" = "--fuzz" ]; then
-    packages+=(clang libclang-rt-14-dev)
+    packages+=("${fuzz_packages[@]}")
 fi
 
 missing=()
