@@ -567,6 +567,10 @@
         <source>The drawing is too complex to show.</source>
         <translation>Die Zeichnung ist zu komplex, um sie anzuzeigen.</translation>
     </message>
+    <message>
+        <source>The file is damaged: a part of it claims more bytes than the file holds.</source>
+        <translation>Die Datei ist beschädigt: Ein Teil von ihr gibt mehr Bytes an, als die Datei enthält.</translation>
+    </message>
 </context>
 <context>
     <name>PictureLibrary</name>

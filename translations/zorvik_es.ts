@@ -567,6 +567,10 @@
         <source>The drawing is too complex to show.</source>
         <translation>El dibujo es demasiado complejo para mostrarlo.</translation>
     </message>
+    <message>
+        <source>The file is damaged: a part of it claims more bytes than the file holds.</source>
+        <translation>El archivo está dañado: una parte de él declara más bytes de los que contiene el archivo.</translation>
+    </message>
 </context>
 <context>
     <name>PictureLibrary</name>

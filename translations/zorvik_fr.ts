@@ -567,6 +567,10 @@
         <source>The drawing is too complex to show.</source>
         <translation>Le dessin est trop complexe pour être affiché.</translation>
     </message>
+    <message>
+        <source>The file is damaged: a part of it claims more bytes than the file holds.</source>
+        <translation>Le fichier est endommagé : une partie annonce plus d’octets que le fichier n’en contient.</translation>
+    </message>
 </context>
 <context>
     <name>PictureLibrary</name>

@@ -567,6 +567,10 @@
         <source>The drawing is too complex to show.</source>
         <translation>Il disegno è troppo complesso per essere mostrato.</translation>
     </message>
+    <message>
+        <source>The file is damaged: a part of it claims more bytes than the file holds.</source>
+        <translation>Il file è danneggiato: una sua parte dichiara più byte di quanti il file ne contenga.</translation>
+    </message>
 </context>
 <context>
     <name>PictureLibrary</name>

@@ -563,6 +563,10 @@
         <source>The drawing is too complex to show.</source>
         <translation>図形が複雑すぎるため表示できません。</translation>
     </message>
+    <message>
+        <source>The file is damaged: a part of it claims more bytes than the file holds.</source>
+        <translation>ファイルが壊れています。ファイルの一部が、ファイルにある以上のバイト数を示しています。</translation>
+    </message>
 </context>
 <context>
     <name>PictureLibrary</name>

@@ -567,6 +567,10 @@
         <source>The drawing is too complex to show.</source>
         <translation>De tekening is te complex om te tonen.</translation>
     </message>
+    <message>
+        <source>The file is damaged: a part of it claims more bytes than the file holds.</source>
+        <translation>Het bestand is beschadigd: een deel ervan claimt meer bytes dan het bestand bevat.</translation>
+    </message>
 </context>
 <context>
     <name>PictureLibrary</name>

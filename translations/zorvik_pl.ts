@@ -571,6 +571,10 @@
         <source>The drawing is too complex to show.</source>
         <translation>Rysunek jest zbyt złożony, aby go wyświetlić.</translation>
     </message>
+    <message>
+        <source>The file is damaged: a part of it claims more bytes than the file holds.</source>
+        <translation>Plik jest uszkodzony: jego część deklaruje więcej bajtów, niż zawiera plik.</translation>
+    </message>
 </context>
 <context>
     <name>PictureLibrary</name>

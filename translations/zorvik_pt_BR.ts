@@ -567,6 +567,10 @@
         <source>The drawing is too complex to show.</source>
         <translation>O desenho é complexo demais para ser exibido.</translation>
     </message>
+    <message>
+        <source>The file is damaged: a part of it claims more bytes than the file holds.</source>
+        <translation>O arquivo está danificado: uma parte dele declara mais bytes do que o arquivo contém.</translation>
+    </message>
 </context>
 <context>
     <name>PictureLibrary</name>

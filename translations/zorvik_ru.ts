@@ -571,6 +571,10 @@
         <source>The drawing is too complex to show.</source>
         <translation>Рисунок слишком сложен для показа.</translation>
     </message>
+    <message>
+        <source>The file is damaged: a part of it claims more bytes than the file holds.</source>
+        <translation>Файл повреждён: одна из его частей заявляет больше байтов, чем есть в файле.</translation>
+    </message>
 </context>
 <context>
     <name>PictureLibrary</name>

@@ -563,6 +563,10 @@
         <source>The drawing is too complex to show.</source>
         <translation>图形过于复杂，无法显示。</translation>
     </message>
+    <message>
+        <source>The file is damaged: a part of it claims more bytes than the file holds.</source>
+        <translation>文件已损坏：其中一部分声明的字节数超过了文件的实际大小。</translation>
+    </message>
 </context>
 <context>
     <name>PictureLibrary</name>

@@ -4,6 +4,7 @@
 #include "pictures/DecodeBudget.h"
 #include "pictures/HeifReader.h"
 #include "pictures/JpegReader.h"
+#include "pictures/PngCheck.h"
 #include "pictures/SvgCheck.h"
 
 #include <QBuffer>
@@ -325,6 +326,10 @@ DecodedPicture PictureDecoder::decode(const QString& path, const PictureSizes& s
         return decodeJpeg(path, reader.transformation(), sizes);
     if (format == "svg" || format == "svgz")
         return decodeSvg(reader, path, sizes);
+    if (format == "png" && !PngCheck::chunksFit(path))
+        return failure(QCoreApplication::translate(
+            "PictureDecoder", "The file is damaged: a part of it claims more bytes than the file "
+                              "holds."));
     if (decodedWhole(format))
         return decodeWhole(reader, start, sizes);
     return unknownKind(start, reader.canRead());

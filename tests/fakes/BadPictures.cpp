@@ -99,6 +99,11 @@ QList<BadPictures::File> BadPictures::all()
     const QByteArray screen("GIF89a\x4C\x1D\x4C\x1D\0\0\0,\0\0\0\0\x01\0\x01\0\0\x02\x02"
                             "D\x01\0;",
                             29);
+    // Text after the pixels whose chunk claims a gigabyte: libpng would take
+    // the gigabyte before finding the few bytes there are.
+    QByteArray textPastTheEnd = encoded("PNG", {8, 8});
+    textPastTheEnd.insert(textPastTheEnd.size() - 12,
+                          QByteArray("\x3F\xFF\xFF\xF0tEXtComment\0hello", 21));
     const QByteArray svg("<svg xmlns=\"http://www.w3.org/2000/svg\" viewBox=\"0 0 9 9\">");
     QByteArray laughs("<?xml version=\"1.0\"?><!DOCTYPE svg [<!ENTITY a \"lol\">");
     for (char level = 'b'; level <= 'j'; ++level)
@@ -108,7 +113,8 @@ QList<BadPictures::File> BadPictures::all()
     constexpr quint32 BitFields = 3;
     return {
         {QStringLiteral("huge header.jpg"), huge},
-        {QStringLiteral("progressive panorama.jpg"), progressive},
+        {QStringLiteral("progressive panorama.jpg"), progressive, false, false, 0,
+         "too large to show"},
         {QStringLiteral("truncated.jpg"), jpeg.left(jpeg.size() / 3)},
         {QStringLiteral("header only.jpg"), jpeg.left(jpeg.indexOf("\xFF\xDA") + 4)},
         {QStringLiteral("empty.jpg"), QByteArray()},
@@ -116,6 +122,7 @@ QList<BadPictures::File> BadPictures::all()
         {QStringLiteral("icon inside.jpg"), encoded("ICO", {40, 30})},
         {QStringLiteral("huge.gif"), gif},
         {QStringLiteral("huge screen.gif"), screen},
+        {QStringLiteral("text past the end.png"), textPastTheEnd, false, false, 0, "damaged"},
         {QStringLiteral("deep.svg"), svg + QByteArray("<g>").repeated(100000) + "</svg>"},
         {QStringLiteral("laughs.svg"), laughs},
         {QStringLiteral("compressed.svg"), QByteArray("\x1F\x8B\x08\0\0\0\0\0", 8)},

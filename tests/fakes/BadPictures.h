@@ -15,7 +15,8 @@ struct File {
     bool folder = false;
     // Odd but readable: the decoder may make a picture of it (all black).
     bool mayDecode = false;
-    qint64 sparseSize = 0; // made this large with a hole after the content
+    qint64 sparseSize = 0;         // made this large with a hole after the content
+    const char* refusal = nullptr; // when set, the refusal's words include it
 };
 
 QList<File> all();
