@@ -13,7 +13,7 @@ packages=(cmake make g++ pkg-config qt6-base-dev qt6-base-dev-tools libgl-dev li
           # lupdate and lrelease with their CMake functions; Qt's own texts translated.
           qt6-l10n-tools qt6-tools-dev qt6-translations-l10n)
 if [ "${1:-}" = "--tests" ]; then
-    packages+=(xvfb xauth openbox x11-utils xdotool wmctrl clang-format clang-tidy ccache
+    packages+=(xvfb xauth openbox picom x11-utils xdotool wmctrl clang-format clang-tidy ccache
                desktop-file-utils imagemagick fonts-dejavu-core
                # Chinese and Japanese letters, so that their texts are measured as shown.
                fonts-wqy-microhei

@@ -186,6 +186,48 @@
     </message>
 </context>
 <context>
+    <name>FlashLookDialog</name>
+    <message>
+        <source> %</source>
+        <extracomment>The unit after a number, as in &quot;50 %&quot;.</extracomment>
+        <translation> %</translation>
+    </message>
+    <message>
+        <source> ms</source>
+        <extracomment>Milliseconds, after a number, as in &quot;200 ms&quot;.</extracomment>
+        <translation> ms</translation>
+    </message>
+    <message>
+        <source>Flash Look</source>
+        <extracomment>The window&apos;s title: how each picture looks while it is flashed.</extracomment>
+        <translation>Aussehen der Bilder</translation>
+    </message>
+    <message>
+        <source>&amp;Opacity:</source>
+        <translation>&amp;Deckkraft:</translation>
+    </message>
+    <message>
+        <source>Fade &amp;in:</source>
+        <translation>&amp;Einblenden:</translation>
+    </message>
+    <message>
+        <source>Fade o&amp;ut:</source>
+        <translation>A&amp;usblenden:</translation>
+    </message>
+    <message>
+        <source>&amp;Play</source>
+        <translation>Abs&amp;pielen</translation>
+    </message>
+    <message>
+        <source>The display duration is the time a picture is shown at this opacity; the fades come before and after it.</source>
+        <translation>Die Anzeigedauer ist die Zeit, in der ein Bild mit dieser Deckkraft gezeigt wird; die Überblendungen kommen davor und danach hinzu.</translation>
+    </message>
+    <message>
+        <source>Your desktop does not blend windows now, so pictures are shown opaque and without fades. These choices take effect on a desktop that does, such as GNOME or KDE Plasma, or with a compositing manager.</source>
+        <translation>Ihr Desktop blendet Fenster derzeit nicht ineinander, daher werden Bilder deckend und ohne Überblendung gezeigt. Diese Einstellungen wirken auf einem Desktop, der das tut, etwa GNOME oder KDE Plasma, oder mit einem Compositing-Manager.</translation>
+    </message>
+</context>
+<context>
     <name>FlashRun</name>
     <message>
         <source>&amp;Start</source>
@@ -462,6 +504,11 @@
     <message>
         <source>Re&amp;cord...</source>
         <translation>&amp;Protokoll …</translation>
+    </message>
+    <message>
+        <source>Flash &amp;Look...</source>
+        <extracomment>How each picture looks while it is flashed: its opacity and its fades.</extracomment>
+        <translation>&amp;Aussehen der Bilder …</translation>
     </message>
 </context>
 <context>

@@ -186,6 +186,48 @@
     </message>
 </context>
 <context>
+    <name>FlashLookDialog</name>
+    <message>
+        <source> %</source>
+        <extracomment>The unit after a number, as in &quot;50 %&quot;.</extracomment>
+        <translation> %</translation>
+    </message>
+    <message>
+        <source> ms</source>
+        <extracomment>Milliseconds, after a number, as in &quot;200 ms&quot;.</extracomment>
+        <translation> ms</translation>
+    </message>
+    <message>
+        <source>Flash Look</source>
+        <extracomment>The window&apos;s title: how each picture looks while it is flashed.</extracomment>
+        <translation>Aspecto de las imágenes</translation>
+    </message>
+    <message>
+        <source>&amp;Opacity:</source>
+        <translation>&amp;Opacidad:</translation>
+    </message>
+    <message>
+        <source>Fade &amp;in:</source>
+        <translation>&amp;Aparición gradual:</translation>
+    </message>
+    <message>
+        <source>Fade o&amp;ut:</source>
+        <translation>&amp;Desaparición gradual:</translation>
+    </message>
+    <message>
+        <source>&amp;Play</source>
+        <translation>&amp;Reproducir</translation>
+    </message>
+    <message>
+        <source>The display duration is the time a picture is shown at this opacity; the fades come before and after it.</source>
+        <translation>La duración de la visualización es el tiempo en que una imagen se muestra con esta opacidad; las transiciones se añaden antes y después.</translation>
+    </message>
+    <message>
+        <source>Your desktop does not blend windows now, so pictures are shown opaque and without fades. These choices take effect on a desktop that does, such as GNOME or KDE Plasma, or with a compositing manager.</source>
+        <translation>Su escritorio no mezcla ahora las ventanas, así que las imágenes se muestran opacas y sin transiciones. Estas opciones surten efecto en un escritorio que sí lo hace, como GNOME o KDE Plasma, o con un gestor de composición.</translation>
+    </message>
+</context>
+<context>
     <name>FlashRun</name>
     <message>
         <source>&amp;Start</source>
@@ -462,6 +504,11 @@
     <message>
         <source>Re&amp;cord...</source>
         <translation>Re&amp;gistro…</translation>
+    </message>
+    <message>
+        <source>Flash &amp;Look...</source>
+        <extracomment>How each picture looks while it is flashed: its opacity and its fades.</extracomment>
+        <translation>Aspecto de las &amp;imágenes…</translation>
     </message>
 </context>
 <context>

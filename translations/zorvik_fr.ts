@@ -186,6 +186,48 @@
     </message>
 </context>
 <context>
+    <name>FlashLookDialog</name>
+    <message>
+        <source> %</source>
+        <extracomment>The unit after a number, as in &quot;50 %&quot;.</extracomment>
+        <translation> %</translation>
+    </message>
+    <message>
+        <source> ms</source>
+        <extracomment>Milliseconds, after a number, as in &quot;200 ms&quot;.</extracomment>
+        <translation> ms</translation>
+    </message>
+    <message>
+        <source>Flash Look</source>
+        <extracomment>The window&apos;s title: how each picture looks while it is flashed.</extracomment>
+        <translation>Apparence des images</translation>
+    </message>
+    <message>
+        <source>&amp;Opacity:</source>
+        <translation>&amp;Opacité :</translation>
+    </message>
+    <message>
+        <source>Fade &amp;in:</source>
+        <translation>Fondu d’o&amp;uverture :</translation>
+    </message>
+    <message>
+        <source>Fade o&amp;ut:</source>
+        <translation>Fondu de &amp;fermeture :</translation>
+    </message>
+    <message>
+        <source>&amp;Play</source>
+        <translation>&amp;Lire</translation>
+    </message>
+    <message>
+        <source>The display duration is the time a picture is shown at this opacity; the fades come before and after it.</source>
+        <translation>La durée d’affichage est le temps pendant lequel une image est montrée avec cette opacité ; les fondus s’ajoutent avant et après.</translation>
+    </message>
+    <message>
+        <source>Your desktop does not blend windows now, so pictures are shown opaque and without fades. These choices take effect on a desktop that does, such as GNOME or KDE Plasma, or with a compositing manager.</source>
+        <translation>Votre bureau ne mélange pas les fenêtres en ce moment : les images sont donc affichées opaques et sans fondu. Ces choix prennent effet sur un bureau qui le fait, comme GNOME ou KDE Plasma, ou avec un gestionnaire de composition.</translation>
+    </message>
+</context>
+<context>
     <name>FlashRun</name>
     <message>
         <source>&amp;Start</source>
@@ -463,6 +505,11 @@
         <source>Re&amp;cord...</source>
         <translation>&amp;Journal…</translation>
     </message>
+    <message>
+        <source>Flash &amp;Look...</source>
+        <extracomment>How each picture looks while it is flashed: its opacity and its fades.</extracomment>
+        <translation>Apparence des &amp;images…</translation>
+    </message>
 </context>
 <context>
     <name>PauseForActions</name>
@@ -569,7 +616,7 @@
     </message>
     <message>
         <source>The file is damaged: a part of it claims more bytes than the file holds.</source>
-        <translation>Le fichier est endommagé : une partie annonce plus d’octets que le fichier n’en contient.</translation>
+        <translation>Le fichier est endommagé&#xa0;: une partie annonce plus d’octets que le fichier n’en contient.</translation>
     </message>
 </context>
 <context>

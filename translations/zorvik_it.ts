@@ -186,6 +186,48 @@
     </message>
 </context>
 <context>
+    <name>FlashLookDialog</name>
+    <message>
+        <source> %</source>
+        <extracomment>The unit after a number, as in &quot;50 %&quot;.</extracomment>
+        <translation>%</translation>
+    </message>
+    <message>
+        <source> ms</source>
+        <extracomment>Milliseconds, after a number, as in &quot;200 ms&quot;.</extracomment>
+        <translation> ms</translation>
+    </message>
+    <message>
+        <source>Flash Look</source>
+        <extracomment>The window&apos;s title: how each picture looks while it is flashed.</extracomment>
+        <translation>Aspetto delle immagini</translation>
+    </message>
+    <message>
+        <source>&amp;Opacity:</source>
+        <translation>&amp;Opacità:</translation>
+    </message>
+    <message>
+        <source>Fade &amp;in:</source>
+        <translation>&amp;Dissolvenza in entrata:</translation>
+    </message>
+    <message>
+        <source>Fade o&amp;ut:</source>
+        <translation>Dissolvenza in &amp;uscita:</translation>
+    </message>
+    <message>
+        <source>&amp;Play</source>
+        <translation>&amp;Riproduci</translation>
+    </message>
+    <message>
+        <source>The display duration is the time a picture is shown at this opacity; the fades come before and after it.</source>
+        <translation>La durata di visualizzazione è il tempo in cui un’immagine è mostrata con questa opacità; le dissolvenze si aggiungono prima e dopo.</translation>
+    </message>
+    <message>
+        <source>Your desktop does not blend windows now, so pictures are shown opaque and without fades. These choices take effect on a desktop that does, such as GNOME or KDE Plasma, or with a compositing manager.</source>
+        <translation>Il desktop ora non fonde le finestre, quindi le immagini sono mostrate opache e senza dissolvenze. Queste scelte hanno effetto su un desktop che lo fa, come GNOME o KDE Plasma, o con un compositing manager.</translation>
+    </message>
+</context>
+<context>
     <name>FlashRun</name>
     <message>
         <source>&amp;Start</source>
@@ -462,6 +504,11 @@
     <message>
         <source>Re&amp;cord...</source>
         <translation>Re&amp;gistro…</translation>
+    </message>
+    <message>
+        <source>Flash &amp;Look...</source>
+        <extracomment>How each picture looks while it is flashed: its opacity and its fades.</extracomment>
+        <translation>&amp;Aspetto delle immagini…</translation>
     </message>
 </context>
 <context>

@@ -186,6 +186,48 @@
     </message>
 </context>
 <context>
+    <name>FlashLookDialog</name>
+    <message>
+        <source> %</source>
+        <extracomment>The unit after a number, as in &quot;50 %&quot;.</extracomment>
+        <translation>%</translation>
+    </message>
+    <message>
+        <source> ms</source>
+        <extracomment>Milliseconds, after a number, as in &quot;200 ms&quot;.</extracomment>
+        <translation> ms</translation>
+    </message>
+    <message>
+        <source>Flash Look</source>
+        <extracomment>The window&apos;s title: how each picture looks while it is flashed.</extracomment>
+        <translation>表示の見た目</translation>
+    </message>
+    <message>
+        <source>&amp;Opacity:</source>
+        <translation>不透明度(&amp;O):</translation>
+    </message>
+    <message>
+        <source>Fade &amp;in:</source>
+        <translation>フェードイン(&amp;I):</translation>
+    </message>
+    <message>
+        <source>Fade o&amp;ut:</source>
+        <translation>フェードアウト(&amp;U):</translation>
+    </message>
+    <message>
+        <source>&amp;Play</source>
+        <translation>再生(&amp;P)</translation>
+    </message>
+    <message>
+        <source>The display duration is the time a picture is shown at this opacity; the fades come before and after it.</source>
+        <translation>表示時間は、画像がこの不透明度で表示される時間です。フェードはその前後に加わります。</translation>
+    </message>
+    <message>
+        <source>Your desktop does not blend windows now, so pictures are shown opaque and without fades. These choices take effect on a desktop that does, such as GNOME or KDE Plasma, or with a compositing manager.</source>
+        <translation>現在のデスクトップはウィンドウを合成していないため、画像は不透明のまま、フェードなしで表示されます。これらの設定は、GNOME や KDE Plasma のように合成を行うデスクトップ、またはコンポジットマネージャーの下で有効になります。</translation>
+    </message>
+</context>
+<context>
     <name>FlashRun</name>
     <message>
         <source>&amp;Start</source>
@@ -458,6 +500,11 @@
     <message>
         <source>Re&amp;cord...</source>
         <translation>記録(&amp;C)…</translation>
+    </message>
+    <message>
+        <source>Flash &amp;Look...</source>
+        <extracomment>How each picture looks while it is flashed: its opacity and its fades.</extracomment>
+        <translation>表示の見た目(&amp;L)…</translation>
     </message>
 </context>
 <context>

@@ -186,6 +186,48 @@
     </message>
 </context>
 <context>
+    <name>FlashLookDialog</name>
+    <message>
+        <source> %</source>
+        <extracomment>The unit after a number, as in &quot;50 %&quot;.</extracomment>
+        <translation>%</translation>
+    </message>
+    <message>
+        <source> ms</source>
+        <extracomment>Milliseconds, after a number, as in &quot;200 ms&quot;.</extracomment>
+        <translation> ms</translation>
+    </message>
+    <message>
+        <source>Flash Look</source>
+        <extracomment>The window&apos;s title: how each picture looks while it is flashed.</extracomment>
+        <translation>Uiterlijk van de afbeeldingen</translation>
+    </message>
+    <message>
+        <source>&amp;Opacity:</source>
+        <translation>&amp;Dekking:</translation>
+    </message>
+    <message>
+        <source>Fade &amp;in:</source>
+        <translation>&amp;Infaden:</translation>
+    </message>
+    <message>
+        <source>Fade o&amp;ut:</source>
+        <translation>&amp;Uitfaden:</translation>
+    </message>
+    <message>
+        <source>&amp;Play</source>
+        <translation>Af&amp;spelen</translation>
+    </message>
+    <message>
+        <source>The display duration is the time a picture is shown at this opacity; the fades come before and after it.</source>
+        <translation>De weergaveduur is de tijd dat een afbeelding met deze dekking wordt getoond; het in- en uitfaden komt ervoor en erna.</translation>
+    </message>
+    <message>
+        <source>Your desktop does not blend windows now, so pictures are shown opaque and without fades. These choices take effect on a desktop that does, such as GNOME or KDE Plasma, or with a compositing manager.</source>
+        <translation>Uw bureaublad mengt vensters nu niet, dus afbeeldingen worden ondoorzichtig en zonder faden getoond. Deze keuzes werken op een bureaublad dat dat wel doet, zoals GNOME of KDE Plasma, of met een compositing manager.</translation>
+    </message>
+</context>
+<context>
     <name>FlashRun</name>
     <message>
         <source>&amp;Start</source>
@@ -462,6 +504,11 @@
     <message>
         <source>Re&amp;cord...</source>
         <translation>&amp;Logboek…</translation>
+    </message>
+    <message>
+        <source>Flash &amp;Look...</source>
+        <extracomment>How each picture looks while it is flashed: its opacity and its fades.</extracomment>
+        <translation>Uiterlijk van de af&amp;beeldingen…</translation>
     </message>
 </context>
 <context>

@@ -186,6 +186,48 @@
     </message>
 </context>
 <context>
+    <name>FlashLookDialog</name>
+    <message>
+        <source> %</source>
+        <extracomment>The unit after a number, as in &quot;50 %&quot;.</extracomment>
+        <translation>%</translation>
+    </message>
+    <message>
+        <source> ms</source>
+        <extracomment>Milliseconds, after a number, as in &quot;200 ms&quot;.</extracomment>
+        <translation> ms</translation>
+    </message>
+    <message>
+        <source>Flash Look</source>
+        <extracomment>The window&apos;s title: how each picture looks while it is flashed.</extracomment>
+        <translation>Wygląd obrazów</translation>
+    </message>
+    <message>
+        <source>&amp;Opacity:</source>
+        <translation>&amp;Krycie:</translation>
+    </message>
+    <message>
+        <source>Fade &amp;in:</source>
+        <translation>&amp;Pojawianie się:</translation>
+    </message>
+    <message>
+        <source>Fade o&amp;ut:</source>
+        <translation>&amp;Znikanie:</translation>
+    </message>
+    <message>
+        <source>&amp;Play</source>
+        <translation>&amp;Odtwórz</translation>
+    </message>
+    <message>
+        <source>The display duration is the time a picture is shown at this opacity; the fades come before and after it.</source>
+        <translation>Czas wyświetlania to czas, przez który obraz jest pokazywany z tym kryciem; pojawianie się i znikanie dochodzą przed nim i po nim.</translation>
+    </message>
+    <message>
+        <source>Your desktop does not blend windows now, so pictures are shown opaque and without fades. These choices take effect on a desktop that does, such as GNOME or KDE Plasma, or with a compositing manager.</source>
+        <translation>Pulpit nie łączy teraz okien, więc obrazy są pokazywane bez przezroczystości i bez przejść. Te ustawienia działają na pulpicie, który to robi, takim jak GNOME lub KDE Plasma, albo z menedżerem kompozycji.</translation>
+    </message>
+</context>
+<context>
     <name>FlashRun</name>
     <message>
         <source>&amp;Start</source>
@@ -466,6 +508,11 @@
     <message>
         <source>Re&amp;cord...</source>
         <translation>&amp;Rejestr…</translation>
+    </message>
+    <message>
+        <source>Flash &amp;Look...</source>
+        <extracomment>How each picture looks while it is flashed: its opacity and its fades.</extracomment>
+        <translation>&amp;Wygląd obrazów…</translation>
     </message>
 </context>
 <context>

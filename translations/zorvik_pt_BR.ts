@@ -186,6 +186,48 @@
     </message>
 </context>
 <context>
+    <name>FlashLookDialog</name>
+    <message>
+        <source> %</source>
+        <extracomment>The unit after a number, as in &quot;50 %&quot;.</extracomment>
+        <translation>%</translation>
+    </message>
+    <message>
+        <source> ms</source>
+        <extracomment>Milliseconds, after a number, as in &quot;200 ms&quot;.</extracomment>
+        <translation> ms</translation>
+    </message>
+    <message>
+        <source>Flash Look</source>
+        <extracomment>The window&apos;s title: how each picture looks while it is flashed.</extracomment>
+        <translation>Aparência das imagens</translation>
+    </message>
+    <message>
+        <source>&amp;Opacity:</source>
+        <translation>&amp;Opacidade:</translation>
+    </message>
+    <message>
+        <source>Fade &amp;in:</source>
+        <translation>&amp;Esmaecer na entrada:</translation>
+    </message>
+    <message>
+        <source>Fade o&amp;ut:</source>
+        <translation>Esmaecer na &amp;saída:</translation>
+    </message>
+    <message>
+        <source>&amp;Play</source>
+        <translation>&amp;Reproduzir</translation>
+    </message>
+    <message>
+        <source>The display duration is the time a picture is shown at this opacity; the fades come before and after it.</source>
+        <translation>A duração da exibição é o tempo em que uma imagem fica na tela com esta opacidade; os esmaecimentos vêm antes e depois.</translation>
+    </message>
+    <message>
+        <source>Your desktop does not blend windows now, so pictures are shown opaque and without fades. These choices take effect on a desktop that does, such as GNOME or KDE Plasma, or with a compositing manager.</source>
+        <translation>Sua área de trabalho não está combinando janelas agora, então as imagens são exibidas opacas e sem esmaecimento. Estas opções têm efeito em uma área de trabalho que faça isso, como GNOME ou KDE Plasma, ou com um gerenciador de composição.</translation>
+    </message>
+</context>
+<context>
     <name>FlashRun</name>
     <message>
         <source>&amp;Start</source>
@@ -462,6 +504,11 @@
     <message>
         <source>Re&amp;cord...</source>
         <translation>Re&amp;gistro…</translation>
+    </message>
+    <message>
+        <source>Flash &amp;Look...</source>
+        <extracomment>How each picture looks while it is flashed: its opacity and its fades.</extracomment>
+        <translation>Aparência das &amp;imagens…</translation>
     </message>
 </context>
 <context>

@@ -186,6 +186,48 @@
     </message>
 </context>
 <context>
+    <name>FlashLookDialog</name>
+    <message>
+        <source> %</source>
+        <extracomment>The unit after a number, as in &quot;50 %&quot;.</extracomment>
+        <translation> %</translation>
+    </message>
+    <message>
+        <source> ms</source>
+        <extracomment>Milliseconds, after a number, as in &quot;200 ms&quot;.</extracomment>
+        <translation> мс</translation>
+    </message>
+    <message>
+        <source>Flash Look</source>
+        <extracomment>The window&apos;s title: how each picture looks while it is flashed.</extracomment>
+        <translation>Вид изображений</translation>
+    </message>
+    <message>
+        <source>&amp;Opacity:</source>
+        <translation>&amp;Непрозрачность:</translation>
+    </message>
+    <message>
+        <source>Fade &amp;in:</source>
+        <translation>&amp;Появление:</translation>
+    </message>
+    <message>
+        <source>Fade o&amp;ut:</source>
+        <translation>&amp;Исчезание:</translation>
+    </message>
+    <message>
+        <source>&amp;Play</source>
+        <translation>&amp;Воспроизвести</translation>
+    </message>
+    <message>
+        <source>The display duration is the time a picture is shown at this opacity; the fades come before and after it.</source>
+        <translation>Длительность показа — время, когда изображение видно с этой непрозрачностью; появление и исчезание добавляются до и после него.</translation>
+    </message>
+    <message>
+        <source>Your desktop does not blend windows now, so pictures are shown opaque and without fades. These choices take effect on a desktop that does, such as GNOME or KDE Plasma, or with a compositing manager.</source>
+        <translation>Ваш рабочий стол сейчас не совмещает окна, поэтому изображения показываются непрозрачными и без плавных переходов. Эти настройки действуют на рабочем столе, который это делает, например GNOME или KDE Plasma, или с композитным менеджером.</translation>
+    </message>
+</context>
+<context>
     <name>FlashRun</name>
     <message>
         <source>&amp;Start</source>
@@ -466,6 +508,11 @@
     <message>
         <source>Re&amp;cord...</source>
         <translation>&amp;Журнал…</translation>
+    </message>
+    <message>
+        <source>Flash &amp;Look...</source>
+        <extracomment>How each picture looks while it is flashed: its opacity and its fades.</extracomment>
+        <translation>Вид из&amp;ображений…</translation>
     </message>
 </context>
 <context>

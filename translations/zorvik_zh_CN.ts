@@ -186,6 +186,48 @@
     </message>
 </context>
 <context>
+    <name>FlashLookDialog</name>
+    <message>
+        <source> %</source>
+        <extracomment>The unit after a number, as in &quot;50 %&quot;.</extracomment>
+        <translation>%</translation>
+    </message>
+    <message>
+        <source> ms</source>
+        <extracomment>Milliseconds, after a number, as in &quot;200 ms&quot;.</extracomment>
+        <translation> 毫秒</translation>
+    </message>
+    <message>
+        <source>Flash Look</source>
+        <extracomment>The window&apos;s title: how each picture looks while it is flashed.</extracomment>
+        <translation>显示外观</translation>
+    </message>
+    <message>
+        <source>&amp;Opacity:</source>
+        <translation>不透明度(&amp;O)：</translation>
+    </message>
+    <message>
+        <source>Fade &amp;in:</source>
+        <translation>淡入(&amp;I)：</translation>
+    </message>
+    <message>
+        <source>Fade o&amp;ut:</source>
+        <translation>淡出(&amp;U)：</translation>
+    </message>
+    <message>
+        <source>&amp;Play</source>
+        <translation>播放(&amp;P)</translation>
+    </message>
+    <message>
+        <source>The display duration is the time a picture is shown at this opacity; the fades come before and after it.</source>
+        <translation>显示时长是图片以此不透明度显示的时间；淡入和淡出分别加在其前后。</translation>
+    </message>
+    <message>
+        <source>Your desktop does not blend windows now, so pictures are shown opaque and without fades. These choices take effect on a desktop that does, such as GNOME or KDE Plasma, or with a compositing manager.</source>
+        <translation>您的桌面目前不进行窗口合成，因此图片以不透明方式显示，且没有淡入淡出。这些选项在进行合成的桌面（如 GNOME 或 KDE Plasma）上或配合合成管理器时才会生效。</translation>
+    </message>
+</context>
+<context>
     <name>FlashRun</name>
     <message>
         <source>&amp;Start</source>
@@ -458,6 +500,11 @@
     <message>
         <source>Re&amp;cord...</source>
         <translation>记录(&amp;C)…</translation>
+    </message>
+    <message>
+        <source>Flash &amp;Look...</source>
+        <extracomment>How each picture looks while it is flashed: its opacity and its fades.</extracomment>
+        <translation>显示外观(&amp;L)…</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,7 @@
 #include "app/MainWindow.h"
 
 #include "app/ActiveHoursDialog.h"
+#include "app/FlashLookDialog.h"
 #include "app/ImageViewer.h"
 #include "app/LibraryEditor.h"
 #include "app/PauseForActions.h"
@@ -317,6 +318,11 @@ void MainWindow::buildRunMenus(QMenu* file)
         m_pauseMenus << pauseMenu;
         m_showPicturesOnMenus << showPicturesOnMenu;
     }
+    //: How each picture looks while it is flashed: its opacity and its fades.
+    QAction* look = new QAction(tr("Flash &Look..."), file);
+    look->setObjectName(QStringLiteral("mnuFlashLook"));
+    connect(look, &QAction::triggered, this, &MainWindow::openFlashLook);
+    file->insertAction(exit, look);
     QAction* record = new QAction(tr("Re&cord..."), file);
     record->setObjectName(QStringLiteral("mnuRecord"));
     connect(record, &QAction::triggered, this, &MainWindow::openRecord);
@@ -335,6 +341,22 @@ void MainWindow::openRecord()
     auto* dialog = new RecordDialog(m_session, m_services.clock, this);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     dialog->show();
+}
+
+void MainWindow::openFlashLook()
+{
+    if (auto* open = findChild<FlashLookDialog*>()) {
+        open->raise();
+        open->activateWindow();
+        return;
+    }
+    auto* dialog = new FlashLookDialog(FlashLook::load(m_session.preferences()),
+                                       m_services.screen.composites(), m_services.timers, this);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    // From the next flash on.
+    connect(dialog, &QDialog::accepted, this,
+            [this, dialog] { dialog->look().save(m_session.preferences()); });
+    dialog->open();
 }
 
 void MainWindow::openActiveHours()

@@ -73,6 +73,7 @@ private:
     void buildRunMenus(QMenu* file);
     void showPicturesOnChanged(ShowPicturesOn choice);
     void openActiveHours();
+    void openFlashLook();
     void openRecord();
     void addingChanged(bool adding);
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "core/FlashLook.h"
 #include "pictures/PictureAnimation.h"
 
 #include <QImage>
@@ -32,6 +33,9 @@ public:
     {
         show(animation->frames.constFirst(), topLeft, durationMs);
     }
+    // The look of the flashes that follow; a display that cannot blend
+    // shows them plain.
+    virtual void setLook(const FlashLook& look) { Q_UNUSED(look) }
     // The picture on the screen, if any, goes at once; flashEnded() does not follow.
     virtual void remove() = 0;
     // Lets go of everything, the window made ahead included.

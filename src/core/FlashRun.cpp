@@ -276,6 +276,7 @@ void FlashRun::flash(int slot)
         m_monitorPicker.placeNext(size, choices.randomLocation(), m_services.random);
     const QPointF topLeft(place.left, place.top);
     m_shownSlot = slot;
+    m_display.setLook(FlashLook::load(m_preferences));
     if (const auto animation = m_pictures.animation(slot))
         m_display.showAnimation(animation, topLeft, choices.durationMilliseconds());
     else

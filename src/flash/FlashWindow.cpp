@@ -7,6 +7,7 @@
 
 #include <QAccessibleWidget>
 #include <QGuiApplication>
+#include <QScreen>
 #include <QWindow>
 
 namespace
@@ -41,8 +42,10 @@ QAccessibleInterface* silentFlash(const QString& className, QObject* object)
 
 const QString FlashWindow::FlashTimerName = QStringLiteral("flashTimer");
 const QString FlashWindow::FrameTimerName = QStringLiteral("frameTimer");
+const QString FlashWindow::FadeTimerName = QStringLiteral("fadeTimer");
 
-FlashWindow::FlashWindow(TimerFactory& timers) : QWidget(nullptr), m_timers(timers)
+FlashWindow::FlashWindow(TimerFactory& timers, bool seeThrough)
+    : QWidget(nullptr), m_timers(timers), m_seeThrough(seeThrough)
 {
     setObjectName(QStringLiteral("frmDisplay"));
     setWindowTitle(QStringLiteral("Tidewell Charts v1.0"));
@@ -55,6 +58,8 @@ FlashWindow::FlashWindow(TimerFactory& timers) : QWidget(nullptr), m_timers(time
     setAttribute(Qt::WA_ShowWithoutActivating);
     setAttribute(Qt::WA_QuitOnClose, false);
     setAttribute(Qt::WA_NoSystemBackground);
+    // Before the native window exists: it then gets a visual with alpha.
+    setAttribute(Qt::WA_TranslucentBackground, seeThrough);
     setFocusPolicy(Qt::NoFocus);
     static const bool silenced = (QAccessible::installFactory(silentFlash), true);
     Q_UNUSED(silenced);
@@ -62,6 +67,7 @@ FlashWindow::FlashWindow(TimerFactory& timers) : QWidget(nullptr), m_timers(time
 
     m_picture = new StretchedPicture(this);
     m_picture->setObjectName(QStringLiteral("imgPictureDisplay"));
+    m_picture->setSeeThrough(seeThrough);
     m_picture->setGeometry(rect());
     connect(m_picture, &StretchedPicture::painted, this, &FlashWindow::pictureShown);
 
@@ -127,6 +133,9 @@ void FlashWindow::showFlash()
     m_painted = false;
     // A flash that never gets painted must still end, or the run would stall.
     m_flashTimer->setInterval(m_duration + UnpaintedGraceMs);
+    // Set before the window is mapped, so that a fade in starts from nothing.
+    if (!m_look.isPlain())
+        setWindowOpacity(m_look.opacityAt(0, m_duration));
     // Above everything, before mapping: restacking an unmapped window can
     // never activate it. (Other platforms stack a stays-on-top window.)
     if (QWindow* window = windowHandle(); window && QGuiApplication::platformName() == "xcb")
@@ -139,7 +148,11 @@ void FlashWindow::pictureShown()
     if (m_painted || !m_flashTimer || !isVisible())
         return;
     m_painted = true;
-    m_flashTimer->setInterval(m_duration);
+    // The fade in comes before the duration; the fade out follows it.
+    m_flashTimer->setInterval(m_look.fadeInMs + m_duration);
+    m_seenFor.start();
+    if (m_look.fadeInMs > 0)
+        fadeStep();
     if (m_animation && m_duration > m_animation->delaysMs.constFirst()) {
         m_frameTimer->setInterval(m_animation->delaysMs.constFirst());
         m_frameTimer->setEnabled(true);
@@ -147,9 +160,47 @@ void FlashWindow::pictureShown()
     emit pictureOnScreen();
 }
 
+void FlashWindow::fadeStep()
+{
+    if (!m_fadeTimer) {
+        m_fadeTimer = m_timers.create(FadeTimerName, this);
+        connect(m_fadeTimer, &Timer::timeout, this, &FlashWindow::fadeStep);
+        // A step for each frame the display draws, its opacity worked out
+        // from the time really passed, however late the step comes.
+        const QScreen* on = screen();
+        const double hertz = on && on->refreshRate() > 1 ? on->refreshRate() : 60.0;
+        m_fadeTimer->setInterval(qMax(1, qRound(1000.0 / hertz)));
+        m_fadeTimer->setEnabled(true);
+    }
+    const qint64 elapsed = m_seenFor.elapsed();
+    if (m_fadeOutFrom >= 0) {
+        const qint64 fadeOutAt = qint64(m_look.fadeInMs) + m_duration;
+        setWindowOpacity(m_look.opacityAt(fadeOutAt + elapsed - m_fadeOutFrom, m_duration));
+        return;
+    }
+    setWindowOpacity(m_look.opacityAt(elapsed, m_duration));
+    if (elapsed >= m_look.fadeInMs) // at full strength until the fade out
+        m_fadeTimer->setEnabled(false);
+}
+
 void FlashWindow::flashTimerFired()
 {
+    if (m_look.fadeOutMs > 0 && m_fadeOutFrom < 0) {
+        m_fadeOutFrom = m_seenFor.elapsed();
+        m_flashTimer->setInterval(m_look.fadeOutMs);
+        fadeStep();
+        if (m_fadeTimer)
+            m_fadeTimer->setEnabled(true);
+        return;
+    }
+    endFlash();
+}
+
+void FlashWindow::endFlash()
+{
     m_flashTimer->setEnabled(false);
+    if (m_fadeTimer)
+        m_fadeTimer->setEnabled(false);
     if (m_frameTimer)
         m_frameTimer->setEnabled(false);
     hide();
@@ -166,6 +217,8 @@ void FlashWindow::unload()
         m_flashTimer->setEnabled(false);
     if (m_frameTimer)
         m_frameTimer->setEnabled(false);
+    if (m_fadeTimer)
+        m_fadeTimer->setEnabled(false);
     hide();
     deleteLater();
 }

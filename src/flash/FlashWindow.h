@@ -4,6 +4,7 @@
 #include "core/FlashDisplay.h"
 #include "pictures/PictureAnimation.h"
 
+#include <QElapsedTimer>
 #include <QWidget>
 
 class StretchedPicture;
@@ -27,8 +28,11 @@ public:
     static constexpr int UnpaintedGraceMs = 1000;
     static const QString FlashTimerName;
     static const QString FrameTimerName;
+    static const QString FadeTimerName;
 
-    explicit FlashWindow(TimerFactory& timers);
+    // A see-through window lets a picture's transparent parts show what lies
+    // beneath; it needs a desktop that composites, or they would show black.
+    explicit FlashWindow(TimerFactory& timers, bool seeThrough = false);
     ~FlashWindow() override;
 
     // The flash timer enabled with period 0.
@@ -42,6 +46,10 @@ public:
     // the screen, so the whole duration is really seen.
     void setDuration(int milliseconds);
     int duration() const { return m_duration; }
+    // How opaque, and how it fades in and out around the duration. Only a
+    // desktop that composites can show it: elsewhere keep the plain look.
+    void setLook(const FlashLook& look) { m_look = look; }
+    bool isSeeThrough() const { return m_seeThrough; }
     // Shows the window without taking the focus from anyone.
     void showFlash();
     // Hides it at once and lets it go.
@@ -61,14 +69,21 @@ private:
     void pictureShown();
     void flashTimerFired();
     void nextFrame();
+    void fadeStep();
+    void endFlash();
 
     TimerFactory& m_timers;
     StretchedPicture* m_picture;
     Timer* m_flashTimer = nullptr; // exists from load() on
     Timer* m_frameTimer = nullptr; // exists while an animation plays
+    Timer* m_fadeTimer = nullptr;  // exists once a fade has begun
+    FlashLook m_look;
+    QElapsedTimer m_seenFor;   // from the moment the picture is on the screen
+    qint64 m_fadeOutFrom = -1; // m_seenFor's reading when the fade out began
     std::shared_ptr<const PictureAnimation> m_animation;
     int m_frame = 0;
     int m_duration = 0;
     bool m_painted = false;
     bool m_unloaded = false;
+    bool m_seeThrough = false;
 };

@@ -3,9 +3,10 @@
 
 #include "core/Session.h"
 #include "flash/FlashWindow.h"
+#include "platform/Screen.h"
 
-FlashWindows::FlashWindows(TimerFactory& timers, QObject* parent)
-    : FlashDisplay(parent), m_timers(timers)
+FlashWindows::FlashWindows(TimerFactory& timers, const Screen& screen, QObject* parent)
+    : FlashDisplay(parent), m_timers(timers), m_screen(screen)
 {
 }
 
@@ -24,7 +25,7 @@ FlashWindow* FlashWindows::current() const
 
 Session* FlashWindows::newSession(const Services& services, QObject* parent)
 {
-    auto* display = new FlashWindows(services.timers);
+    auto* display = new FlashWindows(services.timers, services.screen);
     auto* session = new Session(services, *display, parent);
     display->setParent(session);
     return session;
@@ -32,6 +33,11 @@ Session* FlashWindows::newSession(const Services& services, QObject* parent)
 
 void FlashWindows::prepare()
 {
+    m_blended = m_screen.composites();
+    if (m_next && m_next->isSeeThrough() != m_blended) {
+        m_next->unload();
+        m_next = nullptr;
+    }
     if (!m_next)
         m_next = newWindow();
 }
@@ -70,6 +76,7 @@ void FlashWindows::showWindow(FlashWindow* window, const QPointF& topLeft, int d
 {
     window->setPosition(topLeft.x(), topLeft.y());
     window->setDuration(durationMs);
+    window->setLook(m_blended ? m_look : FlashLook());
     window->showFlash();
 }
 
@@ -91,7 +98,7 @@ void FlashWindows::release()
 FlashWindow* FlashWindows::newWindow()
 {
     m_windows.removeAll(nullptr);
-    auto* window = new FlashWindow(m_timers);
+    auto* window = new FlashWindow(m_timers, m_blended);
     m_windows << window;
     return window;
 }

@@ -7,17 +7,20 @@
 #include <QPointer>
 
 class FlashWindow;
+class Screen;
 class Session;
 class TimerFactory;
 struct Services;
 
 // Shows each flash in a fresh FlashWindow, the next one created ahead of time
-// and hidden, so that it is ready when its flash comes.
+// and hidden, so that it is ready when its flash comes. Whether the desktop
+// composites is asked then too, so the flash itself waits for no answer: a
+// compositor that starts or stops counts from the next window.
 class FlashWindows final : public FlashDisplay
 {
     Q_OBJECT
 public:
-    explicit FlashWindows(TimerFactory& timers, QObject* parent = nullptr);
+    FlashWindows(TimerFactory& timers, const Screen& screen, QObject* parent = nullptr);
     ~FlashWindows() override;
 
     // A session that shows its pictures in flash windows, which go with it.
@@ -29,6 +32,7 @@ public:
                        int durationMs) override;
     void remove() override;
     void release() override;
+    void setLook(const FlashLook& look) override { m_look = look; }
 
     // The window of the flash now on the screen, or nullptr between flashes.
     FlashWindow* current() const;
@@ -40,6 +44,9 @@ private:
     void windowEnded();
 
     TimerFactory& m_timers;
+    const Screen& m_screen;
+    FlashLook m_look;
+    bool m_blended = false; // the desktop composited when last asked
     QPointer<FlashWindow> m_current;
     QPointer<FlashWindow> m_next; // created ahead, hidden, never shown yet
     QList<QPointer<FlashWindow>> m_windows;

@@ -23,8 +23,13 @@ void StretchedPicture::paintEvent(QPaintEvent*)
         QPainter painter(this);
         // A picture's transparent parts show the background: where the
         // desktop does not composite, there is nothing else behind them.
-        if (m_picture.isNull() || m_picture.hasAlphaChannel())
-            painter.fillRect(rect(), Background);
+        if (m_picture.isNull() || m_picture.hasAlphaChannel()) {
+            if (m_seeThrough)
+                painter.setCompositionMode(QPainter::CompositionMode_Source);
+            painter.fillRect(rect(), m_seeThrough && !m_picture.isNull() ? QColor(Qt::transparent)
+                                                                         : Background);
+            painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
+        }
         if (!m_picture.isNull()) {
             painter.setRenderHint(QPainter::SmoothPixmapTransform);
             painter.drawImage(rect(), m_picture);

@@ -16,6 +16,9 @@ public:
 
     void setPicture(const QImage& picture);
     const QImage& picture() const { return m_picture; }
+    // Transparent parts of a picture left clear, for a window the desktop
+    // blends with what lies beneath, instead of on the background colour.
+    void setSeeThrough(bool seeThrough) { m_seeThrough = seeThrough; }
 
 signals:
     // The picture has just been painted and goes to the screen now.
@@ -26,4 +29,5 @@ protected:
 
 private:
     QImage m_picture;
+    bool m_seeThrough = false;
 };

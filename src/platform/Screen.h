@@ -11,6 +11,10 @@ public:
     virtual QSize size() const = 0;
     // Device pixels per logical pixel of the primary screen.
     virtual double scaleFactor() const = 0;
+    // Whether the desktop blends windows with what lies beneath them now: a
+    // Wayland compositor, or on X11 a compositing manager (the owner of
+    // _NET_WM_CM_S<screen>). Without one, opacity and transparency show black.
+    virtual bool composites() const = 0;
 };
 
 class PrimaryScreen final : public Screen
@@ -18,4 +22,5 @@ class PrimaryScreen final : public Screen
 public:
     QSize size() const override;
     double scaleFactor() const override;
+    bool composites() const override;
 };

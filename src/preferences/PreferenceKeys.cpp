@@ -47,6 +47,9 @@ QList<PreferenceKey> table()
         {Preference::ActiveFrom, schedule, "From", Type::Time, "09:00"},
         {Preference::ActiveTo, schedule, "To", Type::Time, "17:00"},
         {Preference::LastReminder, "reminder", "LastReminder", Type::Date, ""},
+        {Preference::LookOpacity, "look", "Opacity", Type::Number, "100", 5, 100},
+        {Preference::LookFadeIn, "look", "FadeInMs", Type::Number, "0", 0, 500},
+        {Preference::LookFadeOut, "look", "FadeOutMs", Type::Number, "0", 0, 500},
     };
 }
 

@@ -25,6 +25,9 @@ enum class Preference {
     ActiveFrom,
     ActiveTo,
     LastReminder,
+    LookOpacity,
+    LookFadeIn,
+    LookFadeOut,
 };
 
 // Where a setting lives in the file and what it may hold. The file's

@@ -102,12 +102,13 @@ bool TextRoom::fits(const QWidget* widget)
         room.setWidth(uncoveredWidth(label, room.width()));
         if (label->text().isEmpty() || !label->pixmap().isNull())
             return true;
+        // A label with a buddy shows its access key underlined, not as "&".
+        const QString text = label->buddy() ? shownText(label->text()) : label->text();
         // On one line a text is as tall as the English one was, whatever the room's height.
-        if (!label->wordWrap() || metrics.horizontalAdvance(label->text()) <= room.width())
-            return metrics.horizontalAdvance(label->text()) <= room.width();
+        if (!label->wordWrap() || metrics.horizontalAdvance(text) <= room.width())
+            return metrics.horizontalAdvance(text) <= room.width();
         const QRect bounds(0, 0, room.width(), 100000);
-        return metrics.boundingRect(bounds, Qt::TextWordWrap, label->text()).height() <=
-               room.height();
+        return metrics.boundingRect(bounds, Qt::TextWordWrap, text).height() <= room.height();
     }
     if (const auto* button = qobject_cast<const QAbstractButton*>(widget))
         return metrics.horizontalAdvance(shownText(button->text())) <= buttonRoom(button);

@@ -147,7 +147,9 @@ class FakeScreen final : public Screen
 public:
     QSize size() const override { return pixels; }
     double scaleFactor() const override { return 1.0; }
+    bool composites() const override { return compositing; }
     QSize pixels{1024, 768};
+    bool compositing = false;
 };
 
 class FakeInstanceIndicator final : public InstanceIndicator

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/FlashLookDialog.h"
 #include "app/MainWindow.h"
 #include "app/Program.h"
 #include "app/RunTrayIcon.h"
@@ -27,6 +28,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalSpy>
+#include <QSpinBox>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
@@ -51,6 +53,8 @@ private slots:
     void centreOfTheScreen();
     void flashLastsItsDurationFromTheFirstPaint();
     void animationLoopsAndAShortFlashShowsItsFirstFrame();
+    void fadesAroundTheDurationOnlyWhereTheDesktopComposites_data();
+    void fadesAroundTheDurationOnlyWhereTheDesktopComposites();
     void durationChangeAppliesToTheNextFlashIntervalToTheNextStart();
     void stopDuringAFlashRemovesItAndNothingFollows();
     void emptiedListPassesTicksUntilPicturesReturn();
@@ -352,6 +356,55 @@ void FlashRunTest::flashLastsItsDurationFromTheFirstPaint()
     QCOMPARE(flashTimer()->starts(), startsBeforePaint + 1);
     QVERIFY(flashTimer()->isRunning());
     endFlash();
+}
+
+void FlashRunTest::fadesAroundTheDurationOnlyWhereTheDesktopComposites_data()
+{
+    QTest::addColumn<bool>("composites");
+    QTest::newRow("compositing desktop") << true;
+    QTest::newRow("no compositor: plain") << false;
+}
+
+void FlashRunTest::fadesAroundTheDurationOnlyWhereTheDesktopComposites()
+{
+    QFETCH(bool, composites);
+    m_services->screen.compositing = composites;
+    writeLibrary({Red});
+    child<QComboBox>(m_window, "cboDispDuration")->setCurrentIndex(4); // "100"
+    child<QAction>(m_window, "mnuFlashLook")->trigger();
+    auto* dialog = child<FlashLookDialog>(m_window, "frmFlashLook");
+    QCOMPARE(child<QLabel>(dialog, "lblNoBlending")->isVisibleTo(dialog), !composites);
+    child<QSpinBox>(dialog, "spnOpacity")->setValue(50);
+    child<QSpinBox>(dialog, "spnFadeIn")->setValue(200);
+    child<QSpinBox>(dialog, "spnFadeOut")->setValue(300);
+    QCOMPARE(dialog->previewOpacity(), 0.5);
+    dialog->accept();
+    QCOMPARE(m_services->settings.read("zorvik-subliminal-images", "look", "FadeOutMs"), "300");
+
+    click();
+    QPointer<FlashWindow> window = tick();
+    QVERIFY(window);
+    FakeTimer* fade = m_services->timers.find(FlashWindow::FadeTimerName);
+    if (!composites) { // opaque, its duration alone, gone at once
+        QCOMPARE(window->windowOpacity(), 1.0);
+        QCOMPARE(flashTimer()->interval(), 100);
+        QVERIFY(!fade);
+        endFlash();
+        return;
+    }
+    // The fade in, then the duration at full strength, then the fade out.
+    QVERIFY(window->windowOpacity() < 0.5);
+    QCOMPARE(flashTimer()->interval(), 200 + 100);
+    QVERIFY(fade && fade->isRunning());
+    // Kept in steps of 1/255.
+    QTRY_VERIFY((fade->fire(), qAbs(window->windowOpacity() - 0.5) < 0.01));
+    QVERIFY(!fade->isEnabled());
+    QVERIFY(flashTimer()->fire());
+    QCOMPARE(flashTimer()->interval(), 300);
+    QVERIFY(flash() && fade->isRunning());
+    QTRY_VERIFY((fade->fire(), window->windowOpacity() < 0.4));
+    endFlash();
+    QVERIFY(!fade->isEnabled());
 }
 
 void FlashRunTest::animationLoopsAndAShortFlashShowsItsFirstFrame()

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/MainWindow.h"
+#include "core/FlashLook.h"
 #include "core/FlashRun.h"
+#include "core/Session.h"
 #include "flash/FlashWindow.h"
 #include "flash/FlashWindows.h"
 #include "library/PictureLibrary.h"
@@ -19,6 +21,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpression>
+#include <QScopeGuard>
 #include <QScreen>
 #include <QTest>
 #include <QVBoxLayout>
@@ -35,6 +38,8 @@ private slots:
     void centredUnmanagedAndOnTop();
     void randomPlacesLieWhollyOnTheScreen();
     void keyboardAndMouseStayWithTheUsersWindow();
+    void blendedOnlyWhereTheDesktopComposites_data();
+    void blendedOnlyWhereTheDesktopComposites();
 
 private:
     void startRun(bool centre);
@@ -258,6 +263,81 @@ void FlashWindowX11Test::keyboardAndMouseStayWithTheUsersWindow()
     QTRY_COMPARE(m_clicks, 1);
     QVERIFY(window->isVisible());
     QCOMPARE(focusedWindow(), user);
+}
+
+void FlashWindowX11Test::blendedOnlyWhereTheDesktopComposites_data()
+{
+    QTest::addColumn<bool>("compositor");
+    QTest::addColumn<int>("opacity");
+    QTest::addColumn<int>("fadeMs");
+    QTest::newRow("no compositor: opaque, no fades") << false << 20 << FlashLook::MaxFadeMs;
+    for (const int opacity : {20, 50, 100})
+        QTest::addRow("picom, %d %%", opacity) << true << opacity << 0;
+    QTest::newRow("picom, 50 %, fading") << true << 50 << FlashLook::MaxFadeMs;
+}
+
+// The screen as picom composites it, read back from the X server.
+void FlashWindowX11Test::blendedOnlyWhereTheDesktopComposites()
+{
+    QFETCH(bool, compositor);
+    QFETCH(int, opacity);
+    QFETCH(int, fadeMs);
+    QProcess picom;
+    const auto stopPicom = qScopeGuard([&picom] {
+        picom.terminate();
+        picom.waitForFinished();
+    });
+    if (compositor) {
+        picom.start("picom", {"--backend", "xrender", "--config", "/dev/null"});
+        QTRY_VERIFY(m_screen.composites());
+    }
+    FlashLook look;
+    look.opacityPercent = opacity;
+    look.fadeInMs = look.fadeOutMs = fadeMs;
+    look.save(m_window->session().preferences());
+    startRun(true);
+    // In the centred flash, away from the picture's darker diagonal.
+    const QPoint point((1024 - 353) / 2 + 300, (768 - 249) / 2 + 30);
+    const QColor beneath = screenColour(point);
+    const bool blended = compositor && opacity < 100;
+    const auto mix = [&](int red, int other) {
+        return blended ? (opacity * red + (100 - opacity) * other) / 100 : red;
+    };
+    const QColor full(mix(255, beneath.red()), mix(0, beneath.green()), mix(0, beneath.blue()));
+    // Within 3 %.
+    const auto near = [](const QColor& seen, const QColor& expected) {
+        return qAbs(seen.red() - expected.red()) <= 8 &&
+               qAbs(seen.green() - expected.green()) <= 8 &&
+               qAbs(seen.blue() - expected.blue()) <= 8;
+    };
+    const auto between = [&](const QColor& seen) {
+        return seen.green() < beneath.green() - 8 && seen.green() > full.green() + 8;
+    };
+    // Steps the fade until the screen shows the colour, saying whether it
+    // passed through a colour between the two ends on its way.
+    FakeTimer* fade = nullptr;
+    const auto fadeTo = [&](const QColor& expected) {
+        bool throughMiddle = false;
+        QTest::qWaitFor([&] {
+            if ((fade = m_services->timers.find(FlashWindow::FadeTimerName)) && fade->isEnabled())
+                fade->fire();
+            const QColor seen = screenColour(point);
+            throughMiddle = throughMiddle || between(seen);
+            return near(seen, expected);
+        });
+        return throughMiddle;
+    };
+    FlashWindow* window = flashNow();
+    QVERIFY(window);
+    QCOMPARE(fadeTo(full), fadeMs > 0 && compositor);
+    QVERIFY2(near(screenColour(point), full), qPrintable(screenColour(point).name()));
+    endFlash();
+    if (fadeMs > 0 && compositor) {
+        QVERIFY(fadeTo(beneath));
+        endFlash();
+    }
+    QVERIFY(!m_services->timers.find(FlashWindow::FlashTimerName)->isEnabled());
+    QTRY_VERIFY(near(screenColour(point), beneath));
 }
 
 QTEST_MAIN(FlashWindowX11Test)

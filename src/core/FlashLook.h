@@ -1,0 +1,30 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QtGlobal>
+
+class Preferences;
+
+// How a flash looks beyond its picture: how opaque it is, and how long it
+// takes to appear and to go. The display duration is the time the picture is
+// at its opacity; the fade in comes before it and the fade out after it.
+// Kept in the settings file's section "look".
+struct FlashLook {
+    static constexpr int MinOpacity = 5;
+    static constexpr int MaxFadeMs = 500;
+
+    int opacityPercent = 100;
+    int fadeInMs = 0;
+    int fadeOutMs = 0;
+
+    // Today's flash: fully opaque, there and gone at once.
+    bool isPlain() const { return opacityPercent >= 100 && fadeInMs <= 0 && fadeOutMs <= 0; }
+    // The window's opacity, from 0 to 1, elapsedMs after the picture was
+    // first seen, for a duration at full strength.
+    double opacityAt(qint64 elapsedMs, int durationMs) const;
+
+    static FlashLook load(const Preferences& preferences);
+    void save(Preferences& preferences) const;
+
+    bool operator==(const FlashLook&) const = default;
+};
