@@ -1,13 +1,13 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
-# What fading costs: the program flashes one picture every 2 s for 100 ms
-# under a private Xvfb with openbox and picom, first plain (100 %, no fades),
+# What a flash costs with the record of pictures shown and with fades: the
+# program flashes one picture every 2 s for 100 ms under a private Xvfb with
+# openbox and picom, plain (100 %, no fades) with the record off, then on,
 # then at 50 % with 200 ms fades in and out. Prints, for each, the program's
-# CPU time per flash and its resident memory after the flashes; for the fades
-# also the CPU time per fade step (a step per display frame, 60 a second).
-# About a minute and a half.
+# CPU time per flash and its resident memory after the flashes. About two
+# and a half minutes.
 #
-# Usage: bench/fade-cost.sh [build folder]   (default: ./build)
+# Usage: bench/flash-cost.sh [build folder]   (default: ./build)
 # FLASHES=20 sets the flashes per look.
 set -euo pipefail
 source "$(dirname "$0")/flash-bench.sh"
@@ -23,12 +23,13 @@ cpu_ms() { # user and system time of the program, in milliseconds
     awk -v hz="$(getconf CLK_TCK)" '{ print ($14 + $15) * 1000 / hz }' "/proc/$app_pid/stat"
 }
 
-# run <label> <opacity> <fade ms>
+# run <label> <record 1/0> <opacity> <fade ms>
 run() {
     local folder=$work/$1
-    mkdir -p "$folder/config"
-    printf '[look]\nOpacity=%s\nFadeInMs=%s\nFadeOutMs=%s\n' "$2" "$3" "$3" \
-        >"$folder/config/zorvik-subliminal-images.conf"
+    mkdir -p "$folder/config" "$folder/state"
+    printf '[record]\nKeep=%s\n[look]\nOpacity=%s\nFadeInMs=%s\nFadeOutMs=%s\n' "$2" "$3" "$4" \
+        "$4" >"$folder/config/zorvik-subliminal-images.conf"
+    export XDG_STATE_HOME=$folder/state
     start_program "$folder" 4 0 # 100 ms, every 2 s
     xdotool windowactivate --sync "$main" key alt+s
     sleep 3 # the first flash, and the start's own work, pass
@@ -38,14 +39,15 @@ run() {
     after=$(cpu_ms)
     local rss
     rss=$(awk '/VmRSS/ { print $2 }' "/proc/$app_pid/status")
-    awk -v l="$1" -v b="$before" -v a="$after" -v n="$flashes" -v r="$rss" -v f="$3" 'BEGIN {
+    awk -v l="$1" -v b="$before" -v a="$after" -v n="$flashes" -v r="$rss" -v f="$4" 'BEGIN {
         per = (a - b) / n
-        printf "%-22s %6.2f ms CPU a flash, resident %.1f MB", l, per, r / 1024
+        printf "%-20s %6.2f ms CPU a flash, resident %.1f MB", l, per, r / 1024
         if (f > 0) printf ", %d fade steps a flash", 2 * f * 60 / 1000
         printf "\n" }'
     stop_program
 }
 
-echo "Fade cost (Xvfb with picom, $flashes flashes of 100 ms every 2 s)"
-run "plain" 100 0
-run "50 %, 200 ms fades" 50 200
+echo "Flash cost (Xvfb with picom, $flashes flashes of 100 ms every 2 s)"
+run "plain, no record" 0 100 0
+run "plain, record" 1 100 0
+run "50 %, 200 ms fades" 1 50 200
