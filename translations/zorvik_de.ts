@@ -17,7 +17,7 @@
     </message>
     <message>
         <source>Click here for more details</source>
-        <translation>Hier klicken für weitere Einzelheiten</translation>
+        <translation>Mehr erfahren</translation>
     </message>
     <message>
         <source>&amp;OK</source>

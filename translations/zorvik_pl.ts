@@ -17,7 +17,7 @@
     </message>
     <message>
         <source>Click here for more details</source>
-        <translation>Kliknij tutaj, aby dowiedzieć się więcej</translation>
+        <translation>Kliknij, by dowiedzieć się więcej</translation>
     </message>
     <message>
         <source>&amp;OK</source>

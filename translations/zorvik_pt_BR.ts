@@ -48,7 +48,7 @@
     </message>
     <message>
         <source>&amp;to</source>
-        <translation>&amp;até</translation>
+        <translation>a&amp;té</translation>
     </message>
     <message>
         <source>A window may go on past midnight; the same time twice is the whole day. Outside these hours a run waits.</source>

@@ -17,7 +17,7 @@
     </message>
     <message>
         <source>Click here for more details</source>
-        <translation>Нажмите здесь, чтобы узнать больше</translation>
+        <translation>Нажмите, чтобы узнать больше</translation>
     </message>
     <message>
         <source>&amp;OK</source>

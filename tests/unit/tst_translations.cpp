@@ -2,11 +2,14 @@
 // The shipped languages: the windows open in each, their texts are translated
 // and fit their rooms, and every control has an accessible name.
 #include "Fakes.h"
+#include "app/ActiveHoursDialog.h"
 #include "app/FlashLookDialog.h"
 #include "app/MainWindow.h"
+#include "app/RecordDialog.h"
 #include "app/RunTrayIcon.h"
 #include "app/Translations.h"
 #include "flash/FlashWindow.h"
+#include "web/AboutBox.h"
 #include "web/ExitScreen.h"
 #include "widgets/LinkLabel.h"
 #include "widgets/TextRoom.h"
@@ -145,7 +148,8 @@ void TranslationsTest::windowsAreTranslatedAndFit()
 {
     QFETCH(QStringList, kept);
     // Qt's own word for the button, the same in many languages.
-    kept << QStringLiteral("Zorvik Subliminal Images v1.10") << QStringLiteral("OK");
+    kept << QStringLiteral("Zorvik Subliminal Images v1.10") << QStringLiteral("OK")
+         << QStringLiteral("&OK");
     const auto open = [](TestServices& fakes) {
         auto* main = new MainWindow(fakes.services);
         main->load();
@@ -153,15 +157,24 @@ void TranslationsTest::windowsAreTranslatedAndFit()
         auto* exit = new ExitScreen(fakes.services, {});
         exit->load();
         exit->show();
-        auto* look = new FlashLookDialog(FlashLook(), false, fakes.timers);
-        look->show();
-        return QList<QWidget*>{main, exit, look};
+        QList<QWidget*> windows{main,
+                                exit,
+                                new FlashLookDialog(FlashLook(), false, fakes.timers),
+                                new ActiveHoursDialog(ActiveHours(), nullptr),
+                                new RecordDialog(main->session(), fakes.clock),
+                                new AboutBox(fakes.shell)};
+        for (QWidget* window : std::as_const(windows))
+            window->show();
+        return windows;
     };
     TestServices fakes;
     const QList<QWidget*> english = open(fakes);
     const QString language = QString::fromLatin1(QTest::currentDataTag());
     QCOMPARE(Translations::install({language}), language);
+    // A desktop in that language names the days in it too.
+    QLocale::setDefault(QLocale(language));
     const QList<QWidget*> translated = open(fakes);
+    QLocale::setDefault(QLocale::c());
     const auto trayOf = [](QWidget* window) {
         auto* main = qobject_cast<MainWindow*>(window);
         return main ? main->trayIcon().menu() : nullptr;
