@@ -772,7 +772,7 @@
     </message>
     <message>
         <source>Paused: the screen is being shared</source>
-        <translation>Пауза: экран показывается другим</translation>
+        <translation>Пауза: идёт демонстрация экрана</translation>
     </message>
     <message>
         <source>Paused: a call is on</source>
