@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/FlashLookDialog.h"
 
+#include "core/FlashDisplay.h"
 #include "platform/Timer.h"
 #include "widgets/ProgramIcon.h"
 
@@ -42,7 +43,8 @@ protected:
         painter.setPen(QPen(palette().text().color(), 2));
         for (int y = 14; y < height() - 8; y += 12) // lines of someone's work
             painter.drawLine(12, y, width() - 12 - (y * 37) % 60, y);
-        const QRect flash(width() / 4, height() / 4, width() / 2, width() / 2 * 3735 / 5295);
+        const QRect flash(width() / 4, height() / 4, width() / 2,
+                          width() / 2 * FlashDisplay::HeightTwips / FlashDisplay::WidthTwips);
         painter.setOpacity(m_opacity());
         QLinearGradient sky(flash.topLeft(), flash.bottomRight());
         sky.setColorAt(0, QColor(250, 170, 60));

@@ -178,14 +178,17 @@ void FlashWindow::fadeStep()
         setWindowOpacity(m_look.opacityAt(fadeOutAt + elapsed - m_fadeOutFrom, m_duration));
         return;
     }
-    setWindowOpacity(m_look.opacityAt(elapsed, m_duration));
+    // A late step ends the fade in, never starts the fade out: that is the
+    // flash timer's to begin.
+    setWindowOpacity(m_look.opacityAt(qMin<qint64>(elapsed, m_look.fadeInMs), m_duration));
     if (elapsed >= m_look.fadeInMs) // at full strength until the fade out
         m_fadeTimer->setEnabled(false);
 }
 
 void FlashWindow::flashTimerFired()
 {
-    if (m_look.fadeOutMs > 0 && m_fadeOutFrom < 0) {
+    // A picture never painted has nothing to fade.
+    if (m_painted && m_look.fadeOutMs > 0 && m_fadeOutFrom < 0) {
         m_fadeOutFrom = m_seenFor.elapsed();
         m_flashTimer->setInterval(m_look.fadeOutMs);
         fadeStep();
