@@ -2,6 +2,7 @@
 #include "flash/FlashWindow.h"
 
 #include "flash/StretchedPicture.h"
+#include "platform/Screen.h"
 #include "platform/Timer.h"
 #include "platform/Units.h"
 
@@ -176,13 +177,16 @@ void FlashWindow::fadeStep()
     if (m_fadeOutFrom >= 0) {
         const qint64 fadeOutAt = qint64(m_look.fadeInMs) + m_duration;
         setWindowOpacity(m_look.opacityAt(fadeOutAt + elapsed - m_fadeOutFrom, m_duration));
-        return;
+    } else {
+        // A late step ends the fade in, never starts the fade out: that is
+        // the flash timer's to begin.
+        setWindowOpacity(m_look.opacityAt(qMin<qint64>(elapsed, m_look.fadeInMs), m_duration));
+        if (elapsed >= m_look.fadeInMs) // at full strength until the fade out
+            m_fadeTimer->setEnabled(false);
     }
-    // A late step ends the fade in, never starts the fade out: that is the
-    // flash timer's to begin.
-    setWindowOpacity(m_look.opacityAt(qMin<qint64>(elapsed, m_look.fadeInMs), m_duration));
-    if (elapsed >= m_look.fadeInMs) // at full strength until the fade out
-        m_fadeTimer->setEnabled(false);
+    // No repaint carries the change to the X server: it goes now, not
+    // whenever the program next talks to it.
+    flushWindowSystem();
 }
 
 void FlashWindow::flashTimerFired()

@@ -49,3 +49,10 @@ bool PrimaryScreen::composites() const
     std::free(owner);
     return owned;
 }
+
+void flushWindowSystem()
+{
+    const auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+    if (xcb_connection_t* connection = x11 ? x11->connection() : nullptr)
+        xcb_flush(connection);
+}

@@ -24,3 +24,8 @@ public:
     double scaleFactor() const override;
     bool composites() const override;
 };
+
+// Sends what Qt has queued for the window system now. A window's opacity is a
+// property of its own that no repaint carries, and would otherwise wait in
+// the queue until the program next talks to the X server.
+void flushWindowSystem();

@@ -12,6 +12,7 @@
 #include "Fakes.h"
 #include "FlashTicks.h"
 #include "TestPictures.h"
+#include "X11Tools.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -333,6 +334,14 @@ void FlashWindowX11Test::blendedOnlyWhereTheDesktopComposites()
     QVERIFY2(near(screenColour(point), full), qPrintable(screenColour(point).name()));
     endFlash();
     if (fadeMs > 0 && compositor) {
+        // Each step reaches the X server at once, not with the program's
+        // next event: what it holds is the window's opacity now.
+        QTRY_VERIFY((fade->fire(), window->windowOpacity() < 0.45));
+        const QString held = X11Tools::run(
+            "xprop", {"-id", QString::number(window->winId()), "_NET_WM_WINDOW_OPACITY"});
+        QVERIFY2(qAbs(held.section("= ", 1).toDouble() / 0xffffffffu - window->windowOpacity()) <
+                     0.01,
+                 qPrintable(held));
         QVERIFY(fadeTo(beneath));
         endFlash();
     }
