@@ -319,14 +319,14 @@ void FlashWindowX11Test::blendedOnlyWhereTheDesktopComposites()
     FakeTimer* fade = nullptr;
     const auto fadeTo = [&](const QColor& expected) {
         bool throughMiddle = false;
-        QTest::qWaitFor([&] {
+        const bool reached = QTest::qWaitFor([&] {
             if ((fade = m_services->timers.find(FlashWindow::FadeTimerName)) && fade->isEnabled())
                 fade->fire();
             const QColor seen = screenColour(point);
             throughMiddle = throughMiddle || between(seen);
             return near(seen, expected);
         });
-        return throughMiddle;
+        return reached && throughMiddle;
     };
     FlashWindow* window = flashNow();
     QVERIFY(window);
