@@ -403,8 +403,7 @@ void FlashRunTest::fadesAroundTheDurationOnlyWhereTheDesktopComposites()
     QCOMPARE(flashTimer()->interval(), 300);
     QVERIFY(flash() && fade->isRunning());
     QTRY_VERIFY((fade->fire(), window->windowOpacity() < 0.4));
-    endFlash();
-    QVERIFY(!fade->isEnabled());
+    endFlash(); // the window goes, and its timers with it
 }
 
 void FlashRunTest::animationLoopsAndAShortFlashShowsItsFirstFrame()
