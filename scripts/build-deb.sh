@@ -8,7 +8,7 @@
 # --with-tests also builds the test suite and the benchmarks in the package's
 # own build folder, with warnings as errors, and keeps the copy: the second
 # line printed is that build folder, where ctest runs the suite against the
-# very objects the package ships.
+# very objects the package ships. The next such build goes on from it.
 set -euo pipefail
 with_tests=0
 [ "${1:-}" = --with-tests ] && { with_tests=1; shift; }
@@ -19,7 +19,17 @@ dpkg-checkbuilddeps
 
 version=$(dpkg-parsechangelog -S Version)
 tree=$out/zorvik-subliminal-images-${version%-*}
-rm -rf "$tree"
+clean=()
+if [ $with_tests = 1 ]; then
+    # The sources are copied afresh, with their own times, beside the build
+    # folder of the last run, which is kept, and the package is built without
+    # cleaning it first: make then compiles only what changed since. A first
+    # run, as on a fresh machine, builds everything.
+    [ -d "$tree" ] && find "$tree" -mindepth 1 -maxdepth 1 ! -name 'obj-*' -exec rm -rf {} +
+    clean=(--no-pre-clean)
+else
+    rm -rf "$tree"
+fi
 mkdir -p "$tree"
 # The same folder each time, and the user's compiler cache (debhelper gives the
 # build a home of its own), so that a second build takes seconds.
@@ -31,7 +41,7 @@ if [ $with_tests = 1 ]; then
 fi
 tar --exclude=./.git --exclude='./build*' --exclude=./Testing --exclude='./obj-*' \
     --exclude=./bench-data --exclude="./${out#"$source"/}" -cf - . | tar -xf - -C "$tree"
-(cd "$tree" && dpkg-buildpackage -b -us -uc -j"$(nproc)" >"$out/build.log" 2>&1) \
+(cd "$tree" && dpkg-buildpackage -b -us -uc "${clean[@]}" -j"$(nproc)" >"$out/build.log" 2>&1) \
     || { tail -n 40 "$out/build.log" >&2; echo "build-deb: the build failed, see $out/build.log" >&2; exit 1; }
 deb=$out/zorvik-subliminal-images_${version}_$(dpkg-architecture -qDEB_HOST_ARCH).deb
 [ -f "$deb" ] || { echo "build-deb: no $deb" >&2; exit 1; }
