@@ -60,6 +60,17 @@ LinkLabel* addLink(QWidget* parent, const QString& name, const QString& text, co
     return link;
 }
 
+// One window of a kind at a time: an open one is brought to the front.
+template <typename Window> bool raiseOpen(const QWidget* parent)
+{
+    auto* open = parent->findChild<Window*>();
+    if (open) {
+        open->raise();
+        open->activateWindow();
+    }
+    return open != nullptr;
+}
+
 } // namespace
 
 MainWindow::MainWindow(const Services& services, QWidget* parent)
@@ -332,12 +343,8 @@ void MainWindow::buildRunMenus(QMenu* file)
 
 void MainWindow::openRecord()
 {
-    // One window at a time.
-    if (auto* open = findChild<RecordDialog*>()) {
-        open->raise();
-        open->activateWindow();
+    if (raiseOpen<RecordDialog>(this))
         return;
-    }
     auto* dialog = new RecordDialog(m_session, m_services.clock, this);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     dialog->show();
@@ -345,11 +352,8 @@ void MainWindow::openRecord()
 
 void MainWindow::openFlashLook()
 {
-    if (auto* open = findChild<FlashLookDialog*>()) {
-        open->raise();
-        open->activateWindow();
+    if (raiseOpen<FlashLookDialog>(this))
         return;
-    }
     auto* dialog = new FlashLookDialog(FlashLook::load(m_session.preferences()),
                                        m_services.screen.composites(), m_services.timers, this);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
@@ -361,12 +365,9 @@ void MainWindow::openFlashLook()
 
 void MainWindow::openActiveHours()
 {
-    // One dialog at a time, from either menu.
-    if (auto* open = findChild<ActiveHoursDialog*>()) {
-        open->raise();
-        open->activateWindow();
+    // From either menu.
+    if (raiseOpen<ActiveHoursDialog>(this))
         return;
-    }
     auto* dialog = new ActiveHoursDialog(ActiveHours::load(m_session.preferences()), this);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     connect(dialog, &QDialog::accepted, this,
