@@ -5,6 +5,7 @@
 #include "platform/Timer.h"
 #include "widgets/ProgramIcon.h"
 
+#include <QComboBox>
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QHBoxLayout>
@@ -25,12 +26,14 @@ namespace
 constexpr int PreviewHoldMs = 600;
 constexpr int PreviewStepMs = 16;
 
-// A flash, as tall and wide as the real one, over a page of text.
+// A flash over a page of text on a small screen: the picture in the
+// window's shape, shown as large as the chosen size makes it.
 class LookPreview final : public QWidget
 {
 public:
-    LookPreview(std::function<double()> opacity, QWidget* parent)
-        : QWidget(parent), m_opacity(std::move(opacity))
+    LookPreview(std::function<double()> opacity, std::function<FlashLook::Size()> size,
+                QWidget* parent)
+        : QWidget(parent), m_opacity(std::move(opacity)), m_size(std::move(size))
     {
         setFixedSize(240, 150);
     }
@@ -43,19 +46,30 @@ protected:
         painter.setPen(QPen(palette().text().color(), 2));
         for (int y = 14; y < height() - 8; y += 12) // lines of someone's work
             painter.drawLine(12, y, width() - 12 - (y * 37) % 60, y);
-        const QRect flash(width() / 4, height() / 4, width() / 2,
-                          width() / 2 * FlashDisplay::HeightTwips / FlashDisplay::WidthTwips);
+        // The standard window is drawn larger than its share of a real
+        // screen, or its picture could not be made out.
+        FlashLook look;
+        look.size = m_size();
+        const QSizeF window =
+            look.fitsPicture() ? look.windowTwips(size()) // the same shares of this screen
+                               : QSizeF(width() / 2.0, width() / 2.0 * FlashDisplay::HeightTwips /
+                                                           FlashDisplay::WidthTwips);
+        QRectF flash(QPointF(), QSizeF(FlashDisplay::WidthTwips, FlashDisplay::HeightTwips)
+                                    .scaled(window, look.fitsPicture() ? Qt::KeepAspectRatio
+                                                                       : Qt::IgnoreAspectRatio));
+        flash.moveCenter(QRectF(rect()).center());
         painter.setOpacity(m_opacity());
         QLinearGradient sky(flash.topLeft(), flash.bottomRight());
         sky.setColorAt(0, QColor(250, 170, 60));
         sky.setColorAt(1, QColor(60, 110, 200));
         painter.fillRect(flash, sky);
         const QPixmap icon = ProgramIcon::picture();
-        painter.drawPixmap(flash.center() - QPoint(icon.width() / 2, icon.height() / 2), icon);
+        painter.drawPixmap(flash.center() - QPointF(icon.width() / 2.0, icon.height() / 2.0), icon);
     }
 
 private:
     std::function<double()> m_opacity;
+    std::function<FlashLook::Size()> m_size;
 };
 
 QSpinBox* spinBox(QWidget* parent, const char* name, int min, int max, const QString& suffix)
@@ -80,7 +94,9 @@ FlashLookDialog::FlashLookDialog(const FlashLook& look, bool composites, TimerFa
       //: Milliseconds, after a number, as in "200 ms".
       m_fadeIn(spinBox(this, "spnFadeIn", 0, FlashLook::MaxFadeMs, tr(" ms"))),
       m_fadeOut(spinBox(this, "spnFadeOut", 0, FlashLook::MaxFadeMs, tr(" ms"))),
-      m_preview(new LookPreview([this] { return m_previewOpacity; }, this)),
+      m_size(new QComboBox(this)),
+      m_preview(new LookPreview([this] { return m_previewOpacity; },
+                                [this] { return FlashLook::Size(m_size->currentIndex()); }, this)),
       m_previewTimer(timers.create(PreviewTimerName, this))
 {
     setObjectName(QStringLiteral("frmFlashLook"));
@@ -95,6 +111,15 @@ FlashLookDialog::FlashLookDialog(const FlashLook& look, bool composites, TimerFa
     m_opacitySlider->setValue(look.opacityPercent);
     m_fadeIn->setValue(look.fadeInMs);
     m_fadeOut->setValue(look.fadeOutMs);
+    m_size->setObjectName(QStringLiteral("cboSize"));
+    //: A size of the flash window: the small window every flash had so far.
+    m_size->addItem(tr("Standard"));
+    //: A size of the flash window: half as wide and half as high as the screen.
+    m_size->addItem(tr("A quarter of the screen"));
+    //: A size of the flash window: half the screen's area, in its proportions.
+    m_size->addItem(tr("Half of the screen"));
+    m_size->addItem(tr("The whole screen"));
+    m_size->setCurrentIndex(int(look.size));
 
     auto* opacityRow = new QHBoxLayout;
     opacityRow->addWidget(m_opacitySlider, 1);
@@ -103,6 +128,7 @@ FlashLookDialog::FlashLookDialog(const FlashLook& look, bool composites, TimerFa
     form->addRow(tr("&Opacity:"), opacityRow);
     form->addRow(tr("Fade &in:"), m_fadeIn);
     form->addRow(tr("Fade o&ut:"), m_fadeOut);
+    form->addRow(tr("&Size:"), m_size);
     if (auto* label = qobject_cast<QLabel*>(form->labelForField(opacityRow)))
         label->setBuddy(m_opacity);
 
@@ -113,7 +139,8 @@ FlashLookDialog::FlashLookDialog(const FlashLook& look, bool composites, TimerFa
     previewRow->addWidget(play, 0, Qt::AlignBottom);
 
     auto* hint = new QLabel(tr("The display duration is the time a picture is shown at this "
-                               "opacity; the fades come before and after it."),
+                               "opacity; the fades come before and after it. A picture keeps its "
+                               "proportions in a window larger than the standard one."),
                             this);
     hint->setObjectName(QStringLiteral("lblDurationHint"));
     hint->setWordWrap(true);
@@ -140,6 +167,7 @@ FlashLookDialog::FlashLookDialog(const FlashLook& look, bool composites, TimerFa
     connect(m_opacity, &QSpinBox::valueChanged, m_opacitySlider, &QSlider::setValue);
     for (QSpinBox* box : {m_opacity, m_fadeIn, m_fadeOut})
         connect(box, &QSpinBox::valueChanged, this, &FlashLookDialog::lookChanged);
+    connect(m_size, &QComboBox::currentIndexChanged, this, &FlashLookDialog::lookChanged);
     connect(play, &QPushButton::clicked, this, &FlashLookDialog::playFade);
     m_previewTimer->setInterval(PreviewStepMs);
     connect(m_previewTimer, &Timer::timeout, this, &FlashLookDialog::previewStep);
@@ -154,6 +182,7 @@ FlashLook FlashLookDialog::look() const
     look.opacityPercent = m_opacity->value();
     look.fadeInMs = m_fadeIn->value();
     look.fadeOutMs = m_fadeOut->value();
+    look.size = FlashLook::Size(m_size->currentIndex());
     return look;
 }
 

@@ -6,13 +6,14 @@
 #include <QDialog>
 #include <QElapsedTimer>
 
+class QComboBox;
 class QSlider;
 class QSpinBox;
 class Timer;
 class TimerFactory;
 
-// Edits how a flash looks: its opacity and its fades, with a preview of a
-// flash over a page of work. Where the desktop does not composite, it says
+// Edits how a flash looks: its opacity, its fades and its size, with a
+// preview of a flash over a page of work. Where the desktop does not composite, it says
 // why the choices have no effect there.
 class FlashLookDialog final : public QDialog
 {
@@ -37,6 +38,7 @@ private:
     QSlider* m_opacitySlider;
     QSpinBox* m_fadeIn;
     QSpinBox* m_fadeOut;
+    QComboBox* m_size;
     QWidget* m_preview;
     Timer* m_previewTimer;
     QElapsedTimer m_playing;

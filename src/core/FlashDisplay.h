@@ -7,6 +7,7 @@
 #include <QImage>
 #include <QObject>
 #include <QPointF>
+#include <QSizeF>
 
 // Where the flash run shows its pictures. One flash at a time: show() puts a
 // picture on the screen for a duration, counted from when it is really seen
@@ -36,6 +37,9 @@ public:
     // The look of the flashes that follow; a display that cannot blend
     // shows them plain.
     virtual void setLook(const FlashLook& look) { Q_UNUSED(look) }
+    // The size of the flashes that follow, in twips; the standard size
+    // (WidthTwips by HeightTwips) until set.
+    virtual void setWindowSize(const QSizeF& twips) { Q_UNUSED(twips) }
     // The picture on the screen, if any, goes at once; flashEnded() does not follow.
     virtual void remove() = 0;
     // Lets go of everything, the window made ahead included.

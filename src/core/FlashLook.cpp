@@ -1,9 +1,21 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/FlashLook.h"
 
+#include "core/FlashDisplay.h"
 #include "preferences/Preferences.h"
 
+#include <QStringList>
+
 #include <algorithm>
+#include <cmath>
+
+namespace
+{
+
+// The settings file's words for the sizes, in their order.
+const QStringList SizeWords{"picture", "quarter", "half", "screen"};
+
+} // namespace
 
 double FlashLook::opacityAt(qint64 elapsedMs, int durationMs) const
 {
@@ -19,12 +31,29 @@ double FlashLook::opacityAt(qint64 elapsedMs, int durationMs) const
     return full * share;
 }
 
+QSizeF FlashLook::windowTwips(const QSizeF& monitorTwips) const
+{
+    switch (size) {
+    case Size::Standard:
+        break;
+    case Size::Quarter: // half as wide and half as high
+        return monitorTwips * 0.5;
+    case Size::Half: // half the area, in the monitor's proportions
+        return monitorTwips * std::sqrt(0.5);
+    case Size::Screen:
+        return monitorTwips;
+    }
+    return QSizeF(FlashDisplay::WidthTwips, FlashDisplay::HeightTwips);
+}
+
 FlashLook FlashLook::load(const Preferences& preferences)
 {
     FlashLook look;
     look.opacityPercent = preferences.number(Preference::LookOpacity);
     look.fadeInMs = preferences.number(Preference::LookFadeIn);
     look.fadeOutMs = preferences.number(Preference::LookFadeOut);
+    look.size =
+        Size(std::max<qsizetype>(0, SizeWords.indexOf(preferences.text(Preference::LookSize))));
     return look;
 }
 
@@ -33,4 +62,5 @@ void FlashLook::save(Preferences& preferences) const
     preferences.setNumber(Preference::LookOpacity, opacityPercent);
     preferences.setNumber(Preference::LookFadeIn, fadeInMs);
     preferences.setNumber(Preference::LookFadeOut, fadeOutMs);
+    preferences.setText(Preference::LookSize, SizeWords.at(int(size)));
 }

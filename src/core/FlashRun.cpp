@@ -5,6 +5,7 @@
 #include "core/Placement.h"
 #include "pictures/FlashPictures.h"
 #include "platform/Translated.h"
+#include "platform/Units.h"
 #include "preferences/Preferences.h"
 #include "settings/DisplayChoices.h"
 
@@ -187,7 +188,7 @@ void FlashRun::leaveRun()
         m_preferences.setNumber(Preference::KeptShowLatency, m_showLatency.estimateMs());
     m_services.pause.setWatching(false);
     // Up to 32 MB of frames: not kept while no run is on.
-    m_pictures.letGoOfAnimations();
+    m_pictures.letGoOfPreparedFlashes();
     m_pausedFor = {};
     m_tickDue = {};
     setState(State::Stopped);
@@ -236,8 +237,20 @@ void FlashRun::intervalTicked()
     flash(slot);
 }
 
+QSize FlashRun::flashBox(const FlashLook& look) const
+{
+    if (!look.fitsPicture())
+        return {};
+    // Prepared for the primary monitor; another one's window draws it to fit.
+    const QSizeF screen = QSizeF(m_services.screen.size()) * Units::TwipsPerPixel;
+    const QSizeF window = look.windowTwips(screen) / Units::TwipsPerPixel;
+    return (window * m_services.screen.scaleFactor()).toSize();
+}
+
 void FlashRun::flash(int slot)
 {
+    const FlashLook look = FlashLook::load(m_preferences);
+    m_pictures.setFlashBox(flashBox(look));
     QImage picture;
     FlashPictures::Availability availability = m_pictures.flashPicture(slot, &picture);
     // An entry without a readable picture (its copy missing or empty) is
@@ -271,12 +284,13 @@ void FlashRun::flash(int slot)
         return;
     }
     const DisplaySettings choices = m_choices.current();
-    const QSizeF size(FlashDisplay::WidthTwips, FlashDisplay::HeightTwips);
+    QSizeF size;
     const Placement place =
-        m_monitorPicker.placeNext(size, choices.randomLocation(), m_services.random);
+        m_monitorPicker.placeNext(look, choices.randomLocation(), m_services.random, &size);
     const QPointF topLeft(place.left, place.top);
     m_shownSlot = slot;
-    m_display.setLook(FlashLook::load(m_preferences));
+    m_display.setLook(look);
+    m_display.setWindowSize(size);
     if (const auto animation = m_pictures.animation(slot))
         m_display.showAnimation(animation, topLeft, choices.durationMilliseconds());
     else
@@ -291,6 +305,7 @@ void FlashRun::prefetchNext()
     const int slot = m_choices.current().randomOrder()
                          ? m_scheduler.drawAhead(count, m_services.random)
                          : m_scheduler.nextInList(count);
+    m_pictures.setFlashBox(flashBox(FlashLook::load(m_preferences)));
     if (slot > 0)
         m_pictures.prefetch(slot);
 }

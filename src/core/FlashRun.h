@@ -12,6 +12,7 @@
 #include <QObject>
 
 class DisplayChoices;
+struct FlashLook;
 class FlashDisplay;
 class FlashPictures;
 class Preferences;
@@ -103,6 +104,8 @@ private:
     void flash(int slot);
     // In list order the next picture is known: it is made ready during the dark time.
     void prefetchNext();
+    // The size the flash pictures are prepared at for this look.
+    QSize flashBox(const FlashLook& look) const;
     void pictureOnScreen();
     void flashEnded();
     // A fresh interval counts from now: the timer's period is the interval less

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/MonitorPicker.h"
 
+#include "core/FlashLook.h"
 #include "platform/Monitors.h"
 #include "platform/Units.h"
 
@@ -43,6 +44,15 @@ Placement MonitorPicker::placeNext(const QSizeF& windowTwips, bool randomPlace, 
     const QRectF monitor = toTwips(nextMonitor());
     return randomPlace ? Placement::random(monitor, windowTwips, random)
                        : Placement::centre(monitor, windowTwips);
+}
+
+Placement MonitorPicker::placeNext(const FlashLook& look, bool randomPlace, Random& random,
+                                   QSizeF* windowTwips)
+{
+    const QRectF monitor = toTwips(nextMonitor());
+    *windowTwips = look.windowTwips(monitor.size());
+    return randomPlace ? Placement::random(monitor, *windowTwips, random)
+                       : Placement::centre(monitor, *windowTwips);
 }
 
 QRectF MonitorPicker::toTwips(const QRect& pixels)

@@ -7,7 +7,7 @@
 #include <QElapsedTimer>
 #include <QWidget>
 
-class StretchedPicture;
+class ScaledPicture;
 class Timer;
 class TimerFactory;
 
@@ -41,7 +41,9 @@ public:
     // Plays the frames in turn, looping, from when the first is on the
     // screen; a flash shorter than the first frame shows it alone.
     void setAnimation(std::shared_ptr<const PictureAnimation> animation);
-    void setPosition(double leftTwips, double topTwips);
+    // Where the window goes and how large it is, in twips; the picture is
+    // stretched to it or, with fitPicture, fitted inside it.
+    void placeAt(const QRectF& twips, bool fitPicture);
     // The display duration; it is counted from the moment the picture is on
     // the screen, so the whole duration is really seen.
     void setDuration(int milliseconds);
@@ -73,7 +75,7 @@ private:
     void endFlash();
 
     TimerFactory& m_timers;
-    StretchedPicture* m_picture;
+    ScaledPicture* m_picture;
     Timer* m_flashTimer = nullptr; // exists from load() on
     Timer* m_frameTimer = nullptr; // exists while an animation plays
     Timer* m_fadeTimer = nullptr;  // exists once a fade has begun

@@ -33,6 +33,7 @@ public:
     void remove() override;
     void release() override;
     void setLook(const FlashLook& look) override { m_look = look; }
+    void setWindowSize(const QSizeF& twips) override { m_windowSize = twips; }
 
     // The window of the flash now on the screen, or nullptr between flashes.
     FlashWindow* current() const;
@@ -46,6 +47,7 @@ private:
     TimerFactory& m_timers;
     const Screen& m_screen;
     FlashLook m_look;
+    QSizeF m_windowSize{WidthTwips, HeightTwips};
     bool m_blended = false; // the desktop composited when last asked
     QPointer<FlashWindow> m_current;
     QPointer<FlashWindow> m_next; // created ahead, hidden, never shown yet

@@ -325,25 +325,26 @@ PictureLibrary::Availability PictureLibrary::flashPicture(int slot, QImage* pict
     const QString path = slotPath(slot);
     if (path.isEmpty())
         return Availability::Unreadable;
-    return m_store.flashPicture(path, picture);
+    return m_flashBox.isEmpty() ? m_store.flashPicture(path, picture)
+                                : m_store.fittedPicture(path, m_flashBox, picture);
 }
 
 void PictureLibrary::prefetch(int slot)
 {
     if (const QString path = slotPath(slot); !path.isEmpty()) {
-        m_store.flashPicture(path, nullptr);
-        m_store.prepareAnimation(path);
+        flashPicture(slot, nullptr);
+        m_store.prepareAnimation(path, m_flashBox);
     }
 }
 
-void PictureLibrary::letGoOfAnimations()
+void PictureLibrary::letGoOfPreparedFlashes()
 {
-    m_store.letGoOfAnimation();
+    m_store.letGoOfPreparedFlashes();
 }
 
 std::shared_ptr<const PictureAnimation> PictureLibrary::animation(int slot) const
 {
-    return m_store.animation(slotPath(slot));
+    return m_store.animation(slotPath(slot), m_flashBox);
 }
 
 QImage PictureLibrary::flashPictureNow(int slot)

@@ -83,7 +83,8 @@ public:
     Availability flashPicture(int slot, QImage* picture) override;
     void prefetch(int slot) override;
     std::shared_ptr<const PictureAnimation> animation(int slot) const override;
-    void letGoOfAnimations() override;
+    void letGoOfPreparedFlashes() override;
+    void setFlashBox(QSize box) override { m_flashBox = box; }
     // Slot k's flash picture, read from the disk cache at once when it has
     // to be; null while it is being prepared or when it has none.
     QImage flashPictureNow(int slot);
@@ -132,6 +133,7 @@ private:
     LibraryFolder m_folder;
     PendingCopies m_pending; // outlives the store's jobs, which write to it
     PictureStore m_store;
+    QSize m_flashBox; // empty: the standard flash window
     QStringList m_entries;
     QList<bool> m_addedHere; // per entry: added in this run
     QStringList m_slotPaths;

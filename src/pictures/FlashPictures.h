@@ -27,6 +27,11 @@ public:
         Q_UNUSED(slot);
         return nullptr;
     }
-    // Lets go of the frames got ready, once no flash can need them.
-    virtual void letGoOfAnimations() {}
+    // Lets go of the frames and large pictures got ready, once no flash can
+    // need them.
+    virtual void letGoOfPreparedFlashes() {}
+    // The size of the flash window the pictures that follow are for, in
+    // device pixels: empty for the standard window, whose pictures are
+    // stretched to it; otherwise each is as large as fits in it.
+    virtual void setFlashBox(QSize box) { Q_UNUSED(box) }
 };

@@ -32,7 +32,7 @@ qint64 PictureAnimation::bytes() const
 }
 
 std::shared_ptr<const PictureAnimation> PictureAnimation::decode(const QString& path, QSize size,
-                                                                 qint64 maxBytes)
+                                                                 bool fit, qint64 maxBytes)
 {
     QFile file(path);
     if (size.isEmpty() || !PictureDecoder::refusedUnread(QFileInfo(path)).isEmpty() ||
@@ -50,6 +50,8 @@ std::shared_ptr<const PictureAnimation> PictureAnimation::decode(const QString& 
         return {};
     const QSize canvas = PictureDecoder::decodedSize(reader, start);
     const qint64 canvasPixels = qint64(canvas.width()) * canvas.height();
+    if (fit && !canvas.isEmpty())
+        size = canvas.scaled(size, Qt::KeepAspectRatio);
     const qint64 frameBytes = qint64(size.width()) * size.height() * 4;
     if (canvas.isEmpty() || canvasPixels > PictureDecoder::MaxOtherPixels ||
         frameBytes * 2 > maxBytes)

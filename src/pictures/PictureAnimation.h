@@ -32,8 +32,9 @@ struct PictureAnimation {
 
     qint64 bytes() const;
 
-    // The animation in the file at path, by its content; null when it is no
-    // animation, cannot be read, or needs more than maxBytes.
-    static std::shared_ptr<const PictureAnimation> decode(const QString& path, QSize size,
-                                                          qint64 maxBytes = MaxBytes);
+    // The animation in the file at path, by its content, its frames
+    // stretched to size or, with fit, as large as fits in it; null when it is
+    // no animation, cannot be read, or needs more than maxBytes.
+    static std::shared_ptr<const PictureAnimation>
+    decode(const QString& path, QSize size, bool fit = false, qint64 maxBytes = MaxBytes);
 };

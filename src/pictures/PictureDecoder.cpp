@@ -159,9 +159,10 @@ DecodedPicture tooManyPixels(QSize stored)
 DecodedPicture finished(QImage image, const PictureSizes& sizes)
 {
     DecodedPicture picture;
-    picture.flash = image.size() == sizes.flash ? std::move(image)
-                                                : image.scaled(sizes.flash, Qt::IgnoreAspectRatio,
-                                                               Qt::SmoothTransformation);
+    const QSize shown = sizes.flashFor(image.size());
+    picture.flash = image.size() == shown
+                        ? std::move(image)
+                        : image.scaled(shown, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     picture.flash = displayFormat(std::move(picture.flash));
     picture.thumbnail =
         picture.flash.scaled(sizes.thumbnail, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
@@ -259,7 +260,7 @@ DecodedPicture decodeSvg(QImageReader& reader, const QString& path, const Pictur
     // Drawn straight at the flash size, however large its view box says it is.
     const DecodeBudget::Share share(
         DecodeBudget::need(qint64(sizes.flash.width()) * sizes.flash.height() * 8));
-    reader.setScaledSize(sizes.flash);
+    reader.setScaledSize(sizes.flashFor(reader.size()));
     QImage image = reader.read();
     if (image.isNull())
         return failure(reader.errorString());

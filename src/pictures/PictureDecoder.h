@@ -10,7 +10,7 @@
 
 // One picture of the library, decoded once at the sizes it is shown at.
 struct DecodedPicture {
-    QImage flash;             // the flash window's size, stretched
+    QImage flash;             // the flash window's size, stretched or fitted
     QImage thumbnail;         // the viewer slot's size, stretched
     QString error;            // why there is no picture; empty on success
     bool unknownKind = false; // the file is no picture of a kind shown, by content
@@ -21,6 +21,15 @@ struct DecodedPicture {
 struct PictureSizes {
     QSize flash;     // in device pixels
     QSize thumbnail; // in device pixels
+    // The flash picture keeps its proportions, as large as fits in flash,
+    // instead of being stretched to it.
+    bool fitFlash = false;
+
+    // The size a picture of this size is shown at.
+    QSize flashFor(QSize stored) const
+    {
+        return fitFlash && !stored.isEmpty() ? stored.scaled(flash, Qt::KeepAspectRatio) : flash;
+    }
 };
 
 // Decodes pictures, their kind recognised by content, straight to the sizes

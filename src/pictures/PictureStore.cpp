@@ -73,6 +73,8 @@ void PictureStore::setPaths(const QStringList& paths)
         m_flashAtHand.remove(it.key());
         if (it.key() == m_animation.path)
             m_animation = {};
+        if (it.key() == m_fitted.path)
+            m_fitted = {};
         it = m_entries.erase(it);
     }
     bool added = false;
@@ -171,14 +173,15 @@ QImage PictureStore::flashPictureNow(const QString& path)
     return flashPicture(path, &picture) == Availability::Ready ? picture : QImage();
 }
 
-void PictureStore::prepareAnimation(const QString& path)
+void PictureStore::prepareAnimation(const QString& path, QSize box)
 {
-    if (path == m_animation.path)
+    if (path == m_animation.path && box == m_animation.box)
         return;
-    m_animation = {path, m_nextGeneration++, nullptr};
+    m_animation = {path, box, m_nextGeneration++, nullptr};
     QPointer<PictureStore> self(this);
-    m_pool.start([self, path, generation = m_animation.generation, size = m_sizes.flash] {
-        auto frames = PictureAnimation::decode(path, size);
+    const QSize size = box.isEmpty() ? m_sizes.flash : box;
+    m_pool.start([self, path, generation = m_animation.generation, size, fit = !box.isEmpty()] {
+        auto frames = PictureAnimation::decode(path, size, fit);
         if (!frames || !self)
             return;
         QMetaObject::invokeMethod(
@@ -191,9 +194,46 @@ void PictureStore::prepareAnimation(const QString& path)
     });
 }
 
-std::shared_ptr<const PictureAnimation> PictureStore::animation(const QString& path) const
+std::shared_ptr<const PictureAnimation> PictureStore::animation(const QString& path,
+                                                                QSize box) const
 {
-    return path == m_animation.path ? m_animation.frames : nullptr;
+    return path == m_animation.path && box == m_animation.box ? m_animation.frames : nullptr;
+}
+
+PictureStore::Availability PictureStore::fittedPicture(const QString& path, QSize box,
+                                                       QImage* picture)
+{
+    const auto entry = m_entries.constFind(path);
+    if (entry != m_entries.constEnd() && entry->state == State::Unreadable)
+        return Availability::Unreadable;
+    if (path == m_fitted.path && box == m_fitted.box) {
+        if (!m_fitted.arrived)
+            return Availability::Pending;
+        if (m_fitted.picture.isNull())
+            return Availability::Unreadable;
+        if (picture)
+            *picture = m_fitted.picture;
+        return Availability::Ready;
+    }
+    m_fitted = {path, box, m_nextGeneration++, false, {}};
+    QPointer<PictureStore> self(this);
+    const PictureSizes sizes{box, m_sizes.thumbnail, true};
+    m_pool.start([self, path, sizes, generation = m_fitted.generation] {
+        QImage fitted = PictureDecoder::decode(path, sizes).flash;
+        if (!self)
+            return;
+        QMetaObject::invokeMethod(
+            self.data(),
+            [self, path, generation, fitted = std::move(fitted)]() mutable {
+                if (!self || self->m_fitted.generation != generation)
+                    return;
+                self->m_fitted.arrived = true;
+                self->m_fitted.picture = std::move(fitted);
+                emit self->flashPictureReady(path);
+            },
+            Qt::QueuedConnection);
+    });
+    return Availability::Pending;
 }
 
 PackedPicture PackedPicture::pack(const DecodedPicture& picture)
@@ -211,6 +251,8 @@ void PictureStore::insert(const QString& path, const PackedPicture& picture)
     m_flashAtHand.remove(path);
     if (path == m_animation.path)
         m_animation = {};
+    if (path == m_fitted.path)
+        m_fitted = {};
     Entry entry = queuedEntry(m_nextGeneration++);
     entry.state = State::Unreadable;
     if (picture.isValid()) {

@@ -65,14 +65,27 @@ public:
     // once (a few milliseconds). Null while pending or when unreadable.
     QImage flashPictureNow(const QString& path);
 
+    // The picture of the copy at path as large as fits in box (device
+    // pixels), its proportions kept, for a flash window larger than the
+    // standard one. Such pictures are decoded from the copy when asked for,
+    // one at a time, and kept nowhere else: a library prepared at every
+    // size would fill the disk. Pending: flashPictureReady(path) follows.
+    Availability fittedPicture(const QString& path, QSize box, QImage* picture);
+
     // Decodes the frames of the copy at path, when it is an animation, ahead
-    // of its flash; the frames made for another copy are let go.
-    void prepareAnimation(const QString& path);
-    // The frames prepareAnimation(path) made; null while they are being made
-    // and when the copy is no animation that can be played.
-    std::shared_ptr<const PictureAnimation> animation(const QString& path) const;
-    // Frees the frames made, and forgets those still being made.
-    void letGoOfAnimation() { m_animation = {}; }
+    // of its flash; the frames made for another copy are let go. An empty
+    // box: at the standard flash size; otherwise as large as fits in it.
+    void prepareAnimation(const QString& path, QSize box = {});
+    // The frames prepareAnimation(path, box) made; null while they are being
+    // made and when the copy is no animation that can be played.
+    std::shared_ptr<const PictureAnimation> animation(const QString& path, QSize box = {}) const;
+    // Frees the frames and the fitted picture made, and forgets those still
+    // being made.
+    void letGoOfPreparedFlashes()
+    {
+        m_animation = {};
+        m_fitted = {};
+    }
 
     // Takes a picture decoded elsewhere (a picture being added).
     void insert(const QString& path, const PackedPicture& picture);
@@ -141,10 +154,19 @@ private:
     QCache<QString, QImage> m_flashAtHand;
     struct Animation {
         QString path;
+        QSize box;
         quint64 generation = 0;
         std::shared_ptr<const PictureAnimation> frames;
     };
     Animation m_animation; // the next flash's, or the last one asked for
+    struct Fitted {
+        QString path;
+        QSize box;
+        quint64 generation = 0;
+        bool arrived = false;
+        QImage picture; // null once arrived: the copy is unreadable
+    };
+    Fitted m_fitted; // the next flash's, or the last one asked for
     quint64 m_nextGeneration = 1;
     int m_arrived = 0;
     bool m_sweepDue = false;

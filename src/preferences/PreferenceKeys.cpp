@@ -50,6 +50,14 @@ QList<PreferenceKey> table()
         {Preference::LookOpacity, "look", "Opacity", Type::Number, "100", 5, 100},
         {Preference::LookFadeIn, "look", "FadeInMs", Type::Number, "0", 0, 500},
         {Preference::LookFadeOut, "look", "FadeOutMs", Type::Number, "0", 0, 500},
+        {Preference::LookSize,
+         "look",
+         "Size",
+         Type::Choice,
+         "picture",
+         0,
+         0,
+         {"picture", "quarter", "half", "screen"}},
     };
 }
 

@@ -28,6 +28,7 @@ enum class Preference {
     LookOpacity,
     LookFadeIn,
     LookFadeOut,
+    LookSize,
 };
 
 // Where a setting lives in the file and what it may hold. The file's

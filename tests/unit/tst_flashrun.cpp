@@ -8,7 +8,7 @@
 #include "core/ShowRecord.h"
 #include "flash/FlashWindow.h"
 #include "flash/FlashWindows.h"
-#include "flash/StretchedPicture.h"
+#include "flash/ScaledPicture.h"
 #include "library/PictureLibrary.h"
 #include "platform/ProgramInfo.h"
 #include "settings/SettingsPanel.h"
@@ -140,10 +140,7 @@ void FlashRunTest::endFlash()
 QColor FlashRunTest::shownColour() const
 {
     // Away from the pictures' diagonal stripe.
-    return child<StretchedPicture>(flash(), "imgPictureDisplay")
-        ->grab()
-        .toImage()
-        .pixelColor(300, 30);
+    return child<ScaledPicture>(flash(), "imgPictureDisplay")->grab().toImage().pixelColor(300, 30);
 }
 
 void FlashRunTest::setOrderAndPlace(bool listOrder, bool centre)
@@ -546,15 +543,14 @@ void FlashRunTest::flashWindowStaysOutOfTheWay()
           Qt::WindowStaysOnTopHint, Qt::BypassWindowManagerHint})
         QVERIFY(flags.testFlag(flag));
     QVERIFY(window->testAttribute(Qt::WA_ShowWithoutActivating));
-    QCOMPARE(child<StretchedPicture>(window, "imgPictureDisplay")->geometry(),
-             QRect(0, 0, 353, 249));
+    QCOMPARE(child<ScaledPicture>(window, "imgPictureDisplay")->geometry(), QRect(0, 0, 353, 249));
 
     // Any picture fills the window, stretched.
     window->setPicture(QImage(QSize(40, 300), QImage::Format_RGB32));
     QImage tall(QSize(40, 300), QImage::Format_RGB32);
     tall.fill(Blue);
     window->setPicture(tall);
-    const QImage shown = child<StretchedPicture>(window, "imgPictureDisplay")->grab().toImage();
+    const QImage shown = child<ScaledPicture>(window, "imgPictureDisplay")->grab().toImage();
     QCOMPARE(shown.pixelColor(0, 0), Blue);
     QCOMPARE(shown.pixelColor(352, 248), Blue);
 }

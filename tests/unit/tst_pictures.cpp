@@ -158,7 +158,7 @@ void PicturesTest::animationsPlayTheirFramesWithinTheirShare()
     QTemporaryDir dir;
     const QString copy = dir.filePath("picture.jpg");
     QVERIFY(QFile::copy(QStringLiteral(ZORVIK_SOURCE_DIR "/tests/corpus/pictures/") + name, copy));
-    const auto animation = PictureAnimation::decode(copy, Sizes.flash, maxBytes);
+    const auto animation = PictureAnimation::decode(copy, Sizes.flash, false, maxBytes);
     if (delays.isEmpty()) {
         QVERIFY(!animation);
         return;

@@ -1,29 +1,44 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "flash/StretchedPicture.h"
+#include "flash/ScaledPicture.h"
 
 #include <QPainter>
 
-const QColor StretchedPicture::Background(64, 64, 64);
+const QColor ScaledPicture::Background(64, 64, 64);
 
-StretchedPicture::StretchedPicture(QWidget* parent) : QWidget(parent)
+ScaledPicture::ScaledPicture(QWidget* parent) : QWidget(parent)
 {
     // Every pixel is painted here: no background clearing before.
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
-void StretchedPicture::setPicture(const QImage& picture)
+void ScaledPicture::setPicture(const QImage& picture)
 {
     m_picture = picture;
     update();
 }
 
-void StretchedPicture::paintEvent(QPaintEvent*)
+void ScaledPicture::setFitted(bool fitted)
+{
+    m_fitted = fitted;
+    update();
+}
+
+QRectF ScaledPicture::pictureArea() const
+{
+    if (!m_fitted || m_picture.isNull())
+        return rect();
+    QRectF area(QPointF(), QSizeF(m_picture.size()).scaled(size(), Qt::KeepAspectRatio));
+    area.moveCenter(QRectF(rect()).center());
+    return area;
+}
+
+void ScaledPicture::paintEvent(QPaintEvent*)
 {
     {
         QPainter painter(this);
         // A picture's transparent parts show the background: where the
         // desktop does not composite, there is nothing else behind them.
-        if (m_picture.isNull() || m_picture.hasAlphaChannel()) {
+        if (m_picture.isNull() || m_picture.hasAlphaChannel() || m_fitted) {
             if (m_seeThrough)
                 painter.setCompositionMode(QPainter::CompositionMode_Source);
             painter.fillRect(rect(), m_seeThrough && !m_picture.isNull() ? QColor(Qt::transparent)
@@ -32,7 +47,7 @@ void StretchedPicture::paintEvent(QPaintEvent*)
         }
         if (!m_picture.isNull()) {
             painter.setRenderHint(QPainter::SmoothPixmapTransform);
-            painter.drawImage(rect(), m_picture);
+            painter.drawImage(pictureArea(), m_picture);
         }
     }
     emit painted();
