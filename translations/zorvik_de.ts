@@ -219,12 +219,36 @@
         <translation>Abs&amp;pielen</translation>
     </message>
     <message>
-        <source>The display duration is the time a picture is shown at this opacity; the fades come before and after it.</source>
-        <translation>Die Anzeigedauer ist die Zeit, in der ein Bild mit dieser Deckkraft gezeigt wird; die Überblendungen kommen davor und danach hinzu.</translation>
-    </message>
-    <message>
         <source>Your desktop does not blend windows now, so pictures are shown opaque and without fades. These choices take effect on a desktop that does, such as GNOME or KDE Plasma, or with a compositing manager.</source>
         <translation>Ihr Desktop blendet Fenster derzeit nicht ineinander, daher werden Bilder deckend und ohne Überblendung gezeigt. Diese Einstellungen wirken auf einem Desktop, der das tut, etwa GNOME oder KDE Plasma, oder mit einem Compositing-Manager.</translation>
+    </message>
+    <message>
+        <source>Standard</source>
+        <extracomment>A size of the flash: the small window every flash had so far.</extracomment>
+        <translation>Standard</translation>
+    </message>
+    <message>
+        <source>A quarter of the screen</source>
+        <extracomment>A size of the flash: the picture as large as fits in half the screen&apos;s width and height.</extracomment>
+        <translation>Ein Viertel des Bildschirms</translation>
+    </message>
+    <message>
+        <source>Half of the screen</source>
+        <extracomment>A size of the flash: the picture as large as fits in half the screen&apos;s area.</extracomment>
+        <translation>Der halbe Bildschirm</translation>
+    </message>
+    <message>
+        <source>The whole screen</source>
+        <extracomment>A size of the flash: the picture as large as fits on the screen.</extracomment>
+        <translation>Der ganze Bildschirm</translation>
+    </message>
+    <message>
+        <source>&amp;Size:</source>
+        <translation>&amp;Größe:</translation>
+    </message>
+    <message>
+        <source>The display duration is the time a picture is shown at this opacity; the fades come before and after it. At a quarter of the screen and larger, a picture keeps its proportions.</source>
+        <translation>Die Anzeigedauer ist die Zeit, in der ein Bild mit dieser Deckkraft gezeigt wird; die Überblendungen kommen davor und danach hinzu. Ab einem Viertel des Bildschirms behält ein Bild seine Proportionen.</translation>
     </message>
 </context>
 <context>

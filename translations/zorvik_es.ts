@@ -219,12 +219,36 @@
         <translation>&amp;Reproducir</translation>
     </message>
     <message>
-        <source>The display duration is the time a picture is shown at this opacity; the fades come before and after it.</source>
-        <translation>La duración de la visualización es el tiempo en que una imagen se muestra con esta opacidad; las transiciones se añaden antes y después.</translation>
-    </message>
-    <message>
         <source>Your desktop does not blend windows now, so pictures are shown opaque and without fades. These choices take effect on a desktop that does, such as GNOME or KDE Plasma, or with a compositing manager.</source>
         <translation>Su escritorio no mezcla ahora las ventanas, así que las imágenes se muestran opacas y sin transiciones. Estas opciones surten efecto en un escritorio que sí lo hace, como GNOME o KDE Plasma, o con un gestor de composición.</translation>
+    </message>
+    <message>
+        <source>Standard</source>
+        <extracomment>A size of the flash: the small window every flash had so far.</extracomment>
+        <translation>Estándar</translation>
+    </message>
+    <message>
+        <source>A quarter of the screen</source>
+        <extracomment>A size of the flash: the picture as large as fits in half the screen&apos;s width and height.</extracomment>
+        <translation>Un cuarto de la pantalla</translation>
+    </message>
+    <message>
+        <source>Half of the screen</source>
+        <extracomment>A size of the flash: the picture as large as fits in half the screen&apos;s area.</extracomment>
+        <translation>Media pantalla</translation>
+    </message>
+    <message>
+        <source>The whole screen</source>
+        <extracomment>A size of the flash: the picture as large as fits on the screen.</extracomment>
+        <translation>La pantalla entera</translation>
+    </message>
+    <message>
+        <source>&amp;Size:</source>
+        <translation>&amp;Tamaño:</translation>
+    </message>
+    <message>
+        <source>The display duration is the time a picture is shown at this opacity; the fades come before and after it. At a quarter of the screen and larger, a picture keeps its proportions.</source>
+        <translation>La duración de la visualización es el tiempo en que una imagen se muestra con esta opacidad; las transiciones se añaden antes y después. A partir de un cuarto de la pantalla, la imagen conserva sus proporciones.</translation>
     </message>
 </context>
 <context>

@@ -190,12 +190,12 @@
     <message>
         <source> %</source>
         <extracomment>The unit after a number, as in &quot;50 %&quot;.</extracomment>
-        <translation> %</translation>
+        <translation>&#xa0;%</translation>
     </message>
     <message>
         <source> ms</source>
         <extracomment>Milliseconds, after a number, as in &quot;200 ms&quot;.</extracomment>
-        <translation> ms</translation>
+        <translation>&#xa0;ms</translation>
     </message>
     <message>
         <source>Flash Look</source>
@@ -204,27 +204,51 @@
     </message>
     <message>
         <source>&amp;Opacity:</source>
-        <translation>&amp;Opacité :</translation>
+        <translation>&amp;Opacité&#xa0;:</translation>
     </message>
     <message>
         <source>Fade &amp;in:</source>
-        <translation>Fondu d’o&amp;uverture :</translation>
+        <translation>Fondu d’o&amp;uverture&#xa0;:</translation>
     </message>
     <message>
         <source>Fade o&amp;ut:</source>
-        <translation>Fondu de &amp;fermeture :</translation>
+        <translation>Fondu de &amp;fermeture&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Play</source>
         <translation>&amp;Lire</translation>
     </message>
     <message>
-        <source>The display duration is the time a picture is shown at this opacity; the fades come before and after it.</source>
-        <translation>La durée d’affichage est le temps pendant lequel une image est montrée avec cette opacité ; les fondus s’ajoutent avant et après.</translation>
+        <source>Your desktop does not blend windows now, so pictures are shown opaque and without fades. These choices take effect on a desktop that does, such as GNOME or KDE Plasma, or with a compositing manager.</source>
+        <translation>Votre bureau ne mélange pas les fenêtres en ce moment&#xa0;: les images sont donc affichées opaques et sans fondu. Ces choix prennent effet sur un bureau qui le fait, comme GNOME ou KDE Plasma, ou avec un gestionnaire de composition.</translation>
     </message>
     <message>
-        <source>Your desktop does not blend windows now, so pictures are shown opaque and without fades. These choices take effect on a desktop that does, such as GNOME or KDE Plasma, or with a compositing manager.</source>
-        <translation>Votre bureau ne mélange pas les fenêtres en ce moment : les images sont donc affichées opaques et sans fondu. Ces choix prennent effet sur un bureau qui le fait, comme GNOME ou KDE Plasma, ou avec un gestionnaire de composition.</translation>
+        <source>Standard</source>
+        <extracomment>A size of the flash: the small window every flash had so far.</extracomment>
+        <translation>Standard</translation>
+    </message>
+    <message>
+        <source>A quarter of the screen</source>
+        <extracomment>A size of the flash: the picture as large as fits in half the screen&apos;s width and height.</extracomment>
+        <translation>Un quart de l’écran</translation>
+    </message>
+    <message>
+        <source>Half of the screen</source>
+        <extracomment>A size of the flash: the picture as large as fits in half the screen&apos;s area.</extracomment>
+        <translation>La moitié de l’écran</translation>
+    </message>
+    <message>
+        <source>The whole screen</source>
+        <extracomment>A size of the flash: the picture as large as fits on the screen.</extracomment>
+        <translation>L’écran entier</translation>
+    </message>
+    <message>
+        <source>&amp;Size:</source>
+        <translation>&amp;Taille&#xa0;:</translation>
+    </message>
+    <message>
+        <source>The display duration is the time a picture is shown at this opacity; the fades come before and after it. At a quarter of the screen and larger, a picture keeps its proportions.</source>
+        <translation>La durée d’affichage est le temps pendant lequel une image est montrée avec cette opacité ; les fondus s’ajoutent avant et après. À partir d’un quart de l’écran, l’image garde ses proportions.</translation>
     </message>
 </context>
 <context>

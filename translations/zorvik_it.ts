@@ -219,12 +219,36 @@
         <translation>&amp;Riproduci</translation>
     </message>
     <message>
-        <source>The display duration is the time a picture is shown at this opacity; the fades come before and after it.</source>
-        <translation>La durata di visualizzazione è il tempo in cui un’immagine è mostrata con questa opacità; le dissolvenze si aggiungono prima e dopo.</translation>
-    </message>
-    <message>
         <source>Your desktop does not blend windows now, so pictures are shown opaque and without fades. These choices take effect on a desktop that does, such as GNOME or KDE Plasma, or with a compositing manager.</source>
         <translation>Il desktop ora non fonde le finestre, quindi le immagini sono mostrate opache e senza dissolvenze. Queste scelte hanno effetto su un desktop che lo fa, come GNOME o KDE Plasma, o con un compositing manager.</translation>
+    </message>
+    <message>
+        <source>Standard</source>
+        <extracomment>A size of the flash: the small window every flash had so far.</extracomment>
+        <translation>Standard</translation>
+    </message>
+    <message>
+        <source>A quarter of the screen</source>
+        <extracomment>A size of the flash: the picture as large as fits in half the screen&apos;s width and height.</extracomment>
+        <translation>Un quarto dello schermo</translation>
+    </message>
+    <message>
+        <source>Half of the screen</source>
+        <extracomment>A size of the flash: the picture as large as fits in half the screen&apos;s area.</extracomment>
+        <translation>Metà dello schermo</translation>
+    </message>
+    <message>
+        <source>The whole screen</source>
+        <extracomment>A size of the flash: the picture as large as fits on the screen.</extracomment>
+        <translation>L’intero schermo</translation>
+    </message>
+    <message>
+        <source>&amp;Size:</source>
+        <translation>Di&amp;mensione:</translation>
+    </message>
+    <message>
+        <source>The display duration is the time a picture is shown at this opacity; the fades come before and after it. At a quarter of the screen and larger, a picture keeps its proportions.</source>
+        <translation>La durata di visualizzazione è il tempo in cui un’immagine è mostrata con questa opacità; le dissolvenze si aggiungono prima e dopo. Da un quarto dello schermo in su, l’immagine mantiene le sue proporzioni.</translation>
     </message>
 </context>
 <context>

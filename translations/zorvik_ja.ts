@@ -219,12 +219,36 @@
         <translation>再生(&amp;P)</translation>
     </message>
     <message>
-        <source>The display duration is the time a picture is shown at this opacity; the fades come before and after it.</source>
-        <translation>表示時間は、画像がこの不透明度で表示される時間です。フェードはその前後に加わります。</translation>
-    </message>
-    <message>
         <source>Your desktop does not blend windows now, so pictures are shown opaque and without fades. These choices take effect on a desktop that does, such as GNOME or KDE Plasma, or with a compositing manager.</source>
         <translation>現在のデスクトップはウィンドウを合成していないため、画像は不透明のまま、フェードなしで表示されます。これらの設定は、GNOME や KDE Plasma のように合成を行うデスクトップ、またはコンポジットマネージャーの下で有効になります。</translation>
+    </message>
+    <message>
+        <source>Standard</source>
+        <extracomment>A size of the flash: the small window every flash had so far.</extracomment>
+        <translation>標準</translation>
+    </message>
+    <message>
+        <source>A quarter of the screen</source>
+        <extracomment>A size of the flash: the picture as large as fits in half the screen&apos;s width and height.</extracomment>
+        <translation>画面の4分の1</translation>
+    </message>
+    <message>
+        <source>Half of the screen</source>
+        <extracomment>A size of the flash: the picture as large as fits in half the screen&apos;s area.</extracomment>
+        <translation>画面の半分</translation>
+    </message>
+    <message>
+        <source>The whole screen</source>
+        <extracomment>A size of the flash: the picture as large as fits on the screen.</extracomment>
+        <translation>画面全体</translation>
+    </message>
+    <message>
+        <source>&amp;Size:</source>
+        <translation>サイズ(&amp;S):</translation>
+    </message>
+    <message>
+        <source>The display duration is the time a picture is shown at this opacity; the fades come before and after it. At a quarter of the screen and larger, a picture keeps its proportions.</source>
+        <translation>表示時間は、画像がこの不透明度で表示される時間です。フェードはその前後に加わります。画面の4分の1以上のサイズでは、画像の縦横比が保たれます。</translation>
     </message>
 </context>
 <context>

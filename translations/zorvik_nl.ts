@@ -219,12 +219,36 @@
         <translation>Af&amp;spelen</translation>
     </message>
     <message>
-        <source>The display duration is the time a picture is shown at this opacity; the fades come before and after it.</source>
-        <translation>De weergaveduur is de tijd dat een afbeelding met deze dekking wordt getoond; het in- en uitfaden komt ervoor en erna.</translation>
-    </message>
-    <message>
         <source>Your desktop does not blend windows now, so pictures are shown opaque and without fades. These choices take effect on a desktop that does, such as GNOME or KDE Plasma, or with a compositing manager.</source>
         <translation>Uw bureaublad mengt vensters nu niet, dus afbeeldingen worden ondoorzichtig en zonder faden getoond. Deze keuzes werken op een bureaublad dat dat wel doet, zoals GNOME of KDE Plasma, of met een compositing manager.</translation>
+    </message>
+    <message>
+        <source>Standard</source>
+        <extracomment>A size of the flash: the small window every flash had so far.</extracomment>
+        <translation>Standaard</translation>
+    </message>
+    <message>
+        <source>A quarter of the screen</source>
+        <extracomment>A size of the flash: the picture as large as fits in half the screen&apos;s width and height.</extracomment>
+        <translation>Een kwart van het scherm</translation>
+    </message>
+    <message>
+        <source>Half of the screen</source>
+        <extracomment>A size of the flash: the picture as large as fits in half the screen&apos;s area.</extracomment>
+        <translation>Half scherm</translation>
+    </message>
+    <message>
+        <source>The whole screen</source>
+        <extracomment>A size of the flash: the picture as large as fits on the screen.</extracomment>
+        <translation>Het hele scherm</translation>
+    </message>
+    <message>
+        <source>&amp;Size:</source>
+        <translation>&amp;Grootte:</translation>
+    </message>
+    <message>
+        <source>The display duration is the time a picture is shown at this opacity; the fades come before and after it. At a quarter of the screen and larger, a picture keeps its proportions.</source>
+        <translation>De weergaveduur is de tijd dat een afbeelding met deze dekking wordt getoond; het in- en uitfaden komt ervoor en erna. Vanaf een kwart van het scherm behoudt een afbeelding haar verhoudingen.</translation>
     </message>
 </context>
 <context>

@@ -219,12 +219,36 @@
         <translation>&amp;Odtwórz</translation>
     </message>
     <message>
-        <source>The display duration is the time a picture is shown at this opacity; the fades come before and after it.</source>
-        <translation>Czas wyświetlania to czas, przez który obraz jest pokazywany z tym kryciem; pojawianie się i znikanie dochodzą przed nim i po nim.</translation>
-    </message>
-    <message>
         <source>Your desktop does not blend windows now, so pictures are shown opaque and without fades. These choices take effect on a desktop that does, such as GNOME or KDE Plasma, or with a compositing manager.</source>
         <translation>Pulpit nie łączy teraz okien, więc obrazy są pokazywane bez przezroczystości i bez przejść. Te ustawienia działają na pulpicie, który to robi, takim jak GNOME lub KDE Plasma, albo z menedżerem kompozycji.</translation>
+    </message>
+    <message>
+        <source>Standard</source>
+        <extracomment>A size of the flash: the small window every flash had so far.</extracomment>
+        <translation>Standardowy</translation>
+    </message>
+    <message>
+        <source>A quarter of the screen</source>
+        <extracomment>A size of the flash: the picture as large as fits in half the screen&apos;s width and height.</extracomment>
+        <translation>Ćwierć ekranu</translation>
+    </message>
+    <message>
+        <source>Half of the screen</source>
+        <extracomment>A size of the flash: the picture as large as fits in half the screen&apos;s area.</extracomment>
+        <translation>Połowa ekranu</translation>
+    </message>
+    <message>
+        <source>The whole screen</source>
+        <extracomment>A size of the flash: the picture as large as fits on the screen.</extracomment>
+        <translation>Cały ekran</translation>
+    </message>
+    <message>
+        <source>&amp;Size:</source>
+        <translation>&amp;Rozmiar:</translation>
+    </message>
+    <message>
+        <source>The display duration is the time a picture is shown at this opacity; the fades come before and after it. At a quarter of the screen and larger, a picture keeps its proportions.</source>
+        <translation>Czas wyświetlania to czas, przez który obraz jest pokazywany z tym kryciem; pojawianie się i znikanie dochodzą przed nim i po nim. Od ćwierci ekranu wzwyż obraz zachowuje swoje proporcje.</translation>
     </message>
 </context>
 <context>

@@ -219,12 +219,36 @@
         <translation>&amp;Reproduzir</translation>
     </message>
     <message>
-        <source>The display duration is the time a picture is shown at this opacity; the fades come before and after it.</source>
-        <translation>A duração da exibição é o tempo em que uma imagem fica na tela com esta opacidade; os esmaecimentos vêm antes e depois.</translation>
-    </message>
-    <message>
         <source>Your desktop does not blend windows now, so pictures are shown opaque and without fades. These choices take effect on a desktop that does, such as GNOME or KDE Plasma, or with a compositing manager.</source>
         <translation>Sua área de trabalho não está combinando janelas agora, então as imagens são exibidas opacas e sem esmaecimento. Estas opções têm efeito em uma área de trabalho que faça isso, como GNOME ou KDE Plasma, ou com um gerenciador de composição.</translation>
+    </message>
+    <message>
+        <source>Standard</source>
+        <extracomment>A size of the flash: the small window every flash had so far.</extracomment>
+        <translation>Padrão</translation>
+    </message>
+    <message>
+        <source>A quarter of the screen</source>
+        <extracomment>A size of the flash: the picture as large as fits in half the screen&apos;s width and height.</extracomment>
+        <translation>Um quarto da tela</translation>
+    </message>
+    <message>
+        <source>Half of the screen</source>
+        <extracomment>A size of the flash: the picture as large as fits in half the screen&apos;s area.</extracomment>
+        <translation>Metade da tela</translation>
+    </message>
+    <message>
+        <source>The whole screen</source>
+        <extracomment>A size of the flash: the picture as large as fits on the screen.</extracomment>
+        <translation>A tela inteira</translation>
+    </message>
+    <message>
+        <source>&amp;Size:</source>
+        <translation>&amp;Tamanho:</translation>
+    </message>
+    <message>
+        <source>The display duration is the time a picture is shown at this opacity; the fades come before and after it. At a quarter of the screen and larger, a picture keeps its proportions.</source>
+        <translation>A duração da exibição é o tempo em que uma imagem fica na tela com esta opacidade; os esmaecimentos vêm antes e depois. A partir de um quarto da tela, a imagem mantém suas proporções.</translation>
     </message>
 </context>
 <context>

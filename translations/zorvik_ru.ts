@@ -190,12 +190,12 @@
     <message>
         <source> %</source>
         <extracomment>The unit after a number, as in &quot;50 %&quot;.</extracomment>
-        <translation> %</translation>
+        <translation>&#xa0;%</translation>
     </message>
     <message>
         <source> ms</source>
         <extracomment>Milliseconds, after a number, as in &quot;200 ms&quot;.</extracomment>
-        <translation> мс</translation>
+        <translation>&#xa0;мс</translation>
     </message>
     <message>
         <source>Flash Look</source>
@@ -219,12 +219,36 @@
         <translation>&amp;Воспроизвести</translation>
     </message>
     <message>
-        <source>The display duration is the time a picture is shown at this opacity; the fades come before and after it.</source>
-        <translation>Длительность показа — время, когда изображение видно с этой непрозрачностью; появление и исчезание добавляются до и после него.</translation>
-    </message>
-    <message>
         <source>Your desktop does not blend windows now, so pictures are shown opaque and without fades. These choices take effect on a desktop that does, such as GNOME or KDE Plasma, or with a compositing manager.</source>
         <translation>Ваш рабочий стол сейчас не совмещает окна, поэтому изображения показываются непрозрачными и без плавных переходов. Эти настройки действуют на рабочем столе, который это делает, например GNOME или KDE Plasma, или с композитным менеджером.</translation>
+    </message>
+    <message>
+        <source>Standard</source>
+        <extracomment>A size of the flash: the small window every flash had so far.</extracomment>
+        <translation>Стандартный</translation>
+    </message>
+    <message>
+        <source>A quarter of the screen</source>
+        <extracomment>A size of the flash: the picture as large as fits in half the screen&apos;s width and height.</extracomment>
+        <translation>Четверть экрана</translation>
+    </message>
+    <message>
+        <source>Half of the screen</source>
+        <extracomment>A size of the flash: the picture as large as fits in half the screen&apos;s area.</extracomment>
+        <translation>Половина экрана</translation>
+    </message>
+    <message>
+        <source>The whole screen</source>
+        <extracomment>A size of the flash: the picture as large as fits on the screen.</extracomment>
+        <translation>Весь экран</translation>
+    </message>
+    <message>
+        <source>&amp;Size:</source>
+        <translation>&amp;Размер:</translation>
+    </message>
+    <message>
+        <source>The display duration is the time a picture is shown at this opacity; the fades come before and after it. At a quarter of the screen and larger, a picture keeps its proportions.</source>
+        <translation>Длительность показа — время, когда изображение видно с этой непрозрачностью; появление и исчезание добавляются до и после него. Начиная с четверти экрана, изображение сохраняет свои пропорции.</translation>
     </message>
 </context>
 <context>

@@ -46,17 +46,14 @@ protected:
         painter.setPen(QPen(palette().text().color(), 2));
         for (int y = 14; y < height() - 8; y += 12) // lines of someone's work
             painter.drawLine(12, y, width() - 12 - (y * 37) % 60, y);
-        // The standard window is drawn larger than its share of a real
-        // screen, or its picture could not be made out.
+        // The standard window is drawn somewhat larger than its share of a
+        // real screen, or its picture could not be made out.
         FlashLook look;
         look.size = m_size();
-        const QSizeF window =
-            look.fitsPicture() ? look.windowTwips(size()) // the same shares of this screen
-                               : QSizeF(width() / 2.0, width() / 2.0 * FlashDisplay::HeightTwips /
-                                                           FlashDisplay::WidthTwips);
-        QRectF flash(QPointF(), QSizeF(FlashDisplay::WidthTwips, FlashDisplay::HeightTwips)
-                                    .scaled(window, look.fitsPicture() ? Qt::KeepAspectRatio
-                                                                       : Qt::IgnoreAspectRatio));
+        const QSizeF picture(FlashDisplay::WidthTwips, FlashDisplay::HeightTwips);
+        QRectF flash(QPointF(), look.fitsPicture()
+                                    ? look.windowTwips(size(), picture) // shares of this screen
+                                    : picture.scaled(width() / 4.0, height(), Qt::KeepAspectRatio));
         flash.moveCenter(QRectF(rect()).center());
         painter.setOpacity(m_opacity());
         QLinearGradient sky(flash.topLeft(), flash.bottomRight());
@@ -112,12 +109,13 @@ FlashLookDialog::FlashLookDialog(const FlashLook& look, bool composites, TimerFa
     m_fadeIn->setValue(look.fadeInMs);
     m_fadeOut->setValue(look.fadeOutMs);
     m_size->setObjectName(QStringLiteral("cboSize"));
-    //: A size of the flash window: the small window every flash had so far.
+    //: A size of the flash: the small window every flash had so far.
     m_size->addItem(tr("Standard"));
-    //: A size of the flash window: half as wide and half as high as the screen.
+    //: A size of the flash: the picture as large as fits in half the screen's width and height.
     m_size->addItem(tr("A quarter of the screen"));
-    //: A size of the flash window: half the screen's area, in its proportions.
+    //: A size of the flash: the picture as large as fits in half the screen's area.
     m_size->addItem(tr("Half of the screen"));
+    //: A size of the flash: the picture as large as fits on the screen.
     m_size->addItem(tr("The whole screen"));
     m_size->setCurrentIndex(int(look.size));
 
@@ -139,8 +137,8 @@ FlashLookDialog::FlashLookDialog(const FlashLook& look, bool composites, TimerFa
     previewRow->addWidget(play, 0, Qt::AlignBottom);
 
     auto* hint = new QLabel(tr("The display duration is the time a picture is shown at this "
-                               "opacity; the fades come before and after it. A picture keeps its "
-                               "proportions in a window larger than the standard one."),
+                               "opacity; the fades come before and after it. At a quarter of the "
+                               "screen and larger, a picture keeps its proportions."),
                             this);
     hint->setObjectName(QStringLiteral("lblDurationHint"));
     hint->setWordWrap(true);

@@ -31,7 +31,7 @@ double FlashLook::opacityAt(qint64 elapsedMs, int durationMs) const
     return full * share;
 }
 
-QSizeF FlashLook::windowTwips(const QSizeF& monitorTwips) const
+QSizeF FlashLook::boxTwips(const QSizeF& monitorTwips) const
 {
     switch (size) {
     case Size::Standard:
@@ -44,6 +44,12 @@ QSizeF FlashLook::windowTwips(const QSizeF& monitorTwips) const
         return monitorTwips;
     }
     return QSizeF(FlashDisplay::WidthTwips, FlashDisplay::HeightTwips);
+}
+
+QSizeF FlashLook::windowTwips(const QSizeF& monitorTwips, const QSizeF& picture) const
+{
+    const QSizeF box = boxTwips(monitorTwips);
+    return fitsPicture() && !picture.isEmpty() ? picture.scaled(box, Qt::KeepAspectRatio) : box;
 }
 
 FlashLook FlashLook::load(const Preferences& preferences)

@@ -15,8 +15,9 @@ struct FlashLook {
     static constexpr int MaxFadeMs = 500;
 
     // The flash window's size. Standard is the window every flash had, the
-    // picture stretched to it; the others are shares of the monitor's area,
-    // the picture fitted inside with its proportions kept.
+    // picture stretched to it. The others are shares of the monitor's area
+    // that the picture is fitted in, its proportions kept; the window is the
+    // picture's, so that what lies around it stays in sight on any desktop.
     enum class Size { Standard, Quarter, Half, Screen };
 
     int opacityPercent = 100;
@@ -31,8 +32,12 @@ struct FlashLook {
     double opacityAt(qint64 elapsedMs, int durationMs) const;
     // Whether the picture keeps its proportions inside a larger window.
     bool fitsPicture() const { return size != Size::Standard; }
-    // The flash window's size on a monitor of this size, both in twips.
-    QSizeF windowTwips(const QSizeF& monitorTwips) const;
+    // The space the picture is fitted in on a monitor of this size, both in
+    // twips; for Standard, the window itself.
+    QSizeF boxTwips(const QSizeF& monitorTwips) const;
+    // The flash window's size for a picture of this size (only its
+    // proportions count) on a monitor of this size, in twips.
+    QSizeF windowTwips(const QSizeF& monitorTwips, const QSizeF& picture) const;
 
     static FlashLook load(const Preferences& preferences);
     void save(Preferences& preferences) const;

@@ -243,7 +243,7 @@ QSize FlashRun::flashBox(const FlashLook& look) const
         return {};
     // Prepared for the primary monitor; another one's window draws it to fit.
     const QSizeF screen = QSizeF(m_services.screen.size()) * Units::TwipsPerPixel;
-    const QSizeF window = look.windowTwips(screen) / Units::TwipsPerPixel;
+    const QSizeF window = look.boxTwips(screen) / Units::TwipsPerPixel;
     return (window * m_services.screen.scaleFactor()).toSize();
 }
 
@@ -284,14 +284,16 @@ void FlashRun::flash(int slot)
         return;
     }
     const DisplaySettings choices = m_choices.current();
+    const auto animation = m_pictures.animation(slot);
+    const QSizeF pictureSize = animation ? animation->frames.constFirst().size() : picture.size();
     QSizeF size;
-    const Placement place =
-        m_monitorPicker.placeNext(look, choices.randomLocation(), m_services.random, &size);
+    const Placement place = m_monitorPicker.placeNext(look, pictureSize, choices.randomLocation(),
+                                                      m_services.random, &size);
     const QPointF topLeft(place.left, place.top);
     m_shownSlot = slot;
     m_display.setLook(look);
     m_display.setWindowSize(size);
-    if (const auto animation = m_pictures.animation(slot))
+    if (animation)
         m_display.showAnimation(animation, topLeft, choices.durationMilliseconds());
     else
         m_display.show(picture, topLeft, choices.durationMilliseconds());

@@ -46,11 +46,11 @@ Placement MonitorPicker::placeNext(const QSizeF& windowTwips, bool randomPlace, 
                        : Placement::centre(monitor, windowTwips);
 }
 
-Placement MonitorPicker::placeNext(const FlashLook& look, bool randomPlace, Random& random,
-                                   QSizeF* windowTwips)
+Placement MonitorPicker::placeNext(const FlashLook& look, const QSizeF& picture, bool randomPlace,
+                                   Random& random, QSizeF* windowTwips)
 {
     const QRectF monitor = toTwips(nextMonitor());
-    *windowTwips = look.windowTwips(monitor.size());
+    *windowTwips = look.windowTwips(monitor.size(), picture);
     return randomPlace ? Placement::random(monitor, *windowTwips, random)
                        : Placement::centre(monitor, *windowTwips);
 }

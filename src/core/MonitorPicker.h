@@ -32,10 +32,10 @@ public:
     // Where the next flash window goes: on the next monitor, centred or at a
     // random place that keeps it wholly on that monitor.
     Placement placeNext(const QSizeF& windowTwips, bool randomPlace, Random& random);
-    // As above, the window as large as the look makes it on that monitor;
-    // its size goes to windowTwips.
-    Placement placeNext(const FlashLook& look, bool randomPlace, Random& random,
-                        QSizeF* windowTwips);
+    // As above, the window as large as the look makes it for this picture
+    // on that monitor; its size goes to windowTwips.
+    Placement placeNext(const FlashLook& look, const QSizeF& picture, bool randomPlace,
+                        Random& random, QSizeF* windowTwips);
 
     static QRectF toTwips(const QRect& pixels);
 

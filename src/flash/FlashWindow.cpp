@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "flash/FlashWindow.h"
 
-#include "flash/ScaledPicture.h"
+#include "flash/StretchedPicture.h"
 #include "platform/Screen.h"
 #include "platform/Timer.h"
 #include "platform/Units.h"
@@ -66,11 +66,11 @@ FlashWindow::FlashWindow(TimerFactory& timers, bool seeThrough)
     Q_UNUSED(silenced);
     setFixedSize(Units::size(WidthTwips, HeightTwips));
 
-    m_picture = new ScaledPicture(this);
+    m_picture = new StretchedPicture(this);
     m_picture->setObjectName(QStringLiteral("imgPictureDisplay"));
     m_picture->setSeeThrough(seeThrough);
     m_picture->setGeometry(rect());
-    connect(m_picture, &ScaledPicture::painted, this, &FlashWindow::pictureShown);
+    connect(m_picture, &StretchedPicture::painted, this, &FlashWindow::pictureShown);
 
     // The slow part, done now rather than when the picture is due.
     ensurePolished();
@@ -116,7 +116,7 @@ void FlashWindow::nextFrame()
     m_frameTimer->setInterval(m_animation->delaysMs.at(m_frame));
 }
 
-void FlashWindow::placeAt(const QRectF& twips, bool fitPicture)
+void FlashWindow::placeAt(const QRectF& twips)
 {
     const QRect pixels(Units::px(twips.left()), Units::px(twips.top()), Units::px(twips.width()),
                        Units::px(twips.height()));
@@ -125,7 +125,6 @@ void FlashWindow::placeAt(const QRectF& twips, bool fitPicture)
         setFixedSize(pixels.size());
         m_picture->setGeometry(rect());
     }
-    m_picture->setFitted(fitPicture);
 }
 
 void FlashWindow::setDuration(int milliseconds)

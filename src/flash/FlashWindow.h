@@ -7,7 +7,7 @@
 #include <QElapsedTimer>
 #include <QWidget>
 
-class ScaledPicture;
+class StretchedPicture;
 class Timer;
 class TimerFactory;
 
@@ -42,8 +42,8 @@ public:
     // screen; a flash shorter than the first frame shows it alone.
     void setAnimation(std::shared_ptr<const PictureAnimation> animation);
     // Where the window goes and how large it is, in twips; the picture is
-    // stretched to it or, with fitPicture, fitted inside it.
-    void placeAt(const QRectF& twips, bool fitPicture);
+    // stretched to it.
+    void placeAt(const QRectF& twips);
     // The display duration; it is counted from the moment the picture is on
     // the screen, so the whole duration is really seen.
     void setDuration(int milliseconds);
@@ -75,7 +75,7 @@ private:
     void endFlash();
 
     TimerFactory& m_timers;
-    ScaledPicture* m_picture;
+    StretchedPicture* m_picture;
     Timer* m_flashTimer = nullptr; // exists from load() on
     Timer* m_frameTimer = nullptr; // exists while an animation plays
     Timer* m_fadeTimer = nullptr;  // exists once a fade has begun

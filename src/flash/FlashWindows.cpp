@@ -74,7 +74,7 @@ FlashWindow* FlashWindows::nextWindow()
 
 void FlashWindows::showWindow(FlashWindow* window, const QPointF& topLeft, int durationMs)
 {
-    window->placeAt(QRectF(topLeft, m_windowSize), m_look.fitsPicture());
+    window->placeAt(QRectF(topLeft, m_windowSize));
     window->setDuration(durationMs);
     window->setLook(m_blended ? m_look : FlashLook());
     window->showFlash();

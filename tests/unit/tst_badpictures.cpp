@@ -10,7 +10,7 @@
 #include "core/FlashRun.h"
 #include "flash/FlashWindow.h"
 #include "flash/FlashWindows.h"
-#include "flash/ScaledPicture.h"
+#include "flash/StretchedPicture.h"
 #include "library/PictureLibrary.h"
 #include "settings/SettingsPanel.h"
 
@@ -94,7 +94,7 @@ void BadPicturesTest::badPicturesAtStartUpLeaveTheGoodOnesWorking()
         QTRY_VERIFY(flash->isPictureOnScreen());
         if (goodSlots.contains(slot)) {
             const QImage screen =
-                child<ScaledPicture>(flash, "imgPictureDisplay")->grab().toImage();
+                child<StretchedPicture>(flash, "imgPictureDisplay")->grab().toImage();
             const QColor shown = screen.pixelColor(screen.width() * 3 / 4, screen.height() / 4);
             QVERIFY2(similarColour(shown, goodSlots.value(slot)), qPrintable(entries[slot - 1]));
             ++flashedGood;

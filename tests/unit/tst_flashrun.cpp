@@ -8,7 +8,7 @@
 #include "core/ShowRecord.h"
 #include "flash/FlashWindow.h"
 #include "flash/FlashWindows.h"
-#include "flash/ScaledPicture.h"
+#include "flash/StretchedPicture.h"
 #include "library/PictureLibrary.h"
 #include "platform/ProgramInfo.h"
 #include "settings/SettingsPanel.h"
@@ -55,6 +55,8 @@ private slots:
     void animationLoopsAndAShortFlashShowsItsFirstFrame();
     void fadesAroundTheDurationOnlyWhereTheDesktopComposites_data();
     void fadesAroundTheDurationOnlyWhereTheDesktopComposites();
+    void largerFlashFitsThePictureOnItsMonitor_data();
+    void largerFlashFitsThePictureOnItsMonitor();
     void durationChangeAppliesToTheNextFlashIntervalToTheNextStart();
     void stopDuringAFlashRemovesItAndNothingFollows();
     void emptiedListPassesTicksUntilPicturesReturn();
@@ -140,7 +142,10 @@ void FlashRunTest::endFlash()
 QColor FlashRunTest::shownColour() const
 {
     // Away from the pictures' diagonal stripe.
-    return child<ScaledPicture>(flash(), "imgPictureDisplay")->grab().toImage().pixelColor(300, 30);
+    return child<StretchedPicture>(flash(), "imgPictureDisplay")
+        ->grab()
+        .toImage()
+        .pixelColor(300, 30);
 }
 
 void FlashRunTest::setOrderAndPlace(bool listOrder, bool centre)
@@ -403,6 +408,44 @@ void FlashRunTest::fadesAroundTheDurationOnlyWhereTheDesktopComposites()
     endFlash(); // the window goes, and its timers with it
 }
 
+void FlashRunTest::largerFlashFitsThePictureOnItsMonitor_data()
+{
+    QTest::addColumn<int>("size"); // the entry of the size list
+    QTest::addColumn<QString>("kept");
+    QTest::addColumn<int>("side"); // of the square picture's window
+    QTest::newRow("a quarter: 512 x 384") << 1 << "quarter" << 384;
+    QTest::newRow("half: 724 x 543") << 2 << "half" << 543;
+    QTest::newRow("the whole screen") << 3 << "screen" << 768;
+}
+
+void FlashRunTest::largerFlashFitsThePictureOnItsMonitor()
+{
+    QFETCH(int, size);
+    QFETCH(QString, kept);
+    QFETCH(int, side);
+    writeLibrary({Red, Green}); // square pictures
+    setOrderAndPlace(true, true);
+    child<QAction>(m_window, "mnuFlashLook")->trigger();
+    auto* dialog = child<FlashLookDialog>(m_window, "frmFlashLook");
+    child<QComboBox>(dialog, "cboSize")->setCurrentIndex(size);
+    dialog->accept();
+    QCOMPARE(m_services->settings.read("zorvik-subliminal-images", "look", "Size"), kept);
+
+    click();
+    // Each picture decoded at the size it is shown at, in a window of its own
+    // proportions, centred on the primary monitor.
+    for (const QColor& colour : {Red, Green}) {
+        FlashWindow* flashed = tick();
+        QVERIFY(flashed);
+        const QRect monitor = m_services->monitors.current.monitors.at(0);
+        QCOMPARE(flashed->size(), QSize(side, side));
+        QCOMPARE(flashed->picture().size(), QSize(side, side));
+        QVERIFY((flashed->geometry().center() - monitor.center()).manhattanLength() <= 1);
+        QCOMPARE(shownColour(), colour);
+        endFlash();
+    }
+}
+
 void FlashRunTest::animationLoopsAndAShortFlashShowsItsFirstFrame()
 {
     // Red for 50 ms, green for 100, blue for 200.
@@ -543,14 +586,15 @@ void FlashRunTest::flashWindowStaysOutOfTheWay()
           Qt::WindowStaysOnTopHint, Qt::BypassWindowManagerHint})
         QVERIFY(flags.testFlag(flag));
     QVERIFY(window->testAttribute(Qt::WA_ShowWithoutActivating));
-    QCOMPARE(child<ScaledPicture>(window, "imgPictureDisplay")->geometry(), QRect(0, 0, 353, 249));
+    QCOMPARE(child<StretchedPicture>(window, "imgPictureDisplay")->geometry(),
+             QRect(0, 0, 353, 249));
 
     // Any picture fills the window, stretched.
     window->setPicture(QImage(QSize(40, 300), QImage::Format_RGB32));
     QImage tall(QSize(40, 300), QImage::Format_RGB32);
     tall.fill(Blue);
     window->setPicture(tall);
-    const QImage shown = child<ScaledPicture>(window, "imgPictureDisplay")->grab().toImage();
+    const QImage shown = child<StretchedPicture>(window, "imgPictureDisplay")->grab().toImage();
     QCOMPARE(shown.pixelColor(0, 0), Blue);
     QCOMPARE(shown.pixelColor(352, 248), Blue);
 }

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "flash/FlashWindow.h"
-#include "flash/ScaledPicture.h"
+#include "flash/StretchedPicture.h"
 
 #include "Fakes.h"
 

@@ -5,6 +5,7 @@
 #include "core/Session.h"
 #include "flash/FlashWindow.h"
 #include "flash/FlashWindows.h"
+#include "flash/StretchedPicture.h"
 #include "library/PictureLibrary.h"
 #include "platform/Screen.h"
 
@@ -271,10 +272,16 @@ void FlashWindowX11Test::blendedOnlyWhereTheDesktopComposites_data()
     QTest::addColumn<bool>("compositor");
     QTest::addColumn<int>("opacity");
     QTest::addColumn<int>("fadeMs");
-    QTest::newRow("no compositor: opaque, no fades") << false << 20 << FlashLook::MaxFadeMs;
+    QTest::addColumn<FlashLook::Size>("size");
+    const auto standard = FlashLook::Size::Standard, screen = FlashLook::Size::Screen;
+    QTest::newRow("no compositor: opaque, no fades")
+        << false << 20 << FlashLook::MaxFadeMs << standard;
     for (const int opacity : {20, 50, 100})
-        QTest::addRow("picom, %d %%", opacity) << true << opacity << 0;
-    QTest::newRow("picom, 50 %, fading") << true << 50 << FlashLook::MaxFadeMs;
+        QTest::addRow("picom, %d %%", opacity) << true << opacity << 0 << standard;
+    QTest::newRow("picom, 50 %, fading") << true << 50 << FlashLook::MaxFadeMs << standard;
+    // The square picture fills the screen's height; beside it stays in sight.
+    QTest::newRow("no compositor, whole screen") << false << 100 << 0 << screen;
+    QTest::newRow("picom, whole screen") << true << 100 << 0 << screen;
 }
 
 // The screen as picom composites it, read back from the X server.
@@ -283,6 +290,7 @@ void FlashWindowX11Test::blendedOnlyWhereTheDesktopComposites()
     QFETCH(bool, compositor);
     QFETCH(int, opacity);
     QFETCH(int, fadeMs);
+    QFETCH(FlashLook::Size, size);
     QProcess picom;
     const auto stopPicom = qScopeGuard([&picom] {
         picom.terminate();
@@ -295,11 +303,25 @@ void FlashWindowX11Test::blendedOnlyWhereTheDesktopComposites()
     FlashLook look;
     look.opacityPercent = opacity;
     look.fadeInMs = look.fadeOutMs = fadeMs;
+    look.size = size;
     look.save(m_window->session().preferences());
+    // Something bright beside the picture, where a window larger than the
+    // picture would cover it.
+    QWidget beside;
+    beside.setPalette(QPalette(Qt::yellow));
+    beside.setAutoFillBackground(true);
+    beside.setGeometry(20, 340, 80, 80);
+    beside.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&beside));
     startRun(true);
-    // In the centred flash, away from the picture's darker diagonal.
-    const QPoint point((1024 - 353) / 2 + 300, (768 - 249) / 2 + 30);
+    // In the centred flash, away from the picture's darker diagonal, over
+    // the user's window.
+    const QRect shown =
+        size == FlashLook::Size::Screen ? QRect(128, 0, 768, 768) : QRect(335, 259, 353, 249);
+    const QPoint point(shown.x() + shown.width() * 85 / 100, shown.y() + shown.height() * 40 / 100);
+    const QPoint outside(60, 384);
     const QColor beneath = screenColour(point);
+    QCOMPARE(screenColour(outside), QColor(Qt::yellow));
     const bool blended = compositor && opacity < 100;
     const auto mix = [&](int red, int other) {
         return blended ? (opacity * red + (100 - opacity) * other) / 100 : red;
@@ -332,6 +354,8 @@ void FlashWindowX11Test::blendedOnlyWhereTheDesktopComposites()
     QVERIFY(window);
     QCOMPARE(fadeTo(full), fadeMs > 0 && compositor);
     QVERIFY2(near(screenColour(point), full), qPrintable(screenColour(point).name()));
+    if (size != FlashLook::Size::Standard)
+        QCOMPARE(screenColour(outside), QColor(Qt::yellow));
     endFlash();
     if (fadeMs > 0 && compositor) {
         // Each step reaches the X server at once, not with the program's
