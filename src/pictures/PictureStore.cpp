@@ -218,8 +218,20 @@ PictureStore::Availability PictureStore::fittedPicture(const QString& path, QSiz
     m_fitted = {path, box, m_nextGeneration++, false, {}};
     QPointer<PictureStore> self(this);
     const PictureSizes sizes{box, m_sizes.thumbnail, true};
-    m_pool.start([self, path, sizes, generation = m_fitted.generation] {
-        QImage fitted = PictureDecoder::decode(path, sizes).flash;
+    // Kept in the disk cache beside the standard pictures, under their size.
+    const PictureCache cache(m_cache.folder(), sizes);
+    m_pool.start([self, path, sizes, cache, generation = m_fitted.generation] {
+        QImage fitted;
+        const auto identity = CopyIdentity::of(path);
+        if (identity)
+            fitted = cache.flash(path, *identity);
+        if (fitted.isNull()) {
+            const DecodedPicture decoded = PictureDecoder::decode(path, sizes);
+            fitted = decoded.flash;
+            if (identity && decoded.isValid())
+                cache.store(path, *identity, PictureDecoder::compress(decoded.thumbnail),
+                            PictureDecoder::compress(decoded.flash));
+        }
         if (!self)
             return;
         QMetaObject::invokeMethod(

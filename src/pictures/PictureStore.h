@@ -67,9 +67,10 @@ public:
 
     // The picture of the copy at path as large as fits in box (device
     // pixels), its proportions kept, for a flash window larger than the
-    // standard one. Such pictures are decoded from the copy when asked for,
-    // one at a time, and kept nowhere else: a library prepared at every
-    // size would fill the disk. Pending: flashPictureReady(path) follows.
+    // standard one. Such pictures are prepared when asked for, one at a
+    // time, from the disk cache or decoded from the copy and then kept
+    // there (within the cache's limit), rather than for the whole library
+    // at every size. Pending: flashPictureReady(path) follows.
     Availability fittedPicture(const QString& path, QSize box, QImage* picture);
 
     // Decodes the frames of the copy at path, when it is an animation, ahead
