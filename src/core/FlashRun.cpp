@@ -287,8 +287,15 @@ void FlashRun::flash(int slot)
     const auto animation = m_pictures.animation(slot);
     const QSizeF pictureSize = animation ? animation->frames.constFirst().size() : picture.size();
     QSizeF size;
-    const Placement place = m_monitorPicker.placeNext(look, pictureSize, choices.randomLocation(),
-                                                      m_services.random, &size);
+    Placement place;
+    if (m_pictures.isDrawnToSize(slot)) {
+        // Its own size, the same on every monitor.
+        size = pictureSize / m_services.screen.scaleFactor() * Units::TwipsPerPixel;
+        place = m_monitorPicker.placeNext(size, choices.randomLocation(), m_services.random);
+    } else {
+        place = m_monitorPicker.placeNext(look, pictureSize, choices.randomLocation(),
+                                          m_services.random, &size);
+    }
     const QPointF topLeft(place.left, place.top);
     m_shownSlot = slot;
     m_display.setLook(look);

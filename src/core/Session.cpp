@@ -3,14 +3,14 @@
 
 #include "core/FlashDisplay.h"
 #include "core/FlashRun.h"
+#include "core/FlashSequence.h"
 #include "core/ShowRecord.h"
 #include "library/LibraryFolder.h"
+#include "library/MessageList.h"
 #include "library/PictureLibrary.h"
 #include "platform/Units.h"
 #include "settings/ActiveHours.h"
 #include "settings/ShowPicturesOn.h"
-
-#include <QFileInfo>
 
 #include <utility>
 
@@ -33,7 +33,9 @@ Session::Session(const Services& services, FlashDisplay& display, QObject* paren
       m_pausePreferences(m_preferences), m_showPicturesOn(ShowPicturesOn::Primary),
       m_library(
           new PictureLibrary(LibraryFolder(services.program.folder), pictureSizes(services), this)),
-      m_run(new FlashRun(services, m_preferences, *m_library, *this, display, this)),
+      m_messages(new MessageList(LibraryFolder(services.program.folder).messagesFile(), this)),
+      m_sequence(new FlashSequence(*m_library, *m_messages, m_preferences, services.screen)),
+      m_run(new FlashRun(services, m_preferences, *m_sequence, *this, display, this)),
       m_record(new ShowRecord(services.program.stateFolder.isEmpty()
                                   ? QString()
                                   : services.program.stateFolder + QStringLiteral("/shown.json"),
@@ -41,9 +43,9 @@ Session::Session(const Services& services, FlashDisplay& display, QObject* paren
 {
     connect(m_library, &PictureLibrary::flashPictureReady, m_run, &FlashRun::flashPictureReady);
     connect(m_run, &FlashRun::pictureShown, this, [this](int slot) {
-        const QString copy = m_library->slotPath(slot);
-        if (keepsRecord() && !copy.isEmpty())
-            m_record->add(QFileInfo(copy).fileName(), m_services.clock.now());
+        const QString name = m_sequence->recordName(slot);
+        if (keepsRecord() && !name.isEmpty())
+            m_record->add(name, m_services.clock.now());
     });
 }
 
@@ -63,11 +65,15 @@ Session::~Session()
 {
     // An add still on lets go of its copies before the library goes.
     delete m_batch;
+    // After the run, which asks it for pictures until it goes.
+    delete m_run;
+    delete m_sequence;
 }
 
 void Session::load()
 {
     m_library->load();
+    m_messages->load();
     m_pausePreferences.load();
     m_run->setPauseWhen(m_pausePreferences.enabledReasons());
     m_run->setActiveHours(ActiveHours::load(m_preferences));
@@ -143,6 +149,12 @@ Outcome Session::resume()
 {
     m_run->resumeNow();
     return Outcome::done();
+}
+
+Outcome Session::addMessages(const QStringList& texts)
+{
+    QString error;
+    return m_messages->add(texts, &error) ? Outcome::done() : Outcome::refused(error);
 }
 
 Outcome Session::addPictures(const QStringList& paths, AddFinished whenDone)

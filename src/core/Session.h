@@ -17,6 +17,8 @@
 class ActiveHours;
 class FlashDisplay;
 class FlashRun;
+class FlashSequence;
+class MessageList;
 class PictureLibrary;
 class ShowRecord;
 enum class ShowPicturesOn;
@@ -35,6 +37,10 @@ public:
     ~Session() override;
 
     PictureLibrary& library() const { return *m_library; }
+    // The user's messages, flashed beside or instead of the pictures.
+    MessageList& messages() const { return *m_messages; }
+    // Adds messages at the end of the list, each checked; all or none.
+    Outcome addMessages(const QStringList& texts);
     FlashRun& run() const { return *m_run; }
     // How often the pictures were shown, while the user keeps a record.
     ShowRecord& record() const { return *m_record; }
@@ -118,6 +124,8 @@ private:
     PausePreferences m_pausePreferences;
     ShowPicturesOn m_showPicturesOn;
     PictureLibrary* m_library;
+    MessageList* m_messages;
+    FlashSequence* m_sequence;
     FlashRun* m_run;
     ShowRecord* m_record;
     PictureBatch* m_batch = nullptr;

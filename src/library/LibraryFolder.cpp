@@ -15,6 +15,11 @@ QString LibraryFolder::listFile() const
     return m_programFolder + QStringLiteral("/record.txt");
 }
 
+QString LibraryFolder::messagesFile() const
+{
+    return m_programFolder + QStringLiteral("/messages.txt");
+}
+
 QString LibraryFolder::copiesFolder() const
 {
     return m_programFolder + QStringLiteral("/SystemFolder");

@@ -13,6 +13,8 @@ public:
 
     QString programFolder() const { return m_programFolder; }
     QString listFile() const;
+    // The user's messages, beside the list.
+    QString messagesFile() const;
     QString copiesFolder() const;
     // The names in the copies folder that are the user's own files, not
     // copies: a picture added from the copies folder itself (or from a

@@ -34,4 +34,11 @@ public:
     // device pixels: empty for the standard window, whose pictures are
     // stretched to it; otherwise each is as large as fits in it.
     virtual void setFlashBox(QSize box) { Q_UNUSED(box) }
+    // Whether slot's picture was drawn at the size it is shown at, in the
+    // screen's device pixels (a message): its window is as large as it is.
+    virtual bool isDrawnToSize(int slot) const
+    {
+        Q_UNUSED(slot);
+        return false;
+    }
 };

@@ -2,6 +2,7 @@
 #include "preferences/PreferenceKeys.h"
 
 #include <QDate>
+#include <QRegularExpression>
 #include <QTime>
 
 #include <climits>
@@ -19,6 +20,7 @@ QList<PreferenceKey> table()
     const QString display = QStringLiteral("settings");
     const QString pause = QStringLiteral("pause");
     const QString schedule = QStringLiteral("schedule");
+    const QString messages = QStringLiteral("messages");
     // The list positions of the interval (2 s, 5 s … 120 s) and the duration
     // (20 ms … 5000 ms); any whole number other than 0 picks the second option.
     return {
@@ -58,6 +60,34 @@ QList<PreferenceKey> table()
          0,
          0,
          {"picture", "quarter", "half", "screen"}},
+        {Preference::MessagesFlash,
+         messages,
+         "Flash",
+         Type::Choice,
+         "pictures",
+         0,
+         0,
+         {"pictures", "messages", "both"}},
+        {Preference::MessageFont, messages, "Font", Type::Text, ""},
+        {Preference::MessageSize,
+         messages,
+         "Size",
+         Type::Choice,
+         "large",
+         0,
+         0,
+         {"small", "medium", "large", "fit"}},
+        {Preference::MessageColour, messages, "Colour", Type::Colour, "#ffffff"},
+        {Preference::MessageEdge,
+         messages,
+         "Edge",
+         Type::Choice,
+         "outline",
+         0,
+         0,
+         {"none", "outline", "shadow"}},
+        {Preference::MessageBox, messages, "Box", Type::Flag, "0"},
+        {Preference::MessageBoxColour, messages, "BoxColour", Type::Colour, "#202020"},
     };
 }
 
@@ -122,6 +152,12 @@ QString PreferenceKey::normalised(const QString& stored) const
         const QDate date = QDate::fromString(text, Qt::ISODate);
         return date.isValid() ? date.toString(Qt::ISODate) : QString();
     }
+    case Type::Colour: {
+        static const QRegularExpression rgb(QStringLiteral("^#[0-9a-fA-F]{6}$"));
+        return rgb.match(text).hasMatch() ? text.toLower() : QString();
+    }
+    case Type::Text:
+        return text.contains(u'\n') || text.contains(u'\r') ? QString() : text;
     }
     return {};
 }

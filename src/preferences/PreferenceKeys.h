@@ -29,6 +29,13 @@ enum class Preference {
     LookFadeIn,
     LookFadeOut,
     LookSize,
+    MessagesFlash,
+    MessageFont,
+    MessageSize,
+    MessageColour,
+    MessageEdge,
+    MessageBox,
+    MessageBoxColour,
 };
 
 // Where a setting lives in the file and what it may hold. The file's
@@ -41,6 +48,8 @@ struct PreferenceKey {
         Time,   // "09:00"
         Days,   // English short day names, "Mon,Tue"
         Date,   // "2026-12-10"
+        Colour, // "#rrggbb"
+        Text,   // any one line
     };
 
     Preference preference;
