@@ -78,6 +78,12 @@ CommandLine::CommandLine(const QStringList& arguments, const QString& version)
     const QCommandLineOption resume(QStringLiteral("resume"),
                                     tr("Ends a pause for a while and flashes again."));
     parser.addOption(resume);
+    const QCommandLineOption message(
+        QStringLiteral("message"),
+        tr("Adds a message of your own to the messages of the program that is running; give it "
+           "once for each message."),
+        tr("text"));
+    parser.addOption(message);
     parser.addPositionalArgument(
         QStringLiteral("pictures"),
         tr("Picture files or folders to add to the list of the program that is running."),
@@ -144,6 +150,7 @@ CommandLine::CommandLine(const QStringList& arguments, const QString& version)
     // The running program has another working folder: it gets whole paths.
     for (const QString& picture : parser.positionalArguments())
         m_command.pictures << QFileInfo(picture).absoluteFilePath();
+    m_command.messages = parser.values(message);
 }
 
 void CommandLine::refuse(const QString& complaint, const QString& program)

@@ -31,7 +31,8 @@ public:
     // autostart entry starts the program so).
     bool startsRun() const { return m_command.kind == RemoteCommand::Kind::Start; }
     // What to hand to a copy already running: --start, --stop, --toggle,
-    // --pause-for, --resume and picture files. Empty for a bare launch.
+    // --pause-for, --resume, picture files and --message texts. Empty for a
+    // bare launch.
     const RemoteCommand& command() const { return m_command; }
     int exitStatus() const;
 

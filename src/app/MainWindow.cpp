@@ -5,6 +5,7 @@
 #include "app/FlashLookDialog.h"
 #include "app/ImageViewer.h"
 #include "app/LibraryEditor.h"
+#include "app/MessagesDialog.h"
 #include "app/PauseForActions.h"
 #include "app/PauseWhenMenu.h"
 #include "app/RecordDialog.h"
@@ -328,6 +329,12 @@ void MainWindow::buildRunMenus(QMenu* file)
                 &Session::setShowPicturesOn);
         m_pauseMenus << pauseMenu;
         m_showPicturesOnMenus << showPicturesOnMenu;
+        //: The user's own short texts, flashed beside or instead of the pictures.
+        auto* messages = new QAction(tr("Messa&ges..."), menu);
+        messages->setObjectName(menu == file ? QStringLiteral("mnuMessages")
+                                             : QStringLiteral("mnuTrayMessages"));
+        connect(messages, &QAction::triggered, this, &MainWindow::openMessages);
+        menu->insertAction(before, messages);
     }
     //: How each picture looks while it is flashed: its opacity and its fades.
     QAction* look = new QAction(tr("Flash &Look..."), file);
@@ -346,6 +353,15 @@ void MainWindow::openRecord()
     if (raiseOpen<RecordDialog>(this))
         return;
     auto* dialog = new RecordDialog(m_session, m_services.clock, this);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->show();
+}
+
+void MainWindow::openMessages()
+{
+    if (raiseOpen<MessagesDialog>(this))
+        return;
+    auto* dialog = new MessagesDialog(m_session, m_services.dialogs, m_services.screen, this);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     dialog->show();
 }

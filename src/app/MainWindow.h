@@ -74,6 +74,7 @@ private:
     void showPicturesOnChanged(ShowPicturesOn choice);
     void openActiveHours();
     void openFlashLook();
+    void openMessages();
     void openRecord();
     void addingChanged(bool adding);
 

@@ -64,6 +64,11 @@ RemoteCommand::Delivery RemoteCommand::send(QString& error) const
             program.setTimeout(AddReplyTimeoutMs);
             return program.AddPictures(pictures);
         };
+    if (!messages.isEmpty())
+        calls << [&] {
+            program.setTimeout(ReplyTimeoutMs);
+            return program.AddMessages(messages);
+        };
     if (kind != Kind::None)
         calls << [&] {
             program.setTimeout(ReplyTimeoutMs);

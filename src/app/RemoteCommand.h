@@ -19,15 +19,17 @@ public:
     Kind kind = Kind::None;
     int minutes = 0;      // how long PauseFor pauses
     QStringList pictures; // absolute paths, added before the command runs
+    QStringList messages; // added before the command runs
 
-    bool isEmpty() const { return kind == Kind::None && pictures.isEmpty(); }
+    bool isEmpty() const { return kind == Kind::None && pictures.isEmpty() && messages.isEmpty(); }
 
     enum class Delivery {
         Delivered,
         NotRunning, // no copy of the program answers on the session bus
         Failed,     // it answered with an error, or not in time
     };
-    // Sends the pictures and waits until they are in, then the command. On
+    // Sends the pictures and waits until they are in, then the messages, then
+    // the command. On
     // failure (no answer, a refusal, a picture that could not be added),
     // error says why.
     Delivery send(QString& error) const;

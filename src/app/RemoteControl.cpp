@@ -201,6 +201,16 @@ void RemoteControl::AddPictures(const QStringList& paths)
         answer(*call, outcome);
 }
 
+void RemoteControl::AddMessages(const QStringList& messages)
+{
+    if (!m_session)
+        return;
+    if (const Outcome outcome = m_session->addMessages(messages); !outcome.isDone()) {
+        m_notice.refused(outcome.refusal);
+        sendErrorReply(QDBusError::InvalidArgs, outcome.refusal);
+    }
+}
+
 void RemoteControl::added(const std::optional<QDBusMessage>& call,
                           const PictureBatch::Summary& summary, int total)
 {

@@ -69,6 +69,7 @@ public slots:
     void PauseFor(int minutes);
     void Resume();
     void AddPictures(const QStringList& paths);
+    void AddMessages(const QStringList& messages);
 
 private:
     void wantRunning(bool running);

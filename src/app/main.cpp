@@ -66,7 +66,8 @@ int readCommandLine(int argc, char* argv[], bool& startsRun, const QStringList& 
     // A bare launch runs the program or says "already running". --start alone
     // is handed over only once the program knows a copy runs: the session bus
     // cannot be used again after this core application ends.
-    if (command.isEmpty() || (startsRun && command.pictures.isEmpty()))
+    if (command.isEmpty() ||
+        (startsRun && command.pictures.isEmpty() && command.messages.isEmpty()))
         return -1;
     return handOver(command, 1);
 }

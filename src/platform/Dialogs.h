@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QColor>
 #include <QString>
 #include <QStringList>
 #include <optional>
@@ -9,7 +10,7 @@ enum class MessageIcon { Critical, Warning, Information };
 enum class MessageButtons { Ok, YesNo };
 enum class MessageAnswer { Ok, Yes, No };
 
-// Message boxes and the file-open dialog. Windows never open these directly,
+// Message boxes and the file and colour dialogs. Windows never open these directly,
 // so tests can script the answers.
 class Dialogs
 {
@@ -47,4 +48,12 @@ public:
 
     // Returns the chosen folder's full path, or nothing on cancel.
     virtual std::optional<QString> openFolder(const QString& title) = 0;
+
+    // A file to write, named by the user (suggested: the name offered); its
+    // full path, or nothing on cancel. An existing file is replaced only once
+    // the user agrees.
+    virtual std::optional<QString> saveFile(const QString& title, const QString& filter,
+                                            const QString& suggested) = 0;
+    // A colour chosen, starting from initial; nothing on cancel.
+    virtual std::optional<QColor> pickColour(const QString& title, const QColor& initial) = 0;
 };

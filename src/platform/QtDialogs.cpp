@@ -4,6 +4,7 @@
 #include "platform/FileFilter.h"
 
 #include <QApplication>
+#include <QColorDialog>
 #include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -152,4 +153,25 @@ std::optional<QString> QtDialogs::openFolder(const QString& title)
     const QString chosen = dialog.selectedFiles().constFirst();
     m_lastFolder = chosen;
     return chosen;
+}
+
+std::optional<QString> QtDialogs::saveFile(const QString& title, const QString& filter,
+                                           const QString& suggested)
+{
+    QFileDialog dialog(QApplication::activeWindow(), title, m_lastFolder);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setNameFilters(FileFilter::toQtFilters(filter));
+    dialog.selectFile(suggested);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
+    const QString chosen = dialog.selectedFiles().constFirst();
+    m_lastFolder = QFileInfo(chosen).absolutePath();
+    return chosen;
+}
+
+std::optional<QColor> QtDialogs::pickColour(const QString& title, const QColor& initial)
+{
+    const QColor chosen = QColorDialog::getColor(initial, QApplication::activeWindow(), title);
+    return chosen.isValid() ? std::optional(chosen) : std::nullopt;
 }

@@ -21,6 +21,9 @@ public:
     bool isNoticeOpen() const override;
     QStringList openFiles(const QString& title, const QString& filter, int selectedPair) override;
     std::optional<QString> openFolder(const QString& title) override;
+    std::optional<QString> saveFile(const QString& title, const QString& filter,
+                                    const QString& suggested) override;
+    std::optional<QColor> pickColour(const QString& title, const QColor& initial) override;
 
 private:
     QPointer<QDialog> m_notice;

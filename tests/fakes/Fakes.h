@@ -76,10 +76,20 @@ public:
     bool isNoticeOpen() const override { return noticeOpen; }
     QStringList openFiles(const QString& title, const QString& filter, int selectedPair) override;
     std::optional<QString> openFolder(const QString& title) override;
+    std::optional<QString> saveFile(const QString& title, const QString&, const QString&) override
+    {
+        fileRequests << FileRequest{title, {}, 0};
+        return chosenFolders.isEmpty() ? std::nullopt : chosenFolders.dequeue();
+    }
+    std::optional<QColor> pickColour(const QString&, const QColor&) override
+    {
+        return chosenColours.isEmpty() ? std::nullopt : std::optional(chosenColours.dequeue());
+    }
 
     QQueue<MessageAnswer> answers;                // Yes/No answers; default No
+    QQueue<QColor> chosenColours;                 // default: cancel
     QQueue<QStringList> chosenFiles;              // default: cancel
-    QQueue<std::optional<QString>> chosenFolders; // default: cancel
+    QQueue<std::optional<QString>> chosenFolders; // and files to save; default: cancel
     QList<Message> messages;
     QList<Message> notices;
     bool noticeOpen = false; // from a notice until the test closes it

@@ -28,6 +28,15 @@ public:
     {
         return m_inner.openFolder(title);
     }
+    std::optional<QString> saveFile(const QString& title, const QString& filter,
+                                    const QString& suggested) override
+    {
+        return m_inner.saveFile(title, filter, suggested);
+    }
+    std::optional<QColor> pickColour(const QString& title, const QColor& initial) override
+    {
+        return m_inner.pickColour(title, initial);
+    }
 
     std::function<void(const QString&)> onMessage;
 
