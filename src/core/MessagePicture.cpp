@@ -83,6 +83,10 @@ QPainterPath letterShapes(const QTextLayout& layout, const QPointF& at)
 QImage MessagePicture::draw(const QString& message, const MessageLook& look, QSize screen,
                             double scale, bool opaque)
 {
+    // Text needs the fonts of a program with a display; without one (a
+    // command-line tool, a test) a message has no picture.
+    if (!qobject_cast<QGuiApplication*>(QCoreApplication::instance()))
+        return {};
     const QSizeF room = QSizeF(screen) * scale * TextShare;
     const QFont font = look.font.isEmpty() ? QGuiApplication::font() : QFont(look.font);
     int pixels = std::max(SmallestPixels, int(screen.height() * scale * heightShare(look.size)));

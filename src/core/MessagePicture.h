@@ -17,7 +17,7 @@
 namespace MessagePicture
 {
 
-// screen: the screen's size in logical pixels.
+// screen: the screen's size in logical pixels. Null without a QGuiApplication.
 QImage draw(const QString& message, const MessageLook& look, QSize screen, double scale,
             bool opaque);
 

@@ -1,14 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/FlashLookDialog.h"
 #include "app/MainWindow.h"
+#include "app/MessagesDialog.h"
 #include "app/Program.h"
 #include "app/RunTrayIcon.h"
 #include "core/FlashRun.h"
+#include "core/MessageLook.h"
 #include "core/Session.h"
 #include "core/ShowRecord.h"
 #include "flash/FlashWindow.h"
 #include "flash/FlashWindows.h"
 #include "flash/StretchedPicture.h"
+#include "library/MessageList.h"
 #include "library/PictureLibrary.h"
 #include "platform/ProgramInfo.h"
 #include "settings/SettingsPanel.h"
@@ -23,6 +26,7 @@
 #include <QComboBox>
 #include <QDialog>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QPointer>
 #include <QPushButton>
@@ -57,6 +61,7 @@ private slots:
     void fadesAroundTheDurationOnlyWhereTheDesktopComposites();
     void largerFlashFitsThePictureOnItsMonitor_data();
     void largerFlashFitsThePictureOnItsMonitor();
+    void messagesFlashAmongThePicturesAtTheirOwnSize();
     void durationChangeAppliesToTheNextFlashIntervalToTheNextStart();
     void stopDuringAFlashRemovesItAndNothingFollows();
     void emptiedListPassesTicksUntilPicturesReturn();
@@ -444,6 +449,36 @@ void FlashRunTest::largerFlashFitsThePictureOnItsMonitor()
         QCOMPARE(shownColour(), colour);
         endFlash();
     }
+}
+
+void FlashRunTest::messagesFlashAmongThePicturesAtTheirOwnSize()
+{
+    writeLibrary({Red});
+    setOrderAndPlace(true, true);
+    child<QAction>(m_window, "mnuMessages")->trigger();
+    auto* dialog = child<MessagesDialog>(m_window, "frmMessages");
+    QTest::keyClicks(child<QLineEdit>(dialog, "txtMessage"), "I keep going");
+    QTest::mouseClick(child<QPushButton>(dialog, "cmdAddMessage"), Qt::LeftButton);
+    child<QComboBox>(dialog, "cboFlashContent")->setCurrentIndex(2); // both
+    QVERIFY(!dialog->preview().isNull());
+    dialog->accept();
+    QCOMPARE(m_window->session().messages().messages(), QStringList{"I keep going"});
+
+    click();
+    QVERIFY(tick());
+    QCOMPARE(shownColour(), Red);
+    endFlash();
+    // Drawn ahead, at its own size, centred; opaque on its box's colour
+    // where the desktop does not blend.
+    FlashWindow* message = tick();
+    QVERIFY(message);
+    QCOMPARE(message->size(), message->picture().size());
+    QVERIFY(message->width() < 1024 * 0.8 + 64 && message->height() < 200);
+    const QRect monitor = m_services->monitors.current.monitors.at(0);
+    QVERIFY((message->geometry().center() - monitor.center()).manhattanLength() <= 1);
+    QCOMPARE(message->picture().pixelColor(0, 0), MessageLook().boxColour);
+    endFlash();
+    QCOMPARE(m_window->session().record().pictures().value("\"I keep going\"").count, 1);
 }
 
 void FlashRunTest::animationLoopsAndAShortFlashShowsItsFirstFrame()

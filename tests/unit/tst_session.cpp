@@ -5,7 +5,9 @@
 #include "app/RemoteControl.h"
 #include "core/FlashDisplay.h"
 #include "core/FlashRun.h"
+#include "core/FlashSequence.h"
 #include "core/Session.h"
+#include "library/MessageList.h"
 #include "library/PictureLibrary.h"
 
 #include "Fakes.h"
@@ -73,6 +75,7 @@ private slots:
     void addsWaitForTheOneThatIsOn();
     void burstsSettleOnTheLastStateAskedFor();
     void handedOverPicturesWaitTheirTurn();
+    void handedOverMessagesAreAllOrNoneAndCanRunAlone();
 };
 
 void SessionTest::runRequestsComeToOutcomes()
@@ -170,6 +173,25 @@ void SessionTest::handedOverPicturesWaitTheirTurn()
                  i == 6 || i == 12 ? RemoteControl::NotAddedError : QString());
     QVERIFY(calls.at(12).error().message().contains("missing12.jpg"));
     QCOMPARE(f.fakes.dialogs.notices.last().items.join("").count("missing"), 2); // gathered
+}
+
+void SessionTest::handedOverMessagesAreAllOrNoneAndCanRunAlone()
+{
+    BusFixture f;
+    const QList<QDBusPendingCall> calls =
+        f.callMany("AddMessages", {{QStringList{"one", "two"}},
+                                   {QStringList{"three", " "}},
+                                   {QStringList{QString(501, u'x')}}});
+    QCOMPARE(calls.at(0).error().type(), QDBusError::NoError);
+    for (const int refused : {1, 2})
+        QCOMPARE(calls.at(refused).error().type(), QDBusError::InvalidArgs);
+    QVERIFY(calls.at(2).error().message().contains("500"));
+    QCOMPARE(f.session.messages().messages(), (QStringList{"one", "two"}));
+
+    // Without pictures, a run of messages alone starts; of pictures, not.
+    QVERIFY(!f.session.start().isDone());
+    FlashSequence::save(f.session.preferences(), FlashSequence::Content::Messages);
+    QVERIFY(f.session.start().isDone());
 }
 
 QTEST_GUILESS_MAIN(SessionTest)
