@@ -108,6 +108,14 @@
         <source>--pause-for takes a number of minutes from 1 to %1, not &apos;%2&apos;.</source>
         <translation>--pause-for erwartet eine Zahl von Minuten zwischen 1 und %1, nicht „%2“.</translation>
     </message>
+    <message>
+        <source>Adds a message of your own to the messages of the program that is running; give it once for each message.</source>
+        <translation>Fügt den Botschaften des laufenden Programms eine eigene Botschaft hinzu; geben Sie die Option für jede Botschaft einmal an.</translation>
+    </message>
+    <message>
+        <source>text</source>
+        <translation>Text</translation>
+    </message>
 </context>
 <context>
     <name>DesktopSession</name>
@@ -533,6 +541,222 @@
         <source>Flash &amp;Look...</source>
         <extracomment>How each picture looks while it is flashed: its opacity and its fades.</extracomment>
         <translation>&amp;Aussehen der Bilder …</translation>
+    </message>
+    <message>
+        <source>Messa&amp;ges...</source>
+        <extracomment>The user&apos;s own short texts, flashed beside or instead of the pictures.</extracomment>
+        <translation>Bots&amp;chaften …</translation>
+    </message>
+</context>
+<context>
+    <name>MessageFile</name>
+    <message numerus="yes">
+        <source>At most %n messages can be kept.</source>
+        <translation>
+            <numerusform>Es kann höchstens %n Botschaft gespeichert werden.</numerusform>
+            <numerusform>Es können höchstens %n Botschaften gespeichert werden.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>A message cannot be empty.</source>
+        <translation>Eine Botschaft darf nicht leer sein.</translation>
+    </message>
+    <message numerus="yes">
+        <source>A message can have at most %n characters.</source>
+        <translation>
+            <numerusform>Eine Botschaft darf höchstens %n Zeichen haben.</numerusform>
+            <numerusform>Eine Botschaft darf höchstens %n Zeichen haben.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The file is no text file: it holds NUL bytes.</source>
+        <translation>Die Datei ist keine Textdatei: Sie enthält NUL-Bytes.</translation>
+    </message>
+    <message>
+        <source>The file is not UTF-8 text.</source>
+        <translation>Die Datei ist kein UTF-8-Text.</translation>
+    </message>
+    <message>
+        <source>Line %1: %2</source>
+        <extracomment>%1 is a line number, %2 says what is wrong with it.</extracomment>
+        <translation>Zeile %1: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>The file is larger than %n MB.</source>
+        <translation>
+            <numerusform>Die Datei ist größer als %n MB.</numerusform>
+            <numerusform>Die Datei ist größer als %n MB.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 cannot be read, so it is left as it is: %2</source>
+        <extracomment>%1 is the messages file, %2 why it could not be read.</extracomment>
+        <translation>%1 kann nicht gelesen werden und bleibt daher unverändert: %2</translation>
+    </message>
+</context>
+<context>
+    <name>MessagesDialog</name>
+    <message>
+        <source>Messages</source>
+        <extracomment>The window&apos;s title: the user&apos;s own short texts, flashed as pictures are.</extracomment>
+        <translation>Botschaften</translation>
+    </message>
+    <message>
+        <source>Your messages</source>
+        <translation>Ihre Botschaften</translation>
+    </message>
+    <message>
+        <source>A short sentence of your own</source>
+        <translation>Ein kurzer eigener Satz</translation>
+    </message>
+    <message>
+        <source>&amp;Add</source>
+        <translation>Hin&amp;zufügen</translation>
+    </message>
+    <message>
+        <source>&amp;Replace</source>
+        <extracomment>Puts the text typed in place of the message chosen in the list.</extracomment>
+        <translation>&amp;Ersetzen</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;Löschen</translation>
+    </message>
+    <message>
+        <source>Move &amp;Up</source>
+        <translation>Nach &amp;oben</translation>
+    </message>
+    <message>
+        <source>Move Do&amp;wn</source>
+        <translation>Nach &amp;unten</translation>
+    </message>
+    <message>
+        <source>&amp;Import...</source>
+        <translation>&amp;Importieren …</translation>
+    </message>
+    <message>
+        <source>E&amp;xport...</source>
+        <translation>E&amp;xportieren …</translation>
+    </message>
+    <message>
+        <source>&amp;Message:</source>
+        <translation>&amp;Botschaft:</translation>
+    </message>
+    <message>
+        <source>How they are flashed</source>
+        <translation>Wie sie eingeblendet werden</translation>
+    </message>
+    <message>
+        <source>Pictures only</source>
+        <extracomment>What a run flashes.</extracomment>
+        <translation>Nur Bilder</translation>
+    </message>
+    <message>
+        <source>Messages only</source>
+        <translation>Nur Botschaften</translation>
+    </message>
+    <message>
+        <source>Pictures and messages</source>
+        <translation>Bilder und Botschaften</translation>
+    </message>
+    <message>
+        <source>The des&amp;ktop&apos;s font</source>
+        <translation>Schrift des Des&amp;ktops</translation>
+    </message>
+    <message>
+        <source>Small</source>
+        <extracomment>Sizes of a message&apos;s letters.</extracomment>
+        <translation>Klein</translation>
+    </message>
+    <message>
+        <source>Medium</source>
+        <translation>Mittel</translation>
+    </message>
+    <message>
+        <source>Large</source>
+        <translation>Groß</translation>
+    </message>
+    <message>
+        <source>As large as fits</source>
+        <translation>So groß wie möglich</translation>
+    </message>
+    <message>
+        <source>&amp;Colour...</source>
+        <translation>&amp;Farbe …</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <extracomment>Around a message&apos;s letters, so that it reads on any background.</extracomment>
+        <translation>Ohne</translation>
+    </message>
+    <message>
+        <source>Outline</source>
+        <translation>Umriss</translation>
+    </message>
+    <message>
+        <source>Shadow</source>
+        <translation>Schatten</translation>
+    </message>
+    <message>
+        <source>On a &amp;box</source>
+        <translation>Mit &amp;Hintergrund</translation>
+    </message>
+    <message>
+        <source>Box Co&amp;lour...</source>
+        <translation>Hintergrundf&amp;arbe …</translation>
+    </message>
+    <message>
+        <source>&amp;Flash:</source>
+        <translation>Einblen&amp;den:</translation>
+    </message>
+    <message>
+        <source>F&amp;ont:</source>
+        <translation>&amp;Schrift:</translation>
+    </message>
+    <message>
+        <source>&amp;Size:</source>
+        <translation>&amp;Größe:</translation>
+    </message>
+    <message>
+        <source>Ed&amp;ge:</source>
+        <translation>&amp;Rand:</translation>
+    </message>
+    <message>
+        <source>Your desktop does not blend windows now: a message is shown on its box&apos;s colour.</source>
+        <translation>Ihr Desktop blendet Fenster derzeit nicht ineinander: Eine Botschaft wird auf ihrer Hintergrundfarbe gezeigt.</translation>
+    </message>
+    <message>
+        <source>Import Messages</source>
+        <translation>Botschaften importieren</translation>
+    </message>
+    <message>
+        <source>Text files (*.txt)|*.txt|All files|*</source>
+        <translation>Textdateien (*.txt)|*.txt|Alle Dateien|*</translation>
+    </message>
+    <message>
+        <source>Nothing was imported from %1: %2</source>
+        <extracomment>%1 is a file, %2 why none of its lines were taken.</extracomment>
+        <translation>Aus %1 wurde nichts importiert: %2</translation>
+    </message>
+    <message>
+        <source>Export Messages</source>
+        <translation>Botschaften exportieren</translation>
+    </message>
+    <message>
+        <source>Text files (*.txt)|*.txt</source>
+        <translation>Textdateien (*.txt)|*.txt</translation>
+    </message>
+    <message>
+        <source>The messages could not be exported to %1: %2</source>
+        <translation>Die Botschaften konnten nicht nach %1 exportiert werden: %2</translation>
+    </message>
+    <message>
+        <source>Your own words</source>
+        <translation>Ihre eigenen Worte</translation>
+    </message>
+    <message>
+        <source>The messages could not be saved: %1</source>
+        <translation>Die Botschaften konnten nicht gespeichert werden: %1</translation>
     </message>
 </context>
 <context>

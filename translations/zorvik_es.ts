@@ -108,6 +108,14 @@
         <source>--pause-for takes a number of minutes from 1 to %1, not &apos;%2&apos;.</source>
         <translation>--pause-for espera un número de minutos de 1 a %1, no «%2».</translation>
     </message>
+    <message>
+        <source>Adds a message of your own to the messages of the program that is running; give it once for each message.</source>
+        <translation>Añade un mensaje propio a los mensajes del programa en ejecución; indíquelo una vez por cada mensaje.</translation>
+    </message>
+    <message>
+        <source>text</source>
+        <translation>texto</translation>
+    </message>
 </context>
 <context>
     <name>DesktopSession</name>
@@ -533,6 +541,222 @@
         <source>Flash &amp;Look...</source>
         <extracomment>How each picture looks while it is flashed: its opacity and its fades.</extracomment>
         <translation>Aspecto de las &amp;imágenes…</translation>
+    </message>
+    <message>
+        <source>Messa&amp;ges...</source>
+        <extracomment>The user&apos;s own short texts, flashed beside or instead of the pictures.</extracomment>
+        <translation>Mensa&amp;jes…</translation>
+    </message>
+</context>
+<context>
+    <name>MessageFile</name>
+    <message numerus="yes">
+        <source>At most %n messages can be kept.</source>
+        <translation>
+            <numerusform>Se puede guardar como máximo %n mensaje.</numerusform>
+            <numerusform>Se pueden guardar como máximo %n mensajes.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>A message cannot be empty.</source>
+        <translation>Un mensaje no puede estar vacío.</translation>
+    </message>
+    <message numerus="yes">
+        <source>A message can have at most %n characters.</source>
+        <translation>
+            <numerusform>Un mensaje puede tener como máximo %n carácter.</numerusform>
+            <numerusform>Un mensaje puede tener como máximo %n caracteres.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The file is no text file: it holds NUL bytes.</source>
+        <translation>El archivo no es un archivo de texto: contiene bytes NUL.</translation>
+    </message>
+    <message>
+        <source>The file is not UTF-8 text.</source>
+        <translation>El archivo no es texto UTF-8.</translation>
+    </message>
+    <message>
+        <source>Line %1: %2</source>
+        <extracomment>%1 is a line number, %2 says what is wrong with it.</extracomment>
+        <translation>Línea %1: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>The file is larger than %n MB.</source>
+        <translation>
+            <numerusform>El archivo ocupa más de %n MB.</numerusform>
+            <numerusform>El archivo ocupa más de %n MB.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 cannot be read, so it is left as it is: %2</source>
+        <extracomment>%1 is the messages file, %2 why it could not be read.</extracomment>
+        <translation>No se puede leer %1, así que se deja como está: %2</translation>
+    </message>
+</context>
+<context>
+    <name>MessagesDialog</name>
+    <message>
+        <source>Messages</source>
+        <extracomment>The window&apos;s title: the user&apos;s own short texts, flashed as pictures are.</extracomment>
+        <translation>Mensajes</translation>
+    </message>
+    <message>
+        <source>Your messages</source>
+        <translation>Sus mensajes</translation>
+    </message>
+    <message>
+        <source>A short sentence of your own</source>
+        <translation>Una frase breve propia</translation>
+    </message>
+    <message>
+        <source>&amp;Add</source>
+        <translation>&amp;Añadir</translation>
+    </message>
+    <message>
+        <source>&amp;Replace</source>
+        <extracomment>Puts the text typed in place of the message chosen in the list.</extracomment>
+        <translation>&amp;Reemplazar</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;Eliminar</translation>
+    </message>
+    <message>
+        <source>Move &amp;Up</source>
+        <translation>&amp;Subir</translation>
+    </message>
+    <message>
+        <source>Move Do&amp;wn</source>
+        <translation>Ba&amp;jar</translation>
+    </message>
+    <message>
+        <source>&amp;Import...</source>
+        <translation>&amp;Importar…</translation>
+    </message>
+    <message>
+        <source>E&amp;xport...</source>
+        <translation>E&amp;xportar…</translation>
+    </message>
+    <message>
+        <source>&amp;Message:</source>
+        <translation>&amp;Mensaje:</translation>
+    </message>
+    <message>
+        <source>How they are flashed</source>
+        <translation>Cómo se muestran</translation>
+    </message>
+    <message>
+        <source>Pictures only</source>
+        <extracomment>What a run flashes.</extracomment>
+        <translation>Solo imágenes</translation>
+    </message>
+    <message>
+        <source>Messages only</source>
+        <translation>Solo mensajes</translation>
+    </message>
+    <message>
+        <source>Pictures and messages</source>
+        <translation>Imágenes y mensajes</translation>
+    </message>
+    <message>
+        <source>The des&amp;ktop&apos;s font</source>
+        <translation>Ti&amp;po de letra del escritorio</translation>
+    </message>
+    <message>
+        <source>Small</source>
+        <extracomment>Sizes of a message&apos;s letters.</extracomment>
+        <translation>Pequeño</translation>
+    </message>
+    <message>
+        <source>Medium</source>
+        <translation>Mediano</translation>
+    </message>
+    <message>
+        <source>Large</source>
+        <translation>Grande</translation>
+    </message>
+    <message>
+        <source>As large as fits</source>
+        <translation>Lo más grande posible</translation>
+    </message>
+    <message>
+        <source>&amp;Colour...</source>
+        <translation>&amp;Color…</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <extracomment>Around a message&apos;s letters, so that it reads on any background.</extracomment>
+        <translation>Ninguno</translation>
+    </message>
+    <message>
+        <source>Outline</source>
+        <translation>Contorno</translation>
+    </message>
+    <message>
+        <source>Shadow</source>
+        <translation>Sombra</translation>
+    </message>
+    <message>
+        <source>On a &amp;box</source>
+        <translation>Sobre un rec&amp;uadro</translation>
+    </message>
+    <message>
+        <source>Box Co&amp;lour...</source>
+        <translation>Color &amp;del recuadro…</translation>
+    </message>
+    <message>
+        <source>&amp;Flash:</source>
+        <translation>M&amp;ostrar:</translation>
+    </message>
+    <message>
+        <source>F&amp;ont:</source>
+        <translation>Tipo de &amp;letra:</translation>
+    </message>
+    <message>
+        <source>&amp;Size:</source>
+        <translation>&amp;Tamaño:</translation>
+    </message>
+    <message>
+        <source>Ed&amp;ge:</source>
+        <translation>&amp;Borde:</translation>
+    </message>
+    <message>
+        <source>Your desktop does not blend windows now: a message is shown on its box&apos;s colour.</source>
+        <translation>Su escritorio no mezcla ahora las ventanas: un mensaje se muestra sobre el color de su recuadro.</translation>
+    </message>
+    <message>
+        <source>Import Messages</source>
+        <translation>Importar mensajes</translation>
+    </message>
+    <message>
+        <source>Text files (*.txt)|*.txt|All files|*</source>
+        <translation>Archivos de texto (*.txt)|*.txt|Todos los archivos|*</translation>
+    </message>
+    <message>
+        <source>Nothing was imported from %1: %2</source>
+        <extracomment>%1 is a file, %2 why none of its lines were taken.</extracomment>
+        <translation>No se importó nada de %1: %2</translation>
+    </message>
+    <message>
+        <source>Export Messages</source>
+        <translation>Exportar mensajes</translation>
+    </message>
+    <message>
+        <source>Text files (*.txt)|*.txt</source>
+        <translation>Archivos de texto (*.txt)|*.txt</translation>
+    </message>
+    <message>
+        <source>The messages could not be exported to %1: %2</source>
+        <translation>No se pudieron exportar los mensajes a %1: %2</translation>
+    </message>
+    <message>
+        <source>Your own words</source>
+        <translation>Sus propias palabras</translation>
+    </message>
+    <message>
+        <source>The messages could not be saved: %1</source>
+        <translation>No se pudieron guardar los mensajes: %1</translation>
     </message>
 </context>
 <context>

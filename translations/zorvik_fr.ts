@@ -108,6 +108,14 @@
         <source>--pause-for takes a number of minutes from 1 to %1, not &apos;%2&apos;.</source>
         <translation>--pause-for attend un nombre de minutes de 1 à %1, et non «&#xa0;%2&#xa0;».</translation>
     </message>
+    <message>
+        <source>Adds a message of your own to the messages of the program that is running; give it once for each message.</source>
+        <translation>Ajoute un message personnel aux messages du programme en cours d’exécution&#xa0;; à indiquer une fois pour chaque message.</translation>
+    </message>
+    <message>
+        <source>text</source>
+        <translation>texte</translation>
+    </message>
 </context>
 <context>
     <name>DesktopSession</name>
@@ -248,7 +256,7 @@
     </message>
     <message>
         <source>The display duration is the time a picture is shown at this opacity; the fades come before and after it. At a quarter of the screen and larger, a picture keeps its proportions.</source>
-        <translation>La durée d’affichage est le temps pendant lequel une image est montrée avec cette opacité ; les fondus s’ajoutent avant et après. À partir d’un quart de l’écran, l’image garde ses proportions.</translation>
+        <translation>La durée d’affichage est le temps pendant lequel une image est montrée avec cette opacité&#xa0;; les fondus s’ajoutent avant et après. À partir d’un quart de l’écran, l’image garde ses proportions.</translation>
     </message>
 </context>
 <context>
@@ -533,6 +541,222 @@
         <source>Flash &amp;Look...</source>
         <extracomment>How each picture looks while it is flashed: its opacity and its fades.</extracomment>
         <translation>Apparence des &amp;images…</translation>
+    </message>
+    <message>
+        <source>Messa&amp;ges...</source>
+        <extracomment>The user&apos;s own short texts, flashed beside or instead of the pictures.</extracomment>
+        <translation>Messages &amp;textuels…</translation>
+    </message>
+</context>
+<context>
+    <name>MessageFile</name>
+    <message numerus="yes">
+        <source>At most %n messages can be kept.</source>
+        <translation>
+            <numerusform>Au maximum %n message peut être conservé.</numerusform>
+            <numerusform>Au maximum %n messages peuvent être conservés.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>A message cannot be empty.</source>
+        <translation>Un message ne peut pas être vide.</translation>
+    </message>
+    <message numerus="yes">
+        <source>A message can have at most %n characters.</source>
+        <translation>
+            <numerusform>Un message peut contenir au plus %n caractère.</numerusform>
+            <numerusform>Un message peut contenir au plus %n caractères.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The file is no text file: it holds NUL bytes.</source>
+        <translation>Le fichier n’est pas un fichier texte&#xa0;: il contient des octets NUL.</translation>
+    </message>
+    <message>
+        <source>The file is not UTF-8 text.</source>
+        <translation>Le fichier n’est pas du texte UTF-8.</translation>
+    </message>
+    <message>
+        <source>Line %1: %2</source>
+        <extracomment>%1 is a line number, %2 says what is wrong with it.</extracomment>
+        <translation>Ligne %1&#xa0;: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>The file is larger than %n MB.</source>
+        <translation>
+            <numerusform>Le fichier dépasse %n Mo.</numerusform>
+            <numerusform>Le fichier dépasse %n Mo.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 cannot be read, so it is left as it is: %2</source>
+        <extracomment>%1 is the messages file, %2 why it could not be read.</extracomment>
+        <translation>%1 ne peut pas être lu&#xa0;; il est donc laissé tel quel&#xa0;: %2</translation>
+    </message>
+</context>
+<context>
+    <name>MessagesDialog</name>
+    <message>
+        <source>Messages</source>
+        <extracomment>The window&apos;s title: the user&apos;s own short texts, flashed as pictures are.</extracomment>
+        <translation>Messages</translation>
+    </message>
+    <message>
+        <source>Your messages</source>
+        <translation>Vos messages</translation>
+    </message>
+    <message>
+        <source>A short sentence of your own</source>
+        <translation>Une courte phrase de votre choix</translation>
+    </message>
+    <message>
+        <source>&amp;Add</source>
+        <translation>&amp;Ajouter</translation>
+    </message>
+    <message>
+        <source>&amp;Replace</source>
+        <extracomment>Puts the text typed in place of the message chosen in the list.</extracomment>
+        <translation>&amp;Remplacer</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;Supprimer</translation>
+    </message>
+    <message>
+        <source>Move &amp;Up</source>
+        <translation>M&amp;onter</translation>
+    </message>
+    <message>
+        <source>Move Do&amp;wn</source>
+        <translation>&amp;Descendre</translation>
+    </message>
+    <message>
+        <source>&amp;Import...</source>
+        <translation>&amp;Importer…</translation>
+    </message>
+    <message>
+        <source>E&amp;xport...</source>
+        <translation>E&amp;xporter…</translation>
+    </message>
+    <message>
+        <source>&amp;Message:</source>
+        <translation>&amp;Message&#xa0;:</translation>
+    </message>
+    <message>
+        <source>How they are flashed</source>
+        <translation>Comment ils sont affichés</translation>
+    </message>
+    <message>
+        <source>Pictures only</source>
+        <extracomment>What a run flashes.</extracomment>
+        <translation>Images seulement</translation>
+    </message>
+    <message>
+        <source>Messages only</source>
+        <translation>Messages seulement</translation>
+    </message>
+    <message>
+        <source>Pictures and messages</source>
+        <translation>Images et messages</translation>
+    </message>
+    <message>
+        <source>The des&amp;ktop&apos;s font</source>
+        <translation>Police du b&amp;ureau</translation>
+    </message>
+    <message>
+        <source>Small</source>
+        <extracomment>Sizes of a message&apos;s letters.</extracomment>
+        <translation>Petite</translation>
+    </message>
+    <message>
+        <source>Medium</source>
+        <translation>Moyenne</translation>
+    </message>
+    <message>
+        <source>Large</source>
+        <translation>Grande</translation>
+    </message>
+    <message>
+        <source>As large as fits</source>
+        <translation>La plus grande possible</translation>
+    </message>
+    <message>
+        <source>&amp;Colour...</source>
+        <translation>&amp;Couleur…</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <extracomment>Around a message&apos;s letters, so that it reads on any background.</extracomment>
+        <translation>Aucune</translation>
+    </message>
+    <message>
+        <source>Outline</source>
+        <translation>Contour</translation>
+    </message>
+    <message>
+        <source>Shadow</source>
+        <translation>Ombre</translation>
+    </message>
+    <message>
+        <source>On a &amp;box</source>
+        <translation>Sur un &amp;fond</translation>
+    </message>
+    <message>
+        <source>Box Co&amp;lour...</source>
+        <translation>Cou&amp;leur du fond…</translation>
+    </message>
+    <message>
+        <source>&amp;Flash:</source>
+        <translation>Affic&amp;her&#xa0;:</translation>
+    </message>
+    <message>
+        <source>F&amp;ont:</source>
+        <translation>&amp;Police&#xa0;:</translation>
+    </message>
+    <message>
+        <source>&amp;Size:</source>
+        <translation>&amp;Taille&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Ed&amp;ge:</source>
+        <translation>&amp;Bordure&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Your desktop does not blend windows now: a message is shown on its box&apos;s colour.</source>
+        <translation>Votre bureau ne mélange pas les fenêtres en ce moment&#xa0;: un message est affiché sur la couleur de son fond.</translation>
+    </message>
+    <message>
+        <source>Import Messages</source>
+        <translation>Importer des messages</translation>
+    </message>
+    <message>
+        <source>Text files (*.txt)|*.txt|All files|*</source>
+        <translation>Fichiers texte (*.txt)|*.txt|Tous les fichiers|*</translation>
+    </message>
+    <message>
+        <source>Nothing was imported from %1: %2</source>
+        <extracomment>%1 is a file, %2 why none of its lines were taken.</extracomment>
+        <translation>Rien n’a été importé de %1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>Export Messages</source>
+        <translation>Exporter les messages</translation>
+    </message>
+    <message>
+        <source>Text files (*.txt)|*.txt</source>
+        <translation>Fichiers texte (*.txt)|*.txt</translation>
+    </message>
+    <message>
+        <source>The messages could not be exported to %1: %2</source>
+        <translation>Les messages n’ont pas pu être exportés vers %1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>Your own words</source>
+        <translation>Vos propres mots</translation>
+    </message>
+    <message>
+        <source>The messages could not be saved: %1</source>
+        <translation>Les messages n’ont pas pu être enregistrés&#xa0;: %1</translation>
     </message>
 </context>
 <context>

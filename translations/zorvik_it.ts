@@ -108,6 +108,14 @@
         <source>--pause-for takes a number of minutes from 1 to %1, not &apos;%2&apos;.</source>
         <translation>--pause-for richiede un numero di minuti da 1 a %1, non «%2».</translation>
     </message>
+    <message>
+        <source>Adds a message of your own to the messages of the program that is running; give it once for each message.</source>
+        <translation>Aggiunge un messaggio personale ai messaggi del programma in esecuzione; indicarlo una volta per ogni messaggio.</translation>
+    </message>
+    <message>
+        <source>text</source>
+        <translation>testo</translation>
+    </message>
 </context>
 <context>
     <name>DesktopSession</name>
@@ -533,6 +541,222 @@
         <source>Flash &amp;Look...</source>
         <extracomment>How each picture looks while it is flashed: its opacity and its fades.</extracomment>
         <translation>&amp;Aspetto delle immagini…</translation>
+    </message>
+    <message>
+        <source>Messa&amp;ges...</source>
+        <extracomment>The user&apos;s own short texts, flashed beside or instead of the pictures.</extracomment>
+        <translation>Messaggi di &amp;testo…</translation>
+    </message>
+</context>
+<context>
+    <name>MessageFile</name>
+    <message numerus="yes">
+        <source>At most %n messages can be kept.</source>
+        <translation>
+            <numerusform>Si può conservare al massimo %n messaggio.</numerusform>
+            <numerusform>Si possono conservare al massimo %n messaggi.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>A message cannot be empty.</source>
+        <translation>Un messaggio non può essere vuoto.</translation>
+    </message>
+    <message numerus="yes">
+        <source>A message can have at most %n characters.</source>
+        <translation>
+            <numerusform>Un messaggio può avere al massimo %n carattere.</numerusform>
+            <numerusform>Un messaggio può avere al massimo %n caratteri.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The file is no text file: it holds NUL bytes.</source>
+        <translation>Il file non è un file di testo: contiene byte NUL.</translation>
+    </message>
+    <message>
+        <source>The file is not UTF-8 text.</source>
+        <translation>Il file non è testo UTF-8.</translation>
+    </message>
+    <message>
+        <source>Line %1: %2</source>
+        <extracomment>%1 is a line number, %2 says what is wrong with it.</extracomment>
+        <translation>Riga %1: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>The file is larger than %n MB.</source>
+        <translation>
+            <numerusform>Il file è più grande di %n MB.</numerusform>
+            <numerusform>Il file è più grande di %n MB.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 cannot be read, so it is left as it is: %2</source>
+        <extracomment>%1 is the messages file, %2 why it could not be read.</extracomment>
+        <translation>Impossibile leggere %1, che viene lasciato com’è: %2</translation>
+    </message>
+</context>
+<context>
+    <name>MessagesDialog</name>
+    <message>
+        <source>Messages</source>
+        <extracomment>The window&apos;s title: the user&apos;s own short texts, flashed as pictures are.</extracomment>
+        <translation>Messaggi</translation>
+    </message>
+    <message>
+        <source>Your messages</source>
+        <translation>I tuoi messaggi</translation>
+    </message>
+    <message>
+        <source>A short sentence of your own</source>
+        <translation>Una tua breve frase</translation>
+    </message>
+    <message>
+        <source>&amp;Add</source>
+        <translation>&amp;Aggiungi</translation>
+    </message>
+    <message>
+        <source>&amp;Replace</source>
+        <extracomment>Puts the text typed in place of the message chosen in the list.</extracomment>
+        <translation>&amp;Sostituisci</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;Elimina</translation>
+    </message>
+    <message>
+        <source>Move &amp;Up</source>
+        <translation>Sposta s&amp;u</translation>
+    </message>
+    <message>
+        <source>Move Do&amp;wn</source>
+        <translation>Sposta &amp;giù</translation>
+    </message>
+    <message>
+        <source>&amp;Import...</source>
+        <translation>&amp;Importa…</translation>
+    </message>
+    <message>
+        <source>E&amp;xport...</source>
+        <translation>Es&amp;porta…</translation>
+    </message>
+    <message>
+        <source>&amp;Message:</source>
+        <translation>&amp;Messaggio:</translation>
+    </message>
+    <message>
+        <source>How they are flashed</source>
+        <translation>Come vengono mostrati</translation>
+    </message>
+    <message>
+        <source>Pictures only</source>
+        <extracomment>What a run flashes.</extracomment>
+        <translation>Solo immagini</translation>
+    </message>
+    <message>
+        <source>Messages only</source>
+        <translation>Solo messaggi</translation>
+    </message>
+    <message>
+        <source>Pictures and messages</source>
+        <translation>Immagini e messaggi</translation>
+    </message>
+    <message>
+        <source>The des&amp;ktop&apos;s font</source>
+        <translation>Carattere del des&amp;ktop</translation>
+    </message>
+    <message>
+        <source>Small</source>
+        <extracomment>Sizes of a message&apos;s letters.</extracomment>
+        <translation>Piccola</translation>
+    </message>
+    <message>
+        <source>Medium</source>
+        <translation>Media</translation>
+    </message>
+    <message>
+        <source>Large</source>
+        <translation>Grande</translation>
+    </message>
+    <message>
+        <source>As large as fits</source>
+        <translation>La più grande possibile</translation>
+    </message>
+    <message>
+        <source>&amp;Colour...</source>
+        <translation>&amp;Colore…</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <extracomment>Around a message&apos;s letters, so that it reads on any background.</extracomment>
+        <translation>Nessuno</translation>
+    </message>
+    <message>
+        <source>Outline</source>
+        <translation>Contorno</translation>
+    </message>
+    <message>
+        <source>Shadow</source>
+        <translation>Ombra</translation>
+    </message>
+    <message>
+        <source>On a &amp;box</source>
+        <translation>Su un &amp;riquadro</translation>
+    </message>
+    <message>
+        <source>Box Co&amp;lour...</source>
+        <translation>Co&amp;lore del riquadro…</translation>
+    </message>
+    <message>
+        <source>&amp;Flash:</source>
+        <translation>M&amp;ostra:</translation>
+    </message>
+    <message>
+        <source>F&amp;ont:</source>
+        <translation>Cara&amp;ttere:</translation>
+    </message>
+    <message>
+        <source>&amp;Size:</source>
+        <translation>&amp;Dimensione:</translation>
+    </message>
+    <message>
+        <source>Ed&amp;ge:</source>
+        <translation>&amp;Bordo:</translation>
+    </message>
+    <message>
+        <source>Your desktop does not blend windows now: a message is shown on its box&apos;s colour.</source>
+        <translation>Il desktop ora non fonde le finestre: un messaggio è mostrato sul colore del suo riquadro.</translation>
+    </message>
+    <message>
+        <source>Import Messages</source>
+        <translation>Importa messaggi</translation>
+    </message>
+    <message>
+        <source>Text files (*.txt)|*.txt|All files|*</source>
+        <translation>File di testo (*.txt)|*.txt|Tutti i file|*</translation>
+    </message>
+    <message>
+        <source>Nothing was imported from %1: %2</source>
+        <extracomment>%1 is a file, %2 why none of its lines were taken.</extracomment>
+        <translation>Non è stato importato nulla da %1: %2</translation>
+    </message>
+    <message>
+        <source>Export Messages</source>
+        <translation>Esporta messaggi</translation>
+    </message>
+    <message>
+        <source>Text files (*.txt)|*.txt</source>
+        <translation>File di testo (*.txt)|*.txt</translation>
+    </message>
+    <message>
+        <source>The messages could not be exported to %1: %2</source>
+        <translation>Impossibile esportare i messaggi in %1: %2</translation>
+    </message>
+    <message>
+        <source>Your own words</source>
+        <translation>Le tue parole</translation>
+    </message>
+    <message>
+        <source>The messages could not be saved: %1</source>
+        <translation>Impossibile salvare i messaggi: %1</translation>
     </message>
 </context>
 <context>

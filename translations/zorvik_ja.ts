@@ -108,6 +108,14 @@
         <source>--pause-for takes a number of minutes from 1 to %1, not &apos;%2&apos;.</source>
         <translation>--pause-for には 1～%1 分の範囲で時間を指定してください（「%2」は使えません）。</translation>
     </message>
+    <message>
+        <source>Adds a message of your own to the messages of the program that is running; give it once for each message.</source>
+        <translation>実行中のプログラムのメッセージに自分のメッセージを追加します。メッセージごとに 1 回ずつ指定してください。</translation>
+    </message>
+    <message>
+        <source>text</source>
+        <translation>テキスト</translation>
+    </message>
 </context>
 <context>
     <name>DesktopSession</name>
@@ -529,6 +537,219 @@
         <source>Flash &amp;Look...</source>
         <extracomment>How each picture looks while it is flashed: its opacity and its fades.</extracomment>
         <translation>表示の見た目(&amp;L)…</translation>
+    </message>
+    <message>
+        <source>Messa&amp;ges...</source>
+        <extracomment>The user&apos;s own short texts, flashed beside or instead of the pictures.</extracomment>
+        <translation>メッセージ(&amp;G)…</translation>
+    </message>
+</context>
+<context>
+    <name>MessageFile</name>
+    <message numerus="yes">
+        <source>At most %n messages can be kept.</source>
+        <translation>
+            <numerusform>保存できるメッセージは %n 件までです。</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>A message cannot be empty.</source>
+        <translation>メッセージを空にすることはできません。</translation>
+    </message>
+    <message numerus="yes">
+        <source>A message can have at most %n characters.</source>
+        <translation>
+            <numerusform>メッセージは %n 文字までです。</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The file is no text file: it holds NUL bytes.</source>
+        <translation>このファイルはテキストファイルではありません。NUL バイトが含まれています。</translation>
+    </message>
+    <message>
+        <source>The file is not UTF-8 text.</source>
+        <translation>このファイルは UTF-8 のテキストではありません。</translation>
+    </message>
+    <message>
+        <source>Line %1: %2</source>
+        <extracomment>%1 is a line number, %2 says what is wrong with it.</extracomment>
+        <translation>%1 行目：%2</translation>
+    </message>
+    <message numerus="yes">
+        <source>The file is larger than %n MB.</source>
+        <translation>
+            <numerusform>ファイルが %n MB を超えています。</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 cannot be read, so it is left as it is: %2</source>
+        <extracomment>%1 is the messages file, %2 why it could not be read.</extracomment>
+        <translation>%1 を読み込めないため、元のままにします：%2</translation>
+    </message>
+</context>
+<context>
+    <name>MessagesDialog</name>
+    <message>
+        <source>Messages</source>
+        <extracomment>The window&apos;s title: the user&apos;s own short texts, flashed as pictures are.</extracomment>
+        <translation>メッセージ</translation>
+    </message>
+    <message>
+        <source>Your messages</source>
+        <translation>自分のメッセージ</translation>
+    </message>
+    <message>
+        <source>A short sentence of your own</source>
+        <translation>自分で考えた短い文</translation>
+    </message>
+    <message>
+        <source>&amp;Add</source>
+        <translation>追加(&amp;A)</translation>
+    </message>
+    <message>
+        <source>&amp;Replace</source>
+        <extracomment>Puts the text typed in place of the message chosen in the list.</extracomment>
+        <translation>置き換え(&amp;R)</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>削除(&amp;D)</translation>
+    </message>
+    <message>
+        <source>Move &amp;Up</source>
+        <translation>上へ移動(&amp;U)</translation>
+    </message>
+    <message>
+        <source>Move Do&amp;wn</source>
+        <translation>下へ移動(&amp;W)</translation>
+    </message>
+    <message>
+        <source>&amp;Import...</source>
+        <translation>インポート(&amp;I)…</translation>
+    </message>
+    <message>
+        <source>E&amp;xport...</source>
+        <translation>エクスポート(&amp;X)…</translation>
+    </message>
+    <message>
+        <source>&amp;Message:</source>
+        <translation>メッセージ(&amp;M):</translation>
+    </message>
+    <message>
+        <source>How they are flashed</source>
+        <translation>表示方法</translation>
+    </message>
+    <message>
+        <source>Pictures only</source>
+        <extracomment>What a run flashes.</extracomment>
+        <translation>画像のみ</translation>
+    </message>
+    <message>
+        <source>Messages only</source>
+        <translation>メッセージのみ</translation>
+    </message>
+    <message>
+        <source>Pictures and messages</source>
+        <translation>画像とメッセージ</translation>
+    </message>
+    <message>
+        <source>The des&amp;ktop&apos;s font</source>
+        <translation>デスクトップのフォント(&amp;K)</translation>
+    </message>
+    <message>
+        <source>Small</source>
+        <extracomment>Sizes of a message&apos;s letters.</extracomment>
+        <translation>小</translation>
+    </message>
+    <message>
+        <source>Medium</source>
+        <translation>中</translation>
+    </message>
+    <message>
+        <source>Large</source>
+        <translation>大</translation>
+    </message>
+    <message>
+        <source>As large as fits</source>
+        <translation>できるだけ大きく</translation>
+    </message>
+    <message>
+        <source>&amp;Colour...</source>
+        <translation>色(&amp;C)…</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <extracomment>Around a message&apos;s letters, so that it reads on any background.</extracomment>
+        <translation>なし</translation>
+    </message>
+    <message>
+        <source>Outline</source>
+        <translation>縁取り</translation>
+    </message>
+    <message>
+        <source>Shadow</source>
+        <translation>影</translation>
+    </message>
+    <message>
+        <source>On a &amp;box</source>
+        <translation>背景ボックス(&amp;B)</translation>
+    </message>
+    <message>
+        <source>Box Co&amp;lour...</source>
+        <translation>ボックスの色(&amp;L)…</translation>
+    </message>
+    <message>
+        <source>&amp;Flash:</source>
+        <translation>表示内容(&amp;F):</translation>
+    </message>
+    <message>
+        <source>F&amp;ont:</source>
+        <translation>フォント(&amp;O):</translation>
+    </message>
+    <message>
+        <source>&amp;Size:</source>
+        <translation>サイズ(&amp;S):</translation>
+    </message>
+    <message>
+        <source>Ed&amp;ge:</source>
+        <translation>文字の縁(&amp;G):</translation>
+    </message>
+    <message>
+        <source>Your desktop does not blend windows now: a message is shown on its box&apos;s colour.</source>
+        <translation>現在のデスクトップはウィンドウを合成していないため、メッセージはボックスの色の上に表示されます。</translation>
+    </message>
+    <message>
+        <source>Import Messages</source>
+        <translation>メッセージのインポート</translation>
+    </message>
+    <message>
+        <source>Text files (*.txt)|*.txt|All files|*</source>
+        <translation>テキストファイル (*.txt)|*.txt|すべてのファイル|*</translation>
+    </message>
+    <message>
+        <source>Nothing was imported from %1: %2</source>
+        <extracomment>%1 is a file, %2 why none of its lines were taken.</extracomment>
+        <translation>%1 からは何もインポートされませんでした：%2</translation>
+    </message>
+    <message>
+        <source>Export Messages</source>
+        <translation>メッセージのエクスポート</translation>
+    </message>
+    <message>
+        <source>Text files (*.txt)|*.txt</source>
+        <translation>テキストファイル (*.txt)|*.txt</translation>
+    </message>
+    <message>
+        <source>The messages could not be exported to %1: %2</source>
+        <translation>メッセージを %1 にエクスポートできませんでした：%2</translation>
+    </message>
+    <message>
+        <source>Your own words</source>
+        <translation>自分の言葉</translation>
+    </message>
+    <message>
+        <source>The messages could not be saved: %1</source>
+        <translation>メッセージを保存できませんでした：%1</translation>
     </message>
 </context>
 <context>

@@ -108,6 +108,14 @@
         <source>--pause-for takes a number of minutes from 1 to %1, not &apos;%2&apos;.</source>
         <translation>--pause-for verwacht een aantal minuten van 1 tot %1, niet &apos;%2&apos;.</translation>
     </message>
+    <message>
+        <source>Adds a message of your own to the messages of the program that is running; give it once for each message.</source>
+        <translation>Voegt een eigen bericht toe aan de berichten van het programma dat draait; geef de optie één keer op voor elk bericht.</translation>
+    </message>
+    <message>
+        <source>text</source>
+        <translation>tekst</translation>
+    </message>
 </context>
 <context>
     <name>DesktopSession</name>
@@ -533,6 +541,222 @@
         <source>Flash &amp;Look...</source>
         <extracomment>How each picture looks while it is flashed: its opacity and its fades.</extracomment>
         <translation>Uiterlijk van de af&amp;beeldingen…</translation>
+    </message>
+    <message>
+        <source>Messa&amp;ges...</source>
+        <extracomment>The user&apos;s own short texts, flashed beside or instead of the pictures.</extracomment>
+        <translation>Be&amp;richten…</translation>
+    </message>
+</context>
+<context>
+    <name>MessageFile</name>
+    <message numerus="yes">
+        <source>At most %n messages can be kept.</source>
+        <translation>
+            <numerusform>Er kan hoogstens %n bericht worden bewaard.</numerusform>
+            <numerusform>Er kunnen hoogstens %n berichten worden bewaard.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>A message cannot be empty.</source>
+        <translation>Een bericht mag niet leeg zijn.</translation>
+    </message>
+    <message numerus="yes">
+        <source>A message can have at most %n characters.</source>
+        <translation>
+            <numerusform>Een bericht mag hoogstens %n teken bevatten.</numerusform>
+            <numerusform>Een bericht mag hoogstens %n tekens bevatten.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The file is no text file: it holds NUL bytes.</source>
+        <translation>Het bestand is geen tekstbestand: het bevat NUL-bytes.</translation>
+    </message>
+    <message>
+        <source>The file is not UTF-8 text.</source>
+        <translation>Het bestand is geen UTF-8-tekst.</translation>
+    </message>
+    <message>
+        <source>Line %1: %2</source>
+        <extracomment>%1 is a line number, %2 says what is wrong with it.</extracomment>
+        <translation>Regel %1: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>The file is larger than %n MB.</source>
+        <translation>
+            <numerusform>Het bestand is groter dan %n MB.</numerusform>
+            <numerusform>Het bestand is groter dan %n MB.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 cannot be read, so it is left as it is: %2</source>
+        <extracomment>%1 is the messages file, %2 why it could not be read.</extracomment>
+        <translation>%1 kan niet worden gelezen en wordt daarom gelaten zoals het is: %2</translation>
+    </message>
+</context>
+<context>
+    <name>MessagesDialog</name>
+    <message>
+        <source>Messages</source>
+        <extracomment>The window&apos;s title: the user&apos;s own short texts, flashed as pictures are.</extracomment>
+        <translation>Berichten</translation>
+    </message>
+    <message>
+        <source>Your messages</source>
+        <translation>Uw berichten</translation>
+    </message>
+    <message>
+        <source>A short sentence of your own</source>
+        <translation>Een eigen korte zin</translation>
+    </message>
+    <message>
+        <source>&amp;Add</source>
+        <translation>&amp;Toevoegen</translation>
+    </message>
+    <message>
+        <source>&amp;Replace</source>
+        <extracomment>Puts the text typed in place of the message chosen in the list.</extracomment>
+        <translation>&amp;Vervangen</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>Verwij&amp;deren</translation>
+    </message>
+    <message>
+        <source>Move &amp;Up</source>
+        <translation>Om&amp;hoog</translation>
+    </message>
+    <message>
+        <source>Move Do&amp;wn</source>
+        <translation>Oml&amp;aag</translation>
+    </message>
+    <message>
+        <source>&amp;Import...</source>
+        <translation>&amp;Importeren…</translation>
+    </message>
+    <message>
+        <source>E&amp;xport...</source>
+        <translation>E&amp;xporteren…</translation>
+    </message>
+    <message>
+        <source>&amp;Message:</source>
+        <translation>&amp;Bericht:</translation>
+    </message>
+    <message>
+        <source>How they are flashed</source>
+        <translation>Hoe ze worden getoond</translation>
+    </message>
+    <message>
+        <source>Pictures only</source>
+        <extracomment>What a run flashes.</extracomment>
+        <translation>Alleen afbeeldingen</translation>
+    </message>
+    <message>
+        <source>Messages only</source>
+        <translation>Alleen berichten</translation>
+    </message>
+    <message>
+        <source>Pictures and messages</source>
+        <translation>Afbeeldingen en berichten</translation>
+    </message>
+    <message>
+        <source>The des&amp;ktop&apos;s font</source>
+        <translation>Lettertype van het b&amp;ureaublad</translation>
+    </message>
+    <message>
+        <source>Small</source>
+        <extracomment>Sizes of a message&apos;s letters.</extracomment>
+        <translation>Klein</translation>
+    </message>
+    <message>
+        <source>Medium</source>
+        <translation>Middel</translation>
+    </message>
+    <message>
+        <source>Large</source>
+        <translation>Groot</translation>
+    </message>
+    <message>
+        <source>As large as fits</source>
+        <translation>Zo groot mogelijk</translation>
+    </message>
+    <message>
+        <source>&amp;Colour...</source>
+        <translation>&amp;Kleur…</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <extracomment>Around a message&apos;s letters, so that it reads on any background.</extracomment>
+        <translation>Geen</translation>
+    </message>
+    <message>
+        <source>Outline</source>
+        <translation>Contour</translation>
+    </message>
+    <message>
+        <source>Shadow</source>
+        <translation>Schaduw</translation>
+    </message>
+    <message>
+        <source>On a &amp;box</source>
+        <translation>&amp;Op een vlak</translation>
+    </message>
+    <message>
+        <source>Box Co&amp;lour...</source>
+        <translation>Vlakkl&amp;eur…</translation>
+    </message>
+    <message>
+        <source>&amp;Flash:</source>
+        <translation>&amp;Flitsen:</translation>
+    </message>
+    <message>
+        <source>F&amp;ont:</source>
+        <translation>&amp;Lettertype:</translation>
+    </message>
+    <message>
+        <source>&amp;Size:</source>
+        <translation>&amp;Grootte:</translation>
+    </message>
+    <message>
+        <source>Ed&amp;ge:</source>
+        <translation>&amp;Rand:</translation>
+    </message>
+    <message>
+        <source>Your desktop does not blend windows now: a message is shown on its box&apos;s colour.</source>
+        <translation>Uw bureaublad mengt vensters nu niet: een bericht wordt op de kleur van zijn vlak getoond.</translation>
+    </message>
+    <message>
+        <source>Import Messages</source>
+        <translation>Berichten importeren</translation>
+    </message>
+    <message>
+        <source>Text files (*.txt)|*.txt|All files|*</source>
+        <translation>Tekstbestanden (*.txt)|*.txt|Alle bestanden|*</translation>
+    </message>
+    <message>
+        <source>Nothing was imported from %1: %2</source>
+        <extracomment>%1 is a file, %2 why none of its lines were taken.</extracomment>
+        <translation>Er is niets geïmporteerd uit %1: %2</translation>
+    </message>
+    <message>
+        <source>Export Messages</source>
+        <translation>Berichten exporteren</translation>
+    </message>
+    <message>
+        <source>Text files (*.txt)|*.txt</source>
+        <translation>Tekstbestanden (*.txt)|*.txt</translation>
+    </message>
+    <message>
+        <source>The messages could not be exported to %1: %2</source>
+        <translation>De berichten konden niet worden geëxporteerd naar %1: %2</translation>
+    </message>
+    <message>
+        <source>Your own words</source>
+        <translation>Uw eigen woorden</translation>
+    </message>
+    <message>
+        <source>The messages could not be saved: %1</source>
+        <translation>De berichten konden niet worden opgeslagen: %1</translation>
     </message>
 </context>
 <context>

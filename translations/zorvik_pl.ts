@@ -108,6 +108,14 @@
         <source>--pause-for takes a number of minutes from 1 to %1, not &apos;%2&apos;.</source>
         <translation>--pause-for wymaga liczby minut od 1 do %1, a nie „%2”.</translation>
     </message>
+    <message>
+        <source>Adds a message of your own to the messages of the program that is running; give it once for each message.</source>
+        <translation>Dodaje własną wiadomość do wiadomości uruchomionego programu; podaj tę opcję raz dla każdej wiadomości.</translation>
+    </message>
+    <message>
+        <source>text</source>
+        <translation>tekst</translation>
+    </message>
 </context>
 <context>
     <name>DesktopSession</name>
@@ -537,6 +545,225 @@
         <source>Flash &amp;Look...</source>
         <extracomment>How each picture looks while it is flashed: its opacity and its fades.</extracomment>
         <translation>&amp;Wygląd obrazów…</translation>
+    </message>
+    <message>
+        <source>Messa&amp;ges...</source>
+        <extracomment>The user&apos;s own short texts, flashed beside or instead of the pictures.</extracomment>
+        <translation>W&amp;iadomości…</translation>
+    </message>
+</context>
+<context>
+    <name>MessageFile</name>
+    <message numerus="yes">
+        <source>At most %n messages can be kept.</source>
+        <translation>
+            <numerusform>Można przechowywać najwyżej %n wiadomość.</numerusform>
+            <numerusform>Można przechowywać najwyżej %n wiadomości.</numerusform>
+            <numerusform>Można przechowywać najwyżej %n wiadomości.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>A message cannot be empty.</source>
+        <translation>Wiadomość nie może być pusta.</translation>
+    </message>
+    <message numerus="yes">
+        <source>A message can have at most %n characters.</source>
+        <translation>
+            <numerusform>Wiadomość może mieć najwyżej %n znak.</numerusform>
+            <numerusform>Wiadomość może mieć najwyżej %n znaki.</numerusform>
+            <numerusform>Wiadomość może mieć najwyżej %n znaków.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The file is no text file: it holds NUL bytes.</source>
+        <translation>Plik nie jest plikiem tekstowym: zawiera bajty NUL.</translation>
+    </message>
+    <message>
+        <source>The file is not UTF-8 text.</source>
+        <translation>Plik nie jest tekstem w kodowaniu UTF-8.</translation>
+    </message>
+    <message>
+        <source>Line %1: %2</source>
+        <extracomment>%1 is a line number, %2 says what is wrong with it.</extracomment>
+        <translation>Wiersz %1: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>The file is larger than %n MB.</source>
+        <translation>
+            <numerusform>Plik jest większy niż %n MB.</numerusform>
+            <numerusform>Plik jest większy niż %n MB.</numerusform>
+            <numerusform>Plik jest większy niż %n MB.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 cannot be read, so it is left as it is: %2</source>
+        <extracomment>%1 is the messages file, %2 why it could not be read.</extracomment>
+        <translation>Nie można odczytać %1, więc pozostaje bez zmian: %2</translation>
+    </message>
+</context>
+<context>
+    <name>MessagesDialog</name>
+    <message>
+        <source>Messages</source>
+        <extracomment>The window&apos;s title: the user&apos;s own short texts, flashed as pictures are.</extracomment>
+        <translation>Wiadomości</translation>
+    </message>
+    <message>
+        <source>Your messages</source>
+        <translation>Twoje wiadomości</translation>
+    </message>
+    <message>
+        <source>A short sentence of your own</source>
+        <translation>Własne krótkie zdanie</translation>
+    </message>
+    <message>
+        <source>&amp;Add</source>
+        <translation>Dod&amp;aj</translation>
+    </message>
+    <message>
+        <source>&amp;Replace</source>
+        <extracomment>Puts the text typed in place of the message chosen in the list.</extracomment>
+        <translation>&amp;Zastąp</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;Usuń</translation>
+    </message>
+    <message>
+        <source>Move &amp;Up</source>
+        <translation>W &amp;górę</translation>
+    </message>
+    <message>
+        <source>Move Do&amp;wn</source>
+        <translation>W &amp;dół</translation>
+    </message>
+    <message>
+        <source>&amp;Import...</source>
+        <translation>&amp;Importuj…</translation>
+    </message>
+    <message>
+        <source>E&amp;xport...</source>
+        <translation>&amp;Eksportuj…</translation>
+    </message>
+    <message>
+        <source>&amp;Message:</source>
+        <translation>&amp;Wiadomość:</translation>
+    </message>
+    <message>
+        <source>How they are flashed</source>
+        <translation>Sposób wyświetlania</translation>
+    </message>
+    <message>
+        <source>Pictures only</source>
+        <extracomment>What a run flashes.</extracomment>
+        <translation>Tylko obrazy</translation>
+    </message>
+    <message>
+        <source>Messages only</source>
+        <translation>Tylko wiadomości</translation>
+    </message>
+    <message>
+        <source>Pictures and messages</source>
+        <translation>Obrazy i wiadomości</translation>
+    </message>
+    <message>
+        <source>The des&amp;ktop&apos;s font</source>
+        <translation>Czcionka &amp;pulpitu</translation>
+    </message>
+    <message>
+        <source>Small</source>
+        <extracomment>Sizes of a message&apos;s letters.</extracomment>
+        <translation>Mały</translation>
+    </message>
+    <message>
+        <source>Medium</source>
+        <translation>Średni</translation>
+    </message>
+    <message>
+        <source>Large</source>
+        <translation>Duży</translation>
+    </message>
+    <message>
+        <source>As large as fits</source>
+        <translation>Jak największy</translation>
+    </message>
+    <message>
+        <source>&amp;Colour...</source>
+        <translation>Ko&amp;lor…</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <extracomment>Around a message&apos;s letters, so that it reads on any background.</extracomment>
+        <translation>Brak</translation>
+    </message>
+    <message>
+        <source>Outline</source>
+        <translation>Kontur</translation>
+    </message>
+    <message>
+        <source>Shadow</source>
+        <translation>Cień</translation>
+    </message>
+    <message>
+        <source>On a &amp;box</source>
+        <translation>&amp;Na tle</translation>
+    </message>
+    <message>
+        <source>Box Co&amp;lour...</source>
+        <translation>Kolor &amp;tła…</translation>
+    </message>
+    <message>
+        <source>&amp;Flash:</source>
+        <translation>W&amp;yświetlaj:</translation>
+    </message>
+    <message>
+        <source>F&amp;ont:</source>
+        <translation>&amp;Czcionka:</translation>
+    </message>
+    <message>
+        <source>&amp;Size:</source>
+        <translation>&amp;Rozmiar:</translation>
+    </message>
+    <message>
+        <source>Ed&amp;ge:</source>
+        <translation>&amp;Krawędź:</translation>
+    </message>
+    <message>
+        <source>Your desktop does not blend windows now: a message is shown on its box&apos;s colour.</source>
+        <translation>Pulpit nie łączy teraz okien: wiadomości są pokazywane na ustawionym kolorze tła.</translation>
+    </message>
+    <message>
+        <source>Import Messages</source>
+        <translation>Importuj wiadomości</translation>
+    </message>
+    <message>
+        <source>Text files (*.txt)|*.txt|All files|*</source>
+        <translation>Pliki tekstowe (*.txt)|*.txt|Wszystkie pliki|*</translation>
+    </message>
+    <message>
+        <source>Nothing was imported from %1: %2</source>
+        <extracomment>%1 is a file, %2 why none of its lines were taken.</extracomment>
+        <translation>Nic nie zaimportowano z %1: %2</translation>
+    </message>
+    <message>
+        <source>Export Messages</source>
+        <translation>Eksportuj wiadomości</translation>
+    </message>
+    <message>
+        <source>Text files (*.txt)|*.txt</source>
+        <translation>Pliki tekstowe (*.txt)|*.txt</translation>
+    </message>
+    <message>
+        <source>The messages could not be exported to %1: %2</source>
+        <translation>Nie można było wyeksportować wiadomości do %1: %2</translation>
+    </message>
+    <message>
+        <source>Your own words</source>
+        <translation>Twoje własne słowa</translation>
+    </message>
+    <message>
+        <source>The messages could not be saved: %1</source>
+        <translation>Nie można było zapisać wiadomości: %1</translation>
     </message>
 </context>
 <context>

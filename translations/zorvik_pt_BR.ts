@@ -108,6 +108,14 @@
         <source>--pause-for takes a number of minutes from 1 to %1, not &apos;%2&apos;.</source>
         <translation>--pause-for espera um número de minutos de 1 a %1, não “%2”.</translation>
     </message>
+    <message>
+        <source>Adds a message of your own to the messages of the program that is running; give it once for each message.</source>
+        <translation>Adiciona uma mensagem sua às mensagens do programa em execução; informe a opção uma vez para cada mensagem.</translation>
+    </message>
+    <message>
+        <source>text</source>
+        <translation>texto</translation>
+    </message>
 </context>
 <context>
     <name>DesktopSession</name>
@@ -533,6 +541,222 @@
         <source>Flash &amp;Look...</source>
         <extracomment>How each picture looks while it is flashed: its opacity and its fades.</extracomment>
         <translation>Aparência das &amp;imagens…</translation>
+    </message>
+    <message>
+        <source>Messa&amp;ges...</source>
+        <extracomment>The user&apos;s own short texts, flashed beside or instead of the pictures.</extracomment>
+        <translation>Mensagens sub&amp;liminares…</translation>
+    </message>
+</context>
+<context>
+    <name>MessageFile</name>
+    <message numerus="yes">
+        <source>At most %n messages can be kept.</source>
+        <translation>
+            <numerusform>É possível manter no máximo %n mensagem.</numerusform>
+            <numerusform>É possível manter no máximo %n mensagens.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>A message cannot be empty.</source>
+        <translation>Uma mensagem não pode estar vazia.</translation>
+    </message>
+    <message numerus="yes">
+        <source>A message can have at most %n characters.</source>
+        <translation>
+            <numerusform>Uma mensagem pode ter no máximo %n caractere.</numerusform>
+            <numerusform>Uma mensagem pode ter no máximo %n caracteres.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The file is no text file: it holds NUL bytes.</source>
+        <translation>O arquivo não é um arquivo de texto: contém bytes NUL.</translation>
+    </message>
+    <message>
+        <source>The file is not UTF-8 text.</source>
+        <translation>O arquivo não é texto UTF-8.</translation>
+    </message>
+    <message>
+        <source>Line %1: %2</source>
+        <extracomment>%1 is a line number, %2 says what is wrong with it.</extracomment>
+        <translation>Linha %1: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>The file is larger than %n MB.</source>
+        <translation>
+            <numerusform>O arquivo é maior que %n MB.</numerusform>
+            <numerusform>O arquivo é maior que %n MB.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 cannot be read, so it is left as it is: %2</source>
+        <extracomment>%1 is the messages file, %2 why it could not be read.</extracomment>
+        <translation>Não é possível ler %1, por isso ele é mantido como está: %2</translation>
+    </message>
+</context>
+<context>
+    <name>MessagesDialog</name>
+    <message>
+        <source>Messages</source>
+        <extracomment>The window&apos;s title: the user&apos;s own short texts, flashed as pictures are.</extracomment>
+        <translation>Mensagens</translation>
+    </message>
+    <message>
+        <source>Your messages</source>
+        <translation>Suas mensagens</translation>
+    </message>
+    <message>
+        <source>A short sentence of your own</source>
+        <translation>Uma frase curta de sua escolha</translation>
+    </message>
+    <message>
+        <source>&amp;Add</source>
+        <translation>&amp;Adicionar</translation>
+    </message>
+    <message>
+        <source>&amp;Replace</source>
+        <extracomment>Puts the text typed in place of the message chosen in the list.</extracomment>
+        <translation>&amp;Substituir</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;Excluir</translation>
+    </message>
+    <message>
+        <source>Move &amp;Up</source>
+        <translation>S&amp;ubir</translation>
+    </message>
+    <message>
+        <source>Move Do&amp;wn</source>
+        <translation>&amp;Descer</translation>
+    </message>
+    <message>
+        <source>&amp;Import...</source>
+        <translation>&amp;Importar…</translation>
+    </message>
+    <message>
+        <source>E&amp;xport...</source>
+        <translation>E&amp;xportar…</translation>
+    </message>
+    <message>
+        <source>&amp;Message:</source>
+        <translation>&amp;Mensagem:</translation>
+    </message>
+    <message>
+        <source>How they are flashed</source>
+        <translation>Como são exibidas</translation>
+    </message>
+    <message>
+        <source>Pictures only</source>
+        <extracomment>What a run flashes.</extracomment>
+        <translation>Somente imagens</translation>
+    </message>
+    <message>
+        <source>Messages only</source>
+        <translation>Somente mensagens</translation>
+    </message>
+    <message>
+        <source>Pictures and messages</source>
+        <translation>Imagens e mensagens</translation>
+    </message>
+    <message>
+        <source>The des&amp;ktop&apos;s font</source>
+        <translation>Fonte da área de trabal&amp;ho</translation>
+    </message>
+    <message>
+        <source>Small</source>
+        <extracomment>Sizes of a message&apos;s letters.</extracomment>
+        <translation>Pequeno</translation>
+    </message>
+    <message>
+        <source>Medium</source>
+        <translation>Médio</translation>
+    </message>
+    <message>
+        <source>Large</source>
+        <translation>Grande</translation>
+    </message>
+    <message>
+        <source>As large as fits</source>
+        <translation>O maior possível</translation>
+    </message>
+    <message>
+        <source>&amp;Colour...</source>
+        <translation>&amp;Cor…</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <extracomment>Around a message&apos;s letters, so that it reads on any background.</extracomment>
+        <translation>Nenhuma</translation>
+    </message>
+    <message>
+        <source>Outline</source>
+        <translation>Contorno</translation>
+    </message>
+    <message>
+        <source>Shadow</source>
+        <translation>Sombra</translation>
+    </message>
+    <message>
+        <source>On a &amp;box</source>
+        <translation>C&amp;om fundo</translation>
+    </message>
+    <message>
+        <source>Box Co&amp;lour...</source>
+        <translation>Cor do fu&amp;ndo…</translation>
+    </message>
+    <message>
+        <source>&amp;Flash:</source>
+        <translation>Exibi&amp;r:</translation>
+    </message>
+    <message>
+        <source>F&amp;ont:</source>
+        <translation>&amp;Fonte:</translation>
+    </message>
+    <message>
+        <source>&amp;Size:</source>
+        <translation>&amp;Tamanho:</translation>
+    </message>
+    <message>
+        <source>Ed&amp;ge:</source>
+        <translation>&amp;Borda:</translation>
+    </message>
+    <message>
+        <source>Your desktop does not blend windows now: a message is shown on its box&apos;s colour.</source>
+        <translation>Sua área de trabalho não está combinando janelas agora: a mensagem é exibida sobre a cor do fundo.</translation>
+    </message>
+    <message>
+        <source>Import Messages</source>
+        <translation>Importar mensagens</translation>
+    </message>
+    <message>
+        <source>Text files (*.txt)|*.txt|All files|*</source>
+        <translation>Arquivos de texto (*.txt)|*.txt|Todos os arquivos|*</translation>
+    </message>
+    <message>
+        <source>Nothing was imported from %1: %2</source>
+        <extracomment>%1 is a file, %2 why none of its lines were taken.</extracomment>
+        <translation>Nada foi importado de %1: %2</translation>
+    </message>
+    <message>
+        <source>Export Messages</source>
+        <translation>Exportar mensagens</translation>
+    </message>
+    <message>
+        <source>Text files (*.txt)|*.txt</source>
+        <translation>Arquivos de texto (*.txt)|*.txt</translation>
+    </message>
+    <message>
+        <source>The messages could not be exported to %1: %2</source>
+        <translation>Não foi possível exportar as mensagens para %1: %2</translation>
+    </message>
+    <message>
+        <source>Your own words</source>
+        <translation>Suas próprias palavras</translation>
+    </message>
+    <message>
+        <source>The messages could not be saved: %1</source>
+        <translation>Não foi possível salvar as mensagens: %1</translation>
     </message>
 </context>
 <context>

@@ -108,6 +108,14 @@
         <source>--pause-for takes a number of minutes from 1 to %1, not &apos;%2&apos;.</source>
         <translation>--pause-for ожидает число минут от 1 до %1, а не «%2».</translation>
     </message>
+    <message>
+        <source>Adds a message of your own to the messages of the program that is running; give it once for each message.</source>
+        <translation>Добавляет ваше сообщение к сообщениям запущенной программы; указывайте параметр один раз для каждого сообщения.</translation>
+    </message>
+    <message>
+        <source>text</source>
+        <translation>текст</translation>
+    </message>
 </context>
 <context>
     <name>DesktopSession</name>
@@ -537,6 +545,225 @@
         <source>Flash &amp;Look...</source>
         <extracomment>How each picture looks while it is flashed: its opacity and its fades.</extracomment>
         <translation>Вид из&amp;ображений…</translation>
+    </message>
+    <message>
+        <source>Messa&amp;ges...</source>
+        <extracomment>The user&apos;s own short texts, flashed beside or instead of the pictures.</extracomment>
+        <translation>Сообщ&amp;ения…</translation>
+    </message>
+</context>
+<context>
+    <name>MessageFile</name>
+    <message numerus="yes">
+        <source>At most %n messages can be kept.</source>
+        <translation>
+            <numerusform>Можно хранить не более %n сообщения.</numerusform>
+            <numerusform>Можно хранить не более %n сообщений.</numerusform>
+            <numerusform>Можно хранить не более %n сообщений.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>A message cannot be empty.</source>
+        <translation>Сообщение не может быть пустым.</translation>
+    </message>
+    <message numerus="yes">
+        <source>A message can have at most %n characters.</source>
+        <translation>
+            <numerusform>Сообщение может содержать не более %n символа.</numerusform>
+            <numerusform>Сообщение может содержать не более %n символов.</numerusform>
+            <numerusform>Сообщение может содержать не более %n символов.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The file is no text file: it holds NUL bytes.</source>
+        <translation>Файл не является текстовым: в нём есть байты NUL.</translation>
+    </message>
+    <message>
+        <source>The file is not UTF-8 text.</source>
+        <translation>Файл не является текстом в кодировке UTF-8.</translation>
+    </message>
+    <message>
+        <source>Line %1: %2</source>
+        <extracomment>%1 is a line number, %2 says what is wrong with it.</extracomment>
+        <translation>Строка %1: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>The file is larger than %n MB.</source>
+        <translation>
+            <numerusform>Файл больше %n МБ.</numerusform>
+            <numerusform>Файл больше %n МБ.</numerusform>
+            <numerusform>Файл больше %n МБ.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 cannot be read, so it is left as it is: %2</source>
+        <extracomment>%1 is the messages file, %2 why it could not be read.</extracomment>
+        <translation>Не удаётся прочитать %1, поэтому он оставлен без изменений: %2</translation>
+    </message>
+</context>
+<context>
+    <name>MessagesDialog</name>
+    <message>
+        <source>Messages</source>
+        <extracomment>The window&apos;s title: the user&apos;s own short texts, flashed as pictures are.</extracomment>
+        <translation>Сообщения</translation>
+    </message>
+    <message>
+        <source>Your messages</source>
+        <translation>Ваши сообщения</translation>
+    </message>
+    <message>
+        <source>A short sentence of your own</source>
+        <translation>Ваша короткая фраза</translation>
+    </message>
+    <message>
+        <source>&amp;Add</source>
+        <translation>&amp;Добавить</translation>
+    </message>
+    <message>
+        <source>&amp;Replace</source>
+        <extracomment>Puts the text typed in place of the message chosen in the list.</extracomment>
+        <translation>&amp;Заменить</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;Удалить</translation>
+    </message>
+    <message>
+        <source>Move &amp;Up</source>
+        <translation>&amp;Вверх</translation>
+    </message>
+    <message>
+        <source>Move Do&amp;wn</source>
+        <translation>В&amp;низ</translation>
+    </message>
+    <message>
+        <source>&amp;Import...</source>
+        <translation>&amp;Импорт…</translation>
+    </message>
+    <message>
+        <source>E&amp;xport...</source>
+        <translation>&amp;Экспорт…</translation>
+    </message>
+    <message>
+        <source>&amp;Message:</source>
+        <translation>&amp;Сообщение:</translation>
+    </message>
+    <message>
+        <source>How they are flashed</source>
+        <translation>Как показывать</translation>
+    </message>
+    <message>
+        <source>Pictures only</source>
+        <extracomment>What a run flashes.</extracomment>
+        <translation>Только изображения</translation>
+    </message>
+    <message>
+        <source>Messages only</source>
+        <translation>Только сообщения</translation>
+    </message>
+    <message>
+        <source>Pictures and messages</source>
+        <translation>Изображения и сообщения</translation>
+    </message>
+    <message>
+        <source>The des&amp;ktop&apos;s font</source>
+        <translation>Шрифт рабочего с&amp;тола</translation>
+    </message>
+    <message>
+        <source>Small</source>
+        <extracomment>Sizes of a message&apos;s letters.</extracomment>
+        <translation>Маленький</translation>
+    </message>
+    <message>
+        <source>Medium</source>
+        <translation>Средний</translation>
+    </message>
+    <message>
+        <source>Large</source>
+        <translation>Большой</translation>
+    </message>
+    <message>
+        <source>As large as fits</source>
+        <translation>Как можно больше</translation>
+    </message>
+    <message>
+        <source>&amp;Colour...</source>
+        <translation>&amp;Цвет…</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <extracomment>Around a message&apos;s letters, so that it reads on any background.</extracomment>
+        <translation>Нет</translation>
+    </message>
+    <message>
+        <source>Outline</source>
+        <translation>Контур</translation>
+    </message>
+    <message>
+        <source>Shadow</source>
+        <translation>Тень</translation>
+    </message>
+    <message>
+        <source>On a &amp;box</source>
+        <translation>На &amp;подложке</translation>
+    </message>
+    <message>
+        <source>Box Co&amp;lour...</source>
+        <translation>Цвет подло&amp;жки…</translation>
+    </message>
+    <message>
+        <source>&amp;Flash:</source>
+        <translation>&amp;Что показывать:</translation>
+    </message>
+    <message>
+        <source>F&amp;ont:</source>
+        <translation>&amp;Шрифт:</translation>
+    </message>
+    <message>
+        <source>&amp;Size:</source>
+        <translation>&amp;Размер:</translation>
+    </message>
+    <message>
+        <source>Ed&amp;ge:</source>
+        <translation>&amp;Края букв:</translation>
+    </message>
+    <message>
+        <source>Your desktop does not blend windows now: a message is shown on its box&apos;s colour.</source>
+        <translation>Ваш рабочий стол сейчас не совмещает окна: сообщение показывается на фоне цвета подложки.</translation>
+    </message>
+    <message>
+        <source>Import Messages</source>
+        <translation>Импорт сообщений</translation>
+    </message>
+    <message>
+        <source>Text files (*.txt)|*.txt|All files|*</source>
+        <translation>Текстовые файлы (*.txt)|*.txt|Все файлы|*</translation>
+    </message>
+    <message>
+        <source>Nothing was imported from %1: %2</source>
+        <extracomment>%1 is a file, %2 why none of its lines were taken.</extracomment>
+        <translation>Из %1 ничего не импортировано: %2</translation>
+    </message>
+    <message>
+        <source>Export Messages</source>
+        <translation>Экспорт сообщений</translation>
+    </message>
+    <message>
+        <source>Text files (*.txt)|*.txt</source>
+        <translation>Текстовые файлы (*.txt)|*.txt</translation>
+    </message>
+    <message>
+        <source>The messages could not be exported to %1: %2</source>
+        <translation>Не удалось экспортировать сообщения в %1: %2</translation>
+    </message>
+    <message>
+        <source>Your own words</source>
+        <translation>Ваши слова</translation>
+    </message>
+    <message>
+        <source>The messages could not be saved: %1</source>
+        <translation>Не удалось сохранить сообщения: %1</translation>
     </message>
 </context>
 <context>

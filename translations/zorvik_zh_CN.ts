@@ -108,6 +108,14 @@
         <source>--pause-for takes a number of minutes from 1 to %1, not &apos;%2&apos;.</source>
         <translation>--pause-for 需要 1 到 %1 之间的分钟数，而不是“%2”。</translation>
     </message>
+    <message>
+        <source>Adds a message of your own to the messages of the program that is running; give it once for each message.</source>
+        <translation>将您自己的一条消息添加到正在运行的程序的消息中；每条消息指定一次。</translation>
+    </message>
+    <message>
+        <source>text</source>
+        <translation>文本</translation>
+    </message>
 </context>
 <context>
     <name>DesktopSession</name>
@@ -529,6 +537,219 @@
         <source>Flash &amp;Look...</source>
         <extracomment>How each picture looks while it is flashed: its opacity and its fades.</extracomment>
         <translation>显示外观(&amp;L)…</translation>
+    </message>
+    <message>
+        <source>Messa&amp;ges...</source>
+        <extracomment>The user&apos;s own short texts, flashed beside or instead of the pictures.</extracomment>
+        <translation>消息(&amp;G)…</translation>
+    </message>
+</context>
+<context>
+    <name>MessageFile</name>
+    <message numerus="yes">
+        <source>At most %n messages can be kept.</source>
+        <translation>
+            <numerusform>最多可保存 %n 条消息。</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>A message cannot be empty.</source>
+        <translation>消息不能为空。</translation>
+    </message>
+    <message numerus="yes">
+        <source>A message can have at most %n characters.</source>
+        <translation>
+            <numerusform>每条消息最多 %n 个字符。</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The file is no text file: it holds NUL bytes.</source>
+        <translation>该文件不是文本文件：其中含有 NUL 字节。</translation>
+    </message>
+    <message>
+        <source>The file is not UTF-8 text.</source>
+        <translation>该文件不是 UTF-8 文本。</translation>
+    </message>
+    <message>
+        <source>Line %1: %2</source>
+        <extracomment>%1 is a line number, %2 says what is wrong with it.</extracomment>
+        <translation>第 %1 行：%2</translation>
+    </message>
+    <message numerus="yes">
+        <source>The file is larger than %n MB.</source>
+        <translation>
+            <numerusform>文件超过 %n MB。</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 cannot be read, so it is left as it is: %2</source>
+        <extracomment>%1 is the messages file, %2 why it could not be read.</extracomment>
+        <translation>无法读取 %1，因此保持原样：%2</translation>
+    </message>
+</context>
+<context>
+    <name>MessagesDialog</name>
+    <message>
+        <source>Messages</source>
+        <extracomment>The window&apos;s title: the user&apos;s own short texts, flashed as pictures are.</extracomment>
+        <translation>消息</translation>
+    </message>
+    <message>
+        <source>Your messages</source>
+        <translation>您的消息</translation>
+    </message>
+    <message>
+        <source>A short sentence of your own</source>
+        <translation>一句您自己的短句</translation>
+    </message>
+    <message>
+        <source>&amp;Add</source>
+        <translation>添加(&amp;A)</translation>
+    </message>
+    <message>
+        <source>&amp;Replace</source>
+        <extracomment>Puts the text typed in place of the message chosen in the list.</extracomment>
+        <translation>替换(&amp;R)</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>删除(&amp;D)</translation>
+    </message>
+    <message>
+        <source>Move &amp;Up</source>
+        <translation>上移(&amp;U)</translation>
+    </message>
+    <message>
+        <source>Move Do&amp;wn</source>
+        <translation>下移(&amp;W)</translation>
+    </message>
+    <message>
+        <source>&amp;Import...</source>
+        <translation>导入(&amp;I)…</translation>
+    </message>
+    <message>
+        <source>E&amp;xport...</source>
+        <translation>导出(&amp;X)…</translation>
+    </message>
+    <message>
+        <source>&amp;Message:</source>
+        <translation>消息(&amp;M)：</translation>
+    </message>
+    <message>
+        <source>How they are flashed</source>
+        <translation>闪现方式</translation>
+    </message>
+    <message>
+        <source>Pictures only</source>
+        <extracomment>What a run flashes.</extracomment>
+        <translation>仅图片</translation>
+    </message>
+    <message>
+        <source>Messages only</source>
+        <translation>仅消息</translation>
+    </message>
+    <message>
+        <source>Pictures and messages</source>
+        <translation>图片和消息</translation>
+    </message>
+    <message>
+        <source>The des&amp;ktop&apos;s font</source>
+        <translation>桌面字体(&amp;K)</translation>
+    </message>
+    <message>
+        <source>Small</source>
+        <extracomment>Sizes of a message&apos;s letters.</extracomment>
+        <translation>小</translation>
+    </message>
+    <message>
+        <source>Medium</source>
+        <translation>中</translation>
+    </message>
+    <message>
+        <source>Large</source>
+        <translation>大</translation>
+    </message>
+    <message>
+        <source>As large as fits</source>
+        <translation>尽可能大</translation>
+    </message>
+    <message>
+        <source>&amp;Colour...</source>
+        <translation>颜色(&amp;C)…</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <extracomment>Around a message&apos;s letters, so that it reads on any background.</extracomment>
+        <translation>无</translation>
+    </message>
+    <message>
+        <source>Outline</source>
+        <translation>描边</translation>
+    </message>
+    <message>
+        <source>Shadow</source>
+        <translation>阴影</translation>
+    </message>
+    <message>
+        <source>On a &amp;box</source>
+        <translation>背景框(&amp;B)</translation>
+    </message>
+    <message>
+        <source>Box Co&amp;lour...</source>
+        <translation>背景框颜色(&amp;L)…</translation>
+    </message>
+    <message>
+        <source>&amp;Flash:</source>
+        <translation>闪现内容(&amp;F)：</translation>
+    </message>
+    <message>
+        <source>F&amp;ont:</source>
+        <translation>字体(&amp;O)：</translation>
+    </message>
+    <message>
+        <source>&amp;Size:</source>
+        <translation>大小(&amp;S)：</translation>
+    </message>
+    <message>
+        <source>Ed&amp;ge:</source>
+        <translation>边缘(&amp;G)：</translation>
+    </message>
+    <message>
+        <source>Your desktop does not blend windows now: a message is shown on its box&apos;s colour.</source>
+        <translation>您的桌面目前不进行窗口合成：消息将显示在背景框的颜色上。</translation>
+    </message>
+    <message>
+        <source>Import Messages</source>
+        <translation>导入消息</translation>
+    </message>
+    <message>
+        <source>Text files (*.txt)|*.txt|All files|*</source>
+        <translation>文本文件 (*.txt)|*.txt|所有文件|*</translation>
+    </message>
+    <message>
+        <source>Nothing was imported from %1: %2</source>
+        <extracomment>%1 is a file, %2 why none of its lines were taken.</extracomment>
+        <translation>未从 %1 导入任何内容：%2</translation>
+    </message>
+    <message>
+        <source>Export Messages</source>
+        <translation>导出消息</translation>
+    </message>
+    <message>
+        <source>Text files (*.txt)|*.txt</source>
+        <translation>文本文件 (*.txt)|*.txt</translation>
+    </message>
+    <message>
+        <source>The messages could not be exported to %1: %2</source>
+        <translation>无法将消息导出到 %1：%2</translation>
+    </message>
+    <message>
+        <source>Your own words</source>
+        <translation>您自己的话</translation>
+    </message>
+    <message>
+        <source>The messages could not be saved: %1</source>
+        <translation>无法保存消息：%1</translation>
     </message>
 </context>
 <context>

@@ -61,6 +61,9 @@ MessagesDialog::MessagesDialog(Session& session, Dialogs& dialogs, const Screen&
     layout->addWidget(buttons);
     updateButtons();
     updatePreview();
+    // Wide enough for every button's text in every language, which a new
+    // window's own sizing (two thirds of the screen at most) may not be.
+    resize(sizeHint());
 }
 
 QWidget* MessagesDialog::buildList()

@@ -1,11 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/MessagePicture.h"
 
-#include <QGlyphRun>
 #include <QGuiApplication>
 #include <QPainter>
-#include <QPainterPath>
-#include <QRawFont>
 #include <QTextLayout>
 
 #include <algorithm>
@@ -64,20 +61,6 @@ Laid layOut(const QString& message, QFont font, int pixels, double width)
     return laid;
 }
 
-// The outlines of the laid-out letters; colour glyphs (emoji) have none.
-QPainterPath letterShapes(const QTextLayout& layout, const QPointF& at)
-{
-    QPainterPath shapes;
-    for (const QGlyphRun& run : layout.glyphRuns()) {
-        const QRawFont font = run.rawFont();
-        const QList<quint32> glyphs = run.glyphIndexes();
-        const QList<QPointF> positions = run.positions();
-        for (qsizetype i = 0; i < glyphs.size(); ++i)
-            shapes.addPath(font.pathForGlyph(glyphs.at(i)).translated(at + positions.at(i)));
-    }
-    return shapes;
-}
-
 } // namespace
 
 QImage MessagePicture::draw(const QString& message, const MessageLook& look, QSize screen,
@@ -89,24 +72,28 @@ QImage MessagePicture::draw(const QString& message, const MessageLook& look, QSi
         return {};
     const QSizeF room = QSizeF(screen) * scale * TextShare;
     const QFont font = look.font.isEmpty() ? QGuiApplication::font() : QFont(look.font);
-    int pixels = std::max(SmallestPixels, int(screen.height() * scale * heightShare(look.size)));
+    // The size asked for, or as large as fits in the room when that is less.
+    int pixels =
+        look.size == MessageLook::Size::Fit
+            ? int(room.height())
+            : std::max(SmallestPixels, int(screen.height() * scale * heightShare(look.size)));
     Laid laid = layOut(message, font, pixels, room.width());
-    if (look.size == MessageLook::Size::Fit) {
-        // The largest size whose lines fit the room, found by halving.
-        int fits = SmallestPixels, tooLarge = int(room.height()) + 1;
-        while (tooLarge - fits > 1) {
-            const int tried = (fits + tooLarge) / 2;
-            const Laid trial = layOut(message, font, tried, room.width());
-            (trial.size.height() <= room.height() && trial.size.width() <= room.width()
-                 ? fits
-                 : tooLarge) = tried;
+    const auto fits = [&room](const Laid& trial) {
+        return trial.size.height() <= room.height() && trial.size.width() <= room.width();
+    };
+    if (!fits(laid)) {
+        // The largest size that fits, found by halving.
+        int fitting = SmallestPixels, tooLarge = pixels;
+        while (tooLarge - fitting > 1) {
+            const int tried = (fitting + tooLarge) / 2;
+            (fits(layOut(message, font, tried, room.width())) ? fitting : tooLarge) = tried;
         }
-        pixels = fits;
+        pixels = fitting;
         laid = layOut(message, font, pixels, room.width());
     }
 
     // Room for the edge around the letters, and for the box's margin.
-    const double edge = std::max(2.0, pixels / 16.0);
+    const double edge = std::clamp(pixels / 20.0, 1.5, 10.0);
     const double margin = std::ceil(edge * 2 + (look.box ? pixels / 3.0 : 0));
     // The lines are centred within the room's width, so the text's own box
     // starts where its widest line does.
@@ -114,22 +101,45 @@ QImage MessagePicture::draw(const QString& message, const MessageLook& look, QSi
     for (int i = 0; i < laid.layout->lineCount(); ++i)
         left = std::min(left, laid.layout->lineAt(i).naturalTextRect().left());
     const QSize size = (laid.size + QSizeF(2 * margin, 2 * margin)).toSize();
-    QImage picture(size.expandedTo(QSize(1, 1)), QImage::Format_ARGB32_Premultiplied);
-    picture.fill(look.box || opaque ? look.boxColour : QColor(Qt::transparent));
-
-    QPainter painter(&picture);
-    painter.setRenderHint(QPainter::Antialiasing);
-    const QPointF at(margin - left, margin);
-    const bool light = look.colour.lightnessF() >= 0.5;
-    if (look.edge == MessageLook::Edge::Outline) {
-        QPen pen(light ? Qt::black : Qt::white, 2 * edge);
-        pen.setJoinStyle(Qt::RoundJoin);
-        painter.strokePath(letterShapes(*laid.layout, at), pen);
-    } else if (look.edge == MessageLook::Edge::Shadow) {
-        const QColor shadow = light ? QColor(0, 0, 0, 170) : QColor(255, 255, 255, 170);
-        painter.fillPath(letterShapes(*laid.layout, at + QPointF(edge, edge)), shadow);
+    const QRect area(QPoint(), size.expandedTo(QSize(1, 1)));
+    QImage text(area.size(), QImage::Format_ARGB32_Premultiplied);
+    text.fill(Qt::transparent);
+    {
+        QPainter painter(&text);
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.setPen(look.colour);
+        laid.layout->draw(&painter, QPointF(margin - left, margin));
     }
-    painter.setPen(look.colour);
-    laid.layout->draw(&painter, at);
+
+    QImage picture(area.size(), QImage::Format_ARGB32_Premultiplied);
+    picture.fill(look.box || opaque ? look.boxColour : QColor(Qt::transparent));
+    QPainter painter(&picture);
+    if (look.edge != MessageLook::Edge::None) {
+        // The edge is the letters' silhouette in a contrasting colour, laid
+        // around them or below them: the text is laid out and drawn once, and
+        // every script, colour emoji too, gets the same edge.
+        const bool light = look.colour.lightnessF() >= 0.5;
+        QImage silhouette = text;
+        {
+            QPainter tint(&silhouette);
+            tint.setCompositionMode(QPainter::CompositionMode_SourceIn);
+            tint.fillRect(area, light ? Qt::black : Qt::white);
+        }
+        if (look.edge == MessageLook::Edge::Outline) {
+            constexpr int Directions = 8;
+            for (int i = 0; i < Directions; ++i) {
+                const double angle = 2 * M_PI * i / Directions;
+                // Whole pixels: a fractional offset takes Qt's slow, filtered way.
+                painter.drawImage((QPointF(std::cos(angle), std::sin(angle)) * edge).toPoint(),
+                                  silhouette);
+            }
+        } else {
+            painter.setOpacity(0.67);
+            painter.drawImage((QPointF(edge, edge) * 1.5).toPoint(), silhouette);
+            painter.setOpacity(1);
+        }
+    }
+    painter.drawImage(0, 0, text);
+    painter.end();
     return picture;
 }

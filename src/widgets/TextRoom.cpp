@@ -28,10 +28,11 @@ QString shownText(QString text)
 int buttonRoom(const QAbstractButton* button)
 {
     const QStyle* style = button->style();
+    // What the style adds to a push button's text when it sizes the button:
+    // a button laid out at its size hint has room for its text.
     if (qobject_cast<const QPushButton*>(button))
-        return button->width() -
-               2 * (style->pixelMetric(QStyle::PM_ButtonMargin, nullptr, button) +
-                    style->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, button));
+        return button->width() - style->pixelMetric(QStyle::PM_ButtonMargin, nullptr, button) -
+               2 * style->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, button);
     // A radio button or check box: its own size hint is its indicator and text.
     return button->width() - (button->sizeHint().width() -
                               button->fontMetrics().horizontalAdvance(shownText(button->text())));

@@ -5,6 +5,7 @@
 #include "app/ActiveHoursDialog.h"
 #include "app/FlashLookDialog.h"
 #include "app/MainWindow.h"
+#include "app/MessagesDialog.h"
 #include "app/RecordDialog.h"
 #include "app/RunTrayIcon.h"
 #include "app/Translations.h"
@@ -162,6 +163,7 @@ void TranslationsTest::windowsAreTranslatedAndFit()
                                 new FlashLookDialog(FlashLook(), false, fakes.timers),
                                 new ActiveHoursDialog(ActiveHours(), nullptr),
                                 new RecordDialog(main->session(), fakes.clock),
+                                new MessagesDialog(main->session(), fakes.dialogs, fakes.screen),
                                 new AboutBox(fakes.shell)};
         for (QWidget* window : std::as_const(windows))
             window->show();
