@@ -8,6 +8,7 @@
 #include "preferences/Preferences.h"
 
 #include <QFileInfo>
+#include <QPointer>
 
 namespace
 {
@@ -18,9 +19,18 @@ const QStringList ContentWords{"pictures", "messages", "both"};
 } // namespace
 
 FlashSequence::FlashSequence(PictureLibrary& library, MessageList& messages,
-                             const Preferences& preferences, const Screen& screen)
-    : m_library(library), m_messages(messages), m_preferences(preferences), m_screen(screen)
+                             const Preferences& preferences, const Screen& screen, QObject* parent)
+    : QObject(parent), m_library(library), m_messages(messages), m_preferences(preferences),
+      m_screen(screen)
 {
+    m_drawing.setMaxThreadCount(1);
+    connect(&library, &PictureLibrary::flashPictureReady, this, &FlashSequence::flashPictureReady);
+}
+
+FlashSequence::~FlashSequence()
+{
+    m_drawing.clear();
+    m_drawing.waitForDone();
 }
 
 FlashSequence::Content FlashSequence::load(const Preferences& preferences)
@@ -60,34 +70,47 @@ FlashSequence::Availability FlashSequence::flashPicture(int slot, QImage* pictur
     const int index = message(slot);
     if (index < 0)
         return m_library.flashPicture(slot, picture);
-    const QImage drawn = drawnMessage(index);
+    draw(wanted(index));
+    if (!m_drawn.arrived)
+        return Availability::Pending;
     if (picture)
-        *picture = drawn;
-    return drawn.isNull() ? Availability::Unreadable : Availability::Ready;
+        *picture = m_drawn.picture;
+    return m_drawn.picture.isNull() ? Availability::Unreadable : Availability::Ready;
 }
 
-QImage FlashSequence::drawnMessage(int index)
+FlashSequence::Drawn FlashSequence::wanted(int index) const
 {
-    // Drawn again when anything it was drawn for changed since.
-    const Drawn wanted{m_messages.messages().at(index),
-                       MessageLook::load(m_preferences),
-                       m_screen.size(),
-                       !m_screen.composites(),
-                       {}};
-    if (wanted.message != m_drawn.message || !(wanted.look == m_drawn.look) ||
-        wanted.screen != m_drawn.screen || wanted.opaque != m_drawn.opaque ||
-        m_drawn.picture.isNull()) {
-        m_drawn = wanted;
-        m_drawn.picture = MessagePicture::draw(wanted.message, wanted.look, wanted.screen,
-                                               m_screen.scaleFactor(), wanted.opaque);
-    }
-    return m_drawn.picture;
+    return {m_messages.messages().at(index), MessageLook::load(m_preferences), m_screen.size(),
+            m_screen.scaleFactor(), !m_screen.composites()};
+}
+
+void FlashSequence::draw(const Drawn& wanted)
+{
+    if (m_drawn.isFor(wanted))
+        return;
+    m_drawn = wanted;
+    QPointer<FlashSequence> self(this);
+    m_drawing.start([self, wanted] {
+        QImage picture = MessagePicture::draw(wanted.message, wanted.look, wanted.screen,
+                                              wanted.scale, wanted.opaque);
+        QMetaObject::invokeMethod(
+            self.data(),
+            [self, wanted, picture = std::move(picture)]() mutable {
+                // Unless another message was asked for meanwhile.
+                if (!self || !self->m_drawn.isFor(wanted))
+                    return;
+                self->m_drawn.picture = std::move(picture);
+                self->m_drawn.arrived = true;
+                emit self->flashPictureReady();
+            },
+            Qt::QueuedConnection);
+    });
 }
 
 void FlashSequence::prefetch(int slot)
 {
     if (const int index = message(slot); index >= 0)
-        drawnMessage(index);
+        draw(wanted(index));
     else
         m_library.prefetch(slot);
 }

@@ -4,6 +4,9 @@
 #include "core/MessageLook.h"
 #include "pictures/FlashPictures.h"
 
+#include <QObject>
+#include <QThreadPool>
+
 class MessageList;
 class PictureLibrary;
 class Preferences;
@@ -11,15 +14,17 @@ class Screen;
 
 // What a run flashes, as the user chose: the library's pictures, their
 // messages, or both, as one list of slots, the pictures first. A message is
-// drawn as a picture ahead of its flash, at the size it is shown at, on the
-// screen as it is then.
-class FlashSequence final : public FlashPictures
+// drawn as a picture ahead of its flash, on a thread of its own, at the size
+// it is shown at, on the screen as it is then.
+class FlashSequence final : public QObject, public FlashPictures
 {
+    Q_OBJECT
 public:
     enum class Content { Pictures, Messages, Both };
 
     FlashSequence(PictureLibrary& library, MessageList& messages, const Preferences& preferences,
-                  const Screen& screen);
+                  const Screen& screen, QObject* parent = nullptr);
+    ~FlashSequence() override;
 
     static Content load(const Preferences& preferences);
     static void save(Preferences& preferences, Content content);
@@ -36,11 +41,19 @@ public:
     // message in quotes; empty for none.
     QString recordName(int slot) const;
 
+signals:
+    // A picture asked for while it was being prepared (or drawn) is ready.
+    void flashPictureReady();
+
 private:
     int pictureCount() const;
     // The message of slot, as an index into the messages, or -1 for a picture.
     int message(int slot) const;
-    QImage drawnMessage(int index);
+    struct Drawn;
+    // What message index is drawn as now.
+    Drawn wanted(int index) const;
+    // Starts drawing it unless it is drawn or being drawn already.
+    void draw(const Drawn& wanted);
 
     PictureLibrary& m_library;
     MessageList& m_messages;
@@ -50,8 +63,17 @@ private:
         QString message;
         MessageLook look;
         QSize screen;
+        double scale = 1;
         bool opaque = false;
+        bool arrived = false;
         QImage picture;
+
+        bool isFor(const Drawn& other) const
+        {
+            return message == other.message && look == other.look && screen == other.screen &&
+                   scale == other.scale && opaque == other.opaque;
+        }
     };
-    Drawn m_drawn; // the last message drawn, kept for its flash
+    Drawn m_drawn;         // the last message asked for, drawn or being drawn
+    QThreadPool m_drawing; // one thread: a message at a time
 };

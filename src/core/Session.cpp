@@ -34,14 +34,14 @@ Session::Session(const Services& services, FlashDisplay& display, QObject* paren
       m_library(
           new PictureLibrary(LibraryFolder(services.program.folder), pictureSizes(services), this)),
       m_messages(new MessageList(LibraryFolder(services.program.folder).messagesFile(), this)),
-      m_sequence(new FlashSequence(*m_library, *m_messages, m_preferences, services.screen)),
+      m_sequence(new FlashSequence(*m_library, *m_messages, m_preferences, services.screen, this)),
       m_run(new FlashRun(services, m_preferences, *m_sequence, *this, display, this)),
       m_record(new ShowRecord(services.program.stateFolder.isEmpty()
                                   ? QString()
                                   : services.program.stateFolder + QStringLiteral("/shown.json"),
                               services.timers, this))
 {
-    connect(m_library, &PictureLibrary::flashPictureReady, m_run, &FlashRun::flashPictureReady);
+    connect(m_sequence, &FlashSequence::flashPictureReady, m_run, &FlashRun::flashPictureReady);
     connect(m_run, &FlashRun::pictureShown, this, [this](int slot) {
         const QString name = m_sequence->recordName(slot);
         if (keepsRecord() && !name.isEmpty())
@@ -65,9 +65,6 @@ Session::~Session()
 {
     // An add still on lets go of its copies before the library goes.
     delete m_batch;
-    // After the run, which asks it for pictures until it goes.
-    delete m_run;
-    delete m_sequence;
 }
 
 void Session::load()
