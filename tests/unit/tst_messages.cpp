@@ -1,13 +1,21 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The messages file's rules, a list that cannot be read, and how a message
-// is drawn.
+// The messages file's rules, a list that cannot be read, how a message is
+// drawn, and the window that keeps them.
+#include "app/MessagesDialog.h"
 #include "core/MessagePicture.h"
+#include "core/Session.h"
+#include "flash/FlashWindows.h"
 #include "library/MessageFile.h"
 #include "library/MessageList.h"
 
+#include "Children.h"
+#include "Fakes.h"
 #include "TestPictures.h"
 
 #include <QFile>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -19,6 +27,7 @@ private slots:
     void fileIsCheckedWholeBeforeAnyMessageCounts();
     void unreadableListIsNeverOverwritten();
     void drawnWithinTheScreenTransparentOrOnItsBox();
+    void windowEditsImportsAndExportsAndSavesOnlyOnOk();
 };
 
 void MessagesTest::fileIsCheckedWholeBeforeAnyMessageCounts_data()
@@ -103,6 +112,55 @@ void MessagesTest::drawnWithinTheScreenTransparentOrOnItsBox()
     // Right to left and CJK are laid out, not dropped.
     for (const QString& text : {QStringLiteral("שלום עולם"), QStringLiteral("你好，世界")})
         QVERIFY(MessagePicture::draw(text, MessageLook(), screen, 1.0, false).width() > 40);
+}
+
+void MessagesTest::windowEditsImportsAndExportsAndSavesOnlyOnOk()
+{
+    TestServices fakes;
+    std::unique_ptr<Session> session(FlashWindows::newSession(fakes.services));
+    session->load();
+    QVERIFY(session->addMessages({"first"}).isDone());
+    MessagesDialog dialog(*session, fakes.dialogs, fakes.screen);
+    auto* list = child<QListWidget>(&dialog, "lstMessages");
+    const auto shown = [list] {
+        QStringList texts;
+        for (int row = 0; row < list->count(); ++row)
+            texts << list->item(row)->text();
+        return texts;
+    };
+    const auto press = [&dialog](const char* name) {
+        QTest::mouseClick(child<QPushButton>(&dialog, name), Qt::LeftButton);
+    };
+
+    // An import is taken whole or not at all.
+    QTemporaryDir folder;
+    QVERIFY(TestPictures::bytes(folder.filePath("bad.txt"), QByteArray("a\0b", 3)));
+    QVERIFY(TestPictures::bytes(folder.filePath("good.txt"), "a\n\nb\n"));
+    fakes.dialogs.chosenFiles << QStringList{folder.filePath("bad.txt")}
+                              << QStringList{folder.filePath("good.txt")};
+    press("cmdImportMessages");
+    QVERIFY(fakes.dialogs.messages.last().text.contains("NUL"));
+    QCOMPARE(shown(), QStringList{"first"});
+    press("cmdImportMessages");
+    QCOMPARE(shown(), (QStringList{"first", "a", "b"}));
+
+    list->setCurrentRow(2);
+    press("cmdMessageUp");
+    list->setCurrentRow(0);
+    child<QLineEdit>(&dialog, "txtMessage")->setText("zero");
+    press("cmdReplaceMessage");
+    list->setCurrentRow(1);
+    press("cmdDeleteMessage");
+    QCOMPARE(shown(), (QStringList{"zero", "a"}));
+    fakes.dialogs.chosenFolders << folder.filePath("out.txt");
+    press("cmdExportMessages");
+    QFile exported(folder.filePath("out.txt"));
+    QVERIFY(exported.open(QIODevice::ReadOnly));
+    QCOMPARE(exported.readAll(), QByteArray("zero\na\n"));
+
+    QCOMPARE(session->messages().messages(), QStringList{"first"}); // until OK
+    dialog.accept();
+    QCOMPARE(session->messages().messages(), (QStringList{"zero", "a"}));
 }
 
 QTEST_MAIN(MessagesTest)
