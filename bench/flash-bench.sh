@@ -71,6 +71,8 @@ start_program() {
     # Exactly the red the observer looks for, which a JPEG's red is not.
     convert -size 64x64 xc:'#ff0000' BMP3:"$folder/SystemFolder/red.bmp"
     printf '"red.bmp"\r\n' >"$folder/record.txt"
+    # MESSAGES=1: a message flashed instead, drawn in that red on a box of it.
+    [ -z "${MESSAGES:-}" ] || printf 'I keep going.\n' >"$folder/messages.txt"
     # The given interval (position 0 is 2 s) and duration, centre, list order;
     # the other sections already there (what an earlier run learnt, a
     # schedule) are kept.
@@ -78,6 +80,7 @@ start_program() {
     [ -f "$conf" ] && learnt=$(awk '/^\[/ { keep = ($0 != "[settings]") } keep' "$conf")
     printf '[settings]\nDispInterval=%s\nDispDuration=%s\nDispLocation=1\nDispOrder=1\n%s\n' \
         "$interval" "$position" "$learnt" >"$conf"
+    [ -z "${MESSAGES:-}" ] || printf '[messages]\nFlash=messages\nColour=#ff0000\nEdge=none\nBox=1\nBoxColour=#ff0000\n' >>"$conf"
 
     XDG_CONFIG_HOME=$folder/config "$folder/zorvik-subliminal-images" >/dev/null 2>&1 &
     app_pid=$!
@@ -99,7 +102,9 @@ start_program() {
 observe() {
     local log=$1 ready
     shift
-    exec 3< <("$observer" --pid "$app_pid" --colour ff0000 "$@")
+    local size=()
+    [ -z "${MESSAGES:-}" ] || size=(--size any)
+    exec 3< <("$observer" --pid "$app_pid" --colour ff0000 "${size[@]}" "$@")
     read -r ready <&3
     [ "$ready" = ready ] || { echo "observer failed" >&2; exit 1; }
     observed_from=$(date +%s.%N)

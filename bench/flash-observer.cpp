@@ -162,10 +162,14 @@ private:
             xcb_get_geometry_reply(m_connection, xcb_get_geometry(m_connection, window), nullptr);
         if (!geometry)
             return false;
+        // --size any (0 x 0): a window of any size, as a message's is.
         const bool match =
-            geometry->width == m_options.width && geometry->height == m_options.height;
+            (m_options.width == 0 && m_options.height == 0) ||
+            (geometry->width == m_options.width && geometry->height == m_options.height);
         m_x = geometry->x;
         m_y = geometry->y;
+        m_width = geometry->width;
+        m_height = geometry->height;
         std::free(geometry);
         return match;
     }
@@ -203,8 +207,8 @@ private:
     bool pixelShowsPicture()
     {
         // Away from the diagonal stripe test pictures may carry.
-        const int16_t x = int16_t(m_x + m_options.width * 5 / 6);
-        const int16_t y = int16_t(m_y + m_options.height / 8);
+        const int16_t x = int16_t(m_x + m_width * 5 / 6);
+        const int16_t y = int16_t(m_y + m_height / 8);
         xcb_get_image_reply_t* image = xcb_get_image_reply(
             m_connection,
             xcb_get_image(m_connection, XCB_IMAGE_FORMAT_Z_PIXMAP, m_root, x, y, 1, 1, 0xffffffffu),
@@ -325,7 +329,7 @@ private:
     xcb_connection_t* m_connection = nullptr;
     xcb_window_t m_root = 0;
     xcb_window_t m_window = 0;
-    int m_x = 0, m_y = 0;
+    int m_x = 0, m_y = 0, m_width = 0, m_height = 0;
     Flash m_current;
     std::vector<Flash> m_flashes;
     double m_cpuFrom = 0, m_cpuTo = 0, m_wallFrom = 0, m_idleWall = 0;
@@ -356,7 +360,10 @@ int main(int argc, char** argv)
         else if (name == "--start-window")
             options.startWindow = uint32_t(std::strtoul(value, nullptr, 0));
         else if (name == "--size")
-            std::sscanf(value, "%dx%d", &options.width, &options.height);
+            if (std::strcmp(value, "any") == 0)
+                options.width = options.height = 0;
+            else
+                std::sscanf(value, "%dx%d", &options.width, &options.height);
         else {
             std::fprintf(stderr, "flash-observer: unknown option %s\n", argv[i]);
             return 2;

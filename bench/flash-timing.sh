@@ -10,7 +10,8 @@
 # Usage: bench/flash-timing.sh [build folder]   (default: ./build)
 # FLASHES_SCALE=0.3 shortens the run (fewer flashes per duration);
 # FLASH_RUNS="2/20 10/20" chooses the runs (interval s/duration ms);
-# FLASH_LOGS=<folder> keeps the per-flash logs there.
+# FLASH_LOGS=<folder> keeps the per-flash logs there; MESSAGES=1 flashes a
+# message (drawn red on a red box) instead of the picture.
 set -euo pipefail
 source "$(dirname "$0")/flash-bench.sh"
 bench_setup "$0" "$@"

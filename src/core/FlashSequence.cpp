@@ -80,8 +80,13 @@ FlashSequence::Availability FlashSequence::flashPicture(int slot, QImage* pictur
 
 FlashSequence::Drawn FlashSequence::wanted(int index) const
 {
-    return {m_messages.messages().at(index), MessageLook::load(m_preferences), m_screen.size(),
-            m_screen.scaleFactor(), !m_screen.composites()};
+    Drawn drawn;
+    drawn.message = m_messages.messages().at(index);
+    drawn.look = MessageLook::load(m_preferences);
+    drawn.screen = m_screen.size();
+    drawn.scale = m_screen.scaleFactor();
+    drawn.opaque = !m_screen.composites();
+    return drawn;
 }
 
 void FlashSequence::draw(const Drawn& wanted)
