@@ -65,11 +65,18 @@ int FlashSequence::message(int slot) const
                : -1;
 }
 
+bool FlashSequence::isPicture(int slot) const
+{
+    return slot >= 1 && slot <= pictureCount();
+}
+
 FlashSequence::Availability FlashSequence::flashPicture(int slot, QImage* picture)
 {
-    const int index = message(slot);
-    if (index < 0)
+    if (isPicture(slot))
         return m_library.flashPicture(slot, picture);
+    const int index = message(slot);
+    if (index < 0) // the list changed since the slot was chosen
+        return Availability::Unreadable;
     draw(wanted(index));
     if (!m_drawn.arrived)
         return Availability::Pending;
@@ -114,15 +121,15 @@ void FlashSequence::draw(const Drawn& wanted)
 
 void FlashSequence::prefetch(int slot)
 {
-    if (const int index = message(slot); index >= 0)
-        draw(wanted(index));
-    else
+    if (isPicture(slot))
         m_library.prefetch(slot);
+    else if (const int index = message(slot); index >= 0)
+        draw(wanted(index));
 }
 
 std::shared_ptr<const PictureAnimation> FlashSequence::animation(int slot) const
 {
-    return message(slot) < 0 ? m_library.animation(slot) : nullptr;
+    return isPicture(slot) ? m_library.animation(slot) : nullptr;
 }
 
 void FlashSequence::letGoOfPreparedFlashes()
@@ -138,8 +145,10 @@ void FlashSequence::setFlashBox(QSize box)
 
 QString FlashSequence::recordName(int slot) const
 {
-    if (const int index = message(slot); index >= 0)
-        return u'"' + m_messages.messages().at(index) + u'"';
-    const QString copy = m_library.slotPath(slot);
-    return copy.isEmpty() ? QString() : QFileInfo(copy).fileName();
+    if (isPicture(slot)) {
+        const QString copy = m_library.slotPath(slot);
+        return copy.isEmpty() ? QString() : QFileInfo(copy).fileName();
+    }
+    const int index = message(slot);
+    return index >= 0 ? u'"' + m_messages.messages().at(index) + u'"' : QString();
 }

@@ -47,6 +47,7 @@ signals:
 
 private:
     int pictureCount() const;
+    bool isPicture(int slot) const;
     // The message of slot, as an index into the messages, or -1 for a picture.
     int message(int slot) const;
     struct Drawn;
