@@ -116,6 +116,14 @@
         <source>text</source>
         <translation>Text</translation>
     </message>
+    <message>
+        <source>Flashes the pictures of the set of that name from the next picture on; &quot;&quot; for the whole list.</source>
+        <translation>Zeigt ab dem nächsten Bild die Bilder der Sammlung dieses Namens; &quot;&quot; für die ganze Liste.</translation>
+    </message>
+    <message>
+        <source>name</source>
+        <translation>Name</translation>
+    </message>
 </context>
 <context>
     <name>DesktopSession</name>
@@ -892,6 +900,48 @@
     <message>
         <source>Pictures are being added. Wait until that is done, or cancel it.</source>
         <translation>Es werden gerade Bilder hinzugefügt. Warten Sie, bis das erledigt ist, oder brechen Sie es ab.</translation>
+    </message>
+</context>
+<context>
+    <name>PictureSetMenu</name>
+    <message>
+        <source>Picture Set</source>
+        <translation>Bildsammlung</translation>
+    </message>
+    <message>
+        <source>The &amp;whole list</source>
+        <extracomment>The set that holds every picture of the list.</extracomment>
+        <translation>Die &amp;ganze Liste</translation>
+    </message>
+    <message>
+        <source>The set names pictures that are not in the list; they are left out:</source>
+        <translation>Die Sammlung nennt Bilder, die nicht in der Liste sind; sie werden ausgelassen:</translation>
+    </message>
+</context>
+<context>
+    <name>PictureSets</name>
+    <message>
+        <source>A set needs a name.</source>
+        <translation>Eine Sammlung braucht einen Namen.</translation>
+    </message>
+    <message numerus="yes">
+        <source>A set&apos;s name can have at most %n characters.</source>
+        <translation>
+            <numerusform>Der Name einer Sammlung darf höchstens %n Zeichen haben.</numerusform>
+            <numerusform>Der Name einer Sammlung darf höchstens %n Zeichen haben.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>A set&apos;s name cannot hold &quot;/&quot; or control characters, begin with a dot or blanks, or end with blanks.</source>
+        <translation>Der Name einer Sammlung darf weder „/“ noch Steuerzeichen enthalten, nicht mit einem Punkt oder Leerzeichen beginnen und nicht mit Leerzeichen enden.</translation>
+    </message>
+    <message>
+        <source>There is no set named &quot;%1&quot;.</source>
+        <translation>Es gibt keine Sammlung namens „%1“.</translation>
+    </message>
+    <message>
+        <source>The set &quot;%1&quot; is larger than %2 MB, far more than any list of pictures.</source>
+        <translation>Die Sammlung „%1“ ist größer als %2 MB, weit mehr als jede Bilderliste.</translation>
     </message>
 </context>
 <context>

@@ -116,6 +116,14 @@
         <source>text</source>
         <translation>texto</translation>
     </message>
+    <message>
+        <source>Flashes the pictures of the set of that name from the next picture on; &quot;&quot; for the whole list.</source>
+        <translation>Muestra las imágenes del conjunto con ese nombre a partir de la siguiente; &quot;&quot; para toda la lista.</translation>
+    </message>
+    <message>
+        <source>name</source>
+        <translation>nombre</translation>
+    </message>
 </context>
 <context>
     <name>DesktopSession</name>
@@ -892,6 +900,48 @@
     <message>
         <source>Pictures are being added. Wait until that is done, or cancel it.</source>
         <translation>Se están añadiendo imágenes. Espere a que termine o cancélelo.</translation>
+    </message>
+</context>
+<context>
+    <name>PictureSetMenu</name>
+    <message>
+        <source>Picture Set</source>
+        <translation>Conjunto de imágenes</translation>
+    </message>
+    <message>
+        <source>The &amp;whole list</source>
+        <extracomment>The set that holds every picture of the list.</extracomment>
+        <translation>Toda la &amp;lista</translation>
+    </message>
+    <message>
+        <source>The set names pictures that are not in the list; they are left out:</source>
+        <translation>El conjunto nombra imágenes que no están en la lista; se omiten:</translation>
+    </message>
+</context>
+<context>
+    <name>PictureSets</name>
+    <message>
+        <source>A set needs a name.</source>
+        <translation>Un conjunto necesita un nombre.</translation>
+    </message>
+    <message numerus="yes">
+        <source>A set&apos;s name can have at most %n characters.</source>
+        <translation>
+            <numerusform>El nombre de un conjunto puede tener como máximo %n carácter.</numerusform>
+            <numerusform>El nombre de un conjunto puede tener como máximo %n caracteres.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>A set&apos;s name cannot hold &quot;/&quot; or control characters, begin with a dot or blanks, or end with blanks.</source>
+        <translation>El nombre de un conjunto no puede contener «/» ni caracteres de control, empezar por un punto o espacios, ni terminar en espacios.</translation>
+    </message>
+    <message>
+        <source>There is no set named &quot;%1&quot;.</source>
+        <translation>No hay ningún conjunto llamado «%1».</translation>
+    </message>
+    <message>
+        <source>The set &quot;%1&quot; is larger than %2 MB, far more than any list of pictures.</source>
+        <translation>El conjunto «%1» ocupa más de %2 MB, mucho más que cualquier lista de imágenes.</translation>
     </message>
 </context>
 <context>

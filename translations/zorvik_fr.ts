@@ -116,6 +116,14 @@
         <source>text</source>
         <translation>texte</translation>
     </message>
+    <message>
+        <source>Flashes the pictures of the set of that name from the next picture on; &quot;&quot; for the whole list.</source>
+        <translation>Affiche les images de l’ensemble de ce nom à partir de la suivante&#xa0;; &quot;&quot; pour toute la liste.</translation>
+    </message>
+    <message>
+        <source>name</source>
+        <translation>nom</translation>
+    </message>
 </context>
 <context>
     <name>DesktopSession</name>
@@ -892,6 +900,48 @@
     <message>
         <source>Pictures are being added. Wait until that is done, or cancel it.</source>
         <translation>Des images sont en cours d’ajout. Attendez la fin ou annulez l’opération.</translation>
+    </message>
+</context>
+<context>
+    <name>PictureSetMenu</name>
+    <message>
+        <source>Picture Set</source>
+        <translation>Ensemble d’images</translation>
+    </message>
+    <message>
+        <source>The &amp;whole list</source>
+        <extracomment>The set that holds every picture of the list.</extracomment>
+        <translation>Toute la &amp;liste</translation>
+    </message>
+    <message>
+        <source>The set names pictures that are not in the list; they are left out:</source>
+        <translation>L’ensemble nomme des images absentes de la liste&#xa0;; elles sont laissées de côté&#xa0;:</translation>
+    </message>
+</context>
+<context>
+    <name>PictureSets</name>
+    <message>
+        <source>A set needs a name.</source>
+        <translation>Un ensemble a besoin d’un nom.</translation>
+    </message>
+    <message numerus="yes">
+        <source>A set&apos;s name can have at most %n characters.</source>
+        <translation>
+            <numerusform>Le nom d’un ensemble peut compter au plus %n caractère.</numerusform>
+            <numerusform>Le nom d’un ensemble peut compter au plus %n caractères.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>A set&apos;s name cannot hold &quot;/&quot; or control characters, begin with a dot or blanks, or end with blanks.</source>
+        <translation>Le nom d’un ensemble ne peut contenir ni «&#xa0;/&#xa0;» ni caractères de contrôle, ni commencer par un point ou des espaces, ni finir par des espaces.</translation>
+    </message>
+    <message>
+        <source>There is no set named &quot;%1&quot;.</source>
+        <translation>Il n’y a pas d’ensemble nommé «&#xa0;%1&#xa0;».</translation>
+    </message>
+    <message>
+        <source>The set &quot;%1&quot; is larger than %2 MB, far more than any list of pictures.</source>
+        <translation>L’ensemble «&#xa0;%1&#xa0;» dépasse %2&#xa0;Mo, bien plus que n’importe quelle liste d’images.</translation>
     </message>
 </context>
 <context>

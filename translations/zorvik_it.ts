@@ -116,6 +116,14 @@
         <source>text</source>
         <translation>testo</translation>
     </message>
+    <message>
+        <source>Flashes the pictures of the set of that name from the next picture on; &quot;&quot; for the whole list.</source>
+        <translation>Mostra le immagini della raccolta con quel nome dalla prossima in poi; &quot;&quot; per l’intero elenco.</translation>
+    </message>
+    <message>
+        <source>name</source>
+        <translation>nome</translation>
+    </message>
 </context>
 <context>
     <name>DesktopSession</name>
@@ -892,6 +900,48 @@
     <message>
         <source>Pictures are being added. Wait until that is done, or cancel it.</source>
         <translation>Aggiunta di immagini in corso. Attendi che finisca o annullala.</translation>
+    </message>
+</context>
+<context>
+    <name>PictureSetMenu</name>
+    <message>
+        <source>Picture Set</source>
+        <translation>Raccolta di immagini</translation>
+    </message>
+    <message>
+        <source>The &amp;whole list</source>
+        <extracomment>The set that holds every picture of the list.</extracomment>
+        <translation>L’intero &amp;elenco</translation>
+    </message>
+    <message>
+        <source>The set names pictures that are not in the list; they are left out:</source>
+        <translation>La raccolta nomina immagini che non sono nell’elenco; vengono tralasciate:</translation>
+    </message>
+</context>
+<context>
+    <name>PictureSets</name>
+    <message>
+        <source>A set needs a name.</source>
+        <translation>Una raccolta ha bisogno di un nome.</translation>
+    </message>
+    <message numerus="yes">
+        <source>A set&apos;s name can have at most %n characters.</source>
+        <translation>
+            <numerusform>Il nome di una raccolta può avere al massimo %n carattere.</numerusform>
+            <numerusform>Il nome di una raccolta può avere al massimo %n caratteri.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>A set&apos;s name cannot hold &quot;/&quot; or control characters, begin with a dot or blanks, or end with blanks.</source>
+        <translation>Il nome di una raccolta non può contenere «/» o caratteri di controllo, iniziare con un punto o con spazi, né finire con spazi.</translation>
+    </message>
+    <message>
+        <source>There is no set named &quot;%1&quot;.</source>
+        <translation>Non c’è nessuna raccolta chiamata «%1».</translation>
+    </message>
+    <message>
+        <source>The set &quot;%1&quot; is larger than %2 MB, far more than any list of pictures.</source>
+        <translation>La raccolta «%1» supera i %2 MB, molto più di qualsiasi elenco di immagini.</translation>
     </message>
 </context>
 <context>

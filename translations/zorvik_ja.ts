@@ -116,6 +116,14 @@
         <source>text</source>
         <translation>テキスト</translation>
     </message>
+    <message>
+        <source>Flashes the pictures of the set of that name from the next picture on; &quot;&quot; for the whole list.</source>
+        <translation>次の画像から、その名前の画像セットの画像を表示します。&quot;&quot; でリスト全体に戻します。</translation>
+    </message>
+    <message>
+        <source>name</source>
+        <translation>名前</translation>
+    </message>
 </context>
 <context>
     <name>DesktopSession</name>
@@ -885,6 +893,47 @@
     <message>
         <source>Pictures are being added. Wait until that is done, or cancel it.</source>
         <translation>画像を追加中です。完了するまで待つか、キャンセルしてください。</translation>
+    </message>
+</context>
+<context>
+    <name>PictureSetMenu</name>
+    <message>
+        <source>Picture Set</source>
+        <translation>画像セット</translation>
+    </message>
+    <message>
+        <source>The &amp;whole list</source>
+        <extracomment>The set that holds every picture of the list.</extracomment>
+        <translation>リスト全体(&amp;W)</translation>
+    </message>
+    <message>
+        <source>The set names pictures that are not in the list; they are left out:</source>
+        <translation>この画像セットには、リストにない画像が含まれています。それらは除外されます：</translation>
+    </message>
+</context>
+<context>
+    <name>PictureSets</name>
+    <message>
+        <source>A set needs a name.</source>
+        <translation>画像セットには名前が必要です。</translation>
+    </message>
+    <message numerus="yes">
+        <source>A set&apos;s name can have at most %n characters.</source>
+        <translation>
+            <numerusform>画像セットの名前は %n 文字までです。</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>A set&apos;s name cannot hold &quot;/&quot; or control characters, begin with a dot or blanks, or end with blanks.</source>
+        <translation>画像セットの名前には「/」や制御文字を含めることはできず、ドットや空白で始めることも、空白で終えることもできません。</translation>
+    </message>
+    <message>
+        <source>There is no set named &quot;%1&quot;.</source>
+        <translation>「%1」という画像セットはありません。</translation>
+    </message>
+    <message>
+        <source>The set &quot;%1&quot; is larger than %2 MB, far more than any list of pictures.</source>
+        <translation>画像セット「%1」は %2 MB を超えています。どんな画像リストよりもはるかに大きなサイズです。</translation>
     </message>
 </context>
 <context>

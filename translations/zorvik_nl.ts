@@ -116,6 +116,14 @@
         <source>text</source>
         <translation>tekst</translation>
     </message>
+    <message>
+        <source>Flashes the pictures of the set of that name from the next picture on; &quot;&quot; for the whole list.</source>
+        <translation>Toont vanaf de volgende afbeelding de afbeeldingen van de set met die naam; &quot;&quot; voor de hele lijst.</translation>
+    </message>
+    <message>
+        <source>name</source>
+        <translation>naam</translation>
+    </message>
 </context>
 <context>
     <name>DesktopSession</name>
@@ -892,6 +900,48 @@
     <message>
         <source>Pictures are being added. Wait until that is done, or cancel it.</source>
         <translation>Er worden afbeeldingen toegevoegd. Wacht tot dat klaar is, of annuleer het.</translation>
+    </message>
+</context>
+<context>
+    <name>PictureSetMenu</name>
+    <message>
+        <source>Picture Set</source>
+        <translation>Afbeeldingenset</translation>
+    </message>
+    <message>
+        <source>The &amp;whole list</source>
+        <extracomment>The set that holds every picture of the list.</extracomment>
+        <translation>De &amp;hele lijst</translation>
+    </message>
+    <message>
+        <source>The set names pictures that are not in the list; they are left out:</source>
+        <translation>De set noemt afbeeldingen die niet in de lijst staan; die worden overgeslagen:</translation>
+    </message>
+</context>
+<context>
+    <name>PictureSets</name>
+    <message>
+        <source>A set needs a name.</source>
+        <translation>Een set heeft een naam nodig.</translation>
+    </message>
+    <message numerus="yes">
+        <source>A set&apos;s name can have at most %n characters.</source>
+        <translation>
+            <numerusform>De naam van een set mag hoogstens %n teken hebben.</numerusform>
+            <numerusform>De naam van een set mag hoogstens %n tekens hebben.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>A set&apos;s name cannot hold &quot;/&quot; or control characters, begin with a dot or blanks, or end with blanks.</source>
+        <translation>De naam van een set mag geen &quot;/&quot; of stuurtekens bevatten, niet met een punt of spaties beginnen en niet op spaties eindigen.</translation>
+    </message>
+    <message>
+        <source>There is no set named &quot;%1&quot;.</source>
+        <translation>Er is geen set met de naam &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>The set &quot;%1&quot; is larger than %2 MB, far more than any list of pictures.</source>
+        <translation>De set &quot;%1&quot; is groter dan %2 MB, veel meer dan welke lijst met afbeeldingen ook.</translation>
     </message>
 </context>
 <context>

@@ -116,6 +116,14 @@
         <source>text</source>
         <translation>tekst</translation>
     </message>
+    <message>
+        <source>Flashes the pictures of the set of that name from the next picture on; &quot;&quot; for the whole list.</source>
+        <translation>Wyświetla obrazy z zestawu o tej nazwie od następnego obrazu; &quot;&quot; oznacza całą listę.</translation>
+    </message>
+    <message>
+        <source>name</source>
+        <translation>nazwa</translation>
+    </message>
 </context>
 <context>
     <name>DesktopSession</name>
@@ -899,6 +907,49 @@
     <message>
         <source>Pictures are being added. Wait until that is done, or cancel it.</source>
         <translation>Trwa dodawanie obrazów. Poczekaj, aż się zakończy, albo je anuluj.</translation>
+    </message>
+</context>
+<context>
+    <name>PictureSetMenu</name>
+    <message>
+        <source>Picture Set</source>
+        <translation>Zestaw obrazów</translation>
+    </message>
+    <message>
+        <source>The &amp;whole list</source>
+        <extracomment>The set that holds every picture of the list.</extracomment>
+        <translation>&amp;Cała lista</translation>
+    </message>
+    <message>
+        <source>The set names pictures that are not in the list; they are left out:</source>
+        <translation>Zestaw wymienia obrazy, których nie ma na liście; zostają pominięte:</translation>
+    </message>
+</context>
+<context>
+    <name>PictureSets</name>
+    <message>
+        <source>A set needs a name.</source>
+        <translation>Zestaw musi mieć nazwę.</translation>
+    </message>
+    <message numerus="yes">
+        <source>A set&apos;s name can have at most %n characters.</source>
+        <translation>
+            <numerusform>Nazwa zestawu może mieć najwyżej %n znak.</numerusform>
+            <numerusform>Nazwa zestawu może mieć najwyżej %n znaki.</numerusform>
+            <numerusform>Nazwa zestawu może mieć najwyżej %n znaków.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>A set&apos;s name cannot hold &quot;/&quot; or control characters, begin with a dot or blanks, or end with blanks.</source>
+        <translation>Nazwa zestawu nie może zawierać „/” ani znaków sterujących, zaczynać się od kropki lub spacji ani kończyć spacjami.</translation>
+    </message>
+    <message>
+        <source>There is no set named &quot;%1&quot;.</source>
+        <translation>Nie ma zestawu o nazwie „%1”.</translation>
+    </message>
+    <message>
+        <source>The set &quot;%1&quot; is larger than %2 MB, far more than any list of pictures.</source>
+        <translation>Zestaw „%1” ma ponad %2 MB, znacznie więcej niż jakakolwiek lista obrazów.</translation>
     </message>
 </context>
 <context>

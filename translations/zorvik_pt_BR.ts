@@ -116,6 +116,14 @@
         <source>text</source>
         <translation>texto</translation>
     </message>
+    <message>
+        <source>Flashes the pictures of the set of that name from the next picture on; &quot;&quot; for the whole list.</source>
+        <translation>Exibe as imagens do conjunto com esse nome a partir da próxima; &quot;&quot; para a lista inteira.</translation>
+    </message>
+    <message>
+        <source>name</source>
+        <translation>nome</translation>
+    </message>
 </context>
 <context>
     <name>DesktopSession</name>
@@ -892,6 +900,48 @@
     <message>
         <source>Pictures are being added. Wait until that is done, or cancel it.</source>
         <translation>Imagens estão sendo adicionadas. Aguarde até terminar ou cancele.</translation>
+    </message>
+</context>
+<context>
+    <name>PictureSetMenu</name>
+    <message>
+        <source>Picture Set</source>
+        <translation>Conjunto de imagens</translation>
+    </message>
+    <message>
+        <source>The &amp;whole list</source>
+        <extracomment>The set that holds every picture of the list.</extracomment>
+        <translation>A &amp;lista inteira</translation>
+    </message>
+    <message>
+        <source>The set names pictures that are not in the list; they are left out:</source>
+        <translation>O conjunto cita imagens que não estão na lista; elas ficam de fora:</translation>
+    </message>
+</context>
+<context>
+    <name>PictureSets</name>
+    <message>
+        <source>A set needs a name.</source>
+        <translation>Um conjunto precisa de um nome.</translation>
+    </message>
+    <message numerus="yes">
+        <source>A set&apos;s name can have at most %n characters.</source>
+        <translation>
+            <numerusform>O nome de um conjunto pode ter no máximo %n caractere.</numerusform>
+            <numerusform>O nome de um conjunto pode ter no máximo %n caracteres.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>A set&apos;s name cannot hold &quot;/&quot; or control characters, begin with a dot or blanks, or end with blanks.</source>
+        <translation>O nome de um conjunto não pode conter &quot;/&quot; nem caracteres de controle, começar com ponto ou espaços, nem terminar com espaços.</translation>
+    </message>
+    <message>
+        <source>There is no set named &quot;%1&quot;.</source>
+        <translation>Não há nenhum conjunto chamado &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>The set &quot;%1&quot; is larger than %2 MB, far more than any list of pictures.</source>
+        <translation>O conjunto &quot;%1&quot; tem mais de %2 MB, muito mais que qualquer lista de imagens.</translation>
     </message>
 </context>
 <context>

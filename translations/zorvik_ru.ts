@@ -116,6 +116,14 @@
         <source>text</source>
         <translation>текст</translation>
     </message>
+    <message>
+        <source>Flashes the pictures of the set of that name from the next picture on; &quot;&quot; for the whole list.</source>
+        <translation>Показывать изображения из набора с этим именем, начиная со следующего; &quot;&quot; — весь список.</translation>
+    </message>
+    <message>
+        <source>name</source>
+        <translation>имя</translation>
+    </message>
 </context>
 <context>
     <name>DesktopSession</name>
@@ -899,6 +907,49 @@
     <message>
         <source>Pictures are being added. Wait until that is done, or cancel it.</source>
         <translation>Идёт добавление изображений. Дождитесь его окончания или отмените его.</translation>
+    </message>
+</context>
+<context>
+    <name>PictureSetMenu</name>
+    <message>
+        <source>Picture Set</source>
+        <translation>Набор изображений</translation>
+    </message>
+    <message>
+        <source>The &amp;whole list</source>
+        <extracomment>The set that holds every picture of the list.</extracomment>
+        <translation>&amp;Весь список</translation>
+    </message>
+    <message>
+        <source>The set names pictures that are not in the list; they are left out:</source>
+        <translation>В наборе есть изображения, которых нет в списке; они пропускаются:</translation>
+    </message>
+</context>
+<context>
+    <name>PictureSets</name>
+    <message>
+        <source>A set needs a name.</source>
+        <translation>У набора должно быть имя.</translation>
+    </message>
+    <message numerus="yes">
+        <source>A set&apos;s name can have at most %n characters.</source>
+        <translation>
+            <numerusform>Имя набора может содержать не более %n символа.</numerusform>
+            <numerusform>Имя набора может содержать не более %n символов.</numerusform>
+            <numerusform>Имя набора может содержать не более %n символов.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>A set&apos;s name cannot hold &quot;/&quot; or control characters, begin with a dot or blanks, or end with blanks.</source>
+        <translation>Имя набора не может содержать «/» или управляющие символы, начинаться с точки или пробелов и заканчиваться пробелами.</translation>
+    </message>
+    <message>
+        <source>There is no set named &quot;%1&quot;.</source>
+        <translation>Набора с именем «%1» нет.</translation>
+    </message>
+    <message>
+        <source>The set &quot;%1&quot; is larger than %2 MB, far more than any list of pictures.</source>
+        <translation>Набор «%1» больше %2 МБ — гораздо больше любого списка изображений.</translation>
     </message>
 </context>
 <context>

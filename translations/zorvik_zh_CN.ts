@@ -116,6 +116,14 @@
         <source>text</source>
         <translation>文本</translation>
     </message>
+    <message>
+        <source>Flashes the pictures of the set of that name from the next picture on; &quot;&quot; for the whole list.</source>
+        <translation>从下一张图片起显示该名称图片集中的图片；&quot;&quot; 表示整个列表。</translation>
+    </message>
+    <message>
+        <source>name</source>
+        <translation>名称</translation>
+    </message>
 </context>
 <context>
     <name>DesktopSession</name>
@@ -885,6 +893,47 @@
     <message>
         <source>Pictures are being added. Wait until that is done, or cancel it.</source>
         <translation>正在添加图片。请等待完成，或取消添加。</translation>
+    </message>
+</context>
+<context>
+    <name>PictureSetMenu</name>
+    <message>
+        <source>Picture Set</source>
+        <translation>图片集</translation>
+    </message>
+    <message>
+        <source>The &amp;whole list</source>
+        <extracomment>The set that holds every picture of the list.</extracomment>
+        <translation>整个列表(&amp;W)</translation>
+    </message>
+    <message>
+        <source>The set names pictures that are not in the list; they are left out:</source>
+        <translation>该图片集列出了不在列表中的图片，这些图片将被略过：</translation>
+    </message>
+</context>
+<context>
+    <name>PictureSets</name>
+    <message>
+        <source>A set needs a name.</source>
+        <translation>图片集需要一个名称。</translation>
+    </message>
+    <message numerus="yes">
+        <source>A set&apos;s name can have at most %n characters.</source>
+        <translation>
+            <numerusform>图片集名称最多 %n 个字符。</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>A set&apos;s name cannot hold &quot;/&quot; or control characters, begin with a dot or blanks, or end with blanks.</source>
+        <translation>图片集名称不能包含“/”或控制字符，不能以点或空格开头，也不能以空格结尾。</translation>
+    </message>
+    <message>
+        <source>There is no set named &quot;%1&quot;.</source>
+        <translation>没有名为“%1”的图片集。</translation>
+    </message>
+    <message>
+        <source>The set &quot;%1&quot; is larger than %2 MB, far more than any list of pictures.</source>
+        <translation>图片集“%1”大于 %2 MB，远超任何图片列表。</translation>
     </message>
 </context>
 <context>

@@ -84,6 +84,12 @@ CommandLine::CommandLine(const QStringList& arguments, const QString& version)
            "once for each message."),
         tr("text"));
     parser.addOption(message);
+    const QCommandLineOption set(
+        QStringLiteral("set"),
+        tr("Flashes the pictures of the set of that name from the next picture on; \"\" for the "
+           "whole list."),
+        tr("name"));
+    parser.addOption(set);
     parser.addPositionalArgument(
         QStringLiteral("pictures"),
         tr("Picture files or folders to add to the list of the program that is running."),
@@ -151,6 +157,8 @@ CommandLine::CommandLine(const QStringList& arguments, const QString& version)
     for (const QString& picture : parser.positionalArguments())
         m_command.pictures << QFileInfo(picture).absoluteFilePath();
     m_command.messages = parser.values(message);
+    if (parser.isSet(set))
+        m_command.set = parser.value(set);
 }
 
 void CommandLine::refuse(const QString& complaint, const QString& program)

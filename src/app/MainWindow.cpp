@@ -8,6 +8,7 @@
 #include "app/MessagesDialog.h"
 #include "app/PauseForActions.h"
 #include "app/PauseWhenMenu.h"
+#include "app/PictureSetMenu.h"
 #include "app/RecordDialog.h"
 #include "app/RefusalMessage.h"
 #include "app/RunTrayIcon.h"
@@ -320,6 +321,10 @@ void MainWindow::buildRunMenus(QMenu* file)
         menu->insertMenu(before, pauseMenu);
         menu->insertMenu(before, showPicturesOnMenu);
         menu->insertMenu(before, new VaryIntervalMenu(m_session.preferences(), this));
+        auto* sets = new PictureSetMenu(m_session, m_services.dialogs, this);
+        sets->setObjectName(menu == file ? QStringLiteral("mnuPictureSet")
+                                         : QStringLiteral("mnuTrayPictureSet"));
+        menu->insertMenu(before, sets);
         menu->insertAction(
             before, new StartWithSessionAction(m_services.autostart, m_services.dialogs, *menu));
         menu->insertSeparator(before);

@@ -69,6 +69,11 @@ RemoteCommand::Delivery RemoteCommand::send(QString& error) const
             program.setTimeout(ReplyTimeoutMs);
             return program.AddMessages(messages);
         };
+    if (set)
+        calls << [&] {
+            program.setTimeout(ReplyTimeoutMs);
+            return program.ChooseSet(*set);
+        };
     if (kind != Kind::None)
         calls << [&] {
             program.setTimeout(ReplyTimeoutMs);

@@ -5,6 +5,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <optional>
+
 // A command for the copy of the program that is already running, given on a
 // second launch's command line (so that a desktop's key binding can start,
 // stop or pause a run) and handed over on the session bus.
@@ -17,9 +19,10 @@ public:
     static constexpr int MaxPauseMinutes = 7 * 24 * 60;
 
     Kind kind = Kind::None;
-    int minutes = 0;      // how long PauseFor pauses
-    QStringList pictures; // absolute paths, added before the command runs
-    QStringList messages; // added before the command runs
+    int minutes = 0;            // how long PauseFor pauses
+    QStringList pictures;       // absolute paths, added before the command runs
+    QStringList messages;       // added before the command runs
+    std::optional<QString> set; // chosen before the command runs; "" the whole list
 
     bool isEmpty() const { return kind == Kind::None && pictures.isEmpty() && messages.isEmpty(); }
 

@@ -50,6 +50,7 @@ RemoteControl::RemoteControl(Session& session, Dialogs& dialogs, QObject* parent
     FlashRun& run = session.run();
     connect(&run, &FlashRun::stateChanged, this, &RemoteControl::announceChanges);
     connect(&run, &FlashRun::scheduleChanged, this, &RemoteControl::announceChanges);
+    connect(&session, &Session::currentSetChanged, this, &RemoteControl::announceChanges);
     m_announced = properties();
 }
 
@@ -90,6 +91,11 @@ QStringList RemoteControl::pauseReasons() const
         if (reasons.testFlag(reason))
             names << QString::fromLatin1(name);
     return names;
+}
+
+QString RemoteControl::currentSet() const
+{
+    return m_session ? m_session->currentSet() : QString();
 }
 
 QString RemoteControl::nextFlash() const
@@ -211,6 +217,17 @@ void RemoteControl::AddMessages(const QStringList& messages)
     }
 }
 
+void RemoteControl::ChooseSet(const QString& name)
+{
+    if (!m_session)
+        return;
+    QStringList leftOut;
+    if (const Outcome outcome = m_session->chooseSet(name, &leftOut); !outcome.isDone()) {
+        m_notice.refused(outcome.refusal);
+        sendErrorReply(QDBusError::InvalidArgs, outcome.refusal);
+    }
+}
+
 void RemoteControl::added(const std::optional<QDBusMessage>& call,
                           const PictureBatch::Summary& summary, int total)
 {
@@ -235,7 +252,8 @@ QVariantMap RemoteControl::properties() const
 {
     return {{QStringLiteral("Running"), isRunning()},
             {QStringLiteral("PauseReasons"), pauseReasons()},
-            {QStringLiteral("NextFlash"), nextFlash()}};
+            {QStringLiteral("NextFlash"), nextFlash()},
+            {QStringLiteral("CurrentSet"), currentSet()}};
 }
 
 // Tells watchers what changed with the run's state or its pauses. The next

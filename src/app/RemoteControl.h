@@ -28,6 +28,7 @@ class RemoteControl final : public QObject, protected QDBusContext
     Q_PROPERTY(bool Running READ isRunning)
     Q_PROPERTY(QStringList PauseReasons READ pauseReasons)
     Q_PROPERTY(QString NextFlash READ nextFlash)
+    Q_PROPERTY(QString CurrentSet READ currentSet)
 
 public:
     static const QString ServiceName;
@@ -61,6 +62,8 @@ public:
     QStringList pauseReasons() const;
     // When the next picture is due (ISO 8601, local time), or "" when none is.
     QString nextFlash() const;
+    // The set whose pictures are flashed; empty: the whole list.
+    QString currentSet() const;
 
 public slots:
     void Start();
@@ -70,6 +73,7 @@ public slots:
     void Resume();
     void AddPictures(const QStringList& paths);
     void AddMessages(const QStringList& messages);
+    void ChooseSet(const QString& name);
 
 private:
     void wantRunning(bool running);

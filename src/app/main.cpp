@@ -67,7 +67,7 @@ int readCommandLine(int argc, char* argv[], bool& startsRun, const QStringList& 
     // is handed over only once the program knows a copy runs: the session bus
     // cannot be used again after this core application ends.
     if (command.isEmpty() ||
-        (startsRun && command.pictures.isEmpty() && command.messages.isEmpty()))
+        (startsRun && command.pictures.isEmpty() && command.messages.isEmpty() && !command.set))
         return -1;
     return handOver(command, 1);
 }

@@ -8,7 +8,9 @@
 #include "preferences/Preferences.h"
 
 #include <QFileInfo>
+#include <QHash>
 #include <QPointer>
+#include <QSet>
 
 namespace
 {
@@ -25,6 +27,44 @@ FlashSequence::FlashSequence(PictureLibrary& library, MessageList& messages,
 {
     m_drawing.setMaxThreadCount(1);
     connect(&library, &PictureLibrary::flashPictureReady, this, &FlashSequence::flashPictureReady);
+    connect(&library, &PictureLibrary::slotsChanged, this, &FlashSequence::mapSet);
+}
+
+void FlashSequence::choosePictureSet(const QString& name, const QStringList& entries)
+{
+    m_setName = name;
+    m_setEntries = name.isEmpty() ? QStringList() : entries;
+    mapSet();
+}
+
+void FlashSequence::mapSet()
+{
+    m_setSlots.clear();
+    if (m_setName.isEmpty())
+        return;
+    QHash<QString, int> slotOf;
+    const QStringList& listed = m_library.entries();
+    for (int i = 0; i < listed.size(); ++i)
+        slotOf.insert(listed.at(i), i + 1);
+    for (const QString& entry : std::as_const(m_setEntries))
+        if (const int slot = slotOf.value(entry); slot > 0)
+            m_setSlots << slot;
+}
+
+QStringList FlashSequence::leftOutOfSet() const
+{
+    const QStringList& listed = m_library.entries();
+    const QSet<QString> known(listed.cbegin(), listed.cend());
+    QStringList leftOut;
+    for (const QString& entry : m_setEntries)
+        if (!known.contains(entry))
+            leftOut << entry;
+    return leftOut;
+}
+
+int FlashSequence::librarySlot(int slot) const
+{
+    return m_setName.isEmpty() ? slot : m_setSlots.value(slot - 1);
 }
 
 FlashSequence::~FlashSequence()
@@ -46,7 +86,9 @@ void FlashSequence::save(Preferences& preferences, Content content)
 
 int FlashSequence::pictureCount() const
 {
-    return load(m_preferences) == Content::Messages ? 0 : m_library.slotCount();
+    if (load(m_preferences) == Content::Messages)
+        return 0;
+    return m_setName.isEmpty() ? m_library.slotCount() : int(m_setSlots.size());
 }
 
 int FlashSequence::slotCount() const
@@ -73,7 +115,7 @@ bool FlashSequence::isPicture(int slot) const
 FlashSequence::Availability FlashSequence::flashPicture(int slot, QImage* picture)
 {
     if (isPicture(slot))
-        return m_library.flashPicture(slot, picture);
+        return m_library.flashPicture(librarySlot(slot), picture);
     const int index = message(slot);
     if (index < 0) // the list changed since the slot was chosen
         return Availability::Unreadable;
@@ -122,14 +164,14 @@ void FlashSequence::draw(const Drawn& wanted)
 void FlashSequence::prefetch(int slot)
 {
     if (isPicture(slot))
-        m_library.prefetch(slot);
+        m_library.prefetch(librarySlot(slot));
     else if (const int index = message(slot); index >= 0)
         draw(wanted(index));
 }
 
 std::shared_ptr<const PictureAnimation> FlashSequence::animation(int slot) const
 {
-    return isPicture(slot) ? m_library.animation(slot) : nullptr;
+    return isPicture(slot) ? m_library.animation(librarySlot(slot)) : nullptr;
 }
 
 void FlashSequence::letGoOfPreparedFlashes()
@@ -146,7 +188,7 @@ void FlashSequence::setFlashBox(QSize box)
 QString FlashSequence::recordName(int slot) const
 {
     if (isPicture(slot)) {
-        const QString copy = m_library.slotPath(slot);
+        const QString copy = m_library.slotPath(librarySlot(slot));
         return copy.isEmpty() ? QString() : QFileInfo(copy).fileName();
     }
     const int index = message(slot);

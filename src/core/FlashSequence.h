@@ -41,6 +41,14 @@ public:
     // message in quotes; empty for none.
     QString recordName(int slot) const;
 
+    // Flashes only the pictures a set names, in its order; an empty name:
+    // the whole list. Pictures it names that the list does not hold are left
+    // out.
+    void choosePictureSet(const QString& name, const QStringList& entries);
+    const QString& pictureSet() const { return m_setName; }
+    // The pictures the set chosen names that the list does not hold.
+    QStringList leftOutOfSet() const;
+
 signals:
     // A picture asked for while it was being prepared (or drawn) is ready.
     void flashPictureReady();
@@ -48,6 +56,9 @@ signals:
 private:
     int pictureCount() const;
     bool isPicture(int slot) const;
+    // The library's slot of a picture slot.
+    int librarySlot(int slot) const;
+    void mapSet();
     // The message of slot, as an index into the messages, or -1 for a picture.
     int message(int slot) const;
     struct Drawn;
@@ -77,4 +88,7 @@ private:
     };
     Drawn m_drawn;         // the last message asked for, drawn or being drawn
     QThreadPool m_drawing; // one thread: a message at a time
+    QString m_setName;     // empty: the whole list
+    QStringList m_setEntries;
+    QList<int> m_setSlots; // the library's slots of the set's pictures, in its order
 };

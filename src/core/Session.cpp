@@ -8,6 +8,7 @@
 #include "library/LibraryFolder.h"
 #include "library/MessageList.h"
 #include "library/PictureLibrary.h"
+#include "library/PictureSets.h"
 #include "platform/Units.h"
 #include "settings/ActiveHours.h"
 #include "settings/ShowPicturesOn.h"
@@ -71,6 +72,10 @@ void Session::load()
 {
     m_library->load();
     m_messages->load();
+    // A set that went away since leaves the whole list.
+    if (const QString set = m_preferences.text(Preference::CurrentSet); !set.isEmpty())
+        if (!chooseSet(set).isDone())
+            chooseSet({});
     m_pausePreferences.load();
     m_run->setPauseWhen(m_pausePreferences.enabledReasons());
     m_run->setActiveHours(ActiveHours::load(m_preferences));
@@ -152,6 +157,34 @@ Outcome Session::addMessages(const QStringList& texts)
 {
     QString error;
     return m_messages->add(texts, &error) ? Outcome::done() : Outcome::refused(error);
+}
+
+QStringList Session::pictureSets() const
+{
+    return PictureSets(m_services.program.folder).names();
+}
+
+QString Session::currentSet() const
+{
+    return m_sequence->pictureSet();
+}
+
+Outcome Session::chooseSet(const QString& name, QStringList* leftOut)
+{
+    QStringList entries;
+    if (!name.isEmpty()) {
+        QString error;
+        const auto read = PictureSets(m_services.program.folder).entries(name, &error);
+        if (!read)
+            return Outcome::refused(error);
+        entries = *read;
+    }
+    m_sequence->choosePictureSet(name, entries);
+    m_preferences.setText(Preference::CurrentSet, name);
+    if (leftOut)
+        *leftOut = m_sequence->leftOutOfSet();
+    emit currentSetChanged(name);
+    return Outcome::done();
 }
 
 Outcome Session::addPictures(const QStringList& paths, AddFinished whenDone)

@@ -39,8 +39,20 @@ public:
     PictureLibrary& library() const { return *m_library; }
     // The user's messages, flashed beside or instead of the pictures.
     MessageList& messages() const { return *m_messages; }
+    // What the run flashes: the pictures of the set chosen, the messages.
+    FlashSequence& sequence() const { return *m_sequence; }
     // Adds messages at the end of the list, each checked; all or none.
     Outcome addMessages(const QStringList& texts);
+
+    // The sets of the library's pictures there are now.
+    QStringList pictureSets() const;
+    // The set whose pictures are flashed; empty: the whole list.
+    QString currentSet() const;
+    // Flashes that set's pictures from the next one on, and keeps the
+    // choice; an empty name: the whole list. Refused when the set cannot be
+    // read. Pictures it names that the list does not hold are left out, and
+    // named in leftOut.
+    Outcome chooseSet(const QString& name, QStringList* leftOut = nullptr);
     FlashRun& run() const { return *m_run; }
     // How often the pictures were shown, while the user keeps a record.
     ShowRecord& record() const { return *m_record; }
@@ -104,6 +116,7 @@ signals:
     // paths is what addPictures() was given.
     void addingFinished(const QStringList& paths, const PictureBatch::Summary& summary, int total);
     void showPicturesOnChanged(ShowPicturesOn choice);
+    void currentSetChanged(const QString& name);
 
 private:
     DisplaySettings current() const override;

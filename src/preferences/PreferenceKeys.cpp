@@ -88,6 +88,7 @@ QList<PreferenceKey> table()
          {"none", "outline", "shadow"}},
         {Preference::MessageBox, messages, "Box", Type::Flag, "0"},
         {Preference::MessageBoxColour, messages, "BoxColour", Type::Colour, "#202020"},
+        {Preference::CurrentSet, "sets", "Current", Type::Text, ""},
     };
 }
 

@@ -36,6 +36,7 @@ enum class Preference {
     MessageEdge,
     MessageBox,
     MessageBoxColour,
+    CurrentSet,
 };
 
 // Where a setting lives in the file and what it may hold. The file's

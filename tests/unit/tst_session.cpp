@@ -9,6 +9,7 @@
 #include "core/Session.h"
 #include "library/MessageList.h"
 #include "library/PictureLibrary.h"
+#include "library/PictureSets.h"
 
 #include "Fakes.h"
 #include "LibraryFixture.h"
@@ -16,6 +17,7 @@
 #include "TestPictures.h"
 
 #include <QDBusPendingCall>
+#include <QDir>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -76,6 +78,7 @@ private slots:
     void burstsSettleOnTheLastStateAskedFor();
     void handedOverPicturesWaitTheirTurn();
     void handedOverMessagesAreAllOrNoneAndCanRunAlone();
+    void setsChosenOnTheBusFlashTheirPicturesAlone();
 };
 
 void SessionTest::runRequestsComeToOutcomes()
@@ -192,6 +195,37 @@ void SessionTest::handedOverMessagesAreAllOrNoneAndCanRunAlone()
     QVERIFY(!f.session.start().isDone());
     FlashSequence::save(f.session.preferences(), FlashSequence::Content::Messages);
     QVERIFY(f.session.start().isDone());
+}
+
+void SessionTest::setsChosenOnTheBusFlashTheirPicturesAlone()
+{
+    BusFixture f;
+    const QStringList names = pictureNames(3);
+    writeLibrary(f.fakes, names);
+    f.session.library().load();
+    const QString sets = f.fakes.programFolder() + "/sets/";
+    QVERIFY(QDir().mkpath(sets));
+    // Written by hand: in its own order, with a picture the list does not hold.
+    QVERIFY(TestPictures::bytes(sets + "work.txt", "\"" + names[2].toUtf8() +
+                                                       "\"\r\n\"gone.jpg\"\r\n\"" +
+                                                       names[0].toUtf8() + "\"\r\n"));
+    QVERIFY(TestPictures::bytes(sets + "huge.txt", QByteArray(PictureSets::MaxFileBytes + 1, 'x')));
+    const QList<QDBusPendingCall> calls = f.callMany(
+        "ChooseSet", {{QString("work")}, {QString("none")}, {QString("huge")}, {QString("../x")}});
+    QCOMPARE(calls.at(0).error().type(), QDBusError::NoError);
+    for (const int refused : {1, 2, 3})
+        QCOMPARE(calls.at(refused).error().type(), QDBusError::InvalidArgs);
+    QCOMPARE(f.control.currentSet(), QString("work"));
+    QCOMPARE(f.session.sequence().slotCount(), 2);
+    QCOMPARE(f.session.sequence().recordName(1), names[2]);
+    QCOMPARE(f.session.sequence().leftOutOfSet(), QStringList{"gone.jpg"});
+
+    // Kept for the next start; the whole list again with "".
+    Session again(f.fakes.services, f.display);
+    again.load();
+    QCOMPARE(again.currentSet(), QString("work"));
+    QVERIFY(again.chooseSet({}).isDone());
+    QCOMPARE(again.sequence().slotCount(), 3);
 }
 
 QTEST_GUILESS_MAIN(SessionTest)

@@ -1,0 +1,83 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "library/PictureSets.h"
+
+#include "library/PictureListFile.h"
+
+#include <QCollator>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+#include <algorithm>
+
+namespace
+{
+
+const QString Suffix = QStringLiteral(".txt");
+
+} // namespace
+
+PictureSets::PictureSets(QString programFolder) : m_folder(programFolder + QStringLiteral("/sets"))
+{
+}
+
+QString PictureSets::fileOf(const QString& name) const
+{
+    return m_folder + u'/' + name + Suffix;
+}
+
+QStringList PictureSets::names() const
+{
+    QStringList names;
+    const QFileInfoList files =
+        QDir(m_folder).entryInfoList({u'*' + Suffix}, QDir::Files | QDir::Readable);
+    for (const QFileInfo& file : files)
+        if (const QString name = file.completeBaseName(); refusal(name).isEmpty())
+            names << name;
+    QCollator collator;
+    collator.setNumericMode(true);
+    std::sort(names.begin(), names.end(), collator);
+    return names;
+}
+
+QString PictureSets::refusal(const QString& name)
+{
+    if (name.trimmed().isEmpty())
+        return tr("A set needs a name.");
+    if (name.size() > MaxNameLength)
+        return tr("A set's name can have at most %n characters.", nullptr, MaxNameLength);
+    const bool control = std::any_of(name.cbegin(), name.cend(),
+                                     [](QChar c) { return c.category() == QChar::Other_Control; });
+    // It names a file in the sets folder, and nothing beside or above it.
+    if (control || name.contains(u'/') || name.startsWith(u'.') || name != name.trimmed())
+        return tr("A set's name cannot hold \"/\" or control characters, begin with a dot or "
+                  "blanks, or end with blanks.");
+    return {};
+}
+
+std::optional<QStringList> PictureSets::entries(const QString& name, QString* error) const
+{
+    if (const QString why = refusal(name); !why.isEmpty()) {
+        *error = why;
+        return std::nullopt;
+    }
+    const QFileInfo file(fileOf(name));
+    if (!file.isFile()) {
+        *error = tr("There is no set named \"%1\".").arg(name);
+        return std::nullopt;
+    }
+    if (file.size() > MaxFileBytes) {
+        *error = tr("The set \"%1\" is larger than %2 MB, far more than any list of pictures.")
+                     .arg(name)
+                     .arg(MaxFileBytes >> 20);
+        return std::nullopt;
+    }
+    QFile in(file.filePath());
+    if (!in.open(QIODevice::ReadOnly)) {
+        *error = in.errorString();
+        return std::nullopt;
+    }
+    QStringList entries = PictureListFile::parse(in.read(MaxFileBytes + 1));
+    entries.removeAll(QString());
+    return entries;
+}

@@ -1,0 +1,39 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QCoreApplication>
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+// The library's sets: named selections of its pictures, one file each in the
+// folder "sets" beside the list ("sets/<name>.txt"), in the list's format,
+// which a user may also write by hand. A set names pictures of the list; it
+// holds no copies of its own, so a picture deleted from the list is in no
+// set any more.
+class PictureSets
+{
+    Q_DECLARE_TR_FUNCTIONS(PictureSets)
+
+public:
+    // Far more than the longest list's names.
+    static constexpr qint64 MaxFileBytes = 4LL * 1024 * 1024;
+    static constexpr int MaxNameLength = 64;
+
+    explicit PictureSets(QString programFolder);
+
+    const QString& folder() const { return m_folder; }
+    // The sets there are now, by name, sorted as the user reads them.
+    QStringList names() const;
+    // Why name cannot be a set's name; empty when it can.
+    static QString refusal(const QString& name);
+    // The pictures the set names, in its order; nothing, with the reason,
+    // when there is no such set or its file cannot be read.
+    std::optional<QStringList> entries(const QString& name, QString* error) const;
+
+private:
+    QString fileOf(const QString& name) const;
+
+    QString m_folder;
+};
