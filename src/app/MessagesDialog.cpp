@@ -17,12 +17,15 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPainter>
 #include <QPushButton>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace
 {
@@ -75,6 +78,8 @@ QWidget* MessagesDialog::buildList()
     m_text->setMaxLength(MessageFile::MaxLength);
     m_text->setPlaceholderText(tr("A short sentence of your own"));
     m_add = button(tr("&Add"), "cmdAddMessage", group);
+    // Enter in the field adds the message typed rather than closing the window.
+    m_text->installEventFilter(this);
     //: Puts the text typed in place of the message chosen in the list.
     m_replace = button(tr("&Replace"), "cmdReplaceMessage", group);
     m_delete = button(tr("&Delete"), "cmdDeleteMessage", group);
@@ -100,7 +105,6 @@ QWidget* MessagesDialog::buildList()
     grid->addLayout(entry, 1, 0, 1, 2);
 
     connect(m_add, &QPushButton::clicked, this, &MessagesDialog::addMessage);
-    connect(m_text, &QLineEdit::returnPressed, this, &MessagesDialog::addMessage);
     connect(m_replace, &QPushButton::clicked, this, &MessagesDialog::replaceMessage);
     connect(m_delete, &QPushButton::clicked, this, &MessagesDialog::deleteMessage);
     connect(m_up, &QPushButton::clicked, this, [this] { move(-1); });
@@ -330,18 +334,21 @@ void MessagesDialog::updatePreview()
         text = m_list->currentItem()->text();
     if (text.isEmpty())
         text = tr("Your own words");
-    // Drawn for the real screen, then made small, over a page of work.
+    // Laid out for the real screen, drawn at twice the preview's scale (as
+    // quick to draw at each key as a small picture is), over a page of work.
     const bool opaque = !m_screen.composites();
+    const double scale =
+        std::min(1.0, 2.0 * PreviewSize.width() / std::max(1, m_screen.size().width()));
     const QImage drawn = MessagePicture::draw(text.left(MessageFile::MaxLength), look(),
-                                              m_screen.size(), m_screen.scaleFactor(), opaque);
+                                              m_screen.size(), scale, opaque);
     QImage page(PreviewSize, QImage::Format_ARGB32_Premultiplied);
     page.fill(palette().base().color());
     QPainter painter(&page);
     painter.setPen(QPen(palette().text().color(), 2));
     for (int y = 12; y < page.height() - 6; y += 12)
         painter.drawLine(10, y, page.width() - 10 - (y * 37) % 60, y);
-    const QSizeF shown = QSizeF(drawn.size()) / m_screen.scaleFactor() *
-                         (double(PreviewSize.width()) / m_screen.size().width());
+    const QSizeF shown =
+        QSizeF(drawn.size()) / scale * (double(PreviewSize.width()) / m_screen.size().width());
     QRectF where(QPointF(), shown.boundedTo(QSizeF(PreviewSize)));
     where.moveCenter(QRectF(page.rect()).center());
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
@@ -349,6 +356,19 @@ void MessagesDialog::updatePreview()
     painter.end();
     m_preview->setPixmap(QPixmap::fromImage(page));
     updateButtons();
+}
+
+bool MessagesDialog::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == m_text && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            if (m_add->isEnabled())
+                addMessage();
+            return true;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
 }
 
 void MessagesDialog::accept()

@@ -158,6 +158,15 @@ void MessagesTest::windowEditsImportsAndExportsAndSavesOnlyOnOk()
     QVERIFY(exported.open(QIODevice::ReadOnly));
     QCOMPARE(exported.readAll(), QByteArray("zero\na\n"));
 
+    // Enter adds what was typed; it does not close the window.
+    dialog.show();
+    child<QLineEdit>(&dialog, "txtMessage")->clear();
+    QTest::keyClicks(child<QLineEdit>(&dialog, "txtMessage"), "typed");
+    QTest::keyClick(child<QLineEdit>(&dialog, "txtMessage"), Qt::Key_Return);
+    QCOMPARE(shown().last(), QString("typed"));
+    QVERIFY(dialog.isVisible());
+    delete list->takeItem(2);
+
     QCOMPARE(session->messages().messages(), QStringList{"first"}); // until OK
     dialog.accept();
     QCOMPARE(session->messages().messages(), (QStringList{"zero", "a"}));
