@@ -24,7 +24,10 @@ public:
     QStringList messages;       // added before the command runs
     std::optional<QString> set; // chosen before the command runs; "" the whole list
 
-    bool isEmpty() const { return kind == Kind::None && pictures.isEmpty() && messages.isEmpty(); }
+    bool isEmpty() const
+    {
+        return kind == Kind::None && pictures.isEmpty() && messages.isEmpty() && !set;
+    }
 
     enum class Delivery {
         Delivered,

@@ -112,9 +112,11 @@ void CommandLineTest::answersWithoutADisplay_data()
     QTest::newRow("pause for nonsense: one line")
         << QStringList{"--pause-for", "x"} << 2 << QString()
         << QStringLiteral("--pause-for takes a number of minutes from 1 to 10080, not 'x'.\n");
-    QTest::newRow("a command with nothing running")
-        << QStringList{"--stop"} << 1 << QString()
-        << QStringLiteral("Zorvik Subliminal Images is not running.\n");
+    for (const QStringList& command :
+         {QStringList{"--stop"}, QStringList{"--message", "hi"}, QStringList{"--set", "work"}})
+        QTest::addRow("%s with nothing running", qPrintable(command.first()))
+            << command << 1 << QString()
+            << QStringLiteral("Zorvik Subliminal Images is not running.\n");
 }
 
 void CommandLineTest::answersWithoutADisplay()
