@@ -917,6 +917,10 @@
         <source>The set names pictures that are not in the list; they are left out:</source>
         <translation>Die Sammlung nennt Bilder, die nicht in der Liste sind; sie werden ausgelassen:</translation>
     </message>
+    <message>
+        <source>&amp;Edit Sets...</source>
+        <translation>Sammlungen &amp;bearbeiten …</translation>
+    </message>
 </context>
 <context>
     <name>PictureSets</name>
@@ -942,6 +946,14 @@
     <message>
         <source>The set &quot;%1&quot; is larger than %2 MB, far more than any list of pictures.</source>
         <translation>Die Sammlung „%1“ ist größer als %2 MB, weit mehr als jede Bilderliste.</translation>
+    </message>
+    <message>
+        <source>There is a set named &quot;%1&quot; already.</source>
+        <translation>Es gibt schon eine Sammlung namens „%1“.</translation>
+    </message>
+    <message>
+        <source>The folder %1 cannot be made.</source>
+        <translation>Der Ordner %1 kann nicht angelegt werden.</translation>
     </message>
 </context>
 <context>
@@ -1118,6 +1130,46 @@
     <message>
         <source>Too many adds are waiting. Try again once the pictures being added now are in.</source>
         <translation>Zu viele Hinzufügungen warten. Versuchen Sie es erneut, sobald die gerade hinzugefügten Bilder aufgenommen sind.</translation>
+    </message>
+</context>
+<context>
+    <name>SetsDialog</name>
+    <message>
+        <source>&amp;New</source>
+        <translation>&amp;Neu</translation>
+    </message>
+    <message>
+        <source>&amp;Rename</source>
+        <translation>&amp;Umbenennen</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;Löschen</translation>
+    </message>
+    <message>
+        <source>Sets</source>
+        <extracomment>The window&apos;s title: named selections of the list&apos;s pictures.</extracomment>
+        <translation>Sammlungen</translation>
+    </message>
+    <message>
+        <source>S&amp;ets:</source>
+        <translation>S&amp;ammlungen:</translation>
+    </message>
+    <message>
+        <source>&amp;Pictures in the set:</source>
+        <translation>&amp;Bilder in der Sammlung:</translation>
+    </message>
+    <message>
+        <source>N&amp;ame:</source>
+        <translation>Na&amp;me:</translation>
+    </message>
+    <message>
+        <source>Changes are saved as you make them.</source>
+        <translation>Änderungen werden sofort gespeichert.</translation>
+    </message>
+    <message>
+        <source>Delete the set &quot;%1&quot;? Its pictures stay in the list.</source>
+        <translation>Sammlung „%1“ löschen? Ihre Bilder bleiben in der Liste.</translation>
     </message>
 </context>
 <context>

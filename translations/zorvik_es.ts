@@ -917,6 +917,10 @@
         <source>The set names pictures that are not in the list; they are left out:</source>
         <translation>El conjunto nombra imágenes que no están en la lista; se omiten:</translation>
     </message>
+    <message>
+        <source>&amp;Edit Sets...</source>
+        <translation>&amp;Editar conjuntos…</translation>
+    </message>
 </context>
 <context>
     <name>PictureSets</name>
@@ -942,6 +946,14 @@
     <message>
         <source>The set &quot;%1&quot; is larger than %2 MB, far more than any list of pictures.</source>
         <translation>El conjunto «%1» ocupa más de %2 MB, mucho más que cualquier lista de imágenes.</translation>
+    </message>
+    <message>
+        <source>There is a set named &quot;%1&quot; already.</source>
+        <translation>Ya hay un conjunto llamado «%1».</translation>
+    </message>
+    <message>
+        <source>The folder %1 cannot be made.</source>
+        <translation>No se puede crear la carpeta %1.</translation>
     </message>
 </context>
 <context>
@@ -1118,6 +1130,46 @@
     <message>
         <source>Too many adds are waiting. Try again once the pictures being added now are in.</source>
         <translation>Hay demasiadas adiciones en espera. Vuelva a intentarlo cuando se hayan añadido las imágenes que se están añadiendo ahora.</translation>
+    </message>
+</context>
+<context>
+    <name>SetsDialog</name>
+    <message>
+        <source>&amp;New</source>
+        <translation>&amp;Nuevo</translation>
+    </message>
+    <message>
+        <source>&amp;Rename</source>
+        <translation>&amp;Renombrar</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;Eliminar</translation>
+    </message>
+    <message>
+        <source>Sets</source>
+        <extracomment>The window&apos;s title: named selections of the list&apos;s pictures.</extracomment>
+        <translation>Conjuntos</translation>
+    </message>
+    <message>
+        <source>S&amp;ets:</source>
+        <translation>C&amp;onjuntos:</translation>
+    </message>
+    <message>
+        <source>&amp;Pictures in the set:</source>
+        <translation>&amp;Imágenes del conjunto:</translation>
+    </message>
+    <message>
+        <source>N&amp;ame:</source>
+        <translation>Nom&amp;bre:</translation>
+    </message>
+    <message>
+        <source>Changes are saved as you make them.</source>
+        <translation>Los cambios se guardan al hacerlos.</translation>
+    </message>
+    <message>
+        <source>Delete the set &quot;%1&quot;? Its pictures stay in the list.</source>
+        <translation>¿Eliminar el conjunto «%1»? Sus imágenes siguen en la lista.</translation>
     </message>
 </context>
 <context>

@@ -917,6 +917,10 @@
         <source>The set names pictures that are not in the list; they are left out:</source>
         <translation>L’ensemble nomme des images absentes de la liste&#xa0;; elles sont laissées de côté&#xa0;:</translation>
     </message>
+    <message>
+        <source>&amp;Edit Sets...</source>
+        <translation>&amp;Modifier les ensembles…</translation>
+    </message>
 </context>
 <context>
     <name>PictureSets</name>
@@ -942,6 +946,14 @@
     <message>
         <source>The set &quot;%1&quot; is larger than %2 MB, far more than any list of pictures.</source>
         <translation>L’ensemble «&#xa0;%1&#xa0;» dépasse %2&#xa0;Mo, bien plus que n’importe quelle liste d’images.</translation>
+    </message>
+    <message>
+        <source>There is a set named &quot;%1&quot; already.</source>
+        <translation>Il existe déjà un ensemble nommé «&#xa0;%1&#xa0;».</translation>
+    </message>
+    <message>
+        <source>The folder %1 cannot be made.</source>
+        <translation>Le dossier %1 ne peut pas être créé.</translation>
     </message>
 </context>
 <context>
@@ -1118,6 +1130,46 @@
     <message>
         <source>Too many adds are waiting. Try again once the pictures being added now are in.</source>
         <translation>Trop d’ajouts sont en attente. Réessayez une fois que les images en cours d’ajout auront été ajoutées.</translation>
+    </message>
+</context>
+<context>
+    <name>SetsDialog</name>
+    <message>
+        <source>&amp;New</source>
+        <translation>&amp;Nouveau</translation>
+    </message>
+    <message>
+        <source>&amp;Rename</source>
+        <translation>&amp;Renommer</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;Supprimer</translation>
+    </message>
+    <message>
+        <source>Sets</source>
+        <extracomment>The window&apos;s title: named selections of the list&apos;s pictures.</extracomment>
+        <translation>Ensembles</translation>
+    </message>
+    <message>
+        <source>S&amp;ets:</source>
+        <translation>&amp;Ensembles&#xa0;:</translation>
+    </message>
+    <message>
+        <source>&amp;Pictures in the set:</source>
+        <translation>&amp;Images de l’ensemble&#xa0;:</translation>
+    </message>
+    <message>
+        <source>N&amp;ame:</source>
+        <translation>N&amp;om&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Changes are saved as you make them.</source>
+        <translation>Les modifications sont enregistrées au fur et à mesure.</translation>
+    </message>
+    <message>
+        <source>Delete the set &quot;%1&quot;? Its pictures stay in the list.</source>
+        <translation>Supprimer l’ensemble «&#xa0;%1&#xa0;»&#xa0;? Ses images restent dans la liste.</translation>
     </message>
 </context>
 <context>

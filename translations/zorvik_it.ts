@@ -917,6 +917,10 @@
         <source>The set names pictures that are not in the list; they are left out:</source>
         <translation>La raccolta nomina immagini che non sono nell’elenco; vengono tralasciate:</translation>
     </message>
+    <message>
+        <source>&amp;Edit Sets...</source>
+        <translation>&amp;Modifica raccolte…</translation>
+    </message>
 </context>
 <context>
     <name>PictureSets</name>
@@ -942,6 +946,14 @@
     <message>
         <source>The set &quot;%1&quot; is larger than %2 MB, far more than any list of pictures.</source>
         <translation>La raccolta «%1» supera i %2 MB, molto più di qualsiasi elenco di immagini.</translation>
+    </message>
+    <message>
+        <source>There is a set named &quot;%1&quot; already.</source>
+        <translation>Esiste già una raccolta chiamata «%1».</translation>
+    </message>
+    <message>
+        <source>The folder %1 cannot be made.</source>
+        <translation>Impossibile creare la cartella %1.</translation>
     </message>
 </context>
 <context>
@@ -1118,6 +1130,46 @@
     <message>
         <source>Too many adds are waiting. Try again once the pictures being added now are in.</source>
         <translation>Troppe aggiunte sono in attesa. Riprova quando le immagini in corso di aggiunta saranno state inserite.</translation>
+    </message>
+</context>
+<context>
+    <name>SetsDialog</name>
+    <message>
+        <source>&amp;New</source>
+        <translation>&amp;Nuova</translation>
+    </message>
+    <message>
+        <source>&amp;Rename</source>
+        <translation>&amp;Rinomina</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;Elimina</translation>
+    </message>
+    <message>
+        <source>Sets</source>
+        <extracomment>The window&apos;s title: named selections of the list&apos;s pictures.</extracomment>
+        <translation>Raccolte</translation>
+    </message>
+    <message>
+        <source>S&amp;ets:</source>
+        <translation>R&amp;accolte:</translation>
+    </message>
+    <message>
+        <source>&amp;Pictures in the set:</source>
+        <translation>&amp;Immagini della raccolta:</translation>
+    </message>
+    <message>
+        <source>N&amp;ame:</source>
+        <translation>N&amp;ome:</translation>
+    </message>
+    <message>
+        <source>Changes are saved as you make them.</source>
+        <translation>Le modifiche vengono salvate subito.</translation>
+    </message>
+    <message>
+        <source>Delete the set &quot;%1&quot;? Its pictures stay in the list.</source>
+        <translation>Eliminare la raccolta «%1»? Le sue immagini restano nell’elenco.</translation>
     </message>
 </context>
 <context>

@@ -910,6 +910,10 @@
         <source>The set names pictures that are not in the list; they are left out:</source>
         <translation>この画像セットには、リストにない画像が含まれています。それらは除外されます：</translation>
     </message>
+    <message>
+        <source>&amp;Edit Sets...</source>
+        <translation>セットの編集(&amp;E)…</translation>
+    </message>
 </context>
 <context>
     <name>PictureSets</name>
@@ -934,6 +938,14 @@
     <message>
         <source>The set &quot;%1&quot; is larger than %2 MB, far more than any list of pictures.</source>
         <translation>画像セット「%1」は %2 MB を超えています。どんな画像リストよりもはるかに大きなサイズです。</translation>
+    </message>
+    <message>
+        <source>There is a set named &quot;%1&quot; already.</source>
+        <translation>「%1」という画像セットはすでにあります。</translation>
+    </message>
+    <message>
+        <source>The folder %1 cannot be made.</source>
+        <translation>フォルダー %1 を作成できません。</translation>
     </message>
 </context>
 <context>
@@ -1110,6 +1122,46 @@
     <message>
         <source>Too many adds are waiting. Try again once the pictures being added now are in.</source>
         <translation>追加待ちが多すぎます。現在追加中の画像の追加が終わってから、もう一度お試しください。</translation>
+    </message>
+</context>
+<context>
+    <name>SetsDialog</name>
+    <message>
+        <source>&amp;New</source>
+        <translation>新規(&amp;N)</translation>
+    </message>
+    <message>
+        <source>&amp;Rename</source>
+        <translation>名前の変更(&amp;R)</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>削除(&amp;D)</translation>
+    </message>
+    <message>
+        <source>Sets</source>
+        <extracomment>The window&apos;s title: named selections of the list&apos;s pictures.</extracomment>
+        <translation>画像セット</translation>
+    </message>
+    <message>
+        <source>S&amp;ets:</source>
+        <translation>画像セット(&amp;E):</translation>
+    </message>
+    <message>
+        <source>&amp;Pictures in the set:</source>
+        <translation>セット内の画像(&amp;P):</translation>
+    </message>
+    <message>
+        <source>N&amp;ame:</source>
+        <translation>名前(&amp;A):</translation>
+    </message>
+    <message>
+        <source>Changes are saved as you make them.</source>
+        <translation>変更はその都度保存されます。</translation>
+    </message>
+    <message>
+        <source>Delete the set &quot;%1&quot;? Its pictures stay in the list.</source>
+        <translation>画像セット「%1」を削除しますか？画像はリストに残ります。</translation>
     </message>
 </context>
 <context>

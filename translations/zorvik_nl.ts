@@ -917,6 +917,10 @@
         <source>The set names pictures that are not in the list; they are left out:</source>
         <translation>De set noemt afbeeldingen die niet in de lijst staan; die worden overgeslagen:</translation>
     </message>
+    <message>
+        <source>&amp;Edit Sets...</source>
+        <translation>Sets &amp;bewerken…</translation>
+    </message>
 </context>
 <context>
     <name>PictureSets</name>
@@ -942,6 +946,14 @@
     <message>
         <source>The set &quot;%1&quot; is larger than %2 MB, far more than any list of pictures.</source>
         <translation>De set &quot;%1&quot; is groter dan %2 MB, veel meer dan welke lijst met afbeeldingen ook.</translation>
+    </message>
+    <message>
+        <source>There is a set named &quot;%1&quot; already.</source>
+        <translation>Er is al een set met de naam &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>The folder %1 cannot be made.</source>
+        <translation>De map %1 kan niet worden gemaakt.</translation>
     </message>
 </context>
 <context>
@@ -1118,6 +1130,46 @@
     <message>
         <source>Too many adds are waiting. Try again once the pictures being added now are in.</source>
         <translation>Er wachten te veel toevoegingen. Probeer het opnieuw zodra de afbeeldingen die nu worden toegevoegd erin staan.</translation>
+    </message>
+</context>
+<context>
+    <name>SetsDialog</name>
+    <message>
+        <source>&amp;New</source>
+        <translation>&amp;Nieuw</translation>
+    </message>
+    <message>
+        <source>&amp;Rename</source>
+        <translation>Naam &amp;wijzigen</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;Verwijderen</translation>
+    </message>
+    <message>
+        <source>Sets</source>
+        <extracomment>The window&apos;s title: named selections of the list&apos;s pictures.</extracomment>
+        <translation>Sets</translation>
+    </message>
+    <message>
+        <source>S&amp;ets:</source>
+        <translation>&amp;Sets:</translation>
+    </message>
+    <message>
+        <source>&amp;Pictures in the set:</source>
+        <translation>&amp;Afbeeldingen in de set:</translation>
+    </message>
+    <message>
+        <source>N&amp;ame:</source>
+        <translation>Naa&amp;m:</translation>
+    </message>
+    <message>
+        <source>Changes are saved as you make them.</source>
+        <translation>Wijzigingen worden meteen opgeslagen.</translation>
+    </message>
+    <message>
+        <source>Delete the set &quot;%1&quot;? Its pictures stay in the list.</source>
+        <translation>De set &quot;%1&quot; verwijderen? De afbeeldingen blijven in de lijst.</translation>
     </message>
 </context>
 <context>

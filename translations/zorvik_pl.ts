@@ -924,6 +924,10 @@
         <source>The set names pictures that are not in the list; they are left out:</source>
         <translation>Zestaw wymienia obrazy, których nie ma na liście; zostają pominięte:</translation>
     </message>
+    <message>
+        <source>&amp;Edit Sets...</source>
+        <translation>&amp;Edytuj zestawy…</translation>
+    </message>
 </context>
 <context>
     <name>PictureSets</name>
@@ -950,6 +954,14 @@
     <message>
         <source>The set &quot;%1&quot; is larger than %2 MB, far more than any list of pictures.</source>
         <translation>Zestaw „%1” ma ponad %2 MB, znacznie więcej niż jakakolwiek lista obrazów.</translation>
+    </message>
+    <message>
+        <source>There is a set named &quot;%1&quot; already.</source>
+        <translation>Zestaw o nazwie „%1” już istnieje.</translation>
+    </message>
+    <message>
+        <source>The folder %1 cannot be made.</source>
+        <translation>Nie można utworzyć folderu %1.</translation>
     </message>
 </context>
 <context>
@@ -1126,6 +1138,46 @@
     <message>
         <source>Too many adds are waiting. Try again once the pictures being added now are in.</source>
         <translation>Zbyt wiele dodawań czeka w kolejce. Spróbuj ponownie, gdy obrazy dodawane teraz zostaną dodane.</translation>
+    </message>
+</context>
+<context>
+    <name>SetsDialog</name>
+    <message>
+        <source>&amp;New</source>
+        <translation>&amp;Nowy</translation>
+    </message>
+    <message>
+        <source>&amp;Rename</source>
+        <translation>&amp;Zmień nazwę</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;Usuń</translation>
+    </message>
+    <message>
+        <source>Sets</source>
+        <extracomment>The window&apos;s title: named selections of the list&apos;s pictures.</extracomment>
+        <translation>Zestawy</translation>
+    </message>
+    <message>
+        <source>S&amp;ets:</source>
+        <translation>Ze&amp;stawy:</translation>
+    </message>
+    <message>
+        <source>&amp;Pictures in the set:</source>
+        <translation>&amp;Obrazy w zestawie:</translation>
+    </message>
+    <message>
+        <source>N&amp;ame:</source>
+        <translation>N&amp;azwa:</translation>
+    </message>
+    <message>
+        <source>Changes are saved as you make them.</source>
+        <translation>Zmiany są zapisywane od razu.</translation>
+    </message>
+    <message>
+        <source>Delete the set &quot;%1&quot;? Its pictures stay in the list.</source>
+        <translation>Usunąć zestaw „%1”? Jego obrazy zostaną na liście.</translation>
     </message>
 </context>
 <context>

@@ -917,6 +917,10 @@
         <source>The set names pictures that are not in the list; they are left out:</source>
         <translation>O conjunto cita imagens que não estão na lista; elas ficam de fora:</translation>
     </message>
+    <message>
+        <source>&amp;Edit Sets...</source>
+        <translation>&amp;Editar conjuntos…</translation>
+    </message>
 </context>
 <context>
     <name>PictureSets</name>
@@ -942,6 +946,14 @@
     <message>
         <source>The set &quot;%1&quot; is larger than %2 MB, far more than any list of pictures.</source>
         <translation>O conjunto &quot;%1&quot; tem mais de %2 MB, muito mais que qualquer lista de imagens.</translation>
+    </message>
+    <message>
+        <source>There is a set named &quot;%1&quot; already.</source>
+        <translation>Já existe um conjunto chamado &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>The folder %1 cannot be made.</source>
+        <translation>Não foi possível criar a pasta %1.</translation>
     </message>
 </context>
 <context>
@@ -1118,6 +1130,46 @@
     <message>
         <source>Too many adds are waiting. Try again once the pictures being added now are in.</source>
         <translation>Há adições demais esperando. Tente novamente quando as imagens que estão sendo adicionadas agora estiverem na lista.</translation>
+    </message>
+</context>
+<context>
+    <name>SetsDialog</name>
+    <message>
+        <source>&amp;New</source>
+        <translation>&amp;Novo</translation>
+    </message>
+    <message>
+        <source>&amp;Rename</source>
+        <translation>&amp;Renomear</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>E&amp;xcluir</translation>
+    </message>
+    <message>
+        <source>Sets</source>
+        <extracomment>The window&apos;s title: named selections of the list&apos;s pictures.</extracomment>
+        <translation>Conjuntos</translation>
+    </message>
+    <message>
+        <source>S&amp;ets:</source>
+        <translation>&amp;Conjuntos:</translation>
+    </message>
+    <message>
+        <source>&amp;Pictures in the set:</source>
+        <translation>&amp;Imagens do conjunto:</translation>
+    </message>
+    <message>
+        <source>N&amp;ame:</source>
+        <translation>N&amp;ome:</translation>
+    </message>
+    <message>
+        <source>Changes are saved as you make them.</source>
+        <translation>As alterações são salvas na hora.</translation>
+    </message>
+    <message>
+        <source>Delete the set &quot;%1&quot;? Its pictures stay in the list.</source>
+        <translation>Excluir o conjunto &quot;%1&quot;? As imagens continuam na lista.</translation>
     </message>
 </context>
 <context>

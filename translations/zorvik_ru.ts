@@ -924,6 +924,10 @@
         <source>The set names pictures that are not in the list; they are left out:</source>
         <translation>В наборе есть изображения, которых нет в списке; они пропускаются:</translation>
     </message>
+    <message>
+        <source>&amp;Edit Sets...</source>
+        <translation>&amp;Изменить наборы…</translation>
+    </message>
 </context>
 <context>
     <name>PictureSets</name>
@@ -950,6 +954,14 @@
     <message>
         <source>The set &quot;%1&quot; is larger than %2 MB, far more than any list of pictures.</source>
         <translation>Набор «%1» больше %2 МБ — гораздо больше любого списка изображений.</translation>
+    </message>
+    <message>
+        <source>There is a set named &quot;%1&quot; already.</source>
+        <translation>Набор с именем «%1» уже есть.</translation>
+    </message>
+    <message>
+        <source>The folder %1 cannot be made.</source>
+        <translation>Не удаётся создать папку %1.</translation>
     </message>
 </context>
 <context>
@@ -1126,6 +1138,46 @@
     <message>
         <source>Too many adds are waiting. Try again once the pictures being added now are in.</source>
         <translation>Слишком много добавлений ждут своей очереди. Повторите попытку, когда добавляемые сейчас изображения будут добавлены.</translation>
+    </message>
+</context>
+<context>
+    <name>SetsDialog</name>
+    <message>
+        <source>&amp;New</source>
+        <translation>&amp;Новый</translation>
+    </message>
+    <message>
+        <source>&amp;Rename</source>
+        <translation>&amp;Переименовать</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;Удалить</translation>
+    </message>
+    <message>
+        <source>Sets</source>
+        <extracomment>The window&apos;s title: named selections of the list&apos;s pictures.</extracomment>
+        <translation>Наборы</translation>
+    </message>
+    <message>
+        <source>S&amp;ets:</source>
+        <translation>Н&amp;аборы:</translation>
+    </message>
+    <message>
+        <source>&amp;Pictures in the set:</source>
+        <translation>&amp;Изображения в наборе:</translation>
+    </message>
+    <message>
+        <source>N&amp;ame:</source>
+        <translation>Им&amp;я:</translation>
+    </message>
+    <message>
+        <source>Changes are saved as you make them.</source>
+        <translation>Изменения сохраняются сразу.</translation>
+    </message>
+    <message>
+        <source>Delete the set &quot;%1&quot;? Its pictures stay in the list.</source>
+        <translation>Удалить набор «%1»? Его изображения останутся в списке.</translation>
     </message>
 </context>
 <context>

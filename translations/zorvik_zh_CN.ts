@@ -910,6 +910,10 @@
         <source>The set names pictures that are not in the list; they are left out:</source>
         <translation>该图片集列出了不在列表中的图片，这些图片将被略过：</translation>
     </message>
+    <message>
+        <source>&amp;Edit Sets...</source>
+        <translation>编辑图片集(&amp;E)…</translation>
+    </message>
 </context>
 <context>
     <name>PictureSets</name>
@@ -934,6 +938,14 @@
     <message>
         <source>The set &quot;%1&quot; is larger than %2 MB, far more than any list of pictures.</source>
         <translation>图片集“%1”大于 %2 MB，远超任何图片列表。</translation>
+    </message>
+    <message>
+        <source>There is a set named &quot;%1&quot; already.</source>
+        <translation>已有名为“%1”的图片集。</translation>
+    </message>
+    <message>
+        <source>The folder %1 cannot be made.</source>
+        <translation>无法创建文件夹 %1。</translation>
     </message>
 </context>
 <context>
@@ -1110,6 +1122,46 @@
     <message>
         <source>Too many adds are waiting. Try again once the pictures being added now are in.</source>
         <translation>等待添加的请求过多。请在当前正在添加的图片添加完成后重试。</translation>
+    </message>
+</context>
+<context>
+    <name>SetsDialog</name>
+    <message>
+        <source>&amp;New</source>
+        <translation>新建(&amp;N)</translation>
+    </message>
+    <message>
+        <source>&amp;Rename</source>
+        <translation>重命名(&amp;R)</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>删除(&amp;D)</translation>
+    </message>
+    <message>
+        <source>Sets</source>
+        <extracomment>The window&apos;s title: named selections of the list&apos;s pictures.</extracomment>
+        <translation>图片集</translation>
+    </message>
+    <message>
+        <source>S&amp;ets:</source>
+        <translation>图片集(&amp;E)：</translation>
+    </message>
+    <message>
+        <source>&amp;Pictures in the set:</source>
+        <translation>集中的图片(&amp;P)：</translation>
+    </message>
+    <message>
+        <source>N&amp;ame:</source>
+        <translation>名称(&amp;A)：</translation>
+    </message>
+    <message>
+        <source>Changes are saved as you make them.</source>
+        <translation>更改会立即保存。</translation>
+    </message>
+    <message>
+        <source>Delete the set &quot;%1&quot;? Its pictures stay in the list.</source>
+        <translation>删除图片集“%1”？其中的图片仍保留在列表中。</translation>
     </message>
 </context>
 <context>

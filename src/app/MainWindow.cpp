@@ -12,6 +12,7 @@
 #include "app/RecordDialog.h"
 #include "app/RefusalMessage.h"
 #include "app/RunTrayIcon.h"
+#include "app/SetsDialog.h"
 #include "app/ShowPicturesOnMenu.h"
 #include "app/StartWithSessionAction.h"
 #include "app/VaryIntervalMenu.h"
@@ -324,6 +325,7 @@ void MainWindow::buildRunMenus(QMenu* file)
         auto* sets = new PictureSetMenu(m_session, m_services.dialogs, this);
         sets->setObjectName(menu == file ? QStringLiteral("mnuPictureSet")
                                          : QStringLiteral("mnuTrayPictureSet"));
+        connect(sets, &PictureSetMenu::editRequested, this, &MainWindow::openSets);
         menu->insertMenu(before, sets);
         menu->insertAction(
             before, new StartWithSessionAction(m_services.autostart, m_services.dialogs, *menu));
@@ -358,6 +360,15 @@ void MainWindow::openRecord()
     if (raiseOpen<RecordDialog>(this))
         return;
     auto* dialog = new RecordDialog(m_session, m_services.clock, this);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->show();
+}
+
+void MainWindow::openSets()
+{
+    if (raiseOpen<SetsDialog>(this))
+        return;
+    auto* dialog = new SetsDialog(m_session, m_services.dialogs, this);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     dialog->show();
 }

@@ -75,6 +75,7 @@ private:
     void openActiveHours();
     void openFlashLook();
     void openMessages();
+    void openSets();
     void openRecord();
     void addingChanged(bool adding);
 

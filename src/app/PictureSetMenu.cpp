@@ -32,6 +32,10 @@ void PictureSetMenu::rebuild()
         addSeparator();
     for (const QString& name : sets) // a name's own "&" is no access key
         add(QString(name).replace(u'&', QStringLiteral("&&")), name);
+    addSeparator();
+    QAction* edit = addAction(tr("&Edit Sets..."));
+    edit->setObjectName(QStringLiteral("mnuEditSets"));
+    connect(edit, &QAction::triggered, this, &PictureSetMenu::editRequested);
 }
 
 void PictureSetMenu::choose(const QString& name)

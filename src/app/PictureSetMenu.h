@@ -16,6 +16,10 @@ class PictureSetMenu final : public QMenu
 public:
     PictureSetMenu(Session& session, Dialogs& dialogs, QWidget* parent = nullptr);
 
+signals:
+    // The user wants to make, rename or delete sets, or change their pictures.
+    void editRequested();
+
 private:
     void rebuild();
     void choose(const QString& name);

@@ -161,7 +161,12 @@ Outcome Session::addMessages(const QStringList& texts)
 
 QStringList Session::pictureSets() const
 {
-    return PictureSets(m_services.program.folder).names();
+    return sets().names();
+}
+
+PictureSets Session::sets() const
+{
+    return PictureSets(m_services.program.folder);
 }
 
 QString Session::currentSet() const
@@ -174,7 +179,7 @@ Outcome Session::chooseSet(const QString& name, QStringList* leftOut)
     QStringList entries;
     if (!name.isEmpty()) {
         QString error;
-        const auto read = PictureSets(m_services.program.folder).entries(name, &error);
+        const auto read = sets().entries(name, &error);
         if (!read)
             return Outcome::refused(error);
         entries = *read;

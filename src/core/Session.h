@@ -19,6 +19,7 @@ class FlashDisplay;
 class FlashRun;
 class FlashSequence;
 class MessageList;
+class PictureSets;
 class PictureLibrary;
 class ShowRecord;
 enum class ShowPicturesOn;
@@ -46,6 +47,7 @@ public:
 
     // The sets of the library's pictures there are now.
     QStringList pictureSets() const;
+    PictureSets sets() const;
     // The set whose pictures are flashed; empty: the whole list.
     QString currentSet() const;
     // Flashes that set's pictures from the next one on, and keeps the

@@ -17,7 +17,8 @@ const QString Suffix = QStringLiteral(".txt");
 
 } // namespace
 
-PictureSets::PictureSets(QString programFolder) : m_folder(programFolder + QStringLiteral("/sets"))
+PictureSets::PictureSets(const QString& programFolder)
+    : m_folder(programFolder + QStringLiteral("/sets"))
 {
 }
 
@@ -80,4 +81,51 @@ std::optional<QStringList> PictureSets::entries(const QString& name, QString* er
     QStringList entries = PictureListFile::parse(in.read(MaxFileBytes + 1));
     entries.removeAll(QString());
     return entries;
+}
+
+bool PictureSets::save(const QString& name, const QStringList& entries, QString* error) const
+{
+    if (const QString why = refusal(name); !why.isEmpty()) {
+        *error = why;
+        return false;
+    }
+    if (!QDir().mkpath(m_folder)) {
+        *error = tr("The folder %1 cannot be made.").arg(m_folder);
+        return false;
+    }
+    // Not through a link: a set is the program's own file in its own folder.
+    return PictureListFile::save(fileOf(name), entries, error, ReplaceFile::Links::Refuse);
+}
+
+bool PictureSets::rename(const QString& name, const QString& newName, QString* error) const
+{
+    for (const QString& each : {name, newName})
+        if (const QString why = refusal(each); !why.isEmpty()) {
+            *error = why;
+            return false;
+        }
+    if (QFileInfo::exists(fileOf(newName)) && name.compare(newName, Qt::CaseSensitive) != 0) {
+        *error = tr("There is a set named \"%1\" already.").arg(newName);
+        return false;
+    }
+    QFile file(fileOf(name));
+    if (!file.rename(fileOf(newName))) {
+        *error = file.errorString();
+        return false;
+    }
+    return true;
+}
+
+bool PictureSets::remove(const QString& name, QString* error) const
+{
+    if (const QString why = refusal(name); !why.isEmpty()) {
+        *error = why;
+        return false;
+    }
+    QFile file(fileOf(name));
+    if (!file.remove()) {
+        *error = file.errorString();
+        return false;
+    }
+    return true;
 }

@@ -9,7 +9,7 @@
 
 // The library's sets: named selections of its pictures, one file each in the
 // folder "sets" beside the list ("sets/<name>.txt"), in the list's format,
-// which a user may also write by hand. A set names pictures of the list; it
+// which a user may also write by hand, or edit in the program. A set names pictures of the list; it
 // holds no copies of its own, so a picture deleted from the list is in no
 // set any more.
 class PictureSets
@@ -21,7 +21,7 @@ public:
     static constexpr qint64 MaxFileBytes = 4LL * 1024 * 1024;
     static constexpr int MaxNameLength = 64;
 
-    explicit PictureSets(QString programFolder);
+    explicit PictureSets(const QString& programFolder);
 
     const QString& folder() const { return m_folder; }
     // The sets there are now, by name, sorted as the user reads them.
@@ -31,6 +31,13 @@ public:
     // The pictures the set names, in its order; nothing, with the reason,
     // when there is no such set or its file cannot be read.
     std::optional<QStringList> entries(const QString& name, QString* error) const;
+
+    // Writes the set whole (a new one, or over the old), the folder made when
+    // needed. False with the reason when nothing changed.
+    bool save(const QString& name, const QStringList& entries, QString* error) const;
+    // Gives a set another name; refused when that name is taken.
+    bool rename(const QString& name, const QString& newName, QString* error) const;
+    bool remove(const QString& name, QString* error) const;
 
 private:
     QString fileOf(const QString& name) const;

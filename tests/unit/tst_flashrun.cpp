@@ -2,9 +2,12 @@
 #include "app/FlashLookDialog.h"
 #include "app/MainWindow.h"
 #include "app/MessagesDialog.h"
+#include "app/PictureSetMenu.h"
 #include "app/Program.h"
 #include "app/RunTrayIcon.h"
+#include "app/SetsDialog.h"
 #include "core/FlashRun.h"
+#include "core/FlashSequence.h"
 #include "core/MessageLook.h"
 #include "core/Session.h"
 #include "core/ShowRecord.h"
@@ -27,6 +30,7 @@
 #include <QDialog>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMenu>
 #include <QPointer>
 #include <QPushButton>
@@ -62,6 +66,7 @@ private slots:
     void largerFlashFitsThePictureOnItsMonitor_data();
     void largerFlashFitsThePictureOnItsMonitor();
     void messagesFlashAmongThePicturesAtTheirOwnSize();
+    void setMadeInItsWindowIsFlashedAloneAndFollowsItsName();
     void durationChangeAppliesToTheNextFlashIntervalToTheNextStart();
     void stopDuringAFlashRemovesItAndNothingFollows();
     void emptiedListPassesTicksUntilPicturesReturn();
@@ -479,6 +484,48 @@ void FlashRunTest::messagesFlashAmongThePicturesAtTheirOwnSize()
     QCOMPARE(message->picture().pixelColor(0, 0), MessageLook().boxColour);
     endFlash();
     QCOMPARE(m_window->session().record().pictures().value("\"I keep going\"").count, 1);
+}
+
+void FlashRunTest::setMadeInItsWindowIsFlashedAloneAndFollowsItsName()
+{
+    writeLibrary({Red, Green, Blue});
+    setOrderAndPlace(true, true);
+    auto* setMenu = child<PictureSetMenu>(m_window, "mnuPictureSet");
+    child<QAction>(setMenu, "mnuEditSets")->trigger();
+    auto* sets = child<SetsDialog>(m_window, "frmSets");
+    auto* name = child<QLineEdit>(sets, "txtSetName");
+    const auto press = [sets](const char* button) {
+        QTest::mouseClick(child<QPushButton>(sets, button), Qt::LeftButton);
+    };
+    name->setText("work");
+    press("cmdNewSet");
+    auto* pictures = child<QListWidget>(sets, "lstSetPictures");
+    for (const int row : {2, 0}) // blue, then red: kept in the list's order
+        pictures->item(row)->setCheckState(Qt::Checked);
+    QFile file(m_services->programFolder() + "/sets/work.txt");
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), QByteArray("\"picture1.bmp\"\r\n\"picture3.bmp\"\r\n"));
+
+    emit setMenu->aboutToShow(); // read afresh, as each time it opens
+    const QList<QAction*> entries = setMenu->actions();
+    const auto work = std::find_if(entries.cbegin(), entries.cend(),
+                                   [](const QAction* entry) { return entry->text() == "work"; });
+    QVERIFY(work != entries.cend());
+    (*work)->trigger();
+    click();
+    for (const QColor& colour : {Red, Blue, Red}) {
+        QVERIFY(tick());
+        QCOMPARE(shownColour(), colour);
+        endFlash();
+    }
+    // Renamed and deleted in the window, the run follows.
+    name->setText("job");
+    press("cmdRenameSet");
+    QCOMPARE(m_window->session().currentSet(), QString("job"));
+    m_services->dialogs.answers << MessageAnswer::Yes;
+    press("cmdDeleteSet");
+    QCOMPARE(m_window->session().currentSet(), QString());
+    QCOMPARE(m_window->session().sequence().slotCount(), 3);
 }
 
 void FlashRunTest::animationLoopsAndAShortFlashShowsItsFirstFrame()

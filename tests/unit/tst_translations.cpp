@@ -8,6 +8,7 @@
 #include "app/MessagesDialog.h"
 #include "app/RecordDialog.h"
 #include "app/RunTrayIcon.h"
+#include "app/SetsDialog.h"
 #include "app/Translations.h"
 #include "flash/FlashWindow.h"
 #include "web/AboutBox.h"
@@ -164,6 +165,7 @@ void TranslationsTest::windowsAreTranslatedAndFit()
                                 new ActiveHoursDialog(ActiveHours(), nullptr),
                                 new RecordDialog(main->session(), fakes.clock),
                                 new MessagesDialog(main->session(), fakes.dialogs, fakes.screen),
+                                new SetsDialog(main->session(), fakes.dialogs),
                                 new AboutBox(fakes.shell)};
         for (QWidget* window : std::as_const(windows))
             window->show();
