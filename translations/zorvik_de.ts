@@ -1131,6 +1131,10 @@
         <source>Too many adds are waiting. Try again once the pictures being added now are in.</source>
         <translation>Zu viele Hinzufügungen warten. Versuchen Sie es erneut, sobald die gerade hinzugefügten Bilder aufgenommen sind.</translation>
     </message>
+    <message>
+        <source>There are no messages to flash. Add some under File &gt; Messages..., or choose to flash pictures there.</source>
+        <translation>Es gibt keine Botschaften zum Zeigen. Fügen Sie im Fenster „Botschaften“ welche hinzu oder wählen Sie dort, Bilder zu zeigen.</translation>
+    </message>
 </context>
 <context>
     <name>SetsDialog</name>

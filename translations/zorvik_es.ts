@@ -1131,6 +1131,10 @@
         <source>Too many adds are waiting. Try again once the pictures being added now are in.</source>
         <translation>Hay demasiadas adiciones en espera. Vuelva a intentarlo cuando se hayan añadido las imágenes que se están añadiendo ahora.</translation>
     </message>
+    <message>
+        <source>There are no messages to flash. Add some under File &gt; Messages..., or choose to flash pictures there.</source>
+        <translation>No hay mensajes que mostrar. Añada alguno en la ventana «Mensajes» o elija allí mostrar imágenes.</translation>
+    </message>
 </context>
 <context>
     <name>SetsDialog</name>

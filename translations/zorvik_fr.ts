@@ -1131,6 +1131,10 @@
         <source>Too many adds are waiting. Try again once the pictures being added now are in.</source>
         <translation>Trop d’ajouts sont en attente. Réessayez une fois que les images en cours d’ajout auront été ajoutées.</translation>
     </message>
+    <message>
+        <source>There are no messages to flash. Add some under File &gt; Messages..., or choose to flash pictures there.</source>
+        <translation>Il n’y a aucun message à afficher. Ajoutez-en dans la fenêtre «&#xa0;Messages&#xa0;» ou choisissez-y d’afficher des images.</translation>
+    </message>
 </context>
 <context>
     <name>SetsDialog</name>

@@ -1131,6 +1131,10 @@
         <source>Too many adds are waiting. Try again once the pictures being added now are in.</source>
         <translation>Troppe aggiunte sono in attesa. Riprova quando le immagini in corso di aggiunta saranno state inserite.</translation>
     </message>
+    <message>
+        <source>There are no messages to flash. Add some under File &gt; Messages..., or choose to flash pictures there.</source>
+        <translation>Non ci sono messaggi da mostrare. Aggiungine alcuni nella finestra «Messaggi» o scegli lì di mostrare immagini.</translation>
+    </message>
 </context>
 <context>
     <name>SetsDialog</name>

@@ -1123,6 +1123,10 @@
         <source>Too many adds are waiting. Try again once the pictures being added now are in.</source>
         <translation>追加待ちが多すぎます。現在追加中の画像の追加が終わってから、もう一度お試しください。</translation>
     </message>
+    <message>
+        <source>There are no messages to flash. Add some under File &gt; Messages..., or choose to flash pictures there.</source>
+        <translation>表示するメッセージがありません。「メッセージ」ウィンドウで追加するか、そこで画像の表示を選んでください。</translation>
+    </message>
 </context>
 <context>
     <name>SetsDialog</name>

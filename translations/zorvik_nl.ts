@@ -1131,6 +1131,10 @@
         <source>Too many adds are waiting. Try again once the pictures being added now are in.</source>
         <translation>Er wachten te veel toevoegingen. Probeer het opnieuw zodra de afbeeldingen die nu worden toegevoegd erin staan.</translation>
     </message>
+    <message>
+        <source>There are no messages to flash. Add some under File &gt; Messages..., or choose to flash pictures there.</source>
+        <translation>Er zijn geen berichten om te tonen. Voeg er een paar toe in het venster &quot;Berichten&quot; of kies daar om afbeeldingen te tonen.</translation>
+    </message>
 </context>
 <context>
     <name>SetsDialog</name>

@@ -1139,6 +1139,10 @@
         <source>Too many adds are waiting. Try again once the pictures being added now are in.</source>
         <translation>Zbyt wiele dodawań czeka w kolejce. Spróbuj ponownie, gdy obrazy dodawane teraz zostaną dodane.</translation>
     </message>
+    <message>
+        <source>There are no messages to flash. Add some under File &gt; Messages..., or choose to flash pictures there.</source>
+        <translation>Nie ma wiadomości do wyświetlenia. Dodaj je w oknie „Wiadomości” albo wybierz tam wyświetlanie obrazów.</translation>
+    </message>
 </context>
 <context>
     <name>SetsDialog</name>

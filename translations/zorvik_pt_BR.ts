@@ -1131,6 +1131,10 @@
         <source>Too many adds are waiting. Try again once the pictures being added now are in.</source>
         <translation>Há adições demais esperando. Tente novamente quando as imagens que estão sendo adicionadas agora estiverem na lista.</translation>
     </message>
+    <message>
+        <source>There are no messages to flash. Add some under File &gt; Messages..., or choose to flash pictures there.</source>
+        <translation>Não há mensagens para exibir. Adicione algumas na janela &quot;Mensagens&quot; ou escolha lá exibir imagens.</translation>
+    </message>
 </context>
 <context>
     <name>SetsDialog</name>

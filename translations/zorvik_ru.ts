@@ -1139,6 +1139,10 @@
         <source>Too many adds are waiting. Try again once the pictures being added now are in.</source>
         <translation>Слишком много добавлений ждут своей очереди. Повторите попытку, когда добавляемые сейчас изображения будут добавлены.</translation>
     </message>
+    <message>
+        <source>There are no messages to flash. Add some under File &gt; Messages..., or choose to flash pictures there.</source>
+        <translation>Нет сообщений для показа. Добавьте их в окне «Сообщения» или выберите там показ изображений.</translation>
+    </message>
 </context>
 <context>
     <name>SetsDialog</name>

@@ -1123,6 +1123,10 @@
         <source>Too many adds are waiting. Try again once the pictures being added now are in.</source>
         <translation>等待添加的请求过多。请在当前正在添加的图片添加完成后重试。</translation>
     </message>
+    <message>
+        <source>There are no messages to flash. Add some under File &gt; Messages..., or choose to flash pictures there.</source>
+        <translation>没有可显示的消息。请在“消息”窗口中添加，或在那里选择显示图片。</translation>
+    </message>
 </context>
 <context>
     <name>SetsDialog</name>

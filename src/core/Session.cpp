@@ -107,6 +107,10 @@ Outcome Session::start()
         return Outcome::done();
     // Saved even when the run is refused, as the choices were made.
     saveChoices();
+    if (FlashSequence::load(m_preferences) == FlashSequence::Content::Messages &&
+        m_messages->messages().isEmpty())
+        return Outcome::refused(tr("There are no messages to flash. Add some under File > "
+                                   "Messages..., or choose to flash pictures there."));
     return m_run->start();
 }
 

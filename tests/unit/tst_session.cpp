@@ -181,6 +181,10 @@ void SessionTest::handedOverPicturesWaitTheirTurn()
 void SessionTest::handedOverMessagesAreAllOrNoneAndCanRunAlone()
 {
     BusFixture f;
+    // Messages alone, and none kept: the refusal says so, not that pictures lack.
+    FlashSequence::save(f.session.preferences(), FlashSequence::Content::Messages);
+    QVERIFY(f.session.start().refusal.contains("no messages"));
+    FlashSequence::save(f.session.preferences(), FlashSequence::Content::Pictures);
     const QList<QDBusPendingCall> calls =
         f.callMany("AddMessages", {{QStringList{"one", "two"}},
                                    {QStringList{"three", " "}},
