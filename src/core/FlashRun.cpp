@@ -289,9 +289,10 @@ void FlashRun::flash(int slot)
     QSizeF size;
     Placement place;
     if (m_pictures.isDrawnToSize(slot)) {
-        // Its own size, the same on every monitor.
+        // Its own size, drawn for the primary monitor; a smaller monitor
+        // shows it as large as fits there.
         size = pictureSize / m_services.screen.scaleFactor() * Units::TwipsPerPixel;
-        place = m_monitorPicker.placeNext(size, choices.randomLocation(), m_services.random);
+        place = m_monitorPicker.placeWithin(&size, choices.randomLocation(), m_services.random);
     } else {
         place = m_monitorPicker.placeNext(look, pictureSize, choices.randomLocation(),
                                           m_services.random, &size);

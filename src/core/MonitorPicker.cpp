@@ -46,6 +46,15 @@ Placement MonitorPicker::placeNext(const QSizeF& windowTwips, bool randomPlace, 
                        : Placement::centre(monitor, windowTwips);
 }
 
+Placement MonitorPicker::placeWithin(QSizeF* windowTwips, bool randomPlace, Random& random)
+{
+    const QRectF monitor = toTwips(nextMonitor());
+    if (windowTwips->width() > monitor.width() || windowTwips->height() > monitor.height())
+        *windowTwips = windowTwips->scaled(monitor.size(), Qt::KeepAspectRatio);
+    return randomPlace ? Placement::random(monitor, *windowTwips, random)
+                       : Placement::centre(monitor, *windowTwips);
+}
+
 Placement MonitorPicker::placeNext(const FlashLook& look, const QSizeF& picture, bool randomPlace,
                                    Random& random, QSizeF* windowTwips)
 {

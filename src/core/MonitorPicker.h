@@ -32,6 +32,9 @@ public:
     // Where the next flash window goes: on the next monitor, centred or at a
     // random place that keeps it wholly on that monitor.
     Placement placeNext(const QSizeF& windowTwips, bool randomPlace, Random& random);
+    // As above, a window no larger than that monitor: one larger is made
+    // as large as fits, its proportions kept, in windowTwips.
+    Placement placeWithin(QSizeF* windowTwips, bool randomPlace, Random& random);
     // As above, the window as large as the look makes it for this picture
     // on that monitor; its size goes to windowTwips.
     Placement placeNext(const FlashLook& look, const QSizeF& picture, bool randomPlace,

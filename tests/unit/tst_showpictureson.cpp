@@ -19,6 +19,7 @@ class ShowPicturesOnTest : public QObject
     Q_OBJECT
 private slots:
     void centreOfThePrimaryOnTheRight();
+    void windowLargerThanItsMonitorIsMadeToFit();
     void randomPlaceStaysOnThePrimary_data();
     void randomPlaceStaysOnThePrimary();
     void pointerMonitor();
@@ -56,6 +57,18 @@ void ShowPicturesOnTest::centreOfThePrimaryOnTheRight()
     QCOMPARE(place.left, 1024 * 15 + 5032.5);
     QCOMPARE(place.top, 3892.5);
     QCOMPARE(random.draws, 0);
+}
+
+void ShowPicturesOnTest::windowLargerThanItsMonitorIsMadeToFit()
+{
+    FakeMonitors monitors;
+    monitors.current.monitors[0] = QRect(1024, 0, 640, 480);
+    MonitorPicker picker(monitors);
+    ScriptedRandom random;
+    QSizeF window(1280 * 15, 240 * 15); // a wide message drawn for a larger primary
+    const Placement place = picker.placeWithin(&window, false, random);
+    QCOMPARE(window, QSizeF(640 * 15, 120 * 15));
+    QCOMPARE(QPointF(place.left, place.top), QPointF(1024 * 15, 180 * 15));
 }
 
 void ShowPicturesOnTest::randomPlaceStaysOnThePrimary_data()
