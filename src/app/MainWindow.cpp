@@ -153,6 +153,9 @@ MainWindow::MainWindow(Session& session, const Services& services, QWidget* pare
     connect(&flashRun(), &FlashRun::minimiseRequested, this, &MainWindow::minimiseForRun);
     connect(this, &MainWindow::unloading, &m_session, &Session::end);
     connect(&m_session, &Session::showPicturesOnChanged, this, &MainWindow::showPicturesOnChanged);
+    // Each set has its own display settings: the panel shows the chosen one's.
+    connect(&m_session, &Session::currentSetChanged, this,
+            [this] { m_settingsPanel->apply(DisplaySettings::load(m_session.preferences())); });
     m_trayIcon = new RunTrayIcon(m_session, services.dialogs, services.clock, *this, this);
     connect(this, &MainWindow::unloading, m_trayIcon, &RunTrayIcon::hide);
     buildRunMenus(findChild<QMenu*>(QStringLiteral("mnuFile")));

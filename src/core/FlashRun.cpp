@@ -166,6 +166,12 @@ Outcome FlashRun::start()
     return Outcome::done();
 }
 
+void FlashRun::followIntervalChoice()
+{
+    if (isRunning())
+        m_intervalMs = m_choices.current().intervalSeconds() * 1000;
+}
+
 void FlashRun::stop()
 {
     m_intervalTimer->setInterval(0);

@@ -67,6 +67,8 @@ public:
     // Starts a run; refused without pictures. Stop ends it.
     Outcome start();
     void stop();
+    // The interval chosen now counts from the next wait, in a run that is on.
+    void followIntervalChoice();
     // The main window is closing: no flash may follow.
     void end();
 

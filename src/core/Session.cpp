@@ -9,6 +9,7 @@
 #include "library/MessageList.h"
 #include "library/PictureLibrary.h"
 #include "library/PictureSets.h"
+#include "library/SetSettingsFile.h"
 #include "platform/Units.h"
 #include "settings/ActiveHours.h"
 #include "settings/ShowPicturesOn.h"
@@ -72,10 +73,13 @@ void Session::load()
 {
     m_library->load();
     m_messages->load();
-    // A set that went away since leaves the whole list.
-    if (const QString set = m_preferences.text(Preference::CurrentSet); !set.isEmpty())
-        if (!chooseSet(set).isDone())
-            chooseSet({});
+    // A set that went away since leaves the whole list. Nothing is saved
+    // here: the windows have not shown the settings yet.
+    if (const QString set = m_preferences.text(Preference::CurrentSet); !set.isEmpty()) {
+        QString error;
+        const auto entries = sets().entries(set, &error);
+        useSet(entries ? set : QString(), entries.value_or(QStringList()));
+    }
     m_pausePreferences.load();
     m_run->setPauseWhen(m_pausePreferences.enabledReasons());
     m_run->setActiveHours(ActiveHours::load(m_preferences));
@@ -188,12 +192,31 @@ Outcome Session::chooseSet(const QString& name, QStringList* leftOut)
             return Outcome::refused(error);
         entries = *read;
     }
-    m_sequence->choosePictureSet(name, entries);
-    m_preferences.setText(Preference::CurrentSet, name);
+    // What the user chose for the set left behind is its own, unless that set
+    // is gone (deleted, or renamed to the one chosen now).
+    if (const QString leaving = currentSet(); leaving.isEmpty() || sets().contains(leaving))
+        saveChoices();
+    useSet(name, entries);
     if (leftOut)
         *leftOut = m_sequence->leftOutOfSet();
+    // The windows show the set's settings first, as the run reads them there.
     emit currentSetChanged(name);
+    m_run->followIntervalChoice();
     return Outcome::done();
+}
+
+void Session::useSet(const QString& name, const QStringList& entries)
+{
+    m_preferences.setSetStore(nullptr);
+    m_setSettings.reset();
+    if (!name.isEmpty()) {
+        m_setSettings = std::make_unique<SetSettingsFile>(sets().settingsOf(name));
+        if (!m_setSettings->error().isEmpty())
+            qWarning().noquote() << m_setSettings->error();
+        m_preferences.setSetStore(m_setSettings.get());
+    }
+    m_sequence->choosePictureSet(name, entries);
+    m_preferences.setText(Preference::CurrentSet, name);
 }
 
 Outcome Session::addPictures(const QStringList& paths, AddFinished whenDone)

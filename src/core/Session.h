@@ -13,6 +13,7 @@
 #include <QStringList>
 
 #include <functional>
+#include <memory>
 
 class ActiveHours;
 class FlashDisplay;
@@ -21,6 +22,7 @@ class FlashSequence;
 class MessageList;
 class PictureSets;
 class PictureLibrary;
+class SetSettingsFile;
 class ShowRecord;
 enum class ShowPicturesOn;
 
@@ -50,10 +52,12 @@ public:
     PictureSets sets() const;
     // The set whose pictures are flashed; empty: the whole list.
     QString currentSet() const;
-    // Flashes that set's pictures from the next one on, and keeps the
-    // choice; an empty name: the whole list. Refused when the set cannot be
-    // read. Pictures it names that the list does not hold are left out, and
-    // named in leftOut.
+    // Flashes that set's pictures from the next one on, with the set's own
+    // display settings, and keeps the choice; an empty name: the whole list
+    // with the user's settings. The display settings chosen for the set
+    // before are saved to it first. Refused when the set cannot be read.
+    // Pictures it names that the list does not hold are left out, and named
+    // in leftOut.
     Outcome chooseSet(const QString& name, QStringList* leftOut = nullptr);
     FlashRun& run() const { return *m_run; }
     // How often the pictures were shown, while the user keeps a record.
@@ -131,6 +135,8 @@ private:
     Outcome queueAdd(WaitingAdd add);
     void startNextAdd();
     void saveChoices();
+    // Flashes the set's pictures with its settings; no signal, nothing saved.
+    void useSet(const QString& name, const QStringList& entries);
 
     Services m_services;
     FlashDisplay& m_display;
@@ -143,6 +149,7 @@ private:
     FlashSequence* m_sequence;
     FlashRun* m_run;
     ShowRecord* m_record;
+    std::unique_ptr<SetSettingsFile> m_setSettings; // null: the whole list's
     PictureBatch* m_batch = nullptr;
     AddFinished m_batchDone; // told when m_batch ends
     QQueue<WaitingAdd> m_waitingAdds;

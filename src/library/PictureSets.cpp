@@ -4,6 +4,7 @@
 #include "library/PictureListFile.h"
 
 #include <QCollator>
+#include <QDebug>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -14,6 +15,7 @@ namespace
 {
 
 const QString Suffix = QStringLiteral(".txt");
+const QString SettingsSuffix = QStringLiteral(".ini");
 
 } // namespace
 
@@ -25,6 +27,16 @@ PictureSets::PictureSets(const QString& programFolder)
 QString PictureSets::fileOf(const QString& name) const
 {
     return m_folder + u'/' + name + Suffix;
+}
+
+QString PictureSets::settingsOf(const QString& name) const
+{
+    return m_folder + u'/' + name + SettingsSuffix;
+}
+
+bool PictureSets::contains(const QString& name) const
+{
+    return refusal(name).isEmpty() && QFileInfo(fileOf(name)).isFile();
 }
 
 QStringList PictureSets::names() const
@@ -93,6 +105,9 @@ bool PictureSets::save(const QString& name, const QStringList& entries, QString*
         *error = tr("The folder %1 cannot be made.").arg(m_folder);
         return false;
     }
+    // Settings a set of this name left behind are not the new set's.
+    if (!QFileInfo::exists(fileOf(name)))
+        QFile::remove(settingsOf(name));
     // Not through a link: a set is the program's own file in its own folder.
     return PictureListFile::save(fileOf(name), entries, error, ReplaceFile::Links::Refuse);
 }
@@ -113,6 +128,13 @@ bool PictureSets::rename(const QString& name, const QString& newName, QString* e
         *error = file.errorString();
         return false;
     }
+    // Settings that cannot follow are left: the set keeps its pictures.
+    if (name.compare(newName, Qt::CaseInsensitive) != 0)
+        QFile::remove(settingsOf(newName)); // left by a set of that name before
+    QFile settings(settingsOf(name));
+    if (settings.exists() && !settings.rename(settingsOf(newName)))
+        qWarning().noquote() << tr("The settings of the set \"%1\" stay under its old name: %2")
+                                    .arg(newName, settings.errorString());
     return true;
 }
 
@@ -127,5 +149,6 @@ bool PictureSets::remove(const QString& name, QString* error) const
         *error = file.errorString();
         return false;
     }
+    QFile::remove(settingsOf(name));
     return true;
 }

@@ -26,6 +26,9 @@ public:
     const QString& folder() const { return m_folder; }
     // The sets there are now, by name, sorted as the user reads them.
     QStringList names() const;
+    bool contains(const QString& name) const;
+    // Where the set's own display settings are kept.
+    QString settingsOf(const QString& name) const;
     // Why name cannot be a set's name; empty when it can.
     static QString refusal(const QString& name);
     // The pictures the set names, in its order; nothing, with the reason,
@@ -33,9 +36,11 @@ public:
     std::optional<QStringList> entries(const QString& name, QString* error) const;
 
     // Writes the set whole (a new one, or over the old), the folder made when
-    // needed. False with the reason when nothing changed.
+    // needed. A new set starts with the user's settings. False with the
+    // reason when nothing changed.
     bool save(const QString& name, const QStringList& entries, QString* error) const;
-    // Gives a set another name; refused when that name is taken.
+    // Gives a set, and its settings, another name; refused when that name is
+    // taken.
     bool rename(const QString& name, const QString& newName, QString* error) const;
     bool remove(const QString& name, QString* error) const;
 

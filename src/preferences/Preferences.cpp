@@ -31,8 +31,35 @@ Preferences::Preferences(SettingsStore& store, QString application, QObject* par
 {
 }
 
+bool Preferences::isPerSet(Preference preference)
+{
+    switch (preference) {
+    case Preference::DisplayInterval:
+    case Preference::DisplayDuration:
+    case Preference::DisplayLocation:
+    case Preference::DisplayOrder:
+    case Preference::IntervalSpread:
+    case Preference::LookOpacity:
+    case Preference::LookFadeIn:
+    case Preference::LookFadeOut:
+    case Preference::LookSize:
+    case Preference::MessagesFlash:
+        return true;
+    default:
+        return false;
+    }
+}
+
+SettingsStore& Preferences::storeFor(const PreferenceKey& key) const
+{
+    return m_setStore && isPerSet(key.preference) ? *m_setStore : m_store;
+}
+
 QString Preferences::stored(const PreferenceKey& key) const
 {
+    if (SettingsStore& store = storeFor(key); &store != &m_store)
+        if (QString own = store.read(m_application, key.section, key.key); !own.isEmpty())
+            return own;
     return m_store.read(m_application, key.section, key.key);
 }
 
@@ -100,7 +127,7 @@ void Preferences::write(Preference preference, const QString& value)
 {
     const PreferenceKey& key = PreferenceKey::of(preference);
     const QString before = stored(key);
-    m_store.write(m_application, key.section, key.key, value);
+    storeFor(key).write(m_application, key.section, key.key, value);
     if (before != value)
         emit changed(preference);
 }

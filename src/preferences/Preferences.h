@@ -20,6 +20,15 @@ class Preferences : public QObject
 public:
     Preferences(SettingsStore& store, QString application, QObject* parent = nullptr);
 
+    // The settings a set of pictures may keep for itself: the four display
+    // settings, how much the interval varies, the look of a flash and what
+    // is flashed.
+    static bool isPerSet(Preference preference);
+    // The settings of the set being flashed: its per-set keys are read from
+    // there where it has them (the user's otherwise) and written there. Null:
+    // the user's file alone.
+    void setSetStore(SettingsStore* store) { m_setStore = store; }
+
     // Whether anything is stored, sensible or not.
     bool isStored(Preference preference) const;
     // Whether a value that makes sense is stored.
@@ -50,6 +59,9 @@ private:
     QString value(Preference preference) const;
     void write(Preference preference, const QString& value);
 
+    SettingsStore& storeFor(const PreferenceKey& key) const;
+
     SettingsStore& m_store;
+    SettingsStore* m_setStore = nullptr;
     QString m_application;
 };

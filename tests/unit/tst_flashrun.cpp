@@ -16,6 +16,7 @@
 #include "flash/StretchedPicture.h"
 #include "library/MessageList.h"
 #include "library/PictureLibrary.h"
+#include "library/SetSettingsFile.h"
 #include "platform/ProgramInfo.h"
 #include "settings/SettingsPanel.h"
 
@@ -518,14 +519,22 @@ void FlashRunTest::setMadeInItsWindowIsFlashedAloneAndFollowsItsName()
         QCOMPARE(shownColour(), colour);
         endFlash();
     }
-    // Renamed and deleted in the window, the run follows.
+    // Its display settings are its own, saved at Stop. Renamed and deleted in
+    // the window, the run and the settings follow; the whole list's are back.
+    setOrderAndPlace(false, true);
+    click();
     name->setText("job");
     press("cmdRenameSet");
     QCOMPARE(m_window->session().currentSet(), QString("job"));
+    const QString settings = m_services->programFolder() + "/sets/job.ini";
+    QCOMPARE(SetSettingsFile(settings).read({}, "settings", "DispOrder"), QString("0"));
+    QVERIFY(child<QRadioButton>(m_window, "optDisplayOrder_0")->isChecked());
     m_services->dialogs.answers << MessageAnswer::Yes;
     press("cmdDeleteSet");
     QCOMPARE(m_window->session().currentSet(), QString());
     QCOMPARE(m_window->session().sequence().slotCount(), 3);
+    QVERIFY(child<QRadioButton>(m_window, "optDisplayOrder_1")->isChecked());
+    QVERIFY(!QFileInfo::exists(settings));
 }
 
 void FlashRunTest::animationLoopsAndAShortFlashShowsItsFirstFrame()

@@ -214,6 +214,7 @@ void SessionTest::setsChosenOnTheBusFlashTheirPicturesAlone()
                                                        "\"\r\n\"gone.jpg\"\r\n\"" +
                                                        names[0].toUtf8() + "\"\r\n"));
     QVERIFY(TestPictures::bytes(sets + "huge.txt", QByteArray(PictureSets::MaxFileBytes + 1, 'x')));
+    QVERIFY(TestPictures::bytes(sets + "work.ini", "[look]\nOpacity = 40\n"));
     const QList<QDBusPendingCall> calls = f.callMany(
         "ChooseSet", {{QString("work")}, {QString("none")}, {QString("huge")}, {QString("../x")}});
     QCOMPARE(calls.at(0).error().type(), QDBusError::NoError);
@@ -228,8 +229,12 @@ void SessionTest::setsChosenOnTheBusFlashTheirPicturesAlone()
     Session again(f.fakes.services, f.display);
     again.load();
     QCOMPARE(again.currentSet(), QString("work"));
+    // With the set's own settings, where it has them; the user's after.
+    QCOMPARE(again.preferences().number(Preference::LookOpacity), 40);
+    QCOMPARE(again.preferences().number(Preference::DisplayInterval), 0);
     QVERIFY(again.chooseSet({}).isDone());
     QCOMPARE(again.sequence().slotCount(), 3);
+    QCOMPARE(again.preferences().number(Preference::LookOpacity), 100);
 }
 
 QTEST_GUILESS_MAIN(SessionTest)
