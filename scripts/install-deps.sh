@@ -10,6 +10,8 @@ packages=(cmake make g++ pkg-config qt6-base-dev qt6-base-dev-tools libgl-dev li
           libxcb-screensaver0-dev libglib2.0-dev libpipewire-0.3-dev
           # The picture readers: libjpeg and libheif of our own, Qt's for WebP, TIFF and SVG.
           libjpeg-dev libheif-dev qt6-image-formats-plugins libqt6svg6
+          # A set of pictures exported and imported as one archive.
+          libarchive-dev
           # lupdate and lrelease with their CMake functions; Qt's own texts translated.
           qt6-l10n-tools qt6-tools-dev qt6-translations-l10n)
 if [ "${1:-}" = "--tests" ]; then

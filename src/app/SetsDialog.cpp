@@ -4,6 +4,7 @@
 #include "core/Session.h"
 #include "library/PictureLibrary.h"
 #include "library/PictureSets.h"
+#include "library/SetArchive.h"
 #include "platform/Dialogs.h"
 
 #include <QDialogButtonBox>
@@ -31,7 +32,9 @@ SetsDialog::SetsDialog(Session& session, Dialogs& dialogs, QWidget* parent)
       m_pictures(new QListWidget(this)), m_name(new QLineEdit(this)),
       m_new(namedButton(tr("&New"), "cmdNewSet", this)),
       m_rename(namedButton(tr("&Rename"), "cmdRenameSet", this)),
-      m_delete(namedButton(tr("&Delete"), "cmdDeleteSet", this))
+      m_delete(namedButton(tr("&Delete"), "cmdDeleteSet", this)),
+      m_import(namedButton(tr("&Import…"), "cmdImportSet", this)),
+      m_export(namedButton(tr("E&xport…"), "cmdExportSet", this))
 {
     setObjectName(QStringLiteral("frmSets"));
     //: The window's title: named selections of the list's pictures.
@@ -59,6 +62,10 @@ SetsDialog::SetsDialog(Session& session, Dialogs& dialogs, QWidget* parent)
     grid->addWidget(picturesLabel, 0, 1);
     grid->addWidget(m_sets, 1, 0);
     grid->addWidget(m_pictures, 1, 1);
+    auto* transferRow = new QHBoxLayout;
+    transferRow->addWidget(m_import);
+    transferRow->addWidget(m_export);
+    grid->addLayout(transferRow, 2, 0);
     grid->setColumnStretch(1, 2);
     auto* saved = new QLabel(tr("Changes are saved as you make them."), this);
     auto* layout = new QVBoxLayout(this);
@@ -77,6 +84,8 @@ SetsDialog::SetsDialog(Session& session, Dialogs& dialogs, QWidget* parent)
     connect(m_new, &QPushButton::clicked, this, &SetsDialog::newSet);
     connect(m_rename, &QPushButton::clicked, this, &SetsDialog::renameSet);
     connect(m_delete, &QPushButton::clicked, this, &SetsDialog::deleteSet);
+    connect(m_import, &QPushButton::clicked, this, &SetsDialog::importSet);
+    connect(m_export, &QPushButton::clicked, this, &SetsDialog::exportSet);
     showSets(m_session.currentSet());
 }
 
@@ -180,6 +189,41 @@ void SetsDialog::deleteSet()
     showSets({});
 }
 
+namespace
+{
+
+QString archiveFilter()
+{
+    return SetsDialog::tr("Sets of pictures") + QStringLiteral("|*") + SetArchive::Suffix;
+}
+
+} // namespace
+
+void SetsDialog::importSet()
+{
+    const QStringList chosen = m_dialogs.openFiles(tr("Import a Set"), archiveFilter(), 1);
+    if (chosen.isEmpty())
+        return;
+    QString name;
+    if (const Outcome imported = m_session.importSet(chosen.constFirst(), &name);
+        !imported.isDone())
+        return refuse(imported.refusal);
+    showSets(name);
+}
+
+void SetsDialog::exportSet()
+{
+    const QString name = chosenSet();
+    if (name.isEmpty())
+        return;
+    const auto path =
+        m_dialogs.saveFile(tr("Export the Set"), archiveFilter(), name + SetArchive::Suffix);
+    if (!path)
+        return;
+    if (const Outcome exported = m_session.exportSet(name, *path); !exported.isDone())
+        refuse(exported.refusal);
+}
+
 void SetsDialog::refuse(const QString& error)
 {
     m_dialogs.message(error, MessageIcon::Warning, MessageButtons::Ok, windowTitle());
@@ -200,4 +244,5 @@ void SetsDialog::updateButtons()
     m_new->setEnabled(named);
     m_rename->setEnabled(named && chosen && m_name->text().trimmed() != chosenSet());
     m_delete->setEnabled(chosen);
+    m_export->setEnabled(chosen);
 }

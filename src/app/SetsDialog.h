@@ -27,6 +27,8 @@ private:
     void newSet();
     void renameSet();
     void deleteSet();
+    void importSet();
+    void exportSet();
     QString chosenSet() const;
     // The name typed, or nothing after telling why it cannot be one.
     std::optional<QString> typedName();
@@ -44,5 +46,7 @@ private:
     QPushButton* m_new;
     QPushButton* m_rename;
     QPushButton* m_delete;
+    QPushButton* m_import;
+    QPushButton* m_export;
     bool m_filling = false; // the checklist is being filled, not toggled
 };

@@ -4,6 +4,7 @@
 #include "core/FlashDisplay.h"
 #include "core/FlashRun.h"
 #include "core/FlashSequence.h"
+#include "core/SetTransfer.h"
 #include "core/ShowRecord.h"
 #include "library/LibraryFolder.h"
 #include "library/MessageList.h"
@@ -72,6 +73,7 @@ Session::~Session()
 void Session::load()
 {
     m_library->load();
+    sets().finishImports(m_library->entries());
     m_messages->load();
     // A set that went away since leaves the whole list. Nothing is saved
     // here: the windows have not shown the settings yet.
@@ -217,6 +219,18 @@ void Session::useSet(const QString& name, const QStringList& entries)
     }
     m_sequence->choosePictureSet(name, entries);
     m_preferences.setText(Preference::CurrentSet, name);
+}
+
+Outcome Session::exportSet(const QString& name, const QString& path)
+{
+    return SetTransfer::exportSet(*m_library, sets(), name, path);
+}
+
+Outcome Session::importSet(const QString& path, QString* name)
+{
+    if (m_library->isBusy())
+        return Outcome::refused(m_library->refuseWhileBusy().reason);
+    return SetTransfer::importSet(*m_library, sets(), path, name);
 }
 
 Outcome Session::addPictures(const QStringList& paths, AddFinished whenDone)

@@ -59,6 +59,11 @@ public:
     // Pictures it names that the list does not hold are left out, and named
     // in leftOut.
     Outcome chooseSet(const QString& name, QStringList* leftOut = nullptr);
+    // Writes the set, its settings and its pictures to one file.
+    Outcome exportSet(const QString& name, const QString& path);
+    // Brings in a set from such a file, named after it, with the pictures
+    // the list lacks; whole or not at all.
+    Outcome importSet(const QString& path, QString* name);
     FlashRun& run() const { return *m_run; }
     // How often the pictures were shown, while the user keeps a record.
     ShowRecord& record() const { return *m_record; }

@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QSet>
 
 #include <algorithm>
 
@@ -16,6 +17,7 @@ namespace
 
 const QString Suffix = QStringLiteral(".txt");
 const QString SettingsSuffix = QStringLiteral(".ini");
+const QString StagedSuffix = QStringLiteral(".import");
 
 } // namespace
 
@@ -27,6 +29,16 @@ PictureSets::PictureSets(const QString& programFolder)
 QString PictureSets::fileOf(const QString& name) const
 {
     return m_folder + u'/' + name + Suffix;
+}
+
+QString PictureSets::stagedFileOf(const QString& name) const
+{
+    return m_folder + u'/' + u'.' + name + Suffix + StagedSuffix;
+}
+
+QString PictureSets::stagedSettingsOf(const QString& name) const
+{
+    return m_folder + u'/' + u'.' + name + SettingsSuffix + StagedSuffix;
 }
 
 QString PictureSets::settingsOf(const QString& name) const
@@ -151,4 +163,68 @@ bool PictureSets::remove(const QString& name, QString* error) const
     }
     QFile::remove(settingsOf(name));
     return true;
+}
+
+bool PictureSets::stageImport(const QString& name, const QStringList& entries,
+                              const QByteArray& settings, QString* error) const
+{
+    if (const QString why = refusal(name); !why.isEmpty()) {
+        *error = why;
+        return false;
+    }
+    if (!QDir().mkpath(m_folder)) {
+        *error = tr("The folder %1 cannot be made.").arg(m_folder);
+        return false;
+    }
+    dropImport(name);
+    const auto links = ReplaceFile::Links::Refuse;
+    if ((!settings.isEmpty() &&
+         !ReplaceFile::write(stagedSettingsOf(name), settings, error, links)) ||
+        !PictureListFile::save(stagedFileOf(name), entries, error, links)) {
+        dropImport(name);
+        return false;
+    }
+    return true;
+}
+
+bool PictureSets::finishImport(const QString& name, QString* error) const
+{
+    // The settings first: the list's arrival is what makes the set.
+    QFile::remove(settingsOf(name));
+    QFile settings(stagedSettingsOf(name));
+    if (settings.exists() && !settings.rename(settingsOf(name))) {
+        *error = settings.errorString();
+        return false;
+    }
+    QFile list(stagedFileOf(name));
+    if (!list.rename(fileOf(name))) {
+        *error = list.errorString();
+        return false;
+    }
+    return true;
+}
+
+void PictureSets::dropImport(const QString& name) const
+{
+    QFile::remove(stagedFileOf(name));
+    QFile::remove(stagedSettingsOf(name));
+}
+
+void PictureSets::finishImports(const QStringList& listed) const
+{
+    const QSet<QString> inList(listed.cbegin(), listed.cend());
+    const QStringList staged = QDir(m_folder).entryList(
+        {QStringLiteral(".*") + Suffix + StagedSuffix}, QDir::Files | QDir::Hidden);
+    for (const QString& file : staged) {
+        const QString name = file.mid(1, file.size() - 1 - Suffix.size() - StagedSuffix.size());
+        if (!refusal(name).isEmpty())
+            continue;
+        const QStringList entries = PictureListFile::load(stagedFileOf(name));
+        const bool whole = std::all_of(entries.cbegin(), entries.cend(), [&](const QString& entry) {
+            return entry.isEmpty() || inList.contains(entry);
+        });
+        QString error;
+        if (!whole || contains(name) || !finishImport(name, &error))
+            dropImport(name);
+    }
 }

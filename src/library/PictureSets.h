@@ -44,8 +44,21 @@ public:
     bool rename(const QString& name, const QString& newName, QString* error) const;
     bool remove(const QString& name, QString* error) const;
 
+    // An imported set waits under hidden names until its pictures are
+    // listed, then takes its place: a kill leaves the library without it, or
+    // with it whole. settings may be empty (the set has none of its own).
+    bool stageImport(const QString& name, const QStringList& entries, const QByteArray& settings,
+                     QString* error) const;
+    bool finishImport(const QString& name, QString* error) const;
+    void dropImport(const QString& name) const;
+    // At start: an import cut short is finished when every picture it names
+    // is listed (its pictures were), dropped otherwise.
+    void finishImports(const QStringList& listed) const;
+
 private:
     QString fileOf(const QString& name) const;
+    QString stagedFileOf(const QString& name) const;
+    QString stagedSettingsOf(const QString& name) const;
 
     QString m_folder;
 };

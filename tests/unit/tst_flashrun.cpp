@@ -529,6 +529,10 @@ void FlashRunTest::setMadeInItsWindowIsFlashedAloneAndFollowsItsName()
     const QString settings = m_services->programFolder() + "/sets/job.ini";
     QCOMPARE(SetSettingsFile(settings).read({}, "settings", "DispOrder"), QString("0"));
     QVERIFY(child<QRadioButton>(m_window, "optDisplayOrder_0")->isChecked());
+    const QString exported = m_services->programFolder() + "/../job.tar.gz";
+    m_services->dialogs.chosenFolders << exported;
+    press("cmdExportSet");
+    QVERIFY(QFileInfo(exported).size() > 0);
     m_services->dialogs.answers << MessageAnswer::Yes;
     press("cmdDeleteSet");
     QCOMPARE(m_window->session().currentSet(), QString());

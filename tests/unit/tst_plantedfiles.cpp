@@ -1,11 +1,19 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // What another account (or a careless program) puts in a shared library
-// folder never makes the program write or delete a file of the user's.
+// folder, or in a set's file handed to the user, never makes the program write
+// or delete a file of the user's.
 #include "LibraryFixture.h"
 #include "TestPictures.h"
+#include "app/MainWindow.h"
+#include "core/Session.h"
+#include "library/PictureLibrary.h"
+#include "library/PictureSets.h"
 
+#include <QDir>
 #include <QFile>
 #include <QTest>
+#include <archive.h>
+#include <archive_entry.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -17,7 +25,71 @@ private slots:
     void linkInPlaceOfOurFileIsNotWrittenThrough();
     void journalRemovesOnlyTheCopyItMade_data();
     void journalRemovesOnlyTheCopyItMade();
+    void hostileSetFileChangesNothing_data();
+    void hostileSetFileChangesNothing();
+    void setTravelsWholeAndAnImportCutShortIsFinishedOrDropped();
 };
+
+namespace
+{
+
+struct Member {
+    QByteArray name;
+    QByteArray data;
+    int type = AE_IFREG;
+    QByteArray link = {}; // a symbolic link's target, or "hard:" and another member
+    qint64 claimed = -1;  // a size the header claims instead of the data's
+};
+
+// A tar of the members, written as they are, whatever they are.
+QByteArray tarOf(const QList<Member>& members)
+{
+    QByteArray tar(1 << 20, '\0');
+    size_t used = 0;
+    archive* handle = archive_write_new();
+    archive_write_set_format_ustar(handle);
+    archive_write_open_memory(handle, tar.data(), size_t(tar.size()), &used);
+    for (const Member& member : members) {
+        archive_entry* entry = archive_entry_new();
+        archive_entry_set_pathname(entry, member.name.constData());
+        archive_entry_set_filetype(entry, unsigned(member.type));
+        archive_entry_set_perm(entry, 0644);
+        if (member.link.startsWith("hard:"))
+            archive_entry_set_hardlink(entry, member.link.mid(5).constData());
+        else if (!member.link.isEmpty())
+            archive_entry_set_symlink(entry, member.link.constData());
+        archive_entry_set_size(entry, member.type == AE_IFREG ? member.data.size() : 0);
+        archive_write_header(handle, entry);
+        archive_write_data(handle, member.data.constData(), size_t(member.data.size()));
+        archive_entry_free(entry);
+    }
+    archive_write_close(handle);
+    archive_write_free(handle);
+    tar.truncate(qsizetype(used));
+    // A header may claim what it likes: the size field, then its checksum.
+    if (const qint64 claimed = members.constLast().claimed; claimed >= 0) {
+        const qsizetype header =
+            tar.lastIndexOf(members.constLast().name.constData(), tar.size() - 1024);
+        tar.replace(header + 124, 12,
+                    QByteArray::number(claimed, 8).rightJustified(11, '0') + '\0');
+        tar.replace(header + 148, 8, QByteArray(8, ' '));
+        unsigned sum = 0;
+        for (int i = 0; i < 512; ++i)
+            sum += quint8(tar.at(header + i));
+        tar.replace(header + 148, 8,
+                    QByteArray::number(sum, 8).rightJustified(6, '0') + '\0' + ' ');
+    }
+    return tar;
+}
+
+QByteArray jpegBytes(QColor colour)
+{
+    QTemporaryDir folder;
+    TestPictures::jpeg(folder.filePath("p.jpg"), colour);
+    return TestPictures::readAll(folder.filePath("p.jpg"));
+}
+
+} // namespace
 
 void PlantedFilesTest::linkInPlaceOfOurFileIsNotWrittenThrough_data()
 {
@@ -78,6 +150,102 @@ void PlantedFilesTest::journalRemovesOnlyTheCopyItMade()
                                 "\"pic.jpg\"" + identity + "\r\n"));
     f.start();
     QCOMPARE(QFile::exists(copy), !removed);
+}
+
+void PlantedFilesTest::hostileSetFileChangesNothing_data()
+{
+    QTest::addColumn<QList<Member>>("members");
+    QTest::addColumn<QString>("reason");
+    const Member list{"set.txt", "\"red.jpg\"\r\n\"new.jpg\"\r\n"};
+    const Member red{"pictures/red.jpg", jpegBytes(Qt::red)};
+    const Member fresh{"pictures/new.jpg", jpegBytes(Qt::green)};
+    QTest::newRow("climbing name")
+        << QList<Member>{list, red, fresh, {"pictures/../../x.jpg", "x"}} << "plain names";
+    QTest::newRow("absolute name") << QList<Member>{{"/tmp/x.jpg", "x"}, list} << "plain names";
+    QTest::newRow("link") << QList<Member>{list,
+                                           red,
+                                           {"pictures/new.jpg", {}, AE_IFLNK, "/etc/passwd"}}
+                          << "link";
+    QTest::newRow("hard link") << QList<Member>{list,
+                                                red,
+                                                {"pictures/new.jpg", {}, AE_IFREG, "hard:set.txt"}}
+                               << "link";
+    QTest::newRow("device") << QList<Member>{list, {"pictures/new.jpg", {}, AE_IFCHR}} << "special";
+    QTest::newRow("bomb") << QList<Member>{list,
+                                           red,
+                                           {"pictures/new.jpg", "x", AE_IFREG, {}, 3LL << 30}}
+                          << "larger than 1024 MB";
+    QTest::newRow("twice") << QList<Member>{list, red, red, fresh} << "twice";
+    QTest::newRow("listed name, other bytes")
+        << QList<Member>{list, {"pictures/red.jpg", jpegBytes(Qt::blue)}, fresh}
+        << "another picture";
+    QTest::newRow("picture not in its list")
+        << QList<Member>{list, red, fresh, {"pictures/more.jpg", jpegBytes(Qt::blue)}}
+        << "does not name";
+    QTest::newRow("picture missing") << QList<Member>{list, red} << "does not hold";
+    QTest::newRow("not a picture")
+        << QList<Member>{list, red, {"pictures/new.jpg", "text"}} << "new.jpg";
+    QTest::newRow("no list") << QList<Member>{red} << "no list";
+    QTest::newRow("not an archive") << QList<Member>{} << "not a set";
+}
+
+void PlantedFilesTest::hostileSetFileChangesNothing()
+{
+    QFETCH(QList<Member>, members);
+    QFETCH(QString, reason);
+    LibraryFixture f;
+    f.prepare({"red.jpg"}, {Qt::red});
+    f.start();
+    const LibrarySnapshot before = f.snapshot();
+    const QString file = f.userFolder.filePath("trip.tar.gz");
+    QVERIFY(TestPictures::bytes(file, members.isEmpty() ? QByteArray(4096, 'z') : tarOf(members)));
+
+    QString name;
+    const Outcome outcome = f.window->session().importSet(file, &name);
+
+    QVERIFY2(outcome.refusal.contains(reason), qPrintable(outcome.refusal));
+    QCOMPARE(f.snapshot(), before);
+    // Nothing unpacked is left behind.
+    const QStringList left =
+        QDir(f.test.programFolder())
+            .entryList({".*"}, QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+    QVERIFY2(left.isEmpty(), qPrintable(left.join(' ')));
+    QVERIFY(!f.window->session().sets().contains("trip"));
+}
+
+void PlantedFilesTest::setTravelsWholeAndAnImportCutShortIsFinishedOrDropped()
+{
+    LibraryFixture from;
+    from.prepare({"red.jpg", "green.jpg", "blue.jpg"}, {Qt::red, Qt::green, Qt::blue});
+    from.start();
+    const PictureSets sets = from.window->session().sets();
+    QString error;
+    QVERIFY(sets.save("work", {"blue.jpg", "gone.jpg", "red.jpg"}, &error));
+    QVERIFY(TestPictures::bytes(sets.settingsOf("work"), "[look]\nOpacity=40\n"));
+    const QString file = from.userFolder.filePath("work.tar.gz");
+    QVERIFY(from.window->session().exportSet("work", file).isDone());
+
+    // Its pictures the list lacks are added; the same bytes under a listed name are taken as it.
+    LibraryFixture to;
+    to.prepare({"red.jpg"}, {Qt::red});
+    to.start();
+    QString name;
+    QVERIFY(to.window->session().importSet(file, &name).isDone());
+    QCOMPARE(name, QString("work"));
+    QCOMPARE(to.library->entries(), (QStringList{"red.jpg", "blue.jpg"}));
+    const PictureSets imported = to.window->session().sets();
+    QCOMPARE(imported.entries("work", &error), (QStringList{"blue.jpg", "red.jpg"}));
+    QCOMPARE(TestPictures::readAll(imported.settingsOf("work")),
+             QByteArray("[look]\nOpacity=40\n"));
+    QVERIFY(to.window->session().importSet(file, &name).refusal.contains("already"));
+
+    // A kill after the set was staged: whole once its pictures are listed, else gone.
+    QVERIFY(imported.stageImport("cut", {"blue.jpg"}, "[look]\nOpacity=40\n", &error));
+    QVERIFY(imported.stageImport("lost", {"never.jpg"}, {}, &error));
+    imported.finishImports(to.library->entries());
+    QCOMPARE(imported.names(), (QStringList{"cut", "work"}));
+    QVERIFY(QFile::exists(imported.settingsOf("cut")));
+    QCOMPARE(QDir(imported.folder()).entryList(QDir::Files | QDir::Hidden).size(), 4);
 }
 
 QTEST_MAIN(PlantedFilesTest)
