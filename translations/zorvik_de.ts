@@ -955,6 +955,10 @@
         <source>The folder %1 cannot be made.</source>
         <translation>Der Ordner %1 kann nicht angelegt werden.</translation>
     </message>
+    <message>
+        <source>The settings of the set &quot;%1&quot; stay under its old name: %2</source>
+        <translation>Die Einstellungen der Sammlung „%1“ bleiben unter dem alten Namen gespeichert: %2</translation>
+    </message>
 </context>
 <context>
     <name>PlacedCopy</name>
@@ -1137,6 +1141,107 @@
     </message>
 </context>
 <context>
+    <name>SetArchive</name>
+    <message>
+        <source>%1 is not a file.</source>
+        <translation>%1 ist keine Datei.</translation>
+    </message>
+    <message>
+        <source>The file is larger than %1 GB, far more than a set of pictures needs.</source>
+        <translation>Die Datei ist größer als %1 GB, weit mehr, als eine Bildsammlung braucht.</translation>
+    </message>
+    <message>
+        <source>This is not a set of pictures: %1</source>
+        <translation>Das ist keine Bildsammlung: %1</translation>
+    </message>
+    <message>
+        <source>The file holds &quot;%1&quot;, which a set of pictures cannot: %2</source>
+        <translation>Die Datei enthält „%1“, was eine Bildsammlung nicht enthalten darf: %2</translation>
+    </message>
+    <message>
+        <source>only its list, its settings and its pictures by their plain names belong in it.</source>
+        <translation>Sie darf nur ihre Liste, ihre Einstellungen und ihre Bilder enthalten, jeweils mit bloßem Dateinamen.</translation>
+    </message>
+    <message>
+        <source>it is a link or a special file.</source>
+        <translation>Es ist eine Verknüpfung oder eine Spezialdatei.</translation>
+    </message>
+    <message>
+        <source>it comes twice.</source>
+        <translation>Es kommt zweimal vor.</translation>
+    </message>
+    <message>
+        <source>it is larger than %1 MB.</source>
+        <translation>Es ist größer als %1 MB.</translation>
+    </message>
+    <message>
+        <source>with it, the set would unpack to more than %1 GB.</source>
+        <translation>Damit wäre die Sammlung entpackt größer als %1 GB.</translation>
+    </message>
+    <message>
+        <source>a set holds at most %1 pictures.</source>
+        <translation>Eine Sammlung enthält höchstens %1 Bilder.</translation>
+    </message>
+    <message>
+        <source>it holds more than it says.</source>
+        <translation>Es enthält mehr, als es angibt.</translation>
+    </message>
+    <message>
+        <source>The file is damaged: %1</source>
+        <translation>Die Datei ist beschädigt: %1</translation>
+    </message>
+    <message>
+        <source>The file holds no list of pictures (%1); it is not a set.</source>
+        <translation>Die Datei enthält keine Bilderliste (%1); sie ist keine Sammlung.</translation>
+    </message>
+    <message>
+        <source>it is a folder where a file belongs, or a file where the pictures&apos; folder belongs.</source>
+        <translation>Es ist ein Ordner an der Stelle einer Datei oder eine Datei an der Stelle des Bilderordners.</translation>
+    </message>
+</context>
+<context>
+    <name>SetSettingsFile</name>
+    <message>
+        <source>The settings of a set, %1, are larger than %2 kB; they are not read.</source>
+        <translation>Die Einstellungen einer Sammlung, %1, sind größer als %2 kB; sie werden nicht gelesen.</translation>
+    </message>
+    <message>
+        <source>The settings of the set could not be saved: %1</source>
+        <translation>Die Einstellungen der Sammlung konnten nicht gespeichert werden: %1</translation>
+    </message>
+</context>
+<context>
+    <name>SetTransfer</name>
+    <message>
+        <source>The set could not be exported: %1</source>
+        <translation>Die Sammlung konnte nicht exportiert werden: %1</translation>
+    </message>
+    <message>
+        <source>There is a set named &quot;%1&quot; already. Rename it, or the file, first.</source>
+        <translation>Es gibt schon eine Sammlung namens „%1“. Benennen Sie zuerst diese oder die Datei um.</translation>
+    </message>
+    <message>
+        <source>The file holds the picture &quot;%1&quot;, which its set does not name.</source>
+        <translation>Die Datei enthält das Bild „%1“, das ihre Sammlung nicht nennt.</translation>
+    </message>
+    <message>
+        <source>The set names the picture &quot;%1&quot;, which the file does not hold.</source>
+        <translation>Die Sammlung nennt das Bild „%1“, das die Datei nicht enthält.</translation>
+    </message>
+    <message>
+        <source>Your list has a picture named &quot;%1&quot; already, and the set&apos;s is another picture.</source>
+        <translation>Ihre Liste hat bereits ein Bild namens „%1“, und das Bild der Sammlung ist ein anderes.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;: %2</source>
+        <translation>„%1“: %2</translation>
+    </message>
+    <message>
+        <source>a file of this name is in the library already.</source>
+        <translation>Eine Datei dieses Namens gibt es bereits in der Bildersammlung des Programms.</translation>
+    </message>
+</context>
+<context>
     <name>SetsDialog</name>
     <message>
         <source>&amp;New</source>
@@ -1174,6 +1279,26 @@
     <message>
         <source>Delete the set &quot;%1&quot;? Its pictures stay in the list.</source>
         <translation>Sammlung „%1“ löschen? Ihre Bilder bleiben in der Liste.</translation>
+    </message>
+    <message>
+        <source>&amp;Import…</source>
+        <translation>&amp;Importieren …</translation>
+    </message>
+    <message>
+        <source>E&amp;xport…</source>
+        <translation>E&amp;xportieren …</translation>
+    </message>
+    <message>
+        <source>Sets of pictures</source>
+        <translation>Bildsammlungen</translation>
+    </message>
+    <message>
+        <source>Import a Set</source>
+        <translation>Sammlung importieren</translation>
+    </message>
+    <message>
+        <source>Export the Set</source>
+        <translation>Sammlung exportieren</translation>
     </message>
 </context>
 <context>

@@ -955,6 +955,10 @@
         <source>The folder %1 cannot be made.</source>
         <translation>No se puede crear la carpeta %1.</translation>
     </message>
+    <message>
+        <source>The settings of the set &quot;%1&quot; stay under its old name: %2</source>
+        <translation>La configuración del conjunto «%1» se conserva con el nombre anterior: %2</translation>
+    </message>
 </context>
 <context>
     <name>PlacedCopy</name>
@@ -1137,6 +1141,107 @@
     </message>
 </context>
 <context>
+    <name>SetArchive</name>
+    <message>
+        <source>%1 is not a file.</source>
+        <translation>%1 no es un archivo.</translation>
+    </message>
+    <message>
+        <source>The file is larger than %1 GB, far more than a set of pictures needs.</source>
+        <translation>El archivo ocupa más de %1 GB, mucho más de lo que necesita un conjunto de imágenes.</translation>
+    </message>
+    <message>
+        <source>This is not a set of pictures: %1</source>
+        <translation>Esto no es un conjunto de imágenes: %1</translation>
+    </message>
+    <message>
+        <source>The file holds &quot;%1&quot;, which a set of pictures cannot: %2</source>
+        <translation>El archivo contiene «%1», que no puede estar en un conjunto de imágenes: %2</translation>
+    </message>
+    <message>
+        <source>only its list, its settings and its pictures by their plain names belong in it.</source>
+        <translation>en él solo caben su lista, su configuración y sus imágenes con su nombre simple.</translation>
+    </message>
+    <message>
+        <source>it is a link or a special file.</source>
+        <translation>es un enlace o un archivo especial.</translation>
+    </message>
+    <message>
+        <source>it comes twice.</source>
+        <translation>aparece dos veces.</translation>
+    </message>
+    <message>
+        <source>it is larger than %1 MB.</source>
+        <translation>ocupa más de %1 MB.</translation>
+    </message>
+    <message>
+        <source>with it, the set would unpack to more than %1 GB.</source>
+        <translation>con él, el conjunto ocuparía más de %1 GB una vez descomprimido.</translation>
+    </message>
+    <message>
+        <source>a set holds at most %1 pictures.</source>
+        <translation>un conjunto contiene como máximo %1 imágenes.</translation>
+    </message>
+    <message>
+        <source>it holds more than it says.</source>
+        <translation>contiene más de lo que declara.</translation>
+    </message>
+    <message>
+        <source>The file is damaged: %1</source>
+        <translation>El archivo está dañado: %1</translation>
+    </message>
+    <message>
+        <source>The file holds no list of pictures (%1); it is not a set.</source>
+        <translation>El archivo no contiene ninguna lista de imágenes (%1); no es un conjunto.</translation>
+    </message>
+    <message>
+        <source>it is a folder where a file belongs, or a file where the pictures&apos; folder belongs.</source>
+        <translation>es una carpeta donde corresponde un archivo, o un archivo donde corresponde la carpeta de las imágenes.</translation>
+    </message>
+</context>
+<context>
+    <name>SetSettingsFile</name>
+    <message>
+        <source>The settings of a set, %1, are larger than %2 kB; they are not read.</source>
+        <translation>La configuración de un conjunto, %1, ocupa más de %2 kB; no se lee.</translation>
+    </message>
+    <message>
+        <source>The settings of the set could not be saved: %1</source>
+        <translation>No se pudo guardar la configuración del conjunto: %1</translation>
+    </message>
+</context>
+<context>
+    <name>SetTransfer</name>
+    <message>
+        <source>The set could not be exported: %1</source>
+        <translation>No se pudo exportar el conjunto: %1</translation>
+    </message>
+    <message>
+        <source>There is a set named &quot;%1&quot; already. Rename it, or the file, first.</source>
+        <translation>Ya hay un conjunto llamado «%1». Cambie primero su nombre o el del archivo.</translation>
+    </message>
+    <message>
+        <source>The file holds the picture &quot;%1&quot;, which its set does not name.</source>
+        <translation>El archivo contiene la imagen «%1», que su conjunto no nombra.</translation>
+    </message>
+    <message>
+        <source>The set names the picture &quot;%1&quot;, which the file does not hold.</source>
+        <translation>El conjunto nombra la imagen «%1», que el archivo no contiene.</translation>
+    </message>
+    <message>
+        <source>Your list has a picture named &quot;%1&quot; already, and the set&apos;s is another picture.</source>
+        <translation>Su lista ya tiene una imagen llamada «%1», y la del conjunto es otra imagen.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;: %2</source>
+        <translation>«%1»: %2</translation>
+    </message>
+    <message>
+        <source>a file of this name is in the library already.</source>
+        <translation>ya hay un archivo con este nombre en la biblioteca.</translation>
+    </message>
+</context>
+<context>
     <name>SetsDialog</name>
     <message>
         <source>&amp;New</source>
@@ -1174,6 +1279,26 @@
     <message>
         <source>Delete the set &quot;%1&quot;? Its pictures stay in the list.</source>
         <translation>¿Eliminar el conjunto «%1»? Sus imágenes siguen en la lista.</translation>
+    </message>
+    <message>
+        <source>&amp;Import…</source>
+        <translation>I&amp;mportar…</translation>
+    </message>
+    <message>
+        <source>E&amp;xport…</source>
+        <translation>E&amp;xportar…</translation>
+    </message>
+    <message>
+        <source>Sets of pictures</source>
+        <translation>Conjuntos de imágenes</translation>
+    </message>
+    <message>
+        <source>Import a Set</source>
+        <translation>Importar un conjunto</translation>
+    </message>
+    <message>
+        <source>Export the Set</source>
+        <translation>Exportar el conjunto</translation>
     </message>
 </context>
 <context>

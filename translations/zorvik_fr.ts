@@ -955,6 +955,10 @@
         <source>The folder %1 cannot be made.</source>
         <translation>Le dossier %1 ne peut pas être créé.</translation>
     </message>
+    <message>
+        <source>The settings of the set &quot;%1&quot; stay under its old name: %2</source>
+        <translation>Les réglages de l’ensemble «&#xa0;%1&#xa0;» restent sous son ancien nom&#xa0;: %2</translation>
+    </message>
 </context>
 <context>
     <name>PlacedCopy</name>
@@ -1137,6 +1141,107 @@
     </message>
 </context>
 <context>
+    <name>SetArchive</name>
+    <message>
+        <source>%1 is not a file.</source>
+        <translation>%1 n’est pas un fichier.</translation>
+    </message>
+    <message>
+        <source>The file is larger than %1 GB, far more than a set of pictures needs.</source>
+        <translation>Le fichier dépasse %1&#xa0;Go, bien plus que ce dont un ensemble d’images a besoin.</translation>
+    </message>
+    <message>
+        <source>This is not a set of pictures: %1</source>
+        <translation>Ce n’est pas un ensemble d’images&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>The file holds &quot;%1&quot;, which a set of pictures cannot: %2</source>
+        <translation>Le fichier contient «&#xa0;%1&#xa0;», ce qu’un ensemble d’images ne peut pas contenir&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>only its list, its settings and its pictures by their plain names belong in it.</source>
+        <translation>seuls sa liste, ses réglages et ses images, sous leur simple nom, y ont leur place.</translation>
+    </message>
+    <message>
+        <source>it is a link or a special file.</source>
+        <translation>c’est un lien ou un fichier spécial.</translation>
+    </message>
+    <message>
+        <source>it comes twice.</source>
+        <translation>il y figure deux fois.</translation>
+    </message>
+    <message>
+        <source>it is larger than %1 MB.</source>
+        <translation>il dépasse %1&#xa0;Mo.</translation>
+    </message>
+    <message>
+        <source>with it, the set would unpack to more than %1 GB.</source>
+        <translation>avec lui, l’ensemble décompressé dépasserait %1&#xa0;Go.</translation>
+    </message>
+    <message>
+        <source>a set holds at most %1 pictures.</source>
+        <translation>un ensemble contient au plus %1 images.</translation>
+    </message>
+    <message>
+        <source>it holds more than it says.</source>
+        <translation>il contient plus qu’il ne l’annonce.</translation>
+    </message>
+    <message>
+        <source>The file is damaged: %1</source>
+        <translation>Le fichier est endommagé&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>The file holds no list of pictures (%1); it is not a set.</source>
+        <translation>Le fichier ne contient aucune liste d’images (%1) ; ce n’est pas un ensemble.</translation>
+    </message>
+    <message>
+        <source>it is a folder where a file belongs, or a file where the pictures&apos; folder belongs.</source>
+        <translation>c’est un dossier là où doit se trouver un fichier, ou un fichier là où doit se trouver le dossier des images.</translation>
+    </message>
+</context>
+<context>
+    <name>SetSettingsFile</name>
+    <message>
+        <source>The settings of a set, %1, are larger than %2 kB; they are not read.</source>
+        <translation>Les réglages d’un ensemble, %1, dépassent %2&#xa0;ko ; ils ne sont pas lus.</translation>
+    </message>
+    <message>
+        <source>The settings of the set could not be saved: %1</source>
+        <translation>Les réglages de l’ensemble n’ont pas pu être enregistrés&#xa0;: %1</translation>
+    </message>
+</context>
+<context>
+    <name>SetTransfer</name>
+    <message>
+        <source>The set could not be exported: %1</source>
+        <translation>L’ensemble n’a pas pu être exporté&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>There is a set named &quot;%1&quot; already. Rename it, or the file, first.</source>
+        <translation>Il existe déjà un ensemble nommé «&#xa0;%1&#xa0;». Renommez-le d’abord, ou renommez le fichier.</translation>
+    </message>
+    <message>
+        <source>The file holds the picture &quot;%1&quot;, which its set does not name.</source>
+        <translation>Le fichier contient l’image «&#xa0;%1&#xa0;», que son ensemble ne nomme pas.</translation>
+    </message>
+    <message>
+        <source>The set names the picture &quot;%1&quot;, which the file does not hold.</source>
+        <translation>L’ensemble nomme l’image «&#xa0;%1&#xa0;», que le fichier ne contient pas.</translation>
+    </message>
+    <message>
+        <source>Your list has a picture named &quot;%1&quot; already, and the set&apos;s is another picture.</source>
+        <translation>Votre liste contient déjà une image nommée «&#xa0;%1&#xa0;», et celle de l’ensemble est une autre image.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;: %2</source>
+        <translation>«&#xa0;%1&#xa0;»&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>a file of this name is in the library already.</source>
+        <translation>un fichier de ce nom se trouve déjà dans la bibliothèque d’images.</translation>
+    </message>
+</context>
+<context>
     <name>SetsDialog</name>
     <message>
         <source>&amp;New</source>
@@ -1174,6 +1279,26 @@
     <message>
         <source>Delete the set &quot;%1&quot;? Its pictures stay in the list.</source>
         <translation>Supprimer l’ensemble «&#xa0;%1&#xa0;»&#xa0;? Ses images restent dans la liste.</translation>
+    </message>
+    <message>
+        <source>&amp;Import…</source>
+        <translation>Im&amp;porter…</translation>
+    </message>
+    <message>
+        <source>E&amp;xport…</source>
+        <translation>E&amp;xporter…</translation>
+    </message>
+    <message>
+        <source>Sets of pictures</source>
+        <translation>Ensembles d’images</translation>
+    </message>
+    <message>
+        <source>Import a Set</source>
+        <translation>Importer un ensemble</translation>
+    </message>
+    <message>
+        <source>Export the Set</source>
+        <translation>Exporter l’ensemble</translation>
     </message>
 </context>
 <context>

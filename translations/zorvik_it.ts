@@ -955,6 +955,10 @@
         <source>The folder %1 cannot be made.</source>
         <translation>Impossibile creare la cartella %1.</translation>
     </message>
+    <message>
+        <source>The settings of the set &quot;%1&quot; stay under its old name: %2</source>
+        <translation>Le impostazioni della raccolta «%1» restano salvate con il vecchio nome: %2</translation>
+    </message>
 </context>
 <context>
     <name>PlacedCopy</name>
@@ -1137,6 +1141,107 @@
     </message>
 </context>
 <context>
+    <name>SetArchive</name>
+    <message>
+        <source>%1 is not a file.</source>
+        <translation>%1 non è un file.</translation>
+    </message>
+    <message>
+        <source>The file is larger than %1 GB, far more than a set of pictures needs.</source>
+        <translation>Il file supera i %1 GB, molto più di quanto serva a una raccolta di immagini.</translation>
+    </message>
+    <message>
+        <source>This is not a set of pictures: %1</source>
+        <translation>Questa non è una raccolta di immagini: %1</translation>
+    </message>
+    <message>
+        <source>The file holds &quot;%1&quot;, which a set of pictures cannot: %2</source>
+        <translation>Il file contiene «%1», che una raccolta di immagini non può contenere: %2</translation>
+    </message>
+    <message>
+        <source>only its list, its settings and its pictures by their plain names belong in it.</source>
+        <translation>vi trovano posto solo il suo elenco, le sue impostazioni e le sue immagini, indicate con il semplice nome.</translation>
+    </message>
+    <message>
+        <source>it is a link or a special file.</source>
+        <translation>è un collegamento o un file speciale.</translation>
+    </message>
+    <message>
+        <source>it comes twice.</source>
+        <translation>compare due volte.</translation>
+    </message>
+    <message>
+        <source>it is larger than %1 MB.</source>
+        <translation>supera i %1 MB.</translation>
+    </message>
+    <message>
+        <source>with it, the set would unpack to more than %1 GB.</source>
+        <translation>con esso, la raccolta decompressa supererebbe i %1 GB.</translation>
+    </message>
+    <message>
+        <source>a set holds at most %1 pictures.</source>
+        <translation>una raccolta contiene al massimo %1 immagini.</translation>
+    </message>
+    <message>
+        <source>it holds more than it says.</source>
+        <translation>contiene più di quanto dichiara.</translation>
+    </message>
+    <message>
+        <source>The file is damaged: %1</source>
+        <translation>Il file è danneggiato: %1</translation>
+    </message>
+    <message>
+        <source>The file holds no list of pictures (%1); it is not a set.</source>
+        <translation>Il file non contiene un elenco di immagini (%1); non è una raccolta.</translation>
+    </message>
+    <message>
+        <source>it is a folder where a file belongs, or a file where the pictures&apos; folder belongs.</source>
+        <translation>è una cartella dove va un file, o un file dove va la cartella delle immagini.</translation>
+    </message>
+</context>
+<context>
+    <name>SetSettingsFile</name>
+    <message>
+        <source>The settings of a set, %1, are larger than %2 kB; they are not read.</source>
+        <translation>Le impostazioni di una raccolta, %1, superano i %2 kB; non vengono lette.</translation>
+    </message>
+    <message>
+        <source>The settings of the set could not be saved: %1</source>
+        <translation>Impossibile salvare le impostazioni della raccolta: %1</translation>
+    </message>
+</context>
+<context>
+    <name>SetTransfer</name>
+    <message>
+        <source>The set could not be exported: %1</source>
+        <translation>Impossibile esportare la raccolta: %1</translation>
+    </message>
+    <message>
+        <source>There is a set named &quot;%1&quot; already. Rename it, or the file, first.</source>
+        <translation>Esiste già una raccolta chiamata «%1». Rinomina prima quella o il file.</translation>
+    </message>
+    <message>
+        <source>The file holds the picture &quot;%1&quot;, which its set does not name.</source>
+        <translation>Il file contiene l’immagine «%1», che la sua raccolta non nomina.</translation>
+    </message>
+    <message>
+        <source>The set names the picture &quot;%1&quot;, which the file does not hold.</source>
+        <translation>La raccolta nomina l’immagine «%1», che il file non contiene.</translation>
+    </message>
+    <message>
+        <source>Your list has a picture named &quot;%1&quot; already, and the set&apos;s is another picture.</source>
+        <translation>Il tuo elenco ha già un’immagine chiamata «%1», e quella della raccolta è un’immagine diversa.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;: %2</source>
+        <translation>«%1»: %2</translation>
+    </message>
+    <message>
+        <source>a file of this name is in the library already.</source>
+        <translation>un file con questo nome è già nella raccolta di immagini del programma.</translation>
+    </message>
+</context>
+<context>
     <name>SetsDialog</name>
     <message>
         <source>&amp;New</source>
@@ -1174,6 +1279,26 @@
     <message>
         <source>Delete the set &quot;%1&quot;? Its pictures stay in the list.</source>
         <translation>Eliminare la raccolta «%1»? Le sue immagini restano nell’elenco.</translation>
+    </message>
+    <message>
+        <source>&amp;Import…</source>
+        <translation>I&amp;mporta…</translation>
+    </message>
+    <message>
+        <source>E&amp;xport…</source>
+        <translation>Es&amp;porta…</translation>
+    </message>
+    <message>
+        <source>Sets of pictures</source>
+        <translation>Raccolte di immagini</translation>
+    </message>
+    <message>
+        <source>Import a Set</source>
+        <translation>Importa una raccolta</translation>
+    </message>
+    <message>
+        <source>Export the Set</source>
+        <translation>Esporta la raccolta</translation>
     </message>
 </context>
 <context>

@@ -947,6 +947,10 @@
         <source>The folder %1 cannot be made.</source>
         <translation>フォルダー %1 を作成できません。</translation>
     </message>
+    <message>
+        <source>The settings of the set &quot;%1&quot; stay under its old name: %2</source>
+        <translation>画像セット「%1」の設定は古い名前のまま残ります：%2</translation>
+    </message>
 </context>
 <context>
     <name>PlacedCopy</name>
@@ -1129,6 +1133,107 @@
     </message>
 </context>
 <context>
+    <name>SetArchive</name>
+    <message>
+        <source>%1 is not a file.</source>
+        <translation>%1 はファイルではありません。</translation>
+    </message>
+    <message>
+        <source>The file is larger than %1 GB, far more than a set of pictures needs.</source>
+        <translation>このファイルは %1 GB を超えています。画像セットに必要なサイズをはるかに上回っています。</translation>
+    </message>
+    <message>
+        <source>This is not a set of pictures: %1</source>
+        <translation>これは画像セットではありません：%1</translation>
+    </message>
+    <message>
+        <source>The file holds &quot;%1&quot;, which a set of pictures cannot: %2</source>
+        <translation>このファイルには、画像セットに含めることのできない「%1」が含まれています：%2</translation>
+    </message>
+    <message>
+        <source>only its list, its settings and its pictures by their plain names belong in it.</source>
+        <translation>画像セットに含められるのは、そのリスト、設定、およびパスを含まない名前の画像だけです。</translation>
+    </message>
+    <message>
+        <source>it is a link or a special file.</source>
+        <translation>リンクまたは特殊ファイルです。</translation>
+    </message>
+    <message>
+        <source>it comes twice.</source>
+        <translation>重複しています。</translation>
+    </message>
+    <message>
+        <source>it is larger than %1 MB.</source>
+        <translation>%1 MB を超えています。</translation>
+    </message>
+    <message>
+        <source>with it, the set would unpack to more than %1 GB.</source>
+        <translation>これを含めると、展開後の画像セットが %1 GB を超えます。</translation>
+    </message>
+    <message>
+        <source>a set holds at most %1 pictures.</source>
+        <translation>画像セットに含められる画像は最大 %1 枚です。</translation>
+    </message>
+    <message>
+        <source>it holds more than it says.</source>
+        <translation>示されているサイズよりも多くのデータが含まれています。</translation>
+    </message>
+    <message>
+        <source>The file is damaged: %1</source>
+        <translation>ファイルが壊れています：%1</translation>
+    </message>
+    <message>
+        <source>The file holds no list of pictures (%1); it is not a set.</source>
+        <translation>このファイルには画像のリスト（%1）がありません。画像セットではありません。</translation>
+    </message>
+    <message>
+        <source>it is a folder where a file belongs, or a file where the pictures&apos; folder belongs.</source>
+        <translation>ファイルがあるべき場所にフォルダーがあるか、画像フォルダーがあるべき場所にファイルがあります。</translation>
+    </message>
+</context>
+<context>
+    <name>SetSettingsFile</name>
+    <message>
+        <source>The settings of a set, %1, are larger than %2 kB; they are not read.</source>
+        <translation>画像セットの設定（%1）が %2 kB を超えているため、読み込みません。</translation>
+    </message>
+    <message>
+        <source>The settings of the set could not be saved: %1</source>
+        <translation>画像セットの設定を保存できませんでした：%1</translation>
+    </message>
+</context>
+<context>
+    <name>SetTransfer</name>
+    <message>
+        <source>The set could not be exported: %1</source>
+        <translation>画像セットをエクスポートできませんでした：%1</translation>
+    </message>
+    <message>
+        <source>There is a set named &quot;%1&quot; already. Rename it, or the file, first.</source>
+        <translation>「%1」という画像セットはすでにあります。先にその画像セットかファイルの名前を変更してください。</translation>
+    </message>
+    <message>
+        <source>The file holds the picture &quot;%1&quot;, which its set does not name.</source>
+        <translation>ファイルには画像「%1」が含まれていますが、その画像セットには記載されていません。</translation>
+    </message>
+    <message>
+        <source>The set names the picture &quot;%1&quot;, which the file does not hold.</source>
+        <translation>画像セットには画像「%1」が記載されていますが、ファイルには含まれていません。</translation>
+    </message>
+    <message>
+        <source>Your list has a picture named &quot;%1&quot; already, and the set&apos;s is another picture.</source>
+        <translation>リストにはすでに「%1」という名前の画像があり、画像セットの画像とは別の画像です。</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;: %2</source>
+        <translation>「%1」：%2</translation>
+    </message>
+    <message>
+        <source>a file of this name is in the library already.</source>
+        <translation>同じ名前のファイルがすでに画像ライブラリにあります。</translation>
+    </message>
+</context>
+<context>
     <name>SetsDialog</name>
     <message>
         <source>&amp;New</source>
@@ -1166,6 +1271,26 @@
     <message>
         <source>Delete the set &quot;%1&quot;? Its pictures stay in the list.</source>
         <translation>画像セット「%1」を削除しますか？画像はリストに残ります。</translation>
+    </message>
+    <message>
+        <source>&amp;Import…</source>
+        <translation>インポート(&amp;I)…</translation>
+    </message>
+    <message>
+        <source>E&amp;xport…</source>
+        <translation>エクスポート(&amp;X)…</translation>
+    </message>
+    <message>
+        <source>Sets of pictures</source>
+        <translation>画像セット</translation>
+    </message>
+    <message>
+        <source>Import a Set</source>
+        <translation>画像セットのインポート</translation>
+    </message>
+    <message>
+        <source>Export the Set</source>
+        <translation>画像セットのエクスポート</translation>
     </message>
 </context>
 <context>

@@ -955,6 +955,10 @@
         <source>The folder %1 cannot be made.</source>
         <translation>De map %1 kan niet worden gemaakt.</translation>
     </message>
+    <message>
+        <source>The settings of the set &quot;%1&quot; stay under its old name: %2</source>
+        <translation>De instellingen van de set &quot;%1&quot; blijven onder de oude naam bewaard: %2</translation>
+    </message>
 </context>
 <context>
     <name>PlacedCopy</name>
@@ -1137,6 +1141,107 @@
     </message>
 </context>
 <context>
+    <name>SetArchive</name>
+    <message>
+        <source>%1 is not a file.</source>
+        <translation>%1 is geen bestand.</translation>
+    </message>
+    <message>
+        <source>The file is larger than %1 GB, far more than a set of pictures needs.</source>
+        <translation>Het bestand is groter dan %1 GB, veel meer dan een afbeeldingenset nodig heeft.</translation>
+    </message>
+    <message>
+        <source>This is not a set of pictures: %1</source>
+        <translation>Dit is geen afbeeldingenset: %1</translation>
+    </message>
+    <message>
+        <source>The file holds &quot;%1&quot;, which a set of pictures cannot: %2</source>
+        <translation>Het bestand bevat &quot;%1&quot;, wat een afbeeldingenset niet kan bevatten: %2</translation>
+    </message>
+    <message>
+        <source>only its list, its settings and its pictures by their plain names belong in it.</source>
+        <translation>alleen de lijst, de instellingen en de afbeeldingen van de set horen erin, met alleen hun bestandsnaam.</translation>
+    </message>
+    <message>
+        <source>it is a link or a special file.</source>
+        <translation>het is een koppeling of een speciaal bestand.</translation>
+    </message>
+    <message>
+        <source>it comes twice.</source>
+        <translation>het komt twee keer voor.</translation>
+    </message>
+    <message>
+        <source>it is larger than %1 MB.</source>
+        <translation>het is groter dan %1 MB.</translation>
+    </message>
+    <message>
+        <source>with it, the set would unpack to more than %1 GB.</source>
+        <translation>daarmee zou de set uitgepakt groter worden dan %1 GB.</translation>
+    </message>
+    <message>
+        <source>a set holds at most %1 pictures.</source>
+        <translation>een set bevat hoogstens %1 afbeeldingen.</translation>
+    </message>
+    <message>
+        <source>it holds more than it says.</source>
+        <translation>het bevat meer dan het opgeeft.</translation>
+    </message>
+    <message>
+        <source>The file is damaged: %1</source>
+        <translation>Het bestand is beschadigd: %1</translation>
+    </message>
+    <message>
+        <source>The file holds no list of pictures (%1); it is not a set.</source>
+        <translation>Het bestand bevat geen afbeeldingenlijst (%1); het is geen set.</translation>
+    </message>
+    <message>
+        <source>it is a folder where a file belongs, or a file where the pictures&apos; folder belongs.</source>
+        <translation>het is een map waar een bestand hoort, of een bestand waar de map met afbeeldingen hoort.</translation>
+    </message>
+</context>
+<context>
+    <name>SetSettingsFile</name>
+    <message>
+        <source>The settings of a set, %1, are larger than %2 kB; they are not read.</source>
+        <translation>De instellingen van een set, %1, zijn groter dan %2 kB; ze worden niet gelezen.</translation>
+    </message>
+    <message>
+        <source>The settings of the set could not be saved: %1</source>
+        <translation>De instellingen van de set konden niet worden opgeslagen: %1</translation>
+    </message>
+</context>
+<context>
+    <name>SetTransfer</name>
+    <message>
+        <source>The set could not be exported: %1</source>
+        <translation>De set kon niet worden geëxporteerd: %1</translation>
+    </message>
+    <message>
+        <source>There is a set named &quot;%1&quot; already. Rename it, or the file, first.</source>
+        <translation>Er is al een set met de naam &quot;%1&quot;. Hernoem eerst die set of het bestand.</translation>
+    </message>
+    <message>
+        <source>The file holds the picture &quot;%1&quot;, which its set does not name.</source>
+        <translation>Het bestand bevat de afbeelding &quot;%1&quot;, die de bijbehorende set niet noemt.</translation>
+    </message>
+    <message>
+        <source>The set names the picture &quot;%1&quot;, which the file does not hold.</source>
+        <translation>De set noemt de afbeelding &quot;%1&quot;, die het bestand niet bevat.</translation>
+    </message>
+    <message>
+        <source>Your list has a picture named &quot;%1&quot; already, and the set&apos;s is another picture.</source>
+        <translation>Uw lijst heeft al een afbeelding met de naam &quot;%1&quot;, en die van de set is een andere afbeelding.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;: %2</source>
+        <translation>&quot;%1&quot;: %2</translation>
+    </message>
+    <message>
+        <source>a file of this name is in the library already.</source>
+        <translation>er staat al een bestand met deze naam in de afbeeldingenbibliotheek.</translation>
+    </message>
+</context>
+<context>
     <name>SetsDialog</name>
     <message>
         <source>&amp;New</source>
@@ -1174,6 +1279,26 @@
     <message>
         <source>Delete the set &quot;%1&quot;? Its pictures stay in the list.</source>
         <translation>De set &quot;%1&quot; verwijderen? De afbeeldingen blijven in de lijst.</translation>
+    </message>
+    <message>
+        <source>&amp;Import…</source>
+        <translation>&amp;Importeren…</translation>
+    </message>
+    <message>
+        <source>E&amp;xport…</source>
+        <translation>E&amp;xporteren…</translation>
+    </message>
+    <message>
+        <source>Sets of pictures</source>
+        <translation>Afbeeldingensets</translation>
+    </message>
+    <message>
+        <source>Import a Set</source>
+        <translation>Een set importeren</translation>
+    </message>
+    <message>
+        <source>Export the Set</source>
+        <translation>De set exporteren</translation>
     </message>
 </context>
 <context>

@@ -963,6 +963,10 @@
         <source>The folder %1 cannot be made.</source>
         <translation>Nie można utworzyć folderu %1.</translation>
     </message>
+    <message>
+        <source>The settings of the set &quot;%1&quot; stay under its old name: %2</source>
+        <translation>Ustawienia zestawu „%1” pozostają pod poprzednią nazwą: %2</translation>
+    </message>
 </context>
 <context>
     <name>PlacedCopy</name>
@@ -1145,6 +1149,107 @@
     </message>
 </context>
 <context>
+    <name>SetArchive</name>
+    <message>
+        <source>%1 is not a file.</source>
+        <translation>%1 nie jest plikiem.</translation>
+    </message>
+    <message>
+        <source>The file is larger than %1 GB, far more than a set of pictures needs.</source>
+        <translation>Plik ma ponad %1 GB, znacznie więcej, niż potrzeba na zestaw obrazów.</translation>
+    </message>
+    <message>
+        <source>This is not a set of pictures: %1</source>
+        <translation>To nie jest zestaw obrazów: %1</translation>
+    </message>
+    <message>
+        <source>The file holds &quot;%1&quot;, which a set of pictures cannot: %2</source>
+        <translation>Plik zawiera element „%1”, którego zestaw obrazów nie może zawierać: %2</translation>
+    </message>
+    <message>
+        <source>only its list, its settings and its pictures by their plain names belong in it.</source>
+        <translation>w zestawie mogą się znaleźć tylko jego lista, ustawienia i obrazy zapisane pod samymi nazwami plików.</translation>
+    </message>
+    <message>
+        <source>it is a link or a special file.</source>
+        <translation>jest to dowiązanie lub plik specjalny.</translation>
+    </message>
+    <message>
+        <source>it comes twice.</source>
+        <translation>występuje dwukrotnie.</translation>
+    </message>
+    <message>
+        <source>it is larger than %1 MB.</source>
+        <translation>jest większy niż %1 MB.</translation>
+    </message>
+    <message>
+        <source>with it, the set would unpack to more than %1 GB.</source>
+        <translation>z nim zestaw po rozpakowaniu zająłby ponad %1 GB.</translation>
+    </message>
+    <message>
+        <source>a set holds at most %1 pictures.</source>
+        <translation>zestaw może zawierać najwyżej %1 obrazów.</translation>
+    </message>
+    <message>
+        <source>it holds more than it says.</source>
+        <translation>zawiera więcej, niż deklaruje.</translation>
+    </message>
+    <message>
+        <source>The file is damaged: %1</source>
+        <translation>Plik jest uszkodzony: %1</translation>
+    </message>
+    <message>
+        <source>The file holds no list of pictures (%1); it is not a set.</source>
+        <translation>Plik nie zawiera listy obrazów (%1); to nie jest zestaw.</translation>
+    </message>
+    <message>
+        <source>it is a folder where a file belongs, or a file where the pictures&apos; folder belongs.</source>
+        <translation>jest katalogiem tam, gdzie powinien być plik, lub plikiem tam, gdzie powinien być katalog obrazów.</translation>
+    </message>
+</context>
+<context>
+    <name>SetSettingsFile</name>
+    <message>
+        <source>The settings of a set, %1, are larger than %2 kB; they are not read.</source>
+        <translation>Ustawienia zestawu, %1, mają ponad %2 kB; nie są wczytywane.</translation>
+    </message>
+    <message>
+        <source>The settings of the set could not be saved: %1</source>
+        <translation>Nie można było zapisać ustawień zestawu: %1</translation>
+    </message>
+</context>
+<context>
+    <name>SetTransfer</name>
+    <message>
+        <source>The set could not be exported: %1</source>
+        <translation>Nie można było wyeksportować zestawu: %1</translation>
+    </message>
+    <message>
+        <source>There is a set named &quot;%1&quot; already. Rename it, or the file, first.</source>
+        <translation>Zestaw o nazwie „%1” już istnieje. Najpierw zmień jego nazwę albo nazwę pliku.</translation>
+    </message>
+    <message>
+        <source>The file holds the picture &quot;%1&quot;, which its set does not name.</source>
+        <translation>Plik zawiera obraz „%1”, którego nie wymienia zapisany w nim zestaw.</translation>
+    </message>
+    <message>
+        <source>The set names the picture &quot;%1&quot;, which the file does not hold.</source>
+        <translation>Zestaw wymienia obraz „%1”, którego nie ma w pliku.</translation>
+    </message>
+    <message>
+        <source>Your list has a picture named &quot;%1&quot; already, and the set&apos;s is another picture.</source>
+        <translation>Na Twojej liście jest już obraz o nazwie „%1”, a obraz z zestawu jest inny.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;: %2</source>
+        <translation>„%1”: %2</translation>
+    </message>
+    <message>
+        <source>a file of this name is in the library already.</source>
+        <translation>w bibliotece jest już plik o tej nazwie.</translation>
+    </message>
+</context>
+<context>
     <name>SetsDialog</name>
     <message>
         <source>&amp;New</source>
@@ -1182,6 +1287,26 @@
     <message>
         <source>Delete the set &quot;%1&quot;? Its pictures stay in the list.</source>
         <translation>Usunąć zestaw „%1”? Jego obrazy zostaną na liście.</translation>
+    </message>
+    <message>
+        <source>&amp;Import…</source>
+        <translation>&amp;Importuj…</translation>
+    </message>
+    <message>
+        <source>E&amp;xport…</source>
+        <translation>&amp;Eksportuj…</translation>
+    </message>
+    <message>
+        <source>Sets of pictures</source>
+        <translation>Zestawy obrazów</translation>
+    </message>
+    <message>
+        <source>Import a Set</source>
+        <translation>Importuj zestaw</translation>
+    </message>
+    <message>
+        <source>Export the Set</source>
+        <translation>Eksportuj zestaw</translation>
     </message>
 </context>
 <context>

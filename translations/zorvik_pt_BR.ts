@@ -955,6 +955,10 @@
         <source>The folder %1 cannot be made.</source>
         <translation>Não foi possível criar a pasta %1.</translation>
     </message>
+    <message>
+        <source>The settings of the set &quot;%1&quot; stay under its old name: %2</source>
+        <translation>As configurações do conjunto &quot;%1&quot; continuam com o nome antigo: %2</translation>
+    </message>
 </context>
 <context>
     <name>PlacedCopy</name>
@@ -1137,6 +1141,107 @@
     </message>
 </context>
 <context>
+    <name>SetArchive</name>
+    <message>
+        <source>%1 is not a file.</source>
+        <translation>%1 não é um arquivo.</translation>
+    </message>
+    <message>
+        <source>The file is larger than %1 GB, far more than a set of pictures needs.</source>
+        <translation>O arquivo é maior que %1 GB, muito mais do que um conjunto de imagens precisa.</translation>
+    </message>
+    <message>
+        <source>This is not a set of pictures: %1</source>
+        <translation>Isto não é um conjunto de imagens: %1</translation>
+    </message>
+    <message>
+        <source>The file holds &quot;%1&quot;, which a set of pictures cannot: %2</source>
+        <translation>O arquivo contém &quot;%1&quot;, que não pode estar em um conjunto de imagens: %2</translation>
+    </message>
+    <message>
+        <source>only its list, its settings and its pictures by their plain names belong in it.</source>
+        <translation>nele só cabem sua lista, suas configurações e suas imagens com o nome simples.</translation>
+    </message>
+    <message>
+        <source>it is a link or a special file.</source>
+        <translation>é um link ou um arquivo especial.</translation>
+    </message>
+    <message>
+        <source>it comes twice.</source>
+        <translation>aparece duas vezes.</translation>
+    </message>
+    <message>
+        <source>it is larger than %1 MB.</source>
+        <translation>é maior que %1 MB.</translation>
+    </message>
+    <message>
+        <source>with it, the set would unpack to more than %1 GB.</source>
+        <translation>com ele, o conjunto descompactado passaria de %1 GB.</translation>
+    </message>
+    <message>
+        <source>a set holds at most %1 pictures.</source>
+        <translation>um conjunto contém no máximo %1 imagens.</translation>
+    </message>
+    <message>
+        <source>it holds more than it says.</source>
+        <translation>contém mais do que declara.</translation>
+    </message>
+    <message>
+        <source>The file is damaged: %1</source>
+        <translation>O arquivo está danificado: %1</translation>
+    </message>
+    <message>
+        <source>The file holds no list of pictures (%1); it is not a set.</source>
+        <translation>O arquivo não contém uma lista de imagens (%1); não é um conjunto.</translation>
+    </message>
+    <message>
+        <source>it is a folder where a file belongs, or a file where the pictures&apos; folder belongs.</source>
+        <translation>é uma pasta onde deveria haver um arquivo, ou um arquivo onde deveria estar a pasta das imagens.</translation>
+    </message>
+</context>
+<context>
+    <name>SetSettingsFile</name>
+    <message>
+        <source>The settings of a set, %1, are larger than %2 kB; they are not read.</source>
+        <translation>As configurações de um conjunto, %1, têm mais de %2 kB; elas não são lidas.</translation>
+    </message>
+    <message>
+        <source>The settings of the set could not be saved: %1</source>
+        <translation>Não foi possível salvar as configurações do conjunto: %1</translation>
+    </message>
+</context>
+<context>
+    <name>SetTransfer</name>
+    <message>
+        <source>The set could not be exported: %1</source>
+        <translation>Não foi possível exportar o conjunto: %1</translation>
+    </message>
+    <message>
+        <source>There is a set named &quot;%1&quot; already. Rename it, or the file, first.</source>
+        <translation>Já existe um conjunto chamado &quot;%1&quot;. Antes, renomeie esse conjunto ou o arquivo.</translation>
+    </message>
+    <message>
+        <source>The file holds the picture &quot;%1&quot;, which its set does not name.</source>
+        <translation>O arquivo contém a imagem &quot;%1&quot;, que o conjunto dele não cita.</translation>
+    </message>
+    <message>
+        <source>The set names the picture &quot;%1&quot;, which the file does not hold.</source>
+        <translation>O conjunto cita a imagem &quot;%1&quot;, que o arquivo não contém.</translation>
+    </message>
+    <message>
+        <source>Your list has a picture named &quot;%1&quot; already, and the set&apos;s is another picture.</source>
+        <translation>Sua lista já tem uma imagem chamada &quot;%1&quot;, e a do conjunto é outra imagem.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;: %2</source>
+        <translation>&quot;%1&quot;: %2</translation>
+    </message>
+    <message>
+        <source>a file of this name is in the library already.</source>
+        <translation>já existe um arquivo com este nome na biblioteca.</translation>
+    </message>
+</context>
+<context>
     <name>SetsDialog</name>
     <message>
         <source>&amp;New</source>
@@ -1174,6 +1279,26 @@
     <message>
         <source>Delete the set &quot;%1&quot;? Its pictures stay in the list.</source>
         <translation>Excluir o conjunto &quot;%1&quot;? As imagens continuam na lista.</translation>
+    </message>
+    <message>
+        <source>&amp;Import…</source>
+        <translation>I&amp;mportar…</translation>
+    </message>
+    <message>
+        <source>E&amp;xport…</source>
+        <translation>&amp;Exportar…</translation>
+    </message>
+    <message>
+        <source>Sets of pictures</source>
+        <translation>Conjuntos de imagens</translation>
+    </message>
+    <message>
+        <source>Import a Set</source>
+        <translation>Importar um conjunto</translation>
+    </message>
+    <message>
+        <source>Export the Set</source>
+        <translation>Exportar o conjunto</translation>
     </message>
 </context>
 <context>

@@ -963,6 +963,10 @@
         <source>The folder %1 cannot be made.</source>
         <translation>Не удаётся создать папку %1.</translation>
     </message>
+    <message>
+        <source>The settings of the set &quot;%1&quot; stay under its old name: %2</source>
+        <translation>Настройки набора «%1» остались под прежним именем: %2</translation>
+    </message>
 </context>
 <context>
     <name>PlacedCopy</name>
@@ -1145,6 +1149,107 @@
     </message>
 </context>
 <context>
+    <name>SetArchive</name>
+    <message>
+        <source>%1 is not a file.</source>
+        <translation>%1 — это не файл.</translation>
+    </message>
+    <message>
+        <source>The file is larger than %1 GB, far more than a set of pictures needs.</source>
+        <translation>Файл больше %1 ГБ — гораздо больше, чем нужно набору изображений.</translation>
+    </message>
+    <message>
+        <source>This is not a set of pictures: %1</source>
+        <translation>Это не набор изображений: %1</translation>
+    </message>
+    <message>
+        <source>The file holds &quot;%1&quot;, which a set of pictures cannot: %2</source>
+        <translation>Файл содержит элемент «%1», которого не может быть в наборе изображений: %2</translation>
+    </message>
+    <message>
+        <source>only its list, its settings and its pictures by their plain names belong in it.</source>
+        <translation>в наборе могут быть только его список, настройки и изображения под простыми именами файлов.</translation>
+    </message>
+    <message>
+        <source>it is a link or a special file.</source>
+        <translation>это ссылка или специальный файл.</translation>
+    </message>
+    <message>
+        <source>it comes twice.</source>
+        <translation>он встречается дважды.</translation>
+    </message>
+    <message>
+        <source>it is larger than %1 MB.</source>
+        <translation>он больше %1 МБ.</translation>
+    </message>
+    <message>
+        <source>with it, the set would unpack to more than %1 GB.</source>
+        <translation>с ним набор после распаковки занял бы больше %1 ГБ.</translation>
+    </message>
+    <message>
+        <source>a set holds at most %1 pictures.</source>
+        <translation>в наборе может быть не более %1 изображений.</translation>
+    </message>
+    <message>
+        <source>it holds more than it says.</source>
+        <translation>в нём больше данных, чем заявлено.</translation>
+    </message>
+    <message>
+        <source>The file is damaged: %1</source>
+        <translation>Файл повреждён: %1</translation>
+    </message>
+    <message>
+        <source>The file holds no list of pictures (%1); it is not a set.</source>
+        <translation>В файле нет списка изображений (%1); это не набор.</translation>
+    </message>
+    <message>
+        <source>it is a folder where a file belongs, or a file where the pictures&apos; folder belongs.</source>
+        <translation>это папка там, где должен быть файл, или файл там, где должна быть папка изображений.</translation>
+    </message>
+</context>
+<context>
+    <name>SetSettingsFile</name>
+    <message>
+        <source>The settings of a set, %1, are larger than %2 kB; they are not read.</source>
+        <translation>Настройки набора (%1) занимают больше %2 КБ; они не будут прочитаны.</translation>
+    </message>
+    <message>
+        <source>The settings of the set could not be saved: %1</source>
+        <translation>Не удалось сохранить настройки набора: %1</translation>
+    </message>
+</context>
+<context>
+    <name>SetTransfer</name>
+    <message>
+        <source>The set could not be exported: %1</source>
+        <translation>Не удалось экспортировать набор: %1</translation>
+    </message>
+    <message>
+        <source>There is a set named &quot;%1&quot; already. Rename it, or the file, first.</source>
+        <translation>Набор с именем «%1» уже есть. Сначала переименуйте его или файл.</translation>
+    </message>
+    <message>
+        <source>The file holds the picture &quot;%1&quot;, which its set does not name.</source>
+        <translation>Файл содержит изображение «%1», которого нет в его наборе.</translation>
+    </message>
+    <message>
+        <source>The set names the picture &quot;%1&quot;, which the file does not hold.</source>
+        <translation>В наборе есть изображение «%1», которого нет в файле.</translation>
+    </message>
+    <message>
+        <source>Your list has a picture named &quot;%1&quot; already, and the set&apos;s is another picture.</source>
+        <translation>В вашем списке уже есть изображение с именем «%1», а в наборе под этим именем другое изображение.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;: %2</source>
+        <translation>«%1»: %2</translation>
+    </message>
+    <message>
+        <source>a file of this name is in the library already.</source>
+        <translation>в библиотеке уже есть файл с таким именем.</translation>
+    </message>
+</context>
+<context>
     <name>SetsDialog</name>
     <message>
         <source>&amp;New</source>
@@ -1182,6 +1287,26 @@
     <message>
         <source>Delete the set &quot;%1&quot;? Its pictures stay in the list.</source>
         <translation>Удалить набор «%1»? Его изображения останутся в списке.</translation>
+    </message>
+    <message>
+        <source>&amp;Import…</source>
+        <translation>И&amp;мпорт…</translation>
+    </message>
+    <message>
+        <source>E&amp;xport…</source>
+        <translation>&amp;Экспорт…</translation>
+    </message>
+    <message>
+        <source>Sets of pictures</source>
+        <translation>Наборы изображений</translation>
+    </message>
+    <message>
+        <source>Import a Set</source>
+        <translation>Импорт набора</translation>
+    </message>
+    <message>
+        <source>Export the Set</source>
+        <translation>Экспорт набора</translation>
     </message>
 </context>
 <context>

@@ -947,6 +947,10 @@
         <source>The folder %1 cannot be made.</source>
         <translation>无法创建文件夹 %1。</translation>
     </message>
+    <message>
+        <source>The settings of the set &quot;%1&quot; stay under its old name: %2</source>
+        <translation>图片集“%1”的设置仍保留在旧名称下：%2</translation>
+    </message>
 </context>
 <context>
     <name>PlacedCopy</name>
@@ -1129,6 +1133,107 @@
     </message>
 </context>
 <context>
+    <name>SetArchive</name>
+    <message>
+        <source>%1 is not a file.</source>
+        <translation>%1 不是文件。</translation>
+    </message>
+    <message>
+        <source>The file is larger than %1 GB, far more than a set of pictures needs.</source>
+        <translation>该文件大于 %1 GB，远超图片集所需。</translation>
+    </message>
+    <message>
+        <source>This is not a set of pictures: %1</source>
+        <translation>这不是图片集：%1</translation>
+    </message>
+    <message>
+        <source>The file holds &quot;%1&quot;, which a set of pictures cannot: %2</source>
+        <translation>该文件包含“%1”，而图片集中不能包含它：%2</translation>
+    </message>
+    <message>
+        <source>only its list, its settings and its pictures by their plain names belong in it.</source>
+        <translation>图片集中只能包含其列表、设置以及不带路径的图片文件。</translation>
+    </message>
+    <message>
+        <source>it is a link or a special file.</source>
+        <translation>它是链接或特殊文件。</translation>
+    </message>
+    <message>
+        <source>it comes twice.</source>
+        <translation>它出现了两次。</translation>
+    </message>
+    <message>
+        <source>it is larger than %1 MB.</source>
+        <translation>它大于 %1 MB。</translation>
+    </message>
+    <message>
+        <source>with it, the set would unpack to more than %1 GB.</source>
+        <translation>加上它，图片集解压后将超过 %1 GB。</translation>
+    </message>
+    <message>
+        <source>a set holds at most %1 pictures.</source>
+        <translation>一个图片集最多包含 %1 张图片。</translation>
+    </message>
+    <message>
+        <source>it holds more than it says.</source>
+        <translation>它包含的数据多于其声明的大小。</translation>
+    </message>
+    <message>
+        <source>The file is damaged: %1</source>
+        <translation>文件已损坏：%1</translation>
+    </message>
+    <message>
+        <source>The file holds no list of pictures (%1); it is not a set.</source>
+        <translation>该文件不含图片列表（%1），不是图片集。</translation>
+    </message>
+    <message>
+        <source>it is a folder where a file belongs, or a file where the pictures&apos; folder belongs.</source>
+        <translation>应为文件的位置是一个文件夹，或应为图片文件夹的位置是一个文件。</translation>
+    </message>
+</context>
+<context>
+    <name>SetSettingsFile</name>
+    <message>
+        <source>The settings of a set, %1, are larger than %2 kB; they are not read.</source>
+        <translation>图片集的设置（%1）大于 %2 kB，将不会读取。</translation>
+    </message>
+    <message>
+        <source>The settings of the set could not be saved: %1</source>
+        <translation>无法保存图片集的设置：%1</translation>
+    </message>
+</context>
+<context>
+    <name>SetTransfer</name>
+    <message>
+        <source>The set could not be exported: %1</source>
+        <translation>无法导出图片集：%1</translation>
+    </message>
+    <message>
+        <source>There is a set named &quot;%1&quot; already. Rename it, or the file, first.</source>
+        <translation>已有名为“%1”的图片集。请先重命名该图片集或该文件。</translation>
+    </message>
+    <message>
+        <source>The file holds the picture &quot;%1&quot;, which its set does not name.</source>
+        <translation>文件中包含图片“%1”，但其图片集未列出该图片。</translation>
+    </message>
+    <message>
+        <source>The set names the picture &quot;%1&quot;, which the file does not hold.</source>
+        <translation>图片集列出了图片“%1”，但文件中没有该图片。</translation>
+    </message>
+    <message>
+        <source>Your list has a picture named &quot;%1&quot; already, and the set&apos;s is another picture.</source>
+        <translation>您的列表中已有名为“%1”的图片，而图片集中的是另一张图片。</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;: %2</source>
+        <translation>“%1”：%2</translation>
+    </message>
+    <message>
+        <source>a file of this name is in the library already.</source>
+        <translation>图片库中已有同名文件。</translation>
+    </message>
+</context>
+<context>
     <name>SetsDialog</name>
     <message>
         <source>&amp;New</source>
@@ -1166,6 +1271,26 @@
     <message>
         <source>Delete the set &quot;%1&quot;? Its pictures stay in the list.</source>
         <translation>删除图片集“%1”？其中的图片仍保留在列表中。</translation>
+    </message>
+    <message>
+        <source>&amp;Import…</source>
+        <translation>导入(&amp;I)…</translation>
+    </message>
+    <message>
+        <source>E&amp;xport…</source>
+        <translation>导出(&amp;X)…</translation>
+    </message>
+    <message>
+        <source>Sets of pictures</source>
+        <translation>图片集</translation>
+    </message>
+    <message>
+        <source>Import a Set</source>
+        <translation>导入图片集</translation>
+    </message>
+    <message>
+        <source>Export the Set</source>
+        <translation>导出图片集</translation>
     </message>
 </context>
 <context>

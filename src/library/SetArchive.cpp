@@ -115,7 +115,7 @@ bool SetArchive::write(const QString& path, const QByteArray& list, const QByteA
             break;
         QFile in(picture.path);
         if (!in.open(QIODevice::ReadOnly)) {
-            *error = tr("%1: %2").arg(picture.name, in.errorString());
+            *error = QStringLiteral("%1: %2").arg(picture.name, in.errorString());
             written = false;
             break;
         }
@@ -184,7 +184,8 @@ std::optional<SetArchive::Contents> SetArchive::unpack(const QString& path, cons
             archive_entry_sparse_count(entry) > 0)
             return refuse(tr("it is a link or a special file."));
         if (folderEntry != (kind == Member::PicturesFolder))
-            return refuse(tr("it is of the wrong kind."));
+            return refuse(tr("it is a folder where a file belongs, or a file where the pictures' "
+                             "folder belongs."));
         if (folderEntry)
             continue;
         if (seen.contains(name))
