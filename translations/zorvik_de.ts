@@ -9,11 +9,11 @@
     </message>
     <message>
         <source>Click here to visit %1</source>
-        <translation>Hier klicken, um %1 zu besuchen</translation>
+        <translation>%1 besuchen: hier klicken</translation>
     </message>
     <message>
         <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website.</source>
-        <translation>Geschäftsidee für zu Hause: Gründen Sie Ihr eigenes Internetgeschäft und verdienen Sie online Geld. Erhalten Sie diese Software vollständig mit Ihrer Marke für Ihre Website.</translation>
+        <translation>Geschäftsidee für zu Hause: Gründen Sie Ihr Onlinegeschäft und verdienen Sie Geld. Erhalten Sie diese Software mit Ihrer Marke.</translation>
     </message>
     <message>
         <source>Click here for more details</source>
@@ -53,7 +53,7 @@
     <message>
         <source>A window may go on past midnight; the same time twice is the whole day. Outside these hours a run waits.</source>
         <extracomment>A run: the pictures shown one at a time at the interval, from Start until Stop; it waits, it does not end. A window: a span of hours.</extracomment>
-        <translation>Ein Zeitraum darf über Mitternacht hinausgehen; zweimal dieselbe Uhrzeit bedeutet den ganzen Tag. Außerhalb dieser Zeiten wartet ein Durchlauf.</translation>
+        <translation>Ein Zeitraum darf über Mitternacht hinausgehen; zweimal dieselbe Uhrzeit bedeutet den ganzen Tag. Außerhalb dieser Zeiten ruht das Einblenden.</translation>
     </message>
 </context>
 <context>
@@ -70,7 +70,7 @@
     <message>
         <source>Starts minimised with the run on, as if Start were pressed.</source>
         <extracomment>The run: the pictures flashed at the interval, from Start until Stop.</extracomment>
-        <translation>Startet minimiert mit laufender Anzeige, als wäre „Start“ gedrückt worden.</translation>
+        <translation>Startet minimiert und blendet ein, als wäre „Start“ gedrückt worden.</translation>
     </message>
     <message>
         <source>Try &apos;%1 --help&apos;.</source>
@@ -146,7 +146,7 @@
     </message>
     <message>
         <source>Velmora is a FREE online discussion forum for all things velmoran. To help Velmora develop and maintain this software visit Velmora regularly.</source>
-        <translation>Velmora ist ein KOSTENLOSES Online-Diskussionsforum rund um Velmora. Besuchen Sie Velmora regelmäßig, um die Entwicklung und Pflege dieser Software zu unterstützen.</translation>
+        <translation>Velmora ist ein KOSTENLOSES Online-Forum rund ums Velmoranische. Besuchen Sie Velmora regelmäßig, um die Entwicklung und Pflege dieser Software zu unterstützen.</translation>
     </message>
     <message>
         <source>Velmora needs your help. All you need to do is visit Velmora regularly and take part in the various discussions and activites to help us maintain and develop more Velmoran Softwares.</source>
@@ -333,7 +333,7 @@
     </message>
     <message>
         <source>Small views of the pictures in the list, in the same order</source>
-        <translation>Kleine Ansichten der Bilder in der Liste, in derselben Reihenfolge</translation>
+        <translation>Miniaturen der Bilder in der Liste, in derselben Reihenfolge</translation>
     </message>
     <message>
         <source>Scroll the picture strip</source>
@@ -459,11 +459,11 @@
     </message>
     <message>
         <source>Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your site&apos;s name &amp;  link here. See &quot;Help&quot; for details.    Click Here for more info on co-branding.</source>
-        <translation>Versehen Sie diese Software mit dem Namen Ihrer Website. Steigern Sie Treue und Besucherzahlen. Setzen Sie den Namen und Link Ihrer Website hierher. Einzelheiten unter „Hilfe“. Hier klicken für mehr zum Co-Branding.</translation>
+        <translation>Ihre Marke in dieser Software: mehr Treue und Besucher für Ihre Website. Setzen Sie hier Name und Link ein. Details unter „Hilfe“. Mehr zum Co-Branding: hier klicken.</translation>
     </message>
     <message>
         <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website. Click here for more details.</source>
-        <translation>Geschäftsidee für zu Hause: Gründen Sie Ihr eigenes Internetgeschäft und verdienen Sie online Geld. Erhalten Sie diese Software vollständig mit Ihrer Marke. Hier klicken für weitere Einzelheiten.</translation>
+        <translation>Geschäftsidee für zu Hause: Gründen Sie Ihr Internetgeschäft und verdienen Sie online Geld. Erhalten Sie diese Software ganz mit der Marke Ihrer Website. Hier klicken für mehr.</translation>
     </message>
     <message>
         <source>&amp;File</source>
@@ -806,7 +806,7 @@
     </message>
     <message>
         <source>&amp;Do not disturb is on</source>
-        <translation>&amp;Nicht stören aktiv ist</translation>
+        <translation>„&amp;Nicht stören“ aktiv ist</translation>
     </message>
     <message>
         <source>While the &amp;Screen Is Shared or Recorded</source>
@@ -883,7 +883,7 @@
     </message>
     <message>
         <source>%1 is a file of your own of the same name, not a copy, and is not replaced. Rename the file and add it again.</source>
-        <translation>%1 ist eine eigene Datei gleichen Namens, keine Kopie, und wird nicht ersetzt. Benennen Sie die Datei um und fügen Sie sie erneut hinzu.</translation>
+        <translation>%1 ist Ihre eigene Datei gleichen Namens, keine Kopie, und wird nicht ersetzt. Benennen Sie die Datei um und fügen Sie sie erneut hinzu.</translation>
     </message>
     <message>
         <source>The folder %1 for the copies of the pictures cannot be made.</source>
@@ -991,7 +991,7 @@
     </message>
     <message>
         <source>The picture library in %1 is in use by another running copy of the program.</source>
-        <translation>Die Bildersammlung in %1 wird von einer anderen laufenden Instanz des Programms verwendet.</translation>
+        <translation>Die Bildbibliothek in %1 wird von einer anderen laufenden Instanz des Programms verwendet.</translation>
     </message>
 </context>
 <context>
@@ -1094,7 +1094,7 @@
     </message>
     <message>
         <source>Stopped</source>
-        <translation>Angehalten</translation>
+        <translation>Gestoppt</translation>
     </message>
     <message>
         <source>Next picture at %1</source>
@@ -1137,7 +1137,7 @@
     </message>
     <message>
         <source>There are no messages to flash. Add some under File &gt; Messages..., or choose to flash pictures there.</source>
-        <translation>Es gibt keine Botschaften zum Zeigen. Fügen Sie im Fenster „Botschaften“ welche hinzu oder wählen Sie dort, Bilder zu zeigen.</translation>
+        <translation>Es gibt keine Botschaften zum Einblenden. Fügen Sie im Fenster „Botschaften“ welche hinzu oder stellen Sie dort Bilder ein.</translation>
     </message>
 </context>
 <context>
@@ -1238,7 +1238,7 @@
     </message>
     <message>
         <source>a file of this name is in the library already.</source>
-        <translation>Eine Datei dieses Namens gibt es bereits in der Bildersammlung des Programms.</translation>
+        <translation>Eine Datei dieses Namens gibt es bereits in der Bildbibliothek.</translation>
     </message>
 </context>
 <context>
@@ -1313,7 +1313,7 @@
     </message>
     <message>
         <source>Below you can set the interval between each images and duration for which each image is displayed.</source>
-        <translation>Hier können Sie den Abstand zwischen den Bildern und die Anzeigedauer jedes Bildes einstellen.</translation>
+        <translation>Hier stellen Sie ein, wie oft und wie lange jedes Bild angezeigt wird.</translation>
     </message>
     <message>
         <source>Display every</source>
@@ -1337,7 +1337,7 @@
     </message>
     <message>
         <source>Randomly on the Screen</source>
-        <translation>Zufällig auf dem Bildschirm</translation>
+        <translation>Zufällige Position</translation>
     </message>
     <message>
         <source>Centre of the Screen</source>

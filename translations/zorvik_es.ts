@@ -13,11 +13,11 @@
     </message>
     <message>
         <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website.</source>
-        <translation>Oportunidad de negocio desde casa. Cree su propio negocio en Internet y gane dinero en línea. Obtenga este software totalmente personalizado con la marca de su sitio web.</translation>
+        <translation>Oportunidad de negocio desde casa. Cree su negocio en Internet y gane dinero. Obtenga este software completamente con la marca de su web.</translation>
     </message>
     <message>
         <source>Click here for more details</source>
-        <translation>Pulse aquí para ver más detalles</translation>
+        <translation>Pulse aquí para saber más</translation>
     </message>
     <message>
         <source>&amp;OK</source>
@@ -53,7 +53,7 @@
     <message>
         <source>A window may go on past midnight; the same time twice is the whole day. Outside these hours a run waits.</source>
         <extracomment>A run: the pictures shown one at a time at the interval, from Start until Stop; it waits, it does not end. A window: a span of hours.</extracomment>
-        <translation>Un intervalo puede pasar de la medianoche; la misma hora dos veces significa todo el día. Fuera de estas horas, la presentación espera.</translation>
+        <translation>Una franja puede pasar de la medianoche; la misma hora dos veces significa todo el día. Fuera de estas horas, la presentación espera.</translation>
     </message>
 </context>
 <context>
@@ -78,15 +78,15 @@
     </message>
     <message>
         <source>Stops flashing in the program that is running.</source>
-        <translation>Detiene los destellos en el programa en ejecución.</translation>
+        <translation>Detiene la presentación del programa en ejecución.</translation>
     </message>
     <message>
         <source>Starts flashing if it is off, stops it if it is on.</source>
-        <translation>Inicia los destellos si están detenidos y los detiene si están en marcha.</translation>
+        <translation>Inicia la presentación si está detenida y la detiene si está en marcha.</translation>
     </message>
     <message>
         <source>Pauses flashing for the given number of minutes (1 to %1).</source>
-        <translation>Pausa los destellos durante el número de minutos indicado (de 1 a %1).</translation>
+        <translation>Pausa la presentación durante los minutos indicados (de 1 a %1).</translation>
     </message>
     <message>
         <source>minutes</source>
@@ -94,7 +94,7 @@
     </message>
     <message>
         <source>Ends a pause for a while and flashes again.</source>
-        <translation>Termina una pausa y vuelve a mostrar destellos.</translation>
+        <translation>Termina una pausa y reanuda la presentación.</translation>
     </message>
     <message>
         <source>Picture files or folders to add to the list of the program that is running.</source>
@@ -236,7 +236,7 @@
     </message>
     <message>
         <source>Your desktop does not blend windows now, so pictures are shown opaque and without fades. These choices take effect on a desktop that does, such as GNOME or KDE Plasma, or with a compositing manager.</source>
-        <translation>Su escritorio no mezcla ahora las ventanas, así que las imágenes se muestran opacas y sin transiciones. Estas opciones surten efecto en un escritorio que sí lo hace, como GNOME o KDE Plasma, o con un gestor de composición.</translation>
+        <translation>Su escritorio no admite ahora transparencias, así que las imágenes se muestran opacas y sin transiciones. Estas opciones funcionan en un escritorio que las admita, como GNOME o KDE Plasma, o con un gestor de composición.</translation>
     </message>
     <message>
         <source>Standard</source>
@@ -451,7 +451,7 @@
     </message>
     <message>
         <source>E&amp;xit Program</source>
-        <translation>&amp;Salir del programa</translation>
+        <translation>&amp;Salir</translation>
     </message>
     <message>
         <source>Do&amp;nate</source>
@@ -459,7 +459,7 @@
     </message>
     <message>
         <source>Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your site&apos;s name &amp;  link here. See &quot;Help&quot; for details.    Click Here for more info on co-branding.</source>
-        <translation>Personalice este software con la marca de su sitio. Aumente la fidelidad y el tráfico de su sitio. Ponga aquí el nombre y el enlace de su sitio. Consulte «Ayuda». Pulse aquí para saber más sobre el co-branding.</translation>
+        <translation>Personalice este software para su sitio y aumente fidelidad y tráfico. Ponga aquí el nombre y el enlace del sitio. Detalles en «Ayuda». Pulse aquí para saber más sobre el co-branding.</translation>
     </message>
     <message>
         <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website. Click here for more details.</source>
@@ -731,7 +731,7 @@
     </message>
     <message>
         <source>Your desktop does not blend windows now: a message is shown on its box&apos;s colour.</source>
-        <translation>Su escritorio no mezcla ahora las ventanas: un mensaje se muestra sobre el color de su recuadro.</translation>
+        <translation>Su escritorio no admite ahora transparencias: un mensaje se muestra sobre el color del recuadro.</translation>
     </message>
     <message>
         <source>Import Messages</source>
@@ -810,11 +810,11 @@
     </message>
     <message>
         <source>While the &amp;Screen Is Shared or Recorded</source>
-        <translation>Mientras se comparte o graba la &amp;pantalla</translation>
+        <translation>se comparta o grabe la &amp;pantalla</translation>
     </message>
     <message>
         <source>During a &amp;Call (Microphone or Camera in Use)</source>
-        <translation>Durante una &amp;llamada (micrófono o cámara en uso)</translation>
+        <translation>haya una &amp;llamada (micrófono o cámara en uso)</translation>
     </message>
 </context>
 <context>
@@ -1129,7 +1129,7 @@
     <name>Session</name>
     <message>
         <source>Flashing is not on; there is nothing to pause.</source>
-        <translation>Los destellos no están en marcha; no hay nada que pausar.</translation>
+        <translation>La presentación está detenida; no hay nada que pausar.</translation>
     </message>
     <message>
         <source>Too many adds are waiting. Try again once the pictures being added now are in.</source>
@@ -1313,7 +1313,7 @@
     </message>
     <message>
         <source>Below you can set the interval between each images and duration for which each image is displayed.</source>
-        <translation>Aquí puede ajustar el intervalo entre imágenes y el tiempo que se muestra cada imagen.</translation>
+        <translation>Ajuste aquí el intervalo entre imágenes y la duración de cada una.</translation>
     </message>
     <message>
         <source>Display every</source>
@@ -1341,7 +1341,7 @@
     </message>
     <message>
         <source>Centre of the Screen</source>
-        <translation>Centro de la pantalla</translation>
+        <translation>En el centro</translation>
     </message>
     <message>
         <source>Image Display Order</source>

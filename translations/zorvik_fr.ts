@@ -13,11 +13,11 @@
     </message>
     <message>
         <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website.</source>
-        <translation>Une occasion d’entreprendre chez vous. Créez votre propre entreprise sur Internet et gagnez de l’argent en ligne. Obtenez ce logiciel entièrement à l’image de votre site web.</translation>
+        <translation>Entreprendre chez vous&#xa0;: créez votre entreprise sur Internet et gagnez de l’argent. Obtenez ce logiciel entièrement à l’image de votre site.</translation>
     </message>
     <message>
         <source>Click here for more details</source>
-        <translation>Cliquez ici pour plus de détails</translation>
+        <translation>Cliquez pour plus de détails</translation>
     </message>
     <message>
         <source>&amp;OK</source>
@@ -70,7 +70,7 @@
     <message>
         <source>Starts minimised with the run on, as if Start were pressed.</source>
         <extracomment>The run: the pictures flashed at the interval, from Start until Stop.</extracomment>
-        <translation>Démarre en fenêtre réduite avec l’affichage en cours, comme si l’on avait appuyé sur Démarrer.</translation>
+        <translation>Démarre en fenêtre réduite, la diffusion lancée, comme si l’on avait appuyé sur Démarrer.</translation>
     </message>
     <message>
         <source>Try &apos;%1 --help&apos;.</source>
@@ -78,15 +78,15 @@
     </message>
     <message>
         <source>Stops flashing in the program that is running.</source>
-        <translation>Arrête les flashs dans le programme en cours d’exécution.</translation>
+        <translation>Arrête la diffusion dans le programme en cours d’exécution.</translation>
     </message>
     <message>
         <source>Starts flashing if it is off, stops it if it is on.</source>
-        <translation>Démarre les flashs s’ils sont arrêtés, les arrête s’ils sont en cours.</translation>
+        <translation>Démarre la diffusion si elle est arrêtée, l’arrête si elle est en cours.</translation>
     </message>
     <message>
         <source>Pauses flashing for the given number of minutes (1 to %1).</source>
-        <translation>Suspend les flashs pendant le nombre de minutes indiqué (de 1 à %1).</translation>
+        <translation>Suspend la diffusion pendant le nombre de minutes indiqué (de 1 à %1).</translation>
     </message>
     <message>
         <source>minutes</source>
@@ -94,7 +94,7 @@
     </message>
     <message>
         <source>Ends a pause for a while and flashes again.</source>
-        <translation>Met fin à une pause et reprend les flashs.</translation>
+        <translation>Met fin à une pause et reprend la diffusion.</translation>
     </message>
     <message>
         <source>Picture files or folders to add to the list of the program that is running.</source>
@@ -110,7 +110,7 @@
     </message>
     <message>
         <source>Adds a message of your own to the messages of the program that is running; give it once for each message.</source>
-        <translation>Ajoute un message personnel aux messages du programme en cours d’exécution&#xa0;; à indiquer une fois pour chaque message.</translation>
+        <translation>Ajoute un message personnel aux messages du programme en cours d’exécution ; à indiquer une fois pour chaque message.</translation>
     </message>
     <message>
         <source>text</source>
@@ -118,7 +118,7 @@
     </message>
     <message>
         <source>Flashes the pictures of the set of that name from the next picture on; &quot;&quot; for the whole list.</source>
-        <translation>Affiche les images de l’ensemble de ce nom à partir de la suivante&#xa0;; &quot;&quot; pour toute la liste.</translation>
+        <translation>Affiche les images de l’ensemble de ce nom à partir de la suivante ; &quot;&quot; pour toute la liste.</translation>
     </message>
     <message>
         <source>name</source>
@@ -182,7 +182,7 @@
     </message>
     <message>
         <source>Refer A Friend &amp;Now</source>
-        <translation>Recommander à un ami &amp;maintenant</translation>
+        <translation>Recommander à un a&amp;mi</translation>
     </message>
     <message>
         <source>Email Address Cannot Contain Space</source>
@@ -236,7 +236,7 @@
     </message>
     <message>
         <source>Your desktop does not blend windows now, so pictures are shown opaque and without fades. These choices take effect on a desktop that does, such as GNOME or KDE Plasma, or with a compositing manager.</source>
-        <translation>Votre bureau ne mélange pas les fenêtres en ce moment&#xa0;: les images sont donc affichées opaques et sans fondu. Ces choix prennent effet sur un bureau qui le fait, comme GNOME ou KDE Plasma, ou avec un gestionnaire de composition.</translation>
+        <translation>Votre bureau ne gère pas la transparence en ce moment&#xa0;: les images sont donc affichées opaques et sans fondu. Ces choix prennent effet sur un bureau qui la gère, comme GNOME ou KDE Plasma, ou avec un gestionnaire de composition.</translation>
     </message>
     <message>
         <source>Standard</source>
@@ -264,7 +264,7 @@
     </message>
     <message>
         <source>The display duration is the time a picture is shown at this opacity; the fades come before and after it. At a quarter of the screen and larger, a picture keeps its proportions.</source>
-        <translation>La durée d’affichage est le temps pendant lequel une image est montrée avec cette opacité&#xa0;; les fondus s’ajoutent avant et après. À partir d’un quart de l’écran, l’image garde ses proportions.</translation>
+        <translation>La durée d’affichage est le temps pendant lequel une image est montrée avec cette opacité ; les fondus s’ajoutent avant et après. À partir d’un quart de l’écran, l’image garde ses proportions.</translation>
     </message>
 </context>
 <context>
@@ -459,11 +459,11 @@
     </message>
     <message>
         <source>Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your site&apos;s name &amp;  link here. See &quot;Help&quot; for details.    Click Here for more info on co-branding.</source>
-        <translation>Personnalisez ce logiciel pour votre site. Fidélisez vos visiteurs et augmentez votre trafic. Mettez ici le nom et le lien de votre site. Voir «&#xa0;Aide&#xa0;» pour les détails. Cliquez ici pour en savoir plus sur le co-branding.</translation>
+        <translation>Personnalisez ce logiciel pour votre site&#xa0;: gagnez en fidélité et en trafic. Mettez ici le nom et le lien du site. Détails dans «&#xa0;Aide&#xa0;». Cliquez ici pour en savoir plus sur le co-branding.</translation>
     </message>
     <message>
         <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website. Click here for more details.</source>
-        <translation>Une occasion d’entreprendre chez vous. Créez votre entreprise sur Internet et gagnez de l’argent en ligne. Obtenez ce logiciel à l’image de votre site web. Cliquez ici pour plus de détails.</translation>
+        <translation>Entreprendre chez vous&#xa0;: créez votre entreprise sur Internet et gagnez de l’argent en ligne. Obtenez ce logiciel entièrement à l’image de votre site. Cliquez ici pour en savoir plus.</translation>
     </message>
     <message>
         <source>&amp;File</source>
@@ -487,7 +487,7 @@
     </message>
     <message>
         <source>&amp;Visit Us Online</source>
-        <translation>&amp;Visitez notre site</translation>
+        <translation>&amp;Visiter notre site</translation>
     </message>
     <message>
         <source>Check for Software &amp;Update</source>
@@ -531,7 +531,7 @@
     </message>
     <message>
         <source>Starts or stops flashing the pictures of the list</source>
-        <translation>Démarre ou arrête l’affichage des images de la liste</translation>
+        <translation>Démarre ou arrête la diffusion des images de la liste</translation>
     </message>
     <message>
         <source>Opens the page about co-branding in the web browser</source>
@@ -599,7 +599,7 @@
     <message>
         <source>%1 cannot be read, so it is left as it is: %2</source>
         <extracomment>%1 is the messages file, %2 why it could not be read.</extracomment>
-        <translation>%1 ne peut pas être lu&#xa0;; il est donc laissé tel quel&#xa0;: %2</translation>
+        <translation>%1 ne peut pas être lu ; il est donc laissé tel quel&#xa0;: %2</translation>
     </message>
 </context>
 <context>
@@ -731,7 +731,7 @@
     </message>
     <message>
         <source>Your desktop does not blend windows now: a message is shown on its box&apos;s colour.</source>
-        <translation>Votre bureau ne mélange pas les fenêtres en ce moment&#xa0;: un message est affiché sur la couleur de son fond.</translation>
+        <translation>Votre bureau ne gère pas la transparence en ce moment&#xa0;: un message est affiché sur la couleur de son fond.</translation>
     </message>
     <message>
         <source>Import Messages</source>
@@ -915,7 +915,7 @@
     </message>
     <message>
         <source>The set names pictures that are not in the list; they are left out:</source>
-        <translation>L’ensemble nomme des images absentes de la liste&#xa0;; elles sont laissées de côté&#xa0;:</translation>
+        <translation>L’ensemble nomme des images absentes de la liste ; elles sont laissées de côté&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Edit Sets...</source>
@@ -926,7 +926,7 @@
     <name>PictureSets</name>
     <message>
         <source>A set needs a name.</source>
-        <translation>Un ensemble a besoin d’un nom.</translation>
+        <translation>Un ensemble doit avoir un nom.</translation>
     </message>
     <message numerus="yes">
         <source>A set&apos;s name can have at most %n characters.</source>
@@ -1129,7 +1129,7 @@
     <name>Session</name>
     <message>
         <source>Flashing is not on; there is nothing to pause.</source>
-        <translation>Les flashs ne sont pas en cours&#x202f;; il n’y a rien à suspendre.</translation>
+        <translation>La diffusion n’est pas en cours ; il n’y a rien à suspendre.</translation>
     </message>
     <message>
         <source>Too many adds are waiting. Try again once the pictures being added now are in.</source>
@@ -1278,7 +1278,7 @@
     </message>
     <message>
         <source>Delete the set &quot;%1&quot;? Its pictures stay in the list.</source>
-        <translation>Supprimer l’ensemble «&#xa0;%1&#xa0;»&#xa0;? Ses images restent dans la liste.</translation>
+        <translation>Supprimer l’ensemble «&#xa0;%1&#xa0;» ? Ses images restent dans la liste.</translation>
     </message>
     <message>
         <source>&amp;Import…</source>
@@ -1305,7 +1305,7 @@
     <name>SettingsPanel</name>
     <message>
         <source>Settings</source>
-        <translation>Paramètres</translation>
+        <translation>Réglages</translation>
     </message>
     <message>
         <source>Image Frequency</source>
@@ -1313,7 +1313,7 @@
     </message>
     <message>
         <source>Below you can set the interval between each images and duration for which each image is displayed.</source>
-        <translation>Réglez ci-dessous l’intervalle entre les images et la durée d’affichage de chaque image.</translation>
+        <translation>Réglez ici l’intervalle entre les images et la durée d’affichage de chacune.</translation>
     </message>
     <message>
         <source>Display every</source>

@@ -13,11 +13,11 @@
     </message>
     <message>
         <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website.</source>
-        <translation>Opportunità di lavoro da casa. Avvia la tua attività su Internet e guadagna online. Ottieni questo software completamente personalizzato con il marchio del tuo sito web.</translation>
+        <translation>Opportunità di lavoro da casa. Avvia la tua attività su Internet e guadagna online. Ottieni questo software interamente col marchio del tuo sito.</translation>
     </message>
     <message>
         <source>Click here for more details</source>
-        <translation>Fai clic qui per maggiori dettagli</translation>
+        <translation>Fai clic qui per i dettagli</translation>
     </message>
     <message>
         <source>&amp;OK</source>
@@ -53,7 +53,7 @@
     <message>
         <source>A window may go on past midnight; the same time twice is the whole day. Outside these hours a run waits.</source>
         <extracomment>A run: the pictures shown one at a time at the interval, from Start until Stop; it waits, it does not end. A window: a span of hours.</extracomment>
-        <translation>Un intervallo può superare la mezzanotte; la stessa ora due volte indica l’intera giornata. Fuori da questi orari la presentazione resta in attesa.</translation>
+        <translation>Una fascia oraria può superare la mezzanotte; la stessa ora due volte indica tutto il giorno. Fuori da questi orari la presentazione è in attesa.</translation>
     </message>
 </context>
 <context>
@@ -102,7 +102,7 @@
     </message>
     <message>
         <source>Give only one of --start, --stop, --toggle, --pause-for and --resume.</source>
-        <translation>Indicare una sola delle opzioni --start, --stop, --toggle, --pause-for e --resume.</translation>
+        <translation>Indica una sola delle opzioni --start, --stop, --toggle, --pause-for e --resume.</translation>
     </message>
     <message>
         <source>--pause-for takes a number of minutes from 1 to %1, not &apos;%2&apos;.</source>
@@ -110,7 +110,7 @@
     </message>
     <message>
         <source>Adds a message of your own to the messages of the program that is running; give it once for each message.</source>
-        <translation>Aggiunge un messaggio personale ai messaggi del programma in esecuzione; indicarlo una volta per ogni messaggio.</translation>
+        <translation>Aggiunge un messaggio personale ai messaggi del programma in esecuzione; indicalo una volta per ogni messaggio.</translation>
     </message>
     <message>
         <source>text</source>
@@ -198,7 +198,7 @@
     </message>
     <message>
         <source>Sends the entries above to the referral page in the web browser</source>
-        <translation>Invia i dati qui sopra alla pagina dei consigli nel browser web</translation>
+        <translation>Invia i dati qui sopra alla pagina di invito nel browser web</translation>
     </message>
 </context>
 <context>
@@ -236,7 +236,7 @@
     </message>
     <message>
         <source>Your desktop does not blend windows now, so pictures are shown opaque and without fades. These choices take effect on a desktop that does, such as GNOME or KDE Plasma, or with a compositing manager.</source>
-        <translation>Il desktop ora non fonde le finestre, quindi le immagini sono mostrate opache e senza dissolvenze. Queste scelte hanno effetto su un desktop che lo fa, come GNOME o KDE Plasma, o con un compositing manager.</translation>
+        <translation>Il desktop ora non gestisce la trasparenza: le immagini appaiono opache e senza dissolvenze. Queste scelte hanno effetto su un desktop che la gestisce, come GNOME o KDE Plasma, o con un compositing manager.</translation>
     </message>
     <message>
         <source>Standard</source>
@@ -459,7 +459,7 @@
     </message>
     <message>
         <source>Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your site&apos;s name &amp;  link here. See &quot;Help&quot; for details.    Click Here for more info on co-branding.</source>
-        <translation>Personalizza questo software con il marchio del tuo sito. Aumenta la fedeltà e il traffico del tuo sito. Metti qui il nome e il link del tuo sito. Vedi «Aiuto» per i dettagli. Fai clic qui per saperne di più sul co-branding.</translation>
+        <translation>Personalizza questo software con il marchio del tuo sito: aumenta fedeltà e traffico. Metti qui il nome e il link del sito. Dettagli in «Aiuto». Fai clic qui per saperne di più sul co-branding.</translation>
     </message>
     <message>
         <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website. Click here for more details.</source>
@@ -731,7 +731,7 @@
     </message>
     <message>
         <source>Your desktop does not blend windows now: a message is shown on its box&apos;s colour.</source>
-        <translation>Il desktop ora non fonde le finestre: un messaggio è mostrato sul colore del suo riquadro.</translation>
+        <translation>Il desktop ora non gestisce la trasparenza: un messaggio appare sul colore del riquadro.</translation>
     </message>
     <message>
         <source>Import Messages</source>
@@ -856,7 +856,7 @@
     </message>
     <message>
         <source>%1 pictures can be shown once the package %2 is installed.</source>
-        <translation>Le immagini %1 potranno essere mostrate dopo aver installato il pacchetto %2.</translation>
+        <translation>Le immagini %1 potranno essere mostrate una volta installato il pacchetto %2.</translation>
     </message>
     <message>
         <source>The program does not show pictures of this kind (it shows BMP, JPEG, PNG, GIF, WebP, TIFF, SVG, HEIC and AVIF pictures).</source>
@@ -926,7 +926,7 @@
     <name>PictureSets</name>
     <message>
         <source>A set needs a name.</source>
-        <translation>Una raccolta ha bisogno di un nome.</translation>
+        <translation>Una raccolta deve avere un nome.</translation>
     </message>
     <message numerus="yes">
         <source>A set&apos;s name can have at most %n characters.</source>
@@ -991,7 +991,7 @@
     </message>
     <message>
         <source>The picture library in %1 is in use by another running copy of the program.</source>
-        <translation>La raccolta di immagini in %1 è in uso da parte di un’altra copia del programma in esecuzione.</translation>
+        <translation>La libreria di immagini in %1 è in uso da parte di un’altra copia del programma in esecuzione.</translation>
     </message>
 </context>
 <context>
@@ -1238,7 +1238,7 @@
     </message>
     <message>
         <source>a file of this name is in the library already.</source>
-        <translation>un file con questo nome è già nella raccolta di immagini del programma.</translation>
+        <translation>un file con questo nome è già nella libreria di immagini.</translation>
     </message>
 </context>
 <context>
@@ -1313,7 +1313,7 @@
     </message>
     <message>
         <source>Below you can set the interval between each images and duration for which each image is displayed.</source>
-        <translation>Qui puoi impostare l’intervallo tra le immagini e la durata di visualizzazione di ogni immagine.</translation>
+        <translation>Qui puoi impostare l’intervallo tra le immagini e quanto resta visibile ognuna.</translation>
     </message>
     <message>
         <source>Display every</source>
@@ -1341,7 +1341,7 @@
     </message>
     <message>
         <source>Centre of the Screen</source>
-        <translation>Centro dello schermo</translation>
+        <translation>Al centro</translation>
     </message>
     <message>
         <source>Image Display Order</source>

@@ -13,7 +13,7 @@
     </message>
     <message>
         <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website.</source>
-        <translation>在宅ビジネスのチャンス。自分のインターネットビジネスを始めて、オンラインで収入を得ましょう。このソフトウェアを、あなたの Web サイトのブランドで完全にカスタマイズできます。</translation>
+        <translation>在宅ビジネスのチャンス。ネットビジネスを始めて、オンラインで収入を得ましょう。このソフトウェアを、あなたの Web サイトのブランドで完全にカスタマイズできます。</translation>
     </message>
     <message>
         <source>Click here for more details</source>
@@ -98,7 +98,7 @@
     </message>
     <message>
         <source>Picture files or folders to add to the list of the program that is running.</source>
-        <translation>実行中のプログラムのリストに追加する画像ファイルまたはフォルダー。</translation>
+        <translation>実行中のプログラムの一覧に追加する画像ファイルまたはフォルダー。</translation>
     </message>
     <message>
         <source>Give only one of --start, --stop, --toggle, --pause-for and --resume.</source>
@@ -118,7 +118,7 @@
     </message>
     <message>
         <source>Flashes the pictures of the set of that name from the next picture on; &quot;&quot; for the whole list.</source>
-        <translation>次の画像から、その名前の画像セットの画像を表示します。&quot;&quot; でリスト全体に戻します。</translation>
+        <translation>次の画像から、その名前の画像セットの画像を表示します。&quot;&quot; で一覧全体に戻します。</translation>
     </message>
     <message>
         <source>name</source>
@@ -447,7 +447,7 @@
     </message>
     <message>
         <source>E&amp;xit Program</source>
-        <translation>プログラムの終了(&amp;X)</translation>
+        <translation>終了(&amp;X)</translation>
     </message>
     <message>
         <source>Do&amp;nate</source>
@@ -814,7 +814,7 @@
     <name>PictureBatch</name>
     <message>
         <source>Its name is not valid in this system&apos;s character encoding, so it cannot be opened.</source>
-        <translation>名前がこのシステムの文字コードで正しくないため、開けません。</translation>
+        <translation>名前がこのシステムの文字コードでは無効なため、開けません。</translation>
     </message>
 </context>
 <context>
@@ -904,11 +904,11 @@
     <message>
         <source>The &amp;whole list</source>
         <extracomment>The set that holds every picture of the list.</extracomment>
-        <translation>リスト全体(&amp;W)</translation>
+        <translation>一覧全体(&amp;W)</translation>
     </message>
     <message>
         <source>The set names pictures that are not in the list; they are left out:</source>
-        <translation>この画像セットには、リストにない画像が含まれています。それらは除外されます：</translation>
+        <translation>この画像セットには、一覧にない画像が含まれています。それらは除外されます：</translation>
     </message>
     <message>
         <source>&amp;Edit Sets...</source>
@@ -937,7 +937,7 @@
     </message>
     <message>
         <source>The set &quot;%1&quot; is larger than %2 MB, far more than any list of pictures.</source>
-        <translation>画像セット「%1」は %2 MB を超えています。どんな画像リストよりもはるかに大きなサイズです。</translation>
+        <translation>画像セット「%1」は %2 MB を超えています。どんな画像一覧よりもはるかに大きなサイズです。</translation>
     </message>
     <message>
         <source>There is a set named &quot;%1&quot; already.</source>
@@ -1051,7 +1051,7 @@
     </message>
     <message>
         <source>%1 could not be written (%2), nor its old content put back (%3)</source>
-        <translation>%1 を書き込めず (%2)、元の内容も戻せませんでした (%3)</translation>
+        <translation>%1 を書き込めず（%2）、元の内容も戻せませんでした（%3）</translation>
     </message>
     <message>
         <source>%1 is a link, which the program does not write through: it may lead to a file of yours. Remove the link.</source>
@@ -1152,7 +1152,7 @@
     </message>
     <message>
         <source>only its list, its settings and its pictures by their plain names belong in it.</source>
-        <translation>画像セットに含められるのは、そのリスト、設定、およびパスを含まない名前の画像だけです。</translation>
+        <translation>画像セットに含められるのは、その一覧、設定、およびパスを含まない名前の画像だけです。</translation>
     </message>
     <message>
         <source>it is a link or a special file.</source>
@@ -1184,7 +1184,7 @@
     </message>
     <message>
         <source>The file holds no list of pictures (%1); it is not a set.</source>
-        <translation>このファイルには画像のリスト（%1）がありません。画像セットではありません。</translation>
+        <translation>このファイルには画像の一覧（%1）がありません。画像セットではありません。</translation>
     </message>
     <message>
         <source>it is a folder where a file belongs, or a file where the pictures&apos; folder belongs.</source>
@@ -1222,7 +1222,7 @@
     </message>
     <message>
         <source>Your list has a picture named &quot;%1&quot; already, and the set&apos;s is another picture.</source>
-        <translation>リストにはすでに「%1」という名前の画像があり、画像セットの画像とは別の画像です。</translation>
+        <translation>一覧にはすでに「%1」という名前の画像があり、画像セットの画像とは別の画像です。</translation>
     </message>
     <message>
         <source>&quot;%1&quot;: %2</source>
@@ -1270,7 +1270,7 @@
     </message>
     <message>
         <source>Delete the set &quot;%1&quot;? Its pictures stay in the list.</source>
-        <translation>画像セット「%1」を削除しますか？画像はリストに残ります。</translation>
+        <translation>画像セット「%1」を削除しますか？画像は一覧に残ります。</translation>
     </message>
     <message>
         <source>&amp;Import…</source>
@@ -1309,7 +1309,7 @@
     </message>
     <message>
         <source>Display every</source>
-        <translation>表示の間隔</translation>
+        <translation>表示間隔</translation>
     </message>
     <message>
         <source>Sec</source>
@@ -1317,7 +1317,7 @@
     </message>
     <message>
         <source>Display for</source>
-        <translation>表示の時間</translation>
+        <translation>表示時間</translation>
     </message>
     <message>
         <source>MiliSec</source>
@@ -1349,7 +1349,7 @@
     </message>
     <message>
         <source>Display every (seconds)</source>
-        <translation>表示の間隔（秒）</translation>
+        <translation>表示間隔（秒）</translation>
     </message>
     <message>
         <source>The time between two pictures, in seconds</source>
@@ -1357,7 +1357,7 @@
     </message>
     <message>
         <source>Display for (milliseconds)</source>
-        <translation>表示の時間（ミリ秒）</translation>
+        <translation>表示時間（ミリ秒）</translation>
     </message>
     <message>
         <source>How long each picture stays on the screen, in milliseconds</source>

@@ -17,7 +17,7 @@
     </message>
     <message>
         <source>Click here for more details</source>
-        <translation>Klik hier voor meer informatie</translation>
+        <translation>Klik voor meer informatie</translation>
     </message>
     <message>
         <source>&amp;OK</source>
@@ -53,7 +53,7 @@
     <message>
         <source>A window may go on past midnight; the same time twice is the whole day. Outside these hours a run waits.</source>
         <extracomment>A run: the pictures shown one at a time at the interval, from Start until Stop; it waits, it does not end. A window: a span of hours.</extracomment>
-        <translation>Een periode mag over middernacht heen lopen; twee keer dezelfde tijd betekent de hele dag. Buiten deze uren wacht de weergave.</translation>
+        <translation>Een periode mag over middernacht heen lopen; twee keer dezelfde tijd betekent de hele dag. Buiten deze uren wacht het flitsen.</translation>
     </message>
 </context>
 <context>
@@ -70,7 +70,7 @@
     <message>
         <source>Starts minimised with the run on, as if Start were pressed.</source>
         <extracomment>The run: the pictures flashed at the interval, from Start until Stop.</extracomment>
-        <translation>Start geminimaliseerd met de weergave actief, alsof op Start is gedrukt.</translation>
+        <translation>Start geminimaliseerd met het flitsen aan, alsof op Start is gedrukt.</translation>
     </message>
     <message>
         <source>Try &apos;%1 --help&apos;.</source>
@@ -333,7 +333,7 @@
     </message>
     <message>
         <source>Small views of the pictures in the list, in the same order</source>
-        <translation>Kleine weergaven van de afbeeldingen in de lijst, in dezelfde volgorde</translation>
+        <translation>Miniaturen van de afbeeldingen in de lijst, in dezelfde volgorde</translation>
     </message>
     <message>
         <source>Scroll the picture strip</source>
@@ -389,13 +389,13 @@
     <message>
         <source>&quot;%1&quot; could not be added.
 %2</source>
-        <translation>&apos;%1&apos; kon niet worden toegevoegd.
+        <translation>&quot;%1&quot; kon niet worden toegevoegd.
 %2</translation>
     </message>
     <message>
         <source>&quot;%1&quot; could not be deleted.
 %2</source>
-        <translation>&apos;%1&apos; kon niet worden verwijderd.
+        <translation>&quot;%1&quot; kon niet worden verwijderd.
 %2</translation>
     </message>
     <message numerus="yes">
@@ -459,7 +459,7 @@
     </message>
     <message>
         <source>Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your site&apos;s name &amp;  link here. See &quot;Help&quot; for details.    Click Here for more info on co-branding.</source>
-        <translation>Geef deze software de naam van uw site. Verhoog de trouw van bezoekers en het verkeer naar uw site. Zet hier de naam en link van uw site. Zie &apos;Help&apos; voor details. Klik hier voor meer over co-branding.</translation>
+        <translation>Geef deze software de naam van uw site en verhoog bezoekerstrouw en verkeer. Zet hier de naam en link van uw site. Zie &apos;Help&apos; voor details. Klik hier voor meer over co-branding.</translation>
     </message>
     <message>
         <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website. Click here for more details.</source>
@@ -503,7 +503,7 @@
     </message>
     <message>
         <source>Make Money &amp;Online</source>
-        <translation>&amp;Geld verdienen online</translation>
+        <translation>Online &amp;geld verdienen</translation>
     </message>
     <message>
         <source>Opens %1 in the web browser</source>
@@ -798,7 +798,7 @@
     </message>
     <message>
         <source>The screen is &amp;locked</source>
-        <translation>het scherm is &amp;vergrendeld</translation>
+        <translation>het scherm &amp;vergrendeld is</translation>
     </message>
     <message>
         <source>A &amp;fullscreen window is in front</source>
@@ -883,7 +883,7 @@
     </message>
     <message>
         <source>%1 is a file of your own of the same name, not a copy, and is not replaced. Rename the file and add it again.</source>
-        <translation>%1 is een eigen bestand met dezelfde naam, geen kopie, en wordt niet vervangen. Hernoem het bestand en voeg het opnieuw toe.</translation>
+        <translation>%1 is uw eigen bestand met dezelfde naam, geen kopie, en wordt niet vervangen. Hernoem het bestand en voeg het opnieuw toe.</translation>
     </message>
     <message>
         <source>The folder %1 for the copies of the pictures cannot be made.</source>
@@ -1137,7 +1137,7 @@
     </message>
     <message>
         <source>There are no messages to flash. Add some under File &gt; Messages..., or choose to flash pictures there.</source>
-        <translation>Er zijn geen berichten om te tonen. Voeg er een paar toe in het venster &quot;Berichten&quot; of kies daar om afbeeldingen te tonen.</translation>
+        <translation>Er zijn geen berichten om te tonen. Voeg er een paar toe in het venster &quot;Berichten&quot; of kies daar voor afbeeldingen.</translation>
     </message>
 </context>
 <context>
@@ -1313,7 +1313,7 @@
     </message>
     <message>
         <source>Below you can set the interval between each images and duration for which each image is displayed.</source>
-        <translation>Hieronder stelt u de tijd tussen de afbeeldingen in en hoe lang elke afbeelding wordt getoond.</translation>
+        <translation>Hieronder stelt u in hoe vaak en hoe lang elke afbeelding wordt getoond.</translation>
     </message>
     <message>
         <source>Display every</source>
@@ -1337,11 +1337,11 @@
     </message>
     <message>
         <source>Randomly on the Screen</source>
-        <translation>Willekeurig op het scherm</translation>
+        <translation>Willekeurige positie</translation>
     </message>
     <message>
         <source>Centre of the Screen</source>
-        <translation>Midden van het scherm</translation>
+        <translation>Centrale positie</translation>
     </message>
     <message>
         <source>Image Display Order</source>
@@ -1419,7 +1419,7 @@
     </message>
     <message>
         <source>The program cannot be kept from starting with the session: %1</source>
-        <translation>Het programma kan niet worden belet met de sessie te starten: %1</translation>
+        <translation>Starten met de sessie kan niet worden uitgeschakeld: %1</translation>
     </message>
 </context>
 <context>
@@ -1486,7 +1486,7 @@ Wilt u op updates controleren?</translation>
     <name>VaryIntervalMenu</name>
     <message>
         <source>Vary the interval</source>
-        <translation>Tijd ertussen laten variëren</translation>
+        <translation>Tussenpozen laten variëren</translation>
     </message>
     <message>
         <source>Not at all</source>

@@ -17,7 +17,7 @@
     </message>
     <message>
         <source>Click here for more details</source>
-        <translation>Kliknij, by dowiedzieć się więcej</translation>
+        <translation>Kliknij, by poznać szczegóły</translation>
     </message>
     <message>
         <source>&amp;OK</source>
@@ -53,7 +53,7 @@
     <message>
         <source>A window may go on past midnight; the same time twice is the whole day. Outside these hours a run waits.</source>
         <extracomment>A run: the pictures shown one at a time at the interval, from Start until Stop; it waits, it does not end. A window: a span of hours.</extracomment>
-        <translation>Przedział może sięgać po północy; ta sama godzina dwa razy oznacza cały dzień. Poza tymi godzinami pokaz czeka.</translation>
+        <translation>Przedział może objąć północ; ta sama godzina dwa razy to cały dzień. Poza tymi godzinami wyświetlanie czeka.</translation>
     </message>
 </context>
 <context>
@@ -98,7 +98,7 @@
     </message>
     <message>
         <source>Picture files or folders to add to the list of the program that is running.</source>
-        <translation>Pliki obrazów lub foldery do dodania do listy uruchomionego programu.</translation>
+        <translation>Obrazy lub katalogi do dodania do listy uruchomionego programu.</translation>
     </message>
     <message>
         <source>Give only one of --start, --stop, --toggle, --pause-for and --resume.</source>
@@ -138,19 +138,19 @@
     <name>ExitScreen</name>
     <message>
         <source>Velmoran Softwares, such as this can be created and maintained only with your support. The best way to support Velmora is to visit Velmora regularly and take part in the discussions and other activities on the board.</source>
-        <translation>Programy Velmoran Softwares, takie jak ten, mogą powstawać i być rozwijane tylko dzięki Twojemu wsparciu. Najlepszym sposobem wsparcia Velmora jest regularne odwiedzanie Velmora i udział w dyskusjach oraz innych działaniach na forum.</translation>
+        <translation>Programy Velmoran Softwares, takie jak ten, mogą powstawać i być rozwijane tylko dzięki Twojemu wsparciu. Najlepszym sposobem wsparcia Velmory jest regularne odwiedzanie Velmory i udział w dyskusjach oraz innych działaniach na forum.</translation>
     </message>
     <message>
         <source>Visit Velmora regularly. Support Velmora by taking part in the discussions and other activities. These softwares cannot be supported and maintained, without you regularly visiting Velmora</source>
-        <translation>Odwiedzaj Velmora regularnie. Wspieraj Velmora, biorąc udział w dyskusjach i innych działaniach. Bez Twoich regularnych odwiedzin w Velmora te programy nie mogą być wspierane ani rozwijane.</translation>
+        <translation>Odwiedzaj Velmorę regularnie. Wspieraj Velmorę, biorąc udział w dyskusjach i innych działaniach. Bez Twoich regularnych wizyt w Velmorze te programy nie mogą być wspierane ani rozwijane.</translation>
     </message>
     <message>
         <source>Velmora is a FREE online discussion forum for all things velmoran. To help Velmora develop and maintain this software visit Velmora regularly.</source>
-        <translation>Velmora to BEZPŁATNE internetowe forum dyskusyjne o wszystkim, co velmorańskie. Aby pomóc Velmora rozwijać i utrzymywać ten program, odwiedzaj Velmora regularnie.</translation>
+        <translation>Velmora to BEZPŁATNE internetowe forum dyskusyjne o wszystkim, co velmorańskie. Aby pomóc Velmorze rozwijać i utrzymywać ten program, odwiedzaj ją regularnie.</translation>
     </message>
     <message>
         <source>Velmora needs your help. All you need to do is visit Velmora regularly and take part in the various discussions and activites to help us maintain and develop more Velmoran Softwares.</source>
-        <translation>Velmora potrzebuje Twojej pomocy. Wystarczy regularnie odwiedzać Velmora i brać udział w dyskusjach i działaniach, aby pomóc nam utrzymywać i rozwijać kolejne programy Velmoran Softwares.</translation>
+        <translation>Velmora potrzebuje Twojej pomocy. Wystarczy regularnie odwiedzać Velmorę i brać udział w dyskusjach i działaniach, aby pomóc nam utrzymywać i rozwijać kolejne programy Velmoran Softwares.</translation>
     </message>
     <message>
         <source>Click Here To Visit %1 Now</source>
@@ -286,15 +286,15 @@
     <name>HomeFolder</name>
     <message>
         <source>There is no home folder (HOME is not set): prepared pictures are kept only while the program runs.</source>
-        <translation>Brak folderu domowego (zmienna HOME nie jest ustawiona): przygotowane obrazy są przechowywane tylko podczas działania programu.</translation>
+        <translation>Brak katalogu domowego (nie ustawiono zmiennej HOME): przygotowane obrazy są przechowywane tylko podczas działania programu.</translation>
     </message>
     <message>
         <source>There is no home folder (HOME is not set): settings are kept only while the program runs.</source>
-        <translation>Brak folderu domowego (zmienna HOME nie jest ustawiona): ustawienia są przechowywane tylko podczas działania programu.</translation>
+        <translation>Brak katalogu domowego (nie ustawiono zmiennej HOME): ustawienia są przechowywane tylko podczas działania programu.</translation>
     </message>
     <message>
         <source>There is no home folder (HOME is not set): settings and prepared pictures are kept only while the program runs.</source>
-        <translation>Brak folderu domowego (zmienna HOME nie jest ustawiona): ustawienia i przygotowane obrazy są przechowywane tylko podczas działania programu.</translation>
+        <translation>Brak katalogu domowego (nie ustawiono zmiennej HOME): ustawienia i przygotowane obrazy są przechowywane tylko podczas działania programu.</translation>
     </message>
 </context>
 <context>
@@ -455,7 +455,7 @@
     </message>
     <message>
         <source>E&amp;xit Program</source>
-        <translation>&amp;Zakończ program</translation>
+        <translation>&amp;Zakończ</translation>
     </message>
     <message>
         <source>Do&amp;nate</source>
@@ -463,7 +463,7 @@
     </message>
     <message>
         <source>Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your site&apos;s name &amp;  link here. See &quot;Help&quot; for details.    Click Here for more info on co-branding.</source>
-        <translation>Oznacz ten program marką swojej witryny. Zwiększ lojalność i ruch na swojej witrynie. Umieść tutaj nazwę i odnośnik swojej witryny. Szczegóły w „Pomocy”. Kliknij tutaj, aby dowiedzieć się więcej o co-brandingu.</translation>
+        <translation>Oznacz ten program marką swojej witryny i zwiększ lojalność oraz ruch. Umieść tutaj nazwę i odnośnik witryny. Szczegóły w „Pomocy”. Więcej o co-brandingu: kliknij tutaj.</translation>
     </message>
     <message>
         <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website. Click here for more details.</source>
@@ -817,11 +817,11 @@
     </message>
     <message>
         <source>While the &amp;Screen Is Shared or Recorded</source>
-        <translation>Gdy &amp;ekran jest udostępniany lub nagrywany</translation>
+        <translation>&amp;ekran jest udostępniany lub nagrywany</translation>
     </message>
     <message>
         <source>During a &amp;Call (Microphone or Camera in Use)</source>
-        <translation>Podczas &amp;rozmowy (mikrofon lub kamera w użyciu)</translation>
+        <translation>trwa &amp;rozmowa (mikrofon lub kamera w użyciu)</translation>
     </message>
 </context>
 <context>
@@ -961,7 +961,7 @@
     </message>
     <message>
         <source>The folder %1 cannot be made.</source>
-        <translation>Nie można utworzyć folderu %1.</translation>
+        <translation>Nie można utworzyć katalogu %1.</translation>
     </message>
     <message>
         <source>The settings of the set &quot;%1&quot; stay under its old name: %2</source>
@@ -1141,7 +1141,7 @@
     </message>
     <message>
         <source>Too many adds are waiting. Try again once the pictures being added now are in.</source>
-        <translation>Zbyt wiele dodawań czeka w kolejce. Spróbuj ponownie, gdy obrazy dodawane teraz zostaną dodane.</translation>
+        <translation>Zbyt wiele żądań dodania czeka w kolejce. Spróbuj ponownie po dodaniu bieżących obrazów.</translation>
     </message>
     <message>
         <source>There are no messages to flash. Add some under File &gt; Messages..., or choose to flash pictures there.</source>
@@ -1321,7 +1321,7 @@
     </message>
     <message>
         <source>Below you can set the interval between each images and duration for which each image is displayed.</source>
-        <translation>Poniżej można ustawić odstęp między obrazami i czas wyświetlania każdego obrazu.</translation>
+        <translation>Ustaw poniżej odstęp między obrazami i czas wyświetlania każdego z nich.</translation>
     </message>
     <message>
         <source>Display every</source>

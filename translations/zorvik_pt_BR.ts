@@ -13,11 +13,11 @@
     </message>
     <message>
         <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website.</source>
-        <translation>Oportunidade de negócio em casa. Abra seu próprio negócio na Internet e ganhe dinheiro on-line. Tenha este software totalmente personalizado com a marca do seu site.</translation>
+        <translation>Oportunidade de negócio em casa. Abra seu negócio na Internet e ganhe dinheiro on-line. Tenha este software 100% com a marca do seu site.</translation>
     </message>
     <message>
         <source>Click here for more details</source>
-        <translation>Clique aqui para mais detalhes</translation>
+        <translation>Clique para mais detalhes</translation>
     </message>
     <message>
         <source>&amp;OK</source>
@@ -53,7 +53,7 @@
     <message>
         <source>A window may go on past midnight; the same time twice is the whole day. Outside these hours a run waits.</source>
         <extracomment>A run: the pictures shown one at a time at the interval, from Start until Stop; it waits, it does not end. A window: a span of hours.</extracomment>
-        <translation>Um intervalo pode passar da meia-noite; o mesmo horário duas vezes significa o dia inteiro. Fora desse horário, a exibição aguarda.</translation>
+        <translation>Um período pode passar da meia-noite; o mesmo horário duas vezes significa o dia inteiro. Fora desse horário, a exibição aguarda.</translation>
     </message>
 </context>
 <context>
@@ -236,7 +236,7 @@
     </message>
     <message>
         <source>Your desktop does not blend windows now, so pictures are shown opaque and without fades. These choices take effect on a desktop that does, such as GNOME or KDE Plasma, or with a compositing manager.</source>
-        <translation>Sua área de trabalho não está combinando janelas agora, então as imagens são exibidas opacas e sem esmaecimento. Estas opções têm efeito em uma área de trabalho que faça isso, como GNOME ou KDE Plasma, ou com um gerenciador de composição.</translation>
+        <translation>Sua área de trabalho não permite transparência agora, então as imagens são exibidas opacas e sem esmaecimento. Estas opções têm efeito em uma área de trabalho que a permita, como GNOME ou KDE Plasma, ou com um gerenciador de composição.</translation>
     </message>
     <message>
         <source>Standard</source>
@@ -451,7 +451,7 @@
     </message>
     <message>
         <source>E&amp;xit Program</source>
-        <translation>Sai&amp;r do programa</translation>
+        <translation>Sai&amp;r</translation>
     </message>
     <message>
         <source>Do&amp;nate</source>
@@ -459,7 +459,7 @@
     </message>
     <message>
         <source>Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your site&apos;s name &amp;  link here. See &quot;Help&quot; for details.    Click Here for more info on co-branding.</source>
-        <translation>Personalize este software para o seu site. Aumente a fidelidade e o tráfego do seu site. Coloque aqui o nome e o link do seu site. Veja &quot;Ajuda&quot; para detalhes. Clique aqui para saber mais sobre co-branding.</translation>
+        <translation>Personalize este software para o seu site e aumente fidelidade e tráfego. Coloque aqui o nome e o link do site. Detalhes na &quot;Ajuda&quot;. Clique aqui para saber mais sobre co-branding.</translation>
     </message>
     <message>
         <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website. Click here for more details.</source>
@@ -731,7 +731,7 @@
     </message>
     <message>
         <source>Your desktop does not blend windows now: a message is shown on its box&apos;s colour.</source>
-        <translation>Sua área de trabalho não está combinando janelas agora: a mensagem é exibida sobre a cor do fundo.</translation>
+        <translation>Sua área de trabalho não permite transparência agora: a mensagem é exibida sobre a cor do fundo.</translation>
     </message>
     <message>
         <source>Import Messages</source>
@@ -810,11 +810,11 @@
     </message>
     <message>
         <source>While the &amp;Screen Is Shared or Recorded</source>
-        <translation>Enquanto a &amp;tela é compartilhada ou gravada</translation>
+        <translation>a &amp;tela for compartilhada ou gravada</translation>
     </message>
     <message>
         <source>During a &amp;Call (Microphone or Camera in Use)</source>
-        <translation>Durante uma &amp;chamada (microfone ou câmera em uso)</translation>
+        <translation>houver uma &amp;chamada (microfone ou câmera em uso)</translation>
     </message>
 </context>
 <context>
@@ -1313,7 +1313,7 @@
     </message>
     <message>
         <source>Below you can set the interval between each images and duration for which each image is displayed.</source>
-        <translation>Aqui você pode definir o intervalo entre as imagens e por quanto tempo cada imagem é exibida.</translation>
+        <translation>Defina aqui o intervalo entre as imagens e o tempo de exibição de cada uma.</translation>
     </message>
     <message>
         <source>Display every</source>

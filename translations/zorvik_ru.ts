@@ -9,15 +9,15 @@
     </message>
     <message>
         <source>Click here to visit %1</source>
-        <translation>Нажмите здесь, чтобы посетить %1</translation>
+        <translation>Нажмите, чтобы открыть %1</translation>
     </message>
     <message>
         <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website.</source>
-        <translation>Бизнес на дому. Откройте собственный интернет-бизнес и зарабатывайте в сети. Получите эту программу полностью под маркой вашего сайта.</translation>
+        <translation>Бизнес на дому. Откройте своё дело в интернете и зарабатывайте. Получите программу полностью под маркой вашего сайта.</translation>
     </message>
     <message>
         <source>Click here for more details</source>
-        <translation>Нажмите, чтобы узнать больше</translation>
+        <translation>Подробнее: нажмите сюда</translation>
     </message>
     <message>
         <source>&amp;OK</source>
@@ -53,7 +53,7 @@
     <message>
         <source>A window may go on past midnight; the same time twice is the whole day. Outside these hours a run waits.</source>
         <extracomment>A run: the pictures shown one at a time at the interval, from Start until Stop; it waits, it does not end. A window: a span of hours.</extracomment>
-        <translation>Промежуток может переходить через полночь; одинаковое время означает весь день. Вне этих часов показ ждёт.</translation>
+        <translation>Период может переходить через полночь; одинаковое время означает весь день. Вне этих часов показ ждёт.</translation>
     </message>
 </context>
 <context>
@@ -118,7 +118,7 @@
     </message>
     <message>
         <source>Flashes the pictures of the set of that name from the next picture on; &quot;&quot; for the whole list.</source>
-        <translation>Показывать изображения из набора с этим именем, начиная со следующего; &quot;&quot; — весь список.</translation>
+        <translation>Показывает изображения из набора с этим именем, начиная со следующего; &quot;&quot; — весь список.</translation>
     </message>
     <message>
         <source>name</source>
@@ -286,15 +286,15 @@
     <name>HomeFolder</name>
     <message>
         <source>There is no home folder (HOME is not set): prepared pictures are kept only while the program runs.</source>
-        <translation>Нет домашней папки (HOME не задана): подготовленные изображения хранятся только пока программа работает.</translation>
+        <translation>Нет домашней папки (HOME не задана): подготовленные изображения хранятся только до выхода из программы.</translation>
     </message>
     <message>
         <source>There is no home folder (HOME is not set): settings are kept only while the program runs.</source>
-        <translation>Нет домашней папки (HOME не задана): настройки хранятся только пока программа работает.</translation>
+        <translation>Нет домашней папки (HOME не задана): настройки хранятся только до выхода из программы.</translation>
     </message>
     <message>
         <source>There is no home folder (HOME is not set): settings and prepared pictures are kept only while the program runs.</source>
-        <translation>Нет домашней папки (HOME не задана): настройки и подготовленные изображения хранятся только пока программа работает.</translation>
+        <translation>Нет домашней папки (HOME не задана): настройки и подготовленные изображения хранятся только до выхода из программы.</translation>
     </message>
 </context>
 <context>
@@ -463,7 +463,7 @@
     </message>
     <message>
         <source>Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your site&apos;s name &amp;  link here. See &quot;Help&quot; for details.    Click Here for more info on co-branding.</source>
-        <translation>Выпустите программу под маркой своего сайта и повысьте его посещаемость. Разместите здесь название и ссылку сайта. Подробности в «Справке». Нажмите здесь, чтобы узнать о кобрендинге.</translation>
+        <translation>Программа под маркой вашего сайта повысит лояльность и посещаемость. Укажите здесь его название и ссылку. Подробнее в «Справке». О кобрендинге — нажмите здесь.</translation>
     </message>
     <message>
         <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website. Click here for more details.</source>
@@ -817,11 +817,11 @@
     </message>
     <message>
         <source>While the &amp;Screen Is Shared or Recorded</source>
-        <translation>Когда &amp;экран показывается или записывается</translation>
+        <translation>идёт демонстрация или запись &amp;экрана</translation>
     </message>
     <message>
         <source>During a &amp;Call (Microphone or Camera in Use)</source>
-        <translation>Во время &amp;звонка (используется микрофон или камера)</translation>
+        <translation>идёт &amp;звонок (используется микрофон или камера)</translation>
     </message>
 </context>
 <context>
@@ -995,7 +995,7 @@
     <name>Program</name>
     <message>
         <source>Application is already running</source>
-        <translation>Приложение уже запущено</translation>
+        <translation>Программа уже запущена</translation>
     </message>
     <message>
         <source>The picture library in %1 is in use by another running copy of the program.</source>
@@ -1141,7 +1141,7 @@
     </message>
     <message>
         <source>Too many adds are waiting. Try again once the pictures being added now are in.</source>
-        <translation>Слишком много добавлений ждут своей очереди. Повторите попытку, когда добавляемые сейчас изображения будут добавлены.</translation>
+        <translation>Слишком много добавлений ждёт в очереди. Повторите попытку, когда текущие изображения будут добавлены.</translation>
     </message>
     <message>
         <source>There are no messages to flash. Add some under File &gt; Messages..., or choose to flash pictures there.</source>
@@ -1313,7 +1313,7 @@
     <name>SettingsPanel</name>
     <message>
         <source>Settings</source>
-        <translation>Параметры</translation>
+        <translation>Настройки</translation>
     </message>
     <message>
         <source>Image Frequency</source>
@@ -1321,7 +1321,7 @@
     </message>
     <message>
         <source>Below you can set the interval between each images and duration for which each image is displayed.</source>
-        <translation>Здесь можно задать промежуток между изображениями и время показа каждого изображения.</translation>
+        <translation>Задайте промежуток между показами и длительность каждого показа.</translation>
     </message>
     <message>
         <source>Display every</source>
@@ -1345,7 +1345,7 @@
     </message>
     <message>
         <source>Randomly on the Screen</source>
-        <translation>В случайном месте экрана</translation>
+        <translation>В случайном месте</translation>
     </message>
     <message>
         <source>Centre of the Screen</source>
@@ -1365,7 +1365,7 @@
     </message>
     <message>
         <source>Display every (seconds)</source>
-        <translation>Интервал показа (секунды)</translation>
+        <translation>Промежуток (секунды)</translation>
     </message>
     <message>
         <source>The time between two pictures, in seconds</source>

@@ -5,7 +5,7 @@
     <name>AboutBox</name>
     <message>
         <source>Zorvik Subliminal Images is an advanced subliminal image displaying program. This software reaches out to the subconscious mind and sends positive messages to the mind, thus helping you develop a positive mindset. By concentrating on preferred subliminal images you can also increase your self-confidence and self-esteem thus making your goals achievable.</source>
-        <translation>Zorvik Subliminal Images 是一款先进的潜意识图像显示程序。本软件触及潜意识，向心灵传递积极的信息，帮助您形成积极的心态。专注于您喜欢的潜意识图像，还可以增强自信心和自尊心，从而让您的目标触手可及。</translation>
+        <translation>Zorvik Subliminal Images 是一款先进的潜意识图片显示程序。本软件触及潜意识，向心灵传递积极的信息，帮助您形成积极的心态。专注于您喜欢的潜意识图片，还可以增强自信心和自尊心，从而让您的目标触手可及。</translation>
     </message>
     <message>
         <source>Click here to visit %1</source>
@@ -70,7 +70,7 @@
     <message>
         <source>Starts minimised with the run on, as if Start were pressed.</source>
         <extracomment>The run: the pictures flashed at the interval, from Start until Stop.</extracomment>
-        <translation>以最小化方式启动并开始显示，如同按下了“开始”。</translation>
+        <translation>以最小化方式启动并开始闪现，如同按下了“开始”。</translation>
     </message>
     <message>
         <source>Try &apos;%1 --help&apos;.</source>
@@ -98,7 +98,7 @@
     </message>
     <message>
         <source>Picture files or folders to add to the list of the program that is running.</source>
-        <translation>要添加到正在运行的程序列表中的图片文件或文件夹。</translation>
+        <translation>要添加到正在运行的程序的列表中的图片文件或文件夹。</translation>
     </message>
     <message>
         <source>Give only one of --start, --stop, --toggle, --pause-for and --resume.</source>
@@ -118,7 +118,7 @@
     </message>
     <message>
         <source>Flashes the pictures of the set of that name from the next picture on; &quot;&quot; for the whole list.</source>
-        <translation>从下一张图片起显示该名称图片集中的图片；&quot;&quot; 表示整个列表。</translation>
+        <translation>从下一张图片起闪现该名称图片集中的图片；&quot;&quot; 表示整个列表。</translation>
     </message>
     <message>
         <source>name</source>
@@ -216,7 +216,7 @@
     <message>
         <source>Flash Look</source>
         <extracomment>The window&apos;s title: how each picture looks while it is flashed.</extracomment>
-        <translation>显示外观</translation>
+        <translation>闪现外观</translation>
     </message>
     <message>
         <source>&amp;Opacity:</source>
@@ -544,7 +544,7 @@
     <message>
         <source>Flash &amp;Look...</source>
         <extracomment>How each picture looks while it is flashed: its opacity and its fades.</extracomment>
-        <translation>显示外观(&amp;L)…</translation>
+        <translation>闪现外观(&amp;L)…</translation>
     </message>
     <message>
         <source>Messa&amp;ges...</source>
@@ -1129,7 +1129,7 @@
     </message>
     <message>
         <source>There are no messages to flash. Add some under File &gt; Messages..., or choose to flash pictures there.</source>
-        <translation>没有可显示的消息。请在“消息”窗口中添加，或在那里选择显示图片。</translation>
+        <translation>没有可闪现的消息。请在“消息”窗口中添加，或在那里选择闪现图片。</translation>
     </message>
 </context>
 <context>
@@ -1258,7 +1258,7 @@
     </message>
     <message>
         <source>&amp;Pictures in the set:</source>
-        <translation>集中的图片(&amp;P)：</translation>
+        <translation>图片集内容(&amp;P)：</translation>
     </message>
     <message>
         <source>N&amp;ame:</source>
@@ -1301,7 +1301,7 @@
     </message>
     <message>
         <source>Image Frequency</source>
-        <translation>图片频率</translation>
+        <translation>显示频率</translation>
     </message>
     <message>
         <source>Below you can set the interval between each images and duration for which each image is displayed.</source>

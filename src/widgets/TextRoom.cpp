@@ -2,6 +2,7 @@
 #include "widgets/TextRoom.h"
 
 #include <QAbstractButton>
+#include <QFontDatabase>
 #include <QGroupBox>
 #include <QHash>
 #include <QLabel>
@@ -13,8 +14,17 @@ namespace
 
 bool isTranslated = false;
 
-constexpr double SmallestPointSize = 6.5;
 constexpr double Step = 0.5;
+
+// No text shrinks below the desktop's small font, nor below 8 pt, the small
+// font of desktops that name none (Qt's generic themes report their standard
+// font as the smallest readable one).
+double smallestPointSize()
+{
+    static const double smallest =
+        qMin(8.0, QFontDatabase::systemFont(QFontDatabase::SmallestReadableFont).pointSizeF());
+    return smallest;
+}
 
 QString shownText(QString text)
 {
@@ -74,7 +84,7 @@ QString groupOf(const QWidget* widget, double drawnSize)
 void shrink(QWidget* widget)
 {
     QFont font = widget->font();
-    while (!TextRoom::fits(widget) && font.pointSizeF() - Step >= SmallestPointSize) {
+    while (!TextRoom::fits(widget) && font.pointSizeF() - Step >= smallestPointSize()) {
         font.setPointSizeF(font.pointSizeF() - Step);
         widget->setFont(font);
     }
