@@ -110,7 +110,7 @@
     </message>
     <message>
         <source>Adds a message of your own to the messages of the program that is running; give it once for each message.</source>
-        <translation>Ajoute un message personnel aux messages du programme en cours d’exécution ; à indiquer une fois pour chaque message.</translation>
+        <translation>Ajoute un message personnel aux messages du programme en cours d’exécution&#x202f;; à indiquer une fois pour chaque message.</translation>
     </message>
     <message>
         <source>text</source>
@@ -118,7 +118,7 @@
     </message>
     <message>
         <source>Flashes the pictures of the set of that name from the next picture on; &quot;&quot; for the whole list.</source>
-        <translation>Affiche les images de l’ensemble de ce nom à partir de la suivante ; &quot;&quot; pour toute la liste.</translation>
+        <translation>Affiche les images de l’ensemble de ce nom à partir de la suivante&#x202f;; &quot;&quot; pour toute la liste.</translation>
     </message>
     <message>
         <source>name</source>
@@ -264,7 +264,7 @@
     </message>
     <message>
         <source>The display duration is the time a picture is shown at this opacity; the fades come before and after it. At a quarter of the screen and larger, a picture keeps its proportions.</source>
-        <translation>La durée d’affichage est le temps pendant lequel une image est montrée avec cette opacité ; les fondus s’ajoutent avant et après. À partir d’un quart de l’écran, l’image garde ses proportions.</translation>
+        <translation>La durée d’affichage est le temps pendant lequel une image est montrée avec cette opacité&#x202f;; les fondus s’ajoutent avant et après. À partir d’un quart de l’écran, l’image garde ses proportions.</translation>
     </message>
 </context>
 <context>
@@ -499,6 +499,7 @@
     </message>
     <message>
         <source>&amp;Donate</source>
+        <extracomment>A menu of the menu bar that opens the web page where users give money to support the program (not a donation of pictures or data).</extracomment>
         <translation>Faire un d&amp;on</translation>
     </message>
     <message>
@@ -599,7 +600,7 @@
     <message>
         <source>%1 cannot be read, so it is left as it is: %2</source>
         <extracomment>%1 is the messages file, %2 why it could not be read.</extracomment>
-        <translation>%1 ne peut pas être lu ; il est donc laissé tel quel&#xa0;: %2</translation>
+        <translation>%1 ne peut pas être lu&#x202f;; il est donc laissé tel quel&#xa0;: %2</translation>
     </message>
 </context>
 <context>
@@ -915,7 +916,7 @@
     </message>
     <message>
         <source>The set names pictures that are not in the list; they are left out:</source>
-        <translation>L’ensemble nomme des images absentes de la liste ; elles sont laissées de côté&#xa0;:</translation>
+        <translation>L’ensemble nomme des images absentes de la liste&#x202f;; elles sont laissées de côté&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Edit Sets...</source>
@@ -1129,7 +1130,7 @@
     <name>Session</name>
     <message>
         <source>Flashing is not on; there is nothing to pause.</source>
-        <translation>La diffusion n’est pas en cours ; il n’y a rien à suspendre.</translation>
+        <translation>La diffusion n’est pas en cours&#x202f;; il n’y a rien à suspendre.</translation>
     </message>
     <message>
         <source>Too many adds are waiting. Try again once the pictures being added now are in.</source>
@@ -1192,7 +1193,7 @@
     </message>
     <message>
         <source>The file holds no list of pictures (%1); it is not a set.</source>
-        <translation>Le fichier ne contient aucune liste d’images (%1) ; ce n’est pas un ensemble.</translation>
+        <translation>Le fichier ne contient aucune liste d’images (%1)&#x202f;; ce n’est pas un ensemble.</translation>
     </message>
     <message>
         <source>it is a folder where a file belongs, or a file where the pictures&apos; folder belongs.</source>
@@ -1203,7 +1204,7 @@
     <name>SetSettingsFile</name>
     <message>
         <source>The settings of a set, %1, are larger than %2 kB; they are not read.</source>
-        <translation>Les réglages d’un ensemble, %1, dépassent %2&#xa0;ko ; ils ne sont pas lus.</translation>
+        <translation>Les réglages d’un ensemble, %1, dépassent %2&#xa0;ko&#x202f;; ils ne sont pas lus.</translation>
     </message>
     <message>
         <source>The settings of the set could not be saved: %1</source>
@@ -1278,7 +1279,7 @@
     </message>
     <message>
         <source>Delete the set &quot;%1&quot;? Its pictures stay in the list.</source>
-        <translation>Supprimer l’ensemble «&#xa0;%1&#xa0;» ? Ses images restent dans la liste.</translation>
+        <translation>Supprimer l’ensemble «&#xa0;%1&#xa0;»&#x202f;? Ses images restent dans la liste.</translation>
     </message>
     <message>
         <source>&amp;Import…</source>
@@ -1411,6 +1412,7 @@
     <name>StartWithSessionAction</name>
     <message>
         <source>Start &amp;with the Session</source>
+        <extracomment>Starts the program each time the user logs in to the desktop (&quot;session&quot; as in a login session, not a run of flashes).</extracomment>
         <translation>Lancer avec la &amp;session</translation>
     </message>
     <message>

@@ -495,6 +495,7 @@
     </message>
     <message>
         <source>&amp;Donate</source>
+        <extracomment>A menu of the menu bar that opens the web page where users give money to support the program (not a donation of pictures or data).</extracomment>
         <translation>寄付(&amp;D)</translation>
     </message>
     <message>
@@ -1403,6 +1404,7 @@
     <name>StartWithSessionAction</name>
     <message>
         <source>Start &amp;with the Session</source>
+        <extracomment>Starts the program each time the user logs in to the desktop (&quot;session&quot; as in a login session, not a run of flashes).</extracomment>
         <translation>セッションと一緒に起動(&amp;W)</translation>
     </message>
     <message>

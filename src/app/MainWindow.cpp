@@ -306,6 +306,8 @@ void MainWindow::buildMenus()
     named(help->addSeparator(), "mnuSep2");
     m_aboutAction = named(help->addAction(tr("&About Software")), "mnuAbout");
 
+    //: A menu of the menu bar that opens the web page where users give money
+    //: to support the program (not a donation of pictures or data).
     m_donateAction = named(menuBar()->addAction(tr("&Donate")), "mnuDonate");
     m_makeMoneyAction = named(menuBar()->addAction(tr("Make Money &Online")), "mnuMakeMoney");
     m_makeMoneyAction->setEnabled(false);

@@ -9,6 +9,8 @@
 #include <QSignalBlocker>
 
 StartWithSessionAction::StartWithSessionAction(Autostart& autostart, Dialogs& dialogs, QMenu& menu)
+    //: Starts the program each time the user logs in to the desktop ("session"
+    //: as in a login session, not a run of flashes).
     : QAction(tr("Start &with the Session"), &menu), m_autostart(autostart), m_dialogs(dialogs)
 {
     setObjectName(QStringLiteral("mnuStartWithSession"));
