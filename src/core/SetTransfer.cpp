@@ -75,12 +75,14 @@ Outcome SetTransfer::importSet(PictureLibrary& library, const PictureSets& sets,
                                    "first.")
                                     .arg(*name));
     // Unpacked beside the library, so that its copies are made on the same
-    // disk; a folder a kill left behind is hidden and cleared next time.
+    // disk; a folder a kill left behind is hidden and cleared next time (a
+    // link of that name is not followed: it could lead to the user's files).
     const QString programFolder = library.folder().programFolder();
-    for (const QString& left :
-         QDir(programFolder)
-             .entryList({QStringLiteral(".set-import-*")}, QDir::Dirs | QDir::Hidden))
-        QDir(programFolder + u'/' + left).removeRecursively();
+    const QStringList left = QDir(programFolder)
+                                 .entryList({QStringLiteral(".set-import-*")},
+                                            QDir::Dirs | QDir::Hidden | QDir::NoSymLinks);
+    for (const QString& folder : left)
+        QDir(programFolder + u'/' + folder).removeRecursively();
     QTemporaryDir unpacked(programFolder + QStringLiteral("/.set-import-XXXXXX"));
     if (!unpacked.isValid())
         return Outcome::refused(unpacked.errorString());

@@ -229,8 +229,13 @@ void PlantedFilesTest::setTravelsWholeAndAnImportCutShortIsFinishedOrDropped()
     LibraryFixture to;
     to.prepare({"red.jpg"}, {Qt::red});
     to.start();
+    // What looks like an import a kill left is cleared, but never through a link.
+    const QString diary = to.userFolder.filePath("diary.txt");
+    QVERIFY(TestPictures::bytes(diary, "mine"));
+    QVERIFY(QFile::link(to.userFolder.path(), to.test.programFolder() + "/.set-import-planted"));
     QString name;
     QVERIFY(to.window->session().importSet(file, &name).isDone());
+    QCOMPARE(TestPictures::readAll(diary), QByteArray("mine"));
     QCOMPARE(name, QString("work"));
     QCOMPARE(to.library->entries(), (QStringList{"red.jpg", "blue.jpg"}));
     const PictureSets imported = to.window->session().sets();
