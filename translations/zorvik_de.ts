@@ -9,7 +9,7 @@
     </message>
     <message>
         <source>Click here to visit %1</source>
-        <translation>%1 besuchen: hier klicken</translation>
+        <translation>Besuchen Sie %1</translation>
     </message>
     <message>
         <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website.</source>
@@ -174,7 +174,7 @@
     </message>
     <message>
         <source>Click Here To Visit Velmoran Softwares</source>
-        <translation>Hier klicken und Velmoran Softwares besuchen</translation>
+        <translation>Velmoran Softwares besuchen</translation>
     </message>
     <message>
         <source>Refer A Friend</source>
@@ -435,11 +435,11 @@
     <name>MainWindow</name>
     <message>
         <source>The Most Popular Online Velmoran Discussion Forum.Visit %1 Now</source>
-        <translation>Das beliebteste velmoranische Online-Diskussionsforum. Besuchen Sie jetzt %1</translation>
+        <translation>Das beliebteste velmoranische Online-Forum. Besuchen Sie jetzt %1</translation>
     </message>
     <message>
         <source>Zorvik Subliminal Images can help you reprogram yourself and think positively. Concentrate on an image that represents your goal and see how your brain works forward to achieving that goal! Let go of bad habits and be assured of success! Start today before it is too late.</source>
-        <translation>Zorvik Subliminal Images hilft Ihnen, sich neu zu programmieren und positiv zu denken. Konzentrieren Sie sich auf ein Bild, das Ihr Ziel darstellt, und erleben Sie, wie Ihr Gehirn auf dieses Ziel hinarbeitet! Lassen Sie schlechte Gewohnheiten los und seien Sie sich des Erfolgs sicher! Fangen Sie heute an, bevor es zu spät ist.</translation>
+        <translation>Mit Zorvik Subliminal Images programmieren Sie sich neu und denken positiv. Konzentrieren Sie sich auf ein Bild Ihres Ziels – Ihr Gehirn arbeitet darauf hin! Legen Sie schlechte Gewohnheiten ab – der Erfolg beginnt heute!</translation>
     </message>
     <message>
         <source>&lt;&lt; &amp;Add Picture</source>

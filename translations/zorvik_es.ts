@@ -9,7 +9,7 @@
     </message>
     <message>
         <source>Click here to visit %1</source>
-        <translation>Pulse aquí para visitar %1</translation>
+        <translation>Visite %1</translation>
     </message>
     <message>
         <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website.</source>
@@ -174,7 +174,7 @@
     </message>
     <message>
         <source>Click Here To Visit Velmoran Softwares</source>
-        <translation>Pulse aquí para visitar Velmoran Softwares</translation>
+        <translation>Visite Velmoran Softwares</translation>
     </message>
     <message>
         <source>Refer A Friend</source>
@@ -439,7 +439,7 @@
     </message>
     <message>
         <source>Zorvik Subliminal Images can help you reprogram yourself and think positively. Concentrate on an image that represents your goal and see how your brain works forward to achieving that goal! Let go of bad habits and be assured of success! Start today before it is too late.</source>
-        <translation>Zorvik Subliminal Images puede ayudarle a reprogramarse y a pensar de forma positiva. Concéntrese en una imagen que represente su meta y vea cómo su cerebro trabaja para alcanzarla. ¡Abandone los malos hábitos y asegúrese el éxito! Empiece hoy, antes de que sea demasiado tarde.</translation>
+        <translation>Zorvik Subliminal Images le ayuda a reprogramarse y a pensar en positivo. Concéntrese en una imagen de su meta y su cerebro trabajará para alcanzarla. ¡Deje los malos hábitos y triunfe! Empiece hoy.</translation>
     </message>
     <message>
         <source>&lt;&lt; &amp;Add Picture</source>

@@ -9,7 +9,7 @@
     </message>
     <message>
         <source>Click here to visit %1</source>
-        <translation>Cliquez ici pour visiter %1</translation>
+        <translation>Visitez %1</translation>
     </message>
     <message>
         <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website.</source>
@@ -174,7 +174,7 @@
     </message>
     <message>
         <source>Click Here To Visit Velmoran Softwares</source>
-        <translation>Cliquez ici pour visiter Velmoran Softwares</translation>
+        <translation>Visitez Velmoran Softwares</translation>
     </message>
     <message>
         <source>Refer A Friend</source>
@@ -435,11 +435,11 @@
     <name>MainWindow</name>
     <message>
         <source>The Most Popular Online Velmoran Discussion Forum.Visit %1 Now</source>
-        <translation>Le forum de discussion velmoran en ligne le plus populaire. Visitez %1 maintenant</translation>
+        <translation>Le forum velmoran en ligne le plus populaire. Visitez %1 dès maintenant</translation>
     </message>
     <message>
         <source>Zorvik Subliminal Images can help you reprogram yourself and think positively. Concentrate on an image that represents your goal and see how your brain works forward to achieving that goal! Let go of bad habits and be assured of success! Start today before it is too late.</source>
-        <translation>Zorvik Subliminal Images peut vous aider à vous reprogrammer et à penser positivement. Concentrez-vous sur une image qui représente votre objectif et voyez comment votre cerveau travaille à l’atteindre&#x202f;! Débarrassez-vous de vos mauvaises habitudes et soyez assuré du succès&#x202f;! Commencez dès aujourd’hui avant qu’il ne soit trop tard.</translation>
+        <translation>Zorvik Subliminal Images vous aide à vous reprogrammer et à penser positivement. Fixez l’image de votre objectif et votre cerveau œuvrera à l’atteindre ! Perdez vos mauvaises habitudes et réussissez dès aujourd’hui !</translation>
     </message>
     <message>
         <source>&lt;&lt; &amp;Add Picture</source>

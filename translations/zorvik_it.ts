@@ -9,7 +9,7 @@
     </message>
     <message>
         <source>Click here to visit %1</source>
-        <translation>Fai clic qui per visitare %1</translation>
+        <translation>Visita %1</translation>
     </message>
     <message>
         <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website.</source>
@@ -174,7 +174,7 @@
     </message>
     <message>
         <source>Click Here To Visit Velmoran Softwares</source>
-        <translation>Fai clic qui per visitare Velmoran Softwares</translation>
+        <translation>Visita Velmoran Softwares</translation>
     </message>
     <message>
         <source>Refer A Friend</source>
@@ -439,7 +439,7 @@
     </message>
     <message>
         <source>Zorvik Subliminal Images can help you reprogram yourself and think positively. Concentrate on an image that represents your goal and see how your brain works forward to achieving that goal! Let go of bad habits and be assured of success! Start today before it is too late.</source>
-        <translation>Zorvik Subliminal Images può aiutarti a riprogrammarti e a pensare in modo positivo. Concentrati su un’immagine che rappresenta il tuo obiettivo e guarda come il tuo cervello lavora per raggiungerlo! Abbandona le cattive abitudini e abbi la certezza del successo! Inizia oggi, prima che sia troppo tardi.</translation>
+        <translation>Zorvik Subliminal Images ti aiuta a riprogrammarti e a pensare in positivo. Concentrati sull’immagine del tuo obiettivo: il cervello lavorerà per raggiungerlo! Lascia le cattive abitudini e avrai successo. Inizia oggi!</translation>
     </message>
     <message>
         <source>&lt;&lt; &amp;Add Picture</source>

@@ -9,7 +9,7 @@
     </message>
     <message>
         <source>Click here to visit %1</source>
-        <translation>%1 を開くにはここをクリック</translation>
+        <translation>%1 を開く</translation>
     </message>
     <message>
         <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website.</source>
@@ -174,7 +174,7 @@
     </message>
     <message>
         <source>Click Here To Visit Velmoran Softwares</source>
-        <translation>Velmoran Softwares を開くにはここをクリック</translation>
+        <translation>Velmoran Softwares を開く</translation>
     </message>
     <message>
         <source>Refer A Friend</source>
@@ -435,7 +435,7 @@
     </message>
     <message>
         <source>Zorvik Subliminal Images can help you reprogram yourself and think positively. Concentrate on an image that represents your goal and see how your brain works forward to achieving that goal! Let go of bad habits and be assured of success! Start today before it is too late.</source>
-        <translation>Zorvik Subliminal Images は、自分を再プログラムして前向きに考える手助けをします。目標を表す画像に意識を集中し、脳がその目標に向かって働く様子を確かめてください。悪い習慣を手放し、成功を確かなものにしましょう。手遅れになる前に、今日から始めましょう。</translation>
+        <translation>Zorvik Subliminal Images は、自分を再プログラムして前向きに考える手助けをします。目標を表す画像に集中すれば、脳が達成に向けて働きます。悪い習慣を手放し、成功をつかみましょう。今日から始めましょう。</translation>
     </message>
     <message>
         <source>&lt;&lt; &amp;Add Picture</source>

@@ -9,7 +9,7 @@
     </message>
     <message>
         <source>Click here to visit %1</source>
-        <translation>Klik hier om %1 te bezoeken</translation>
+        <translation>Bezoek %1</translation>
     </message>
     <message>
         <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website.</source>
@@ -174,7 +174,7 @@
     </message>
     <message>
         <source>Click Here To Visit Velmoran Softwares</source>
-        <translation>Klik hier om Velmoran Softwares te bezoeken</translation>
+        <translation>Bezoek Velmoran Softwares</translation>
     </message>
     <message>
         <source>Refer A Friend</source>
@@ -439,7 +439,7 @@
     </message>
     <message>
         <source>Zorvik Subliminal Images can help you reprogram yourself and think positively. Concentrate on an image that represents your goal and see how your brain works forward to achieving that goal! Let go of bad habits and be assured of success! Start today before it is too late.</source>
-        <translation>Zorvik Subliminal Images kan u helpen uzelf te herprogrammeren en positief te denken. Concentreer u op een afbeelding die uw doel voorstelt en zie hoe uw hersenen naar dat doel toe werken! Laat slechte gewoonten los en wees verzekerd van succes! Begin vandaag, voordat het te laat is.</translation>
+        <translation>Zorvik Subliminal Images helpt u uzelf te herprogrammeren en positief te denken. Concentreer u op een afbeelding van uw doel en uw hersenen werken ernaartoe! Laat slechte gewoonten los: succes begint vandaag!</translation>
     </message>
     <message>
         <source>&lt;&lt; &amp;Add Picture</source>

@@ -9,7 +9,7 @@
     </message>
     <message>
         <source>Click here to visit %1</source>
-        <translation>Kliknij tutaj, aby odwiedzić %1</translation>
+        <translation>Odwiedź %1</translation>
     </message>
     <message>
         <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website.</source>
@@ -174,7 +174,7 @@
     </message>
     <message>
         <source>Click Here To Visit Velmoran Softwares</source>
-        <translation>Kliknij tutaj, aby odwiedzić Velmoran Softwares</translation>
+        <translation>Odwiedź Velmoran Softwares</translation>
     </message>
     <message>
         <source>Refer A Friend</source>
@@ -439,11 +439,11 @@
     <name>MainWindow</name>
     <message>
         <source>The Most Popular Online Velmoran Discussion Forum.Visit %1 Now</source>
-        <translation>Najpopularniejsze velmorańskie forum dyskusyjne w sieci. Odwiedź %1 już teraz</translation>
+        <translation>Najpopularniejsze velmorańskie forum w sieci. Odwiedź %1 już teraz</translation>
     </message>
     <message>
         <source>Zorvik Subliminal Images can help you reprogram yourself and think positively. Concentrate on an image that represents your goal and see how your brain works forward to achieving that goal! Let go of bad habits and be assured of success! Start today before it is too late.</source>
-        <translation>Zorvik Subliminal Images pomoże Ci przeprogramować się i myśleć pozytywnie. Skup się na obrazie, który przedstawia Twój cel, i zobacz, jak Twój mózg dąży do jego osiągnięcia! Porzuć złe nawyki i bądź pewien sukcesu! Zacznij już dziś, zanim będzie za późno.</translation>
+        <translation>Zorvik Subliminal Images pomoże Ci się przeprogramować i myśleć pozytywnie. Skup się na obrazie swojego celu, a mózg zacznie dążyć do jego osiągnięcia! Porzuć złe nawyki i odnieś sukces. Zacznij już dziś!</translation>
     </message>
     <message>
         <source>&lt;&lt; &amp;Add Picture</source>

@@ -9,7 +9,7 @@
     </message>
     <message>
         <source>Click here to visit %1</source>
-        <translation>Clique aqui para visitar %1</translation>
+        <translation>Visite %1</translation>
     </message>
     <message>
         <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website.</source>
@@ -174,7 +174,7 @@
     </message>
     <message>
         <source>Click Here To Visit Velmoran Softwares</source>
-        <translation>Clique aqui para visitar Velmoran Softwares</translation>
+        <translation>Visite a Velmoran Softwares</translation>
     </message>
     <message>
         <source>Refer A Friend</source>
@@ -439,7 +439,7 @@
     </message>
     <message>
         <source>Zorvik Subliminal Images can help you reprogram yourself and think positively. Concentrate on an image that represents your goal and see how your brain works forward to achieving that goal! Let go of bad habits and be assured of success! Start today before it is too late.</source>
-        <translation>Zorvik Subliminal Images pode ajudar você a se reprogramar e a pensar positivamente. Concentre-se em uma imagem que represente sua meta e veja como seu cérebro trabalha para alcançá-la! Livre-se dos maus hábitos e tenha a certeza do sucesso! Comece hoje, antes que seja tarde demais.</translation>
+        <translation>Zorvik Subliminal Images ajuda você a se reprogramar e a pensar positivo. Concentre-se em uma imagem da sua meta e seu cérebro trabalhará para alcançá-la! Largue os maus hábitos e tenha sucesso. Comece já!</translation>
     </message>
     <message>
         <source>&lt;&lt; &amp;Add Picture</source>

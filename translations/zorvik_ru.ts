@@ -174,7 +174,7 @@
     </message>
     <message>
         <source>Click Here To Visit Velmoran Softwares</source>
-        <translation>Нажмите здесь, чтобы посетить Velmoran Softwares</translation>
+        <translation>Посетите Velmoran Softwares</translation>
     </message>
     <message>
         <source>Refer A Friend</source>
@@ -443,7 +443,7 @@
     </message>
     <message>
         <source>Zorvik Subliminal Images can help you reprogram yourself and think positively. Concentrate on an image that represents your goal and see how your brain works forward to achieving that goal! Let go of bad habits and be assured of success! Start today before it is too late.</source>
-        <translation>Zorvik Subliminal Images поможет вам перепрограммировать себя и мыслить позитивно. Сосредоточьтесь на изображении, которое олицетворяет вашу цель, и посмотрите, как ваш мозг работает на её достижение! Избавьтесь от вредных привычек и будьте уверены в успехе! Начните сегодня, пока не поздно.</translation>
+        <translation>Zorvik Subliminal Images поможет вам перепрограммировать себя и мыслить позитивно. Сосредоточьтесь на изображении цели, и мозг устремится к ней! Бросьте вредные привычки — успех ждёт уже сегодня!</translation>
     </message>
     <message>
         <source>&lt;&lt; &amp;Add Picture</source>

@@ -2,6 +2,7 @@
 #include "widgets/Look.h"
 
 #include "widgets/Resources.h"
+#include "widgets/TextRoom.h"
 
 #include <QGroupBox>
 #include <QMouseEvent>
@@ -56,7 +57,7 @@ void Look::shrinkToFit(QLabel* label)
         return metrics.boundingRect(bounds, Qt::TextWordWrap, label->text()).height() <=
                label->height();
     };
-    while (font.pointSizeF() > 6 && !fits())
+    while (font.pointSizeF() - 0.25 >= TextRoom::smallestPointSize() && !fits())
         font.setPointSizeF(font.pointSizeF() - 0.25);
     label->setFont(font);
 }

@@ -16,16 +16,6 @@ bool isTranslated = false;
 
 constexpr double Step = 0.5;
 
-// No text shrinks below the desktop's small font, nor below 8 pt, the small
-// font of desktops that name none (Qt's generic themes report their standard
-// font as the smallest readable one).
-double smallestPointSize()
-{
-    static const double smallest =
-        qMin(8.0, QFontDatabase::systemFont(QFontDatabase::SmallestReadableFont).pointSizeF());
-    return smallest;
-}
-
 QString shownText(QString text)
 {
     // "&&" shows one ampersand, a single "&" marks the mnemonic.
@@ -84,13 +74,22 @@ QString groupOf(const QWidget* widget, double drawnSize)
 void shrink(QWidget* widget)
 {
     QFont font = widget->font();
-    while (!TextRoom::fits(widget) && font.pointSizeF() - Step >= smallestPointSize()) {
+    while (!TextRoom::fits(widget) && font.pointSizeF() - Step >= TextRoom::smallestPointSize()) {
         font.setPointSizeF(font.pointSizeF() - Step);
         widget->setFont(font);
     }
 }
 
 } // namespace
+
+double TextRoom::smallestPointSize()
+{
+    // Qt's generic themes report their standard font as the smallest
+    // readable one.
+    static const double smallest =
+        qMin(8.0, QFontDatabase::systemFont(QFontDatabase::SmallestReadableFont).pointSizeF());
+    return smallest;
+}
 
 void TextRoom::setTranslated(bool translated)
 {

@@ -13,6 +13,10 @@ namespace TextRoom
 void setTranslated(bool translated);
 bool translated();
 
+// No text shrinks below this: the desktop's small font, and at most 8 pt
+// (desktops that name none).
+double smallestPointSize();
+
 // Whether the text of a label, button or frame caption fits in its room.
 bool fits(const QWidget* widget);
 

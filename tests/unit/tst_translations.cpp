@@ -193,6 +193,16 @@ void TranslationsTest::windowsAreTranslatedAndFit()
                      qPrintable("untranslated " + where));
             const auto* widget = qobject_cast<const QWidget*>(after[k].first);
             QVERIFY2(!widget || TextRoom::fits(widget), qPrintable("cut off " + where));
+            // Shrunk no further than a desktop's small font.
+            const double designed = before[k].first->property("font").value<QFont>().pointSizeF();
+            QVERIFY2(!widget || widget->font().pointSizeF() >= qMin(8.0, designed),
+                     qPrintable("too small " + where));
+            // Shrunk no further than a desktop's small font.
+            QVERIFY2(
+                !widget ||
+                    widget->font().pointSizeF() >=
+                        qMin(8.0, before[k].first->property("font").value<QFont>().pointSizeF()),
+                qPrintable("too small " + where));
         }
     }
     QStringList clashes;
