@@ -957,8 +957,12 @@
         <translation>Der Ordner %1 kann nicht angelegt werden.</translation>
     </message>
     <message>
-        <source>The settings of the set &quot;%1&quot; stay under its old name: %2</source>
-        <translation>Die Einstellungen der Sammlung „%1“ bleiben unter dem alten Namen gespeichert: %2</translation>
+        <source>The messages of the set &quot;%1&quot; cannot be read (%2); it flashes all of yours.</source>
+        <translation>Die Botschaften der Sammlung „%1“ können nicht gelesen werden (%2); sie blendet alle Ihre Botschaften ein.</translation>
+    </message>
+    <message>
+        <source>The settings or messages of the set &quot;%1&quot; stay under its old name: %2</source>
+        <translation>Die Einstellungen oder Botschaften der Sammlung „%1“ bleiben unter ihrem alten Namen: %2</translation>
     </message>
 </context>
 <context>
@@ -1241,6 +1245,10 @@
         <source>a file of this name is in the library already.</source>
         <translation>Eine Datei dieses Namens gibt es bereits in der Bildbibliothek.</translation>
     </message>
+    <message>
+        <source>The set&apos;s messages: %1</source>
+        <translation>Die Botschaften der Sammlung: %1</translation>
+    </message>
 </context>
 <context>
     <name>SetsDialog</name>
@@ -1300,6 +1308,10 @@
     <message>
         <source>Export the Set</source>
         <translation>Sammlung exportieren</translation>
+    </message>
+    <message>
+        <source>&amp;Messages in the set:</source>
+        <translation>B&amp;otschaften in der Sammlung:</translation>
     </message>
 </context>
 <context>

@@ -957,8 +957,12 @@
         <translation>No se puede crear la carpeta %1.</translation>
     </message>
     <message>
-        <source>The settings of the set &quot;%1&quot; stay under its old name: %2</source>
-        <translation>La configuración del conjunto «%1» se conserva con el nombre anterior: %2</translation>
+        <source>The messages of the set &quot;%1&quot; cannot be read (%2); it flashes all of yours.</source>
+        <translation>No se pueden leer los mensajes del conjunto «%1» (%2); el conjunto muestra todos sus mensajes.</translation>
+    </message>
+    <message>
+        <source>The settings or messages of the set &quot;%1&quot; stay under its old name: %2</source>
+        <translation>La configuración o los mensajes del conjunto «%1» siguen bajo su nombre anterior: %2</translation>
     </message>
 </context>
 <context>
@@ -1241,6 +1245,10 @@
         <source>a file of this name is in the library already.</source>
         <translation>ya hay un archivo con este nombre en la biblioteca.</translation>
     </message>
+    <message>
+        <source>The set&apos;s messages: %1</source>
+        <translation>Los mensajes del conjunto: %1</translation>
+    </message>
 </context>
 <context>
     <name>SetsDialog</name>
@@ -1300,6 +1308,10 @@
     <message>
         <source>Export the Set</source>
         <translation>Exportar el conjunto</translation>
+    </message>
+    <message>
+        <source>&amp;Messages in the set:</source>
+        <translation>Men&amp;sajes del conjunto:</translation>
     </message>
 </context>
 <context>

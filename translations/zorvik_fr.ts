@@ -439,7 +439,7 @@
     </message>
     <message>
         <source>Zorvik Subliminal Images can help you reprogram yourself and think positively. Concentrate on an image that represents your goal and see how your brain works forward to achieving that goal! Let go of bad habits and be assured of success! Start today before it is too late.</source>
-        <translation>Zorvik Subliminal Images vous aide à vous reprogrammer et à penser positivement. Fixez l’image de votre objectif et votre cerveau œuvrera à l’atteindre ! Perdez vos mauvaises habitudes et réussissez dès aujourd’hui !</translation>
+        <translation>Zorvik Subliminal Images vous aide à vous reprogrammer et à penser positivement. Fixez l’image de votre objectif et votre cerveau œuvrera à l’atteindre&#x202f;! Perdez vos mauvaises habitudes et réussissez dès aujourd’hui&#x202f;!</translation>
     </message>
     <message>
         <source>&lt;&lt; &amp;Add Picture</source>
@@ -957,8 +957,12 @@
         <translation>Le dossier %1 ne peut pas être créé.</translation>
     </message>
     <message>
-        <source>The settings of the set &quot;%1&quot; stay under its old name: %2</source>
-        <translation>Les réglages de l’ensemble «&#xa0;%1&#xa0;» restent sous son ancien nom&#xa0;: %2</translation>
+        <source>The messages of the set &quot;%1&quot; cannot be read (%2); it flashes all of yours.</source>
+        <translation>Les messages de l’ensemble «&#xa0;%1&#xa0;» ne peuvent pas être lus (%2) ; il affiche tous vos messages.</translation>
+    </message>
+    <message>
+        <source>The settings or messages of the set &quot;%1&quot; stay under its old name: %2</source>
+        <translation>Les réglages ou les messages de l’ensemble «&#xa0;%1&#xa0;» restent sous son ancien nom&#xa0;: %2</translation>
     </message>
 </context>
 <context>
@@ -1241,6 +1245,10 @@
         <source>a file of this name is in the library already.</source>
         <translation>un fichier de ce nom se trouve déjà dans la bibliothèque d’images.</translation>
     </message>
+    <message>
+        <source>The set&apos;s messages: %1</source>
+        <translation>Les messages de l’ensemble&#xa0;: %1</translation>
+    </message>
 </context>
 <context>
     <name>SetsDialog</name>
@@ -1300,6 +1308,10 @@
     <message>
         <source>Export the Set</source>
         <translation>Exporter l’ensemble</translation>
+    </message>
+    <message>
+        <source>&amp;Messages in the set:</source>
+        <translation>&amp;Messages de l’ensemble&#xa0;:</translation>
     </message>
 </context>
 <context>

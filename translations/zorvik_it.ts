@@ -957,8 +957,12 @@
         <translation>Impossibile creare la cartella %1.</translation>
     </message>
     <message>
-        <source>The settings of the set &quot;%1&quot; stay under its old name: %2</source>
-        <translation>Le impostazioni della raccolta «%1» restano salvate con il vecchio nome: %2</translation>
+        <source>The messages of the set &quot;%1&quot; cannot be read (%2); it flashes all of yours.</source>
+        <translation>Impossibile leggere i messaggi della raccolta «%1» (%2); la raccolta mostra tutti i tuoi messaggi.</translation>
+    </message>
+    <message>
+        <source>The settings or messages of the set &quot;%1&quot; stay under its old name: %2</source>
+        <translation>Le impostazioni o i messaggi della raccolta «%1» restano sotto il suo vecchio nome: %2</translation>
     </message>
 </context>
 <context>
@@ -1241,6 +1245,10 @@
         <source>a file of this name is in the library already.</source>
         <translation>un file con questo nome è già nella libreria di immagini.</translation>
     </message>
+    <message>
+        <source>The set&apos;s messages: %1</source>
+        <translation>I messaggi della raccolta: %1</translation>
+    </message>
 </context>
 <context>
     <name>SetsDialog</name>
@@ -1300,6 +1308,10 @@
     <message>
         <source>Export the Set</source>
         <translation>Esporta la raccolta</translation>
+    </message>
+    <message>
+        <source>&amp;Messages in the set:</source>
+        <translation>Me&amp;ssaggi della raccolta:</translation>
     </message>
 </context>
 <context>

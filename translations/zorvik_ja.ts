@@ -949,8 +949,12 @@
         <translation>フォルダー %1 を作成できません。</translation>
     </message>
     <message>
-        <source>The settings of the set &quot;%1&quot; stay under its old name: %2</source>
-        <translation>画像セット「%1」の設定は古い名前のまま残ります：%2</translation>
+        <source>The messages of the set &quot;%1&quot; cannot be read (%2); it flashes all of yours.</source>
+        <translation>画像セット「%1」のメッセージを読み込めません（%2）。この画像セットでは自分のメッセージをすべて表示します。</translation>
+    </message>
+    <message>
+        <source>The settings or messages of the set &quot;%1&quot; stay under its old name: %2</source>
+        <translation>画像セット「%1」の設定またはメッセージは古い名前のまま残ります：%2</translation>
     </message>
 </context>
 <context>
@@ -1233,6 +1237,10 @@
         <source>a file of this name is in the library already.</source>
         <translation>同じ名前のファイルがすでに画像ライブラリにあります。</translation>
     </message>
+    <message>
+        <source>The set&apos;s messages: %1</source>
+        <translation>画像セットのメッセージ：%1</translation>
+    </message>
 </context>
 <context>
     <name>SetsDialog</name>
@@ -1292,6 +1300,10 @@
     <message>
         <source>Export the Set</source>
         <translation>画像セットのエクスポート</translation>
+    </message>
+    <message>
+        <source>&amp;Messages in the set:</source>
+        <translation>セット内のメッセージ(&amp;M):</translation>
     </message>
 </context>
 <context>

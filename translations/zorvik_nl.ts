@@ -957,8 +957,12 @@
         <translation>De map %1 kan niet worden gemaakt.</translation>
     </message>
     <message>
-        <source>The settings of the set &quot;%1&quot; stay under its old name: %2</source>
-        <translation>De instellingen van de set &quot;%1&quot; blijven onder de oude naam bewaard: %2</translation>
+        <source>The messages of the set &quot;%1&quot; cannot be read (%2); it flashes all of yours.</source>
+        <translation>De berichten van de set &quot;%1&quot; kunnen niet worden gelezen (%2); de set toont al uw berichten.</translation>
+    </message>
+    <message>
+        <source>The settings or messages of the set &quot;%1&quot; stay under its old name: %2</source>
+        <translation>De instellingen of berichten van de set &quot;%1&quot; blijven onder de oude naam staan: %2</translation>
     </message>
 </context>
 <context>
@@ -1241,6 +1245,10 @@
         <source>a file of this name is in the library already.</source>
         <translation>er staat al een bestand met deze naam in de afbeeldingenbibliotheek.</translation>
     </message>
+    <message>
+        <source>The set&apos;s messages: %1</source>
+        <translation>De berichten van de set: %1</translation>
+    </message>
 </context>
 <context>
     <name>SetsDialog</name>
@@ -1300,6 +1308,10 @@
     <message>
         <source>Export the Set</source>
         <translation>De set exporteren</translation>
+    </message>
+    <message>
+        <source>&amp;Messages in the set:</source>
+        <translation>&amp;Berichten in de set:</translation>
     </message>
 </context>
 <context>

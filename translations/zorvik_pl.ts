@@ -965,8 +965,12 @@
         <translation>Nie można utworzyć katalogu %1.</translation>
     </message>
     <message>
-        <source>The settings of the set &quot;%1&quot; stay under its old name: %2</source>
-        <translation>Ustawienia zestawu „%1” pozostają pod poprzednią nazwą: %2</translation>
+        <source>The messages of the set &quot;%1&quot; cannot be read (%2); it flashes all of yours.</source>
+        <translation>Nie można odczytać wiadomości zestawu „%1” (%2); zestaw wyświetla wszystkie Twoje wiadomości.</translation>
+    </message>
+    <message>
+        <source>The settings or messages of the set &quot;%1&quot; stay under its old name: %2</source>
+        <translation>Ustawienia lub wiadomości zestawu „%1” pozostają pod jego starą nazwą: %2</translation>
     </message>
 </context>
 <context>
@@ -1249,6 +1253,10 @@
         <source>a file of this name is in the library already.</source>
         <translation>w bibliotece jest już plik o tej nazwie.</translation>
     </message>
+    <message>
+        <source>The set&apos;s messages: %1</source>
+        <translation>Wiadomości zestawu: %1</translation>
+    </message>
 </context>
 <context>
     <name>SetsDialog</name>
@@ -1308,6 +1316,10 @@
     <message>
         <source>Export the Set</source>
         <translation>Eksportuj zestaw</translation>
+    </message>
+    <message>
+        <source>&amp;Messages in the set:</source>
+        <translation>&amp;Wiadomości w zestawie:</translation>
     </message>
 </context>
 <context>

@@ -957,8 +957,12 @@
         <translation>Não foi possível criar a pasta %1.</translation>
     </message>
     <message>
-        <source>The settings of the set &quot;%1&quot; stay under its old name: %2</source>
-        <translation>As configurações do conjunto &quot;%1&quot; continuam com o nome antigo: %2</translation>
+        <source>The messages of the set &quot;%1&quot; cannot be read (%2); it flashes all of yours.</source>
+        <translation>Não é possível ler as mensagens do conjunto &quot;%1&quot; (%2); ele exibe todas as suas mensagens.</translation>
+    </message>
+    <message>
+        <source>The settings or messages of the set &quot;%1&quot; stay under its old name: %2</source>
+        <translation>As configurações ou as mensagens do conjunto &quot;%1&quot; continuam com o nome antigo: %2</translation>
     </message>
 </context>
 <context>
@@ -1241,6 +1245,10 @@
         <source>a file of this name is in the library already.</source>
         <translation>já existe um arquivo com este nome na biblioteca.</translation>
     </message>
+    <message>
+        <source>The set&apos;s messages: %1</source>
+        <translation>As mensagens do conjunto: %1</translation>
+    </message>
 </context>
 <context>
     <name>SetsDialog</name>
@@ -1300,6 +1308,10 @@
     <message>
         <source>Export the Set</source>
         <translation>Exportar o conjunto</translation>
+    </message>
+    <message>
+        <source>&amp;Messages in the set:</source>
+        <translation>Men&amp;sagens do conjunto:</translation>
     </message>
 </context>
 <context>

@@ -965,8 +965,12 @@
         <translation>Не удаётся создать папку %1.</translation>
     </message>
     <message>
-        <source>The settings of the set &quot;%1&quot; stay under its old name: %2</source>
-        <translation>Настройки набора «%1» остались под прежним именем: %2</translation>
+        <source>The messages of the set &quot;%1&quot; cannot be read (%2); it flashes all of yours.</source>
+        <translation>Не удаётся прочитать сообщения набора «%1» (%2); набор показывает все ваши сообщения.</translation>
+    </message>
+    <message>
+        <source>The settings or messages of the set &quot;%1&quot; stay under its old name: %2</source>
+        <translation>Настройки или сообщения набора «%1» остаются под его прежним именем: %2</translation>
     </message>
 </context>
 <context>
@@ -1249,6 +1253,10 @@
         <source>a file of this name is in the library already.</source>
         <translation>в библиотеке уже есть файл с таким именем.</translation>
     </message>
+    <message>
+        <source>The set&apos;s messages: %1</source>
+        <translation>Сообщения набора: %1</translation>
+    </message>
 </context>
 <context>
     <name>SetsDialog</name>
@@ -1308,6 +1316,10 @@
     <message>
         <source>Export the Set</source>
         <translation>Экспорт набора</translation>
+    </message>
+    <message>
+        <source>&amp;Messages in the set:</source>
+        <translation>&amp;Сообщения в наборе:</translation>
     </message>
 </context>
 <context>

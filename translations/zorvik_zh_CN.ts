@@ -949,8 +949,12 @@
         <translation>无法创建文件夹 %1。</translation>
     </message>
     <message>
-        <source>The settings of the set &quot;%1&quot; stay under its old name: %2</source>
-        <translation>图片集“%1”的设置仍保留在旧名称下：%2</translation>
+        <source>The messages of the set &quot;%1&quot; cannot be read (%2); it flashes all of yours.</source>
+        <translation>无法读取图片集“%1”的消息（%2）；该图片集将闪现您的全部消息。</translation>
+    </message>
+    <message>
+        <source>The settings or messages of the set &quot;%1&quot; stay under its old name: %2</source>
+        <translation>图片集“%1”的设置或消息仍保留在其旧名称下：%2</translation>
     </message>
 </context>
 <context>
@@ -1233,6 +1237,10 @@
         <source>a file of this name is in the library already.</source>
         <translation>图片库中已有同名文件。</translation>
     </message>
+    <message>
+        <source>The set&apos;s messages: %1</source>
+        <translation>图片集的消息：%1</translation>
+    </message>
 </context>
 <context>
     <name>SetsDialog</name>
@@ -1292,6 +1300,10 @@
     <message>
         <source>Export the Set</source>
         <translation>导出图片集</translation>
+    </message>
+    <message>
+        <source>&amp;Messages in the set:</source>
+        <translation>图片集内的消息(&amp;M)：</translation>
     </message>
 </context>
 <context>

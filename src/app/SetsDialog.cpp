@@ -2,6 +2,7 @@
 #include "app/SetsDialog.h"
 
 #include "core/Session.h"
+#include "library/MessageList.h"
 #include "library/PictureLibrary.h"
 #include "library/PictureSets.h"
 #include "library/SetArchive.h"
@@ -29,8 +30,8 @@ QPushButton* namedButton(const QString& text, const char* name, QWidget* parent)
 
 SetsDialog::SetsDialog(Session& session, Dialogs& dialogs, QWidget* parent)
     : QDialog(parent), m_session(session), m_dialogs(dialogs), m_sets(new QListWidget(this)),
-      m_pictures(new QListWidget(this)), m_name(new QLineEdit(this)),
-      m_new(namedButton(tr("&New"), "cmdNewSet", this)),
+      m_pictures(new QListWidget(this)), m_messages(new QListWidget(this)),
+      m_name(new QLineEdit(this)), m_new(namedButton(tr("&New"), "cmdNewSet", this)),
       m_rename(namedButton(tr("&Rename"), "cmdRenameSet", this)),
       m_delete(namedButton(tr("&Delete"), "cmdDeleteSet", this)),
       m_import(namedButton(tr("&Import…"), "cmdImportSet", this)),
@@ -41,6 +42,7 @@ SetsDialog::SetsDialog(Session& session, Dialogs& dialogs, QWidget* parent)
     setWindowTitle(tr("Sets"));
     m_sets->setObjectName(QStringLiteral("lstSets"));
     m_pictures->setObjectName(QStringLiteral("lstSetPictures"));
+    m_messages->setObjectName(QStringLiteral("lstSetMessages"));
     m_name->setObjectName(QStringLiteral("txtSetName"));
     m_name->setMaxLength(PictureSets::MaxNameLength);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
@@ -50,6 +52,8 @@ SetsDialog::SetsDialog(Session& session, Dialogs& dialogs, QWidget* parent)
     setsLabel->setBuddy(m_sets);
     auto* picturesLabel = new QLabel(tr("&Pictures in the set:"), this);
     picturesLabel->setBuddy(m_pictures);
+    auto* messagesLabel = new QLabel(tr("&Messages in the set:"), this);
+    messagesLabel->setBuddy(m_messages);
     auto* nameLabel = new QLabel(tr("N&ame:"), this);
     nameLabel->setBuddy(m_name);
     auto* nameRow = new QHBoxLayout;
@@ -62,6 +66,9 @@ SetsDialog::SetsDialog(Session& session, Dialogs& dialogs, QWidget* parent)
     grid->addWidget(picturesLabel, 0, 1);
     grid->addWidget(m_sets, 1, 0);
     grid->addWidget(m_pictures, 1, 1);
+    grid->addWidget(messagesLabel, 0, 2);
+    grid->addWidget(m_messages, 1, 2);
+    grid->setColumnStretch(2, 2);
     auto* transferRow = new QHBoxLayout;
     transferRow->addWidget(m_import);
     transferRow->addWidget(m_export);
@@ -73,13 +80,14 @@ SetsDialog::SetsDialog(Session& session, Dialogs& dialogs, QWidget* parent)
     layout->addLayout(nameRow);
     layout->addWidget(saved);
     layout->addWidget(buttons);
-    resize(560, 400);
+    resize(760, 400);
 
     connect(m_sets, &QListWidget::currentRowChanged, this, [this] {
         m_name->setText(chosenSet());
         showPictures();
     });
-    connect(m_pictures, &QListWidget::itemChanged, this, &SetsDialog::pictureToggled);
+    for (const QListWidget* list : {m_pictures, m_messages})
+        connect(list, &QListWidget::itemChanged, this, [this, list] { tickToggled(list); });
     connect(m_name, &QLineEdit::textChanged, this, &SetsDialog::updateButtons);
     connect(m_new, &QPushButton::clicked, this, &SetsDialog::newSet);
     connect(m_rename, &QPushButton::clicked, this, &SetsDialog::renameSet);
@@ -119,21 +127,43 @@ void SetsDialog::showPictures()
         item->setCheckState(inSet.contains(entry) ? Qt::Checked : Qt::Unchecked);
     }
     m_pictures->setEnabled(entries.has_value());
+    // A set that names no messages of its own flashes all of them.
+    m_messages->clear();
+    const auto own = name.isEmpty() ? std::nullopt : m_session.sets().messages(name);
+    for (const QString& message : m_session.messages().messages()) {
+        auto* item = new QListWidgetItem(message, m_messages);
+        item->setFlags(Qt::ItemIsUserCheckable | Qt::ItemIsEnabled);
+        item->setCheckState(!own || own->contains(message) ? Qt::Checked : Qt::Unchecked);
+    }
+    m_messages->setEnabled(entries.has_value());
     m_filling = false;
     updateButtons();
 }
 
-void SetsDialog::pictureToggled()
+namespace
+{
+
+QStringList tickedTexts(const QListWidget* list)
+{
+    QStringList ticked;
+    for (int row = 0; row < list->count(); ++row)
+        if (list->item(row)->checkState() == Qt::Checked)
+            ticked << list->item(row)->text();
+    return ticked;
+}
+
+} // namespace
+
+void SetsDialog::tickToggled(const QListWidget* list)
 {
     if (m_filling)
         return;
-    QStringList entries;
-    for (int row = 0; row < m_pictures->count(); ++row)
-        if (m_pictures->item(row)->checkState() == Qt::Checked)
-            entries << m_pictures->item(row)->text();
     const QString name = chosenSet();
+    const QStringList ticked = tickedTexts(list);
     QString error;
-    if (!m_session.sets().save(name, entries, &error))
+    const bool saved = list == m_pictures ? m_session.sets().save(name, ticked, &error)
+                                          : m_session.sets().saveMessages(name, ticked, &error);
+    if (!saved)
         return refuse(error);
     follow(name, name);
 }

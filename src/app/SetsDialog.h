@@ -23,7 +23,8 @@ public:
 private:
     void showSets(const QString& chosen);
     void showPictures();
-    void pictureToggled();
+    // A picture or message ticked or unticked in list: the set is saved.
+    void tickToggled(const QListWidget* list);
     void newSet();
     void renameSet();
     void deleteSet();
@@ -42,6 +43,7 @@ private:
     Dialogs& m_dialogs;
     QListWidget* m_sets;
     QListWidget* m_pictures;
+    QListWidget* m_messages;
     QLineEdit* m_name;
     QPushButton* m_new;
     QPushButton* m_rename;

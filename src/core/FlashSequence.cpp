@@ -28,6 +28,34 @@ FlashSequence::FlashSequence(PictureLibrary& library, MessageList& messages,
     m_drawing.setMaxThreadCount(1);
     connect(&library, &PictureLibrary::flashPictureReady, this, &FlashSequence::flashPictureReady);
     connect(&library, &PictureLibrary::slotsChanged, this, &FlashSequence::mapSet);
+    connect(&messages, &MessageList::changed, this, &FlashSequence::mapMessages);
+}
+
+void FlashSequence::chooseMessages(const std::optional<QStringList>& messages)
+{
+    m_setMessages = messages;
+    mapMessages();
+}
+
+void FlashSequence::mapMessages()
+{
+    m_messageIndexes.clear();
+    if (!m_setMessages)
+        return;
+    QHash<QString, int> indexOf;
+    const QStringList& kept = m_messages.messages();
+    for (int i = 0; i < kept.size(); ++i)
+        indexOf.insert(kept.at(i), i);
+    for (const QString& message : std::as_const(*m_setMessages))
+        if (const auto found = indexOf.constFind(message); found != indexOf.cend())
+            m_messageIndexes << *found;
+}
+
+int FlashSequence::messageCount() const
+{
+    if (load(m_preferences) == Content::Pictures)
+        return 0;
+    return m_setMessages ? int(m_messageIndexes.size()) : int(m_messages.messages().size());
 }
 
 void FlashSequence::choosePictureSet(const QString& name, const QStringList& entries)
@@ -93,18 +121,15 @@ int FlashSequence::pictureCount() const
 
 int FlashSequence::slotCount() const
 {
-    const int messages =
-        load(m_preferences) == Content::Pictures ? 0 : int(m_messages.messages().size());
-    return pictureCount() + messages;
+    return pictureCount() + messageCount();
 }
 
 int FlashSequence::message(int slot) const
 {
     const int index = slot - pictureCount() - 1;
-    return index >= 0 && index < m_messages.messages().size() &&
-                   load(m_preferences) != Content::Pictures
-               ? index
-               : -1;
+    if (index < 0 || index >= messageCount())
+        return -1;
+    return m_setMessages ? m_messageIndexes.at(index) : index;
 }
 
 bool FlashSequence::isPicture(int slot) const

@@ -7,6 +7,8 @@
 #include <QObject>
 #include <QThreadPool>
 
+#include <optional>
+
 class MessageList;
 class PictureLibrary;
 class Preferences;
@@ -48,6 +50,9 @@ public:
     const QString& pictureSet() const { return m_setName; }
     // The pictures the set chosen names that the list does not hold.
     QStringList leftOutOfSet() const;
+    // Flashes only these of the user's messages, in this order (those the
+    // user's list does not hold are left out); nothing: all of them.
+    void chooseMessages(const std::optional<QStringList>& messages);
 
 signals:
     // A picture asked for while it was being prepared (or drawn) is ready.
@@ -59,6 +64,8 @@ private:
     // The library's slot of a picture slot.
     int librarySlot(int slot) const;
     void mapSet();
+    void mapMessages();
+    int messageCount() const;
     // The message of slot, as an index into the messages, or -1 for a picture.
     int message(int slot) const;
     struct Drawn;
@@ -91,4 +98,6 @@ private:
     QString m_setName;     // empty: the whole list
     QStringList m_setEntries;
     QList<int> m_setSlots; // the library's slots of the set's pictures, in its order
+    std::optional<QStringList> m_setMessages; // nothing: all of the user's
+    QList<int> m_messageIndexes;              // of the set's messages in the user's, in its order
 };

@@ -218,6 +218,7 @@ void Session::useSet(const QString& name, const QStringList& entries)
         m_preferences.setSetStore(m_setSettings.get());
     }
     m_sequence->choosePictureSet(name, entries);
+    m_sequence->chooseMessages(name.isEmpty() ? std::nullopt : sets().messages(name));
     m_preferences.setText(Preference::CurrentSet, name);
 }
 
@@ -230,7 +231,7 @@ Outcome Session::importSet(const QString& path, QString* name)
 {
     if (m_library->isBusy())
         return Outcome::refused(m_library->refuseWhileBusy().reason);
-    return SetTransfer::importSet(*m_library, sets(), path, name);
+    return SetTransfer::importSet(*m_library, *m_messages, sets(), path, name);
 }
 
 Outcome Session::addPictures(const QStringList& paths, AddFinished whenDone)

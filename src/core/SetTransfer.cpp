@@ -2,12 +2,15 @@
 #include "core/SetTransfer.h"
 
 #include "library/AddTransaction.h"
+#include "library/MessageFile.h"
+#include "library/MessageList.h"
 #include "library/PictureLibrary.h"
 #include "library/PictureListFile.h"
 #include "library/PictureSets.h"
 #include "library/SetArchive.h"
 
 #include <QCryptographicHash>
+#include <QDebug>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -59,13 +62,17 @@ Outcome SetTransfer::exportSet(PictureLibrary& library, const PictureSets& sets,
     QByteArray settings;
     if (QFile file(sets.settingsOf(name)); file.open(QIODevice::ReadOnly))
         settings = file.read(SetArchive::MaxSettingsBytes);
-    if (!SetArchive::write(path, PictureListFile::serialize(kept), settings, pictures, &error))
+    std::optional<QByteArray> messages;
+    if (const auto own = sets.messages(name))
+        messages = MessageFile::serialize(*own);
+    if (!SetArchive::write(path, PictureListFile::serialize(kept), settings, messages, pictures,
+                           &error))
         return Outcome::refused(tr("The set could not be exported: %1").arg(error));
     return Outcome::done();
 }
 
-Outcome SetTransfer::importSet(PictureLibrary& library, const PictureSets& sets,
-                               const QString& path, QString* name)
+Outcome SetTransfer::importSet(PictureLibrary& library, MessageList& messages,
+                               const PictureSets& sets, const QString& path, QString* name)
 {
     *name = setNameOf(path);
     if (const QString why = PictureSets::refusal(*name); !why.isEmpty())
@@ -90,6 +97,23 @@ Outcome SetTransfer::importSet(PictureLibrary& library, const PictureSets& sets,
     const auto contents = SetArchive::unpack(path, unpacked.path(), &error);
     if (!contents)
         return Outcome::refused(error);
+
+    // Its messages, and those the user's list lacks, checked as an add of them.
+    std::optional<QStringList> setMessages;
+    QStringList newMessages;
+    if (contents->messages) {
+        setMessages = MessageFile::parse(*contents->messages, &error);
+        if (!setMessages)
+            return Outcome::refused(tr("The set's messages: %1").arg(error));
+        const QSet<QString> kept(messages.messages().cbegin(), messages.messages().cend());
+        for (const QString& message : std::as_const(*setMessages))
+            if (!kept.contains(message) && !newMessages.contains(message))
+                newMessages << message;
+        if (!MessageFile::accept(newMessages, messages.messages().size(), &error))
+            return Outcome::refused(tr("The set's messages: %1").arg(error));
+        if (!newMessages.isEmpty() && !messages.loadProblem().isEmpty())
+            return Outcome::refused(messages.loadProblem());
+    }
 
     QStringList entries = PictureListFile::parse(contents->list);
     entries.removeAll(QString());
@@ -137,12 +161,16 @@ Outcome SetTransfer::importSet(PictureLibrary& library, const PictureSets& sets,
                 tr("\"%1\": %2").arg(entry, additions.constLast().change.reason));
     }
     // Checked whole: from here the library changes.
-    if (!sets.stageImport(*name, entries, contents->settings, &error))
+    if (!sets.stageImport(*name, entries, contents->settings, setMessages, &error))
         return Outcome::refused(error);
     if (const auto listedNow = add.commit(additions); !listedNow.done()) {
         sets.dropImport(*name);
         return Outcome::refused(listedNow.reason);
     }
+    // Checked above; should the file refuse them now, the set flashes those
+    // of its messages the user's list holds.
+    if (!newMessages.isEmpty() && !messages.add(newMessages, &error))
+        qWarning().noquote() << tr("The set's messages: %1").arg(error);
     if (!sets.finishImport(*name, &error))
         return Outcome::refused(error);
     return Outcome::done();

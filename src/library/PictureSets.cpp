@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "library/PictureSets.h"
 
+#include "library/MessageFile.h"
 #include "library/PictureListFile.h"
 
 #include <QCollator>
@@ -17,6 +18,7 @@ namespace
 
 const QString Suffix = QStringLiteral(".txt");
 const QString SettingsSuffix = QStringLiteral(".ini");
+const QString MessagesSuffix = QStringLiteral(".messages");
 const QString StagedSuffix = QStringLiteral(".import");
 
 } // namespace
@@ -39,6 +41,40 @@ QString PictureSets::stagedFileOf(const QString& name) const
 QString PictureSets::stagedSettingsOf(const QString& name) const
 {
     return m_folder + u'/' + u'.' + name + SettingsSuffix + StagedSuffix;
+}
+
+QString PictureSets::stagedMessagesOf(const QString& name) const
+{
+    return m_folder + u'/' + u'.' + name + MessagesSuffix + StagedSuffix;
+}
+
+QString PictureSets::messagesOf(const QString& name) const
+{
+    return m_folder + u'/' + name + MessagesSuffix;
+}
+
+std::optional<QStringList> PictureSets::messages(const QString& name) const
+{
+    if (!refusal(name).isEmpty() || !QFileInfo::exists(messagesOf(name)))
+        return std::nullopt;
+    QString error;
+    auto messages = MessageFile::load(messagesOf(name), &error);
+    if (!messages)
+        qWarning().noquote() << tr("The messages of the set \"%1\" cannot be read (%2); it "
+                                   "flashes all of yours.")
+                                    .arg(name, error);
+    return messages;
+}
+
+bool PictureSets::saveMessages(const QString& name, const QStringList& messages,
+                               QString* error) const
+{
+    if (const QString why = refusal(name); !why.isEmpty()) {
+        *error = why;
+        return false;
+    }
+    return ReplaceFile::write(messagesOf(name), MessageFile::serialize(messages), error,
+                              ReplaceFile::Links::Refuse);
 }
 
 QString PictureSets::settingsOf(const QString& name) const
@@ -117,9 +153,11 @@ bool PictureSets::save(const QString& name, const QStringList& entries, QString*
         *error = tr("The folder %1 cannot be made.").arg(m_folder);
         return false;
     }
-    // Settings a set of this name left behind are not the new set's.
-    if (!QFileInfo::exists(fileOf(name)))
+    // Settings and messages a set of this name left behind are not the new set's.
+    if (!QFileInfo::exists(fileOf(name))) {
         QFile::remove(settingsOf(name));
+        QFile::remove(messagesOf(name));
+    }
     // Not through a link: a set is the program's own file in its own folder.
     return PictureListFile::save(fileOf(name), entries, error, ReplaceFile::Links::Refuse);
 }
@@ -140,13 +178,17 @@ bool PictureSets::rename(const QString& name, const QString& newName, QString* e
         *error = file.errorString();
         return false;
     }
-    // Settings that cannot follow are left: the set keeps its pictures.
-    if (name.compare(newName, Qt::CaseInsensitive) != 0)
-        QFile::remove(settingsOf(newName)); // left by a set of that name before
-    QFile settings(settingsOf(name));
-    if (settings.exists() && !settings.rename(settingsOf(newName)))
-        qWarning().noquote() << tr("The settings of the set \"%1\" stay under its old name: %2")
-                                    .arg(newName, settings.errorString());
+    // Settings and messages that cannot follow are left: the set keeps its pictures.
+    for (const auto& [from, to] : {std::pair(settingsOf(name), settingsOf(newName)),
+                                   std::pair(messagesOf(name), messagesOf(newName))}) {
+        if (name.compare(newName, Qt::CaseInsensitive) != 0)
+            QFile::remove(to); // left by a set of that name before
+        QFile file(from);
+        if (file.exists() && !file.rename(to))
+            qWarning().noquote()
+                << tr("The settings or messages of the set \"%1\" stay under its old name: %2")
+                       .arg(newName, file.errorString());
+    }
     return true;
 }
 
@@ -162,11 +204,13 @@ bool PictureSets::remove(const QString& name, QString* error) const
         return false;
     }
     QFile::remove(settingsOf(name));
+    QFile::remove(messagesOf(name));
     return true;
 }
 
 bool PictureSets::stageImport(const QString& name, const QStringList& entries,
-                              const QByteArray& settings, QString* error) const
+                              const QByteArray& settings,
+                              const std::optional<QStringList>& messages, QString* error) const
 {
     if (const QString why = refusal(name); !why.isEmpty()) {
         *error = why;
@@ -180,6 +224,8 @@ bool PictureSets::stageImport(const QString& name, const QStringList& entries,
     const auto links = ReplaceFile::Links::Refuse;
     if ((!settings.isEmpty() &&
          !ReplaceFile::write(stagedSettingsOf(name), settings, error, links)) ||
+        (messages && !ReplaceFile::write(stagedMessagesOf(name), MessageFile::serialize(*messages),
+                                         error, links)) ||
         !PictureListFile::save(stagedFileOf(name), entries, error, links)) {
         dropImport(name);
         return false;
@@ -189,12 +235,15 @@ bool PictureSets::stageImport(const QString& name, const QStringList& entries,
 
 bool PictureSets::finishImport(const QString& name, QString* error) const
 {
-    // The settings first: the list's arrival is what makes the set.
-    QFile::remove(settingsOf(name));
-    QFile settings(stagedSettingsOf(name));
-    if (settings.exists() && !settings.rename(settingsOf(name))) {
-        *error = settings.errorString();
-        return false;
+    // The settings and messages first: the list's arrival is what makes the set.
+    for (const auto& [staged, placed] : {std::pair(stagedSettingsOf(name), settingsOf(name)),
+                                         std::pair(stagedMessagesOf(name), messagesOf(name))}) {
+        QFile::remove(placed);
+        QFile file(staged);
+        if (file.exists() && !file.rename(placed)) {
+            *error = file.errorString();
+            return false;
+        }
     }
     QFile list(stagedFileOf(name));
     if (!list.rename(fileOf(name))) {
@@ -208,6 +257,7 @@ void PictureSets::dropImport(const QString& name) const
 {
     QFile::remove(stagedFileOf(name));
     QFile::remove(stagedSettingsOf(name));
+    QFile::remove(stagedMessagesOf(name));
 }
 
 void PictureSets::finishImports(const QStringList& listed) const

@@ -35,6 +35,13 @@ public:
     // when there is no such set or its file cannot be read.
     std::optional<QStringList> entries(const QString& name, QString* error) const;
 
+    // The messages the set flashes when it names its own
+    // ("sets/<name>.messages", in the messages file's form); nothing when it
+    // flashes all of the user's, or its file cannot be read.
+    std::optional<QStringList> messages(const QString& name) const;
+    QString messagesOf(const QString& name) const;
+    bool saveMessages(const QString& name, const QStringList& messages, QString* error) const;
+
     // Writes the set whole (a new one, or over the old), the folder made when
     // needed. A new set starts with the user's settings. False with the
     // reason when nothing changed.
@@ -46,9 +53,10 @@ public:
 
     // An imported set waits under hidden names until its pictures are
     // listed, then takes its place: a kill leaves the library without it, or
-    // with it whole. settings may be empty (the set has none of its own).
+    // with it whole. settings may be empty (the set has none of its own), and
+    // messages nothing (it flashes all of the user's).
     bool stageImport(const QString& name, const QStringList& entries, const QByteArray& settings,
-                     QString* error) const;
+                     const std::optional<QStringList>& messages, QString* error) const;
     bool finishImport(const QString& name, QString* error) const;
     void dropImport(const QString& name) const;
     // At start: an import cut short is finished when every picture it names
@@ -59,6 +67,7 @@ private:
     QString fileOf(const QString& name) const;
     QString stagedFileOf(const QString& name) const;
     QString stagedSettingsOf(const QString& name) const;
+    QString stagedMessagesOf(const QString& name) const;
 
     QString m_folder;
 };

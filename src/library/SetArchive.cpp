@@ -21,6 +21,7 @@ namespace
 
 const QString ListMember = QStringLiteral("set.txt");
 const QString SettingsMember = QStringLiteral("settings.ini");
+const QString MessagesMember = QStringLiteral("messages.txt");
 const QString PicturesFolder = QStringLiteral("pictures");
 
 struct ArchiveFree {
@@ -74,7 +75,7 @@ bool writeBytes(archive* handle, const QString& name, QByteArray bytes, QString*
 }
 
 // A member's name as a set may hold it: what it is, and for a picture its name.
-enum class Member { List, Settings, PicturesFolder, Picture, Other };
+enum class Member { List, Settings, Messages, PicturesFolder, Picture, Other };
 
 Member memberKind(const QString& name, QString* picture)
 {
@@ -82,6 +83,8 @@ Member memberKind(const QString& name, QString* picture)
         return Member::List;
     if (name == SettingsMember)
         return Member::Settings;
+    if (name == MessagesMember)
+        return Member::Messages;
     if (name == PicturesFolder || name == PicturesFolder + u'/')
         return Member::PicturesFolder;
     if (!name.startsWith(PicturesFolder + u'/'))
@@ -93,7 +96,8 @@ Member memberKind(const QString& name, QString* picture)
 } // namespace
 
 bool SetArchive::write(const QString& path, const QByteArray& list, const QByteArray& settings,
-                       const QList<Picture>& pictures, QString* error)
+                       const std::optional<QByteArray>& messages, const QList<Picture>& pictures,
+                       QString* error)
 {
     QSaveFile out(path);
     if (!out.open(QIODevice::WriteOnly)) {
@@ -109,7 +113,8 @@ bool SetArchive::write(const QString& path, const QByteArray& list, const QByteA
     }
     bool written =
         writeBytes(handle.get(), ListMember, list, error) &&
-        (settings.isEmpty() || writeBytes(handle.get(), SettingsMember, settings, error));
+        (settings.isEmpty() || writeBytes(handle.get(), SettingsMember, settings, error)) &&
+        (!messages || writeBytes(handle.get(), MessagesMember, *messages, error));
     for (const Picture& picture : pictures) {
         if (!written)
             break;
@@ -194,6 +199,7 @@ std::optional<SetArchive::Contents> SetArchive::unpack(const QString& path, cons
         const qint64 size = archive_entry_size(entry);
         const qint64 limit = kind == Member::List       ? MaxListBytes
                              : kind == Member::Settings ? MaxSettingsBytes
+                             : kind == Member::Messages ? MaxMessagesBytes
                                                         : MaxPictureBytes;
         if (!archive_entry_size_is_set(entry) || size < 0 || size > limit)
             return refuse(tr("it is larger than %1 MB.").arg(double(limit) / (1 << 20)));
@@ -205,8 +211,11 @@ std::optional<SetArchive::Contents> SetArchive::unpack(const QString& path, cons
             return refuse(tr("a set holds at most %1 pictures.").arg(MaxPictures));
 
         QFile out(folder + u'/' + picture);
+        if (kind == Member::Messages)
+            contents.messages.emplace();
         QByteArray* bytes = kind == Member::List       ? &contents.list
                             : kind == Member::Settings ? &contents.settings
+                            : kind == Member::Messages ? &*contents.messages
                                                        : nullptr;
         if (!bytes && !out.open(QIODevice::NewOnly | QIODevice::WriteOnly)) {
             *error = out.errorString();

@@ -10,8 +10,8 @@
 
 // A set of pictures as one file to take to another computer: a gzip-packed
 // tar holding "set.txt" (its list, in the list's format), "settings.ini" (its
-// own display settings, when it has any) and "pictures/<name>" for each of
-// its pictures.
+// own display settings, when it has any), "messages.txt" (its own messages,
+// when it names any) and "pictures/<name>" for each of its pictures.
 class SetArchive
 {
     Q_DECLARE_TR_FUNCTIONS(SetArchive)
@@ -25,6 +25,7 @@ public:
     static constexpr int MaxPictures = 10000;
     static constexpr qint64 MaxListBytes = 4LL << 20;
     static constexpr qint64 MaxSettingsBytes = 64 << 10;
+    static constexpr qint64 MaxMessagesBytes = 8LL << 20;
 
     static const QString Suffix; // ".tar.gz"
 
@@ -33,12 +34,15 @@ public:
         QString path; // the file to pack
     };
     // Writes the archive whole or not at all; false with the reason.
+    // messages: nothing for a set without messages of its own.
     static bool write(const QString& path, const QByteArray& list, const QByteArray& settings,
-                      const QList<Picture>& pictures, QString* error);
+                      const std::optional<QByteArray>& messages, const QList<Picture>& pictures,
+                      QString* error);
 
     struct Contents {
         QByteArray list;
         QByteArray settings;
+        std::optional<QByteArray> messages;
         QStringList pictures; // each unpacked as folder/<name>
     };
     // Unpacks the pictures into folder, an empty one of the caller's. Refuses

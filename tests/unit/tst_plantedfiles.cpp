@@ -6,6 +6,7 @@
 #include "TestPictures.h"
 #include "app/MainWindow.h"
 #include "core/Session.h"
+#include "library/MessageList.h"
 #include "library/PictureLibrary.h"
 #include "library/PictureSets.h"
 
@@ -186,6 +187,8 @@ void PlantedFilesTest::hostileSetFileChangesNothing_data()
     QTest::newRow("not a picture")
         << QList<Member>{list, red, {"pictures/new.jpg", "text"}} << "new.jpg";
     QTest::newRow("no list") << QList<Member>{red} << "no list";
+    QTest::newRow("messages not text")
+        << QList<Member>{list, red, fresh, {"messages.txt", QByteArray("calm\0", 5)}} << "messages";
     QTest::newRow("not an archive") << QList<Member>{} << "not a set";
 }
 
@@ -221,6 +224,8 @@ void PlantedFilesTest::setTravelsWholeAndAnImportCutShortIsFinishedOrDropped()
     const PictureSets sets = from.window->session().sets();
     QString error;
     QVERIFY(sets.save("work", {"blue.jpg", "gone.jpg", "red.jpg"}, &error));
+    QVERIFY(from.window->session().addMessages({"Calm", "Private"}).isDone());
+    QVERIFY(sets.saveMessages("work", {"Calm"}, &error));
     QVERIFY(TestPictures::bytes(sets.settingsOf("work"), "[look]\nOpacity=40\n"));
     const QString file = from.userFolder.filePath("work.tar.gz");
     QVERIFY(from.window->session().exportSet("work", file).isDone());
@@ -229,6 +234,7 @@ void PlantedFilesTest::setTravelsWholeAndAnImportCutShortIsFinishedOrDropped()
     LibraryFixture to;
     to.prepare({"red.jpg"}, {Qt::red});
     to.start();
+    QVERIFY(to.window->session().addMessages({"Other"}).isDone());
     // What looks like an import a kill left is cleared, but never through a link.
     const QString diary = to.userFolder.filePath("diary.txt");
     QVERIFY(TestPictures::bytes(diary, "mine"));
@@ -242,15 +248,18 @@ void PlantedFilesTest::setTravelsWholeAndAnImportCutShortIsFinishedOrDropped()
     QCOMPARE(imported.entries("work", &error), (QStringList{"blue.jpg", "red.jpg"}));
     QCOMPARE(TestPictures::readAll(imported.settingsOf("work")),
              QByteArray("[look]\nOpacity=40\n"));
+    QCOMPARE(imported.messages("work"), QStringList{"Calm"});
+    QCOMPARE(to.window->session().messages().messages(), (QStringList{"Other", "Calm"}));
     QVERIFY(to.window->session().importSet(file, &name).refusal.contains("already"));
 
     // A kill after the set was staged: whole once its pictures are listed, else gone.
-    QVERIFY(imported.stageImport("cut", {"blue.jpg"}, "[look]\nOpacity=40\n", &error));
-    QVERIFY(imported.stageImport("lost", {"never.jpg"}, {}, &error));
+    QVERIFY(imported.stageImport("cut", {"blue.jpg"}, "[look]\nOpacity=40\n", QStringList{"Calm"},
+                                 &error));
+    QVERIFY(imported.stageImport("lost", {"never.jpg"}, {}, QStringList{"Calm"}, &error));
     imported.finishImports(to.library->entries());
     QCOMPARE(imported.names(), (QStringList{"cut", "work"}));
-    QVERIFY(QFile::exists(imported.settingsOf("cut")));
-    QCOMPARE(QDir(imported.folder()).entryList(QDir::Files | QDir::Hidden).size(), 4);
+    QVERIFY(QFile::exists(imported.settingsOf("cut")) && QFile::exists(imported.messagesOf("cut")));
+    QCOMPARE(QDir(imported.folder()).entryList({".*"}, QDir::Files | QDir::Hidden), QStringList());
 }
 
 QTEST_MAIN(PlantedFilesTest)

@@ -215,6 +215,8 @@ void SessionTest::setsChosenOnTheBusFlashTheirPicturesAlone()
                                                        names[0].toUtf8() + "\"\r\n"));
     QVERIFY(TestPictures::bytes(sets + "huge.txt", QByteArray(PictureSets::MaxFileBytes + 1, 'x')));
     QVERIFY(TestPictures::bytes(sets + "work.ini", "[look]\nOpacity = 40\n"));
+    QVERIFY(TestPictures::bytes(sets + "work.messages", "two\n"));
+    QVERIFY(f.session.addMessages({"one", "two"}).isDone());
     const QList<QDBusPendingCall> calls = f.callMany(
         "ChooseSet", {{QString("work")}, {QString("none")}, {QString("huge")}, {QString("../x")}});
     QCOMPARE(calls.at(0).error().type(), QDBusError::NoError);
@@ -232,6 +234,10 @@ void SessionTest::setsChosenOnTheBusFlashTheirPicturesAlone()
     // With the set's own settings, where it has them; the user's after.
     QCOMPARE(again.preferences().number(Preference::LookOpacity), 40);
     QCOMPARE(again.preferences().number(Preference::DisplayInterval), 0);
+    // Its own messages alone, after its pictures.
+    FlashSequence::save(again.preferences(), FlashSequence::Content::Both);
+    QCOMPARE(again.sequence().slotCount(), 3);
+    QCOMPARE(again.sequence().recordName(3), QString("\"two\""));
     QVERIFY(again.chooseSet({}).isDone());
     QCOMPARE(again.sequence().slotCount(), 3);
     QCOMPARE(again.preferences().number(Preference::LookOpacity), 100);
