@@ -63,15 +63,18 @@ LinkLabel* addLink(QWidget* parent, const QString& name, const QString& text, co
     return link;
 }
 
-// One window of a kind at a time: an open one is brought to the front.
-template <typename Window> bool raiseOpen(const QWidget* parent)
+// One window of a kind at a time: an open one is brought to the front, and
+// null returned; else the one make() builds, which goes when it is closed.
+template <typename Window, typename Make> Window* openOnce(const QWidget* parent, Make make)
 {
-    auto* open = parent->findChild<Window*>();
-    if (open) {
+    if (auto* open = parent->findChild<Window*>()) {
         open->raise();
         open->activateWindow();
+        return nullptr;
     }
-    return open != nullptr;
+    Window* made = make();
+    made->setAttribute(Qt::WA_DeleteOnClose);
+    return made;
 }
 
 } // namespace
@@ -362,38 +365,34 @@ void MainWindow::buildRunMenus(QMenu* file)
 
 void MainWindow::openRecord()
 {
-    if (raiseOpen<RecordDialog>(this))
-        return;
-    auto* dialog = new RecordDialog(m_session, m_services.clock, this);
-    dialog->setAttribute(Qt::WA_DeleteOnClose);
-    dialog->show();
+    if (auto* dialog = openOnce<RecordDialog>(
+            this, [this] { return new RecordDialog(m_session, m_services.clock, this); }))
+        dialog->show();
 }
 
 void MainWindow::openSets()
 {
-    if (raiseOpen<SetsDialog>(this))
-        return;
-    auto* dialog = new SetsDialog(m_session, m_services.dialogs, this);
-    dialog->setAttribute(Qt::WA_DeleteOnClose);
-    dialog->show();
+    if (auto* dialog = openOnce<SetsDialog>(
+            this, [this] { return new SetsDialog(m_session, m_services.dialogs, this); }))
+        dialog->show();
 }
 
 void MainWindow::openMessages()
 {
-    if (raiseOpen<MessagesDialog>(this))
-        return;
-    auto* dialog = new MessagesDialog(m_session, m_services.dialogs, m_services.screen, this);
-    dialog->setAttribute(Qt::WA_DeleteOnClose);
-    dialog->show();
+    if (auto* dialog = openOnce<MessagesDialog>(this, [this] {
+            return new MessagesDialog(m_session, m_services.dialogs, m_services.screen, this);
+        }))
+        dialog->show();
 }
 
 void MainWindow::openFlashLook()
 {
-    if (raiseOpen<FlashLookDialog>(this))
+    auto* dialog = openOnce<FlashLookDialog>(this, [this] {
+        return new FlashLookDialog(FlashLook::load(m_session.preferences()),
+                                   m_services.screen.composites(), m_services.timers, this);
+    });
+    if (!dialog)
         return;
-    auto* dialog = new FlashLookDialog(FlashLook::load(m_session.preferences()),
-                                       m_services.screen.composites(), m_services.timers, this);
-    dialog->setAttribute(Qt::WA_DeleteOnClose);
     // From the next flash on.
     connect(dialog, &QDialog::accepted, this,
             [this, dialog] { dialog->look().save(m_session.preferences()); });
@@ -403,10 +402,11 @@ void MainWindow::openFlashLook()
 void MainWindow::openActiveHours()
 {
     // From either menu.
-    if (raiseOpen<ActiveHoursDialog>(this))
+    auto* dialog = openOnce<ActiveHoursDialog>(this, [this] {
+        return new ActiveHoursDialog(ActiveHours::load(m_session.preferences()), this);
+    });
+    if (!dialog)
         return;
-    auto* dialog = new ActiveHoursDialog(ActiveHours::load(m_session.preferences()), this);
-    dialog->setAttribute(Qt::WA_DeleteOnClose);
     connect(dialog, &QDialog::accepted, this,
             [this, dialog] { m_session.setActiveHours(dialog->hours()); });
     dialog->open();
