@@ -7,19 +7,30 @@
 //     adds and deletes pictures in the library, as the Add and Delete commands do,
 //     one at a time and several at once in the background.
 // Prints "ready" once the loop starts.
+//   crash_helper serve
+//     reads one such command a line from its input, the words separated by
+//     tabs, and runs each in a child forked from it: the libraries (and the
+//     sanitizers) start once, not for each of the hundreds of kills. Prints
+//     "child <pid>" for each child, and "ended" once that child has died.
 #include "CrashLists.h"
 #include "library/PictureBatch.h"
 #include "library/PictureLibrary.h"
 #include "library/PictureListFile.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QEventLoop>
-#include <QGuiApplication>
 #include <QRandomGenerator>
 
+#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <string>
+#include <vector>
+
+#include <sys/wait.h>
+#include <unistd.h>
 
 namespace
 {
@@ -81,20 +92,70 @@ int libraryLoop(const QString& programFolder, const QString& pictures, quint32 s
     }
 }
 
-} // namespace
-
-int main(int argc, char** argv)
+int run(int argc, char** argv)
 {
     if (argc == 4 && std::strcmp(argv[1], "save") == 0) {
         QCoreApplication app(argc, argv);
         return saveLoop(QString::fromLocal8Bit(argv[2]), std::atoi(argv[3]));
     }
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
+    QCoreApplication app(argc, argv);
     const QStringList args = app.arguments();
     if (args.size() == 5 && args[1] == QLatin1String("library"))
         return libraryLoop(args[2], args[3], args[4].toUInt());
     std::fprintf(stderr, "usage: crash_helper save <file> <generation> | library <program "
-                         "folder> <pictures folder> <seed>\n");
+                         "folder> <pictures folder> <seed> | serve\n");
     return 2;
+}
+
+// No Qt object exists in this process, and no thread but this one: each child
+// starts as the program would, with the libraries already loaded.
+int serve(char* self)
+{
+    std::string line;
+    for (int c; (c = std::getchar()) != EOF;) {
+        if (c != '\n') {
+            line += char(c);
+            continue;
+        }
+        std::vector<std::string> words;
+        for (std::size_t start = 0;;) {
+            const std::size_t tab = line.find('\t', start);
+            words.push_back(line.substr(start, tab - start));
+            if (tab == std::string::npos)
+                break;
+            start = tab + 1;
+        }
+        line.clear();
+        std::fflush(stdout);
+        const pid_t child = fork();
+        if (child < 0) {
+            std::perror("fork");
+            return 1;
+        }
+        if (child == 0) {
+            std::vector<char*> argv{self};
+            for (std::string& word : words)
+                argv.push_back(word.data());
+            argv.push_back(nullptr);
+            std::fflush(stdout);
+            std::_Exit(run(int(argv.size()) - 1, argv.data()));
+        }
+        std::printf("child %d\n", int(child));
+        std::fflush(stdout);
+        int status = 0;
+        while (waitpid(child, &status, 0) < 0 && errno == EINTR) {
+        }
+        std::puts("ended");
+        std::fflush(stdout);
+    }
+    return 0;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (argc == 2 && std::strcmp(argv[1], "serve") == 0)
+        return serve(argv[0]);
+    return run(argc, argv);
 }
