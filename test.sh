@@ -7,8 +7,9 @@
 # the suites that use the picture store's threads under the thread sanitizer,
 # fuzzes the list file's and the pictures' readers briefly, and checks and
 # installs the package. The quick checks come first, so that a broken change
-# shows in minutes. Every build goes through the user's compiler cache, so a
-# second run recompiles only what changed.
+# shows in minutes; the sanitizer and fuzzing builds run beside the suites.
+# Every build goes through the user's compiler cache, so a second run
+# recompiles only what changed.
 set -euo pipefail
 cd "$(dirname "$0")"
 jobs=$(nproc)
@@ -22,11 +23,57 @@ step() { # step <name> <command...>: runs the command and notes how long it took
     times+=("$(printf '%-22s %4d s' "$name" $((SECONDS - begin)))")
 }
 
-build() { # build <folder> <cmake options...>
-    local dir=$1
+# The builds the later steps need run beside the suites: much of a suite's
+# time is spent waiting on timers, windows and the programs it starts, and a
+# compiler takes the idle core. They run at a lower priority, so that a test
+# gets its core whenever it wants one. beside <name> <command>... starts the
+# steps one after another; ready <name> waits for one, shows its output when
+# it failed and notes how long it took.
+logs=build-logs
+background=()
+beside() {
+    mkdir -p $logs
+    rm -f $logs/*.status
+    set -m # in a process group of its own, which the end of this script ends
+    (
+        renice -n 10 $BASHPID >/dev/null
+        while [ $# -ge 2 ]; do
+            local begin=$SECONDS status=0
+            $2 >"$logs/$1.log" 2>&1 || status=$?
+            echo "$status $((SECONDS - begin))" >"$logs/$1.status"
+            [ $status = 0 ] || exit
+            shift 2
+        done
+    ) &
+    background+=($!)
+    set +m
+}
+ready() {
+    local name=$1 status seconds
+    echo "== $name (built beside the steps before)"
+    until [ -f "$logs/$name.status" ]; do
+        if ! kill -0 "${background[@]}" 2>/dev/null && [ ! -f "$logs/$name.status" ]; then
+            echo "test.sh: the builds beside ended before $name"
+            return 1
+        fi
+        sleep 1
+    done
+    read -r status seconds <"$logs/$name.status"
+    [ "$status" = 0 ] || { tail -n 60 "$logs/$name.log"; return "$status"; }
+    times+=("$(printf '%-22s %4d s, beside' "$name" "$seconds")")
+}
+trap '[ ${#background[@]} = 0 ] || kill -- "${background[@]/#/-}" 2>/dev/null || true' EXIT
+trap 'exit 130' INT TERM
+
+build() { # build <folder> <cmake options...> [--target <target>...]
+    local dir=$1 options=()
     shift
-    cmake -S . -B "$dir" -DZORVIK_WERROR=ON "$@" >/dev/null
-    cmake --build "$dir" -j"$jobs"
+    while [ $# -gt 0 ] && [ "$1" != --target ]; do options+=("$1"); shift; done
+    # A folder an earlier version of this script configured for make.
+    grep -qs '^CMAKE_GENERATOR:INTERNAL=Ninja$' "$dir/CMakeCache.txt" ||
+        rm -rf "$dir/CMakeCache.txt" "$dir/CMakeFiles"
+    cmake -S . -B "$dir" -G Ninja -DZORVIK_WERROR=ON "${options[@]}" >/dev/null
+    cmake --build "$dir" -j"$jobs" "$@"
 }
 
 # The release build is the Debian package's own build, with the suite and the
@@ -63,10 +110,9 @@ suite() { # suite <folder>
 # The suites that run the picture store's and the batch's thread pool.
 tsan_tests=(tst_picturecache tst_libraryeditor tst_badpictures tst_picturedrop tst_addingmany)
 tsan_build() {
-    cmake -S . -B build-test-tsan -DZORVIK_WERROR=ON -DZORVIK_THREAD_SANITIZE=ON -DZORVIK_BUILD_BENCH=OFF \
-        -DZORVIK_UNITY_BUILD=ON \
-        -DCMAKE_BUILD_TYPE=RelWithDebInfo "-DCMAKE_CXX_FLAGS_RELWITHDEBINFO=-O2 -g1 -DNDEBUG" >/dev/null
-    cmake --build build-test-tsan -j"$jobs" --target "${tsan_tests[@]}"
+    build build-test-tsan -DZORVIK_THREAD_SANITIZE=ON -DZORVIK_BUILD_BENCH=OFF -DZORVIK_UNITY_BUILD=ON \
+        -DCMAKE_BUILD_TYPE=RelWithDebInfo "-DCMAKE_CXX_FLAGS_RELWITHDEBINFO=-O2 -g1 -DNDEBUG" \
+        --target "${tsan_tests[@]}"
 }
 tsan_suite() {
     # Without address randomisation: the thread sanitizer's shadow memory then
@@ -76,11 +122,17 @@ tsan_suite() {
         -R "^($(IFS='|'; echo "${tsan_tests[*]}"))\$"
 }
 
+asan_build() {
+    build build-test-asan -DZORVIK_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug \
+        -DCMAKE_CXX_FLAGS_DEBUG=-g1 -DZORVIK_UNITY_BUILD=ON -DZORVIK_BUILD_BENCH=OFF
+}
+
+fuzz_build() {
+    scripts/fuzz-build.sh fuzz_listfile fuzz_pictures_jpeg fuzz_pictures_heif fuzz_pictures_all
+}
 fuzz_briefly() {
     local log=build-fuzz/brief.log corpus status=0
-    mkdir -p build-fuzz
-    scripts/fuzz-build.sh fuzz_listfile fuzz_pictures_jpeg fuzz_pictures_heif fuzz_pictures_all \
-        >$log 2>&1 || { tail -n 40 $log; return 1; }
+    : >$log
     # A fixed seed and an empty corpus each time: the same inputs on every
     # machine, so that the command fails for a fault, never for luck.
     corpus=$(mktemp -d)
@@ -104,13 +156,14 @@ step "Formatting" scripts/check-format.sh
 step "Layers" scripts/check-layers.sh
 step "Translations" scripts/check-translations.py
 step "Build (release)" release_build
+beside "Build (asan)" asan_build "Build (tsan)" tsan_build "Build (fuzzing)" fuzz_build
 step "Tests (release)" suite "$release"
 step "clang-tidy" scripts/check-tidy.sh
-step "Build (asan)" build build-test-asan -DZORVIK_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug \
-    -DCMAKE_CXX_FLAGS_DEBUG=-g1 -DZORVIK_UNITY_BUILD=ON -DZORVIK_BUILD_BENCH=OFF
+ready "Build (asan)"
 step "Tests (asan)" suite build-test-asan
-step "Build (tsan)" tsan_build
+ready "Build (tsan)"
 step "Tests (tsan)" tsan_suite
+ready "Build (fuzzing)"
 # The list file's and the picture readers' fuzz targets, a few seconds each
 # from what earlier runs found: a finding fails the command.
 step "Fuzzing (brief)" fuzz_briefly

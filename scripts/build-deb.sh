@@ -23,9 +23,14 @@ clean=()
 if [ $with_tests = 1 ]; then
     # The sources are copied afresh, with their own times, beside the build
     # folder of the last run, which is kept, and the package is built without
-    # cleaning it first: make then compiles only what changed since. A first
+    # cleaning it first: Ninja then compiles only what changed since. A first
     # run, as on a fresh machine, builds everything.
     [ -d "$tree" ] && find "$tree" -mindepth 1 -maxdepth 1 ! -name 'obj-*' -exec rm -rf {} +
+    # A build folder of make's files, from before the package was built with Ninja.
+    for obj in "$tree"/obj-*; do
+        grep -qs '^CMAKE_GENERATOR:INTERNAL=Ninja$' "$obj/CMakeCache.txt" ||
+            rm -rf "$obj/CMakeCache.txt" "$obj/CMakeFiles"
+    done
     clean=(--no-pre-clean)
 else
     rm -rf "$tree"

@@ -6,7 +6,7 @@
 set -euo pipefail
 
 fuzz_packages=(clang libclang-rt-14-dev)
-packages=(cmake make g++ pkg-config qt6-base-dev qt6-base-dev-tools libgl-dev libxcb1-dev
+packages=(cmake make ninja-build g++ pkg-config qt6-base-dev qt6-base-dev-tools libgl-dev libxcb1-dev
           libxcb-screensaver0-dev libglib2.0-dev libpipewire-0.3-dev
           # The picture readers: libjpeg and libheif of our own, Qt's for WebP, TIFF and SVG.
           libjpeg-dev libheif-dev qt6-image-formats-plugins libqt6svg6
