@@ -23,23 +23,29 @@ step() { # step <name> <command...>: runs the command and notes how long it took
     times+=("$(printf '%-22s %4d s' "$name" $((SECONDS - begin)))")
 }
 
-# The builds the later steps need run beside the suites: much of a suite's
-# time is spent waiting on timers, windows and the programs it starts, and a
-# compiler takes the idle core. They run at a lower priority, so that a test
-# gets its core whenever it wants one. beside <name> <command>... starts the
-# steps one after another; ready <name> waits for one, shows its output when
-# it failed and notes how long it took.
+# Steps that run beside others: the packages the tests need are installed
+# while the program compiles, and the builds the later steps need run beside
+# the suites (much of a suite's time is spent waiting on timers, windows and
+# the programs it starts, and a compiler takes the idle core). They run at a
+# lower priority, so that a test gets its core whenever it wants one.
+# beside <name> <command> [<name> <command>]... starts the steps one after
+# another; ready <name> waits for one, shows its output when it failed and
+# notes how long it took.
 logs=build-logs
 background=()
+declare -A chain # the background process that runs each step
+mkdir -p $logs
+rm -f $logs/*.status
 beside() {
-    mkdir -p $logs
-    rm -f $logs/*.status
     set -m # in a process group of its own, which the end of this script ends
     (
+        set +m
         renice -n 10 $BASHPID >/dev/null
         while [ $# -ge 2 ]; do
             local begin=$SECONDS status=0
-            $2 >"$logs/$1.log" 2>&1 || status=$?
+            # Started apart, so that it stops at its first failing command.
+            $2 >"$logs/$1.log" 2>&1 &
+            wait $! || status=$?
             echo "$status $((SECONDS - begin))" >"$logs/$1.status"
             [ $status = 0 ] || exit
             shift 2
@@ -47,13 +53,14 @@ beside() {
     ) &
     background+=($!)
     set +m
+    while [ $# -ge 2 ]; do chain[$1]=$!; shift 2; done
 }
 ready() {
     local name=$1 status seconds
-    echo "== $name (built beside the steps before)"
+    echo "== $name (beside the steps before)"
     until [ -f "$logs/$name.status" ]; do
-        if ! kill -0 "${background[@]}" 2>/dev/null && [ ! -f "$logs/$name.status" ]; then
-            echo "test.sh: the builds beside ended before $name"
+        if ! kill -0 "${chain[$name]}" 2>/dev/null && [ ! -f "$logs/$name.status" ]; then
+            echo "test.sh: the steps beside ended before $name"
             return 1
         fi
         sleep 1
@@ -151,11 +158,13 @@ fuzz_briefly() {
     grep -h '^Done' $log || true
 }
 
-step "Packages" scripts/install-deps.sh --tests
+step "Packages" scripts/install-deps.sh --package-build
+beside "Packages (tests)" scripts/install-deps.sh --tests
 step "Formatting" scripts/check-format.sh
 step "Layers" scripts/check-layers.sh
 step "Translations" scripts/check-translations.py
 step "Build (release)" release_build
+ready "Packages (tests)"
 beside "Build (asan)" asan_build "Build (tsan)" tsan_build "Build (fuzzing)" fuzz_build
 step "Tests (release)" suite "$release"
 step "clang-tidy" scripts/check-tidy.sh

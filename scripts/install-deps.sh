@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the Debian packages the program needs to build and run; with
-# --tests also what the test suite needs, with --fuzz what the fuzzer needs.
-# Installs only what is missing.
+# --tests also what the test suite needs, with --fuzz what the fuzzer needs,
+# with --package-build what building the Debian package and checking the
+# formatting need (the first packages the test command installs, so that the
+# build starts while the others are installed). Installs only what is missing.
 set -euo pipefail
 
 fuzz_packages=(clang libclang-rt-14-dev)
@@ -14,8 +16,11 @@ packages=(cmake make ninja-build g++ pkg-config qt6-base-dev qt6-base-dev-tools 
           libarchive-dev
           # lupdate and lrelease with their CMake functions; Qt's own texts translated.
           qt6-l10n-tools qt6-tools-dev qt6-translations-l10n)
-if [ "${1:-}" = "--tests" ]; then
-    packages+=(xvfb xauth openbox picom x11-utils xdotool wmctrl clang-format clang-tidy ccache
+package_build=(ccache clang-format debhelper dpkg-dev fakeroot)
+if [ "${1:-}" = "--package-build" ]; then
+    packages+=("${package_build[@]}")
+elif [ "${1:-}" = "--tests" ]; then
+    packages+=("${package_build[@]}" xvfb xauth openbox picom x11-utils xdotool wmctrl clang-tidy
                desktop-file-utils imagemagick fonts-dejavu-core
                # Chinese and Japanese letters, so that their texts are measured as shown.
                fonts-wqy-microhei
@@ -28,8 +33,8 @@ if [ "${1:-}" = "--tests" ]; then
                weston xwayland qt6-wayland at-spi2-core python3-pyatspi
                # A private PipeWire daemon, its nodes made with pw-cli and linked with pw-link.
                pipewire pipewire-bin
-               # The Debian package: built, checked and installed (tests/x11/deb-package.sh).
-               debhelper dpkg-dev fakeroot lintian appstream
+               # The Debian package checked and installed (tests/x11/deb-package.sh).
+               lintian appstream
                # The readers' fuzz targets, which the test command runs briefly.
                "${fuzz_packages[@]}")
 elif [ "${1:-}" = "--fuzz" ]; then
