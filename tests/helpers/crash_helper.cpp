@@ -7,11 +7,7 @@
 //     adds and deletes pictures in the library, as the Add and Delete commands do,
 //     one at a time and several at once in the background.
 // Prints "ready" once the loop starts.
-//   crash_helper serve
-//     reads one such command a line from its input, the words separated by
-//     tabs, and runs each in a child forked from it: the libraries (and the
-//     sanitizers) start once, not for each of the hundreds of kills. Prints
-//     "child <pid>" for each child, and "ended" once that child has died.
+//   crash_helper serve: runs each such command read, a line with its words split by tabs.
 #include "CrashLists.h"
 #include "library/PictureBatch.h"
 #include "library/PictureLibrary.h"
@@ -22,13 +18,9 @@
 #include <QEventLoop>
 #include <QRandomGenerator>
 
-#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <string>
-#include <vector>
-
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -103,50 +95,27 @@ int run(int argc, char** argv)
     if (args.size() == 5 && args[1] == QLatin1String("library"))
         return libraryLoop(args[2], args[3], args[4].toUInt());
     std::fprintf(stderr, "usage: crash_helper save <file> <generation> | library <program "
-                         "folder> <pictures folder> <seed> | serve\n");
+                         "folder> <pictures folder> <seed>\n");
     return 2;
 }
 
-// No Qt object exists in this process, and no thread but this one: each child
-// starts as the program would, with the libraries already loaded.
+// Forks a child for each command; it prints "child <pid>" first, and "ended" follows its death.
+// No Qt object or thread exists here yet, so each child starts as a new process would.
 int serve(char* self)
 {
-    std::string line;
-    for (int c; (c = std::getchar()) != EOF;) {
-        if (c != '\n') {
-            line += char(c);
+    std::setvbuf(stdout, nullptr, _IONBF, 0);
+    for (char line[8192]; std::fgets(line, sizeof line, stdin);) {
+        if (const pid_t child = fork(); child != 0) {
+            waitpid(child, nullptr, 0);
+            std::puts("ended");
             continue;
         }
-        std::vector<std::string> words;
-        for (std::size_t start = 0;;) {
-            const std::size_t tab = line.find('\t', start);
-            words.push_back(line.substr(start, tab - start));
-            if (tab == std::string::npos)
-                break;
-            start = tab + 1;
-        }
-        line.clear();
-        std::fflush(stdout);
-        const pid_t child = fork();
-        if (child < 0) {
-            std::perror("fork");
-            return 1;
-        }
-        if (child == 0) {
-            std::vector<char*> argv{self};
-            for (std::string& word : words)
-                argv.push_back(word.data());
-            argv.push_back(nullptr);
-            std::fflush(stdout);
-            std::_Exit(run(int(argv.size()) - 1, argv.data()));
-        }
-        std::printf("child %d\n", int(child));
-        std::fflush(stdout);
-        int status = 0;
-        while (waitpid(child, &status, 0) < 0 && errno == EINTR) {
-        }
-        std::puts("ended");
-        std::fflush(stdout);
+        QList<QByteArray> words = QByteArray(line).trimmed().split('\t');
+        QList<char*> argv{self};
+        for (QByteArray& word : words)
+            argv << word.data();
+        std::printf("child %d\n", int(getpid()));
+        std::_Exit(run(int(argv.size()), argv.data()));
     }
     return 0;
 }

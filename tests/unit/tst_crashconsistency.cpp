@@ -30,60 +30,43 @@ QByteArray readAll(const QString& path)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
 }
 
-// The helper that forks a child for each run: started once, since starting
-// the libraries for each of the hundreds of kills would take most of the time.
-QProcess& helperServer()
+// The helper, started once (it ends with the app): its children start far faster than processes.
+QProcess& startHelper()
 {
+    QProcess& helper = *new QProcess(QCoreApplication::instance());
+    helper.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     static QTemporaryDir runtime;
-    // Ends with the application, before the folder it runs in is removed.
-    static QProcess& server = *new QProcess(QCoreApplication::instance());
-    if (server.state() == QProcess::NotRunning) {
-        server.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime.path());
-        server.setProcessEnvironment(environment);
-        server.start(QStringLiteral(CRASH_HELPER), {QStringLiteral("serve")});
-        if (!server.waitForStarted(10000))
-            qFatal("crash helper does not start");
-    }
-    return server;
+    environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime.path());
+    helper.setProcessEnvironment(environment);
+    helper.start(QStringLiteral(CRASH_HELPER), {QStringLiteral("serve")});
+    if (!helper.waitForStarted(10000))
+        qFatal("crash helper does not start");
+    return helper;
 }
 
-// Waits until the helper's output holds the word and the rest of its line,
-// takes them out and returns that rest.
-QByteArray takeLine(QProcess& helper, QByteArray& output, const QByteArray& word)
-{
-    for (;;) {
-        const qsizetype at = output.indexOf(word);
-        const qsizetype end = at < 0 ? -1 : output.indexOf('\n', at);
-        if (end >= 0) {
-            const QByteArray rest = output.mid(at + word.size(), end - at - word.size());
-            output.remove(at, end + 1 - at);
-            return rest;
-        }
-        if (!helper.waitForReadyRead(20000))
-            qFatal("crash helper never printed %s", word.constData());
-        output += helper.readAllStandardOutput();
-    }
-}
-
-// Has the helper start a child with the arguments, waits until the child
-// prints the marker, lets it work for a random moment and kills it. Returns
-// what the child printed after the marker.
+// Has the helper fork a child, waits until it prints the marker, lets it work for a
+// random moment and kills it. Returns what it printed after the marker.
 QByteArray runAndKill(const QStringList& arguments, QRandomGenerator& random,
-                      const QByteArray& marker = "ready")
+                      const QByteArray& marker = "ready\n")
 {
-    QProcess& helper = helperServer();
+    static QProcess& helper = startHelper();
     helper.write(arguments.join(QLatin1Char('\t')).toLocal8Bit() + '\n');
     QByteArray output;
-    const pid_t child = pid_t(takeLine(helper, output, "child ").toInt());
+    while (!output.contains(marker)) {
+        if (!helper.waitForReadyRead(20000))
+            qFatal("crash helper never printed %s", marker.constData());
+        output += helper.readAllStandardOutput();
+    }
+    const pid_t child = pid_t(output.mid(6, output.indexOf('\n') - 6).toInt()); // "child <pid>"
     if (child <= 0)
         qFatal("crash helper named no child");
-    takeLine(helper, output, marker);
     QTest::qSleep(int(random.bounded(1, 80)));
     ::kill(child, SIGKILL);
-    takeLine(helper, output, "ended");
-    return output;
+    while (!output.endsWith("ended\n") && helper.waitForReadyRead(20000))
+        output += helper.readAllStandardOutput();
+    output.chop(6);
+    return output.mid(output.indexOf(marker) + marker.size());
 }
 
 int hiddenFiles(const QString& folder)
@@ -115,7 +98,7 @@ void CrashConsistencyTest::listSaveKilledLeavesOldOrNewList()
     for (int kill = 0; kill < Kills; ++kill) {
         // Killed once its first list is saved, so that the kill falls among the
         // saves however slow the machine is, not before the first one.
-        runAndKill({QStringLiteral("save"), path, QString::number(last + 1)}, random, "saved");
+        runAndKill({QStringLiteral("save"), path, QString::number(last + 1)}, random, "saved\n");
         const QByteArray bytes = readAll(path);
         const QStringList list = PictureListFile::parse(bytes);
         const int number = CrashLists::generationOf(list);
