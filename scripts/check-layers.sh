@@ -34,7 +34,8 @@ for folder in "${!allowed[@]}"; do
         file=${hit%%:*}
         rest=${hit#*:}
         line=${rest%%:*}
-        target=$(sed -E 's/.*#include *"([^"]*)".*/\1/' <<<"$rest")
+        # Matched in bash: a sed for each of the thousand includes took seconds.
+        [[ $rest =~ \#include\ *\"([^\"]*)\" ]] && target=${BASH_REMATCH[1]}
         if [[ $target == ../* || $target == */../* ]]; then
             echo "$file:$line: relative include \"$target\" goes around the layers"
             status=1
