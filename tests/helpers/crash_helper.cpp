@@ -1,13 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Does library work in a loop until it is killed, for the crash tests.
-//   crash_helper save <list file> <first generation>
+// Does library work in a loop until it is killed, for the crash tests. Runs each command it
+// reads (a line, its words split by tabs) in a child forked from it, so that the libraries start
+// once; kills the child when the next line comes, and prints "ended" once it is gone.
+//   save <list file> <first generation>
 //     saves generation after generation of lists over the file; prints
 //     "saved" once the first is saved.
-//   crash_helper library <program folder> <pictures folder> <seed>
+//   library <program folder> <pictures folder> <seed>
 //     adds and deletes pictures in the library, as the Add and Delete commands do,
 //     one at a time and several at once in the background.
 // Prints "ready" once the loop starts.
-//   crash_helper serve: runs each such command read, a line with its words split by tabs.
 #include "CrashLists.h"
 #include "library/PictureBatch.h"
 #include "library/PictureLibrary.h"
@@ -18,9 +19,8 @@
 #include <QEventLoop>
 #include <QRandomGenerator>
 
+#include <csignal>
 #include <cstdio>
-#include <cstdlib>
-#include <cstring>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -84,47 +84,33 @@ int libraryLoop(const QString& programFolder, const QString& pictures, quint32 s
     }
 }
 
-int run(int argc, char** argv)
+int run(const QList<QByteArray>& words, char* program)
 {
-    if (argc == 4 && std::strcmp(argv[1], "save") == 0) {
-        QCoreApplication app(argc, argv);
-        return saveLoop(QString::fromLocal8Bit(argv[2]), std::atoi(argv[3]));
-    }
-    QCoreApplication app(argc, argv);
-    const QStringList args = app.arguments();
-    if (args.size() == 5 && args[1] == QLatin1String("library"))
-        return libraryLoop(args[2], args[3], args[4].toUInt());
-    std::fprintf(stderr, "usage: crash_helper save <file> <generation> | library <program "
-                         "folder> <pictures folder> <seed>\n");
+    int argc = 1;
+    QCoreApplication app(argc, &program);
+    if (words.size() == 3 && words[0] == "save")
+        return saveLoop(QString::fromLocal8Bit(words[1]), words[2].toInt());
+    if (words.size() == 4 && words[0] == "library")
+        return libraryLoop(QString::fromLocal8Bit(words[1]), QString::fromLocal8Bit(words[2]),
+                           words[3].toUInt());
+    std::fprintf(stderr, "crash_helper: save <file> <generation> | library <program folder> "
+                         "<pictures folder> <seed>\n");
     return 2;
-}
-
-// Forks a child for each command; it prints "child <pid>" first, and "ended" follows its death.
-// No Qt object or thread exists here yet, so each child starts as a new process would.
-int serve(char* self)
-{
-    std::setvbuf(stdout, nullptr, _IONBF, 0);
-    for (char line[8192]; std::fgets(line, sizeof line, stdin);) {
-        if (const pid_t child = fork(); child != 0) {
-            waitpid(child, nullptr, 0);
-            std::puts("ended");
-            continue;
-        }
-        QList<QByteArray> words = QByteArray(line).trimmed().split('\t');
-        QList<char*> argv{self};
-        for (QByteArray& word : words)
-            argv << word.data();
-        std::printf("child %d\n", int(getpid()));
-        std::_Exit(run(int(argv.size()), argv.data()));
-    }
-    return 0;
 }
 
 } // namespace
 
-int main(int argc, char** argv)
+// No Qt object or thread exists here yet, so each child starts as a new process would.
+int main(int, char** argv)
 {
-    if (argc == 2 && std::strcmp(argv[1], "serve") == 0)
-        return serve(argv[0]);
-    return run(argc, argv);
+    std::setvbuf(stdout, nullptr, _IONBF, 0);
+    for (char line[8192]; std::fgets(line, sizeof line, stdin);) {
+        const pid_t child = fork();
+        if (child == 0)
+            std::_Exit(run(QByteArray(line).trimmed().split('\t'), argv[0]));
+        std::fgets(line, sizeof line, stdin); // the word to kill it
+        kill(child, SIGKILL);
+        waitpid(child, nullptr, 0);
+        std::puts("ended");
+    }
 }
