@@ -108,9 +108,12 @@ int main(int, char** argv)
         const pid_t child = fork();
         if (child == 0)
             std::_Exit(run(QByteArray(line).trimmed().split('\t'), argv[0]));
-        std::fgets(line, sizeof line, stdin); // the word to kill it
+        // The word to kill it; a closed input ends the child and the server alike.
+        const bool more = std::fgets(line, sizeof line, stdin) != nullptr;
         kill(child, SIGKILL);
         waitpid(child, nullptr, 0);
         std::puts("ended");
+        if (!more)
+            break;
     }
 }
