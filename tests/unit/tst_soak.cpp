@@ -16,6 +16,7 @@
 #include <QPushButton>
 #include <QRandomGenerator>
 #include <QTest>
+#include <QTimer>
 
 namespace
 {
@@ -36,14 +37,18 @@ constexpr bool HeapFigureMeaningful = false;
 constexpr bool HeapFigureMeaningful = true;
 #endif
 
-// Lets the flash window show and paint without waiting on a clock.
+// Lets the flash window show and paint without waiting on a clock. Waits only
+// for events (the picture comes from the store's threads), never in sleeps.
 bool settle(const std::function<bool()>& done)
 {
-    for (int i = 0; i < 200 && !done(); ++i) {
+    QDeadlineTimer deadline(5000);
+    QTimer wake; // a bound on each wait, should no event come
+    wake.start(10);
+    while (!done() && !deadline.hasExpired()) {
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        QCoreApplication::processEvents();
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
     }
-    return done() || QTest::qWaitFor(done);
+    return done();
 }
 
 } // namespace
