@@ -7,7 +7,8 @@
 # the suites that use the picture store's threads under the thread sanitizer,
 # fuzzes the list file's and the pictures' readers briefly, and checks and
 # installs the package. The quick checks come first, so that a broken change
-# shows in minutes; the sanitizer and fuzzing builds run beside the suites.
+# shows in minutes; clang-tidy, the sanitizer and fuzzing builds, the thread
+# sanitizer's suites and the fuzzing run beside the release and ASan suites.
 # Every build goes through the user's compiler cache, so a second run
 # recompiles only what changed.
 set -euo pipefail
@@ -24,13 +25,13 @@ step() { # step <name> <command...>: runs the command and notes how long it took
 }
 
 # Steps that run beside others: the packages the tests need are installed
-# while the program compiles, and the builds the later steps need run beside
-# the suites (much of a suite's time is spent waiting on timers, windows and
+# while the program compiles, and the other builds and the checks that need
+# no display run beside the suites (much of a suite's time is spent waiting on timers, windows and
 # the programs it starts, and a compiler takes the idle core). They run at a
 # lower priority, so that a test gets its core whenever it wants one.
 # beside <name> <command> [<name> <command>]... starts the steps one after
-# another; ready <name> waits for one, shows its output when it failed and
-# notes how long it took.
+# another; ready <name> [shown] waits for one, shows its output when it failed
+# (or always, when shown) and notes how long it took.
 logs=build-logs
 background=()
 declare -A chain # the background process that runs each step
@@ -56,7 +57,7 @@ beside() {
     while [ $# -ge 2 ]; do chain[$1]=$!; shift 2; done
 }
 ready() {
-    local name=$1 status seconds
+    local name=$1 shown=${2:-} status seconds
     echo "== $name (beside the steps before)"
     until [ -f "$logs/$name.status" ]; do
         if ! kill -0 "${chain[$name]}" 2>/dev/null && [ ! -f "$logs/$name.status" ]; then
@@ -67,6 +68,7 @@ ready() {
     done
     read -r status seconds <"$logs/$name.status"
     [ "$status" = 0 ] || { tail -n 60 "$logs/$name.log"; return "$status"; }
+    [ -z "$shown" ] || cat "$logs/$name.log"
     times+=("$(printf '%-22s %4d s, beside' "$name" "$seconds")")
 }
 trap '[ ${#background[@]} = 0 ] || kill -- "${background[@]/#/-}" 2>/dev/null || true' EXIT
@@ -165,17 +167,19 @@ step "Layers" scripts/check-layers.sh
 step "Translations" scripts/check-translations.py
 step "Build (release)" release_build
 ready "Packages (tests)"
-beside "Build (asan)" asan_build "Build (tsan)" tsan_build "Build (fuzzing)" fuzz_build
+# The list file's and the picture readers' fuzz targets run a few seconds
+# each: a finding fails the command.
+beside "Build (asan)" asan_build "Build (tsan)" tsan_build "Tests (tsan)" tsan_suite \
+    "Build (fuzzing)" fuzz_build "Fuzzing (brief)" fuzz_briefly
+beside "clang-tidy" scripts/check-tidy.sh
 step "Tests (release)" suite "$release"
-step "clang-tidy" scripts/check-tidy.sh
 ready "Build (asan)"
 step "Tests (asan)" suite build-test-asan
+ready "clang-tidy" shown
 ready "Build (tsan)"
-step "Tests (tsan)" tsan_suite
+ready "Tests (tsan)" shown
 ready "Build (fuzzing)"
-# The list file's and the picture readers' fuzz targets, a few seconds each
-# from what earlier runs found: a finding fails the command.
-step "Fuzzing (brief)" fuzz_briefly
+ready "Fuzzing (brief)" shown
 step "Debian package" tests/x11/deb-package.sh "$package"
 
 echo "== Times"
