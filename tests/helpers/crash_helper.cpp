@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Does library work in a loop until it is killed, for the crash tests. Runs each command it
-// reads (a line, its words split by tabs) in a child forked from it, so that the libraries start
-// once; kills the child when the next line comes, and prints "ended" once it is gone.
+// Does library work in a loop until killed, for the crash tests: runs each line it reads (words
+// split by tabs) in a forked child, kills it at the next line and prints "ended".
 //   save <list file> <first generation>
 //     saves generation after generation of lists over the file; prints
 //     "saved" once the first is saved.
@@ -93,8 +92,7 @@ int run(const QList<QByteArray>& words, char* program)
     if (words.size() == 4 && words[0] == "library")
         return libraryLoop(QString::fromLocal8Bit(words[1]), QString::fromLocal8Bit(words[2]),
                            words[3].toUInt());
-    std::fprintf(stderr, "crash_helper: save <file> <generation> | library <program folder> "
-                         "<pictures folder> <seed>\n");
+    std::fputs("crash_helper: no such command\n", stderr);
     return 2;
 }
 
@@ -108,12 +106,10 @@ int main(int, char** argv)
         const pid_t child = fork();
         if (child == 0)
             std::_Exit(run(QByteArray(line).trimmed().split('\t'), argv[0]));
-        // The word to kill it; a closed input ends the child and the server alike.
-        const bool more = std::fgets(line, sizeof line, stdin) != nullptr;
+        for (int c = 0; c != '\n' && c != EOF;) // the word to kill it, or the input's end
+            c = std::getchar();
         kill(child, SIGKILL);
         waitpid(child, nullptr, 0);
         std::puts("ended");
-        if (!more)
-            break;
     }
 }

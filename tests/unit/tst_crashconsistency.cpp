@@ -43,8 +43,8 @@ QProcess& startHelper()
     return helper;
 }
 
-// Has the helper fork a child, waits until it prints the marker, lets it work for a
-// random moment and has it killed. Returns what it printed after the marker.
+// Has the helper start a child, waits until it prints the marker, lets it work for a
+// random moment and kills it. Returns what it printed after the marker.
 QByteArray runAndKill(const QStringList& arguments, QRandomGenerator& random,
                       const QByteArray& marker = "ready\n")
 {

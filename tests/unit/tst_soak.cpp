@@ -37,14 +37,12 @@ constexpr bool HeapFigureMeaningful = false;
 constexpr bool HeapFigureMeaningful = true;
 #endif
 
-// Lets the flash window show and paint without waiting on a clock. Waits only
-// for events (the picture comes from the store's threads), never in sleeps.
+// Lets the flash window show and paint, waiting for events rather than in sleeps.
 bool settle(const std::function<bool()>& done)
 {
-    QDeadlineTimer deadline(5000);
-    QTimer wake; // a bound on each wait, should no event come
+    QTimer wake; // each wait ends within 10 ms, should no event come
     wake.start(10);
-    while (!done() && !deadline.hasExpired()) {
+    for (QDeadlineTimer deadline(5000); !done() && !deadline.hasExpired();) {
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
     }
