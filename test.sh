@@ -25,10 +25,12 @@ step() { # step <name> <command...>: runs the command and notes how long it took
 }
 
 # Steps that run beside others: the packages the tests need are installed
-# while the program compiles, and the other builds and the checks that need
-# no display run beside the suites (much of a suite's time is spent waiting on timers, windows and
-# the programs it starts, and a compiler takes the idle core). They run at a
-# lower priority, so that a test gets its core whenever it wants one.
+# while the program compiles, and the other builds and checks run beside the
+# release and ASan suites (much of a suite's time is spent waiting on timers,
+# windows and the programs it starts, and the idle core is taken). They run at
+# a lower priority, so that a test gets its core whenever it wants one. The
+# package is checked after them: installing it syncs the disk often enough to
+# starve the crash test's processes.
 # beside <name> <command> [<name> <command>]... starts the steps one after
 # another; ready <name> [shown] waits for one, shows its output when it failed
 # (or always, when shown) and notes how long it took.
