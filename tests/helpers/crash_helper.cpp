@@ -61,7 +61,7 @@ int libraryLoop(const QString& programFolder, const QString& pictures, quint32 s
         const bool many = add && random.bounded(2) == 0;
         if (many) {
             QStringList chosen;
-            for (int i = 0; i < 5; ++i)
+            for (int i = 0; i < 3; ++i)
                 chosen << pictures + QLatin1Char('/') +
                               sources.at(int(random.bounded(quint32(sources.size()))));
             PictureBatch batch(library, PictureBatch::itemsOf(chosen));

@@ -37,10 +37,10 @@ constexpr bool HeapFigureMeaningful = false;
 constexpr bool HeapFigureMeaningful = true;
 #endif
 
-// Lets the flash window show and paint, waiting for events rather than in sleeps.
+// Lets the flash window show and paint without waiting on a clock.
 bool settle(const std::function<bool()>& done)
 {
-    QTimer wake; // each wait ends within 10 ms, should no event come
+    QTimer wake; // waits for events, each wait ending within 10 ms should none come
     wake.start(10);
     for (QDeadlineTimer deadline(5000); !done() && !deadline.hasExpired();) {
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
