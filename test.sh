@@ -80,9 +80,7 @@ build() { # build <folder> <cmake options...> [--target <target>...]
     local dir=$1 options=()
     shift
     while [ $# -gt 0 ] && [ "$1" != --target ]; do options+=("$1"); shift; done
-    # A folder an earlier version of this script configured for make.
-    grep -qs '^CMAKE_GENERATOR:INTERNAL=Ninja$' "$dir/CMakeCache.txt" ||
-        rm -rf "$dir/CMakeCache.txt" "$dir/CMakeFiles"
+    scripts/forget-make-folders.sh "$dir"
     cmake -S . -B "$dir" -G Ninja -DZORVIK_WERROR=ON "${options[@]}" >/dev/null
     cmake --build "$dir" -j"$jobs" "$@"
 }

@@ -26,11 +26,7 @@ if [ $with_tests = 1 ]; then
     # cleaning it first: Ninja then compiles only what changed since. A first
     # run, as on a fresh machine, builds everything.
     [ -d "$tree" ] && find "$tree" -mindepth 1 -maxdepth 1 ! -name 'obj-*' -exec rm -rf {} +
-    # A build folder of make's files, from before the package was built with Ninja.
-    for obj in "$tree"/obj-*; do
-        grep -qs '^CMAKE_GENERATOR:INTERNAL=Ninja$' "$obj/CMakeCache.txt" ||
-            rm -rf "$obj/CMakeCache.txt" "$obj/CMakeFiles"
-    done
+    "$source/scripts/forget-make-folders.sh" "$tree"/obj-*
     clean=(--no-pre-clean)
 else
     rm -rf "$tree"

@@ -104,8 +104,8 @@ int main(int, char** argv)
     std::setvbuf(stdout, nullptr, _IONBF, 0);
     for (char line[8192]; std::fgets(line, sizeof line, stdin);) {
         const pid_t child = fork();
-        if (child == 0)
-            std::_Exit(run(QByteArray(line).trimmed().split('\t'), argv[0]));
+        if (child <= 0) // the child runs the command; a failed fork ends the server
+            std::_Exit(child == 0 ? run(QByteArray(line).trimmed().split('\t'), argv[0]) : 1);
         for (int c = 0; c != '\n' && c != EOF;) // the word to kill it, or the input's end
             c = std::getchar();
         kill(child, SIGKILL);
