@@ -113,9 +113,7 @@ suite() { # suite <folder>
 
 # The sanitizer builds keep line tables only (-g1): their reports name every
 # frame's file and line, and they compile in three quarters of the time that
-# full debugging information takes. They compile the program's sources a few
-# at a time in one unit; the release build compiles each on its own, so a
-# source that misses an include still fails there.
+# full debugging information takes.
 # The suites that run the picture store's and the batch's thread pool.
 tsan_tests=(tst_picturecache tst_libraryeditor tst_badpictures tst_picturedrop tst_addingmany)
 tsan_build() {
