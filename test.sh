@@ -8,7 +8,8 @@
 # fuzzes the list file's and the pictures' readers briefly, and checks and
 # installs the package. The quick checks come first, so that a broken change
 # shows in minutes; clang-tidy, the sanitizer and fuzzing builds, the thread
-# sanitizer's suites and the fuzzing run beside the release and ASan suites.
+# sanitizer's suites and the fuzzing run beside the suites and the package's
+# check.
 # Every build goes through the user's compiler cache, so a second run
 # recompiles only what changed.
 set -euo pipefail
@@ -29,8 +30,8 @@ step() { # step <name> <command...>: runs the command and notes how long it took
 # release and ASan suites (much of a suite's time is spent waiting on timers,
 # windows and the programs it starts, and the idle core is taken). They run at
 # a lower priority, so that a test gets its core whenever it wants one. The
-# package is checked after them: installing it syncs the disk often enough to
-# starve the crash test's processes.
+# package is checked after the ASan suite (installing it syncs the disk often
+# enough to starve the crash test's processes), while the steps beside finish.
 # beside <name> <command> [<name> <command>]... starts the steps one after
 # another; ready <name> [shown] waits for one, shows its output when it failed
 # (or always, when shown) and notes how long it took.
@@ -173,12 +174,12 @@ beside "clang-tidy" scripts/check-tidy.sh
 step "Tests (release)" suite "$release"
 ready "Build (asan)"
 step "Tests (asan)" suite build-test-asan
+step "Debian package" tests/x11/deb-package.sh "$package"
 ready "clang-tidy" shown
 ready "Build (tsan)"
 ready "Tests (tsan)" shown
 ready "Build (fuzzing)"
 ready "Fuzzing (brief)" shown
-step "Debian package" tests/x11/deb-package.sh "$package"
 
 echo "== Times"
 printf '%s\n' "${times[@]}"
