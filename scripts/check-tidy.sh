@@ -5,9 +5,8 @@
 # precompiled headers, which clang cannot read from g++. It checks the
 # sources in the build's batches, a few in one unit: the Qt headers they share
 # are then parsed and walked by every check once a batch, not once a source,
-# which takes a sixth of the time and finds the same, as every build compiles
-# them. A batch is checked again only
-# when one of its sources, a header of ours they include, the checks, the
+# which takes a sixth of the time and finds the same. A batch is checked again
+# only when one of its sources, a header of ours they include, the checks, the
 # build's lists or the D-Bus interface changed since the last run with no
 # finding (kept in <folder>/tidy-keys.json); --all checks every one.
 set -euo pipefail
